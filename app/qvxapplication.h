@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QApplication>
+#include <QSize>
+#include <QString>
+#include <QTranslator>
+
+class QWidget;
+
+// The one application object: program-wide values and the size functions.
+class QVXApplication : public QApplication {
+    Q_OBJECT
+public:
+    QVXApplication(int &argc, char **argv);
+
+    void initialize();
+    void loadSettings();
+    void saveSettings();
+
+    int scaled(int v) const;
+    int itemMargin() const;
+    QSize itemSize(int kind) const;
+    void scaleWidget(QWidget *widget) const;
+
+    // Font size rule of initialize(), exposed for tests.
+    static int fontSizeFor(qreal logicalDpi, qreal devicePixelRatio, int base);
+
+    double scaleFactor = 1.0;
+    int fontPointSize = 10;
+    int language = 0;
+    int jumboPacket = -1;
+    QString netAdapter = QStringLiteral("*ALL*");
+    QTranslator translator;
+};
+
+// The application object, or null when the running application is not one.
+QVXApplication *vxApp();

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The three values that outlive a run.
+struct StoredSettings {
+    int language = 0;
+    QString netAdapter = QStringLiteral("*ALL*");
+    int jumboPacket = -1;
+};
+
+StoredSettings readSettings();
+void writeSettings(const StoredSettings &s);
+// A stored datagram-size index outside -1..5 has no size; it is treated as "Optimal".
+int sanitizedJumboPacket(int value);
+// "Varnix_de" etc., or empty for no translation.
+QString languageFileName(int language);

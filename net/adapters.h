@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+
+// One local network adapter.
+struct NetAdapterInfo {
+    char name[256] = {};
+    char description[256] = {}; // cut before the first " - "
+    char macText[256] = {};     // "AA:BB:CC:DD:EE:FF"
+    quint32 ip = 0;             // first IPv4 address; 0xFFFFFFFF when its text does not parse
+    quint32 mask = 0;
+    quint32 mtu = 0; // 0 when no MTU was found
+};
+
+namespace platform {
+class AdapterSource;
+}
+
+// Fills up to `maximum` records from the platform's adapter list; returns how many.
+int listAdapters(NetAdapterInfo *adapters, int maximum);
+// MTU of the adapter whose first IPv4 address is `ip`; 1500 when none has it.
+quint32 mtuForAddress(quint32 ip);
+
+// Where the inventory reads the platform from; tests install a fake. Null restores the system's.
+void setAdapterSource(platform::AdapterSource *source);

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// The camera record built from a discovery reply and copied whole into each camera channel.
+// Eighteen unsigned fields, all zero in a new record.
+struct UdpCamInfo {
+    quint32 protocol = 0; // 0 Standard, 1 Advanced
+    quint32 cameraType = 0;
+    quint32 sensorType = 0;
+    quint32 options = 0;
+    quint32 serialNumber = 0;
+    quint32 firmwareVersion = 0;
+    quint32 firmwareRevision = 0;
+    quint32 cameraIp = 0;
+    quint32 cameraMask = 0;
+    quint32 macLow = 0;
+    quint32 macHigh = 0;
+    quint32 cameraPort = 0;
+    quint32 adapterIp = 0;
+    quint32 adapterMask = 0;
+    quint32 reserved = 0;
+    quint32 adapterMtu = 0;
+    quint32 link10G = 0;
+    quint32 modelQualifier = 0;
+};
+
+bool sameIp(const UdpCamInfo &a, const UdpCamInfo &b);
+bool sameMac(const UdpCamInfo &a, const UdpCamInfo &b);
+bool sameSerial(const UdpCamInfo &a, const UdpCamInfo &b);
+bool inAdapterSubnet(const UdpCamInfo &a);
+
+// The local end that received a discovery reply.
+struct ReceivingAdapter {
+    quint32 ip = 0;
+    quint32 mask = 0;
+    quint32 mtu = 0;
+};
+
+// Standard: (code, variant) as reported -> internal code and variant.
+void normaliseModelCode(quint32 &code, quint32 &variant);
+// Advanced: reported model number r -> internal code and variant.
+void advancedModelCode(quint32 r, quint32 &code, quint32 &variant);
+// Command port of a Standard camera by its internal code.
+quint32 standardCameraPort(quint32 cameraType);
+// Option bits added by an option reply whose bytes 15 and 14 are c1 and c2.
+quint32 optionBits(quint8 c1, quint8 c2);
+
+// Builds the record from a Standard discovery reply. False (and `out` untouched) when the
+// datagram is not one: byte 0 not 0, or shorter than the 52-byte layout.
+bool standardRecordFromReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at,
+                             UdpCamInfo *out);
+// Builds the record from an AdvDiscoverReply. False when the magic is wrong or the datagram is
+// shorter than the 55-byte layout.
+bool advancedRecordFromReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at,
+                             UdpCamInfo *out);
+
+// One clip stored in an Advanced camera: the 128 bytes of its clip-list entry (zero-padded) and
+// the decoded fields. Trim positions are relative to firstFrame once stored by a channel.
+struct ClipInfo {
+    static constexpr int Size = 128;
+    QByteArray raw = QByteArray(Size, '\0');
+    quint64 frameCount = 0;
+    float frameRate = 0;
+    quint16 width = 0;
+    quint16 height = 0;
+    quint16 clipNumber = 0;
+    quint32 firstFrame = 0;
+    quint32 trimStart = 0;
+    quint32 trimEnd = 0;
+
+    // Decodes an entry of `entrySize` bytes (48, 64 or 128); fields the entry does not reach stay 0.
+    static ClipInfo fromEntry(const QByteArray &entry);
+};
+
+// Clip-list entry size by internal model code.
+int clipEntrySize(quint32 cameraType);

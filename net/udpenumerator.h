@@ -1,0 +1,36 @@
+#pragma once
+
+#include "camrecord.h"
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+
+class UdpLocalSocket;
+
+// Finds cameras: one socket per local IPv4 address, both discovery broadcasts, one record per sender.
+class UdpEnumerator : public QObject {
+    Q_OBJECT
+public:
+    explicit UdpEnumerator(QObject *parent = nullptr);
+    ~UdpEnumerator() override;
+
+    void open(const QHostAddress &address, const QHostAddress &netmask, quint16 basePort);
+    void openAll(quint16 basePort);
+    void broadcast(quint16 port, const char *data, int length);
+    void discoverAdvanced();
+
+    bool accepting = false;
+    QList<UdpLocalSocket *> sockets;  // owned
+    QList<UdpCamInfo *> detected;     // owned; valid until the next open
+
+signals:
+    void cameraDetected(UdpCamInfo *info);
+
+private slots:
+    void OnProcessBroadcast();
+
+private:
+    void closeAll();
+    bool bindFrom(UdpLocalSocket *socket, quint16 &port);
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "camrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QUdpSocket;
+
+// The channel to one detected camera: sends its requests and takes its replies.
+class UdpInterface : public QObject {
+    Q_OBJECT
+public:
+    explicit UdpInterface(QObject *parent = nullptr);
+    ~UdpInterface() override;
+
+    void setCamera(const UdpCamInfo &info, int index);
+    void send(const char *data, int length, bool toSubnetBroadcast);
+    void send(const QByteArray &datagram, bool toSubnetBroadcast) {
+        send(datagram.constData(), datagram.size(), toSubnetBroadcast);
+    }
+    quint16 localPort() const;
+    QString cameraIpText() const;
+    ClipInfo *clip(int i) const;
+
+    // Merges one AdvClipList datagram into `clips`; true when the change is to be announced.
+    bool mergeClipList(const QByteArray &datagram);
+    // Handles one datagram from `senderIp` as if it had been read from the socket.
+    void handleDatagram(const QByteArray &datagram, quint32 senderIp);
+
+    QUdpSocket *socket = nullptr;
+    UdpCamInfo camInfo;
+    int index = 0;
+    QString cameraName;
+    quint32 status = 0;
+    QByteArray rxBuffer;
+    bool active = false;
+    bool listed = false;
+    QList<ClipInfo *> clips; // owned
+
+signals:
+    void cameraStatusChanged(int index, int what);
+
+public slots:
+    void processUDP();
+};
+
+// Waits on a monotonic clock without processing events.
+void busyWait(int ms);
