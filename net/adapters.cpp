@@ -1,0 +1,90 @@
+#include "net/adapters.h"
+
+#include "net/addresses.h"
+#include "platform/adaptersource.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+platform::AdapterSource *installedSource = nullptr;
+
+platform::AdapterSource &adapterSource() {
+    return installedSource ? *installedSource : platform::systemAdapterSource();
+}
+
+// Copies as much of `text` as fits and always terminates, whatever the system handed us.
+void copyText(char (&field)[256], const std::string &text) {
+    const size_t length = std::min(text.size(), sizeof field - 1);
+    std::memcpy(field, text.data(), length);
+    field[length] = '\0';
+}
+
+void formatMac(char (&field)[256], const unsigned char *mac) {
+    std::snprintf(field, sizeof field, "%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3],
+                  mac[4], mac[5]);
+}
+
+quint32 addressFromText(const std::string &text) {
+    return ipFromText(QString::fromLatin1(text.c_str()));
+}
+
+} // namespace
+
+void setAdapterSource(platform::AdapterSource *source) {
+    installedSource = source;
+}
+
+int listAdapters(NetAdapterInfo *adapters, int maximum) {
+    if (!adapters || maximum <= 0) return 0;
+
+    platform::AdapterSource &source = adapterSource();
+    std::vector<platform::AdapterRecord> records;
+    if (!source.adapters(records)) return 0;
+
+    int count = 0;
+    for (const platform::AdapterRecord &record : records) {
+        if (count >= maximum) break;
+        NetAdapterInfo &info = adapters[count++];
+        info = NetAdapterInfo();
+        copyText(info.name, record.name);
+        // Drivers append the bound service ("- Packet Scheduler Miniport"); the list shows the card.
+        copyText(info.description, record.description.substr(0, record.description.find(" - ")));
+        formatMac(info.macText, record.mac);
+        info.ip = addressFromText(record.ipText);
+        info.mask = addressFromText(record.maskText);
+    }
+    if (count == 0) return 0;
+
+    std::vector<platform::MtuRecord> mtus;
+    if (!source.mtus(mtus)) return count;
+
+    for (const platform::MtuRecord &entry : mtus) {
+        if (entry.macLength < 6) continue;
+        char macText[256];
+        formatMac(macText, entry.mac);
+        for (int i = 0; i < count; ++i) {
+            if (qstricmp(adapters[i].macText, macText) == 0) {
+                // Some drivers report no MTU at all; such adapters carry standard Ethernet frames.
+                adapters[i].mtu = (entry.mtu == 0 || entry.mtu == 0xFFFFFFFFu) ? 1500u : entry.mtu;
+                break;
+            }
+        }
+    }
+    return count;
+}
+
+quint32 mtuForAddress(quint32 ip) {
+    std::vector<NetAdapterInfo> adapters(32);
+    const int count = listAdapters(adapters.data(), int(adapters.size()));
+    for (int i = 0; i < count; ++i) {
+        if (adapters[i].ip == ip) return adapters[i].mtu;
+    }
+    return 1500;
+}
