@@ -16,6 +16,9 @@ public:
     void initialize();
     void loadSettings();
     void saveSettings();
+    // Loads the translation for `language` from ./Languages and installs it; codes without a
+    // translation install nothing. The last step of initialize().
+    void installLanguage();
 
     int scaled(int v) const;
     int itemMargin() const;

@@ -1,0 +1,108 @@
+#include "app/qvxapplication.h"
+
+#include "app/settings.h"
+
+#include <QFile>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+int rounded(double v) {
+    return int(v + 0.5);
+}
+int even(int n) {
+    return n & ~1;
+}
+
+} // namespace
+
+QVXApplication::QVXApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+void QVXApplication::initialize() {
+    setOrganizationName(QStringLiteral("Halvorn"));
+    setApplicationName(QStringLiteral("Varnix"));
+    setApplicationVersion(QStringLiteral("1.06.03"));
+
+    QFile sheet(QStringLiteral(":/res/csstyle.qss"));
+    if (sheet.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = sheet.readAll();
+        const int end = bytes.indexOf('\0');
+        if (end >= 0) bytes.truncate(end);
+        setStyleSheet(QString::fromLatin1(bytes));
+    }
+
+    loadSettings();
+
+    if (const QScreen *screen = primaryScreen())
+        fontPointSize = fontSizeFor(screen->logicalDotsPerInch(), screen->devicePixelRatio(), fontPointSize);
+
+    installLanguage();
+}
+
+void QVXApplication::loadSettings() {
+    const StoredSettings s = readSettings();
+    language = s.language;
+    netAdapter = s.netAdapter;
+    jumboPacket = s.jumboPacket;
+}
+
+void QVXApplication::saveSettings() {
+    StoredSettings s;
+    s.language = language;
+    s.netAdapter = netAdapter;
+    s.jumboPacket = sanitizedJumboPacket(jumboPacket);
+    writeSettings(s);
+}
+
+void QVXApplication::installLanguage() {
+    const QString file = languageFileName(language);
+    if (file.isEmpty()) return;
+    // A missing file leaves the translator empty; installing it anyway keeps the interface in English.
+    (void)translator.load(file, QStringLiteral("./Languages"));
+    installTranslator(&translator);
+}
+
+int QVXApplication::fontSizeFor(qreal logicalDpi, qreal devicePixelRatio, int base) {
+    return logicalDpi > 72.0 && devicePixelRatio > 1.0 ? base - 2 : base;
+}
+
+int QVXApplication::scaled(int v) const {
+    return even(rounded(v * scaleFactor));
+}
+
+int QVXApplication::itemMargin() const {
+    return even(rounded(4.0 * scaleFactor));
+}
+
+QSize QVXApplication::itemSize(int kind) const {
+    QSize base(44, 44);
+    switch (kind) {
+    case 1:
+        base = QSize(96, 28);
+        break;
+    case 2:
+    case 3:
+        base = QSize(52, 52);
+        break;
+    default:
+        break;
+    }
+    return QSize(even(rounded(base.width() * scaleFactor)), even(rounded(base.height() * scaleFactor)));
+}
+
+void QVXApplication::scaleWidget(QWidget *widget) const {
+    if (!widget || scaleFactor == 1.0) return;
+    const QSize size = widget->size();
+    const QList<QWidget *> children = widget->findChildren<QWidget *>();
+    widget->resize(rounded(size.width() * scaleFactor), rounded(size.height() * scaleFactor));
+    for (QWidget *child : children) {
+        const QRect g = child->geometry();
+        child->setGeometry(rounded(g.x() * scaleFactor), rounded(g.y() * scaleFactor),
+                           rounded(g.width() * scaleFactor), rounded(g.height() * scaleFactor));
+    }
+}
+
+QVXApplication *vxApp() {
+    return qobject_cast<QVXApplication *>(QCoreApplication::instance());
+}
