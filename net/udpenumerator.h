@@ -21,8 +21,8 @@ public:
     void discoverAdvanced();
 
     bool accepting = false;
-    QList<UdpLocalSocket *> sockets;  // owned
-    QList<UdpCamInfo *> detected;     // owned; valid until the next open
+    QList<UdpLocalSocket *> sockets; // owned
+    QList<UdpCamInfo *> detected;    // owned; valid until the next open
 
 signals:
     void cameraDetected(UdpCamInfo *info);
@@ -33,4 +33,10 @@ private slots:
 private:
     void closeAll();
     bool bindFrom(UdpLocalSocket *socket, quint16 &port);
+    void adopt(UdpLocalSocket *socket);
+
+    // Bumped by every close, so a drain interrupted by a re-open (from a receiver of
+    // cameraDetected) stops instead of touching sockets that are gone.
+    quint64 generation_ = 0;
+    bool draining_ = false;
 };

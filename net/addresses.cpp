@@ -1,0 +1,85 @@
+#include "addresses.h"
+
+#include "camrecord.h"
+
+#include <QByteArray>
+
+QString ipToText(quint32 ip) {
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(ip >> 24 & 0xFF)
+        .arg(ip >> 16 & 0xFF)
+        .arg(ip >> 8 & 0xFF)
+        .arg(ip & 0xFF);
+}
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// One dotted field read the way a C decimal conversion reads it: leading blanks, an optional sign,
+// digits up to the first non-digit, the rest ignored. Negative values count as huge unsigned ones.
+bool readField(const QByteArray &field, quint32 *out) {
+    int i = 0;
+    while (i < field.size() && isBlank(field[i]))
+        ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+    quint64 value = 0;
+    int digits = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i, ++digits) {
+        if (value <= 255) value = value * 10 + quint64(field[i] - '0');
+    }
+    if (digits == 0 || value > 255 || (negative && value != 0)) return false;
+    *out = quint32(value);
+    return true;
+}
+
+} // namespace
+
+bool parseIp(const QString &text, quint32 *out) {
+    QByteArray bytes = text.toLatin1();
+    if (bytes.size() > 254) return false;
+    // "host]:port" leaves the closing bracket where the last dot would go.
+    const int bracket = bytes.indexOf(']');
+    if (bracket >= 0)
+        bytes[bracket] = '.';
+    else
+        bytes.append('.');
+
+    quint32 result = 0;
+    int from = 0;
+    for (int part = 0; part < 4; ++part) {
+        const int dot = bytes.indexOf('.', from);
+        if (dot < 0) return false;
+        quint32 value = 0;
+        if (!readField(bytes.mid(from, dot - from), &value)) return false;
+        result = result << 8 | value;
+        from = dot + 1;
+    }
+    if (out) *out = result;
+    return true;
+}
+
+quint32 ipFromText(const QString &text) {
+    quint32 ip = 0;
+    return parseIp(text, &ip) ? ip : 0xFFFFFFFFu;
+}
+
+QString macToText(quint32 macLow, quint32 macHigh) {
+    const quint32 bytes[6] = {macHigh >> 8 & 0xFF, macHigh & 0xFF,     macLow >> 24 & 0xFF,
+                              macLow >> 16 & 0xFF, macLow >> 8 & 0xFF, macLow & 0xFF};
+    QString text;
+    for (int i = 0; i < 6; ++i) {
+        if (i) text += QLatin1Char(':');
+        text += QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0'));
+    }
+    return text;
+}
+
+int jumboMismatch(const UdpCamInfo &cam, quint32 datagramSize) {
+    const quint32 mtu = cam.adapterMtu;
+    if (datagramSize < 1500 && mtu > 1550) return 1;
+    return mtu < datagramSize ? 2 : 0;
+}

@@ -1,0 +1,138 @@
+#include "udpenumerator.h"
+
+#include "adapters.h"
+#include "bytes.h"
+#include "datagrams.h"
+#include "udplocalsocket.h"
+
+#include <QNetworkAddressEntry>
+#include <QNetworkInterface>
+
+namespace {
+// Hundreds of cameras may answer while the GUI thread busy-waits after announcing one of them.
+constexpr int ReceiveBufferBytes = 4 * 1024 * 1024;
+constexpr int DiscoveryBufferBytes = 2048;
+} // namespace
+
+UdpEnumerator::UdpEnumerator(QObject *parent) : QObject(parent) {}
+
+UdpEnumerator::~UdpEnumerator() {
+    closeAll();
+}
+
+void UdpEnumerator::closeAll() {
+    ++generation_;
+    for (UdpLocalSocket *socket : qAsConst(sockets)) {
+        socket->disconnect(this);
+        if (draining_) {
+            // A receiver re-opened discovery from inside a socket's readyRead: that socket's
+            // own code is still on the stack, so it may only go once control is back in the loop.
+            socket->close();
+            socket->deleteLater();
+        } else {
+            delete socket;
+        }
+    }
+    sockets.clear();
+    qDeleteAll(detected);
+    detected.clear();
+}
+
+bool UdpEnumerator::bindFrom(UdpLocalSocket *socket, quint16 &port) {
+    for (int tries = 0; tries < Proto::DiscoveryBindTries; ++tries) {
+        socket->port = port;
+        if (socket->bind(socket->address, port, QAbstractSocket::DefaultForPlatform)) {
+            socket->port = socket->localPort(); // differs from `port` only when the walk wrapped to 0
+            return true;
+        }
+        ++port; // wraps from 65535 to 0
+    }
+    return false;
+}
+
+void UdpEnumerator::adopt(UdpLocalSocket *socket) {
+    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, ReceiveBufferBytes);
+    sockets.append(socket);
+    connect(socket, &QUdpSocket::readyRead, this, &UdpEnumerator::OnProcessBroadcast);
+}
+
+void UdpEnumerator::open(const QHostAddress &address, const QHostAddress &netmask, quint16 basePort) {
+    closeAll();
+    const quint32 mtu = mtuForAddress(address.toIPv4Address());
+    auto *socket = new UdpLocalSocket(address, netmask, mtu);
+    quint16 port = basePort;
+    if (bindFrom(socket, port))
+        adopt(socket);
+    else
+        delete socket;
+    accepting = true;
+}
+
+void UdpEnumerator::openAll(quint16 basePort) {
+    closeAll();
+    quint16 port = basePort; // shared by all addresses: each starts where the previous one bound
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &interface : interfaces) {
+        const QList<QNetworkAddressEntry> entries = interface.addressEntries();
+        for (const QNetworkAddressEntry &entry : entries) {
+            const QHostAddress ip = entry.ip();
+            if (ip.isLoopback()) continue;
+            if (ip.protocol() != QAbstractSocket::IPv4Protocol || entry.broadcast().toString().isEmpty())
+                continue;
+            auto *socket = new UdpLocalSocket(ip, entry.netmask(), mtuForAddress(ip.toIPv4Address()));
+            if (bindFrom(socket, port))
+                adopt(socket);
+            else
+                delete socket;
+        }
+    }
+    accepting = true;
+}
+
+void UdpEnumerator::broadcast(quint16 port, const char *data, int length) {
+    for (UdpLocalSocket *socket : qAsConst(sockets))
+        socket->writeDatagram(data, length, QHostAddress(QHostAddress::Broadcast), port);
+}
+
+void UdpEnumerator::discoverAdvanced() {
+    for (UdpLocalSocket *socket : qAsConst(sockets)) {
+        const QByteArray request = advDiscover(socket->port);
+        socket->writeDatagram(request, QHostAddress(QHostAddress::Broadcast), Proto::AdvDiscoverPort);
+    }
+}
+
+void UdpEnumerator::OnProcessBroadcast() {
+    QByteArray buffer(DiscoveryBufferBytes, '\0');
+    const quint64 generation = generation_;
+    const bool outerDrain = !draining_;
+    draining_ = true;
+    for (int s = 0; s < sockets.size() && generation == generation_; ++s) {
+        UdpLocalSocket *socket = sockets.at(s);
+        while (generation == generation_ && socket->hasPendingDatagrams()) {
+            QHostAddress sender;
+            const qint64 got = socket->readDatagram(buffer.data(), buffer.size(), &sender);
+            if (got < 0) break; // a socket error would otherwise keep the datagram "pending" for ever
+            if (got < 1 || !accepting) continue;
+            // Only the bytes of this datagram: the buffer still holds the tail of longer ones.
+            const QByteArray reply(buffer.constData(), int(got));
+            const quint32 senderIp = sender.toIPv4Address();
+            bool known = false;
+            for (const UdpCamInfo *info : qAsConst(detected))
+                known = known || info->cameraIp == senderIp;
+            // A camera answers both discovery requests and may be reached through several
+            // adapters; only its first reply is announced.
+            if (known) continue;
+            const ReceivingAdapter at{socket->address.toIPv4Address(), socket->netmask.toIPv4Address(),
+                                      socket->mtu};
+            UdpCamInfo record;
+            const bool made = ByteReader(reply).u32(0) == Proto::AdvDiscoverReply
+                                  ? advancedRecordFromReply(reply, senderIp, at, &record)
+                                  : standardRecordFromReply(reply, senderIp, at, &record);
+            if (!made) continue;
+            auto *info = new UdpCamInfo(record);
+            detected.append(info);
+            emit cameraDetected(info);
+        }
+    }
+    if (outerDrain) draining_ = false;
+}

@@ -1,0 +1,184 @@
+#include "udpinterface.h"
+
+#include "addresses.h"
+#include "bytes.h"
+#include "datagrams.h"
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QPointer>
+#include <QUdpSocket>
+
+#include <vector>
+
+namespace {
+// Replies keep arriving while the GUI thread busy-waits after an opening request.
+constexpr int ReceiveBufferBytes = 4 * 1024 * 1024;
+constexpr int ChannelBufferBytes = 4096;
+
+enum Notification {
+    NameChanged = 0,
+    StatusChanged = 1,
+    ReadingsArrived = 2,
+    OptionsChanged = 3,
+    ClipsChanged = 4
+};
+
+// Trim positions arrive as absolute frame positions; the clip dialog wants them relative to the
+// clip's first frame, inside the clip.
+void normaliseTrim(ClipInfo &c, int entrySize) {
+    if (entrySize <= 48) {
+        c.firstFrame = 0;
+        c.trimStart = 0;
+        c.trimEnd = quint32(c.frameCount) - 1;
+        return;
+    }
+    if (c.frameCount == 0) c.frameCount = 1;
+    const quint64 n = c.frameCount;
+    const quint32 n32 = quint32(n);
+    const quint32 start = quint32(c.trimStart - c.firstFrame + n32);
+    const quint32 end = quint32(n32 - c.firstFrame + c.trimEnd);
+    c.trimStart = quint32(start % n);
+    c.trimEnd = quint32(end % n);
+    if (c.trimStart == c.trimEnd) c.trimEnd = quint32(n - 1);
+}
+} // namespace
+
+UdpInterface::UdpInterface(QObject *parent) : QObject(parent) {
+    socket = new QUdpSocket(this);
+    connect(socket, &QUdpSocket::readyRead, this, &UdpInterface::processUDP);
+    rxBuffer.resize(ChannelBufferBytes);
+    rxBuffer.fill('\0');
+}
+
+UdpInterface::~UdpInterface() {
+    qDeleteAll(clips);
+    clips.clear();
+}
+
+void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
+    camInfo = info;
+    this->index = index;
+    if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::ShareAddress))
+        socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, ReceiveBufferBytes);
+    // Without a bound socket the first send still picks a local address, so the channel stays usable.
+    active = true;
+}
+
+void UdpInterface::send(const char *data, int length, bool toSubnetBroadcast) {
+    if (!socket) return;
+    const quint32 to = toSubnetBroadcast ? (camInfo.adapterIp & camInfo.adapterMask) | ~camInfo.adapterMask
+                                         : camInfo.cameraIp;
+    socket->writeDatagram(data, length, QHostAddress(to), quint16(camInfo.cameraPort));
+}
+
+quint16 UdpInterface::localPort() const {
+    return socket ? socket->localPort() : 0;
+}
+
+QString UdpInterface::cameraIpText() const {
+    return ipToText(camInfo.cameraIp);
+}
+
+ClipInfo *UdpInterface::clip(int i) const {
+    return i >= 0 && i < clips.size() ? clips.at(i) : nullptr;
+}
+
+bool UdpInterface::mergeClipList(const QByteArray &datagram) {
+    const ByteReader r(datagram);
+    if (r.size() < Proto::ClipListHeaderLength) return false;
+    const int clipTotal = r.u16(8);
+    const int entryCount = r.u16(10);
+    const int entrySize = clipEntrySize(camInfo.cameraType);
+    if (r.size() < Proto::ClipListHeaderLength + entryCount * entrySize) return false;
+
+    if (clipTotal == 0) {
+        const bool had = !clips.isEmpty();
+        qDeleteAll(clips);
+        clips.clear();
+        return had;
+    }
+    if (clips.size() > clipTotal) {
+        while (clips.size() > clipTotal)
+            delete clips.takeLast();
+        return true;
+    }
+
+    // Clip numbers are 16 bits and each is stored once, so the list never exceeds 65536 entries
+    // whatever a camera sends.
+    std::vector<bool> stored(0x10000, false);
+    for (const ClipInfo *c : qAsConst(clips))
+        stored[c->clipNumber] = true;
+    const int before = clips.size();
+    for (int e = 0; e < entryCount; ++e) {
+        const QByteArray entry = datagram.mid(Proto::ClipListHeaderLength + e * entrySize, entrySize);
+        const quint16 number = ByteReader(entry).u16(44);
+        if (stored[number]) continue;
+        ClipInfo c = ClipInfo::fromEntry(entry);
+        normaliseTrim(c, entrySize);
+        clips.append(new ClipInfo(c));
+        stored[number] = true;
+    }
+    // A long list arrives in several datagrams; it is announced once, when it is complete.
+    return clips.size() != before && clips.size() == clipTotal;
+}
+
+void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) {
+    if (!active || datagram.isEmpty() || senderIp != camInfo.cameraIp) return;
+    const ByteReader r(datagram);
+    if (camInfo.protocol == 1) {
+        if (r.size() < 4) return;
+        const quint32 magic = r.u32(0);
+        if (magic == Proto::AdvCommand) {
+            if (r.size() < Proto::AdvCommandReplyMinLength || r.u8(4) != Proto::AdvNameReplyCode) return;
+            cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset));
+            emit cameraStatusChanged(index, NameChanged);
+        } else if (magic == Proto::AdvClipList) {
+            if (mergeClipList(datagram)) emit cameraStatusChanged(index, ClipsChanged);
+        }
+        return;
+    }
+
+    if (r.size() < 4) return;
+    switch (r.u8(3)) {
+    case Proto::OpName:
+        cameraName = QString::fromLatin1(r.cString(8));
+        emit cameraStatusChanged(index, NameChanged);
+        break;
+    case Proto::OpStatus:
+        if (r.size() < Proto::StdStatusReplyLength) return;
+        status = r.u32(12);
+        emit cameraStatusChanged(index, StatusChanged);
+        break;
+    case Proto::OpReadings:
+        emit cameraStatusChanged(index, ReadingsArrived);
+        break;
+    case Proto::OpOptions:
+        if (r.size() < Proto::StdStatusReplyLength) return;
+        camInfo.options |= optionBits(r.u8(15), r.u8(14));
+        emit cameraStatusChanged(index, OptionsChanged);
+        break;
+    default:
+        break;
+    }
+}
+
+void UdpInterface::processUDP() {
+    // A receiver of cameraStatusChanged may destroy this channel (a list rebuild).
+    const QPointer<UdpInterface> self(this);
+    while (self && socket && socket->hasPendingDatagrams()) {
+        QHostAddress sender;
+        const qint64 got = socket->readDatagram(rxBuffer.data(), rxBuffer.size(), &sender);
+        if (got < 0) break; // a socket error would otherwise keep the datagram "pending" for ever
+        if (got < 1) continue;
+        // Only the bytes of this datagram: the buffer still holds the tail of longer ones.
+        handleDatagram(QByteArray(rxBuffer.constData(), int(got)), sender.toIPv4Address());
+    }
+}
+
+void busyWait(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+    }
+}
