@@ -1,0 +1,96 @@
+// Discovery at scale, run inside a namespace lab (scripts/bench-discovery sets it up):
+// how many cameras the first broadcast finds, how long until the last one is listed against the
+// pacing bound of 160 ms per camera (two 80 ms opening waits), the CPU used while idle-polling and
+// the peak memory. Prints one JSON line.
+//   bench_discovery --expect N [--idle-ms MS] [--rcvbuf BYTES]
+#include "cameras/udpcammanager.h"
+#include "net/adapters.h"
+#include "net/datagrams.h"
+#include "net/udpinterface.h"
+#include "net/udplocalsocket.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+#include <sys/resource.h>
+
+namespace {
+qint64 cpuMs() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return qint64(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
+}
+long peakKiB() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    auto value = [&](const QString &name, int fallback) {
+        const int i = args.indexOf(name);
+        return i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt() : fallback;
+    };
+    const int expect = value("--expect", 10);
+    const int idleMs = value("--idle-ms", 10000);
+    const int rcvbuf = value("--rcvbuf", 0); // 0: as the program sets it
+
+    UdpCamManager manager;
+    QElapsedTimer clock;
+    qint64 lastListedMs = -1;
+    QObject::connect(&manager, &UdpCamManager::updateCameraList, [&] { lastListedMs = clock.elapsed(); });
+
+    // The manager's restart, step by step, so that a receive buffer size can be imposed between
+    // binding and broadcasting.
+    clock.start();
+    manager.enumerator.accepting = false;
+    manager.enumerator.openAll(Proto::DiscoveryBasePort);
+    if (rcvbuf > 0)
+        for (UdpLocalSocket *s : manager.enumerator.sockets)
+            s->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, rcvbuf);
+    const QByteArray discover = opDiscover();
+    manager.enumerator.broadcast(Proto::StdDiscoverPortA, discover.constData(), discover.size());
+    manager.enumerator.broadcast(Proto::StdDiscoverPortB, discover.constData(), discover.size());
+    manager.enumerator.discoverAdvanced();
+
+    // Wait for the list to fill, with room beyond the pacing bound.
+    const qint64 bound = qint64(expect) * 160;
+    QTimer poll;
+    poll.start(50);
+    QEventLoop loop;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (manager.cameraCount() >= expect || clock.elapsed() > bound + 15000)
+            loop.quit();
+    });
+    loop.exec();
+    const int found = manager.cameraCount();
+    const qint64 listedMs = lastListedMs;
+
+    // Idle polling: nothing new to find, the poll timer keeps asking the Standard cameras.
+    const qint64 cpu0 = cpuMs();
+    QElapsedTimer idle;
+    idle.start();
+    QTimer::singleShot(idleMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double idleCpu = 100.0 * double(cpuMs() - cpu0) / double(idle.elapsed());
+
+    int named = 0;
+    for (int i = 0; i < found; ++i)
+        named += manager.camera(i)->cameraName.isEmpty() ? 0 : 1;
+
+    QJsonObject out{{"cameras", expect},
+                    {"foundByFirstBroadcast", found},
+                    {"named", named},
+                    {"lastListedMs", listedMs},
+                    {"pacingBoundMs", bound},
+                    {"idleCpuPercent", qRound(idleCpu * 100) / 100.0},
+                    {"peakRssKiB", qint64(peakKiB())},
+                    {"rcvbuf", rcvbuf}};
+    printf("%s\n", QJsonDocument(out).toJson(QJsonDocument::Compact).constData());
+    return found == expect ? 0 : 1;
+}
