@@ -26,6 +26,8 @@ public:
     // Presentation of an entry.
     QString cameraText(int index) const;
     static QString statusText(int status);
+    // The translated status word alone, without its colour markup.
+    static QString statusWord(int status);
     QPixmap statusBullet(int index) const;
     QPixmap cameraPicture(int index) const;
     // Resource names behind the two pictures ("" for none), for callers without a GUI.

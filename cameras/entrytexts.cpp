@@ -1,0 +1,122 @@
+#include "modelnames.h"
+#include "udpcammanager.h"
+
+#include "net/udpinterface.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+struct StatusWord {
+    const char *word;
+    const char *colour;
+};
+
+StatusWord wordOf(int status) {
+    switch (status) {
+    case 2:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Live"), "silver"};
+    case 3:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Waiting for trigger"), "#c00000"};
+    case 4:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Recording post-trigger"), "silver"};
+    case 5:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Images in memory"), "silver"};
+    case 6:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Downloading"), "silver"};
+    case 7:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Disconnected"), "silver"};
+    case 8:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "SD/SSD Transfer"), "silver"};
+    case 11:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Playback"), "silver"};
+    default:
+        return {QT_TRANSLATE_NOOP("UdpCamManager", "Idle"), "silver"};
+    }
+}
+
+// The W series has no family picture of its own; it is shown with the Karvelo body.
+bool isWSeries(quint32 code) {
+    return code == 18 || code == 19 || code == 20 || code == 23 || code == 25;
+}
+
+const char *const inSubnetTemplate = "<p align=left><font color=#FFAA34><b>%1 (%2)<br/><font "
+                                     "color=silver><b>IP:%3 (%4) - '%5'</b></p>";
+const char *const outOfSubnetTemplate = "<p align=left><font color=silver><b>%1 (%2)<br/><font "
+                                        "color=red><b>IP:%3 (%4) - '%5'</b></font></p>";
+
+} // namespace
+
+QString UdpCamManager::cameraText(int index) const {
+    const UdpInterface *channel = camera(index);
+    if (!channel) return QStringLiteral("Camera");
+    const UdpCamInfo &info = channel->camInfo;
+
+    // The name comes from the camera: it is shown as text, never read as markup.
+    const QString name = channel->cameraName.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1)
+                                                       : channel->cameraName.toHtmlEscaped();
+    const QString link = info.link10G != 0 ? QStringLiteral("10G") : QStringLiteral("1G");
+    const QString templ = QString::fromLatin1(inAdapterSubnet(info) ? inSubnetTemplate : outOfSubnetTemplate);
+    // One substitution pass, so that a "%n" inside a camera's name is not filled in again.
+    return templ.arg(name, modelName(info), channel->cameraIpText(), link, statusText(int(channel->status)));
+}
+
+QString UdpCamManager::statusText(int status) {
+    const StatusWord w = wordOf(status);
+    return QStringLiteral("<font color=%1>%2</font>")
+        .arg(QLatin1String(w.colour))
+        .arg(QCoreApplication::translate("UdpCamManager", w.word));
+}
+
+QString UdpCamManager::statusWord(int status) {
+    return QCoreApplication::translate("UdpCamManager", wordOf(status).word);
+}
+
+QString UdpCamManager::statusBulletName(quint32 status) {
+    switch (status) {
+    case 3:
+        return QStringLiteral(":/res/b_red.png");
+    case 4:
+        return QStringLiteral(":/res/b_orange.png");
+    case 8:
+        return QStringLiteral(":/res/b_blue.png");
+    default:
+        return QStringLiteral(":/res/b_green.png");
+    }
+}
+
+QString UdpCamManager::familyPictureName(int family) {
+    switch (family) {
+    case 2:
+        return QStringLiteral(":/res/cam-j.png");
+    case 3:
+        return QStringLiteral(":/res/cam-wk.png");
+    case 4:
+    case 5:
+        return QStringLiteral(":/res/cam-pwg.png");
+    case 6:
+        return QStringLiteral(":/res/cam-pwy.png");
+    case 7:
+        return QStringLiteral(":/res/cam-tvm.png");
+    case 8:
+        return QStringLiteral(":/res/cam-dm.png");
+    case 9:
+        return QStringLiteral(":/res/cam-bt.png");
+    default:
+        return QString();
+    }
+}
+
+QPixmap UdpCamManager::statusBullet(int index) const {
+    const UdpInterface *channel = camera(index);
+    if (!channel) return QPixmap();
+    return QPixmap(statusBulletName(channel->status));
+}
+
+QPixmap UdpCamManager::cameraPicture(int index) const {
+    const UdpInterface *channel = camera(index);
+    if (!channel) return QPixmap();
+    const QString name = isWSeries(channel->camInfo.cameraType) ? familyPictureName(3)
+                                                                : familyPictureName(cameraFamily(channel));
+    return name.isEmpty() ? QPixmap() : QPixmap(name);
+}

@@ -1,0 +1,99 @@
+#include "udpcammanager.h"
+
+#include "net/adapters.h"
+#include "net/datagrams.h"
+#include "net/udpinterface.h"
+
+#include <QHostAddress>
+
+namespace {
+constexpr int PollIntervalMs = 3000;
+constexpr int OpeningWaitMs = 80;
+constexpr quint32 AllAdapters = 0xFFFFFFFFu;
+} // namespace
+
+UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
+    connect(&pollTimer, &QTimer::timeout, this, [this] { pollCameras(); });
+    pollTimer.setSingleShot(false);
+    pollTimer.setInterval(PollIntervalMs);
+    pollTimer.start();
+    connect(&enumerator, &UdpEnumerator::cameraDetected, this, &UdpCamManager::OnCameraDetected);
+}
+
+UdpCamManager::~UdpCamManager() {
+    pollTimer.stop();
+    cameras.clear();
+}
+
+int UdpCamManager::cameraCount() const {
+    return cameras.size();
+}
+
+UdpInterface *UdpCamManager::camera(int index) const {
+    return index >= 0 && index < cameras.size() ? cameras.at(index) : nullptr;
+}
+
+void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
+    if (!info) return;
+    auto *channel = new UdpInterface(this);
+    channel->setCamera(*info, cameraCount());
+    connect(channel, &UdpInterface::cameraStatusChanged, this,
+            [this](int index, int what) { emit updateCameraStatus(index, what); });
+
+    if (channel->camInfo.protocol == 1) {
+        channel->send(advRegister(channel->localPort()), false);
+        busyWait(OpeningWaitMs);
+        channel->send(advNameQuery(), false);
+        busyWait(OpeningWaitMs);
+    } else {
+        channel->send(opOptions(), false);
+        busyWait(OpeningWaitMs);
+        channel->send(opName(), false);
+        busyWait(OpeningWaitMs);
+    }
+
+    cameras.append(channel);
+    emit updateCameraList();
+}
+
+void UdpCamManager::pollCameras() {
+    const QList<UdpInterface *> snapshot = cameras;
+    const QByteArray request = opStatus();
+    for (UdpInterface *channel : snapshot) {
+        if (channel->camInfo.protocol == 0) channel->send(request, false);
+    }
+}
+
+void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
+    enumerator.accepting = false;
+
+    // The former channels may still be on the call stack (a restart can be started from a
+    // handler of their own notification), so they go later; until then they are silent, so
+    // that no notification carries an index that now names another camera or no camera.
+    const QList<UdpInterface *> former = cameras;
+    cameras.clear();
+    for (UdpInterface *channel : former) {
+        channel->disconnect();
+        channel->active = false;
+        channel->deleteLater();
+    }
+
+    // Without an adapter there is nothing to listen on: discovery stays paused.
+    if (!adapter) return;
+    if (adapter->ip == AllAdapters)
+        enumerator.openAll(Proto::DiscoveryBasePort);
+    else
+        enumerator.open(QHostAddress(adapter->ip), QHostAddress(adapter->mask), Proto::DiscoveryBasePort);
+
+    const QByteArray discover = opDiscover();
+    enumerator.broadcast(Proto::StdDiscoverPortA, discover.constData(), discover.size());
+    enumerator.broadcast(Proto::StdDiscoverPortB, discover.constData(), discover.size());
+    enumerator.discoverAdvanced();
+}
+
+void UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask) {
+    if (!channel) return;
+    const UdpCamInfo &info = channel->camInfo;
+    if (ip == info.cameraIp && mask == info.cameraMask) return;
+    channel->send(opSetAddress(ip, mask, info.macLow, info.macHigh), true);
+}

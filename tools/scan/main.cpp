@@ -1,0 +1,226 @@
+// varnix-scan: finds the cameras on one adapter (or all) and prints them, with the first network
+// conflict the camera list would warn about; can also give one camera a new address.
+
+#include "scanoptions.h"
+#include "scanreport.h"
+
+#include "app/settings.h"
+#include "cameras/conflicts.h"
+#include "cameras/modelnames.h"
+#include "cameras/udpcammanager.h"
+#include "net/adapters.h"
+#include "net/addresses.h"
+#include "net/udpinterface.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int MaxAdapters = 63;
+constexpr int AddressSettleMs = 200;
+const char *const AllAdapters = "*ALL*";
+
+void print(FILE *to, const QString &text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
+int refuse(const QString &message) {
+    print(stderr, QStringLiteral("varnix-scan: %1\nTry 'varnix-scan --help'.\n").arg(message));
+    return 2;
+}
+
+QList<NetAdapterInfo> inventory() {
+    std::vector<NetAdapterInfo> buffer(MaxAdapters);
+    const int n = listAdapters(buffer.data(), MaxAdapters);
+    QList<NetAdapterInfo> adapters;
+    for (int i = 0; i < n; ++i)
+        adapters.append(buffer[size_t(i)]);
+    return adapters;
+}
+
+NetAdapterInfo allAdaptersEntry() {
+    NetAdapterInfo all;
+    std::strcpy(all.name, AllAdapters);
+    std::strcpy(all.description, "Broadcast");
+    all.ip = 0xFFFFFFFFu;
+    all.mask = 0xFFFFFFFFu;
+    return all;
+}
+
+// The adapter entry whose name matches, as the window's adapter list picks it: the last match.
+const NetAdapterInfo *findAdapter(const QList<NetAdapterInfo> &adapters, const QString &name) {
+    const NetAdapterInfo *found = nullptr;
+    for (const NetAdapterInfo &a : adapters) {
+        if (QString::fromLocal8Bit(a.name) == name) found = &a;
+    }
+    return found;
+}
+
+QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters) {
+    QJsonArray array;
+    for (const NetAdapterInfo &a : adapters)
+        array.append(adapterJson(a));
+    return array;
+}
+
+void printJson(const QJsonObject &o) {
+    print(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented)));
+}
+
+// Lets the event loop run for `ms`, or less when `done` holds after a new camera was listed.
+template <typename Done> void listen(UdpCamManager &manager, int ms, Done done) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QObject::connect(&manager, &UdpCamManager::updateCameraList, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    if (!done()) loop.exec();
+}
+
+UdpInterface *cameraAt(const UdpCamManager &manager, quint32 ip) {
+    for (int i = 0; i < manager.cameraCount(); ++i) {
+        UdpInterface *channel = manager.camera(i);
+        if (channel && channel->camInfo.cameraIp == ip) return channel;
+    }
+    return nullptr;
+}
+
+int listAdaptersMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters) {
+    if (o.json) {
+        QJsonObject out;
+        out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
+        printJson(out);
+    } else {
+        print(stdout, adapterTable(adapters));
+    }
+    return 0;
+}
+
+int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
+             int jumboPacket) {
+    UdpCamManager manager;
+    manager.restartDiscovery(&chosen);
+    listen(manager, o.waitMs, [] { return false; });
+
+    const int conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));
+    if (o.json) {
+        QJsonArray cameras;
+        for (int i = 0; i < manager.cameraCount(); ++i) {
+            if (const UdpInterface *channel = manager.camera(i)) cameras.append(cameraJson(*channel, i));
+        }
+        QJsonObject out;
+        out.insert(QStringLiteral("adapter"), QString::fromLocal8Bit(chosen.name));
+        out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
+        out.insert(QStringLiteral("cameras"), cameras);
+        out.insert(QStringLiteral("conflict"), conflictJson(conflict));
+        printJson(out);
+    } else {
+        QString text = QStringLiteral("Adapter: %1").arg(QString::fromLocal8Bit(chosen.name));
+        if (chosen.ip != 0xFFFFFFFFu)
+            text += QStringLiteral(" (%1 / %2, MTU %3)")
+                        .arg(ipToText(chosen.ip), ipToText(chosen.mask))
+                        .arg(chosen.mtu);
+        print(stdout, text + QLatin1String("\n\n") + cameraTable(manager));
+        if (conflict != 0) print(stdout, QStringLiteral("\nWarning: %1\n").arg(conflictText(conflict)));
+    }
+    return 0;
+}
+
+int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
+                   const NetAdapterInfo &chosen) {
+    UdpCamManager manager;
+    manager.restartDiscovery(&chosen);
+    listen(manager, o.waitMs, [&] { return cameraAt(manager, o.cameraIp) != nullptr; });
+    UdpInterface *target = cameraAt(manager, o.cameraIp);
+    if (!target) {
+        print(stderr, QStringLiteral("varnix-scan: no camera answers from %1\n").arg(ipToText(o.cameraIp)));
+        return 1;
+    }
+
+    const QJsonObject before = cameraJson(*target, target->index);
+    const bool sent = !(o.newIp == target->camInfo.cameraIp && o.newMask == target->camInfo.cameraMask);
+    manager.setCameraAddress(target, o.newIp, o.newMask);
+    target = nullptr; // the next restart discards the channel
+    busyWait(AddressSettleMs);
+
+    manager.restartDiscovery(&chosen);
+    listen(manager, o.waitMs, [&] { return cameraAt(manager, o.newIp) != nullptr; });
+    const UdpInterface *moved = cameraAt(manager, o.newIp);
+    const bool answered = moved != nullptr;
+
+    if (o.json) {
+        QJsonObject out;
+        out.insert(QStringLiteral("adapter"), QString::fromLocal8Bit(chosen.name));
+        out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
+        out.insert(QStringLiteral("camera"), before);
+        out.insert(QStringLiteral("newIp"), ipToText(o.newIp));
+        out.insert(QStringLiteral("newMask"), ipToText(o.newMask));
+        out.insert(QStringLiteral("sent"), sent);
+        out.insert(QStringLiteral("answered"), answered);
+        out.insert(QStringLiteral("answer"),
+                   moved ? QJsonValue(cameraJson(*moved, moved->index)) : QJsonValue());
+        printJson(out);
+    } else {
+        QString text = QStringLiteral("Camera %1 (%2) at %3, MAC %4: ")
+                           .arg(before.value(QStringLiteral("title")).toString(),
+                                before.value(QStringLiteral("model")).toString(),
+                                before.value(QStringLiteral("ip")).toString(),
+                                before.value(QStringLiteral("mac")).toString());
+        text += sent
+                    ? QStringLiteral("sent address %1 mask %2.\n").arg(ipToText(o.newIp), ipToText(o.newMask))
+                    : QStringLiteral("it already has address %1 mask %2; nothing sent.\n")
+                          .arg(ipToText(o.newIp), ipToText(o.newMask));
+        text += answered ? QStringLiteral("A camera answers at %1.\n").arg(ipToText(o.newIp))
+                         : QStringLiteral("No camera answers at %1.\n").arg(ipToText(o.newIp));
+        print(stdout, text);
+    }
+    return answered ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("varnix-scan"));
+
+    ScanOptions o;
+    QString error;
+    if (!parseScanOptions(QCoreApplication::arguments().mid(1), &o, &error)) return refuse(error);
+    if (o.mode == ScanOptions::Help) {
+        print(stdout, scanUsage());
+        return 0;
+    }
+
+    const QList<NetAdapterInfo> adapters = inventory();
+    if (o.mode == ScanOptions::ListAdapters) return listAdaptersMode(o, adapters);
+
+    const StoredSettings stored = readSettings();
+    const QString name = o.adapterGiven ? o.adapter : stored.netAdapter;
+    NetAdapterInfo chosen = allAdaptersEntry();
+    if (name != QLatin1String(AllAdapters)) {
+        if (const NetAdapterInfo *found = findAdapter(adapters, name)) {
+            chosen = *found;
+        } else if (o.adapterGiven) {
+            return refuse(QStringLiteral("unknown adapter \"%1\" (see --list-adapters)").arg(name));
+        } else {
+            // The window falls back to all adapters when the stored one is gone; so do we.
+            print(stderr, QStringLiteral("varnix-scan: stored adapter \"%1\" not found, using %2\n")
+                              .arg(name, QLatin1String(AllAdapters)));
+        }
+    }
+
+    if (o.mode == ScanOptions::SetAddress) return setAddressMode(o, adapters, chosen);
+    const int jumboPacket = o.datagramGiven ? o.jumboPacket : stored.jumboPacket;
+    return scanMode(o, adapters, chosen, jumboPacket);
+}

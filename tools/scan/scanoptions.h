@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// What one run of varnix-scan is asked to do.
+struct ScanOptions {
+    enum Mode { Scan, ListAdapters, SetAddress, Help };
+    Mode mode = Scan;
+    bool json = false;
+    bool adapterGiven = false;
+    QString adapter; // as --list-adapters prints it, or "*ALL*"
+    bool waitGiven = false;
+    int waitMs = 3500; // long enough for every Standard camera to be polled once
+    bool datagramGiven = false;
+    int jumboPacket = -1; // -1 "optimal", else an index into datagramSizes
+    quint32 cameraIp = 0; // --set-address only
+    quint32 newIp = 0;
+    quint32 newMask = 0;
+};
+
+// Reads the arguments after the program name. False with a message in `error` when they are
+// not usable; nothing about the network is looked at here.
+bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QString *error);
+
+QString scanUsage();

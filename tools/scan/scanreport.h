@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+struct ClipInfo;
+struct NetAdapterInfo;
+class UdpCamManager;
+class UdpInterface;
+
+// The clip summary of the clip list in plain text: its three lines joined by " | ".
+QString plainClipSummary(const ClipInfo &clip);
+// What a camera's row is titled: its name, or "Camera n" before the name has arrived.
+QString cameraTitle(const UdpInterface &channel, int index);
+
+QJsonObject adapterJson(const NetAdapterInfo &adapter);
+QJsonObject cameraJson(const UdpInterface &channel, int index);
+// null when there is no conflict, else {"code", "text"}.
+QJsonValue conflictJson(int code);
+
+QString adapterTable(const QList<NetAdapterInfo> &adapters);
+QString cameraTable(const UdpCamManager &manager);
