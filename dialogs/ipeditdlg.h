@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QtGlobal>
+
+namespace Ui {
+class IPEditDlg;
+}
+
+// Asks for a camera's new IPv4 address and subnet mask; the caller decides what to do with them.
+class IPEditDlg : public QDialog {
+    Q_OBJECT
+public:
+    IPEditDlg(quint32 address, quint32 mask, QWidget *parent = nullptr);
+    ~IPEditDlg() override;
+
+    // The field's value; 0xFFFFFFFF when its text does not parse.
+    quint32 ipAddress() const;
+    quint32 subnetMask() const;
+
+    // Refuses to close as accepted while a field does not parse, whatever triggered it.
+    void accept() override;
+
+    Ui::IPEditDlg *ui;
+
+private:
+    bool checkFields();
+};
