@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# Namespace lab: an app namespace with one veth link per simulated camera network, a
+# varnix-camsim behind each link, and COMMAND run inside the app namespace. Nothing is ever
+# configured in the root namespace, and everything is removed on exit, even on failure.
+#
+#   netlab.sh --camsim PATH [--logdir DIR] --link NAME:MTU:APP_CIDR:CAMS_JSON [--link ...]
+#             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--hold] -- COMMAND [ARGS...]
+#
+#   --camsim PATH   the varnix-camsim binary
+#   --logdir DIR    each simulator logs received datagrams to DIR/NAME.camlog.jsonl (its stderr
+#                   goes to DIR/NAME.camsim.err); without it, simulator stderr goes to ours
+#   --link NAME:MTU:APP_CIDR:CAMS_JSON
+#                   a veth pair between the app namespace and a new camera namespace. The app end
+#                   is called NAME (e.g. lab0) and gets MTU and APP_CIDR (with broadcast address).
+#                   The camera end ("cam<i>") gets the same MTU and every camera address of
+#                   CAMS_JSON (the simulator's config) with the camera's mask, a route back to the
+#                   app subnet and the app subnet's broadcast address, so cameras outside the app
+#                   subnet still hear its directed broadcasts. Cameras outside APP_CIDR get a /32
+#                   route via NAME in the app namespace.
+#   --route CAM_IP:NAME      extra /32 route to CAM_IP via NAME in the app namespace
+#   --extra-ip NAME:CIDR     extra address on the camera end of link NAME (a camera moved there by
+#                            a set-address command answers from it)
+#   --hold          after COMMAND (or at once when there is none), keep the lab until killed
+#
+# COMMAND runs via `ip netns exec <appns>` with VARNIX_LAB_APPNS (the app namespace's name) and
+# VARNIX_LAB_CAMNS ("NAME=namespace ..." for the camera namespaces) in its environment; the script
+# exits with COMMAND's exit code. Exit 77 when not root or namespaces are unavailable; exit 2 when
+# the lab cannot be built. Namespace names carry the PID: vxa<PID> (app), vxc<PID>-<i> (cameras).
+set -u
+
+die() {
+    echo "netlab: $*" >&2
+    exit 2
+}
+skip() {
+    echo "netlab: SKIP: $*" >&2
+    exit 77
+}
+
+camsim=
+logdir=
+hold=0
+links=()
+routes=()
+extras=()
+while (($#)); do
+    case $1 in
+    --camsim) camsim=${2:?--camsim needs a path}; shift 2 ;;
+    --logdir) logdir=${2:?--logdir needs a directory}; shift 2 ;;
+    --link) links+=("${2:?--link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); shift 2 ;;
+    --route) routes+=("${2:?--route needs CAM_IP:NAME}"); shift 2 ;;
+    --extra-ip) extras+=("${2:?--extra-ip needs NAME:CIDR}"); shift 2 ;;
+    --hold) hold=1; shift ;;
+    --) shift; break ;;
+    *) die "unknown argument '$1' (see the header of $0)" ;;
+    esac
+done
+(($# > 0 || hold)) || die "no COMMAND given"
+((${#links[@]} > 0)) || die "at least one --link is needed"
+[[ -x $camsim ]] || die "--camsim '$camsim' is not an executable"
+command -v python3 >/dev/null || die "python3 is needed"
+
+[[ $(id -u) == 0 ]] || skip "needs root for network namespaces"
+if ! command -v ip >/dev/null || ! ip netns list >/dev/null 2>&1; then
+    skip "'ip netns' is not available"
+fi
+[[ -n $logdir ]] && { mkdir -p "$logdir" || die "cannot create $logdir"; }
+
+appns=vxa$$
+namespaces=()
+pids=()
+cmdpid=
+
+# shellcheck disable=SC2317 # runs from the EXIT trap
+cleanup() {
+    # A second Ctrl-C or TERM (to the whole process group) must not cut the cleanup short.
+    trap '' INT TERM
+    [[ -n $cmdpid ]] && kill "$cmdpid" 2>/dev/null
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${pids[@]}" $cmdpid; do
+        wait "$pid" 2>/dev/null
+    done
+    # Anything still living in the lab (children COMMAND left behind) goes with it.
+    local left
+    for ns in "${namespaces[@]}"; do
+        for pid in $(ip netns pids "$ns" 2>/dev/null); do
+            kill "$pid" 2>/dev/null
+            left=1
+        done
+    done
+    [[ -n ${left:-} ]] && sleep 0.2
+    for ns in "${namespaces[@]}"; do
+        for pid in $(ip netns pids "$ns" 2>/dev/null); do
+            kill -KILL "$pid" 2>/dev/null
+        done
+        ip netns del "$ns" 2>/dev/null
+    done
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+in_ns() { ip netns exec "$1" "${@:2}"; }
+
+# Addresses of a camera list relative to the app subnet, one fact per line:
+#   net <app network/prefix>   brd <app broadcast>   addr <camera ip/prefix>   outside <camera ip>
+lab_plan() {
+    python3 - "$1" "$2" <<'EOF'
+import ipaddress, json, sys
+app = ipaddress.ip_interface(sys.argv[1])
+with open(sys.argv[2]) as f:
+    doc = json.load(f)
+cams = doc if isinstance(doc, list) else doc.get("cameras", [])
+print("net", app.network.with_prefixlen)
+print("brd", app.network.broadcast_address)
+seen = set()
+for cam in cams:
+    ip = ipaddress.ip_interface("%s/%s" % (cam["ip"], cam.get("mask", "255.255.255.0")))
+    if ip.ip in seen:
+        continue
+    seen.add(ip.ip)
+    print("addr", ip.with_prefixlen)
+    if ip.ip not in app.network:
+        print("outside", ip.ip)
+EOF
+}
+
+no_rp_filter() {
+    local ns=$1
+    shift
+    for dev in all default "$@"; do
+        in_ns "$ns" sysctl -qw "net.ipv4.conf.$dev.rp_filter=0" || die "sysctl rp_filter in $ns"
+    done
+}
+
+ip netns add "$appns" 2>/dev/null || skip "cannot create network namespaces"
+namespaces+=("$appns")
+ip -n "$appns" link set lo up || die "loopback in $appns"
+
+declare -A camns_of camdev_of
+camns_list=
+i=0
+for spec in "${links[@]}"; do
+    IFS=: read -r name mtu cidr json <<<"$spec"
+    [[ -n $name && -n $mtu && -n $cidr && -r $json ]] || die "bad --link '$spec'"
+    ((${#name} <= 15)) || die "interface name '$name' is longer than 15 characters"
+    plan=$(lab_plan "$cidr" "$json") || die "cannot read cameras from $json"
+    camns=vxc$$-$i
+    camdev=cam$i
+    ip netns add "$camns" || die "cannot create $camns"
+    namespaces+=("$camns")
+    camns_of[$name]=$camns
+    camdev_of[$name]=$camdev
+    camns_list+="$name=$camns "
+    ip -n "$camns" link set lo up || die "loopback in $camns"
+
+    # Both ends are created inside their namespaces: the root namespace never sees them.
+    ip -n "$appns" link add "$name" type veth peer name "$camdev" netns "$camns" || die "veth $name"
+    ip -n "$appns" link set "$name" mtu "$mtu" || die "mtu $mtu on $name"
+    ip -n "$camns" link set "$camdev" mtu "$mtu" || die "mtu $mtu on $camdev"
+    ip -n "$appns" addr add "$cidr" brd + dev "$name" || die "address $cidr on $name"
+    no_rp_filter "$appns" "$name"
+    no_rp_filter "$camns" "$camdev"
+
+    appnet=''
+    appbrd=''
+    outside=()
+    while read -r kind value; do
+        case $kind in
+        net) appnet=$value ;;
+        brd) appbrd=$value ;;
+        addr) ip -n "$camns" addr add "$value" brd + dev "$camdev" || die "address $value on $camdev" ;;
+        outside) outside+=("$value") ;;
+        esac
+    done <<<"$plan"
+    ip -n "$appns" link set "$name" up || die "link $name up"
+    ip -n "$camns" link set "$camdev" up || die "link $camdev up"
+    for camip in "${outside[@]}"; do
+        ip -n "$appns" route add "$camip/32" dev "$name" || die "route to $camip via $name"
+    done
+    # Already present when a camera shares the app subnet; needed when none does.
+    ip -n "$camns" route add "$appnet" dev "$camdev" 2>/dev/null
+    ip -n "$camns" route add broadcast "$appbrd" dev "$camdev" table local 2>/dev/null
+    i=$((i + 1))
+done
+
+for spec in "${extras[@]}"; do
+    IFS=: read -r name cidr <<<"$spec"
+    [[ -n ${camns_of[$name]:-} ]] || die "--extra-ip: no link called '$name'"
+    ip -n "${camns_of[$name]}" addr add "$cidr" brd + dev "${camdev_of[$name]}" || die "address $cidr on $name"
+done
+for spec in "${routes[@]}"; do
+    IFS=: read -r camip name <<<"$spec"
+    [[ -n ${camns_of[$name]:-} ]] || die "--route: no link called '$name'"
+    ip -n "$appns" route add "$camip/32" dev "$name" || die "route to $camip via $name"
+done
+
+# Let the links finish coming up (carrier on both ends) before the simulators bind.
+for _ in $(seq 50); do
+    down=$(ip -n "$appns" -o link show up | grep -c 'NO-CARRIER')
+    ((down == 0)) && break
+    sleep 0.1
+done
+
+for spec in "${links[@]}"; do
+    IFS=: read -r name _ _ json <<<"$spec"
+    camns=${camns_of[$name]}
+    args=(--config "$json")
+    if [[ -n $logdir ]]; then
+        args+=(--log "$logdir/$name.camlog.jsonl")
+        ip netns exec "$camns" "$camsim" "${args[@]}" </dev/null >&2 2>"$logdir/$name.camsim.err" &
+    else
+        ip netns exec "$camns" "$camsim" "${args[@]}" </dev/null >&2 &
+    fi
+    # `ip netns exec` execs the simulator, so this is the simulator's own PID.
+    pid=$!
+    pids+=("$pid")
+    ready=0
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || die "varnix-camsim for $name exited early"
+        if in_ns "$camns" ss -Hlun 2>/dev/null | grep -q ':45611 '; then
+            ready=1
+            break
+        fi
+        sleep 0.1
+    done
+    ((ready)) || die "varnix-camsim for $name is not listening"
+done
+
+export VARNIX_LAB_APPNS=$appns
+export VARNIX_LAB_CAMNS=${camns_list% }
+rc=0
+if (($# > 0)); then
+    # In the background so that INT/TERM clean up at once instead of after COMMAND.
+    ip netns exec "$appns" "$@" <&0 &
+    cmdpid=$!
+    wait "$cmdpid"
+    rc=$?
+    cmdpid=
+fi
+if ((hold)); then
+    echo "netlab: lab up in namespace $appns ($VARNIX_LAB_CAMNS); stop with Ctrl-C or SIGTERM" >&2
+    sleep infinity &
+    pids+=("$!")
+    wait "$!"
+fi
+exit "$rc"
