@@ -106,8 +106,13 @@ void UdpEnumerator::OnProcessBroadcast() {
     const quint64 generation = generation_;
     const bool outerDrain = !draining_;
     draining_ = true;
+    // Each socket is drained on its own readyRead. Draining a quiet socket from another socket's
+    // signal would leave it with a readyRead and nothing to read, and Qt would then never signal it
+    // again: the cameras behind that adapter would be lost. A direct call drains every socket.
+    const QObject *origin = sender();
     for (int s = 0; s < sockets.size() && generation == generation_; ++s) {
         UdpLocalSocket *socket = sockets.at(s);
+        if (origin && origin != socket) continue;
         while (generation == generation_ && socket->hasPendingDatagrams()) {
             QHostAddress sender;
             const qint64 got = socket->readDatagram(buffer.data(), buffer.size(), &sender);
