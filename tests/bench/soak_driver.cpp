@@ -21,7 +21,8 @@
 #define VARNIX_ASAN 1
 #endif
 #ifdef VARNIX_ASAN
-#include <sanitizer/allocator_interface.h>
+// Live heap bytes as the sanitizer's allocator counts them (exported by its runtime).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {

@@ -7,14 +7,8 @@
 
 int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: varnix-grabscreen FILE.png\n");
-        return 2;
-    }
     QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen || !screen->grabWindow(0).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "varnix-grabscreen: cannot grab the screen into %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    if (argc == 2 && screen && screen->grabWindow(0).save(QString::fromLocal8Bit(argv[1]), "PNG")) return 0;
+    std::fprintf(stderr, "usage: varnix-grabscreen FILE.png (and an X screen to grab)\n");
+    return argc == 2 ? 1 : 2;
 }

@@ -1,45 +1,60 @@
 #pragma once
 
-// What the window tests share: a settings store of their own and a hand that closes modal boxes.
+// What the window tests share: a settings store of their own, the list's row texts and a hand that
+// closes modal boxes. (Each test source includes "ui_mainwindow.h" itself, so that AUTOUIC makes it.)
+#include "app/qvxapplication.h"
+#include "cameras/qlistitemlabel.h"
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
 #include <QApplication>
-#include <QMessageBox>
-#include <QPointer>
+#include <QListWidget>
 #include <QSettings>
-#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
 
-// Points the user-scope settings at `dir`, so that no test reads or writes the real store.
-inline void useSettingsIn(const QString &dir) {
-    qputenv("XDG_CONFIG_HOME", dir.toLocal8Bit());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
+// Runs the Qt Test object `Test` in the program's application object, with a settings store of its
+// own (so that no test reads or writes the real one); skips with 77 and `why` when not `allowed`.
+template <typename Test> int runGuiTest(bool allowed, const char *why, int argc, char *argv[]) {
+    if (!allowed) {
+        std::printf("SKIP: %s\n", why);
+        return 77;
+    }
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QVXApplication app(argc, argv);
+    app.initialize();
+    Test test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-// While it lives, hands every modal widget that comes up to `handle` (which must close it), and
-// records the text of each message box it sees.
-class ModalHandler : public QObject {
-public:
-    explicit ModalHandler(std::function<void(QWidget *)> handle = {}) : handle_(std::move(handle)) {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(10);
+inline QStringList rowTexts(const MainWindow &w) {
+    QStringList texts;
+    for (int row = 0; row < w.ui->camList->count(); ++row)
+        texts << qobject_cast<QListItemLabel *>(w.ui->camList->itemWidget(w.ui->camList->item(row)))
+                     ->textLabel->text();
+    return texts;
+}
+
+// While it lives, closes every message box that comes up (keeping its text) and hands any other
+// modal widget to `handle`, which must close it.
+struct ModalHandler : QObject {
+    explicit ModalHandler(std::function<void(QWidget *)> handle = {}) {
+        connect(&timer, &QTimer::timeout, this, [this, handle] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                messages << box->text();
+                box->done(QMessageBox::Ok);
+            } else if (modal && handle) {
+                handle(modal);
+            }
+        });
+        timer.start(10);
     }
     QStringList messages;
-    int modalCount = 0;
-
-private:
-    void poll() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_) return;
-        last_ = modal;
-        ++modalCount;
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) messages << box->text();
-        if (handle_)
-            handle_(modal);
-        else if (auto *box = qobject_cast<QMessageBox *>(modal))
-            box->done(QMessageBox::Ok);
-    }
-    std::function<void(QWidget *)> handle_;
-    QTimer timer_;
-    QPointer<QWidget> last_;
+    QTimer timer;
 };

@@ -9,19 +9,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstring>
-
 inline bool enterPrivateNetwork() {
-    if (geteuid() != 0 || unshare(CLONE_NEWNET) != 0) return false;
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0) return false;
-    ifreq request{};
-    std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
-    bool up = ioctl(fd, SIOCGIFFLAGS, &request) == 0;
-    if (up) {
-        request.ifr_flags = short(request.ifr_flags | IFF_UP);
-        up = ioctl(fd, SIOCSIFFLAGS, &request) == 0;
-    }
-    close(fd);
+    const int fd = geteuid() == 0 && unshare(CLONE_NEWNET) == 0 ? socket(AF_INET, SOCK_DGRAM, 0) : -1;
+    ifreq request{{"lo"}, {}}; // loopback, no flags yet
+    bool up = fd >= 0 && ioctl(fd, SIOCGIFFLAGS, &request) == 0;
+    request.ifr_flags = short(request.ifr_flags | IFF_UP);
+    up = up && ioctl(fd, SIOCSIFFLAGS, &request) == 0;
+    if (fd >= 0) close(fd);
     return up;
 }
