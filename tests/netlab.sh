@@ -142,9 +142,9 @@ ip -n "$appns" link set lo up || die "loopback in $appns"
 declare -A camns_of camdev_of
 camns_list=
 i=0
-for spec in "${links[@]}"; do
-    IFS=: read -r name mtu cidr json <<<"$spec"
-    [[ -n $name && -n $mtu && -n $cidr && -r $json ]] || die "bad --link '$spec'"
+for item in "${links[@]}"; do
+    IFS=: read -r name mtu cidr json <<<"$item"
+    [[ -n $name && -n $mtu && -n $cidr && -r $json ]] || die "bad --link '$item'"
     ((${#name} <= 15)) || die "interface name '$name' is longer than 15 characters"
     plan=$(lab_plan "$cidr" "$json") || die "cannot read cameras from $json"
     camns=vxc$$-$i
@@ -186,13 +186,13 @@ for spec in "${links[@]}"; do
     i=$((i + 1))
 done
 
-for spec in "${extras[@]}"; do
-    IFS=: read -r name cidr <<<"$spec"
+for item in "${extras[@]}"; do
+    IFS=: read -r name cidr <<<"$item"
     [[ -n ${camns_of[$name]:-} ]] || die "--extra-ip: no link called '$name'"
     ip -n "${camns_of[$name]}" addr add "$cidr" brd + dev "${camdev_of[$name]}" || die "address $cidr on $name"
 done
-for spec in "${routes[@]}"; do
-    IFS=: read -r camip name <<<"$spec"
+for item in "${routes[@]}"; do
+    IFS=: read -r camip name <<<"$item"
     [[ -n ${camns_of[$name]:-} ]] || die "--route: no link called '$name'"
     ip -n "$appns" route add "$camip/32" dev "$name" || die "route to $camip via $name"
 done
@@ -204,8 +204,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-for spec in "${links[@]}"; do
-    IFS=: read -r name _ _ json <<<"$spec"
+for item in "${links[@]}"; do
+    IFS=: read -r name _ _ json <<<"$item"
     camns=${camns_of[$name]}
     args=(--config "$json")
     if [[ -n $logdir ]]; then

@@ -20,7 +20,8 @@ namespace {
 qint64 cpuMs() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return qint64(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
+    return qint64(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000 +
+           (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
 }
 long peakKiB() {
     rusage u{};
@@ -64,8 +65,7 @@ int main(int argc, char **argv) {
     poll.start(50);
     QEventLoop loop;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (manager.cameraCount() >= expect || clock.elapsed() > bound + 15000)
-            loop.quit();
+        if (manager.cameraCount() >= expect || clock.elapsed() > bound + 15000) loop.quit();
     });
     loop.exec();
     const int found = manager.cameraCount();

@@ -68,8 +68,7 @@ int main(int argc, char **argv) {
         if (cycles > 0) {
             const int found = manager.cameraCount();
             heap.append(liveHeapBytes());
-            if (found < expect)
-                ++shortCycles;
+            if (found < expect) ++shortCycles;
             std::printf("cycle %d: %d cameras, live heap %lld bytes, %d notifications, t=%llds\n", cycles,
                         found, static_cast<long long>(heap.last()), notifications,
                         static_cast<long long>(clock.elapsed() / 1000));

@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    if (size < 1)
-        return 0;
+    if (size < 1) return 0;
     UdpInterface channel;
     UdpCamInfo info;
     info.protocol = data[0] & 1;
@@ -36,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const size_t len = size_t(data[at]) | size_t(data[at + 1]) << 8;
         at += 2;
         const size_t take = len < size - at ? len : size - at;
-        channel.handleDatagram(QByteArray(reinterpret_cast<const char *>(data + at), int(take)), info.cameraIp);
+        channel.handleDatagram(QByteArray(reinterpret_cast<const char *>(data + at), int(take)),
+                               info.cameraIp);
         at += take;
     }
 
@@ -44,13 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     QSet<quint16> numbers;
     for (int i = 0; i < channel.clips.size(); ++i) {
         const ClipInfo *c = channel.clip(i);
-        if (!c || numbers.contains(c->clipNumber))
-            abort();
+        if (!c || numbers.contains(c->clipNumber)) abort();
         numbers.insert(c->clipNumber);
-        if (c->raw.size() != ClipInfo::Size)
-            abort();
+        if (c->raw.size() != ClipInfo::Size) abort();
     }
-    if (channel.clip(channel.clips.size()) != nullptr)
-        abort();
+    if (channel.clip(channel.clips.size()) != nullptr) abort();
     return 0;
 }

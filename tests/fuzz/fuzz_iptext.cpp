@@ -11,10 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const bool ok = parseIp(text, &parsed);
         const quint32 plain = ipFromText(text);
         // The two entry points must agree, and what parses must survive a round trip.
-        if (ok ? plain != parsed : plain != 0xFFFFFFFFu)
-            abort();
-        if (ok && ipFromText(ipToText(parsed)) != parsed)
-            abort();
+        if (ok ? plain != parsed : plain != 0xFFFFFFFFu) abort();
+        if (ok && ipFromText(ipToText(parsed)) != parsed) abort();
     }
     return 0;
 }
