@@ -1,516 +1,150 @@
+#include "net/bytes.h"
 #include "net/camrecord.h"
 #include "net/datagrams.h"
 #include "net/udpinterface.h"
+#include "udptest.h"
 
-#include <QElapsedTimer>
-#include <QHostAddress>
 #include <QSignalSpy>
-#include <QUdpSocket>
 #include <QtTest>
 
 namespace {
 const quint32 Camera = 0x0A000010;
-const quint32 Loopback = 0x7F000001;
 
-QByteArray hex(const char *text) {
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-void put16(QByteArray &d, int at, quint16 v) {
-    d[at] = char(v);
-    d[at + 1] = char(v >> 8);
-}
-void put32(QByteArray &d, int at, quint32 v) {
-    put16(d, at, quint16(v));
-    put16(d, at + 2, quint16(v >> 16));
-}
-
-struct Clip {
-    quint16 number;
-    quint64 frames = 100;
-    quint32 first = 0, trimStart = 0, trimEnd = 0;
-};
-
-QByteArray entry(const Clip &c, int size) {
-    QByteArray e(size, '\0');
-    put32(e, 8, quint32(c.frames));
-    put32(e, 12, quint32(c.frames >> 32));
-    put32(e, 28, 0x447A0000); // 1000.0f
-    put16(e, 40, 1280);
-    put16(e, 42, 720);
-    put16(e, 44, c.number);
-    if (size >= 64) {
-        put32(e, 48, c.first);
-        put32(e, 52, c.trimStart);
-        put32(e, 56, c.trimEnd);
+// An AdvClipList datagram: the camera's clip total, the entry count, then one entry per clip number, cut
+// to the camera's entry size: 1280x720 at 1000 frames/s, with frames, first frame, trim start and trim end.
+QByteArray clipList(int total, const QList<int> &numbers, int size = 128, QList<quint64> f = {100, 0, 0, 0}) {
+    ByteWriter w;
+    w.u32(0xABCD0002).u32(0).u16(quint16(total)).u16(quint16(numbers.size())).u32(0);
+    QByteArray d = w.data();
+    for (int n : numbers) {
+        ByteWriter e; // frames and trim positions are narrowed where the layout wants 32 bits
+        e.u32(0).u32(0).u32(quint32(f[0])).u32(f[0] >> 32).u32(0).u32(0).u32(0).u32(0x447A0000).u32(0).u32(0);
+        e.u16(1280).u16(720).u16(quint16(n)).u16(0).u32(f[1]).u32(f[2]).u32(f[3]);
+        d += e.data().leftJustified(128, '\0').left(size);
     }
-    return e;
-}
-
-QByteArray clipList(quint16 total, const QList<Clip> &clips, int entrySize = 128) {
-    QByteArray d = hex("02 00 CD AB 00 00 00 00 00 00 00 00 00 00 00 00");
-    put16(d, 8, total);
-    put16(d, 10, quint16(clips.size()));
-    for (const Clip &c : clips)
-        d += entry(c, entrySize);
     return d;
 }
 
-QList<Clip> numbered(std::initializer_list<int> numbers) {
-    QList<Clip> out;
-    for (int n : numbers)
-        out.append(Clip{quint16(n)});
-    return out;
-}
-
-QList<int> storedNumbers(const UdpInterface &ch) {
-    QList<int> out;
-    for (const ClipInfo *c : ch.clips)
-        out.append(c->clipNumber);
-    return out;
-}
-
-// A Standard reply: header with byte 0 = 0 and the opcode at byte 3, then the payload.
-QByteArray stdReply(quint8 opcode, const QByteArray &payload) {
-    QByteArray d = hex("00 00 08 00 00 00 00 00") + payload;
-    d[3] = char(opcode);
-    put16(d, 4, quint16(d.size()));
-    return d;
-}
-
-QByteArray advNameReply(const QByteArray &name, quint8 code = 11) {
-    QByteArray d = hex("04 00 CD AB 00 00 00 00") + QByteArray(60, '\x55');
-    d[4] = char(code);
-    return d + name;
-}
-
-UdpCamInfo camera(quint32 protocol, quint32 type = 0) {
-    UdpCamInfo c;
-    c.protocol = protocol;
-    c.cameraType = type;
-    c.cameraIp = Camera;
-    c.adapterIp = 0; // any address: these channels never send
-    c.cameraPort = protocol ? 9000 : 1029;
-    return c;
-}
-
-QList<int> codes(const QSignalSpy &spy) {
-    QList<int> out;
-    for (const QList<QVariant> &args : spy)
-        out.append(args.at(1).toInt());
-    return out;
+void addRow(const char *name, quint32 type, const QByteArrayList &sent, const QList<int> &clips, int times) {
+    QTest::newRow(name) << type << sent << clips << times;
 }
 } // namespace
 
 class Channel : public QObject {
     Q_OBJECT
 private slots:
-    void partialClipListIsAnnouncedWhenComplete();
-    void sameClipListTwiceIsAnnouncedOnce();
-    void clipListShrinksToTotal();
-    void emptyTotalClearsClips();
-    void trimPositionsBecomeRelative_data();
-    void trimPositionsBecomeRelative();
-    void shortEntriesAreDecodedAtTheirStride();
-    void truncatedClipListIsDropped();
-    void clipListNeverExceedsDistinctNumbers();
-    void clipIndexOutOfRangeGivesNoClip();
-
-    void standardRepliesUpdateChannel_data();
-    void standardRepliesUpdateChannel();
-    void optionBitsAccumulate();
-    void advancedRepliesUpdateChannel_data();
-    void advancedRepliesUpdateChannel();
-    void replyFromAnotherAddressIsDropped();
-    void inactiveChannelTakesNothing();
-
-    void requestsReachCameraByteForByte();
-    void setAddressGoesToSubnetBroadcast();
-    void repliesOverLoopbackNotify();
-    void shortReplyAfterLongOneShowsNoStaleBytes();
-    void busyWaitBlocksForTheGivenTime();
-};
-
-void Channel::partialClipListIsAnnouncedWhenComplete() {
-    UdpInterface ch;
-    ch.setCamera(camera(1), 2);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(clipList(3, numbered({0, 1})), Camera);
-    QCOMPARE(storedNumbers(ch), QList<int>({0, 1}));
-    QCOMPARE(spy.count(), 0);
-    ch.handleDatagram(clipList(3, numbered({1, 2})), Camera);
-    QCOMPARE(storedNumbers(ch), QList<int>({0, 1, 2}));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 2);
-    QCOMPARE(spy.at(0).at(1).toInt(), 4);
-}
-
-void Channel::sameClipListTwiceIsAnnouncedOnce() {
-    UdpInterface ch;
-    ch.setCamera(camera(1), 0);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(clipList(2, numbered({5, 9})), Camera);
-    ch.handleDatagram(clipList(2, numbered({5, 9})), Camera);
-    QCOMPARE(storedNumbers(ch), QList<int>({5, 9}));
-    QCOMPARE(codes(spy), QList<int>({4}));
-}
-
-void Channel::clipListShrinksToTotal() {
-    UdpInterface ch;
-    ch.setCamera(camera(1), 0);
-    ch.handleDatagram(clipList(3, numbered({0, 1, 2})), Camera);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(clipList(2, numbered({})), Camera);
-    QCOMPARE(storedNumbers(ch), QList<int>({0, 1}));
-    QCOMPARE(codes(spy), QList<int>({4}));
-}
-
-void Channel::emptyTotalClearsClips() {
-    UdpInterface ch;
-    ch.setCamera(camera(1), 0);
-    ch.handleDatagram(clipList(3, numbered({0, 1, 2})), Camera);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(clipList(0, numbered({7})), Camera);
-    QVERIFY(ch.clips.isEmpty());
-    QCOMPARE(codes(spy), QList<int>({4}));
-    ch.handleDatagram(clipList(0, numbered({})), Camera);
-    QCOMPARE(spy.count(), 1); // nothing left to remove, nothing to announce
-}
-
-void Channel::trimPositionsBecomeRelative_data() {
-    QTest::addColumn<quint32>("cameraType");
-    QTest::addColumn<int>("entrySize");
-    QTest::addColumn<quint64>("frames");
-    QTest::addColumn<quint32>("first");
-    QTest::addColumn<quint32>("start");
-    QTest::addColumn<quint32>("end");
-    QTest::addColumn<quint64>("wantFrames");
-    QTest::addColumn<quint32>("wantFirst");
-    QTest::addColumn<quint32>("wantStart");
-    QTest::addColumn<quint32>("wantEnd");
-    QTest::newRow("128: wrapped range")
-        << 0u << 128 << quint64(1000) << 900u << 950u << 100u << quint64(1000) << 900u << 50u << 200u;
-    QTest::newRow("128: equal ends take the whole clip")
-        << 0u << 128 << quint64(1000) << 0u << 10u << 10u << quint64(1000) << 0u << 10u << 999u;
-    QTest::newRow("128: start past end of clip")
-        << 0u << 128 << quint64(1000) << 0u << 1500u << 1700u << quint64(1000) << 0u << 500u << 700u;
-    QTest::newRow("128: no frames counts as one")
-        << 0u << 128 << quint64(0) << 5u << 5u << 9u << quint64(1) << 5u << 0u << 0u;
-    QTest::newRow("64 for type 55") << 55u << 64 << quint64(1000) << 900u << 950u << 100u << quint64(1000)
-                                    << 900u << 50u << 200u;
-    QTest::newRow("48 for type 46") << 46u << 48 << quint64(500) << 0u << 0u << 0u << quint64(500) << 0u << 0u
-                                    << 499u;
-    QTest::newRow("48 for type 47") << 47u << 48 << quint64(1) << 0u << 0u << 0u << quint64(1) << 0u << 0u
-                                    << 0u;
-}
-
-void Channel::trimPositionsBecomeRelative() {
-    QFETCH(quint32, cameraType);
-    QFETCH(int, entrySize);
-    QFETCH(quint64, frames);
-    QFETCH(quint32, first);
-    QFETCH(quint32, start);
-    QFETCH(quint32, end);
-    UdpInterface ch;
-    ch.setCamera(camera(1, cameraType), 0);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(clipList(1, {Clip{3, frames, first, start, end}}, entrySize), Camera);
-    QCOMPARE(codes(spy), QList<int>({4}));
-    const ClipInfo *c = ch.clip(0);
-    QVERIFY(c);
-    QTEST(c->frameCount, "wantFrames");
-    QTEST(c->firstFrame, "wantFirst");
-    QTEST(c->trimStart, "wantStart");
-    QTEST(c->trimEnd, "wantEnd");
-    QCOMPARE(c->clipNumber, quint16(3));
-    QCOMPARE(c->width, quint16(1280));
-    QCOMPARE(c->height, quint16(720));
-    QCOMPARE(c->frameRate, 1000.0f);
-    QCOMPARE(c->raw.size(), 128);
-    QCOMPARE(c->raw.left(entrySize), entry(Clip{3, frames, first, start, end}, entrySize));
-    QCOMPARE(c->raw.mid(entrySize), QByteArray(128 - entrySize, '\0'));
-}
-
-void Channel::shortEntriesAreDecodedAtTheirStride() {
-    UdpInterface ch;
-    ch.setCamera(camera(1, 46), 0);
-    QList<Clip> clips = numbered({4, 6, 8});
-    clips[2].frames = 0x1'0000'0010ull; // 64-bit count: trimEnd comes from its low 32 bits
-    ch.handleDatagram(clipList(3, clips, 48), Camera);
-    QCOMPARE(storedNumbers(ch), QList<int>({4, 6, 8}));
-    QCOMPARE(ch.clip(2)->frameCount, 0x1'0000'0010ull);
-    QCOMPARE(ch.clip(2)->trimEnd, 0xFu);
-
-    // A 64-byte camera's list read as 128-byte entries would be too short: wrong stride, no clips.
-    UdpInterface wide;
-    wide.setCamera(camera(1, 55), 0);
-    wide.handleDatagram(clipList(2, numbered({1, 2}), 48), Camera);
-    QVERIFY(wide.clips.isEmpty());
-}
-
-void Channel::truncatedClipListIsDropped() {
-    UdpInterface ch;
-    ch.setCamera(camera(1), 0);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    const QByteArray full = clipList(2, numbered({0, 1}));
-    ch.handleDatagram(full.left(full.size() - 1), Camera);
-    ch.handleDatagram(full.left(15), Camera);
-    QVERIFY(ch.clips.isEmpty());
-    QCOMPARE(spy.count(), 0);
-    // A truncated "clear" must not wipe the list either.
-    ch.handleDatagram(full, Camera);
-    QByteArray clear = clipList(0, numbered({0}));
-    ch.handleDatagram(clear.left(clear.size() - 1), Camera);
-    QCOMPARE(storedNumbers(ch), QList<int>({0, 1}));
-}
-
-void Channel::clipListNeverExceedsDistinctNumbers() {
-    UdpInterface ch;
-    ch.setCamera(camera(1, 46), 0);
-    QList<Clip> low, high;
-    for (int n = 0; n < 65535; ++n) {
-        low.append(Clip{quint16(n)});
-        high.append(Clip{quint16(n + 1)});
+    // Datagrams to a channel of a camera type -> the clip numbers it stores, how often it announces them.
+    void clipListsMerge_data() {
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<QByteArrayList>("datagrams");
+        QTest::addColumn<QList<int>>("clips");
+        QTest::addColumn<int>("announced");
+        const QByteArray two = clipList(2, {0, 1});
+        QList<int> low; // 65535 clip numbers from 0; the same list from 1 overlaps all but one of them
+        for (int n = 0; n < 65535; ++n)
+            low << n;
+        addRow("partial, then complete", 0, {clipList(3, {0, 1}), clipList(3, {1, 2})}, {0, 1, 2}, 1);
+        addRow("same list twice", 0, {clipList(2, {5, 9}), clipList(2, {5, 9})}, {5, 9}, 1);
+        addRow("smaller total", 0, {clipList(3, {0, 1, 2}), clipList(2, {})}, {0, 1}, 2);
+        addRow("total 0", 0, {clipList(3, {0, 1, 2}), clipList(0, {7}), clipList(0, {})}, {}, 2);
+        addRow("too short", 0, {two.chopped(1), two.left(15), two, clipList(0, {0}).chopped(1)}, {0, 1}, 1);
+        addRow("48-byte entries", 46, {clipList(3, {4, 6, 8}, 48)}, {4, 6, 8}, 1);
+        addRow("64-byte entries wanted", 55, {clipList(2, {1, 2}, 48)}, {}, 0);
+        addRow("each number once", 46,
+               {clipList(65535, low, 48), clipList(65535, low.mid(1) << 65535, 48), clipList(65535, low, 48)},
+               low, 2);
     }
-    const QByteArray a = clipList(65535, low, 48);
-    const QByteArray b = clipList(65535, high, 48);
-    ch.handleDatagram(a, Camera);
-    QCOMPARE(ch.clips.size(), 65535);
-    for (int round = 0; round < 3; ++round) {
-        ch.handleDatagram(b, Camera);
-        QVERIFY(ch.clips.size() <= 65536);
-        ch.handleDatagram(a, Camera);
-        QVERIFY(ch.clips.size() <= 65536);
+    void clipListsMerge() {
+        QFETCH(quint32, type);
+        QFETCH(QList<int>, clips);
+        UdpInterface ch;
+        ch.setCamera(UdpCamInfo{1, type, 0, 0, 0, 0, 0, Camera}, 2);
+        QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
+        QFETCH(QByteArrayList, datagrams);
+        for (const QByteArray &d : datagrams)
+            ch.handleDatagram(d, Camera);
+        QList<int> numbers;
+        for (const ClipInfo *c : ch.clips)
+            numbers << c->clipNumber;
+        QCOMPARE(numbers, clips);
+        QTEST(int(spy.count()), "announced");
+        QVERIFY(!ch.clip(-1) && !ch.clip(clips.size()));
     }
-    // A camera repeating a short list does not grow it.
-    UdpInterface small;
-    small.setCamera(camera(1), 0);
-    for (int i = 0; i < 100; ++i)
-        small.handleDatagram(clipList(50, numbered({1, 2, 3})), Camera);
-    QCOMPARE(small.clips.size(), 3);
-}
 
-void Channel::clipIndexOutOfRangeGivesNoClip() {
-    UdpInterface ch;
-    QVERIFY(!ch.clip(0));
-    ch.setCamera(camera(1), 0);
-    ch.handleDatagram(clipList(2, numbered({0, 1})), Camera);
-    QCOMPARE(ch.clip(1), ch.clips.at(1));
-    QVERIFY(!ch.clip(2));
-    QVERIFY(!ch.clip(-1));
-}
-
-void Channel::standardRepliesUpdateChannel_data() {
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("code"); // -1: dropped
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<quint32>("status");
-    QTest::addColumn<quint32>("options");
-    QTest::newRow("name up to NUL") << stdReply(2, QByteArray("Bay 3\0junk", 10)) << 0 << "Bay 3" << 0u << 0u;
-    QTest::newRow("name to the end") << stdReply(2, "Bay 4") << 0 << "Bay 4" << 0u << 0u;
-    QTest::newRow("empty name") << stdReply(2, {}) << 0 << "" << 0u << 0u;
-    QTest::newRow("latin-1 name") << stdReply(2, "K\xF6ln") << 0 << QString::fromLatin1("K\xF6ln") << 0u
-                                  << 0u;
-    QTest::newRow("status 3") << stdReply(14, hex("AA BB CC DD 03 00 00 00")) << 1 << "" << 3u << 0u;
-    QTest::newRow("status high bytes")
-        << stdReply(14, hex("00 00 00 00 0B 00 01 00")) << 1 << "" << 0x1000Bu << 0u;
-    QTest::newRow("status 15 bytes") << stdReply(14, hex("00 00 00 00 03 00 00")) << -1 << "" << 0u << 0u;
-    QTest::newRow("readings") << stdReply(39, hex("01 02 03 04")) << 2 << "" << 0u << 0u;
-    QTest::newRow("options WK") << stdReply(210, hex("00 00 00 00 00 00 4B 57")) << 3 << "" << 0u << 0x8u;
-    QTest::newRow("options Gx adds nothing")
-        << stdReply(210, hex("00 00 00 00 00 00 78 47")) << 3 << "" << 0u << 0u;
-    QTest::newRow("options 15 bytes") << stdReply(210, hex("00 00 00 00 00 00 4B")) << -1 << "" << 0u << 0u;
-    QTest::newRow("unknown opcode") << stdReply(23, hex("00 00 00 00 03 00 00 00")) << -1 << "" << 0u << 0u;
-    QTest::newRow("three bytes") << hex("00 00 08") << -1 << "" << 0u << 0u;
-    QTest::newRow("advanced clip list") << clipList(1, numbered({0})) << -1 << "" << 0u << 0u;
-}
-
-void Channel::standardRepliesUpdateChannel() {
-    QFETCH(QByteArray, reply);
-    QFETCH(int, code);
-    UdpInterface ch;
-    ch.setCamera(camera(0), 7);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(reply, Camera);
-    ch.handleDatagram(reply, Camera); // the same reply notifies again
-    QCOMPARE(codes(spy), code < 0 ? QList<int>() : QList<int>({code, code}));
-    if (code >= 0) QCOMPARE(spy.at(0).at(0).toInt(), 7);
-    QTEST(ch.cameraName, "name");
-    QTEST(ch.status, "status");
-    QTEST(ch.camInfo.options, "options");
-    QVERIFY(ch.clips.isEmpty());
-}
-
-void Channel::optionBitsAccumulate() {
-    UdpInterface ch;
-    ch.setCamera(camera(0), 0);
-    ch.handleDatagram(stdReply(210, hex("00 00 00 00 00 00 00 53")), Camera); // 'S'
-    ch.handleDatagram(stdReply(210, hex("00 00 00 00 00 00 52 57")), Camera); // 'W' 'R'
-    ch.handleDatagram(stdReply(210, hex("00 00 00 00 00 00 00 5A")), Camera); // adds nothing, clears nothing
-    QCOMPARE(ch.camInfo.options, 0x4002u);
-}
-
-void Channel::advancedRepliesUpdateChannel_data() {
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("name") << advNameReply(QByteArray("Rig A\0zz", 8)) << 0 << "Rig A";
-    QTest::newRow("name to the end") << advNameReply("Rig B") << 0 << "Rig B";
-    QTest::newRow("68 bytes gives empty name") << advNameReply({}) << 0 << "";
-    QTest::newRow("other command code") << advNameReply("Rig C", 12) << -1 << "";
-    QTest::newRow("command of 4 bytes") << hex("04 00 CD AB") << -1 << "";
-    QTest::newRow("standard status") << stdReply(14, hex("00 00 00 00 03 00 00 00")) << -1 << "";
-    QTest::newRow("standard name") << stdReply(2, "Std") << -1 << "";
-    QTest::newRow("discover reply magic") << hex("06 00 CD AB 0B 00 00 00") + QByteArray(70, 'a') << -1 << "";
-}
-
-void Channel::advancedRepliesUpdateChannel() {
-    QFETCH(QByteArray, reply);
-    QFETCH(int, code);
-    UdpInterface ch;
-    ch.setCamera(camera(1), 1);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(reply, Camera);
-    QCOMPARE(codes(spy), code < 0 ? QList<int>() : QList<int>({code}));
-    QTEST(ch.cameraName, "name");
-    QCOMPARE(ch.status, 0u);
-}
-
-void Channel::replyFromAnotherAddressIsDropped() {
-    UdpInterface ch;
-    ch.setCamera(camera(0), 0);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(stdReply(14, hex("00 00 00 00 05 00 00 00")), Camera + 1);
-    ch.handleDatagram(stdReply(2, "Impostor"), 0);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(ch.status, 0u);
-    QVERIFY(ch.cameraName.isEmpty());
-}
-
-void Channel::inactiveChannelTakesNothing() {
-    UdpInterface ch;
-    ch.camInfo = camera(0);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    ch.handleDatagram(stdReply(14, hex("00 00 00 00 05 00 00 00")), Camera);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(ch.status, 0u);
-}
-
-namespace {
-// A scripted camera on loopback that the channel talks to.
-struct Peer {
-    QUdpSocket socket;
-    UdpCamInfo info(quint32 protocol) {
-        UdpCamInfo c;
-        c.protocol = protocol;
-        c.cameraIp = Loopback;
-        c.adapterIp = Loopback;
-        c.adapterMask = 0xFFFFFFFF;
-        c.cameraPort = socket.localPort();
-        return c;
+    void trimPositionsBecomeRelative() {
+        // type/entry size/frames/first frame/trim start/trim end=frames/first frame/trim start/trim end
+        table<quint64>(
+            "0/128/1000/900/950/100=1000/900/50/200 0/128/1000/0/10/10=1000/0/10/999 "
+            "0/128/0/5/5/9=1/5/0/0 55/64/1000/900/1500/100=1000/900/600/200 46/48/500/7/8/9=500/0/0/499 "
+            "47/48/4294967312/0/0/0=4294967312/0/0/15",
+            [](QList<quint64> &v) {
+                UdpInterface ch;
+                ch.setCamera(UdpCamInfo{1, quint32(v[0]), 0, 0, 0, 0, 0, Camera}, 0);
+                const QByteArray d = clipList(1, {3}, int(v[1]), v.mid(2, 4));
+                ch.handleDatagram(d, Camera);
+                QCOMPARE(ch.clips.size(), 1);
+                const ClipInfo *c = ch.clip(0);
+                QCOMPARE(c->raw, d.mid(16).leftJustified(128, '\0'));
+                QCOMPARE((QList<quint32>{c->width, c->height, c->clipNumber, quint32(c->frameRate)}),
+                         (QList<quint32>{1280, 720, 3, 1000}));
+                v = {c->frameCount, c->firstFrame, c->trimStart, c->trimEnd};
+            });
     }
-    QByteArray receive(QHostAddress *from = nullptr, quint16 *fromPort = nullptr) {
-        QElapsedTimer t;
-        t.start();
-        while (!socket.hasPendingDatagrams() && t.elapsed() < 3000)
-            socket.waitForReadyRead(100);
-        if (!socket.hasPendingDatagrams()) return QByteArray("<nothing>");
-        QByteArray d(int(socket.pendingDatagramSize()), '\0');
-        socket.readDatagram(d.data(), d.size(), from, fromPort);
-        return d;
+
+    // A camera on loopback: requests reach it, its replies reach the channel, others' do not.
+    void talksToACameraOverLoopback() {
+        QUdpSocket peer, impostor, subnet;
+        // 127.0.255.255 is an ordinary loopback address: the subnet broadcast of 127.0.0.1/16 stays local.
+        QVERIFY(peer.bind(QHostAddress("127.0.0.1"), 0) && impostor.bind(QHostAddress("127.0.0.2"), 0) &&
+                subnet.bind(QHostAddress("127.0.255.255"), peer.localPort()));
+        const quint32 lo = 0x7F000001;
+        UdpInterface ch;
+        ch.setCamera(UdpCamInfo{1, 0, 0, 0, 0, 0, 0, lo, 0, 0, 0, peer.localPort(), lo, 0xFFFF0000}, 5);
+        QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
+
+        quint16 back = 0;
+        ch.send(opStatus(), false);
+        QCOMPARE(next(peer, &back), bytes("01 00 08 0E 08 00 00 00"));
+        QCOMPARE(back, ch.localPort()); // where replies come back to
+        ch.send(opSetAddress(0x0A010203, 0xFFFFFF00, 0x9C81F2A7, 0xC), true);
+        QCOMPARE(next(subnet),
+                 bytes("01 00 08 17 18 00 00 00 03 02 01 0A 00 FF FF FF A7 F2 81 9C 0C 00 00 00"));
+
+        // An Advanced camera's replies: a clip list, then its name.
+        const auto reply = [&](const QByteArray &d) { peer.writeDatagram(d, QHostAddress::LocalHost, back); };
+        reply(clipList(1, {0}));
+        reply(bytes("04 00 CD AB 0C 00 00 00") + QByteArray(60, 'x') + "Rig C"); // other command: dropped
+        reply(bytes("00 00 08 0E 10 00 00 00 00 00 00 00 03 00 00 00"));         // Standard status: dropped
+        reply(bytes("04 00 CD AB 0B 00 00 00") + QByteArray(60, 'x') + QByteArray("Rig A\0zz", 8));
+        QTRY_COMPARE(ch.cameraName, QStringLiteral("Rig A"));
+
+        ch.camInfo.protocol = 0; // the same channel talking to a Standard camera
+        reply(bytes("00 00 08 02 12 00 00 00") + QByteArray("North\0junk", 10)); // name up to the NUL
+        reply(bytes("00 00 08 0E 0F 00 00 00 AA BB CC DD 03 00 00"));            // short status: dropped
+        reply(bytes("00 00 08 0E 10 00 00 00 AA BB CC DD 0B 00 01 00"));         // status 0x1000B
+        reply(bytes("00 00 08 D2 0F 00 00 00 00 00 00 00 00 00 52"));            // short options: dropped
+        reply(bytes("00 00 08 D2 10 00 00 00 00 00 00 00 00 00 52 57"));         // options 'W' 'R'
+        reply(bytes("00 00 08 D2 10 00 00 00 00 00 00 00 00 00 00 53"));         // options 'S' add up
+        reply(bytes("00 00 08 17 10 00 00 00 00 00 00 00 05 00 00 00"));         // other opcode: dropped
+        reply(bytes("00 00 08"));                                                // too short: dropped
+        reply(clipList(2, {1}));                                                 // Advanced: dropped
+        // Readings from another address: dropped.
+        impostor.writeDatagram(bytes("00 00 08 27 08 00 00 00"), QHostAddress::LocalHost, back);
+        reply(bytes("00 00 08 27 0C 00 00 00 01 02 03 04")); // readings
+        // Each would read the long datagram's bytes if decoded from the whole receive buffer.
+        reply(bytes("00 00 08 02 00 00 00 00") + QByteArray(3000, 'A'));
+        reply(bytes("00 00 08 02 09 00 00 00 F6")); // a Latin-1 name
+        reply(bytes("00 00 08 0E 0E 00 00 00 00 00 00 00 09 00"));
+        reply(bytes("00 00 08 27 08 00 00 00"));
+        QTRY_COMPARE(spy.count(), 10);
+        QList<int> codes; // channel 5; 0 name, 1 status, 2 readings, 3 options, 4 clips
+        for (const QVariantList &args : spy)
+            codes << args[0].toInt() * 10 + args[1].toInt();
+        QCOMPARE(codes, (QList<int>{54, 50, 50, 51, 53, 53, 52, 50, 50, 52}));
+        QCOMPARE(QString("%1 %2 %3").arg(ch.cameraName).arg(ch.status, 0, 16).arg(ch.camInfo.options, 0, 16),
+                 QString::fromLatin1("\xF6 1000b 4002"));
     }
 };
-} // namespace
-
-void Channel::requestsReachCameraByteForByte() {
-    Peer peer;
-    QVERIFY(peer.socket.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    UdpInterface ch;
-    ch.setCamera(peer.info(1), 0);
-    QVERIFY(ch.localPort() != 0);
-
-    ch.send(opStatus(), false);
-    QHostAddress from;
-    quint16 fromPort = 0;
-    QCOMPARE(peer.receive(&from, &fromPort).toHex(' '), hex("01 00 08 0E 08 00 00 00").toHex(' '));
-    QCOMPARE(from, QHostAddress(QHostAddress::LocalHost));
-    QCOMPARE(fromPort, ch.localPort()); // replies come back to the port the camera saw
-
-    ch.send(advRegister(ch.localPort()), false);
-    QByteArray image = hex("04 00 CD AB 00 02 02 00 00 00 00 00");
-    put16(image, 8, ch.localPort());
-    QCOMPARE(peer.receive().toHex(' '), image.toHex(' '));
-
-    ch.send(advNameQuery(), false);
-    QCOMPARE(peer.receive().toHex(' '), hex("04 00 CD AB 0B 01 02 00 00 00 00 00").toHex(' '));
-}
-
-void Channel::setAddressGoesToSubnetBroadcast() {
-    // 127.0.0.255 is an ordinary local address on loopback: the "subnet broadcast" of
-    // 127.0.0.1/24 is reached without anything leaving the machine.
-    Peer peer;
-    if (!peer.socket.bind(QHostAddress(QStringLiteral("127.0.0.255")), 0))
-        QSKIP("cannot bind 127.0.0.255 on this system");
-    UdpCamInfo info = peer.info(0);
-    info.adapterMask = 0xFFFFFF00;
-    info.cameraIp = 0x7F000005; // whatever the camera's own address
-    info.macLow = 0x9C81F2A7;
-    info.macHigh = 0x000C;
-    UdpInterface ch;
-    ch.setCamera(info, 0);
-    ch.send(opSetAddress(0x0A010203, 0xFFFFFF00, info.macLow, info.macHigh), true);
-    QCOMPARE(peer.receive().toHex(' '),
-             hex("01 00 08 17 18 00 00 00 03 02 01 0A 00 FF FF FF A7 F2 81 9C 0C 00 00 00").toHex(' '));
-}
-
-void Channel::repliesOverLoopbackNotify() {
-    Peer peer;
-    QVERIFY(peer.socket.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    UdpInterface ch;
-    ch.setCamera(peer.info(0), 5);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    const QHostAddress to(QHostAddress::LocalHost);
-    peer.socket.writeDatagram(stdReply(2, QByteArray("North\0", 6)), to, ch.localPort());
-    peer.socket.writeDatagram(stdReply(14, hex("00 00 00 00 04 00 00 00")), to, ch.localPort());
-    peer.socket.writeDatagram(stdReply(210, hex("00 00 00 00 00 00 00 4C")), to, ch.localPort());
-    peer.socket.writeDatagram(stdReply(39, hex("01 02 03 04")), to, ch.localPort());
-    QTRY_COMPARE(spy.count(), 4);
-    QCOMPARE(codes(spy), QList<int>({0, 1, 3, 2}));
-    QCOMPARE(spy.at(3).at(0).toInt(), 5);
-    QCOMPARE(ch.cameraName, QStringLiteral("North"));
-    QCOMPARE(ch.status, 4u);
-    QCOMPARE(ch.camInfo.options, 0x200u);
-}
-
-void Channel::shortReplyAfterLongOneShowsNoStaleBytes() {
-    Peer peer;
-    QVERIFY(peer.socket.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    UdpInterface ch;
-    ch.setCamera(peer.info(0), 0);
-    QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-    const QHostAddress to(QHostAddress::LocalHost);
-    peer.socket.writeDatagram(stdReply(2, QByteArray(3000, 'A')), to, ch.localPort());
-    peer.socket.writeDatagram(stdReply(14, hex("00 00 00 00 06 00 00 00")), to, ch.localPort());
-    QTRY_COMPARE(spy.count(), 2);
-    QCOMPARE(ch.cameraName.size(), 3000);
-
-    // Each would read the earlier datagram's bytes if decoded from the whole receive buffer.
-    peer.socket.writeDatagram(stdReply(2, "B"), to, ch.localPort());
-    peer.socket.writeDatagram(stdReply(14, hex("00 00 00 00 09 00")), to, ch.localPort());
-    peer.socket.writeDatagram(stdReply(39, {}), to, ch.localPort()); // marks the end
-    QTRY_COMPARE(spy.count(), 4);
-    QCOMPARE(codes(spy), QList<int>({0, 1, 0, 2}));
-    QCOMPARE(ch.cameraName, QStringLiteral("B"));
-    QCOMPARE(ch.status, 6u);
-}
-
-void Channel::busyWaitBlocksForTheGivenTime() {
-    QElapsedTimer t;
-    t.start();
-    busyWait(120);
-    QVERIFY(t.elapsed() >= 120);
-    QVERIFY(t.elapsed() < 1000);
-}
 
 QTEST_GUILESS_MAIN(Channel)
 #include "tst_channel.moc"
