@@ -1,5 +1,6 @@
 #include "scanreport.h"
 
+#include "cameras/clipsummary.h"
 #include "cameras/conflicts.h"
 #include "cameras/modelnames.h"
 #include "cameras/udpcammanager.h"
@@ -14,18 +15,6 @@
 #include <limits>
 
 namespace {
-
-// Seconds of `frames` at `frameRate`, in single precision as the clip list computes them. A
-// camera that reports no usable frame rate gives 0 rather than a division by zero.
-QString seconds(float frames, float frameRate) {
-    const float q = (frameRate == 0.0f || !std::isfinite(frameRate)) ? 0.0f : frames / frameRate;
-    return QString::number(double(q), 'f', 3);
-}
-
-qint64 wholeFrameRate(float frameRate) {
-    if (!std::isfinite(frameRate) || std::fabs(frameRate) >= 9.0e18f) return 0;
-    return qint64(frameRate);
-}
 
 // JSON numbers are doubles; a 64-bit count beyond qint64 is kept positive as a double.
 QJsonValue unsignedValue(quint64 v) {
@@ -74,22 +63,8 @@ QString alignedTable(const QList<QStringList> &rows) {
 } // namespace
 
 QString plainClipSummary(const ClipInfo &clip) {
-    const float rate = clip.frameRate;
-    const QString first = QStringLiteral("Clip %1: %2 frames - %3 s")
-                              .arg(uint(clip.clipNumber) + 1)
-                              .arg(clip.frameCount)
-                              .arg(seconds(float(clip.frameCount), rate));
-    // Wraps in 32 bits like the clip list, for a trim range that ends before it starts.
-    const quint32 trimmed = clip.trimEnd - clip.trimStart + 1u;
-    const QString trim = QStringLiteral("Trim: %1 (%2 s) to %3 (%4 s) - %5 s")
-                             .arg(clip.trimStart)
-                             .arg(seconds(float(clip.trimStart), rate))
-                             .arg(clip.trimEnd)
-                             .arg(seconds(float(clip.trimEnd), rate))
-                             .arg(seconds(float(trimmed), rate));
-    const QString format =
-        QStringLiteral("%1x%2 @ %3 fps").arg(clip.width).arg(clip.height).arg(wholeFrameRate(rate));
-    return first + QLatin1String(" | ") + trim + QLatin1String(" | ") + format;
+    const ClipSummaryLines lines = clipSummaryLines(clip);
+    return lines.head + QLatin1String(" | ") + lines.trim.trimmed() + QLatin1String(" | ") + lines.format;
 }
 
 QString cameraTitle(const UdpInterface &channel, int index) {
