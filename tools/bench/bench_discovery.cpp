@@ -8,6 +8,7 @@
 #include "net/datagrams.h"
 #include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
+#include "options.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,13 +34,9 @@ long peakKiB() {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    auto value = [&](const QString &name, int fallback) {
-        const int i = args.indexOf(name);
-        return i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt() : fallback;
-    };
-    const int expect = value("--expect", 10);
-    const int idleMs = value("--idle-ms", 10000);
-    const int rcvbuf = value("--rcvbuf", 0); // 0: as the program sets it
+    const int expect = intOption(args, "--expect", 10);
+    const int idleMs = intOption(args, "--idle-ms", 10000);
+    const int rcvbuf = intOption(args, "--rcvbuf", 0); // 0: as the program sets it
 
     UdpCamManager manager;
     QElapsedTimer clock;

@@ -5,6 +5,7 @@
 #include "cameras/udpcammanager.h"
 #include "net/adapters.h"
 #include "net/udpinterface.h"
+#include "options.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,13 +39,9 @@ qint64 liveHeapBytes() {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    auto value = [&](const QString &name, int fallback) {
-        const int i = args.indexOf(name);
-        return i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt() : fallback;
-    };
-    const int expect = value("--expect", 100);
-    const int seconds = value("--seconds", 600);
-    const int restartMs = value("--restart-ms", 5000);
+    const int expect = intOption(args, "--expect", 100);
+    const int seconds = intOption(args, "--seconds", 600);
+    const int restartMs = intOption(args, "--restart-ms", 5000);
 
     UdpCamManager manager;
     NetAdapterInfo all;
