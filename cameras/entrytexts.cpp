@@ -58,7 +58,29 @@ QString UdpCamManager::cameraText(int index) const {
     const QString link = info.link10G != 0 ? QStringLiteral("10G") : QStringLiteral("1G");
     const QString templ = QString::fromLatin1(inAdapterSubnet(info) ? inSubnetTemplate : outOfSubnetTemplate);
     // One substitution pass, so that a "%n" inside a camera's name is not filled in again.
-    return templ.arg(name, modelName(info), channel->cameraIpText(), link, statusText(int(channel->status)));
+    return templ.arg(name, modelName(info), channel->cameraIpText(), link, stateText(index));
+}
+
+UdpCamManager::State UdpCamManager::cameraState(int index) const {
+    const UdpInterface *channel = camera(index);
+    // Advanced cameras are never polled: what they last said stands.
+    if (!channel || channel->camInfo.protocol != 0) return StateReported;
+    if (!isResponding(index)) return StateNotResponding;
+    return channel->statusKnown ? StateReported : StateUnknown;
+}
+
+QString UdpCamManager::stateText(int index) const {
+    const UdpInterface *channel = camera(index);
+    switch (cameraState(index)) {
+    case StateUnknown:
+        return QStringLiteral("<font color=gray>%1</font>")
+            .arg(QCoreApplication::translate("UdpCamManager", "Status not yet known"));
+    case StateNotResponding:
+        return QStringLiteral("<font color=gray>%1</font>")
+            .arg(QCoreApplication::translate("UdpCamManager", "Not responding"));
+    default:
+        return statusText(channel ? int(channel->status) : 0);
+    }
 }
 
 QString UdpCamManager::statusText(int status) {
@@ -110,6 +132,7 @@ QString UdpCamManager::familyPictureName(int family) {
 QPixmap UdpCamManager::statusBullet(int index) const {
     const UdpInterface *channel = camera(index);
     if (!channel) return QPixmap();
+    if (cameraState(index) != StateReported) return QPixmap(QStringLiteral(":/res/b_gray.png"));
     return QPixmap(statusBulletName(channel->status));
 }
 

@@ -8,6 +8,8 @@ namespace {
 
 const char *const entryStyle = "QLabel {background: transparent; border-style: none; border: none; "
                                "text-align: left center; }";
+const char *const markedStyle = "QListItemLabel {background: rgba(224,43,43,48); border: none; "
+                                "border-left: 3px solid #e02b2b; }";
 
 // Size and margin of an entry; the unscaled values when no application object is running.
 QSize entrySize(int kind) {
@@ -81,4 +83,23 @@ void QListItemLabel::setBulletPixmap(const QPixmap &bullet) {
         bulletLabel->clear();
     else
         bulletLabel->setPixmap(bullet.scaledToWidth(bw, Qt::SmoothTransformation));
+}
+
+void QListItemLabel::setMarked(bool on, const QString &why) {
+    setToolTip(why);
+    if (on == marked) return;
+    marked = on;
+    setStyleSheet(QLatin1String(on ? markedStyle : entryStyle));
+}
+
+int QListItemLabel::fitHeightToText() {
+    const int m = entryMargin();
+    textLabel->ensurePolished();
+    const int textHeight = textLabel->sizeHint().height();
+    const int h = qMax(entrySize(sizeKind).height(), textHeight + 2 * m);
+    textLabel->setMaximumHeight(h - 2 * m);
+    textLabel->setMinimumHeight(h - 2 * m);
+    setMaximumHeight(h);
+    setMinimumHeight(h);
+    return h;
 }

@@ -9,6 +9,9 @@
 namespace {
 constexpr int PollIntervalMs = 3000;
 constexpr int OpeningWaitMs = 80;
+// A new Standard camera is asked for its status this soon instead of at the next poll, which may be
+// up to a whole interval away; a timer, so nothing blocks meanwhile.
+constexpr int EarlyStatusMs = 100;
 constexpr quint32 AllAdapters = 0xFFFFFFFFu;
 } // namespace
 
@@ -37,8 +40,10 @@ void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
     if (!info) return;
     auto *channel = new UdpInterface(this);
     channel->setCamera(*info, cameraCount());
-    connect(channel, &UdpInterface::cameraStatusChanged, this,
-            [this](int index, int what) { emit updateCameraStatus(index, what); });
+    connect(channel, &UdpInterface::cameraStatusChanged, this, [this, channel](int index, int what) {
+        if (what == 1 && silent.removeAll(channel) > 0) emit cameraRespondingChanged(index, true);
+        emit updateCameraStatus(index, what);
+    });
 
     if (channel->camInfo.protocol == 1) {
         channel->send(advRegister(channel->localPort()), false);
@@ -50,17 +55,37 @@ void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
         busyWait(OpeningWaitMs);
         channel->send(opName(), false);
         busyWait(OpeningWaitMs);
+        askStatusEarly(channel);
     }
 
     cameras.append(channel);
     emit updateCameraList();
 }
 
+void UdpCamManager::askStatusEarly(UdpInterface *channel) {
+    // The channel is the timer's context: a restart that discards it also cancels the request.
+    QTimer::singleShot(EarlyStatusMs, channel, [channel] {
+        if (channel->active && !channel->statusKnown) channel->send(opStatus(), false);
+    });
+}
+
+bool UdpCamManager::isResponding(int index) const {
+    const UdpInterface *channel = camera(index);
+    return channel && !silent.contains(const_cast<UdpInterface *>(channel));
+}
+
 void UdpCamManager::pollCameras() {
     const QList<UdpInterface *> snapshot = cameras;
     const QByteArray request = opStatus();
     for (UdpInterface *channel : snapshot) {
-        if (channel->camInfo.protocol == 0) channel->send(request, false);
+        if (channel->camInfo.protocol != 0) continue;
+        if (channel->unansweredPolls >= MissedPollLimit && !silent.contains(channel)) {
+            silent.append(channel);
+            emit cameraRespondingChanged(channel->index, false);
+            emit updateCameraStatus(channel->index, 1);
+        }
+        channel->send(request, false);
+        ++channel->unansweredPolls;
     }
 }
 
@@ -72,6 +97,7 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
     // that no notification carries an index that now names another camera or no camera.
     const QList<UdpInterface *> former = cameras;
     cameras.clear();
+    silent.clear();
     for (UdpInterface *channel : former) {
         channel->disconnect();
         channel->active = false;

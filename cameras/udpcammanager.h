@@ -29,10 +29,20 @@ public:
     // The translated status word alone, without its colour markup.
     static QString statusWord(int status);
     QPixmap statusBullet(int index) const;
+    // What the row can say about a camera's state: its reported status, nothing yet, or that it has
+    // stopped answering; stateText is the coloured word for the row.
+    enum State { StateReported, StateUnknown, StateNotResponding };
+    State cameraState(int index) const;
+    QString stateText(int index) const;
     QPixmap cameraPicture(int index) const;
     // Resource names behind the two pictures ("" for none), for callers without a GUI.
     static QString statusBulletName(quint32 status);
     static QString familyPictureName(int family);
+
+    // A Standard camera that has left this many status requests in a row unanswered is not responding
+    // until it answers again.
+    static constexpr int MissedPollLimit = 3;
+    bool isResponding(int index) const;
 
     UdpEnumerator enumerator;
     QList<UdpInterface *> cameras;
@@ -41,10 +51,15 @@ public:
 signals:
     void updateCameraList();
     void updateCameraStatus(int, int);
+    // A Standard camera stopped answering its status requests, or answers again.
+    void cameraRespondingChanged(int index, bool responding);
 
 public slots:
     void OnCameraDetected(UdpCamInfo *);
 
 private:
     void pollCameras();
+    void askStatusEarly(UdpInterface *channel);
+
+    QList<UdpInterface *> silent; // Standard cameras past MissedPollLimit
 };

@@ -8,6 +8,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidgetItem>
 
@@ -31,22 +32,8 @@ constexpr int rowCount = int(sizeof(rowLabels) / sizeof(rowLabels[0]));
 
 } // namespace
 
-CamInfoDlg::CamInfoDlg(const UdpInterface *channel, QWidget *parent)
-    : QDialog(parent), ui(new Ui::CamInfoDlg) {
-    if (const QVXApplication *app = vxApp()) rowHeight = app->itemSize(1).height();
-    setWindowFlags(Qt::Tool);
-    ui->setupUi(this);
-
-    camInfo = channel->camInfo;
-    ui->infoTbl->setColumnCount(2);
-    ui->infoTbl->setRowCount(rowCount);
-    for (int row = 0; row < rowCount; ++row) {
-        ui->infoTbl->setRowHeight(row, rowHeight);
-        auto *label = new QTableWidgetItem(tr(rowLabels[row]));
-        label->setForeground(QBrush(QColor(0xFFAA34)));
-        ui->infoTbl->setItem(row, 0, label);
-    }
-
+QList<QPair<QString, QString>> CamInfoDlg::rows(const UdpInterface *channel) {
+    const UdpCamInfo &camInfo = channel->camInfo;
     // Model, serial, firmware, protocol words and addresses are the camera's own and stay untranslated.
     const QString values[rowCount] = {
         channel->cameraName,
@@ -62,8 +49,49 @@ CamInfoDlg::CamInfoDlg(const UdpInterface *channel, QWidget *parent)
         QString::number(camInfo.adapterMtu),
         QString::number(channel->clips.size()),
     };
+    QList<QPair<QString, QString>> result;
     for (int row = 0; row < rowCount; ++row)
-        ui->infoTbl->setItem(row, 1, new QTableWidgetItem(values[row]));
+        result.append({tr(rowLabels[row]), values[row]});
+    return result;
+}
+
+QString CamInfoDlg::detailsText(const UdpInterface *channel) {
+    QString text;
+    for (const auto &row : rows(channel))
+        text += row.first + QStringLiteral(": ") + row.second + QLatin1Char('\n');
+    return text;
+}
+
+CamInfoDlg::CamInfoDlg(const UdpInterface *channel, QWidget *parent)
+    : QDialog(parent), ui(new Ui::CamInfoDlg) {
+    if (const QVXApplication *app = vxApp()) rowHeight = app->itemSize(1).height();
+    setWindowFlags(Qt::Tool);
+    ui->setupUi(this);
+
+    camInfo = channel->camInfo;
+    QTableWidget *table = ui->infoTbl;
+    table->setColumnCount(2);
+    table->setRowCount(rowCount);
+    const QList<QPair<QString, QString>> content = rows(channel);
+    for (int row = 0; row < rowCount; ++row) {
+        table->setRowHeight(row, rowHeight);
+        auto *label = new QTableWidgetItem(content[row].first);
+        label->setForeground(QBrush(QColor(0xFFAA34)));
+        table->setItem(row, 0, label);
+    }
+    for (int row = 0; row < rowCount; ++row)
+        table->setItem(row, 1, new QTableWidgetItem(content[row].second));
+
+    // Long labels (and long translations of them) get the room they need; the values take the rest.
+    table->ensurePolished();
+    const QFontMetrics metrics(table->font());
+    for (const auto &row : content) {
+        labelColumnWidth = qMax(labelColumnWidth, metrics.horizontalAdvance(row.first) + 12);
+        valueColumnWidth = qMax(valueColumnWidth, metrics.horizontalAdvance(row.second) + 12);
+    }
+    const int tableWidth =
+        qMax(table->minimumWidth(), labelColumnWidth + valueColumnWidth + 1 + 2 * table->frameWidth());
+    resize(qMax(width(), tableWidth + 20), height());
 
     if (const QVXApplication *app = vxApp()) app->scaleWidget(this);
 }
@@ -77,8 +105,14 @@ void CamInfoDlg::resizeEvent(QResizeEvent *) {
     const int width = table->width();
     // The header is hidden, but its height still counts against the rows.
     const int height = table->height() - table->horizontalHeader()->height();
-    table->setColumnWidth(0, width / 2 - 1);
-    table->setColumnWidth(1, width / 2);
+    // Halves, unless a column's longest text needs more; the labels win when both do.
+    int labelWidth = width / 2 - 1;
+    if (labelWidth < labelColumnWidth)
+        labelWidth = labelColumnWidth;
+    else if (width - 1 - labelWidth < valueColumnWidth)
+        labelWidth = qMax(labelColumnWidth, width - 1 - valueColumnWidth);
+    table->setColumnWidth(0, labelWidth);
+    table->setColumnWidth(1, labelWidth == width / 2 - 1 ? width / 2 : qMax(0, width - labelWidth - 1));
     if (table->rowCount() < 1) return;
     for (int row = 0; row < table->rowCount(); ++row)
         table->setRowHeight(row, int(double(height) / table->rowCount() + 0.5) - 1);

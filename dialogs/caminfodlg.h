@@ -3,6 +3,9 @@
 #include "net/camrecord.h"
 
 #include <QDialog>
+#include <QList>
+#include <QPair>
+#include <QString>
 
 class UdpInterface;
 
@@ -17,6 +20,11 @@ public:
     CamInfoDlg(const UdpInterface *channel, QWidget *parent = nullptr);
     ~CamInfoDlg() override;
 
+    // The table's rows, label (translated) and value, and the same as plain text, one "label: value"
+    // line per row.
+    static QList<QPair<QString, QString>> rows(const UdpInterface *channel);
+    static QString detailsText(const UdpInterface *channel);
+
     Ui::CamInfoDlg *ui;
 
 protected:
@@ -25,4 +33,6 @@ protected:
 private:
     UdpCamInfo camInfo;
     int rowHeight = 28;
+    int labelColumnWidth = 0; // what the longest label needs
+    int valueColumnWidth = 0; // and the longest value
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QtGlobal>
 
 namespace Ui {
@@ -18,6 +19,10 @@ public:
     quint32 ipAddress() const;
     quint32 subnetMask() const;
 
+    // What the dialog knows of the camera's surroundings, for its warnings: the adapter the camera
+    // was found through and the addresses of the other cameras listed.
+    void setSurroundings(quint32 adapterIp, quint32 adapterMask, const QList<quint32> &othersInUse);
+
     // Refuses to close as accepted while a field does not parse, whatever triggered it.
     void accept() override;
 
@@ -25,4 +30,9 @@ public:
 
 private:
     bool checkFields();
+
+    bool haveSurroundings = false;
+    quint32 adapterIp = 0;
+    quint32 adapterMask = 0;
+    QList<quint32> othersInUse;
 };

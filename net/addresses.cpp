@@ -83,3 +83,35 @@ int jumboMismatch(const UdpCamInfo &cam, quint32 datagramSize) {
     if (datagramSize < 1500 && mtu > 1550) return 1;
     return mtu < datagramSize ? 2 : 0;
 }
+
+bool isContiguousMask(quint32 mask) {
+    // A contiguous mask is ones followed by zeros: its inverse plus one is a power of two (or zero).
+    const quint32 hostPart = ~mask;
+    return (hostPart & (hostPart + 1)) == 0;
+}
+
+AddressVerdict judgeCameraAddress(quint32 ip, quint32 mask) {
+    if (mask == 0) return AddressVerdict::MaskZero;
+    if (!isContiguousMask(mask)) return AddressVerdict::MaskNotContiguous;
+    if (ip == 0) return AddressVerdict::AddressZero;
+    if (ip == 0xFFFFFFFFu) return AddressVerdict::AddressAllOnes;
+    const quint32 top = ip >> 24;
+    if (top == 127) return AddressVerdict::AddressLoopback;
+    if (top >= 224 && top <= 239) return AddressVerdict::AddressMulticast;
+    if (top >= 240) return AddressVerdict::AddressReserved;
+    // A /31 or /32 has no network or broadcast address of its own.
+    const quint32 hostPart = ~mask;
+    if (hostPart > 1) {
+        if ((ip & hostPart) == 0) return AddressVerdict::NetworkAddress;
+        if ((ip & hostPart) == hostPart) return AddressVerdict::BroadcastAddress;
+    }
+    return AddressVerdict::Usable;
+}
+
+int addressCautions(quint32 ip, quint32 adapterIp, quint32 adapterMask, const QList<quint32> &othersInUse) {
+    int cautions = 0;
+    if ((ip & adapterMask) != (adapterIp & adapterMask)) cautions |= OutsideAdapterSubnet;
+    if (othersInUse.contains(ip)) cautions |= UsedByOtherCamera;
+    if (ip == adapterIp) cautions |= UsedByAdapter;
+    return cautions;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,3 +16,29 @@ bool parseIp(const QString &text, quint32 *out);
 QString macToText(quint32 macLow, quint32 macHigh);
 // 0 fits, 1 adapter uses jumbo datagrams while cameras use standard ones, 2 adapter MTU too small.
 int jumboMismatch(const UdpCamInfo &cam, quint32 datagramSize);
+
+// Whether a camera may be given `ip` with `mask`. Anything but Usable is refused: the camera would
+// become unreachable or would answer for a whole network.
+enum class AddressVerdict {
+    Usable,
+    MaskZero,          // 0.0.0.0
+    MaskNotContiguous, // ones after a zero, such as 255.0.255.0
+    AddressZero,
+    AddressAllOnes,   // 255.255.255.255
+    AddressLoopback,  // 127/8
+    AddressMulticast, // 224/4
+    AddressReserved,  // 240/4
+    NetworkAddress,   // host part all zeros
+    BroadcastAddress, // host part all ones
+};
+AddressVerdict judgeCameraAddress(quint32 ip, quint32 mask);
+bool isContiguousMask(quint32 mask);
+
+// Reasons to think twice about an address the rule above accepts; none of them stops the change.
+enum AddressCaution {
+    OutsideAdapterSubnet = 0x1, // the camera would be listed in red and may become unreachable
+    UsedByOtherCamera = 0x2,
+    UsedByAdapter = 0x4,
+};
+// `othersInUse` are the addresses of the other cameras listed.
+int addressCautions(quint32 ip, quint32 adapterIp, quint32 adapterMask, const QList<quint32> &othersInUse);

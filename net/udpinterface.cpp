@@ -148,6 +148,8 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
     case Proto::OpStatus:
         if (r.size() < Proto::StdStatusReplyLength) return;
         status = r.u32(12);
+        statusKnown = true;
+        unansweredPolls = 0;
         emit cameraStatusChanged(index, StatusChanged);
         break;
     case Proto::OpReadings:

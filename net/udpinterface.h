@@ -38,6 +38,10 @@ public:
     QByteArray rxBuffer;
     bool active = false;
     bool listed = false;
+    // Standard cameras: whether a status reply has come yet, and how many status requests have gone
+    // out since the last one (the manager counts them).
+    bool statusKnown = false;
+    int unansweredPolls = 0;
     QList<ClipInfo *> clips; // owned
 
 signals:

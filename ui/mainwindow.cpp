@@ -11,13 +11,18 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QListWidgetItem>
 #include <QMenu>
 #include <QPixmap>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstring>
 
@@ -71,7 +76,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         ui->jmbPackList->addItem(tr(sizeTexts[row]), row - 1);
     connect(ui->jmbPackList, QOverload<int>::of(&QComboBox::activated), this, [this](int row) {
         if (QVXApplication *a = vxApp()) a->jumboPacket = ui->jmbPackList->itemData(row).toInt();
-        checkCameraConflicts();
+        scheduleConflictCheck(true);
     });
     ui->jmbPackList->setCurrentIndex((app ? app->jumboPacket : -1) + 1);
 
@@ -83,6 +88,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->btnNetPref, &QPushButton::clicked, this, &MainWindow::openNetworkPreferences);
     contextMenu = new QMenu(this);
     connect(ui->camList, &QListWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
+    ui->camList->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
@@ -92,10 +98,19 @@ MainWindow::~MainWindow() {
 
 void MainWindow::ShowMainWindow() {
     setWindowOpacity(1.0);
+    // Conflicts found while the window was still transparent are shown now.
+    scheduleConflictCheck(false);
+}
+
+void MainWindow::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    scheduleConflictCheck(false);
 }
 
 void MainWindow::rediscover(int adapterRow) {
     if (adapterRow < 0 || adapterRow >= adapterCount) adapterRow = 0;
+    // A new look at the network: a conflict that lasts is worth one more warning.
+    acknowledged.clear();
     ui->camList->clear();
     manager.restartDiscovery(&adapters[adapterRow]);
 }
@@ -113,7 +128,7 @@ void MainWindow::OnUpdateCameraList() {
         ui->camList->setItemWidget(item, entry);
         channel->listed = true;
     }
-    checkCameraConflicts();
+    scheduleConflictCheck(false);
 }
 
 void MainWindow::OnUpdateCameraList(int index, int what) {
@@ -127,13 +142,64 @@ void MainWindow::OnUpdateCameraList(int index, int what) {
     entry->setBulletPixmap(manager.statusBullet(index));
 }
 
-void MainWindow::checkCameraConflicts() {
-    const int jumboPacket = vxApp() ? vxApp()->jumboPacket : -1;
-    const int code = findCameraConflict(manager, datagramSizeFor(jumboPacket));
-    if (code != 0) showMessage(this, conflictText(code), 0x1);
+void MainWindow::scheduleConflictCheck(bool fresh) {
+    if (fresh) acknowledged.clear();
+    checkPending = true;
+    if (checkQueued) return;
+    checkQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        checkQueued = false;
+        checkCameraConflicts();
+    });
 }
 
-QMessageBox::StandardButton MainWindow::showMessage(QWidget *parent, const QString &text, int flags) {
+void MainWindow::checkCameraConflicts() {
+    const int jumboPacket = vxApp() ? vxApp()->jumboPacket : -1;
+    const QList<CameraConflict> conflicts = findCameraConflicts(manager, datagramSizeFor(jumboPacket));
+    markConflictRows(conflicts);
+    if (warningOpen || !isVisible() || windowOpacity() <= 0.0 || QApplication::activeModalWidget()) {
+        checkPending = true;
+        return;
+    }
+    checkPending = false;
+    for (const CameraConflict &conflict : conflicts) {
+        if (acknowledged.contains(conflict.key)) continue;
+        acknowledged << conflict.key;
+        warningOpen = true;
+        showMessage(this, conflictText(conflict.code), 0x1, involvedCameras(conflict));
+        warningOpen = false;
+        break;
+    }
+    // Cameras found while the warning was open are checked now, as one.
+    if (checkPending) scheduleConflictCheck(false);
+}
+
+void MainWindow::markConflictRows(const QList<CameraConflict> &conflicts) {
+    for (int row = 0; row < ui->camList->count(); ++row) {
+        auto *entry = qobject_cast<QListItemLabel *>(ui->camList->itemWidget(ui->camList->item(row)));
+        if (!entry) continue;
+        QStringList texts;
+        for (const CameraConflict &conflict : conflicts) {
+            if (conflict.cameras.contains(row)) texts << conflictText(conflict.code);
+        }
+        entry->setMarked(!texts.isEmpty(), texts.join(QLatin1Char('\n')));
+    }
+}
+
+QString MainWindow::involvedCameras(const CameraConflict &conflict) const {
+    QStringList names;
+    for (int index : conflict.cameras) {
+        const UdpInterface *channel = manager.camera(index);
+        if (!channel) continue;
+        const QString name =
+            channel->cameraName.isEmpty() ? tr("Camera %1").arg(index + 1) : channel->cameraName;
+        names << QStringLiteral("%1 (%2)").arg(name, channel->cameraIpText());
+    }
+    return tr("Cameras involved: %1").arg(names.join(QStringLiteral(", ")));
+}
+
+QMessageBox::StandardButton MainWindow::showMessage(QWidget *parent, const QString &text, int flags,
+                                                    const QString &details) {
     QMessageBox box(parent);
     const QSize buttonSize = vxApp() ? vxApp()->itemSize(2) : QSize(52, 52);
     box.setStyleSheet(QStringLiteral("QPushButton { padding: 2px; min-width: %1px; min-height: %2px; }")
@@ -141,6 +207,7 @@ QMessageBox::StandardButton MainWindow::showMessage(QWidget *parent, const QStri
                           .arg(buttonSize.height()));
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "Halvorn Varnix"));
     box.setText(text);
+    if (!details.isEmpty()) box.setInformativeText(details);
 
     const char *picture = nullptr;
     if (flags & 0x2)
@@ -184,17 +251,60 @@ void MainWindow::showContextMenu(const QPoint &pos) {
             if (channel) showCameraClips(channel);
         });
     }
+    connect(contextMenu->addAction(tr("Copy details")), &QAction::triggered, this, [this, channel] {
+        if (channel) copyCameraDetails(channel);
+    });
     contextMenu->popup(ui->camList->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::showKeyboardContextMenu() {
+    QListWidgetItem *item = ui->camList->currentItem();
+    if (!item || !item->isSelected()) return;
+    ui->camList->scrollToItem(item);
+    showContextMenu(ui->camList->visualItemRect(item).center());
+    // From the keyboard the first entry is ready for Return.
+    if (!contextMenu->actions().isEmpty()) contextMenu->setActiveAction(contextMenu->actions().first());
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == ui->camList) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Menu ||
+                (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+                showKeyboardContextMenu();
+                return true;
+            }
+        } else if (event->type() == QEvent::ContextMenu &&
+                   static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+            // The list would place this menu at its own centre, whatever row is selected.
+            showKeyboardContextMenu();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::editCameraAddress(UdpInterface *camera) {
     const QPointer<UdpInterface> channel(camera);
-    IPEditDlg dialog(camera->camInfo.cameraIp, camera->camInfo.adapterMask, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    const quint32 ip = dialog.ipAddress();
-    if (ip == 0) return;
-    const quint32 mask = dialog.subnetMask();
-    if (mask == 0) return;
+    QList<quint32> othersInUse;
+    for (int i = 0; i < manager.cameraCount(); ++i) {
+        if (manager.camera(i) != camera) othersInUse << manager.camera(i)->camInfo.cameraIp;
+    }
+    quint32 ip = 0, mask = 0;
+    bool accepted = false;
+    {
+        IPEditDlg dialog(camera->camInfo.cameraIp, camera->camInfo.adapterMask, this);
+        dialog.setSurroundings(camera->camInfo.adapterIp, camera->camInfo.adapterMask, othersInUse);
+        accepted = dialog.exec() == QDialog::Accepted;
+        ip = dialog.ipAddress();
+        mask = dialog.subnetMask();
+    }
+    // The dialog lets nothing unsafe through; this guard keeps it so whoever fills the fields.
+    if (!accepted || ip == 0 || mask == 0 || judgeCameraAddress(ip, mask) != AddressVerdict::Usable) {
+        if (checkPending) scheduleConflictCheck(false);
+        return;
+    }
     if (channel) manager.setCameraAddress(channel, ip, mask);
     // The camera takes its new address in its own time; give it a moment before looking again.
     busyWait(200);
@@ -202,26 +312,61 @@ void MainWindow::editCameraAddress(UdpInterface *camera) {
 }
 
 void MainWindow::showCameraInfo(UdpInterface *channel) {
-    CamInfoDlg dialog(channel, this);
-    dialog.exec();
+    {
+        CamInfoDlg dialog(channel, this);
+        dialog.exec();
+    }
+    if (checkPending) scheduleConflictCheck(false);
 }
 
 void MainWindow::showCameraClips(UdpInterface *channel) {
-    ClipEditDlg dialog(channel, this);
-    dialog.exec();
+    {
+        ClipEditDlg dialog(channel, this);
+        dialog.exec();
+    }
+    if (checkPending) scheduleConflictCheck(false);
+}
+
+void MainWindow::copyCameraDetails(UdpInterface *channel) {
+    QApplication::clipboard()->setText(CamInfoDlg::detailsText(channel));
+}
+
+QList<QStringList> MainWindow::networkSettingsCommands(const QString &desktop) {
+#if defined(Q_OS_WIN)
+    Q_UNUSED(desktop)
+    const QString windir = QString::fromUtf8(qgetenv("windir"));
+    return {{windir + QStringLiteral("/system32/control.exe"), QStringLiteral("ncpa.cpl")}};
+#else
+    const QList<QStringList> gnome = {
+        {QStringLiteral("nm-connection-editor")},
+        {QStringLiteral("gnome-control-center"), QStringLiteral("network")},
+    };
+    const QList<QStringList> kde = {
+        {QStringLiteral("kcmshell6"), QStringLiteral("kcm_networkmanagement")},
+        {QStringLiteral("kcmshell5"), QStringLiteral("kcm_networkmanagement")},
+        {QStringLiteral("systemsettings"), QStringLiteral("kcm_networkmanagement")},
+        {QStringLiteral("systemsettings5"), QStringLiteral("kcm_networkmanagement")},
+    };
+    // On a KDE desktop its own settings come first; elsewhere they are the fallback.
+    return desktop.contains(QLatin1String("KDE"), Qt::CaseInsensitive) ? kde + gnome : gnome + kde;
+#endif
 }
 
 void MainWindow::openNetworkPreferences() {
+    const QList<QStringList> commands =
+        networkSettingsCommands(QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP")));
+    for (const QStringList &command : commands) {
 #if defined(Q_OS_WIN)
-    const QString windir = QString::fromUtf8(qgetenv("windir"));
-    QProcess::startDetached(windir + QStringLiteral("/system32/control.exe"), {QStringLiteral("ncpa.cpl")});
-#elif defined(Q_OS_LINUX)
-    const QString editor = QStandardPaths::findExecutable(QStringLiteral("nm-connection-editor"));
-    if (!editor.isEmpty()) {
-        QProcess::startDetached(editor, {});
-        return;
-    }
-    const QString settings = QStandardPaths::findExecutable(QStringLiteral("gnome-control-center"));
-    if (!settings.isEmpty()) QProcess::startDetached(settings, {QStringLiteral("network")});
+        const QString program = command.first();
+#else
+        const QString program = QStandardPaths::findExecutable(command.first());
+        if (program.isEmpty()) continue;
 #endif
+        if (QProcess::startDetached(program, command.mid(1))) return;
+    }
+    showMessage(this,
+                tr("No program for the network settings was found. Please open the network settings of "
+                   "your system yourself."),
+                0x4);
+    if (checkPending) scheduleConflictCheck(false);
 }

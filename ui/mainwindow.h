@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cameras/conflicts.h"
 #include "cameras/udpcammanager.h"
 #include "net/adapters.h"
 
@@ -21,23 +22,42 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Warns about the first badly set-up camera found (datagram size, then shared IP, MAC or serial).
+    // Marks the rows of the cameras in conflict and warns about the first conflict not yet
+    // acknowledged (datagram size, then shared IP, MAC or serial). At most one warning is open at a
+    // time, and none while the window is not yet visible or another dialog is open: the check then
+    // waits and runs again when that is over.
     void checkCameraConflicts();
+    // Runs the check from the event loop, never from inside the handling of a datagram; several
+    // requests before it runs make one check. `fresh` (the user asked for a new look) lets conflicts
+    // acknowledged before warn once more.
+    void scheduleConflictCheck(bool fresh);
     // A modal message box; flags pick the picture (0x2, 0x1, 0x4) and the buttons (0x100, 0x200).
-    static QMessageBox::StandardButton showMessage(QWidget *parent, const QString &text, int flags);
+    // `details` goes below the message.
+    static QMessageBox::StandardButton showMessage(QWidget *parent, const QString &text, int flags,
+                                                   const QString &details = QString());
     void showContextMenu(const QPoint &pos);
+    // The context menu of the selected row, for the menu key and Shift+F10.
+    void showKeyboardContextMenu();
     void openNetworkPreferences();
+    // Programs that open the network settings here, in the order they are tried; `desktop` is the
+    // desktop's name as XDG_CURRENT_DESKTOP gives it.
+    static QList<QStringList> networkSettingsCommands(const QString &desktop);
 
     // The context menu's actions for one camera.
     void editCameraAddress(UdpInterface *channel);
     void showCameraInfo(UdpInterface *channel);
     void showCameraClips(UdpInterface *channel);
+    void copyCameraDetails(UdpInterface *channel);
 
     Ui::MainWindow *ui;
     int adapterCount = 0;
     NetAdapterInfo adapters[64];
     UdpCamManager manager;
     QMenu *contextMenu = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void ShowMainWindow();
@@ -46,4 +66,11 @@ private slots:
 
 private:
     void rediscover(int adapterRow);
+    void markConflictRows(const QList<CameraConflict> &conflicts);
+    QString involvedCameras(const CameraConflict &conflict) const;
+
+    bool checkQueued = false;  // a check waits in the event queue
+    bool checkPending = false; // a check was asked for and has not been able to warn yet
+    bool warningOpen = false;
+    QStringList acknowledged; // keys of the conflicts warned about since the user's last new look
 };

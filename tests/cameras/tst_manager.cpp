@@ -78,24 +78,32 @@ private slots:
         for (int i = 1; i < 4; ++i)
             QVERIFY2(at[i] - at[i - 1] >= 70 && at[i] - at[i - 1] <= 200, qPrintable(QString::number(i)));
 
+        // The Standard camera is asked for its status soon after it is listed, not at the next poll;
+        // until it answers its state is not known.
+        QCOMPARE(manager.cameraState(1), UdpCamManager::StateUnknown);
+        QTRY_VERIFY_WITH_TIMEOUT(ps.received().size() >= 3, 1000);
+        QCOMPARE(ps.got[2].second, QByteArray::fromHex("0100080e08000000"));
+        QVERIFY2(ps.got[2].first - ps.got[1].first <= 400, "early status request");
         ps.replyStatus(s, 3); // the notification carries the camera's index
         QTRY_COMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0), (QVariantList{1, 1}));
+        QCOMPARE(manager.cameraState(1), UdpCamManager::StateReported);
+        QCOMPARE(manager.cameraState(0), UdpCamManager::StateReported); // Advanced: never asked
 
         QTest::qWait(int(born + 3400 - QDateTime::currentMSecsSinceEpoch()));
-        QCOMPARE(ps.received().size(), 3);
-        QCOMPARE(ps.got[2].second, QByteArray::fromHex("0100080e08000000"));
-        QVERIFY(qAbs(ps.got[2].first - born - 3000) <= 300);
+        QCOMPARE(ps.received().size(), 4);
+        QCOMPARE(ps.got[3].second, QByteArray::fromHex("0100080e08000000"));
+        QVERIFY(qAbs(ps.got[3].first - born - 3000) <= 300);
         QCOMPARE(pa.received().size(), 2); // Advanced cameras are never polled
 
         manager.pollTimer.stop();
         manager.setCameraAddress(s, Lo, 0xFFFFFF00); // unchanged: nothing is sent
         manager.setCameraAddress(nullptr, 1, 1);
         QTest::qWait(150);
-        QCOMPARE(ps.received().size(), 3);
+        QCOMPARE(ps.received().size(), 4);
         manager.setCameraAddress(s, Lo, 0xFFFF0000); // the mask alone changes
-        QTRY_COMPARE(ps.received().size(), 4);
-        QCOMPARE(ps.got[3].second, QByteArray::fromHex("01000817180000000100007f0000ffffa7f2819c0c000000"));
+        QTRY_COMPARE(ps.received().size(), 5);
+        QCOMPARE(ps.got[4].second, QByteArray::fromHex("01000817180000000100007f0000ffffa7f2819c0c000000"));
 
         // A restart from a handler of a channel's own notification. Both replies wait in the socket:
         // the second is read after the restart and must not be announced; the former channels go later.
@@ -108,12 +116,37 @@ private slots:
         QCOMPARE(detect(manager, 0, ps)->index, 0); // numbered from 0 again
     }
 
+    void silentCameraIsNotRespondingUntilItAnswers() {
+        Peer peer;
+        UdpCamManager manager;
+        manager.pollTimer.setInterval(100);
+        QSignalSpy responding(&manager, &UdpCamManager::cameraRespondingChanged);
+        UdpInterface *s = detect(manager, 0, peer);
+        peer.replyStatus(s, 2);
+        QTRY_COMPARE(manager.cameraState(0), UdpCamManager::StateReported);
+        // Two unanswered polls are not yet silence; the third one is.
+        QTest::qWait(250);
+        QVERIFY(responding.isEmpty() && manager.isResponding(0));
+        QTRY_COMPARE_WITH_TIMEOUT(responding.count(), 1, 2000);
+        QCOMPARE(responding.at(0), (QVariantList{0, false}));
+        QVERIFY(s->unansweredPolls >= UdpCamManager::MissedPollLimit);
+        QCOMPARE(manager.cameraState(0), UdpCamManager::StateNotResponding);
+        QVERIFY(manager.cameraText(0).contains("<font color=gray>Not responding</font>"));
+        QTest::qWait(300);
+        QCOMPARE(responding.count(), 1); // said once, not at every poll
+        peer.replyStatus(s, 2);
+        QTRY_COMPARE(responding.count(), 2);
+        QCOMPARE(responding.at(1), (QVariantList{0, true}));
+        QVERIFY(manager.cameraText(0).contains("Live"));
+    }
+
     void entryPresentation() {
         UdpCamManager manager;
         manager.pollTimer.stop(); // channels put in by hand: nothing is ever sent
         manager.cameras = {new UdpInterface(&manager), new UdpInterface(&manager)};
         UdpInterface *c = manager.camera(1);
         c->camInfo = loopbackCamera(0, 0); // on the adapter's own address: outside its subnet
+        c->statusKnown = true;
         const QString in = "<p align=left><font color=#FFAA34><b>%1 (Karvelo G4-S2)<br/><font "
                            "color=silver><b>IP:127.0.0.1 (%2) - '%3'</b></p>";
         const QString out = "<p align=left><font color=silver><b>%1 (Karvelo G4-S2)<br/><font "
@@ -147,6 +180,12 @@ private slots:
             c->status = quint32(s);
             QVERIFY(shows(manager.statusBullet(1), "b_" + row[1]));
         }
+
+        // A Standard camera that has not answered yet, and one that stopped answering: grey.
+        c->statusKnown = false;
+        QVERIFY(manager.cameraText(1).contains("<font color=gray>Status not yet known</font>"));
+        QVERIFY(shows(manager.statusBullet(1), "b_gray"));
+        c->statusKnown = true;
 
         // Pictures by model code; "" for none.
         const QPair<quint32, const char *> pictures[] = {{10, "cam-j"},   {28, "cam-pwg"}, {33, "cam-pwg"},

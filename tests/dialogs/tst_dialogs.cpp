@@ -1,11 +1,13 @@
 // The three dialogs, built on hand-made camera channels (no socket is bound, nothing is sent).
 #include "app/qvxapplication.h"
 #include "cameras/modelnames.h"
+#include "cameras/qlistitemlabel.h"
 #include "dialogs/caminfodlg.h"
 #include "dialogs/clipeditdlg.h"
 #include "dialogs/ipeditdlg.h"
 #include "net/udpinterface.h"
 #include "ui_caminfodlg.h"
+#include "ui_clipeditdlg.h"
 #include "ui_ipeditdlg.h"
 
 #include <QHeaderView>
@@ -28,7 +30,8 @@ private slots:
         QTest::addColumn<quint32>("mask");
         QTest::addColumn<bool>("acceptable");
         QTest::newRow("plain values") << "192.168.1.10/255.255.0.0" << 0xC0A8010Au << 0xFFFF0000u << true;
-        QTest::newRow("all ones") << "255.255.255.255/255.255.255.255" << 0xFFFFFFFFu << 0xFFFFFFFFu << true;
+        QTest::newRow("all ones parse but are refused")
+            << "255.255.255.255/255.255.255.255" << 0xFFFFFFFFu << 0xFFFFFFFFu << false;
         QTest::newRow("field above 255") << "10.0.0.256/255.255.255.0" << 0xFFFFFFFFu << 0xFFFFFF00u << false;
         QTest::newRow("mask with letters") << "10.0.0.1/255.255.x.0" << 0x0A000001u << 0xFFFFFFFFu << false;
     }
@@ -85,13 +88,54 @@ private slots:
         dlg.resize(361, 400); // 10 px margins on each side: a table 341 wide
         QTableWidget *table = dlg.ui->infoTbl;
         QTRY_COMPARE(table->width(), 341);
-        QCOMPARE(table->columnWidth(0), 169);
-        QCOMPARE(table->columnWidth(1), 170);
+        // Halves, unless the longest label needs more; then the label column gets what it needs.
+        const QFontMetrics metrics(table->font());
+        int widest = 0;
+        for (int row = 0; row < table->rowCount(); ++row)
+            widest = qMax(widest, metrics.horizontalAdvance(table->item(row, 0)->text()));
+        QVERIFY(table->columnWidth(0) >= qMax(169, widest));
+        QCOMPARE(table->columnWidth(1), widest < 160 ? 170 : 340 - table->columnWidth(0));
         // Equal rows, rounded to the nearest pixel less one: they fill the table without spilling over.
         const int available = table->height() - table->horizontalHeader()->height();
         for (int row = 1; row < 12; ++row)
             QCOMPARE(table->rowHeight(row), table->rowHeight(0));
         QVERIFY(12 * table->rowHeight(0) <= available && 12 * (table->rowHeight(0) + 2) > available);
+    }
+
+    void infoDialogOpensWideEnoughForLabelsAndValues() {
+        UdpInterface channel;
+        channel.cameraName = QStringLiteral("A camera with a rather long name");
+        CamInfoDlg dlg(&channel);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTableWidget *table = dlg.ui->infoTbl;
+        const QFontMetrics metrics(table->font());
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < 2; ++column) {
+                const QString text = table->item(row, column)->text();
+                QVERIFY2(metrics.horizontalAdvance(text) < table->columnWidth(column), qPrintable(text));
+            }
+        }
+    }
+
+    void clipEntriesShowAllThreeLines() {
+        UdpInterface channel;
+        channel.clips << new ClipInfo(clip(0, 123456789, 1234.5f, 1000000, 123456788))
+                      << new ClipInfo(clip(1, 1000, 500, 0, 999));
+        ClipEditDlg dlg(&channel);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QListWidget *list = dlg.ui->clipList;
+        QCOMPARE(list->count(), 2);
+        for (int row = 0; row < list->count(); ++row) {
+            auto *entry = qobject_cast<QListItemLabel *>(list->itemWidget(list->item(row)));
+            const QSize needed = entry->textLabel->sizeHint();
+            QVERIFY2(entry->textLabel->height() >= needed.height(),
+                     qPrintable(QString("%1 < %2").arg(entry->textLabel->height()).arg(needed.height())));
+            QVERIFY(list->visualItemRect(list->item(row)).height() >= entry->height());
+            // The whole trim line is inside the list's visible width.
+            QVERIFY(entry->textLabel->geometry().left() + needed.width() <= list->viewport()->width());
+        }
     }
 
     void clipSummaryText_data() {

@@ -9,6 +9,8 @@
 #include "ui_ipeditdlg.h"
 #include "ui_mainwindow.h"
 
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
@@ -21,6 +23,10 @@ static UdpCamInfo loopbackCamera(quint32 n, quint32 mtu = 1500, quint32 protocol
     // adapter IP and mask, reserved, adapter MTU
     return {protocol,       9,      0,     0,          1000 + n,   0, 0,  0x7F000000 + n, 0xFFFFFF00,
             0x1CAB0000 + n, 0x0011, 47123, 0x7F000001, 0xFFFFFFFF, 0, mtu};
+}
+
+static QListItemLabel *entry(const MainWindow &w, int row) {
+    return qobject_cast<QListItemLabel *>(w.ui->camList->itemWidget(w.ui->camList->item(row)));
 }
 
 static void addCameras(MainWindow &w, QList<UdpCamInfo> cameras) {
@@ -101,6 +107,7 @@ private slots:
         QFETCH(int, code);
         vxApp()->jumboPacket = jumboPacket;
         MainWindow w;
+        w.show();
         ModalHandler closer;
         const quint32 mtu = setup.section(' ', 0, 0).toUInt(), advanced = setup.contains("advanced");
         UdpCamInfo first = loopbackCamera(2, mtu, advanced), second = loopbackCamera(3, mtu, advanced);
@@ -108,7 +115,78 @@ private slots:
         if (setup.contains("mac")) second.macLow = first.macLow;
         if (setup.contains("serial")) second.serialNumber = first.serialNumber;
         addCameras(w, {first, second});
-        QCOMPARE(closer.messages.value(closer.messages.size() - 1), conflictText(code)); // none for 0
+        if (code != 0) QTRY_VERIFY(!closer.messages.isEmpty());
+        QTest::qWait(50);
+        QCOMPARE(closer.messages, code ? QStringList(conflictText(code)) : QStringList());
+        QCOMPARE(entry(w, 0)->isMarked(), code != 0);
+    }
+
+    void oneWarningAtATimeWhileTheListFills() {
+        MainWindow w;
+        w.show();
+        QList<UdpCamInfo> late = {loopbackCamera(4), loopbackCamera(5), loopbackCamera(6), loopbackCamera(7)};
+        late[0].serialNumber = 1002;         // a third camera with the shared serial number
+        late[3].cameraIp = late[2].cameraIp; // and another conflict: a shared address
+        QStringList messages, details;
+        int open = 0, mostOpen = 0, rowsBehindBox = 0;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            int boxes = 0;
+            for (QWidget *top : QApplication::topLevelWidgets())
+                boxes += qobject_cast<QMessageBox *>(top) && top->isVisible();
+            mostOpen = qMax(mostOpen, boxes);
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (open++ == 0) {
+                // Cameras found while the first box is open: listed at once, checked after it closes.
+                addCameras(w, late);
+                QTest::qWait(100);
+                rowsBehindBox = w.ui->camList->count();
+            }
+            messages << box->text();
+            details << box->informativeText();
+            box->done(QMessageBox::Ok);
+        });
+        watcher.start(20);
+        addCameras(w, {loopbackCamera(2), loopbackCamera(3)});
+        w.manager.camera(1)->camInfo.serialNumber = 1002;
+        w.manager.camera(0)->cameraName = QStringLiteral("Left");
+        emit w.manager.updateCameraList();
+        QTRY_COMPARE(messages.size(), 2);
+        QTest::qWait(300);
+        QCOMPARE(mostOpen, 1);
+        QCOMPARE(rowsBehindBox, 6);
+        QCOMPARE(messages, QStringList({conflictText(5), conflictText(3)}));
+        // The box names the cameras as they were when it opened.
+        QCOMPARE(details.value(0),
+                 QStringLiteral("Cameras involved: Left (127.0.0.2), Camera 2 (127.0.0.3)"));
+        QVERIFY(details.value(1).contains("127.0.0.6"));
+        QList<bool> marked;
+        for (int row = 0; row < 6; ++row)
+            marked << entry(w, row)->isMarked();
+        QCOMPARE(marked, QList<bool>({true, true, true, false, true, true}));
+
+        // A new datagram-size choice is a new look: the lasting conflicts warn again, one box each.
+        emit w.ui->jmbPackList->activated(0);
+        QTRY_COMPARE(messages.size(), 3);
+        QTest::qWait(200);
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages.last(), conflictText(5));
+    }
+
+    void noWarningBeforeTheWindowShows() {
+        MainWindow w;
+        w.setWindowOpacity(0.0); // as behind the splash
+        w.show();
+        ModalHandler closer;
+        UdpCamInfo first = loopbackCamera(2), second = loopbackCamera(3);
+        second.serialNumber = first.serialNumber;
+        addCameras(w, {first, second});
+        QTest::qWait(300);
+        QVERIFY(closer.messages.isEmpty());
+        QVERIFY(entry(w, 1)->isMarked()); // the rows say it already
+        QVERIFY(QMetaObject::invokeMethod(&w, "ShowMainWindow"));
+        QTRY_COMPARE(closer.messages, QStringList(conflictText(5)));
     }
 
     void contextMenuEntries() {
@@ -122,48 +200,173 @@ private slots:
             entries << w.contextMenu->actions().size();
         }
         // Standard with clip records, Advanced without clips, Advanced with clips (which it can edit).
-        QCOMPARE(entries, QList<int>({2, 2, 3}));
+        QCOMPARE(entries, QList<int>({3, 3, 4}));
         // Below the last row there is no camera and so no menu.
         w.showContextMenu(w.ui->camList->visualItemRect(w.ui->camList->item(2)).bottomLeft() + QPoint(5, 10));
         QVERIFY(w.contextMenu->actions().isEmpty());
+    }
+
+    void keyboardContextMenuAndCopiedDetails_data() {
+        QTest::addColumn<int>("row"); // -1: nothing selected
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("menu key") << 1 << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("shift+F10") << 2 << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("F10 alone") << 2 << int(Qt::Key_F10) << int(Qt::NoModifier);
+        QTest::newRow("no row selected") << -1 << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    }
+
+    void keyboardContextMenuAndCopiedDetails() {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        addCameras(w, {loopbackCamera(2), loopbackCamera(3), loopbackCamera(4)});
+        w.ui->camList->setCurrentRow(row);
+        w.ui->camList->setFocus();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(w.ui->camList, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const bool opens = row >= 0 && (key == Qt::Key_Menu || modifiers == Qt::ShiftModifier);
+        QTRY_COMPARE(w.contextMenu->isVisible(), opens);
+        if (!opens) return;
+        QCOMPARE(w.contextMenu->activeAction(), w.contextMenu->actions().first());
+        w.contextMenu->actions().last()->trigger(); // "Copy details", for the selected row's camera
+        w.contextMenu->hide();
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.size(), 13); // twelve rows and the final newline
+        QCOMPARE(lines[5], QStringLiteral("Camera IP Address: 127.0.0.%1").arg(row + 2));
+    }
+
+    void earlyStatusThenNotRespondingAndBack() {
+        QUdpSocket camera; // the camera's side, at its own address
+        QVERIFY(camera.bind(QHostAddress(0x7F000002), 47123));
+        MainWindow w;
+        w.manager.pollTimer.setInterval(150);
+        QElapsedTimer clock;
+        clock.start();
+        addCameras(w, {loopbackCamera(2)});
+        const int listedAfter = int(clock.elapsed());
+        QVERIFY(rowTexts(w)[0].contains("Status not yet known"));
+        const auto bulletIs = [&](const char *name) {
+            const QPixmap shown = entry(w, 0)->bulletLabel->pixmap(Qt::ReturnByValue);
+            return shown.toImage() ==
+                   QPixmap(name).scaledToWidth(shown.width(), Qt::SmoothTransformation).toImage();
+        };
+        QVERIFY(bulletIs(":/res/b_gray.png"));
+        const QByteArray statusRequest = QByteArray::fromHex("0100080e08000000");
+        const auto answer = [&](char status) {
+            camera.writeDatagram(QByteArray::fromHex("0000080e1000000000000000") + status + QByteArray(3, 0),
+                                 QHostAddress::LocalHost, w.manager.camera(0)->localPort());
+        };
+        // Options, name, then the status request, well before the first poll could come.
+        QByteArray third;
+        for (int n = 0; n < 3; ++n) {
+            QTRY_VERIFY_WITH_TIMEOUT(camera.hasPendingDatagrams(), 1000);
+            third = camera.receiveDatagram().data();
+        }
+        QCOMPARE(third, statusRequest);
+        QVERIFY2(clock.elapsed() - listedAfter < 600, qPrintable(QString::number(clock.elapsed())));
+        answer(2);
+        QTRY_VERIFY(rowTexts(w)[0].contains("Live"));
+        QVERIFY(bulletIs(":/res/b_green.png"));
+        // Silent for three polls: not responding, grey; an answer brings it back.
+        QTRY_VERIFY_WITH_TIMEOUT(rowTexts(w)[0].contains("Not responding"), 3000);
+        QVERIFY(bulletIs(":/res/b_gray.png"));
+        answer(3);
+        QTRY_VERIFY(rowTexts(w)[0].contains("Waiting for trigger"));
+        QVERIFY(bulletIs(":/res/b_red.png"));
+    }
+
+    void networkPreferencesProgramOrNotice() {
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+        MainWindow w;
+        w.show();
+        {
+            ModalHandler closer;
+            w.ui->btnNetPref->click();
+            QTRY_COMPARE(closer.messages.size(), 1); // nothing to start: the user is told
+            QVERIFY(closer.messages[0].contains("network settings"));
+        }
+        // Only KDE's settings module is there: it is found and started with the network page.
+        QFile kcm(bin.path() + "/kcmshell5");
+        QVERIFY(kcm.open(QIODevice::WriteOnly));
+        kcm.write("#!/bin/sh\necho \"$@\" > \"$0.ran\"\n");
+        kcm.close();
+        kcm.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        w.ui->btnNetPref->click();
+        qputenv("PATH", path);
+        QFile ran(bin.path() + "/kcmshell5.ran");
+        QTRY_VERIFY(ran.exists() && ran.size() > 0);
+        QVERIFY(ran.open(QIODevice::ReadOnly));
+        QCOMPARE(ran.readAll().trimmed(), QByteArray("kcm_networkmanagement"));
+        QCOMPARE(MainWindow::networkSettingsCommands("KDE").value(0).value(0), QStringLiteral("kcmshell6"));
+        QCOMPARE(MainWindow::networkSettingsCommands("GNOME").value(0).value(0),
+                 QStringLiteral("nm-connection-editor"));
     }
 
     void addressAction_data() {
         QTest::addColumn<QString>("entered"); // address/mask
         QTest::addColumn<bool>("accept");
         QTest::addColumn<QByteArray>("sent");
-        const QByteArray request = QByteArray::fromHex("01000817180000000900007f00ffffff0200ab1c11000000");
-        QTest::newRow("new address") << "127.0.0.9/255.255.255.0" << true << request;
-        QTest::newRow("present address and mask") << "127.0.0.2/255.255.255.0" << true << QByteArray();
-        QTest::newRow("cancel") << "127.0.0.9/255.255.255.0" << false << QByteArray();
-        QTest::newRow("address 0.0.0.0") << "0.0.0.0/255.255.255.0" << true << QByteArray();
-        QTest::newRow("mask 0.0.0.0") << "127.0.0.9/0.0.0.0" << true << QByteArray();
+        QTest::addColumn<QString>("advice"); // what the dialog says, in part
+        const QByteArray request = QByteArray::fromHex("010008171800000009000a0a00ffffff0200ab1c11000000");
+        const QString outside = "outside the network adapter's subnet";
+        QTest::newRow("new address") << "10.10.0.9/255.255.255.0" << true << request << outside;
+        QTest::newRow("present address and mask")
+            << "127.0.0.2/255.255.255.0" << true << QByteArray() << "Loopback";
+        QTest::newRow("cancel") << "10.10.0.9/255.255.255.0" << false << QByteArray() << outside;
+        const QPair<const char *, const char *> unsafe[] = {
+            {"0.0.0.0/255.255.255.0", "0.0.0.0 cannot"},
+            {"10.10.0.9/0.0.0.0", "0.0.0.0 cannot"},
+            {"255.255.255.255/255.0.255.0", "ones followed by zeros"},
+            {"255.255.255.255/255.255.255.0", "255.255.255.255 cannot"},
+            {"127.0.0.9/255.0.0.0", "Loopback"},
+            {"224.0.0.9/255.255.255.0", "Multicast"},
+            {"240.0.0.9/255.255.255.0", "Reserved"},
+            {"10.10.0.0/255.255.255.0", "network address"},
+            {"10.10.0.255/255.255.255.0", "broadcast address"},
+            {"10.10.0.9/255.255.0.255", "ones followed by zeros"},
+            {"10.10.0.9/255.255.255.x", "four numbers"},
+        };
+        for (const auto &u : unsafe)
+            QTest::newRow(u.first) << u.first << true << QByteArray() << u.second;
     }
 
     void addressAction() {
         QFETCH(QString, entered);
         QFETCH(bool, accept);
         QFETCH(QByteArray, sent);
+        QFETCH(QString, advice);
         QUdpSocket listener;
         QVERIFY(listener.bind(QHostAddress::LocalHost, 47123));
         MainWindow w;
         addCameras(w, {loopbackCamera(2)});
-        QString shown;
+        QString shown, said;
+        bool refused = false;
         ModalHandler handler([&](QWidget *modal) {
             Ui::IPEditDlg *ui = qobject_cast<IPEditDlg *>(modal)->ui;
             shown = ui->ipAddEdit->text() + "/" + ui->snMaskEdit->text();
             ui->ipAddEdit->setText(entered.section('/', 0, 0));
             ui->snMaskEdit->setText(entered.section('/', 1));
-            (accept ? ui->btnOK : ui->btnCancel)->click();
+            said = ui->adviceLbl->isVisibleTo(modal) ? ui->adviceLbl->text() : QString();
+            refused = !ui->btnOK->isEnabled();
+            ui->btnOK->click(); // does nothing while refused
+            if (!accept || refused) ui->btnCancel->click();
         });
         w.editCameraAddress(w.manager.camera(0));
         // The dialog opens on the camera's address and the mask of the adapter it was found through.
         QCOMPARE(shown, QStringLiteral("127.0.0.2/255.255.255.255"));
+        QVERIFY2(said.contains(advice), qPrintable(said));
+        QCOMPARE(refused, sent.isEmpty() && accept);
+        QTest::qWait(50);
         QCOMPARE(listener.receiveDatagram().data(), sent);
         QVERIFY(!listener.hasPendingDatagrams());
-        // A sent (or needless) change rediscovers: the list starts empty again.
-        QCOMPARE(w.ui->camList->count() + w.manager.cameraCount(),
-                 accept && !entered.contains("0.0.0.0") ? 0 : 2);
+        // A sent change rediscovers: the list starts empty again.
+        QCOMPARE(w.ui->camList->count() + w.manager.cameraCount(), sent.isEmpty() ? 2 : 0);
     }
 };
 
