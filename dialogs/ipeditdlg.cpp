@@ -1,5 +1,6 @@
 #include "dialogs/ipeditdlg.h"
 
+#include <QLayout>
 #include <QStringList>
 
 #include "net/addresses.h"
@@ -68,6 +69,8 @@ IPEditDlg::IPEditDlg(quint32 address, quint32 mask, QWidget *parent)
     }
     ui->ipAddLbl->setMinimumWidth(labelWidth);
     ui->snMaskLbl->setMinimumWidth(labelWidth);
+    // Room for a line of advice beside the two fields.
+    resize(qMax(width(), 2 * labelWidth + 140), height());
 
     // An unparsable text reads as 255.255.255.255, a valid value, so it must never leave the dialog:
     // OK stays disabled while either field is wrong.
@@ -130,5 +133,12 @@ bool IPEditDlg::checkFields() {
     ui->adviceLbl->setStyleSheet(QLatin1String(refused ? refusalSheet : cautionSheet));
     ui->adviceLbl->setVisible(!advice.isEmpty());
     ui->btnOK->setEnabled(!refused);
+    // The dialog grows to show the whole advice; a top-level window does not do that by itself.
+    if (QLayout *box = layout()) {
+        box->activate();
+        const int needed =
+            box->hasHeightForWidth() ? box->totalHeightForWidth(width()) : box->totalSizeHint().height();
+        if (height() < needed) resize(width(), needed);
+    }
     return !refused;
 }

@@ -16,6 +16,7 @@
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidgetItem>
 #include <QMenu>
 #include <QPixmap>
@@ -43,6 +44,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     const int fontPointSize = app ? app->fontPointSize : 10;
     setWindowIcon(QIcon(QStringLiteral(":/res/varnix.png")));
     setStyleSheet(QStringLiteral("font: normal %1pt \"Helvetica\"; ").arg(fontPointSize));
+    // Translated labels keep a small gap before their lists, however long the text.
+    for (QLabel *label : {ui->netAdpLbl, ui->jmbPackLbl}) {
+        label->ensurePolished();
+        label->setMinimumWidth(qMax(label->minimumWidth(), label->sizeHint().width() + 8));
+    }
 
     connect(&manager, &UdpCamManager::updateCameraList, this,
             static_cast<void (MainWindow::*)()>(&MainWindow::OnUpdateCameraList));

@@ -103,6 +103,58 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The subnet mask 0.0.0.0 cannot be used.</source>
+        <translation>Die Subnetzmaske 0.0.0.0 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The subnet mask must be ones followed by zeros, such as 255.255.255.0.</source>
+        <translation>Die Subnetzmaske muss aus Einsen gefolgt von Nullen bestehen, z. B. 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The address 0.0.0.0 cannot be given to a camera.</source>
+        <translation>Die Adresse 0.0.0.0 kann keiner Kamera zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>The address 255.255.255.255 cannot be given to a camera.</source>
+        <translation>Die Adresse 255.255.255.255 kann keiner Kamera zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>Loopback addresses (127.x.x.x) cannot be given to a camera.</source>
+        <translation>Loopback-Adressen (127.x.x.x) können keiner Kamera zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>Multicast addresses (224.x.x.x to 239.x.x.x) cannot be given to a camera.</source>
+        <translation>Multicast-Adressen (224.x.x.x bis 239.x.x.x) können keiner Kamera zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>Reserved addresses (240.x.x.x and above) cannot be given to a camera.</source>
+        <translation>Reservierte Adressen (ab 240.x.x.x) können keiner Kamera zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>This is the network address of its subnet; it cannot be given to a camera.</source>
+        <translation>Dies ist die Netzwerkadresse des Subnetzes; sie kann keiner Kamera zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of its subnet; it cannot be given to a camera.</source>
+        <translation>Dies ist die Broadcast-Adresse des Subnetzes; sie kann keiner Kamera zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>Enter the address and the mask as four numbers from 0 to 255, separated by dots.</source>
+        <translation>Geben Sie Adresse und Maske als vier durch Punkte getrennte Zahlen von 0 bis 255 ein.</translation>
+    </message>
+    <message>
+        <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
+        <translation>Diese Adresse liegt außerhalb des Subnetzes des Netzwerkadapters: Die Kamera wird rot angezeigt und ist möglicherweise nicht mehr erreichbar.</translation>
+    </message>
+    <message>
+        <source>Another camera in the list already uses this address.</source>
+        <translation>Eine andere Kamera in der Liste verwendet diese Adresse bereits.</translation>
+    </message>
+    <message>
+        <source>The network adapter itself uses this address.</source>
+        <translation>Der Netzwerkadapter selbst verwendet diese Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -190,6 +242,22 @@
         <source>More than one camera have the same Serial Number.</source>
         <translation>Mehrere Kameras haben dieselbe Seriennummer.</translation>
     </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>Cameras involved: %1</source>
+        <translation>Betroffene Kameras: %1</translation>
+    </message>
+    <message>
+        <source>Copy details</source>
+        <translation>Details kopieren</translation>
+    </message>
+    <message>
+        <source>No program for the network settings was found. Please open the network settings of your system yourself.</source>
+        <translation>Es wurde kein Programm für die Netzwerkeinstellungen gefunden. Bitte öffnen Sie die Netzwerkeinstellungen Ihres Systems selbst.</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -228,6 +296,14 @@
     <message>
         <source>Idle</source>
         <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Status not yet known</source>
+        <translation>Noch unbekannt</translation>
+    </message>
+    <message>
+        <source>Not responding</source>
+        <translation>Antwortet nicht</translation>
     </message>
 </context>
 </TS>

@@ -103,6 +103,58 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>The subnet mask 0.0.0.0 cannot be used.</source>
+        <translation>La subnet mask 0.0.0.0 non può essere usata.</translation>
+    </message>
+    <message>
+        <source>The subnet mask must be ones followed by zeros, such as 255.255.255.0.</source>
+        <translation>La subnet mask deve essere composta da uni seguiti da zeri, ad esempio 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The address 0.0.0.0 cannot be given to a camera.</source>
+        <translation>L&apos;indirizzo 0.0.0.0 non può essere assegnato a una telecamera.</translation>
+    </message>
+    <message>
+        <source>The address 255.255.255.255 cannot be given to a camera.</source>
+        <translation>L&apos;indirizzo 255.255.255.255 non può essere assegnato a una telecamera.</translation>
+    </message>
+    <message>
+        <source>Loopback addresses (127.x.x.x) cannot be given to a camera.</source>
+        <translation>Gli indirizzi di loopback (127.x.x.x) non possono essere assegnati a una telecamera.</translation>
+    </message>
+    <message>
+        <source>Multicast addresses (224.x.x.x to 239.x.x.x) cannot be given to a camera.</source>
+        <translation>Gli indirizzi multicast (da 224.x.x.x a 239.x.x.x) non possono essere assegnati a una telecamera.</translation>
+    </message>
+    <message>
+        <source>Reserved addresses (240.x.x.x and above) cannot be given to a camera.</source>
+        <translation>Gli indirizzi riservati (da 240.x.x.x in su) non possono essere assegnati a una telecamera.</translation>
+    </message>
+    <message>
+        <source>This is the network address of its subnet; it cannot be given to a camera.</source>
+        <translation>Questo è l&apos;indirizzo di rete della sua sottorete; non può essere assegnato a una telecamera.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of its subnet; it cannot be given to a camera.</source>
+        <translation>Questo è l&apos;indirizzo di broadcast della sua sottorete; non può essere assegnato a una telecamera.</translation>
+    </message>
+    <message>
+        <source>Enter the address and the mask as four numbers from 0 to 255, separated by dots.</source>
+        <translation>Inserire indirizzo e maschera come quattro numeri da 0 a 255 separati da punti.</translation>
+    </message>
+    <message>
+        <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
+        <translation>Questo indirizzo è fuori dalla sottorete della scheda di rete: la telecamera verrà mostrata in rosso e potrebbe non essere più raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Another camera in the list already uses this address.</source>
+        <translation>Un&apos;altra telecamera nell&apos;elenco usa già questo indirizzo.</translation>
+    </message>
+    <message>
+        <source>The network adapter itself uses this address.</source>
+        <translation>Questo indirizzo è usato dalla scheda di rete stessa.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -190,6 +242,22 @@
         <source>More than one camera have the same Serial Number.</source>
         <translation>Più telecamere hanno lo stesso numero di serie.</translation>
     </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Telecamera %1</translation>
+    </message>
+    <message>
+        <source>Cameras involved: %1</source>
+        <translation>Telecamere coinvolte: %1</translation>
+    </message>
+    <message>
+        <source>Copy details</source>
+        <translation>Copia dettagli</translation>
+    </message>
+    <message>
+        <source>No program for the network settings was found. Please open the network settings of your system yourself.</source>
+        <translation>Non è stato trovato alcun programma per le impostazioni di rete. Aprire manualmente le impostazioni di rete del sistema.</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -228,6 +296,14 @@
     <message>
         <source>Idle</source>
         <translation>Inattiva</translation>
+    </message>
+    <message>
+        <source>Status not yet known</source>
+        <translation>Non ancora noto</translation>
+    </message>
+    <message>
+        <source>Not responding</source>
+        <translation>Non risponde</translation>
     </message>
 </context>
 </TS>

@@ -103,6 +103,58 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>The subnet mask 0.0.0.0 cannot be used.</source>
+        <translation>サブネットマスク 0.0.0.0 は使用できません。</translation>
+    </message>
+    <message>
+        <source>The subnet mask must be ones followed by zeros, such as 255.255.255.0.</source>
+        <translation>サブネットマスクは 1 の並びの後に 0 が続く形式にしてください (例: 255.255.255.0)。</translation>
+    </message>
+    <message>
+        <source>The address 0.0.0.0 cannot be given to a camera.</source>
+        <translation>アドレス 0.0.0.0 はカメラに設定できません。</translation>
+    </message>
+    <message>
+        <source>The address 255.255.255.255 cannot be given to a camera.</source>
+        <translation>アドレス 255.255.255.255 はカメラに設定できません。</translation>
+    </message>
+    <message>
+        <source>Loopback addresses (127.x.x.x) cannot be given to a camera.</source>
+        <translation>ループバックアドレス (127.x.x.x) はカメラに設定できません。</translation>
+    </message>
+    <message>
+        <source>Multicast addresses (224.x.x.x to 239.x.x.x) cannot be given to a camera.</source>
+        <translation>マルチキャストアドレス (224.x.x.x～239.x.x.x) はカメラに設定できません。</translation>
+    </message>
+    <message>
+        <source>Reserved addresses (240.x.x.x and above) cannot be given to a camera.</source>
+        <translation>予約済みアドレス (240.x.x.x 以上) はカメラに設定できません。</translation>
+    </message>
+    <message>
+        <source>This is the network address of its subnet; it cannot be given to a camera.</source>
+        <translation>これはサブネットのネットワークアドレスです。カメラには設定できません。</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of its subnet; it cannot be given to a camera.</source>
+        <translation>これはサブネットのブロードキャストアドレスです。カメラには設定できません。</translation>
+    </message>
+    <message>
+        <source>Enter the address and the mask as four numbers from 0 to 255, separated by dots.</source>
+        <translation>アドレスとマスクは 0～255 の 4 つの数値をドットで区切って入力してください。</translation>
+    </message>
+    <message>
+        <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
+        <translation>このアドレスはネットワークアダプターのサブネット外です。カメラは赤で表示され、接続できなくなる可能性があります。</translation>
+    </message>
+    <message>
+        <source>Another camera in the list already uses this address.</source>
+        <translation>このアドレスはリスト内の別のカメラがすでに使用しています。</translation>
+    </message>
+    <message>
+        <source>The network adapter itself uses this address.</source>
+        <translation>このアドレスはネットワークアダプター自身が使用しています。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -190,6 +242,22 @@
         <source>More than one camera have the same Serial Number.</source>
         <translation>複数のカメラが同じシリアル番号を持っています。</translation>
     </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>カメラ %1</translation>
+    </message>
+    <message>
+        <source>Cameras involved: %1</source>
+        <translation>該当するカメラ: %1</translation>
+    </message>
+    <message>
+        <source>Copy details</source>
+        <translation>詳細をコピー</translation>
+    </message>
+    <message>
+        <source>No program for the network settings was found. Please open the network settings of your system yourself.</source>
+        <translation>ネットワーク設定のプログラムが見つかりませんでした。システムのネットワーク設定を手動で開いてください。</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -228,6 +296,14 @@
     <message>
         <source>Idle</source>
         <translation>アイドル</translation>
+    </message>
+    <message>
+        <source>Status not yet known</source>
+        <translation>状態はまだ不明</translation>
+    </message>
+    <message>
+        <source>Not responding</source>
+        <translation>応答なし</translation>
     </message>
 </context>
 </TS>
