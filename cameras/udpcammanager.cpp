@@ -1,6 +1,7 @@
 #include "udpcammanager.h"
 
 #include "net/adapters.h"
+#include "net/addresses.h"
 #include "net/datagrams.h"
 #include "net/udpinterface.h"
 
@@ -121,5 +122,7 @@ void UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip, quint32 
     if (!channel) return;
     const UdpCamInfo &info = channel->camInfo;
     if (ip == info.cameraIp && mask == info.cameraMask) return;
+    // An address a camera must not take (0.0.0.0, a broadcast, loopback, a bad mask...) is never sent.
+    if (judgeCameraAddress(ip, mask) != AddressVerdict::Usable) return;
     channel->send(opSetAddress(ip, mask, info.macLow, info.macHigh), true);
 }

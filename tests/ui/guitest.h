@@ -40,6 +40,14 @@ inline QStringList rowTexts(const MainWindow &w) {
     return texts;
 }
 
+// The number of message boxes on screen now.
+inline int visibleMessageBoxes() {
+    int open = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        open += qobject_cast<QMessageBox *>(top) && top->isVisible();
+    return open;
+}
+
 // While it lives, closes every message box that comes up (keeping its text) and hands any other
 // modal widget to `handle`, which must close it.
 struct ModalHandler : QObject {

@@ -47,10 +47,7 @@ class GuiEndToEnd : public QObject {
 private slots:
     void initTestCase() {
         connect(&watcher, &QTimer::timeout, this, [this] {
-            int open = 0;
-            for (QWidget *top : QApplication::topLevelWidgets())
-                open += qobject_cast<QMessageBox *>(top) && top->isVisible();
-            mostOpen = qMax(mostOpen, open);
+            mostOpen = qMax(mostOpen, visibleMessageBoxes());
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box) return;
             if (warnings.isEmpty()) {

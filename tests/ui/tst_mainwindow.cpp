@@ -131,10 +131,7 @@ private slots:
         int open = 0, mostOpen = 0, rowsBehindBox = 0;
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, [&] {
-            int boxes = 0;
-            for (QWidget *top : QApplication::topLevelWidgets())
-                boxes += qobject_cast<QMessageBox *>(top) && top->isVisible();
-            mostOpen = qMax(mostOpen, boxes);
+            mostOpen = qMax(mostOpen, visibleMessageBoxes());
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box) return;
             if (open++ == 0) {
