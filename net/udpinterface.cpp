@@ -3,6 +3,7 @@
 #include "addresses.h"
 #include "bytes.h"
 #include "datagrams.h"
+#include "receivebuffer.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace {
-// Replies keep arriving while the GUI thread busy-waits after an opening request.
-constexpr int ReceiveBufferBytes = 4 * 1024 * 1024;
 constexpr int ChannelBufferBytes = 4096;
 
 enum Notification {
@@ -60,7 +59,7 @@ void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
     camInfo = info;
     this->index = index;
     if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::ShareAddress))
-        socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, ReceiveBufferBytes);
+        socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, SocketReceiveBufferBytes);
     // Without a bound socket the first send still picks a local address, so the channel stays usable.
     active = true;
 }
