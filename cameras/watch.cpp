@@ -51,6 +51,7 @@ QString CameraWatch::key(const UdpCamInfo &info) {
 QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDateTime &when, bool complete) {
     QList<WatchEvent> out;
     QSet<QString> present;
+    bool membersChanged = false;
     for (const WatchedCamera &c : now) {
         const QString k = key(c.seen.info);
         present.insert(k);
@@ -58,6 +59,7 @@ QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDa
             out << event(WatchEvent::Found, when, c.seen);
             states_.insert(k, State());
             order_.append(k);
+            membersChanged = true;
         }
         State &st = states_[k];
         WatchedCamera &last = st.last;
@@ -118,9 +120,12 @@ QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDa
             out << event(WatchEvent::Lost, when, states_.value(*it).last.seen);
             states_.remove(*it);
             it = order_.erase(it);
+            membersChanged = true;
         }
     }
-    compareConflicts(when, out);
+    // Conflicts depend on who is there, not on names or states: with hundreds of cameras answering
+    // every poll they are compared only when a camera comes or goes.
+    if (membersChanged) compareConflicts(when, out);
     return out;
 }
 

@@ -4,7 +4,7 @@
 # configured in the root namespace, and everything is removed on exit, even on failure.
 #
 #   netlab.sh --camsim PATH [--logdir DIR] --link NAME:MTU:APP_CIDR:CAMS_JSON [--link ...]
-#             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--hold] -- COMMAND [ARGS...]
+#             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--unrouted NAME] [--hold] -- COMMAND [ARGS...]
 #
 #   --camsim PATH   the varnix-camsim binary
 #   --logdir DIR    each simulator logs received datagrams to DIR/NAME.camlog.jsonl (its stderr
@@ -20,6 +20,8 @@
 #   --route CAM_IP:NAME      extra /32 route to CAM_IP via NAME in the app namespace
 #   --extra-ip NAME:CIDR     extra address on the camera end of link NAME (a camera moved there by
 #                            a set-address command answers from it)
+#   --unrouted NAME          no /32 routes for the cameras outside the app subnet of link NAME, as
+#                            on a workstation nobody prepared for them
 #   --hold          after COMMAND (or at once when there is none), keep the lab until killed
 #
 # COMMAND runs via `ip netns exec <appns>` with VARNIX_LAB_APPNS (the app namespace's name) and
@@ -43,6 +45,7 @@ hold=0
 links=()
 routes=()
 extras=()
+declare -A unrouted
 while (($#)); do
     case $1 in
     --camsim) camsim=${2:?--camsim needs a path}; shift 2 ;;
@@ -50,6 +53,7 @@ while (($#)); do
     --link) links+=("${2:?--link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); shift 2 ;;
     --route) routes+=("${2:?--route needs CAM_IP:NAME}"); shift 2 ;;
     --extra-ip) extras+=("${2:?--extra-ip needs NAME:CIDR}"); shift 2 ;;
+    --unrouted) unrouted[${2:?--unrouted needs NAME}]=1; shift 2 ;;
     --hold) hold=1; shift ;;
     --) shift; break ;;
     *) die "unknown argument '$1' (see the header of $0)" ;;
@@ -178,6 +182,7 @@ for item in "${links[@]}"; do
     ip -n "$appns" link set "$name" up || die "link $name up"
     ip -n "$camns" link set "$camdev" up || die "link $camdev up"
     for camip in "${outside[@]}"; do
+        [[ -n ${unrouted[$name]:-} ]] && break
         ip -n "$appns" route add "$camip/32" dev "$name" || die "route to $camip via $name"
     done
     # Already present when a camera shares the app subnet; needed when none does.

@@ -1,6 +1,7 @@
 // varnix-scan: finds the cameras on one adapter (or all) and prints them, with the first network
 // conflict the camera list would warn about; can also give one camera a new address.
 
+#include "networkmodes.h"
 #include "scanoptions.h"
 #include "scanreport.h"
 
@@ -30,9 +31,7 @@ constexpr int AddressSettleMs = 200;
 const char *const AllAdapters = "*ALL*";
 
 void print(FILE *to, const QString &text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
-    std::fflush(to);
+    printTo(to, text);
 }
 
 int refuse(const QString &message) {
@@ -65,13 +64,6 @@ const NetAdapterInfo *findAdapter(const QList<NetAdapterInfo> &adapters, const Q
         if (QString::fromLocal8Bit(a.name) == name) found = &a;
     }
     return found;
-}
-
-QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters) {
-    QJsonArray array;
-    for (const NetAdapterInfo &a : adapters)
-        array.append(adapterJson(a));
-    return array;
 }
 
 void printJson(const QJsonObject &o) {
@@ -222,5 +214,7 @@ int main(int argc, char **argv) {
 
     if (o.mode == ScanOptions::SetAddress) return setAddressMode(o, adapters, chosen);
     const int jumboPacket = o.datagramGiven ? o.jumboPacket : stored.jumboPacket;
+    if (o.mode == ScanOptions::Doctor) return doctorMode(o, adapters, chosen, jumboPacket);
+    if (o.mode == ScanOptions::Watch) return watchMode(o, adapters, chosen, jumboPacket);
     return scanMode(o, adapters, chosen, jumboPacket);
 }

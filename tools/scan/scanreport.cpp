@@ -71,6 +71,19 @@ QString cameraTitle(const UdpInterface &channel, int index) {
     return channel.cameraName.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1) : channel.cameraName;
 }
 
+void printTo(FILE *to, const QString &text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
+QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters) {
+    QJsonArray array;
+    for (const NetAdapterInfo &a : adapters)
+        array.append(adapterJson(a));
+    return array;
+}
+
 QJsonObject adapterJson(const NetAdapterInfo &adapter) {
     QJsonObject o;
     o.insert(QStringLiteral("name"), QString::fromLocal8Bit(adapter.name));
