@@ -127,7 +127,8 @@ QString watchEventText(const WatchEvent &e) {
     const QString none = QStringLiteral("-");
     switch (e.kind) {
     case WatchEvent::Name:
-        line += QStringLiteral(": \"%1\" -> \"%2\"").arg(e.hadBefore ? e.nameBefore : QString(), e.nameAfter);
+        line += QStringLiteral(": %1 -> \"%2\"")
+                    .arg(e.hadBefore ? QStringLiteral("\"%1\"").arg(e.nameBefore) : none, e.nameAfter);
         break;
     case WatchEvent::Status:
         line += QStringLiteral(": %1 -> %2")
