@@ -26,6 +26,15 @@ private slots:
             {"--set-address|10.0.0.5|10.0.0.6|0.0.0.0", "0.0.0.0"},
             {"--list-adapters|--wait|5", "--list-adapters"},
             {"--list-adapters|--set-address|1.2.3.4|1.2.3.5|255.0.0.0", "cannot be combined"},
+            {"--doctor|--watch", "cannot be combined"},
+            {"--doctor|--list-adapters", "cannot be combined"},
+            {"--doctor|--rescan|1000", "--watch only"},
+            {"--duration|1000", "--watch only"},
+            {"--watch|--wait|1000", "--watch does not take --wait"},
+            {"--watch|--rescan|0", "--rescan takes milliseconds"},
+            {"--watch|--duration=-5", "--duration takes milliseconds"},
+            {"--watch|--rescan", "needs a value"},
+            {"--doctor|--adapter|no-such-adapter-42", "unknown adapter"},
             {"--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448", "--datagram-size"}};
         for (const auto &row : rows) {
             QTemporaryDir config;
