@@ -5,8 +5,12 @@
 #include "datagrams.h"
 #include "receivebuffer.h"
 
+#include "platform/socketroute.h"
+
 #include <QElapsedTimer>
 #include <QHostAddress>
+#include <QNetworkAddressEntry>
+#include <QNetworkInterface>
 #include <QPointer>
 #include <QUdpSocket>
 
@@ -41,6 +45,18 @@ void normaliseTrim(ClipInfo &c, int entrySize) {
     c.trimEnd = quint32(end % n);
     if (c.trimStart == c.trimEnd) c.trimEnd = quint32(n - 1);
 }
+// The index of the interface that holds the local address `ip`; 0 when none does.
+int interfaceIndexOf(quint32 ip) {
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &interface : interfaces) {
+        const QList<QNetworkAddressEntry> entries = interface.addressEntries();
+        for (const QNetworkAddressEntry &entry : entries) {
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol && entry.ip().toIPv4Address() == ip)
+                return interface.index();
+        }
+    }
+    return 0;
+}
 } // namespace
 
 UdpInterface::UdpInterface(QObject *parent) : QObject(parent) {
@@ -58,8 +74,15 @@ UdpInterface::~UdpInterface() {
 void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
     camInfo = info;
     this->index = index;
-    if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::ShareAddress))
+    if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::ShareAddress)) {
         socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, SocketReceiveBufferBytes);
+        // The camera answered on the link of its adapter, so every request goes out there: with two
+        // adapters on one subnet the routing table alone would send it out of the first one. When the
+        // system refuses, requests follow the routing table as before.
+        const int interfaceIndex = interfaceIndexOf(camInfo.adapterIp);
+        if (interfaceIndex > 0)
+            platform::pinSendInterface(socket->socketDescriptor(), unsigned(interfaceIndex));
+    }
     // Without a bound socket the first send still picks a local address, so the channel stays usable.
     active = true;
 }
