@@ -137,7 +137,9 @@ run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --j
         }
         // The set-address broadcast left through the second link only, and the camera answers there.
         QCOMPARE(rc("move"), 0);
-        QVERIFY(json("move")["answered"].toBool());
+        const QJsonObject move = json("move");
+        QVERIFY(move["answered"].toBool() && move["camera"]["name"] == "Right");
+        QVERIFY(move["answer"]["name"] == "Right" && move["answer"]["statusText"] == "Live");
         const QByteArray setAddress = "\"hex\":\"0100081718000000";
         QVERIFY(read("lab1.camlog.jsonl").contains(setAddress));
         QVERIFY(!read("lab0.camlog.jsonl").contains(setAddress));
