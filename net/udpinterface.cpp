@@ -154,6 +154,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
         if (magic == Proto::AdvCommand) {
             if (r.size() < Proto::AdvCommandReplyMinLength || r.u8(4) != Proto::AdvNameReplyCode) return;
             cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset));
+            nameAnswered = true;
             emit cameraStatusChanged(index, NameChanged);
         } else if (magic == Proto::AdvClipList) {
             if (mergeClipList(datagram)) emit cameraStatusChanged(index, ClipsChanged);
@@ -165,6 +166,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
     switch (r.u8(3)) {
     case Proto::OpName:
         cameraName = QString::fromLatin1(r.cString(8));
+        nameAnswered = true;
         emit cameraStatusChanged(index, NameChanged);
         break;
     case Proto::OpStatus:
@@ -178,6 +180,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
     case Proto::OpOptions:
         if (r.size() < Proto::StdStatusReplyLength) return;
         camInfo.options |= optionBits(r.u8(15), r.u8(14));
+        optionsAnswered = true;
         emit cameraStatusChanged(index, OptionsChanged);
         break;
     default:

@@ -137,10 +137,34 @@ run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --j
         }
         // The set-address broadcast left through the second link only, and the camera answers there.
         QCOMPARE(rc("move"), 0);
-        QVERIFY(json("move")["answered"].toBool());
+        const QJsonObject move = json("move");
+        QVERIFY(move["answered"].toBool() && move["camera"]["name"] == "Right");
+        QVERIFY(move["answer"]["name"] == "Right" && move["answer"]["statusText"] == "Live");
         const QByteArray setAddress = "\"hex\":\"0100081718000000";
         QVERIFY(read("lab1.camlog.jsonl").contains(setAddress));
         QVERIFY(!read("lab0.camlog.jsonl").contains(setAddress));
+    }
+
+    void lossyLinkLeavesNoCameraUnnamed() {
+        // Every namespace drops 5 % of the datagrams it receives. A camera whose name query or answer is
+        // lost is asked again with the next polls, so every camera found ends up named.
+        QStringList cameras;
+        for (int i = 0; i < 30; ++i)
+            cameras << camera(QString("Cam%1").arg(i), QString("10.88.1.%1").arg(10 + i), 100 + i, 2,
+                              i % 5 == 4);
+        writeCameras("lab0", cameras);
+        runLab({"--link", link("lab0", 1500, "10.88.1.1/24"), "--loss", "5"},
+               "run all --adapter lab0 --json --wait 16000");
+        QCOMPARE(rc("all"), 0);
+        const QJsonArray found = json("all")["cameras"].toArray();
+        QVERIFY2(found.size() >= 24, qPrintable(QString::number(found.size())));
+        QStringList unnamed;
+        for (const QJsonValue &c : found) {
+            if (c["name"].toString() !=
+                "Cam" + QString::number(c["ip"].toString().section('.', 3).toInt() - 10))
+                unnamed << c["ip"].toString();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(' ')));
     }
 };
 

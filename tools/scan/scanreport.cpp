@@ -157,7 +157,7 @@ QString adapterTable(const QList<NetAdapterInfo> &adapters) {
     return alignedTable(rows);
 }
 
-QString cameraTable(const UdpCamManager &manager) {
+QString cameraTable(const UdpCamManager &manager, int only) {
     const int n = manager.cameraCount();
     if (n == 0) return QStringLiteral("No cameras found.\n");
     QList<QStringList> rows;
@@ -168,7 +168,7 @@ QString cameraTable(const UdpCamManager &manager) {
     bool anyOutside = false;
     for (int i = 0; i < n; ++i) {
         const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
+        if (!channel || (only >= 0 && i != only)) continue;
         const UdpCamInfo &info = channel->camInfo;
         const bool inside = inAdapterSubnet(info);
         anyOutside = anyOutside || !inside;

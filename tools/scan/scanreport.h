@@ -27,4 +27,5 @@ QJsonObject cameraJson(const UdpInterface &channel, int index);
 QJsonValue conflictJson(int code);
 
 QString adapterTable(const QList<NetAdapterInfo> &adapters);
-QString cameraTable(const UdpCamManager &manager);
+// The cameras in columns; with `only`, just the camera with that index.
+QString cameraTable(const UdpCamManager &manager, int only = -1);
