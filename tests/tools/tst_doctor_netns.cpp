@@ -200,7 +200,7 @@ private slots:
                  QString("varnix-scan --set-address 10.30.0.9 10.10.3.2 255.255.255.0 --adapter lab2"));
         // The proposed command works.
         verifyRc("moved", 0);
-        QVERIFY(read("moved.out").contains("A camera answers at 10.10.3.2."));
+        QVERIFY(read("moved.out").contains("It answers at 10.10.3.2."));
     }
 
     void adapterDownAndSharedSubnet() {
