@@ -5,6 +5,7 @@
 #include "net/addresses.h"
 
 #include <QJsonArray>
+#include <QStringList>
 
 namespace {
 
@@ -115,11 +116,15 @@ QString watchEventText(const WatchEvent &e) {
     QString line = stamp(e.when) + QLatin1Char(' ');
     switch (e.kind) {
     case WatchEvent::ConflictRaised:
-    case WatchEvent::ConflictCleared:
-        return line + QStringLiteral("conflict %1 %2: %3")
+    case WatchEvent::ConflictCleared: {
+        QStringList who;
+        for (int i : e.conflict.cameras)
+            who << identityText(e.conflictCameras.at(i));
+        return line + QStringLiteral("conflict %1 %2: %3 [%4]")
                           .arg(e.kind == WatchEvent::ConflictRaised ? QStringLiteral("raised")
                                                                     : QStringLiteral("cleared"),
-                               e.conflict.code, e.conflict.text);
+                               e.conflict.code, e.conflict.text, who.join(QLatin1String("; ")));
+    }
     default:
         break;
     }
