@@ -174,6 +174,8 @@ private slots:
         QCOMPARE(codes("strict"), QStringList({"rp-filter:problem", "no-cameras:warning"}));
         const QJsonObject f = json("strict")["findings"][0].toObject();
         QCOMPARE(f["fix"][0].toString(), QString("sudo sysctl -w net.ipv4.conf.lab1.rp_filter=2"));
+        const QJsonObject lab1 = find(json("strict")["adapters"].toArray(), "name", "lab1");
+        QVERIFY(lab1["rpFilter"] == 1 && lab1["up"] == true && lab1["ip"] == "10.10.2.1");
         // With loose filtering the camera shows up, outside its adapter's subnet.
         QVERIFY(!codes("loose").contains("rp-filter:problem"));
         QVERIFY2(codes("loose").contains("outside-subnet:problem"), qPrintable(codes("loose").join(' ')));
@@ -265,6 +267,7 @@ private slots:
                  QString("sudo nft insert rule inet filter input udp dport 45056-45255 accept"));
         verifyRc("unblocked", 0);
         QCOMPARE(json("unblocked")["cameras"].toArray().size(), 1);
+        QVERIFY(json("blocked")["firewall"] == "blocks" && json("unblocked")["firewall"] == "open");
         QVERIFY(!codes("unblocked").contains("firewall:problem"));
     }
 };

@@ -44,6 +44,34 @@ void printJsonLine(const QJsonObject &o) {
     printTo(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
 }
 
+QJsonValue known(int value) {
+    return value >= 0 ? QJsonValue(value) : QJsonValue();
+}
+
+// The scan's adapter objects with what the system said about each; null where it said nothing.
+QJsonArray adapterFactsJson(const NetworkFacts &facts) {
+    QJsonArray list;
+    for (const AdapterFacts &a : facts.adapters) {
+        QJsonObject o = adapterJson(a.adapter);
+        o.insert(QStringLiteral("rpFilter"), known(qMax(a.rpFilterAll, a.rpFilterInterface)));
+        o.insert(QStringLiteral("up"), a.up >= 0 ? QJsonValue(a.up == 1) : QJsonValue());
+        o.insert(QStringLiteral("speedMbps"), known(a.speedMbps));
+        list.append(o);
+    }
+    return list;
+}
+
+QString firewallName(FirewallFacts::State state) {
+    switch (state) {
+    case FirewallFacts::Open:
+        return QStringLiteral("open");
+    case FirewallFacts::Blocks:
+        return QStringLiteral("blocks");
+    default:
+        return QStringLiteral("unknown");
+    }
+}
+
 SeenCamera seenCamera(const UdpInterface &channel, int index) {
     SeenCamera c;
     c.index = index;
@@ -108,7 +136,10 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
             findingList.append(findingJson(f, cameras));
         QJsonObject out;
         out.insert(QStringLiteral("adapter"), adapterName);
-        out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
+        out.insert(QStringLiteral("adapters"), adapterFactsJson(facts));
+        out.insert(QStringLiteral("receiveBufferMax"),
+                   facts.receiveBufferMax >= 0 ? QJsonValue(facts.receiveBufferMax) : QJsonValue());
+        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall.state));
         out.insert(QStringLiteral("cameras"), cameraList);
         out.insert(QStringLiteral("findings"), findingList);
         printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
