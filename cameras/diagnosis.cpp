@@ -5,7 +5,7 @@
 #include "net/addresses.h"
 #include "net/receivebuffer.h"
 
-#include <QMap>
+#include <QVector>
 #include <QRegularExpression>
 #include <QSet>
 

@@ -8,7 +8,6 @@
 #include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
 #include "net/adapters.h"
-#include "net/addresses.h"
 #include "net/netfacts.h"
 #include "net/udpinterface.h"
 #include "platform/networkfacts.h"
