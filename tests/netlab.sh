@@ -147,7 +147,7 @@ no_rp_filter() {
     done
 }
 
-[[ $loss =~ ^[0-9]+$ ]] && ((loss <= 100)) || die "--loss wants a percentage, not '$loss'"
+if ! [[ $loss =~ ^[0-9]+$ ]] || ((loss > 100)); then die "--loss wants a percentage, not '$loss'"; fi
 # Random loss of received UDP datagrams, inside the namespace only.
 lossy() {
     ((loss > 0)) || return 0
