@@ -5,7 +5,8 @@
 #
 #   netlab.sh --camsim PATH [--logdir DIR] --link NAME:MTU:APP_CIDR:CAMS_JSON [--link ...]
 #             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--app-ip NAME:CIDR[:SUFFIX]]
-#             [--mac NAME:MAC] [--loss PERCENT] [--unrouted NAME] [--hold] -- COMMAND [ARGS...]
+#             [--mac NAME:MAC] [--loss PERCENT] [--tun-link NAME:MTU:APP_CIDR:CAMS_JSON]
+#             [--unrouted NAME] [--hold] -- COMMAND [ARGS...]
 #
 #   --camsim PATH   the varnix-camsim binary
 #   --logdir DIR    each simulator logs received datagrams to DIR/NAME.camlog.jsonl (its stderr
@@ -18,6 +19,9 @@
 #                   app subnet and the app subnet's broadcast address, so cameras outside the app
 #                   subnet still hear its directed broadcasts. Cameras outside APP_CIDR get a /32
 #                   route via NAME in the app namespace.
+#   --tun-link NAME:MTU:APP_CIDR:CAMS_JSON
+#                   like --link, but a tun device at each end (no hardware address, point to point),
+#                   joined by tests/tunpair.py
 #   --route CAM_IP:NAME      extra /32 route to CAM_IP via NAME in the app namespace
 #   --extra-ip NAME:CIDR     extra address on the camera end of link NAME (a camera moved there by
 #                            a set-address command answers from it)
@@ -54,12 +58,13 @@ extras=()
 declare -A unrouted
 appips=()
 loss=0
-declare -A mac_of
+declare -A mac_of tun_of
 while (($#)); do
     case $1 in
     --camsim) camsim=${2:?--camsim needs a path}; shift 2 ;;
     --logdir) logdir=${2:?--logdir needs a directory}; shift 2 ;;
     --link) links+=("${2:?--link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); shift 2 ;;
+    --tun-link) links+=("${2:?--tun-link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); tun_of[${2%%:*}]=1; shift 2 ;;
     --route) routes+=("${2:?--route needs CAM_IP:NAME}"); shift 2 ;;
     --extra-ip) extras+=("${2:?--extra-ip needs NAME:CIDR}"); shift 2 ;;
     --unrouted) unrouted[${2:?--unrouted needs NAME}]=1; shift 2 ;;
@@ -151,7 +156,7 @@ no_rp_filter() {
     done
 }
 
-[[ $loss =~ ^[0-9]+$ ]] && ((loss <= 100)) || die "--loss wants a percentage, not '$loss'"
+if ! [[ $loss =~ ^[0-9]+$ ]] || ((loss > 100)); then die "--loss wants a percentage, not '$loss'"; fi
 # Random loss of received UDP datagrams, inside the namespace only.
 lossy() {
     ((loss > 0)) || return 0
@@ -188,8 +193,22 @@ for item in "${links[@]}"; do
     ip -n "$camns" link set lo up || die "loopback in $camns"
     lossy "$camns"
 
-    # Both ends are created inside their namespaces: the root namespace never sees them.
-    ip -n "$appns" link add "$name" type veth peer name "$camdev" netns "$camns" || die "veth $name"
+    if [[ -n ${tun_of[$name]:-} ]]; then
+        # Each tun device is made inside its namespace by the process that carries the packets.
+        ready=$(mktemp) || die "mktemp"
+        python3 "$(dirname "$0")/tunpair.py" "$appns" "$name" "$camns" "$camdev" >"$ready" &
+        pids+=("$!")
+        for _ in $(seq 50); do
+            grep -q ready "$ready" && break
+            kill -0 "$!" 2>/dev/null || break
+            sleep 0.1
+        done
+        grep -q ready "$ready" || { rm -f "$ready"; die "tun link $name"; }
+        rm -f "$ready"
+    else
+        # Both ends are created inside their namespaces: the root namespace never sees them.
+        ip -n "$appns" link add "$name" type veth peer name "$camdev" netns "$camns" || die "veth $name"
+    fi
     ip -n "$appns" link set "$name" mtu "$mtu" || die "mtu $mtu on $name"
     ip -n "$camns" link set "$camdev" mtu "$mtu" || die "mtu $mtu on $camdev"
     if [[ -n ${mac_of[$name]:-} ]]; then

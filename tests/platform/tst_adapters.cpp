@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 
 using platform::AdapterRecord;

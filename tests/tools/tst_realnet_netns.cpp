@@ -145,6 +145,21 @@ run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --j
         QVERIFY(!read("lab0.camlog.jsonl").contains(setAddress));
     }
 
+    void linkWithoutHardwareAddress() {
+        // A tun link (no hardware address) with MTU 4000: its camera carries that MTU and is named and
+        // polled through it.
+        writeCameras("tun0", {camera("Tunnelled", "10.90.1.20", 6, 2)});
+        runLab({"--tun-link", link("tun0", 4000, "10.90.1.1/24")}, R"(run list --list-adapters --json
+run tun --adapter tun0 --datagram-size 2920 --json)");
+        QVERIFY(rc("list") == 0 && rc("tun") == 0);
+        const QJsonObject adapter = find(json("list")["adapters"], "name", "tun0");
+        QVERIFY(adapter["mtu"] == 4000 && adapter["mac"] == "00:00:00:00:00:00");
+        const QJsonObject tunnelled = find(json("tun")["cameras"], "ip", "10.90.1.20");
+        QVERIFY(tunnelled["name"] == "Tunnelled" && tunnelled["statusText"] == "Live");
+        QCOMPARE(tunnelled["adapterMtu"].toInt(), 4000);
+        QVERIFY(json("tun")["conflict"].isNull()); // 2920-byte datagrams fit
+    }
+
     void lossyLinkLeavesNoCameraUnnamed() {
         // Every namespace drops 5 % of the datagrams it receives. A camera whose name query or answer is
         // lost is asked again with the next polls, so every camera found ends up named.
