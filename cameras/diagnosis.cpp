@@ -5,9 +5,9 @@
 #include "net/addresses.h"
 #include "net/receivebuffer.h"
 
-#include <QVector>
 #include <QRegularExpression>
 #include <QSet>
+#include <QVector>
 
 #include <functional>
 
