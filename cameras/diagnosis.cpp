@@ -51,10 +51,14 @@ bool hasAddress(const AdapterFacts &a) {
     return a.adapter.ip != 0 && a.adapter.ip != NoAddress;
 }
 
-// The adapter a camera answered through.
+// The adapter a camera answered through: the one with that address, or else (a further address of an
+// adapter, which the inventory does not list) the first whose subnet holds it.
 const AdapterFacts *adapterOf(const NetworkFacts &facts, const UdpCamInfo &info) {
     for (const AdapterFacts &a : facts.adapters) {
         if (hasAddress(a) && a.adapter.ip == info.adapterIp) return &a;
+    }
+    for (const AdapterFacts &a : facts.adapters) {
+        if (hasAddress(a) && (a.adapter.ip & a.adapter.mask) == (info.adapterIp & a.adapter.mask)) return &a;
     }
     return nullptr;
 }
@@ -142,10 +146,10 @@ bool chosen(const AdapterFacts &a, const QString &adapter) {
            (adapter.isEmpty() || adapter == QLatin1String("*ALL*") || adapterName(a) == adapter);
 }
 
-QList<int> camerasOn(const QList<SeenCamera> &cameras, const AdapterFacts &a) {
+QList<int> camerasOn(const NetworkFacts &facts, const QList<SeenCamera> &cameras, const AdapterFacts &a) {
     QList<int> on;
     for (int i = 0; i < cameras.size(); ++i) {
-        if (cameras.at(i).info.adapterIp == a.adapter.ip) on << i;
+        if (adapterOf(facts, cameras.at(i).info) == &a) on << i;
     }
     return on;
 }
@@ -185,16 +189,23 @@ QList<Finding> cameraFindings(const NetworkFacts &facts, const QList<SeenCamera>
         out);
 
     // Advanced cameras choose their own datagram size; only Standard ones are compared.
+    // Grouped by the local address the cameras answered on, which need not be an adapter's first one.
+    QList<quint32> receivers;
+    for (const SeenCamera &c : cameras) {
+        if (!receivers.contains(c.info.adapterIp)) receivers << c.info.adapterIp;
+    }
     if (datagramSize >= 1) {
-        for (const AdapterFacts &a : facts.adapters) {
+        for (quint32 receiver : qAsConst(receivers)) {
             for (int kind = 1; kind <= 2; ++kind) {
                 QList<int> affected;
-                for (int i : camerasOn(cameras, a)) {
+                for (int i = 0; i < cameras.size(); ++i) {
                     const UdpCamInfo &info = cameras.at(i).info;
-                    if (info.protocol == 0 && jumboMismatch(info, datagramSize) == kind) affected << i;
+                    if (info.adapterIp == receiver && info.protocol == 0 &&
+                        jumboMismatch(info, datagramSize) == kind)
+                        affected << i;
                 }
                 if (affected.isEmpty()) continue;
-                const QString name = adapterName(a);
+                const QString name = adapterLabel(facts, cameras.at(affected.first()).info);
                 const quint32 mtu = cameras.at(affected.first()).info.adapterMtu;
                 const quint32 needed = kind == 1 ? StandardMtu : datagramSize;
                 const QString text =
@@ -213,10 +224,10 @@ QList<Finding> cameraFindings(const NetworkFacts &facts, const QList<SeenCamera>
                               .arg(needed)
                               .arg(describeAll(cameras, affected));
                 QStringList fix;
-                if (facts.linuxCommands)
+                if (facts.linuxCommands && adapterOf(facts, cameras.at(affected.first()).info))
                     fix << QStringLiteral("sudo ip link set dev %1 mtu %2").arg(quoted(name)).arg(needed);
                 else
-                    fix << QStringLiteral("Set the MTU (jumbo packet size) of adapter %1 to %2")
+                    fix << QStringLiteral("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
                                .arg(name)
                                .arg(needed);
                 fix << QStringLiteral(
@@ -330,7 +341,7 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
     for (const AdapterFacts &a : facts.adapters) {
         if (!chosen(a, adapter)) continue;
         const QString name = adapterName(a);
-        const QList<int> on = camerasOn(cameras, a);
+        const QList<int> on = camerasOn(facts, cameras, a);
         if (a.up == 0) {
             QStringList fix;
             if (facts.linuxCommands) fix << QStringLiteral("sudo ip link set dev %1 up").arg(quoted(name));
@@ -379,7 +390,7 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
     }
 
     for (const AdapterFacts &a : facts.adapters) {
-        if (!chosen(a, adapter) || a.up == 0 || !camerasOn(cameras, a).isEmpty()) continue;
+        if (!chosen(a, adapter) || a.up == 0 || !camerasOn(facts, cameras, a).isEmpty()) continue;
         const QString name = adapterName(a);
         out << finding(
             "no-cameras", Severity::Warning, name, {},

@@ -139,6 +139,28 @@ QList<CheckRow> checkRows() {
          "lab1",
          "datagram-size:problem:lab1:0",
          "sudo ip link set dev lab1 mtu 1500"},
+        {"cameras on an adapter's further address are compared too",
+         none,
+         {[] {
+             SeenCamera c = cam(A, 1, 10);
+             c.info.adapterIp = 0x0A0A0163; // 10.10.1.99, not lab0's first address
+             return c;
+         }()},
+         2920,
+         "lab0",
+         "datagram-size:problem:lab0:0",
+         "sudo ip link set dev lab0 mtu 2920"},
+        {"an address no adapter accounts for",
+         none,
+         {[] {
+             SeenCamera c = cam(A, 1, 10);
+             c.info.adapterIp = 0x0A0B0001; // 10.11.0.1
+             return c;
+         }()},
+         2920,
+         "lab0",
+         "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
+         "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920"},
         {"optimal datagram size compares nothing", none, {cam(J, 1, 10), cam(A, 2, 11)}, 0, "lab0", "", ""},
         {"outside the subnet: each gets its own free address",
          none,
