@@ -62,4 +62,5 @@ private:
     void askStatusEarly(UdpInterface *channel);
 
     QList<UdpInterface *> silent; // Standard cameras past MissedPollLimit
+    void askAgain(UdpInterface *channel);
 };

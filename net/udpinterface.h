@@ -42,6 +42,10 @@ public:
     // out since the last one (the manager counts them).
     bool statusKnown = false;
     int unansweredPolls = 0;
+    // Whether the camera has answered the name and the option query; until then they are asked again.
+    bool nameAnswered = false;
+    bool optionsAnswered = false;
+    int askedAgain = 0;      // how many times they were asked again
     QList<ClipInfo *> clips; // owned
 
 signals:

@@ -54,6 +54,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             static_cast<void (MainWindow::*)()>(&MainWindow::OnUpdateCameraList));
     connect(&manager, &UdpCamManager::updateCameraStatus, this,
             static_cast<void (MainWindow::*)(int, int)>(&MainWindow::OnUpdateCameraList));
+    // A camera falling silent is no status reply; its row shows it all the same.
+    connect(&manager, &UdpCamManager::cameraRespondingChanged, this,
+            [this](int index) { OnUpdateCameraList(index, 1); });
 
     const QString storedAdapter = app ? app->netAdapter : QStringLiteral("*ALL*");
 
