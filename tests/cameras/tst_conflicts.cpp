@@ -43,14 +43,35 @@ private slots:
     void firstConflict() {
         for (const auto &[size, code, cams] : rows) {
             UdpCamManager manager; // channels put in by hand: nothing is bound or sent
-            manager.pollTimer.stop();
-            for (const UdpCamInfo &info : cams) {
-                manager.cameras.append(new UdpInterface(&manager));
-                manager.cameras.last()->camInfo = info;
-            }
+            fill(manager, cams);
             QVERIFY2(
                 findCameraConflict(manager, size) == code,
                 qPrintable(QString("want %1 from %2 cameras, size %3").arg(code).arg(cams.size()).arg(size)));
+        }
+    }
+
+    // Every conflict once, with all the cameras in it, keyed by what they share.
+    void allConflictsWithTheirCameras() {
+        UdpCamManager manager;
+        fill(manager, {cam(0, A, 1, 10, 9000), cam(0, B, 2, 10, 1500), cam(1, 0xC0A80116, 3, 10, 1500),
+                       cam(0, 0xC0A80117, 4, 20, 1500), cam(0, 0xC0A80117, 5, 21, 1500)});
+        QStringList got;
+        for (const CameraConflict &c : findCameraConflicts(manager, 1448)) {
+            QStringList indices;
+            for (int i : c.cameras)
+                indices << QString::number(i);
+            got << QString("%1 [%2] %3").arg(c.code).arg(indices.join(',')).arg(c.key);
+        }
+        QCOMPARE(got, QStringList({"1 [0] 1 192.168.1.20", "5 [0,1,2] 5 10", "3 [3,4] 3 192.168.1.23"}));
+        QCOMPARE(findCameraConflicts(manager, 0).size(), 2); // "Optimal": no datagram-size conflict
+    }
+
+private:
+    static void fill(UdpCamManager &manager, const QList<UdpCamInfo> &cams) {
+        manager.pollTimer.stop();
+        for (const UdpCamInfo &info : cams) {
+            manager.cameras.append(new UdpInterface(&manager));
+            manager.cameras.last()->camInfo = info;
         }
     }
 };
