@@ -63,6 +63,16 @@ QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDa
         }
         State &st = states_[k];
         WatchedCamera &last = st.last;
+        // Said before the status that brought it back, so that the lines read in order. The channel
+        // of a rediscovery counts as responding before it was ever polled: only a status reply on it
+        // tells that a camera which had stopped answering is back.
+        const bool silent = !c.responding;
+        if (silent != st.silent && (silent || c.statusKnown)) {
+            SeenCamera who = c.seen;
+            if (!c.nameKnown) who.name = last.seen.name; // a fresh channel has not asked for it yet
+            st.silent = silent;
+            out << event(silent ? WatchEvent::NotResponding : WatchEvent::Responding, when, who);
+        }
         if (c.nameKnown && (!last.nameKnown || c.seen.name != last.seen.name)) {
             WatchEvent e = event(WatchEvent::Name, when, c.seen);
             e.hadBefore = last.nameKnown;
@@ -166,34 +176,4 @@ void CameraWatch::compareConflicts(const QDateTime &when, QList<WatchEvent> &out
         out << current.value(id);
         conflicts_.insert(id, current.value(id));
     }
-}
-
-QList<WatchEvent> CameraWatch::polled(const QList<WatchedCamera> &now, const QDateTime &when) {
-    QList<WatchEvent> out;
-    for (const WatchedCamera &c : now) {
-        if (c.seen.info.protocol != 0) continue; // Advanced cameras are never polled
-        auto it = states_.find(key(c.seen.info));
-        if (it == states_.end()) continue;
-        State &st = *it;
-        if (st.pollPending && !st.answeredSincePoll && ++st.missed == MissedPollsForSilence) {
-            st.silent = true;
-            out << event(WatchEvent::NotResponding, when, c.seen);
-        }
-        st.pollPending = true;
-        st.answeredSincePoll = false;
-    }
-    return out;
-}
-
-QList<WatchEvent> CameraWatch::answered(const UdpCamInfo &info, const QDateTime &when) {
-    QList<WatchEvent> out;
-    auto it = states_.find(key(info));
-    if (it == states_.end()) return out;
-    it->answeredSincePoll = true;
-    it->missed = 0;
-    if (it->silent) {
-        it->silent = false;
-        out << event(WatchEvent::Responding, when, it->last.seen);
-    }
-    return out;
 }

@@ -18,6 +18,8 @@ struct WatchedCamera {
     bool statusKnown = false;
     bool optionsKnown = false;
     bool clipsKnown = false;
+    // The manager's verdict: false while a Standard camera leaves its status polls unanswered.
+    bool responding = true;
 };
 
 struct WatchEvent {
@@ -47,28 +49,19 @@ struct WatchEvent {
 QString watchEventName(WatchEvent::Kind kind);
 
 // Follows the cameras over time: compares what it is shown now with what it saw before and says what
-// changed, which conflicts arose or went, and which Standard cameras stopped answering their polls.
+// changed, which conflicts arose or went, and which cameras stopped answering their polls or answer again.
 class CameraWatch {
 public:
-    static constexpr int MissedPollsForSilence = 3;
-
     CameraWatch(const NetworkFacts &facts, quint32 datagramSize);
 
     // The cameras listed now. With `complete`, the list is everything one whole discovery found, and
     // a camera seen before that is missing from it is lost.
     QList<WatchEvent> update(const QList<WatchedCamera> &now, const QDateTime &when, bool complete);
-    // The status poll went out again to the Standard cameras among `now`; one that did not answer
-    // since the poll before has missed that one.
-    QList<WatchEvent> polled(const QList<WatchedCamera> &now, const QDateTime &when);
-    // A camera answered (any reply counts).
-    QList<WatchEvent> answered(const UdpCamInfo &info, const QDateTime &when);
 
 private:
     struct State {
         WatchedCamera last;
-        bool pollPending = false;
-        bool answeredSincePoll = false;
-        int missed = 0;
+        // Said not to respond; kept across a rediscovery, whose fresh channel knows nothing yet.
         bool silent = false;
     };
     static QString key(const UdpCamInfo &info);

@@ -462,25 +462,6 @@ private slots:
         QCOMPARE(events(watch.update({listed(1, B, 10)}, t0, false)),
                  QString("found #1, conflict #0 raised duplicate-serial"));
 
-        // Polls: the first only starts the count; three unanswered in a row make it silent, once.
-        const QList<WatchedCamera> both{listed(0, A, 10), listed(1, B, 10)};
-        QString polls;
-        for (int tick = 0; tick < 5; ++tick) {
-            watch.answered(cam(B, B & 0xFF, 10).info, t0);
-            polls += events(watch.polled(both, t0)) + ';';
-        }
-        QCOMPARE(polls, QString(";;;not-responding #0;;"));
-        QCOMPARE(events(watch.answered(cam(A, A & 0xFF, 10).info, t0)), QString("responding #0"));
-        QCOMPARE(events(watch.answered(cam(A, A & 0xFF, 10).info, t0)), QString());
-        // Answers in between reset the count.
-        QString again;
-        for (int tick = 0; tick < 6; ++tick) {
-            if (tick == 2) watch.answered(cam(A, A & 0xFF, 10).info, t0);
-            watch.answered(cam(B, B & 0xFF, 10).info, t0);
-            again += events(watch.polled(both, t0)) + ';';
-        }
-        QCOMPARE(again, QString(";;;;;not-responding #0;"));
-
         // After a rediscovery the camera comes back under another index, knowing nothing yet: no event.
         QCOMPARE(events(watch.update({listed(0, B, 10)}, t0, false)), QString());
         // A complete listing without camera A: lost, and the conflict goes with it.
@@ -489,6 +470,42 @@ private slots:
         // Found again later: new to the watch.
         QCOMPARE(events(watch.update({listed(1, A, 10, 3, "Cam A")}, t0, false)),
                  QString("found #1, name #1 Cam A, status #1 -1>3, conflict #0 raised duplicate-serial"));
+    }
+
+    void respondingFollowsTheManager() {
+        // Listings of camera A as the manager shows it: "up" or "down" as it judges the camera, "new-"
+        // for the fresh channel of a rediscovery that has had no status reply yet, "gone" for a
+        // complete listing without it. One event string per listing.
+        const struct {
+            const char *name;
+            const char *listings;
+            QStringList want;
+        } rows[] = {
+            {"stops answering: said once, and once when it answers again",
+             "up down down down up up",
+             {"found #0, status #0 -1>1", "not-responding #0", "", "", "responding #0", ""}},
+            {"never answered a status: responding comes before its first status",
+             "new-up new-down new-up up",
+             {"found #0", "not-responding #0", "", "responding #0, status #0 -1>1"}},
+            {"rediscovered while silent: only a status on the new channel brings it back",
+             "up down new-up new-down new-up up",
+             {"found #0, status #0 -1>1", "not-responding #0", "", "", "", "responding #0"}},
+            {"lost while silent, found again: new to the watch",
+             "up down gone up down",
+             {"found #0, status #0 -1>1", "not-responding #0", "lost #0", "found #0, status #0 -1>1",
+              "not-responding #0"}},
+        };
+        const QDateTime t0 = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
+        for (const auto &row : rows) {
+            CameraWatch watch(labFacts(), 0);
+            QStringList got;
+            for (const QString &l : QString(row.listings).split(' ')) {
+                WatchedCamera a = listed(0, A, 10, l.startsWith("new-") ? 0 : 1);
+                a.responding = l.endsWith("up");
+                got << events(l == "gone" ? watch.update({}, t0, true) : watch.update({a}, t0, false));
+            }
+            QVERIFY2(got == row.want, qPrintable(QString("%1: got %2").arg(row.name, got.join(" | "))));
+        }
     }
 };
 

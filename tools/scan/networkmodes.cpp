@@ -183,6 +183,7 @@ int watchMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const
         w.statusKnown = codes & (1 << 1);
         w.optionsKnown = codes & (1 << 3);
         w.clipsKnown = codes & (1 << 4);
+        w.responding = manager.isResponding(index);
         return w;
     };
     auto listing = [&] {
@@ -201,13 +202,12 @@ int watchMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const
         const UdpInterface *channel = manager.camera(index);
         if (!channel || index >= replied.size() || what < 0 || what > 30) return;
         replied[index] |= 1 << what;
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        emitEvents(watch.answered(channel->camInfo, now));
-        emitEvents(watch.update({watched(index)}, now, false));
+        emitEvents(watch.update({watched(index)}, QDateTime::currentDateTimeUtc(), false));
     });
-    // Connected after the manager's own poll, so the polls have just gone out when this runs.
-    QObject::connect(&manager.pollTimer, &QTimer::timeout, &manager,
-                     [&] { emitEvents(watch.polled(listing(), QDateTime::currentDateTimeUtc())); });
+    QObject::connect(&manager, &UdpCamManager::cameraRespondingChanged, &manager, [&](int index, bool) {
+        if (manager.camera(index))
+            emitEvents(watch.update({watched(index)}, QDateTime::currentDateTimeUtc(), false));
+    });
 
     bool settled = true;
     QTimer settle;
