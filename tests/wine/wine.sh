@@ -118,6 +118,146 @@ units() {
     echo "wine: the Windows unit tests passed"
 }
 
+# Runs a Windows program of the dist folder from inside that folder (where ./Languages is).
+run_dist() {
+    (cd "$winbuild/dist" && quiet_wine "$@")
+}
+
+# Known adapters: NAME MAC MTU UP ADDRESSES (first address first; "-" for none). The peers of the veth
+# pairs live in a second namespace, so that only these are seen.
+inventory_links=(
+    "vxa 02:00:00:00:0A:01 9000 up 10.41.1.5/24"
+    "vxb 02:00:00:00:0B:02 1400 down 10.42.0.7/16"
+    "vxc 02:00:00:00:0C:03 1500 up -"
+    "vxd 02:00:00:00:0D:04 1500 up 10.43.2.9/23,10.44.0.1/24"
+)
+
+inventory() {
+    ns=vxwi$$ peer=vxwp$$
+    local out=$build/wine-inventory item name mac mtu state addrs a
+    rm -rf "$out" && mkdir -p "$out"
+    ip netns add "$ns" || fail "cannot create network namespace $ns"
+    ip netns add "$peer" || { ip netns del "$ns"; fail "cannot create network namespace $peer"; }
+    trap 'ip netns exec "$ns" wineserver -k 2>/dev/null; ip netns del "$ns"; ip netns del "$peer"' EXIT
+    ip -n "$ns" link set lo up
+    for item in "${inventory_links[@]}"; do
+        read -r name mac mtu state addrs <<<"$item"
+        ip -n "$ns" link add "$name" type veth peer name "p$name" netns "$peer" || fail "veth $name"
+        ip -n "$ns" link set "$name" address "$mac" mtu "$mtu" || fail "link $name"
+        ip -n "$peer" link set "p$name" up
+        [[ $addrs == - ]] || for a in ${addrs//,/ }; do ip -n "$ns" addr add "$a" dev "$name" || fail "address $a"; done
+        [[ $state == up ]] && ip -n "$ns" link set "$name" up
+    done
+    ip netns exec "$ns" "$build/tools/scan/varnix-scan" --list-adapters --json >"$out/linux.json" ||
+        fail "the Linux build cannot list the adapters"
+    ip netns exec "$ns" bash -c "cd '$winbuild/dist' && wine varnix-scan.exe --list-adapters --json \
+        >'$out/wine.json' 2>'$out/wine.err'; echo \$? >'$out/wine.rc'; wineserver -k"
+    [[ $(cat "$out/wine.rc") == 0 ]] || fail "varnix-scan.exe --list-adapters exited with $(cat "$out/wine.rc")"
+    python3 - "$out/wine.json" "$out/linux.json" "${inventory_links[@]}" <<'PY' || fail "the inventory under Wine differs"
+import ipaddress, json, sys
+wine = json.load(open(sys.argv[1]))["adapters"]
+linux = json.load(open(sys.argv[2]))["adapters"]
+bad = []
+names = [a["name"] for a in wine]
+if len(set(names)) != len(names):
+    bad.append("adapter names are not unique: %s" % names)
+for item in sys.argv[3:]:
+    name, mac, mtu, state, addrs = item.split()
+    first = ipaddress.ip_interface(addrs.split(",")[0]) if addrs != "-" else None
+    want = {"mac": mac, "mtu": int(mtu),
+            "ip": str(first.ip) if first else "0.0.0.0",
+            "mask": str(first.netmask) if first else "0.0.0.0"}
+    got = [a for a in wine if a["description"] == name]
+    same = [a for a in linux if a["description"].split()[-1] == name]
+    if len(got) != 1:
+        bad.append("%s: listed %d times under Wine" % (name, len(got)))
+        continue
+    for key, value in want.items():
+        if got[0][key] != value:
+            bad.append("%s: %s is %r, not %r" % (name, key, got[0][key], value))
+        if same and same[0][key] != got[0][key]:
+            bad.append("%s: %s is %r under Wine, %r on Linux" % (name, key, got[0][key], same[0][key]))
+    print("%-5s %-40s %-10s %-15s %5d %s" % (name, got[0]["name"], got[0]["ip"], got[0]["mask"], got[0]["mtu"], got[0]["mac"]))
+extra = [a["description"] for a in wine if a["description"] not in [i.split()[0] for i in sys.argv[3:]]]
+if extra:
+    bad.append("adapters nobody made: %s" % extra)
+for b in bad:
+    print("wine: " + b)
+sys.exit(1 if bad else 0)
+PY
+    echo "wine: the inventory under Wine lists every adapter as the Linux build does"
+}
+
+# Two camera links in the namespace lab: the Linux build and the Windows build under Wine scan them in
+# turn, from the same app namespace; then the Windows build moves a camera.
+lab() {
+    bash "$src/tests/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$1" \
+        --link "lab0:1500:10.10.1.1/24:$src/tests/wine/lab0.json" \
+        --link "lab1:9000:10.10.2.1/24:$src/tests/wine/lab1.json" --extra-ip lab0:10.10.1.50/24 -- "${@:2}"
+}
+
+# The Wine adapter name ("{...}") of the Linux interface called $1, from a --list-adapters --json.
+wine_adapter() {
+    python3 -c 'import json, sys
+print(next(a["name"] for a in json.load(open(sys.argv[1]))["adapters"] if a["description"] == sys.argv[2]))' "$2" "$1"
+}
+
+discovery_in_lab() {
+    local out=$build/wine-discovery
+    "$build/tools/scan/varnix-scan" --adapter '*ALL*' --datagram-size optimal --json >"$out/linux.json"
+    echo $? >"$out/linux.rc"
+    run_dist varnix-scan.exe --adapter '*ALL*' --datagram-size optimal --json >"$out/wine.json" 2>"$out/wine.err"
+    echo $? >"$out/wine.rc"
+    run_dist varnix-scan.exe --list-adapters --json >"$out/adapters.json" 2>>"$out/wine.err"
+    run_dist varnix-scan.exe --set-address 10.10.1.20 10.10.1.50 255.255.255.0 \
+        --adapter "$(wine_adapter lab0 "$out/adapters.json")" --json >"$out/move.json" 2>>"$out/wine.err"
+    echo $? >"$out/move.rc"
+    run_dist varnix-scan.exe --adapter "$(wine_adapter lab0 "$out/adapters.json")" --json --wait 1500 \
+        >"$out/after.json" 2>>"$out/wine.err"
+    stop_wine
+}
+
+discovery() {
+    local out=$build/wine-discovery
+    rm -rf "$out" && mkdir -p "$out"
+    lab "$out" "$0" _discovery "$build" "$winbuild" "$src" || fail "the lab failed (see $out)"
+    for run in linux:0 wine:0 move:0; do
+        [[ $(cat "$out/${run%:*}.rc" 2>/dev/null) == "${run#*:}" ]] ||
+            fail "${run%:*} run exited with $(cat "$out/${run%:*}.rc" 2>/dev/null) (see $out)"
+    done
+    python3 - "$out" <<'PY' || fail "discovery under Wine differs from the Linux build (see $out)"
+import json, os, sys
+out = sys.argv[1]
+load = lambda name: json.load(open(os.path.join(out, name)))
+linux, wine, move, after = load("linux.json"), load("wine.json"), load("move.json"), load("after.json")
+bad = []
+# Adapter names are the system's own (Linux interface names, Wine "{...}" identifiers); the rest must match.
+strip = lambda a: {k: v for k, v in a.items() if k not in ("name", "description")}
+lab = lambda doc: sorted((strip(a) for a in doc["adapters"]), key=lambda a: a["ip"])
+if lab(linux) != lab(wine):
+    bad.append("adapters differ:\n  linux %s\n  wine  %s" % (lab(linux), lab(wine)))
+cams = lambda doc: {c["ip"]: {k: v for k, v in c.items() if k != "index"} for c in doc["cameras"]}
+lc, wc = cams(linux), cams(wine)
+if sorted(lc) != sorted(wc) or len(lc) != 4:
+    bad.append("cameras: linux %s, wine %s" % (sorted(lc), sorted(wc)))
+for ip in sorted(set(lc) & set(wc)):
+    for key in sorted(set(lc[ip]) | set(wc[ip])):
+        if lc[ip].get(key) != wc[ip].get(key):
+            bad.append("%s %s: linux %r, wine %r" % (ip, key, lc[ip].get(key), wc[ip].get(key)))
+if linux.get("conflict") != wine.get("conflict"):
+    bad.append("conflict: linux %r, wine %r" % (linux.get("conflict"), wine.get("conflict")))
+if not (move.get("sent") and move.get("answered") and move.get("answer", {}).get("ip") == "10.10.1.50"):
+    bad.append("set-address did not move 10.10.1.20: %r" % move)
+ips = sorted(c["ip"] for c in after["cameras"])
+if ips != ["10.10.1.50", "10.20.0.7"]:
+    bad.append("after the move the lab0 scan finds %s" % ips)
+for b in bad:
+    print("wine: " + b)
+print("wine: %d cameras, same fields as the Linux build; 10.10.1.20 moved to 10.10.1.50" % len(wc))
+sys.exit(1 if bad else 0)
+PY
+}
+
 case $mode in
 prepare)
     check_tools
@@ -148,6 +288,20 @@ _units)
     rc=$?
     stop_wine
     exit $rc
+    ;;
+
+inventory)
+    check_build
+    inventory
+    ;;
+
+discovery)
+    check_build
+    discovery
+    ;;
+
+_discovery)
+    discovery_in_lab
     ;;
 
 *)
