@@ -258,9 +258,144 @@ sys.exit(1 if bad else 0)
 PY
 }
 
+# Geometry "W H X Y" of the largest mapped top-level window titled "Halvorn Varnix" (the main window, not
+# a message box); empty after 30 s.
+main_window() {
+    local line
+    for _ in $(seq 60); do
+        line=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn Varnix"' |
+            sed -n 's/.* \([0-9]*\)x\([0-9]*\)+\([0-9-]*\)+\([0-9-]*\) .*/\1 \2 \3 \4/p' |
+            awk '$1 * $2 > 40000 {print $1 * $2, $0}' | sort -n | tail -1 | cut -d' ' -f2-)
+        [[ -n $line ]] && { echo "$line"; return 0; }
+        sleep 0.5
+    done
+    return 1
+}
+
+# Waits for the window and for the list to settle (first status poll after 3 s), then grabs the rows.
+grab_rows() { # grab_rows TAG
+    local w h x y
+    read -r w h x y <<<"$(main_window)" || return 1
+    [[ -n ${w:-} ]] || return 1
+    sleep 6
+    "$build/tests/wine/varnix-shotrows" "$out/$1.png" "$x" "$y" "$w" "$h" >"$out/$1.rows"
+}
+
+# Asks varnix.exe to close as a user would (WM_CLOSE to its windows) and records its exit code in TAG.rc;
+# one that is still running after 15 s is killed and recorded as "hung".
+close_varnix() { # close_varnix PID TAG
+    quiet_wine taskkill /IM varnix.exe >/dev/null 2>&1
+    for _ in $(seq 30); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.5
+    done
+    if kill -0 "$1" 2>/dev/null; then
+        quiet_wine taskkill /F /IM varnix.exe >/dev/null 2>&1
+        wait "$1"
+        echo hung >"$out/$2.rc"
+    else
+        wait "$1"
+        echo "$?" >"$out/$2.rc"
+    fi
+}
+
+settings_query() {
+    quiet_wine reg query 'HKCU\Software\Halvorn\Tovek\Settings' 2>/dev/null | tr -d '\r' |
+        awk 'NF == 3 {print $1, $3}' | sort
+}
+
+window_in_lab() {
+    local out=$build/wine-window pid
+    export XDG_RUNTIME_DIR=$out/runtime
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    # One X client for the whole run: Xvfb resets when its last client leaves.
+    xprop -root -spy >/dev/null 2>&1 &
+    local keeper=$!
+
+    # The Linux build, as the reference, with a settings store of its own.
+    mkdir -p "$out/linux-config"
+    (cd "$build" && XDG_CONFIG_HOME=$out/linux-config exec ./app/varnix) >/dev/null 2>&1 &
+    pid=$!
+    grab_rows linux
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+
+    # Under Wine, from the installed folder, with no settings yet: English.
+    quiet_wine reg delete 'HKCU\Software\Halvorn' /f >/dev/null 2>&1
+    run_dist varnix.exe >/dev/null 2>&1 &
+    pid=$!
+    grab_rows wine-en
+    close_varnix "$pid" wine-en
+    settings_query >"$out/settings-en.txt"
+
+    # German and datagram size 2920 stored (which both links carry, so no warning comes up): the
+    # translation is read from Languages/.
+    quiet_wine reg add 'HKCU\Software\Halvorn\Tovek\Settings' /v Language /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    quiet_wine reg add 'HKCU\Software\Halvorn\Tovek\Settings' /v JumboPacket /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    (cd "$winbuild/dist" && WINEDEBUG=trace+file exec wine varnix.exe) >/dev/null 2>"$out/wine-de.trace" &
+    pid=$!
+    grab_rows wine-de
+    close_varnix "$pid" wine-de
+    settings_query >"$out/settings-de.txt"
+    grep -i -o 'Languages\\\+Varnix_de\.qm' "$out/wine-de.trace" | sort -u >"$out/translation.txt"
+    rm -f "$out/wine-de.trace"
+    stop_wine
+    kill "$keeper" 2>/dev/null
+}
+
+window() {
+    local out=$build/wine-window
+    rm -rf "$out" && mkdir -p "$out"
+    command -v xwininfo >/dev/null && command -v xprop >/dev/null || skip "xwininfo and xprop (x11-utils) are missing"
+    bash "$src/tests/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$out" \
+        --link "lab0:9000:10.10.1.1/24:$src/tests/wine/window0.json" \
+        --link "lab1:9000:10.10.2.1/24:$src/tests/wine/window1.json" -- \
+        "$src/tests/ui/with-xvfb.sh" -- "$0" _window "$build" "$winbuild" "$src" || fail "the lab failed (see $out)"
+    python3 - "$out" <<'PY' || fail "the window under Wine is not as expected (see $out)"
+import os, sys
+out = sys.argv[1]
+def read(name):
+    try:
+        return open(os.path.join(out, name)).read().split("\n")
+    except OSError:
+        return []
+def rows(tag):
+    lines = read(tag + ".rows")
+    return sorted(l.split()[3] for l in lines if l.startswith("row ")), [l for l in lines if l.startswith("header ")]
+bad = []
+linux, _ = rows("linux")
+en, en_header = rows("wine-en")
+de, de_header = rows("wine-de")
+print("wine: rows (status bullets): linux %s, wine %s, wine in German %s" % (linux, en, de))
+if len(linux) != 3 or en != linux or de != linux:
+    bad.append("the camera rows differ from the Linux build's three")
+if not en_header or en_header == de_header:
+    bad.append("the German window's labels look like the English ones")
+want_en = ["JumboPacket 0xffffffff", "Language 0x0", "NetAdapter *ALL*"]
+want_de = ["JumboPacket 0x1", "Language 0x1", "NetAdapter *ALL*"]
+got_en = [l for l in read("settings-en.txt") if l]
+got_de = [l for l in read("settings-de.txt") if l]
+print("wine: registry after the runs: %s / %s" % (got_en, got_de))
+if got_en != want_en or got_de != want_de:
+    bad.append("the settings in the registry are not as expected")
+if not [l for l in read("translation.txt") if l]:
+    bad.append("Languages\\Varnix_de.qm was never opened")
+for tag in ("wine-en", "wine-de"):
+    if read(tag + ".rc")[:1] != ["0"]:
+        bad.append("varnix.exe (%s) exited with %s" % (tag, read(tag + ".rc")[:1]))
+for b in bad:
+    print("wine: " + b)
+sys.exit(1 if bad else 0)
+PY
+}
+
 case $mode in
 prepare)
-    check_tools
+    # Without what the tests need, the tests themselves say so and skip; preparing has nothing to do.
+    if ! command -v wine >/dev/null || [[ $(id -u) != 0 ]]; then
+        echo "wine: Wine or root is missing; the Wine tests will be skipped"
+        exit 0
+    fi
     if [[ ! -d $winbuild/qt5-mingw && ! -r $(qt_archive) ]]; then
         echo "wine: no Qt for Windows at $(qt_archive); the Wine tests will be skipped"
         exit 0
@@ -302,6 +437,15 @@ discovery)
 
 _discovery)
     discovery_in_lab
+    ;;
+
+window)
+    check_build
+    window
+    ;;
+
+_window)
+    window_in_lab
     ;;
 
 *)
