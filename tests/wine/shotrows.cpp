@@ -1,8 +1,8 @@
 // varnix-shotrows FILE.png X Y W H: moves the pointer out of the way (a row under it would be drawn
-// highlighted), saves a PNG of the window at X,Y (W x H) on the X screen and prints the camera rows seen in
-// the window at X,Y (W x H), one line per row: "row TOP bullet COLOUR". A row is a band of the orange title
-// text; its status bullet is the saturated spot at the window's right edge beside it. The last line, "header
-// HASH", fingerprints the window's labels, so that two runs in different languages can be told apart.
+// highlighted), saves a PNG of the window at X,Y (W x H) on the X screen and prints the camera rows seen
+// in it, one line per row: "row TOP bullet COLOUR". A row is a band of the orange title text; its status
+// bullet is the saturated spot at the window's right edge beside it. The last line, "header HASH",
+// fingerprints the window's labels, so that two runs in different languages can be told apart.
 #include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
