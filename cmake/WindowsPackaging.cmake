@@ -45,6 +45,8 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_NSIS_DISPLAY_NAME Varnix)
 set(CPACK_NSIS_PACKAGE_NAME Varnix)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer for a 64-bit program (it also runs where no 32-bit layer is installed).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/vx.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/vx.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME varnix.exe)

@@ -389,6 +389,69 @@ sys.exit(1 if bad else 0)
 PY
 }
 
+# The installer, silently, in a namespace with one known link; then the installed scanner lists it, and
+# the uninstaller removes everything again.
+installer_in_ns() {
+    local out=$build/wine-installer setup dir c_drive=$WINEPREFIX/drive_c
+    setup=$(ls "$winbuild"/package/varnix-*-win64.exe 2>/dev/null | tail -1)
+    [[ -n $setup ]] || fail "no installer in $winbuild/package"
+    ip link add vxi0 type veth peer name vxi1 && ip link set vxi0 address 02:00:00:00:1E:01 mtu 1500 &&
+        ip addr add 10.50.0.1/24 dev vxi0 && ip link set vxi0 up || fail "cannot make the link"
+    quiet_wine "$setup" /S >"$out/install.log" 2>&1
+    echo "$?" >"$out/install.rc"
+    wineserver -w
+    dir=$(find "$c_drive" -maxdepth 3 -type d -name Varnix -path '*Program Files*' | head -1)
+    echo "${dir:-none}" >"$out/dir.txt"
+    find "$c_drive" -name 'Varnix.lnk' -o -name 'Uninstall.lnk' | grep -i 'start menu' >"$out/shortcuts.txt"
+    if [[ -n $dir ]]; then
+        (cd "$dir" && find . -type f | sort) >"$out/files.txt"
+        # Only what the installer put there: no WINEPATH to the build's Qt.
+        (cd "$dir" && wine varnix-scan.exe --list-adapters --json) >"$out/adapters.json" 2>"$out/scan.err"
+        echo "$?" >"$out/scan.rc"
+        quiet_wine "$dir/Uninstall.exe" /S >"$out/uninstall.log" 2>&1
+        wineserver -w
+        [[ -e $dir/varnix.exe ]] && echo left >"$out/uninstalled.txt" || echo gone >"$out/uninstalled.txt"
+        find "$c_drive" -name 'Varnix.lnk' | grep -i 'start menu' >>"$out/uninstalled.txt"
+    fi
+    stop_wine
+}
+
+installer() {
+    local out=$build/wine-installer
+    rm -rf "$out" && mkdir -p "$out"
+    in_private_net "$0" _installer "$build" "$winbuild" "$src"
+    python3 - "$out" <<'PY' || fail "the installer under Wine did not do its work (see $out)"
+import json, os, sys
+out = sys.argv[1]
+read = lambda name: open(os.path.join(out, name)).read().split() if os.path.exists(os.path.join(out, name)) else []
+bad = []
+if read("install.rc") != ["0"]:
+    bad.append("the installer exited with %s" % read("install.rc"))
+files = read("files.txt")
+for f in ["./varnix.exe", "./varnix-scan.exe", "./Qt5Core.dll", "./Qt5Widgets.dll", "./platforms/qwindows.dll",
+          "./libstdc++-6.dll", "./Languages/Varnix_de.qm", "./Languages/Varnix_it.qm", "./Languages/Varnix_ja.qm",
+          "./Uninstall.exe"]:
+    if f not in files:
+        bad.append("not installed: " + f)
+shortcuts = open(os.path.join(out, "shortcuts.txt")).read() if os.path.exists(os.path.join(out, "shortcuts.txt")) else ""
+if "Varnix.lnk" not in shortcuts or "Uninstall.lnk" not in shortcuts:
+    bad.append("Start-menu entries missing: %r" % shortcuts)
+try:
+    adapters = json.load(open(os.path.join(out, "adapters.json")))["adapters"]
+    if [(a["description"], a["ip"], a["mac"]) for a in adapters if a["description"] == "vxi0"] != [("vxi0", "10.50.0.1", "02:00:00:00:1E:01")]:
+        bad.append("the installed varnix-scan.exe does not list vxi0: %r" % adapters)
+except (OSError, ValueError, KeyError) as e:
+    bad.append("the installed varnix-scan.exe --list-adapters gave no list (%s)" % e)
+if read("uninstalled.txt") != ["gone"]:
+    bad.append("the uninstaller left %s" % read("uninstalled.txt"))
+print("wine: installed into %s: %d files, Start-menu entries; varnix-scan.exe listed %s; uninstalled" %
+      (" ".join(read("dir.txt")), len(files), "vxi0"))
+for b in bad:
+    print("wine: " + b)
+sys.exit(1 if bad else 0)
+PY
+}
+
 case $mode in
 prepare)
     # Without what the tests need, the tests themselves say so and skip; preparing has nothing to do.
@@ -446,6 +509,15 @@ window)
 
 _window)
     window_in_lab
+    ;;
+
+installer)
+    check_build
+    installer
+    ;;
+
+_installer)
+    installer_in_ns
     ;;
 
 *)
