@@ -7,8 +7,9 @@
 #   wine.sh clean BUILD                     stop Wine and remove the prefix
 #   wine.sh units|inventory|discovery|window|installer BUILD WINBUILD SOURCE
 #
-# BUILD is the Linux build (varnix-scan, varnix-camsim, varnix-grabscreen), WINBUILD the Windows build
-# directory (its dist/ folder, tests and installer), SOURCE the source tree. Exit 77 (skipped, with the
+# BUILD is the Linux build (varnix, varnix-scan and varnix-camsim as the reference and the lab,
+# varnix-shotrows for the window), WINBUILD the Windows build directory (its dist/ folder, tests and
+# installer), SOURCE the source tree. Outputs stay in BUILD/wine-<mode>/. Exit 77 (skipped, with the
 # reason) without Wine, without the Qt for Windows or without root; the other modes also without a
 # Windows build.
 set -u
@@ -77,7 +78,7 @@ winpath() {
     echo "Z:$1"
 }
 
-# Test functions that fail under Wine for reasons of Wine's own, with the reason (README: "Under Wine").
+# Test functions that fail under Wine for reasons of Wine's own, with the reason (also in the README).
 known_wine_failures=(
     "tst_channel talksToACameraOverLoopback: Wine gives every loopback address the sender 127.0.0.1"
     "tst_enumerator repliesBecomeRecordsOnce: Wine gives every loopback address the sender 127.0.0.1"
@@ -308,7 +309,7 @@ settings_query() {
 window_in_lab() {
     local out=$build/wine-window pid
     export XDG_RUNTIME_DIR=$out/runtime
-    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     # One X client for the whole run: Xvfb resets when its last client leaves.
     xprop -root -spy >/dev/null 2>&1 &
     local keeper=$!
