@@ -10,6 +10,8 @@ namespace {
 constexpr int PollIntervalMs = 3000;
 constexpr int OpeningWaitMs = 80;
 constexpr quint32 AllAdapters = 0xFFFFFFFFu;
+// How many polls after the opening may ask a silent camera for its name and options again.
+constexpr int MaxAskAgain = 3;
 } // namespace
 
 UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
@@ -61,6 +63,26 @@ void UdpCamManager::pollCameras() {
     const QByteArray request = opStatus();
     for (UdpInterface *channel : snapshot) {
         if (channel->camInfo.protocol == 0) channel->send(request, false);
+    }
+    for (UdpInterface *channel : snapshot)
+        askAgain(channel);
+}
+
+// Camera networks lose datagrams. A camera whose name or options have not come is asked again with
+// the next few polls, in the opening's order and spacing, without blocking; after that it stays as
+// it is and only the polls go on.
+void UdpCamManager::askAgain(UdpInterface *channel) {
+    const bool advanced = channel->camInfo.protocol == 1;
+    QList<QByteArray> requests;
+    if (!advanced && !channel->optionsAnswered) requests.append(opOptions());
+    if (!channel->nameAnswered) requests.append(advanced ? advNameQuery() : opName());
+    if (requests.isEmpty() || channel->askedAgain >= MaxAskAgain) return;
+    ++channel->askedAgain;
+    for (int i = 0; i < requests.size(); ++i) {
+        const QByteArray request = requests.at(i);
+        QTimer::singleShot((i + 1) * OpeningWaitMs, channel, [channel, request] {
+            if (channel->active) channel->send(request, false);
+        });
     }
 }
 

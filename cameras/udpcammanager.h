@@ -47,4 +47,5 @@ public slots:
 
 private:
     void pollCameras();
+    void askAgain(UdpInterface *channel);
 };

@@ -41,7 +41,10 @@ void setAdapterSource(platform::AdapterSource *source) {
     installedSource = source;
 }
 
-int listAdapters(NetAdapterInfo *adapters, int maximum) {
+namespace {
+
+// Fills up to `maximum` records; with `more`, also gathers each listed adapter's further addresses.
+int fillAdapters(NetAdapterInfo *adapters, int maximum, std::vector<std::vector<quint32>> *more) {
     if (!adapters || maximum <= 0) return 0;
 
     platform::AdapterSource &source = adapterSource();
@@ -49,6 +52,7 @@ int listAdapters(NetAdapterInfo *adapters, int maximum) {
     if (!source.adapters(records)) return 0;
 
     int count = 0;
+    bool matchByHardware = false;
     for (const platform::AdapterRecord &record : records) {
         if (count >= maximum) break;
         NetAdapterInfo &info = adapters[count++];
@@ -59,8 +63,15 @@ int listAdapters(NetAdapterInfo *adapters, int maximum) {
         formatMac(info.macText, record.mac);
         info.ip = addressFromText(record.ipText);
         info.mask = addressFromText(record.maskText);
+        info.mtu = record.mtu;
+        matchByHardware = matchByHardware || record.mtu == 0;
+        if (more) {
+            more->emplace_back();
+            for (const std::string &text : record.moreIpTexts)
+                more->back().push_back(addressFromText(text));
+        }
     }
-    if (count == 0) return 0;
+    if (count == 0 || !matchByHardware) return count;
 
     std::vector<platform::MtuRecord> mtus;
     if (!source.mtus(mtus)) return count;
@@ -72,7 +83,9 @@ int listAdapters(NetAdapterInfo *adapters, int maximum) {
         for (int i = 0; i < count; ++i) {
             if (qstricmp(adapters[i].macText, macText) == 0) {
                 // Some drivers report no MTU at all; such adapters carry standard Ethernet frames.
-                adapters[i].mtu = (entry.mtu == 0 || entry.mtu == 0xFFFFFFFFu) ? 1500u : entry.mtu;
+                // An adapter that knows its own MTU keeps it.
+                if (records[size_t(i)].mtu == 0)
+                    adapters[i].mtu = (entry.mtu == 0 || entry.mtu == 0xFFFFFFFFu) ? 1500u : entry.mtu;
                 break;
             }
         }
@@ -80,11 +93,23 @@ int listAdapters(NetAdapterInfo *adapters, int maximum) {
     return count;
 }
 
+} // namespace
+
+int listAdapters(NetAdapterInfo *adapters, int maximum) {
+    return fillAdapters(adapters, maximum, nullptr);
+}
+
 quint32 mtuForAddress(quint32 ip) {
     std::vector<NetAdapterInfo> adapters(32);
-    const int count = listAdapters(adapters.data(), int(adapters.size()));
+    std::vector<std::vector<quint32>> more;
+    const int count = fillAdapters(adapters.data(), int(adapters.size()), &more);
     for (int i = 0; i < count; ++i) {
         if (adapters[i].ip == ip) return adapters[i].mtu;
+    }
+    // A camera found through an adapter's further address is behind that adapter all the same.
+    for (int i = 0; i < count; ++i) {
+        if (std::find(more[size_t(i)].begin(), more[size_t(i)].end(), ip) != more[size_t(i)].end())
+            return adapters[i].mtu;
     }
     return 1500;
 }

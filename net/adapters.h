@@ -18,7 +18,7 @@ class AdapterSource;
 
 // Fills up to `maximum` records from the platform's adapter list; returns how many.
 int listAdapters(NetAdapterInfo *adapters, int maximum);
-// MTU of the adapter whose first IPv4 address is `ip`; 1500 when none has it.
+// MTU of the adapter that has `ip` (its first address first, then any further one); 1500 when none has it.
 quint32 mtuForAddress(quint32 ip);
 
 // Where the inventory reads the platform from; tests install a fake. Null restores the system's.

@@ -3,15 +3,15 @@
 #include "adapters.h"
 #include "bytes.h"
 #include "datagrams.h"
+#include "receivebuffer.h"
 #include "udplocalsocket.h"
 
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
 
 namespace {
-// Hundreds of cameras may answer while the GUI thread busy-waits after announcing one of them.
-constexpr int ReceiveBufferBytes = 4 * 1024 * 1024;
 constexpr int DiscoveryBufferBytes = 2048;
+constexpr int MaxShadowed = 256;
 } // namespace
 
 UdpEnumerator::UdpEnumerator(QObject *parent) : QObject(parent) {}
@@ -20,8 +20,21 @@ UdpEnumerator::~UdpEnumerator() {
     closeAll();
 }
 
+void UdpEnumerator::keepShadowed(const UdpCamInfo &record) {
+    // Enough to name any real conflict; a flood of made-up replies must not grow the list for ever.
+    if (shadowed.size() >= MaxShadowed) return;
+    for (const UdpCamInfo *info : qAsConst(detected)) {
+        if (info->cameraIp == record.cameraIp && sameMac(*info, record)) return;
+    }
+    for (const UdpCamInfo &info : qAsConst(shadowed)) {
+        if (info.cameraIp == record.cameraIp && sameMac(info, record)) return;
+    }
+    shadowed.append(record);
+}
+
 void UdpEnumerator::closeAll() {
     ++generation_;
+    shadowed.clear();
     for (UdpLocalSocket *socket : qAsConst(sockets)) {
         socket->disconnect(this);
         if (draining_) {
@@ -51,7 +64,7 @@ bool UdpEnumerator::bindFrom(UdpLocalSocket *socket, quint16 &port) {
 }
 
 void UdpEnumerator::adopt(UdpLocalSocket *socket) {
-    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, ReceiveBufferBytes);
+    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, SocketReceiveBufferBytes);
     sockets.append(socket);
     connect(socket, &QUdpSocket::readyRead, this, &UdpEnumerator::OnProcessBroadcast);
 }
@@ -124,9 +137,6 @@ void UdpEnumerator::OnProcessBroadcast() {
             bool known = false;
             for (const UdpCamInfo *info : qAsConst(detected))
                 known = known || info->cameraIp == senderIp;
-            // A camera answers both discovery requests and may be reached through several
-            // adapters; only its first reply is announced.
-            if (known) continue;
             const ReceivingAdapter at{socket->address.toIPv4Address(), socket->netmask.toIPv4Address(),
                                       socket->mtu};
             UdpCamInfo record;
@@ -134,6 +144,12 @@ void UdpEnumerator::OnProcessBroadcast() {
                                   ? advancedRecordFromReply(reply, senderIp, at, &record)
                                   : standardRecordFromReply(reply, senderIp, at, &record);
             if (!made) continue;
+            // A camera answers both discovery requests and may be reached through several
+            // adapters; only its first reply is announced.
+            if (known) {
+                keepShadowed(record);
+                continue;
+            }
             auto *info = new UdpCamInfo(record);
             detected.append(info);
             emit cameraDetected(info);

@@ -23,6 +23,9 @@ public:
     bool accepting = false;
     QList<UdpLocalSocket *> sockets; // owned
     QList<UdpCamInfo *> detected;    // owned; valid until the next open
+    // Replies from an address already recorded but with another MAC address: a second camera at the
+    // same address, never announced, kept until the next open so that the conflict can be named.
+    QList<UdpCamInfo> shadowed;
 
 signals:
     void cameraDetected(UdpCamInfo *info);
@@ -32,6 +35,7 @@ private slots:
 
 private:
     void closeAll();
+    void keepShadowed(const UdpCamInfo &record);
     bool bindFrom(UdpLocalSocket *socket, quint16 &port);
     void adopt(UdpLocalSocket *socket);
 

@@ -3,17 +3,20 @@
 #include "addresses.h"
 #include "bytes.h"
 #include "datagrams.h"
+#include "receivebuffer.h"
+
+#include "platform/socketroute.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
+#include <QNetworkAddressEntry>
+#include <QNetworkInterface>
 #include <QPointer>
 #include <QUdpSocket>
 
 #include <vector>
 
 namespace {
-// Replies keep arriving while the GUI thread busy-waits after an opening request.
-constexpr int ReceiveBufferBytes = 4 * 1024 * 1024;
 constexpr int ChannelBufferBytes = 4096;
 
 enum Notification {
@@ -42,6 +45,18 @@ void normaliseTrim(ClipInfo &c, int entrySize) {
     c.trimEnd = quint32(end % n);
     if (c.trimStart == c.trimEnd) c.trimEnd = quint32(n - 1);
 }
+// The index of the interface that holds the local address `ip`; 0 when none does.
+int interfaceIndexOf(quint32 ip) {
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &interface : interfaces) {
+        const QList<QNetworkAddressEntry> entries = interface.addressEntries();
+        for (const QNetworkAddressEntry &entry : entries) {
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol && entry.ip().toIPv4Address() == ip)
+                return interface.index();
+        }
+    }
+    return 0;
+}
 } // namespace
 
 UdpInterface::UdpInterface(QObject *parent) : QObject(parent) {
@@ -59,8 +74,15 @@ UdpInterface::~UdpInterface() {
 void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
     camInfo = info;
     this->index = index;
-    if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::ShareAddress))
-        socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, ReceiveBufferBytes);
+    if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::ShareAddress)) {
+        socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, SocketReceiveBufferBytes);
+        // The camera answered on the link of its adapter, so every request goes out there: with two
+        // adapters on one subnet the routing table alone would send it out of the first one. When the
+        // system refuses, requests follow the routing table as before.
+        const int interfaceIndex = interfaceIndexOf(camInfo.adapterIp);
+        if (interfaceIndex > 0)
+            platform::pinSendInterface(socket->socketDescriptor(), unsigned(interfaceIndex));
+    }
     // Without a bound socket the first send still picks a local address, so the channel stays usable.
     active = true;
 }
@@ -132,6 +154,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
         if (magic == Proto::AdvCommand) {
             if (r.size() < Proto::AdvCommandReplyMinLength || r.u8(4) != Proto::AdvNameReplyCode) return;
             cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset));
+            nameAnswered = true;
             emit cameraStatusChanged(index, NameChanged);
         } else if (magic == Proto::AdvClipList) {
             if (mergeClipList(datagram)) emit cameraStatusChanged(index, ClipsChanged);
@@ -143,6 +166,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
     switch (r.u8(3)) {
     case Proto::OpName:
         cameraName = QString::fromLatin1(r.cString(8));
+        nameAnswered = true;
         emit cameraStatusChanged(index, NameChanged);
         break;
     case Proto::OpStatus:
@@ -156,6 +180,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
     case Proto::OpOptions:
         if (r.size() < Proto::StdStatusReplyLength) return;
         camInfo.options |= optionBits(r.u8(15), r.u8(14));
+        optionsAnswered = true;
         emit cameraStatusChanged(index, OptionsChanged);
         break;
     default:

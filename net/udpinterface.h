@@ -38,6 +38,10 @@ public:
     QByteArray rxBuffer;
     bool active = false;
     bool listed = false;
+    // Whether the camera has answered the name and the option query; until then they are asked again.
+    bool nameAnswered = false;
+    bool optionsAnswered = false;
+    int askedAgain = 0;      // how many times they were asked again
     QList<ClipInfo *> clips; // owned
 
 signals:

@@ -14,6 +14,12 @@ struct AdapterRecord {
     unsigned char mac[6] = {};
     std::string ipText;   // first IPv4 address, dotted ("0.0.0.0" when the adapter has none)
     std::string maskText; // its subnet mask, dotted
+    // The adapter's further IPv4 addresses (secondary or labelled ones), dotted; cameras found through
+    // them are behind this adapter too.
+    std::vector<std::string> moreIpTexts;
+    // The adapter's own MTU where the system tells it per adapter; 0 leaves it to the MTU entries,
+    // which are matched by hardware address.
+    std::uint32_t mtu = 0;
 };
 
 struct MtuRecord {
@@ -27,7 +33,8 @@ public:
     virtual ~AdapterSource() = default;
     // Adapters in the system's order; false when the system call fails.
     virtual bool adapters(std::vector<AdapterRecord> &out) = 0;
-    // MTU entries keyed by hardware address; false when the system call fails.
+    // MTU entries keyed by hardware address, for adapters whose record carries no MTU; false when the
+    // system call fails.
     virtual bool mtus(std::vector<MtuRecord> &out) = 0;
 };
 

@@ -31,6 +31,7 @@ struct Interface {
     bool hasIpv4 = false;
     std::string ipText;
     std::string maskText;
+    std::vector<std::string> moreIpTexts;
 
     bool sameHardware(const Interface &other) const {
         return macLength >= 6 && macLength == other.macLength && std::memcmp(mac, other.mac, macLength) == 0;
@@ -44,7 +45,22 @@ std::string dotted(const sockaddr *address) {
     return text;
 }
 
-// Interfaces in the order getifaddrs first names them, loopback left out.
+// The interface an address entry belongs to. A labelled address ("eth0:7") is named by its label,
+// which starts with its interface's name; interface names never contain ':'. The longest known name
+// wins, so that "eth1" does not take the addresses of "eth10".
+std::vector<Interface>::iterator owner(std::vector<Interface> &known, const char *entryName) {
+    const std::string name(entryName);
+    auto best = known.end();
+    for (auto it = known.begin(); it != known.end(); ++it) {
+        if (it->name == name) return it;
+        const bool prefix = name.size() > it->name.size() && name.compare(0, it->name.size(), it->name) == 0;
+        if (prefix && (best == known.end() || it->name.size() > best->name.size())) best = it;
+    }
+    return best;
+}
+
+// Interfaces in the order getifaddrs first names them, loopback left out. Every interface has a
+// link entry, and the link entries come first, so labelled addresses find their interface.
 bool scan(std::vector<Interface> &out) {
     ifaddrs *list = nullptr;
     if (getifaddrs(&list) != 0) return false;
@@ -52,8 +68,10 @@ bool scan(std::vector<Interface> &out) {
         if (!entry->ifa_name || !entry->ifa_addr || (entry->ifa_flags & IFF_LOOPBACK)) continue;
         const int family = entry->ifa_addr->sa_family;
         if (family != AF_PACKET && family != AF_INET) continue;
-        auto it = std::find_if(out.begin(), out.end(),
-                               [entry](const Interface &i) { return i.name == entry->ifa_name; });
+        auto it = family == AF_PACKET
+                      ? std::find_if(out.begin(), out.end(),
+                                     [entry](const Interface &i) { return i.name == entry->ifa_name; })
+                      : owner(out, entry->ifa_name);
         if (it == out.end()) {
             out.emplace_back();
             it = out.end() - 1;
@@ -68,6 +86,8 @@ bool scan(std::vector<Interface> &out) {
             it->hasIpv4 = true;
             it->ipText = dotted(entry->ifa_addr);
             it->maskText = dotted(entry->ifa_netmask);
+        } else {
+            it->moreIpTexts.push_back(dotted(entry->ifa_addr));
         }
     }
     freeifaddrs(list);
@@ -175,30 +195,19 @@ public:
             if (i.macLength >= 6) std::memcpy(record.mac, i.mac, 6);
             record.ipText = i.hasIpv4 ? i.ipText : "0.0.0.0";
             record.maskText = i.hasIpv4 ? i.maskText : "0.0.0.0";
+            record.moreIpTexts = i.moreIpTexts;
+            // Each interface's own MTU: a VLAN shares its parent's hardware address and a tunnel has none,
+            // so matching by hardware address would give them the wrong MTU or none. An interface that
+            // vanished since the scan has no MTU to offer; its adapter keeps none.
+            if (socket.fd() < 0 || !interfaceMtu(socket.fd(), i.name, &record.mtu)) record.mtu = 0;
             out.push_back(record);
         }
         return true;
     }
 
+    // Every record carries its interface's MTU already.
     bool mtus(std::vector<MtuRecord> &out) override {
-        std::vector<Interface> all;
-        if (!scan(all)) return false;
-        QuerySocket socket;
-        if (socket.fd() < 0) return false;
         out.clear();
-        const std::vector<Interface> shown = listed(all);
-        for (auto i = shown.begin(); i != shown.end(); ++i) {
-            // Only the first adapter with a hardware address can be matched by it; a later one sharing
-            // the address must not overwrite that adapter's MTU with its own.
-            const bool seen = std::any_of(
-                shown.begin(), i, [&i](const Interface &earlier) { return earlier.sameHardware(*i); });
-            MtuRecord entry;
-            // An interface that vanished since the scan has no MTU to offer; its adapter keeps none.
-            if (i->macLength == 0 || seen || !interfaceMtu(socket.fd(), i->name, &entry.mtu)) continue;
-            entry.macLength = i->macLength;
-            std::memcpy(entry.mac, i->mac, i->macLength);
-            out.push_back(entry);
-        }
         return true;
     }
 };

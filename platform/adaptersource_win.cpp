@@ -56,6 +56,8 @@ public:
             std::memcpy(record.mac, a->Address, sizeof record.mac);
             record.ipText = fixedText(a->IpAddressList.IpAddress.String);
             record.maskText = fixedText(a->IpAddressList.IpMask.String);
+            for (const IP_ADDR_STRING *more = a->IpAddressList.Next; more; more = more->Next)
+                record.moreIpTexts.push_back(fixedText(more->IpAddress.String));
             out.push_back(record);
         }
         return true;

@@ -4,7 +4,9 @@
 # configured in the root namespace, and everything is removed on exit, even on failure.
 #
 #   netlab.sh --camsim PATH [--logdir DIR] --link NAME:MTU:APP_CIDR:CAMS_JSON [--link ...]
-#             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--hold] -- COMMAND [ARGS...]
+#             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--app-ip NAME:CIDR[:SUFFIX]]
+#             [--mac NAME:MAC] [--loss PERCENT] [--tun-link NAME:MTU:APP_CIDR:CAMS_JSON]
+#             [--unrouted NAME] [--hold] -- COMMAND [ARGS...]
 #
 #   --camsim PATH   the varnix-camsim binary
 #   --logdir DIR    each simulator logs received datagrams to DIR/NAME.camlog.jsonl (its stderr
@@ -17,9 +19,19 @@
 #                   app subnet and the app subnet's broadcast address, so cameras outside the app
 #                   subnet still hear its directed broadcasts. Cameras outside APP_CIDR get a /32
 #                   route via NAME in the app namespace.
+#   --tun-link NAME:MTU:APP_CIDR:CAMS_JSON
+#                   like --link, but a tun device at each end (no hardware address, point to point),
+#                   joined by tests/tunpair.py
 #   --route CAM_IP:NAME      extra /32 route to CAM_IP via NAME in the app namespace
 #   --extra-ip NAME:CIDR     extra address on the camera end of link NAME (a camera moved there by
 #                            a set-address command answers from it)
+#   --unrouted NAME          no /32 routes for the cameras outside the app subnet of link NAME, as
+#                            on a workstation nobody prepared for them
+#   --app-ip NAME:CIDR[:SUFFIX]  further address on the app end of link NAME; with SUFFIX it is
+#                            labelled NAME:SUFFIX (ip addr add ... label lab0:7)
+#   --mac NAME:MAC           hardware address of the app end of link NAME (two links may share one)
+#   --loss PERCENT           every lab namespace drops this share of the UDP datagrams it receives,
+#                            at random (dropping on output would make the sender's send fail instead)
 #   --hold          after COMMAND (or at once when there is none), keep the lab until killed
 #
 # COMMAND runs via `ip netns exec <appns>` with VARNIX_LAB_APPNS (the app namespace's name) and
@@ -43,13 +55,22 @@ hold=0
 links=()
 routes=()
 extras=()
+declare -A unrouted
+appips=()
+loss=0
+declare -A mac_of tun_of
 while (($#)); do
     case $1 in
     --camsim) camsim=${2:?--camsim needs a path}; shift 2 ;;
     --logdir) logdir=${2:?--logdir needs a directory}; shift 2 ;;
     --link) links+=("${2:?--link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); shift 2 ;;
+    --tun-link) links+=("${2:?--tun-link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); tun_of[${2%%:*}]=1; shift 2 ;;
     --route) routes+=("${2:?--route needs CAM_IP:NAME}"); shift 2 ;;
     --extra-ip) extras+=("${2:?--extra-ip needs NAME:CIDR}"); shift 2 ;;
+    --unrouted) unrouted[${2:?--unrouted needs NAME}]=1; shift 2 ;;
+    --app-ip) appips+=("${2:?--app-ip needs NAME:CIDR[:SUFFIX]}"); shift 2 ;;
+    --mac) mac_of[${2%%:*}]=${2#*:}; shift 2 ;;
+    --loss) loss=${2:?--loss needs a percentage}; shift 2 ;;
     --hold) hold=1; shift ;;
     --) shift; break ;;
     *) die "unknown argument '$1' (see the header of $0)" ;;
@@ -135,9 +156,24 @@ no_rp_filter() {
     done
 }
 
+if ! [[ $loss =~ ^[0-9]+$ ]] || ((loss > 100)); then die "--loss wants a percentage, not '$loss'"; fi
+# Random loss of received UDP datagrams, inside the namespace only.
+lossy() {
+    ((loss > 0)) || return 0
+    in_ns "$1" nft -f - <<EOF || die "nftables loss rule in $1"
+table inet vxloss {
+    chain input {
+        type filter hook input priority 0; policy accept;
+        meta l4proto udp numgen random mod 100 < $loss drop
+    }
+}
+EOF
+}
+
 ip netns add "$appns" 2>/dev/null || skip "cannot create network namespaces"
 namespaces+=("$appns")
 ip -n "$appns" link set lo up || die "loopback in $appns"
+lossy "$appns"
 
 declare -A camns_of camdev_of
 camns_list=
@@ -155,11 +191,29 @@ for item in "${links[@]}"; do
     camdev_of[$name]=$camdev
     camns_list+="$name=$camns "
     ip -n "$camns" link set lo up || die "loopback in $camns"
+    lossy "$camns"
 
-    # Both ends are created inside their namespaces: the root namespace never sees them.
-    ip -n "$appns" link add "$name" type veth peer name "$camdev" netns "$camns" || die "veth $name"
+    if [[ -n ${tun_of[$name]:-} ]]; then
+        # Each tun device is made inside its namespace by the process that carries the packets.
+        ready=$(mktemp) || die "mktemp"
+        python3 "$(dirname "$0")/tunpair.py" "$appns" "$name" "$camns" "$camdev" >"$ready" &
+        pids+=("$!")
+        for _ in $(seq 50); do
+            grep -q ready "$ready" && break
+            kill -0 "$!" 2>/dev/null || break
+            sleep 0.1
+        done
+        grep -q ready "$ready" || { rm -f "$ready"; die "tun link $name"; }
+        rm -f "$ready"
+    else
+        # Both ends are created inside their namespaces: the root namespace never sees them.
+        ip -n "$appns" link add "$name" type veth peer name "$camdev" netns "$camns" || die "veth $name"
+    fi
     ip -n "$appns" link set "$name" mtu "$mtu" || die "mtu $mtu on $name"
     ip -n "$camns" link set "$camdev" mtu "$mtu" || die "mtu $mtu on $camdev"
+    if [[ -n ${mac_of[$name]:-} ]]; then
+        ip -n "$appns" link set "$name" address "${mac_of[$name]}" || die "address ${mac_of[$name]} on $name"
+    fi
     ip -n "$appns" addr add "$cidr" brd + dev "$name" || die "address $cidr on $name"
     no_rp_filter "$appns" "$name"
     no_rp_filter "$camns" "$camdev"
@@ -178,6 +232,7 @@ for item in "${links[@]}"; do
     ip -n "$appns" link set "$name" up || die "link $name up"
     ip -n "$camns" link set "$camdev" up || die "link $camdev up"
     for camip in "${outside[@]}"; do
+        [[ -n ${unrouted[$name]:-} ]] && break
         ip -n "$appns" route add "$camip/32" dev "$name" || die "route to $camip via $name"
     done
     # Already present when a camera shares the app subnet; needed when none does.
@@ -190,6 +245,11 @@ for item in "${extras[@]}"; do
     IFS=: read -r name cidr <<<"$item"
     [[ -n ${camns_of[$name]:-} ]] || die "--extra-ip: no link called '$name'"
     ip -n "${camns_of[$name]}" addr add "$cidr" brd + dev "${camdev_of[$name]}" || die "address $cidr on $name"
+done
+for item in "${appips[@]}"; do
+    IFS=: read -r name cidr suffix <<<"$item"
+    [[ -n ${camns_of[$name]:-} ]] || die "--app-ip: no link called '$name'"
+    ip -n "$appns" addr add "$cidr" brd + dev "$name" ${suffix:+label "$name:$suffix"} || die "address $cidr on $name"
 done
 for item in "${routes[@]}"; do
     IFS=: read -r camip name <<<"$item"

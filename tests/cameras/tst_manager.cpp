@@ -82,20 +82,23 @@ private slots:
         QTRY_COMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0), (QVariantList{1, 1}));
 
+        // The poll; neither camera has told its name, so both are asked again after it, 80 ms apart.
         QTest::qWait(int(born + 3400 - QDateTime::currentMSecsSinceEpoch()));
-        QCOMPARE(ps.received().size(), 3);
+        QCOMPARE(ps.received().size(), 5);
         QCOMPARE(ps.got[2].second, QByteArray::fromHex("0100080e08000000"));
         QVERIFY(qAbs(ps.got[2].first - born - 3000) <= 300);
-        QCOMPARE(pa.received().size(), 2); // Advanced cameras are never polled
+        QVERIFY(ps.got[3].second == ps.got[0].second && ps.got[4].second == ps.got[1].second);
+        QCOMPARE(pa.received().size(), 3); // Advanced cameras are never polled
+        QCOMPARE(pa.got[2].second, pa.got[1].second);
 
         manager.pollTimer.stop();
         manager.setCameraAddress(s, Lo, 0xFFFFFF00); // unchanged: nothing is sent
         manager.setCameraAddress(nullptr, 1, 1);
         QTest::qWait(150);
-        QCOMPARE(ps.received().size(), 3);
+        QCOMPARE(ps.received().size(), 5);
         manager.setCameraAddress(s, Lo, 0xFFFF0000); // the mask alone changes
-        QTRY_COMPARE(ps.received().size(), 4);
-        QCOMPARE(ps.got[3].second, QByteArray::fromHex("01000817180000000100007f0000ffffa7f2819c0c000000"));
+        QTRY_COMPARE(ps.received().size(), 6);
+        QCOMPARE(ps.got[5].second, QByteArray::fromHex("01000817180000000100007f0000ffffa7f2819c0c000000"));
 
         // A restart from a handler of a channel's own notification. Both replies wait in the socket:
         // the second is read after the restart and must not be announced; the former channels go later.
@@ -106,6 +109,60 @@ private slots:
         QTRY_VERIFY(a.isNull() && s.isNull() && manager.cameraCount() == 0);
         QCOMPARE(changed.count(), 2);
         QCOMPARE(detect(manager, 0, ps)->index, 0); // numbered from 0 again
+    }
+
+    void lostRequestsAreAskedAgain_data() {
+        QTest::addColumn<quint32>("protocol");
+        QTest::addColumn<int>("answersOptions"); // the query the camera answers first (1 = the opening's)
+        QTest::addColumn<int>("answersName");    // 0: it never answers
+        QTest::addColumn<QString>("asked");      // option and name queries after six polls
+        QTest::newRow("answered at once: nothing asked again") << 0u << 1 << 1 << "1 1";
+        QTest::newRow("name lost once") << 0u << 1 << 2 << "1 2";
+        QTest::newRow("options lost twice") << 0u << 3 << 1 << "3 1";
+        QTest::newRow("silent: asked three more times, then left alone") << 0u << 0 << 0 << "4 4";
+        QTest::newRow("answers the last try") << 0u << 4 << 4 << "4 4";
+        QTest::newRow("Advanced name lost twice") << 1u << 0 << 3 << "0 3";
+        QTest::newRow("Advanced silent") << 1u << 0 << 0 << "0 4";
+    }
+    void lostRequestsAreAskedAgain() {
+        QFETCH(quint32, protocol);
+        QFETCH(int, answersOptions);
+        QFETCH(int, answersName);
+        QFETCH(QString, asked);
+        // A camera on loopback that drops the queries before the one it answers.
+        QUdpSocket camera;
+        QVERIFY(camera.bind(QHostAddress(QHostAddress::LocalHost)));
+        int options = 0, names = 0, polls = 0, registers = 0;
+        connect(&camera, &QUdpSocket::readyRead, [&] {
+            while (camera.hasPendingDatagrams()) {
+                QByteArray d(int(camera.pendingDatagramSize()), '\0');
+                QHostAddress from;
+                quint16 port = 0;
+                camera.readDatagram(d.data(), d.size(), &from, &port);
+                const int op = protocol == 1 ? 0x100 | quint8(d.at(4)) : quint8(d.at(3));
+                QByteArray reply;
+                if (op == 0x10b && ++names == answersName)
+                    reply = QByteArray::fromHex("0400cdab0b") + QByteArray(63, 0) + "Adv\0";
+                else if (op == 0x100)
+                    ++registers;
+                else if (op == 0xd2 && ++options == answersOptions)
+                    reply = QByteArray::fromHex("000008d2000000000000000000000300");
+                else if (op == 2 && ++names == answersName)
+                    reply = QByteArray::fromHex("0000080200000000") + "Std\0";
+                else if (op == 0x0e)
+                    ++polls;
+                if (!reply.isEmpty()) camera.writeDatagram(reply, from, port);
+            }
+        });
+        UdpCamManager manager;
+        manager.pollTimer.setInterval(300);
+        UdpCamInfo info = loopbackCamera(protocol, camera.localPort());
+        manager.OnCameraDetected(&info);
+        QTest::qWait(6 * 300 + 200);
+        QCOMPARE(QString("%1 %2").arg(options).arg(names), asked);
+        QVERIFY(protocol == 1 ? polls == 0 : polls >= 5);
+        QCOMPARE(registers, protocol == 1 ? 1 : 0);
+        QCOMPARE(manager.camera(0)->cameraName, answersName ? QString(protocol ? "Adv" : "Std") : QString());
     }
 
     void entryPresentation() {

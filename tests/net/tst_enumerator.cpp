@@ -76,6 +76,26 @@ private slots:
         e.open(Local, Mask, 0);
         QCOMPARE(e.sockets[0]->port, e.sockets[0]->localPort());
     }
+
+    void secondCameraAtAKnownAddressIsKept() {
+        UdpEnumerator e;
+        e.open(Local, Mask, 0);
+        QUdpSocket cam;
+        QVERIFY(cam.bind(QHostAddress(0x7F000002), 0));
+        const auto say = [&](const QByteArray &d) { cam.writeDatagram(d, Local, e.sockets[0]->port); };
+        QByteArray other = Std;
+        other[40] = 0x2A; // another MAC address, same sender
+        // The same camera again (both dialects) is no conflict; another MAC is kept once, not announced.
+        for (const QByteArray &reply : {Std, Adv, Std, other, other})
+            say(reply);
+        QTRY_COMPARE(e.shadowed.size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(e.detected.size(), 1);
+        QCOMPARE(e.shadowed.size(), 1);
+        QVERIFY(e.shadowed[0].cameraIp == 0x7F000002 && e.shadowed[0].macLow == 0x2A);
+        e.open(Local, Mask, 0);
+        QVERIFY(e.shadowed.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(Enumerator)

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 
 using platform::AdapterRecord;
@@ -17,6 +18,14 @@ struct FakeSource : platform::AdapterSource {
     bool adapters(std::vector<AdapterRecord> &out) override { return (out = records), adaptersOk; }
     bool mtus(std::vector<MtuRecord> &out) override { return (out = entries), mtusOk; }
 };
+
+AdapterRecord record(const std::string &name, const std::string &description, std::vector<unsigned char> mac,
+                     const std::string &ip, const std::string &mask, std::vector<std::string> more = {},
+                     std::uint32_t mtu = 0) {
+    AdapterRecord r{name, description, {}, ip, mask, std::move(more), mtu};
+    std::copy(mac.begin(), mac.end(), r.mac);
+    return r;
+}
 
 // "name|description|MAC|ip|mask|mtu" for each adapter listed into a buffer of `maximum` records that
 // starts out filled with 'x', so that a missing terminator or a record past the maximum shows.
@@ -42,41 +51,49 @@ private slots:
 
     void adaptersAreListedThroughTheSource() {
         fake.records = {
-            {"A", "Card - Port 1 - Scheduler", {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, "10.0.0.5", "255.0.0.0"},
-            {"B", "Wi-Fi 6 AX201", {2, 0, 0, 0, 0, 2}, "192.168.1.10", "255.255.255.0"},
-            {"C", "NIC - Packet Scheduler Miniport", {2, 0, 0, 0, 0, 3}, "0.0.0.0", "0.0.0.0"},
-            {"D", " - Miniport", {2, 0, 0, 0, 4, 0}, "192.168.1", ""},
-            {"E", "", {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, "10.0.0.6", "255.0.0.0"},
-            {"F", "", {2, 0, 0, 0, 0, 6}, "10.0.0.7", "255.0.0.0"}};
+            record("A", "Card - Port 1 - Scheduler", {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, "10.0.0.5",
+                   "255.0.0.0"),
+            record("B", "Wi-Fi 6 AX201", {2, 0, 0, 0, 0, 2}, "192.168.1.10", "255.255.255.0"),
+            record("C", "NIC - Packet Scheduler Miniport", {2, 0, 0, 0, 0, 3}, "0.0.0.0", "0.0.0.0"),
+            record("D", " - Miniport", {2, 0, 0, 0, 4, 0}, "192.168.1", ""),
+            record("E", "", {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, "10.0.0.6", "255.0.0.0"),
+            record("F", "", {2, 0, 0, 0, 0, 6}, "10.0.0.7", "255.0.0.0"),
+            // A source that knows each adapter's own MTU: a VLAN sharing A's hardware address, a tunnel
+            // without one. An entry for their hardware address must not replace it.
+            record("G", "", {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, "10.0.0.8", "255.0.0.0", {}, 8000),
+            record("H", "", {}, "10.0.0.9", "255.0.0.0", {}, 1400),
+            record("I", "", {2, 0, 0, 0, 0, 9}, "10.0.0.10", "255.0.0.0", {}, 1280)};
         // Matched by hardware address whatever their order, to the first adapter with it; no MTU at all
         // (0 or all ones) means standard frames; an entry shorter than six bytes is ignored, a longer one
         // matched on its first six.
-        fake.entries = {{6, {2, 0, 0, 0, 0, 2}, 0},
-                        {6, {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, 9000},
-                        {6, {2, 0, 0, 0, 0, 3}, 0xFFFFFFFF},
-                        {5, {2, 0, 0, 0, 4, 0}, 7000},
-                        {8, {2, 0, 0, 0, 0, 6, 0, 0}, 4000}};
+        fake.entries = {{6, {2, 0, 0, 0, 0, 2}, 0},          {6, {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, 9000},
+                        {6, {2, 0, 0, 0, 0, 3}, 0xFFFFFFFF}, {5, {2, 0, 0, 0, 4, 0}, 7000},
+                        {8, {2, 0, 0, 0, 0, 6, 0, 0}, 4000}, {6, {2, 0, 0, 0, 0, 9}, 9000}};
         const QStringList all = {"A|Card|A4:5E:60:DE:AD:01|0a000005|ff000000|9000",
                                  "B|Wi-Fi 6 AX201|02:00:00:00:00:02|c0a8010a|ffffff00|1500",
                                  "C|NIC|02:00:00:00:00:03|00000000|00000000|1500",
                                  "D||02:00:00:00:04:00|ffffffff|ffffffff|0",
                                  "E||A4:5E:60:DE:AD:01|0a000006|ff000000|0",
-                                 "F||02:00:00:00:00:06|0a000007|ff000000|4000"};
-        QCOMPARE(listed(8), all);
+                                 "F||02:00:00:00:00:06|0a000007|ff000000|4000",
+                                 "G||A4:5E:60:DE:AD:01|0a000008|ff000000|8000",
+                                 "H||00:00:00:00:00:00|0a000009|ff000000|1400",
+                                 "I||02:00:00:00:00:09|0a00000a|ff000000|1280"};
+        QCOMPARE(listed(10), all);
         QCOMPARE(listed(2), all.mid(0, 2));
         QCOMPARE(listed(0), QStringList());
         NetAdapterInfo one;
         QCOMPARE(listAdapters(&one, -1) + listAdapters(nullptr, 4), 0);
 
-        fake.mtusOk = false; // every MTU stays unknown
-        QCOMPARE(listed(1), QStringList{"A|Card|A4:5E:60:DE:AD:01|0a000005|ff000000|0"});
+        fake.mtusOk = false; // every MTU stays unknown but the adapters' own
+        QCOMPARE(listed(10).filter("|0a000005|") + listed(10).filter("|0a000009|"),
+                 QStringList({"A|Card|A4:5E:60:DE:AD:01|0a000005|ff000000|0", all[7]}));
         fake.adaptersOk = false;
         QCOMPARE(listed(8), QStringList());
 
         // Texts longer than a record's fields are cut and terminated; such an address does not parse.
         fake = FakeSource();
         fake.records = {
-            {std::string(300, 'n'), std::string(600, 'd') + " - M", {}, std::string(400, '1'), ""}};
+            record(std::string(300, 'n'), std::string(600, 'd') + " - M", {}, std::string(400, '1'), "")};
         QCOMPARE(listed(1), QStringList{QString(255, 'n') + '|' + QString(255, 'd') +
                                         "|00:00:00:00:00:00|ffffffff|ffffffff|0"});
     }
@@ -86,7 +103,7 @@ private slots:
         // address and adapter 2 has no MTU entry.
         for (unsigned char i = 0; i < 40; ++i) {
             const std::string host = std::to_string(i == 1 ? 1 : i + 1);
-            fake.records.push_back({"n", "", {2, 0, 0, 0, 0, i}, "10.0.0." + host, "255.0.0.0"});
+            fake.records.push_back(record("n", "", {2, 0, 0, 0, 0, i}, "10.0.0." + host, "255.0.0.0"));
             if (i != 2) fake.entries.push_back({6, {2, 0, 0, 0, 0, i}, 9000u + i});
         }
         QCOMPARE(::mtuForAddress(0x0A000001), 9000u); // the first adapter with the address
@@ -94,6 +111,14 @@ private slots:
         QCOMPARE(::mtuForAddress(0x0A000020), 9031u); // the 32nd adapter
         QCOMPARE(::mtuForAddress(0x0A000021), 1500u); // past the 32 looked at
         QCOMPARE(::mtuForAddress(0x0A0000FE), 1500u); // no adapter has it
+
+        // Further addresses (secondary, labelled) belong to their adapter; a first address wins over them.
+        fake.records[3].moreIpTexts = {"10.66.4.1", "10.0.0.1"};
+        fake.records[5].moreIpTexts = {"192.168.0.1"};
+        fake.records[5].mtu = 1400;
+        QCOMPARE(::mtuForAddress(0x0A420401), 9003u);
+        QCOMPARE(::mtuForAddress(0x0A000001), 9000u);
+        QCOMPARE(::mtuForAddress(0xC0A80001), 1400u);
     }
 };
 

@@ -24,14 +24,17 @@ private slots:
         QVERIFY(mount("sysfs", "/sys", "sysfs", 0, nullptr) == 0);
         // vxa has two IPv4 networks and jumbo frames; its peer vxb has no IPv4 address but a hardware
         // address of its own. vxc shares vxa's hardware address, as a VLAN shares its parent's; vxd is a
-        // port of the bridge vxbr and shares the bridge's.
+        // port of the bridge vxbr and shares the bridge's. vxa also has a labelled address on a third
+        // network. vxt is a tunnel without hardware address.
         for (const char *args :
              {"link add vxa address 02:00:00:00:00:0a mtu 9000 type veth peer name vxb address "
               "02:00:00:00:00:0b mtu 9000",
               "addr add 10.77.0.1/24 dev vxa", "addr add 10.78.0.1/16 dev vxa", "link set vxa up",
               "link add vxc address 02:00:00:00:00:0a type veth peer name vxd address 02:00:00:00:00:0d",
               "addr add 10.79.0.1/24 dev vxc", "link add vxbr type bridge", "link set vxd master vxbr",
-              "link set vxbr address 02:00:00:00:00:0d mtu 1400", "addr add 192.168.77.1/24 dev vxbr"})
+              "link set vxbr address 02:00:00:00:00:0d mtu 1400", "addr add 192.168.77.1/24 dev vxbr",
+              "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt mode tun",
+              "link set vxt mtu 1280", "addr add 10.81.0.1/24 dev vxt"})
             QVERIFY2(QProcess::execute("ip", QString(args).split(' ')) == 0, args);
     }
 
@@ -42,13 +45,21 @@ private slots:
             got << QString::asprintf("%s|%s|%s|%08x|%08x|%u", list[i].name, list[i].description,
                                      list[i].macText, list[i].ip, list[i].mask, list[i].mtu);
         got.sort();
-        // Loopback and the bridge port are not offered; the bridge keeps its own MTU; an adapter's MTU goes
-        // to the first adapter with its hardware address only.
+        // Loopback, the bridge port and the labelled address are not offered as adapters; every adapter has
+        // its own interface's MTU, whoever shares its hardware address or whether it has one at all.
         QCOMPARE(got, QStringList({"vxa|veth vxa|02:00:00:00:00:0A|0a4d0001|ffffff00|9000",
                                    "vxbr|Bridge vxbr|02:00:00:00:00:0D|c0a84d01|ffffff00|1400",
                                    "vxb|veth vxb|02:00:00:00:00:0B|00000000|00000000|9000",
-                                   "vxc|veth vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|0"}));
-        QCOMPARE(mtuForAddress(0x0A4D0001), 9000u);
+                                   "vxc|veth vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
+                                   "vxt|tun vxt|00:00:00:00:00:00|0a510001|ffffff00|1280"}));
+        // Cameras found through any address of an interface get that interface's MTU.
+        for (const auto &[address, mtu] : {std::pair<quint32, quint32>{0x0A4D0001, 9000},
+                                           {0x0A4E0001, 9000},
+                                           {0x0A420401, 9000},
+                                           {0x0A510001, 1280},
+                                           {0x0A4F0001, 1500},
+                                           {0x0A520001, 1500}})
+            QVERIFY2(mtuForAddress(address) == mtu, qPrintable(QString::number(address, 16)));
     }
 };
 

@@ -1,5 +1,6 @@
 // varnix-scan without a network: refused arguments and the plain clip summary.
 
+#include "doctorreport.h"
 #include "scanreport.h"
 
 #include "net/camrecord.h"
@@ -26,6 +27,15 @@ private slots:
             {"--set-address|10.0.0.5|10.0.0.6|0.0.0.0", "0.0.0.0"},
             {"--list-adapters|--wait|5", "--list-adapters"},
             {"--list-adapters|--set-address|1.2.3.4|1.2.3.5|255.0.0.0", "cannot be combined"},
+            {"--doctor|--watch", "cannot be combined"},
+            {"--doctor|--list-adapters", "cannot be combined"},
+            {"--doctor|--rescan|1000", "--watch only"},
+            {"--duration|1000", "--watch only"},
+            {"--watch|--wait|1000", "--watch does not take --wait"},
+            {"--watch|--rescan|0", "--rescan takes milliseconds"},
+            {"--watch|--duration=-5", "--duration takes milliseconds"},
+            {"--watch|--rescan", "needs a value"},
+            {"--doctor|--adapter|no-such-adapter-42", "unknown adapter"},
             {"--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448", "--datagram-size"}};
         for (const auto &row : rows) {
             QTemporaryDir config;
@@ -52,6 +62,62 @@ private slots:
         QCOMPARE(plainClipSummary(clip),
                  QString("Clip 65536: 5000000000 frames - 5000000000.000 s | Trim: 10 "
                          "(10.000 s) to 4 (4.000 s) - 4294967296.000 s | 1280x1024 @ 1 fps"));
+    }
+
+    void doctorAndWatchTexts() {
+        SeenCamera a, b;
+        a.index = 0;
+        a.info.cameraIp = 0x0A0A0114;
+        a.info.macLow = 0x9C81F2A7;
+        a.info.macHigh = 0x000C;
+        a.info.serialNumber = 42;
+        a.name = "Bay 1";
+        b.info.cameraIp = 0x0A0A0114; // hidden behind the first: no index, no name yet
+        Finding f{"duplicate-ip", Severity::Problem,     "lab0",
+                  {0, 1},         "2 cameras share ...", {"run this", "or that"}};
+        QCOMPARE(findingText(f, {a, b}),
+                 QString("PROBLEM duplicate-ip (lab0)\n  2 cameras share ...\n"
+                         "  camera #0 10.10.1.20 00:0c:9c:81:f2:a7 00-0000-0042 \"Bay 1\"\n"
+                         "  camera unlisted 10.10.1.20 00:00:00:00:00:00 00-0000-0000\n"
+                         "  fix:\n    run this\n    or that\n"));
+        QCOMPARE(findingJson(f, {a, b}).value("cameras")[1]["index"], QJsonValue());
+        QCOMPARE(findingsSummary({}), QString("No problem found.\n"));
+        f.severity = Severity::Warning;
+        QCOMPARE(findingsSummary({f, f}), QString("0 problem(s), 2 warning(s).\n"));
+
+        WatchEvent e;
+        e.when = QDateTime(QDate(2026, 12, 6), QTime(19, 0, 1, 5), Qt::UTC);
+        e.camera = a;
+        const QString id =
+            "2026-12-06T19:00:01.005Z %1 #0 10.10.1.20 00:0c:9c:81:f2:a7 00-0000-0042 \"Bay 1\"";
+        const struct {
+            WatchEvent::Kind kind;
+            bool hadBefore;
+            qint64 before, after;
+            QString tail;
+        } rows[] = {{WatchEvent::Found, false, 0, 0, id.arg("found")},
+                    {WatchEvent::Status, false, 0, 2, id.arg("status") + ": - -> Live (2)"},
+                    {WatchEvent::Status, true, 1, 2, id.arg("status") + ": Idle (1) -> Live (2)"},
+                    {WatchEvent::Options, true, 0, 8, id.arg("options") + ": 0x00000000 -> 0x00000008"},
+                    {WatchEvent::Clips, false, 0, 3, id.arg("clips") + ": - -> 3 clip(s)"},
+                    {WatchEvent::Lost, false, 0, 0, id.arg("lost")}};
+        for (const auto &row : rows) {
+            e.kind = row.kind;
+            e.hadBefore = row.hadBefore;
+            e.before = row.before;
+            e.after = row.after;
+            QCOMPARE(watchEventText(e), row.tail);
+        }
+        e.kind = WatchEvent::ConflictCleared;
+        e.conflict = f;
+        e.conflictCameras = {a, b};
+        QCOMPARE(watchEventText(e),
+                 QString("2026-12-06T19:00:01.005Z conflict cleared duplicate-ip: 2 cameras share "
+                         "... [#0 10.10.1.20 00:0c:9c:81:f2:a7 00-0000-0042 \"Bay 1\"; unlisted "
+                         "10.10.1.20 00:00:00:00:00:00 00-0000-0000]"));
+        const QJsonObject json = watchEventJson(e);
+        QVERIFY(json["event"] == "conflict" && json["state"] == "cleared" && json["code"] == "duplicate-ip");
+        QCOMPARE(json.value("cameras").toArray().size(), 2);
     }
 };
 

@@ -33,7 +33,8 @@ run all --adapter '*ALL*' --datagram-size optimal --json
 run stored --json --wait 1500
 run text --adapter=lab0 --datagram-size 2920
 run missing --set-address 10.10.1.21 10.10.1.51 255.255.255.0 --adapter lab0 --wait 1500
-run move --set-address 10.10.1.20 10.10.1.50 255.255.255.0 --adapter lab0 --json)";
+run move --set-address 10.10.1.20 10.10.1.50 255.255.255.0 --adapter lab0 --json
+run lost --set-address 10.10.1.50 10.10.1.60 255.255.255.0 --adapter lab0 --wait 1500)";
 
 // What the scan of all adapters reports, by camera address.
 const char *const expected = R"({
@@ -85,7 +86,7 @@ private slots:
         QVERIFY(lab.waitForFinished(120000));
         if (lab.exitCode() == 77) QSKIP("network namespaces are not available");
         QCOMPARE(lab.exitCode(), 0);
-        for (const QString &run : QString("all:0 stored:0 text:0 missing:1 move:0").split(' '))
+        for (const QString &run : QString("all:0 stored:0 text:0 missing:1 move:0 lost:1").split(' '))
             QCOMPARE(read(run.section(':', 0, 0) + ".rc").trimmed(), run.section(':', 1).toLatin1());
     }
 
@@ -125,6 +126,20 @@ private slots:
         const QJsonObject move = json("move");
         QVERIFY(move["sent"].toBool() && move["answered"].toBool() && move["camera"]["ip"] == "10.10.1.20");
         QVERIFY(move["answer"]["ip"] == "10.10.1.50" && move["answer"]["mac"] == "00:0c:9c:81:f2:a7");
+        // Reported as a scan reports it: named, and with the status of its first poll.
+        QVERIFY(move["camera"]["name"] == "Std-A" && move["answer"]["name"] == "Std-A");
+        QCOMPARE(move["answer"]["statusText"].toString(), QString("Waiting for trigger"));
+        QCOMPARE(move["summary"].toString(),
+                 QString("Moved camera Std-A (Karvelo WKJet4, MAC 00:0c:9c:81:f2:a7) "
+                         "from 10.10.1.20 to 10.10.1.50 mask 255.255.255.0. "
+                         "It answers at 10.10.1.50."));
+        // Moved where its network has no such address, it does not come back: exit 1, and it says so.
+        QVERIFY2(read("lost.out")
+                     .startsWith("Moved camera Std-A (Karvelo WKJet4, MAC 00:0c:9c:81:f2:a7) from "
+                                 "10.10.1.50 to 10.10.1.60 mask 255.255.255.0. No camera answers "
+                                 "at 10.10.1.60 after 1500 ms.\n"),
+                 read("lost.out").constData());
+        QVERIFY(read("lost.err").contains("the camera did not answer at 10.10.1.60"));
         // The request went out as a directed broadcast carrying the camera's MAC.
         const QRegularExpression request(R"("dst":"10\.10\.1\.255","dstPort":\d+,)"
                                          R"("hex":"010008171800000032010a0a00ffffffa7f2819c0c000000")");

@@ -19,6 +19,9 @@
 //   port / commandPort  Standard command port (default from the model code)
 //   discoveryPorts      Standard discovery ports answered (default [1028, 1029])
 //   answerBoth      also answer the other dialect's discovery and commands
+//   discoveryOnly   answer discovery only, never the requests that follow (a broken unicast path)
+//   silentFromMs, silentForMs   answer nothing from that time on (after the simulator started), for
+//                   that long (0 or missing: for good)
 //
 // --log FILE writes one JSON line per received datagram:
 //   {"t": ms, "src": "ip:port", "dstPort": n, "dst": "ip", "hex": "..."}

@@ -255,6 +255,9 @@ bool SimCamera::fromJson(const QJsonObject &o, SimCamera *cam, QString *error) {
         for (const QJsonValue &v : o.value(QLatin1String("discoveryPorts")).toArray())
             c.discoveryPorts.append(quint16(v.toDouble()));
     }
+    c.discoveryOnly = o.value(QLatin1String("discoveryOnly")).toBool(false);
+    c.silentFromMs = qint64(o.value(QLatin1String("silentFromMs")).toDouble(-1));
+    c.silentForMs = qint64(o.value(QLatin1String("silentForMs")).toDouble(0));
     *cam = c;
     return true;
 }

@@ -57,6 +57,9 @@ struct SimCamera {
     qint64 clipListEveryMs = 0; // resend the clip list to registered listeners; 0 = only on register
     quint16 commandPort = 1029;
     QVector<quint16> discoveryPorts{1028, 1029};
+    bool discoveryOnly = false; // answers discovery, never a command sent to it
+    qint64 silentFromMs = -1;   // answers nothing at all from then ...
+    qint64 silentForMs = 0;     // ... for this long (0: for good)
 
     // Run-time state.
     QUdpSocket *out = nullptr;                  // bound to `ip`; replies go out from it only when bound
@@ -69,6 +72,10 @@ struct SimCamera {
         return quint32(mac[2]) << 24 | quint32(mac[3]) << 16 | quint32(mac[4]) << 8 | mac[5];
     }
     quint32 statusAt(qint64 ms) const;
+    bool silentAt(qint64 ms) const {
+        return silentFromMs >= 0 && ms >= silentFromMs &&
+               (silentForMs <= 0 || ms < silentFromMs + silentForMs);
+    }
 
     // Replies, byte for byte.
     QByteArray standardDiscoverReply() const;

@@ -181,6 +181,8 @@ void Simulator::handle(const QNetworkDatagram &d, quint16 localPort, int owner) 
                 reply(cam, cam.advancedDiscoverReply(), src, r.u16(4) ? r.u16(4) : srcPort);
             continue;
         }
+        // A camera whose unicast path is broken hears the broadcast but never the requests after it.
+        if (cam.discoveryOnly && !isStandardRequest(r, 23)) continue;
         if (cam.speaksStandard() && localPort == cam.commandPort)
             handleStandardCommand(i, b, src, srcPort, addressed);
         else if (cam.speaksAdvanced() && localPort == AdvCommandPort)
@@ -261,6 +263,7 @@ void Simulator::setAddress(int index, quint32 ip, quint32 mask) {
 void Simulator::reply(SimCamera &cam, const QByteArray &data, const QHostAddress &to, quint16 port) {
     // An unbound socket would pick some other local address: better silent than from the wrong one.
     if (!cam.out || cam.out->state() != QAbstractSocket::BoundState || port == 0) return;
+    if (cam.silentAt(clock_.elapsed())) return; // switched off or unplugged for a while
     cam.out->writeDatagram(data, to, port);
 }
 

@@ -1,6 +1,7 @@
 // varnix-scan: finds the cameras on one adapter (or all) and prints them, with the first network
 // conflict the camera list would warn about; can also give one camera a new address.
 
+#include "networkmodes.h"
 #include "scanoptions.h"
 #include "scanreport.h"
 
@@ -30,9 +31,7 @@ constexpr int AddressSettleMs = 200;
 const char *const AllAdapters = "*ALL*";
 
 void print(FILE *to, const QString &text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
-    std::fflush(to);
+    printTo(to, text);
 }
 
 int refuse(const QString &message) {
@@ -67,24 +66,19 @@ const NetAdapterInfo *findAdapter(const QList<NetAdapterInfo> &adapters, const Q
     return found;
 }
 
-QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters) {
-    QJsonArray array;
-    for (const NetAdapterInfo &a : adapters)
-        array.append(adapterJson(a));
-    return array;
-}
-
 void printJson(const QJsonObject &o) {
     print(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented)));
 }
 
-// Lets the event loop run for `ms`, or less when `done` holds after a new camera was listed.
+// Lets the event loop run for `ms`, or less when `done` holds after a camera was listed or answered.
 template <typename Done> void listen(UdpCamManager &manager, int ms, Done done) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    QObject::connect(&manager, &UdpCamManager::updateCameraList, &loop, [&] {
+    const auto check = [&] {
         if (done()) loop.quit();
-    });
+    };
+    QObject::connect(&manager, &UdpCamManager::updateCameraList, &loop, check);
+    QObject::connect(&manager, &UdpCamManager::updateCameraStatus, &loop, check);
     if (!done()) loop.exec();
 }
 
@@ -139,52 +133,71 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
 
 int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
                    const NetAdapterInfo &chosen) {
-    UdpCamManager manager;
-    manager.restartDiscovery(&chosen);
-    listen(manager, o.waitMs, [&] { return cameraAt(manager, o.cameraIp) != nullptr; });
-    UdpInterface *target = cameraAt(manager, o.cameraIp);
-    if (!target) {
-        print(stderr, QStringLiteral("varnix-scan: no camera answers from %1\n").arg(ipToText(o.cameraIp)));
-        return 1;
+    QJsonObject before;
+    bool sent = false;
+    {
+        // The camera is looked for until it has told its name, so that the report can say which it was.
+        UdpCamManager manager;
+        manager.restartDiscovery(&chosen);
+        listen(manager, o.waitMs, [&] {
+            const UdpInterface *found = cameraAt(manager, o.cameraIp);
+            return found && found->nameAnswered;
+        });
+        UdpInterface *target = cameraAt(manager, o.cameraIp);
+        if (!target) {
+            print(stderr,
+                  QStringLiteral("varnix-scan: no camera answers from %1\n").arg(ipToText(o.cameraIp)));
+            return 1;
+        }
+        before = cameraJson(*target, target->index);
+        sent = !(o.newIp == target->camInfo.cameraIp && o.newMask == target->camInfo.cameraMask);
+        manager.setCameraAddress(target, o.newIp, o.newMask);
+        busyWait(AddressSettleMs);
     }
 
-    const QJsonObject before = cameraJson(*target, target->index);
-    const bool sent = !(o.newIp == target->camInfo.cameraIp && o.newMask == target->camInfo.cameraMask);
-    manager.setCameraAddress(target, o.newIp, o.newMask);
-    target = nullptr; // the next restart discards the channel
-    busyWait(AddressSettleMs);
-
+    // Found again as a scan finds it: after the whole wait, with its name and first status.
+    UdpCamManager manager;
     manager.restartDiscovery(&chosen);
-    listen(manager, o.waitMs, [&] { return cameraAt(manager, o.newIp) != nullptr; });
+    listen(manager, o.waitMs, [] { return false; });
     const UdpInterface *moved = cameraAt(manager, o.newIp);
     const bool answered = moved != nullptr;
+
+    const QString who = QStringLiteral("%1 (%2, MAC %3)")
+                            .arg(before.value(QStringLiteral("title")).toString(),
+                                 before.value(QStringLiteral("model")).toString(),
+                                 before.value(QStringLiteral("mac")).toString());
+    const QString from = before.value(QStringLiteral("ip")).toString();
+    QString summary = sent ? QStringLiteral("Moved camera %1 from %2 to %3 mask %4.")
+                                 .arg(who, from, ipToText(o.newIp), ipToText(o.newMask))
+                           : QStringLiteral("Camera %1 already has address %2 mask %3; nothing sent.")
+                                 .arg(who, ipToText(o.newIp), ipToText(o.newMask));
+    summary +=
+        answered
+            ? QStringLiteral(" It answers at %1.").arg(ipToText(o.newIp))
+            : QStringLiteral(" No camera answers at %1 after %2 ms.").arg(ipToText(o.newIp)).arg(o.waitMs);
 
     if (o.json) {
         QJsonObject out;
         out.insert(QStringLiteral("adapter"), QString::fromLocal8Bit(chosen.name));
         out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
         out.insert(QStringLiteral("camera"), before);
+        out.insert(QStringLiteral("from"), from);
         out.insert(QStringLiteral("newIp"), ipToText(o.newIp));
         out.insert(QStringLiteral("newMask"), ipToText(o.newMask));
         out.insert(QStringLiteral("sent"), sent);
         out.insert(QStringLiteral("answered"), answered);
         out.insert(QStringLiteral("answer"),
                    moved ? QJsonValue(cameraJson(*moved, moved->index)) : QJsonValue());
+        out.insert(QStringLiteral("summary"), summary);
         printJson(out);
     } else {
-        QString text = QStringLiteral("Camera %1 (%2) at %3, MAC %4: ")
-                           .arg(before.value(QStringLiteral("title")).toString(),
-                                before.value(QStringLiteral("model")).toString(),
-                                before.value(QStringLiteral("ip")).toString(),
-                                before.value(QStringLiteral("mac")).toString());
-        text += sent
-                    ? QStringLiteral("sent address %1 mask %2.\n").arg(ipToText(o.newIp), ipToText(o.newMask))
-                    : QStringLiteral("it already has address %1 mask %2; nothing sent.\n")
-                          .arg(ipToText(o.newIp), ipToText(o.newMask));
-        text += answered ? QStringLiteral("A camera answers at %1.\n").arg(ipToText(o.newIp))
-                         : QStringLiteral("No camera answers at %1.\n").arg(ipToText(o.newIp));
+        QString text = summary + QLatin1Char('\n');
+        if (moved) text += QLatin1Char('\n') + cameraTable(manager, moved->index);
         print(stdout, text);
     }
+    if (!answered)
+        print(stderr,
+              QStringLiteral("varnix-scan: the camera did not answer at %1\n").arg(ipToText(o.newIp)));
     return answered ? 0 : 1;
 }
 
@@ -222,5 +235,7 @@ int main(int argc, char **argv) {
 
     if (o.mode == ScanOptions::SetAddress) return setAddressMode(o, adapters, chosen);
     const int jumboPacket = o.datagramGiven ? o.jumboPacket : stored.jumboPacket;
+    if (o.mode == ScanOptions::Doctor) return doctorMode(o, adapters, chosen, jumboPacket);
+    if (o.mode == ScanOptions::Watch) return watchMode(o, adapters, chosen, jumboPacket);
     return scanMode(o, adapters, chosen, jumboPacket);
 }

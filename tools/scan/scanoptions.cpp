@@ -46,6 +46,9 @@ QString scanUsage() {
         "              [--datagram-size optimal|1448|2920|4360|5800|7240|8680] [--json]\n"
         "  varnix-scan --list-adapters [--json]\n"
         "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] [--json]\n"
+        "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
+        "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] [--duration MS] "
+        "[--json]\n"
         "\n"
         "Finds the cameras on one network adapter (or on all of them with \"*ALL*\") and prints\n"
         "them with the first network conflict the camera list would warn about.\n"
@@ -59,10 +62,17 @@ QString scanUsage() {
         "  --list-adapters       list the network adapters and exit\n"
         "  --set-address CAMERA_IP NEW_IP NEW_MASK\n"
         "                        give the camera answering from CAMERA_IP a new address and mask,\n"
-        "                        then report whether a camera answers at NEW_IP (exit 0) or not (1)\n"
+        "                        listen again for the whole wait and report the camera found at\n"
+        "                        NEW_IP with its name and status (exit 0), or that none answers (1)\n"
+        "  --doctor              find the cameras, then say what is wrong with the network and how to\n"
+        "                        fix it; exit 0 without a problem, 1 with one (warnings do not count)\n"
+        "  --watch               follow the cameras and print one line per event (found, name, status,\n"
+        "                        options, clips, conflict, not-responding, responding, lost) until\n"
+        "                        interrupted or for --duration MS; --rescan MS rediscovers on that period\n"
         "  -h, --help            show this text\n"
         "\n"
-        "Exit codes: 0 done, 1 the new address was not confirmed, 2 bad arguments or unknown adapter.\n"
+        "Exit codes: 0 done, 1 the new address was not confirmed or --doctor found a problem,\n"
+        "2 bad arguments or unknown adapter.\n"
         "The settings are read, never written.\n");
 }
 
@@ -70,6 +80,10 @@ bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QStrin
     ScanOptions o;
     bool listAdapters = false;
     bool setAddress = false;
+    bool doctor = false;
+    bool watch = false;
+    bool rescanGiven = false;
+    bool durationGiven = false;
 
     // Takes the value of an option given as "--name VALUE" or "--name=VALUE".
     int i = 0;
@@ -101,6 +115,28 @@ bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QStrin
             o.json = true;
         } else if (arg == QLatin1String("--list-adapters")) {
             listAdapters = true;
+        } else if (arg == QLatin1String("--doctor")) {
+            doctor = true;
+        } else if (arg == QLatin1String("--watch")) {
+            watch = true;
+        } else if (isOption(arg, "--rescan") || isOption(arg, "--duration")) {
+            const QString name = arg.section(QLatin1Char('='), 0, 0);
+            if (!takeValue(arg, name, &value)) return false;
+            int ms = 0;
+            if (!parseWait(value, &ms) || ms == 0) {
+                *error = QStringLiteral("%1 takes milliseconds from 1 to %2, not \"%3\"")
+                             .arg(name)
+                             .arg(LongestWaitMs)
+                             .arg(value);
+                return false;
+            }
+            if (name == QLatin1String("--rescan")) {
+                o.rescanMs = ms;
+                rescanGiven = true;
+            } else {
+                o.durationMs = ms;
+                durationGiven = true;
+            }
         } else if (isOption(arg, "--adapter")) {
             if (!takeValue(arg, QStringLiteral("--adapter"), &value)) return false;
             if (value.isEmpty()) {
@@ -154,11 +190,23 @@ bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QStrin
         }
     }
 
-    if (listAdapters && setAddress) {
-        *error = QStringLiteral("--list-adapters and --set-address cannot be combined");
+    if (int(listAdapters) + int(setAddress) + int(doctor) + int(watch) > 1) {
+        *error = QStringLiteral("--list-adapters, --set-address, --doctor and --watch cannot be combined");
         return false;
     }
-    if (listAdapters) {
+    if ((rescanGiven || durationGiven) && !watch) {
+        *error = QStringLiteral("--rescan and --duration go with --watch only");
+        return false;
+    }
+    if (watch) {
+        if (o.waitGiven) {
+            *error = QStringLiteral("--watch does not take --wait (see --rescan)");
+            return false;
+        }
+        o.mode = ScanOptions::Watch;
+    } else if (doctor) {
+        o.mode = ScanOptions::Doctor;
+    } else if (listAdapters) {
         if (o.adapterGiven || o.waitGiven || o.datagramGiven) {
             *error = QStringLiteral("--list-adapters takes only --json");
             return false;

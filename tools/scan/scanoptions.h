@@ -6,7 +6,7 @@
 
 // What one run of varnix-scan is asked to do.
 struct ScanOptions {
-    enum Mode { Scan, ListAdapters, SetAddress, Help };
+    enum Mode { Scan, ListAdapters, SetAddress, Doctor, Watch, Help };
     Mode mode = Scan;
     bool json = false;
     bool adapterGiven = false;
@@ -18,6 +18,8 @@ struct ScanOptions {
     quint32 cameraIp = 0; // --set-address only
     quint32 newIp = 0;
     quint32 newMask = 0;
+    int rescanMs = 0;    // --watch: rediscover on this period; 0 never
+    int durationMs = -1; // --watch: stop after this long; -1 when interrupted
 };
 
 // Reads the arguments after the program name. False with a message in `error` when they are

@@ -71,6 +71,19 @@ QString cameraTitle(const UdpInterface &channel, int index) {
     return channel.cameraName.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1) : channel.cameraName;
 }
 
+void printTo(FILE *to, const QString &text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
+QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters) {
+    QJsonArray array;
+    for (const NetAdapterInfo &a : adapters)
+        array.append(adapterJson(a));
+    return array;
+}
+
 QJsonObject adapterJson(const NetAdapterInfo &adapter) {
     QJsonObject o;
     o.insert(QStringLiteral("name"), QString::fromLocal8Bit(adapter.name));
@@ -144,7 +157,7 @@ QString adapterTable(const QList<NetAdapterInfo> &adapters) {
     return alignedTable(rows);
 }
 
-QString cameraTable(const UdpCamManager &manager) {
+QString cameraTable(const UdpCamManager &manager, int only) {
     const int n = manager.cameraCount();
     if (n == 0) return QStringLiteral("No cameras found.\n");
     QList<QStringList> rows;
@@ -155,7 +168,7 @@ QString cameraTable(const UdpCamManager &manager) {
     bool anyOutside = false;
     for (int i = 0; i < n; ++i) {
         const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
+        if (!channel || (only >= 0 && i != only)) continue;
         const UdpCamInfo &info = channel->camInfo;
         const bool inside = inAdapterSubnet(info);
         anyOutside = anyOutside || !inside;

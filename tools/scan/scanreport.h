@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+
+#include <cstdio>
 
 struct ClipInfo;
 struct NetAdapterInfo;
@@ -14,10 +17,15 @@ QString plainClipSummary(const ClipInfo &clip);
 // What a camera's row is titled: its name, or "Camera n" before the name has arrived.
 QString cameraTitle(const UdpInterface &channel, int index);
 
+// Writes the text in the local encoding and flushes, so that a pipe sees every line at once.
+void printTo(FILE *to, const QString &text);
+
 QJsonObject adapterJson(const NetAdapterInfo &adapter);
+QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters);
 QJsonObject cameraJson(const UdpInterface &channel, int index);
 // null when there is no conflict, else {"code", "text"}.
 QJsonValue conflictJson(int code);
 
 QString adapterTable(const QList<NetAdapterInfo> &adapters);
-QString cameraTable(const UdpCamManager &manager);
+// The cameras in columns; with `only`, just the camera with that index.
+QString cameraTable(const UdpCamManager &manager, int only = -1);

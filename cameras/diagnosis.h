@@ -1,0 +1,42 @@
+#pragma once
+
+#include "net/camrecord.h"
+#include "net/netfacts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One camera as a check sees it.
+struct SeenCamera {
+    int index = -1; // its position in the camera list; -1 for one hidden behind another at its address
+    UdpCamInfo info;
+    QString name;
+    bool channelAnswered = true; // it answered at least one name, option or status request
+};
+
+enum class Severity { Problem, Warning };
+
+// One thing wrong with the camera network, and what to do about it.
+struct Finding {
+    QString code; // stable: duplicate-ip, outside-subnet, rp-filter, ...
+    Severity severity = Severity::Problem;
+    QString adapter;    // the adapter it concerns, when it concerns one
+    QList<int> cameras; // positions in the camera list handed to the check
+    QString text;       // one line
+    QStringList fix;    // commands or settings, one per line
+};
+
+QString severityName(Severity severity);
+
+// Camera counts at which a receive buffer capped at `capBytes` overflows during one discovery burst.
+int camerasFittingBuffer(qint64 capBytes);
+
+// The checks that need the cameras only (shared addresses, serial numbers, datagram size against the
+// adapter MTU, cameras outside their adapter's subnet): what the window warns about, every case of it.
+QList<Finding> cameraFindings(const NetworkFacts &facts, const QList<SeenCamera> &cameras,
+                              quint32 datagramSize);
+
+// Every check. `adapter` is the adapter scanned ("" or "*ALL*" for all); adapter checks cover only it.
+QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &cameras, quint32 datagramSize,
+                        const QString &adapter);

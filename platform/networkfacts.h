@@ -1,0 +1,30 @@
+#pragma once
+
+// What the operating system knows about the network beyond the adapter list: the facts that explain
+// why a camera answers but never shows up. Without Qt, like the adapter source.
+#include <string>
+
+namespace platform {
+
+// -1 in any field: the system does not say (or the platform has no such setting).
+struct InterfaceFacts {
+    int rpFilterAll = -1;       // net.ipv4.conf.all.rp_filter
+    int rpFilterInterface = -1; // net.ipv4.conf.<name>.rp_filter
+    int up = -1;                // 1 administratively up with a carrier, 0 down or without carrier
+    int speedMbps = -1;         // link speed as the driver reports it
+};
+
+class NetworkFactSource {
+public:
+    virtual ~NetworkFactSource() = default;
+    virtual InterfaceFacts interfaceFacts(const std::string &name) = 0;
+    // net.core.rmem_max in bytes, or -1.
+    virtual long long receiveBufferMax() = 0;
+    // The packet filter's rule set in nft's JSON form; false when there is no nft or it cannot be read.
+    virtual bool firewallRuleset(std::string &json) = 0;
+};
+
+// The running system's facts (Linux: /proc, /sys and nft; Windows: nothing is known yet).
+NetworkFactSource &systemNetworkFacts();
+
+} // namespace platform

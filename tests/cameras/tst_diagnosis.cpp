@@ -1,0 +1,496 @@
+// The network check, the firewall reading and the camera watch, case by case without a network.
+
+#include "cameras/diagnosis.h"
+#include "cameras/watch.h"
+#include "net/netfacts.h"
+#include "platform/networkfacts.h"
+
+#include <QtTest>
+
+#include <cstring>
+
+namespace {
+
+const quint32 Lab0 = 0x0A0A0101, Lab1 = 0x0A0A0201; // 10.10.1.1/24 MTU 1500, 10.10.2.1/24 MTU 9000
+
+AdapterFacts adapter(const char *name, quint32 ip, quint32 mask, quint32 mtu) {
+    AdapterFacts a;
+    std::strcpy(a.adapter.name, name);
+    a.adapter.ip = ip;
+    a.adapter.mask = mask;
+    a.adapter.mtu = mtu;
+    a.rpFilterAll = 0;
+    a.rpFilterInterface = 0;
+    a.up = 1;
+    a.speedMbps = 1000;
+    return a;
+}
+
+NetworkFacts labFacts() {
+    NetworkFacts f;
+    f.adapters << adapter("lab0", Lab0, 0xFFFFFF00, 1500) << adapter("lab1", Lab1, 0xFFFFFF00, 9000);
+    f.receiveBufferMax = 4 * 1024 * 1024;
+    f.firewall.state = FirewallFacts::Open;
+    f.linuxCommands = true;
+    return f;
+}
+
+// A camera on lab0 (or lab1 when its address is in 10.10.2.0/24) whose index is its position.
+SeenCamera cam(quint32 ip, quint32 mac, quint32 serial, quint32 protocol = 0) {
+    SeenCamera c;
+    c.info.protocol = protocol;
+    c.info.cameraIp = ip;
+    c.info.macLow = mac;
+    c.info.serialNumber = serial;
+    const bool second = (ip & 0xFFFFFF00) == (Lab1 & 0xFFFFFF00);
+    c.info.adapterIp = second ? Lab1 : Lab0;
+    c.info.adapterMask = 0xFFFFFF00;
+    c.info.adapterMtu = second ? 9000 : 1500;
+    c.name = QStringLiteral("C%1").arg(ip & 0xFF);
+    return c;
+}
+
+QList<SeenCamera> indexed(QList<SeenCamera> cams) {
+    for (int i = 0; i < cams.size(); ++i)
+        if (cams[i].index != -2) cams[i].index = i;
+    for (SeenCamera &c : cams)
+        if (c.index == -2) c.index = -1;
+    return cams;
+}
+
+SeenCamera hidden(SeenCamera c) {
+    c.index = -2;
+    c.name.clear();
+    return c;
+}
+SeenCamera mute(SeenCamera c) {
+    c.channelAnswered = false;
+    return c;
+}
+SeenCamera fast(SeenCamera c) {
+    c.info.link10G = 1;
+    return c;
+}
+
+// "code:severity:adapter:cameras" for each finding, space-separated.
+QString summary(const QList<Finding> &findings) {
+    QStringList out;
+    for (const Finding &f : findings) {
+        QStringList cams;
+        for (int i : f.cameras)
+            cams << QString::number(i);
+        out << QStringLiteral("%1:%2:%3:%4").arg(f.code, severityName(f.severity), f.adapter, cams.join(','));
+    }
+    return out.join(' ');
+}
+
+QString everything(const QList<Finding> &findings) {
+    QString all;
+    for (const Finding &f : findings)
+        all += f.text + '\n' + f.fix.join('\n') + '\n';
+    return all;
+}
+
+using Tweak = std::function<void(NetworkFacts &)>;
+const Tweak none = [](NetworkFacts &) {};
+
+struct CheckRow {
+    const char *name;
+    Tweak tweak;
+    QList<SeenCamera> cameras;
+    quint32 datagramSize;
+    const char *adapter;
+    const char *want;
+    const char *mentions; // a piece of text or fix that must be there ("" for none)
+};
+
+const quint32 A = 0x0A0A0114, B = 0x0A0A0115, C = 0x0A0A0116, D = 0x0A0A0117; // 10.10.1.20 .. 23
+const quint32 Away = 0x0A140007, Away2 = 0x0A140008;                          // 10.20.0.7, .8
+const quint32 J = 0x0A0A021E;                                                 // 10.10.2.30
+
+QList<CheckRow> checkRows() {
+    return {
+        {"clean network", none, {cam(A, 1, 10), cam(B, 2, 11, 1)}, 1448, "lab0", "", ""},
+        {"every group of a shared value, all of its cameras",
+         none,
+         {cam(A, 1, 5), cam(B, 2, 5), cam(C, 3, 5), cam(D, 3, 6)},
+         0,
+         "lab0",
+         "duplicate-mac:problem:lab0:2,3 duplicate-serial:problem:lab0:0,1,2",
+         "3 cameras share the serial number"},
+        {"a camera hidden behind another's address is named",
+         none,
+         {cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 12)},
+         0,
+         "*ALL*",
+         "duplicate-ip:problem:lab0:0,1",
+         "unlisted"},
+        {"MTU too small for the datagram size, Advanced cameras left alone",
+         none,
+         {cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)},
+         2920,
+         "lab0",
+         "datagram-size:problem:lab0:0,2",
+         "sudo ip link set dev lab0 mtu 2920"},
+        {"jumbo adapter with standard datagrams",
+         none,
+         {cam(J, 1, 10)},
+         1448,
+         "lab1",
+         "datagram-size:problem:lab1:0",
+         "sudo ip link set dev lab1 mtu 1500"},
+        {"cameras on an adapter's further address are compared too",
+         none,
+         {[] {
+             SeenCamera c = cam(A, 1, 10);
+             c.info.adapterIp = 0x0A0A0163; // 10.10.1.99, not lab0's first address
+             return c;
+         }()},
+         2920,
+         "lab0",
+         "datagram-size:problem:lab0:0",
+         "sudo ip link set dev lab0 mtu 2920"},
+        {"an address no adapter accounts for",
+         none,
+         {[] {
+             SeenCamera c = cam(A, 1, 10);
+             c.info.adapterIp = 0x0A0B0001; // 10.11.0.1
+             return c;
+         }()},
+         2920,
+         "lab0",
+         "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
+         "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920"},
+        {"optimal datagram size compares nothing", none, {cam(J, 1, 10), cam(A, 2, 11)}, 0, "lab0", "", ""},
+        {"outside the subnet: each gets its own free address",
+         none,
+         {cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)},
+         0,
+         "lab0",
+         "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
+         "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n"},
+        {"a second proposal skips the first",
+         none,
+         {cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)},
+         0,
+         "lab0",
+         "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
+         "--set-address 10.20.0.8 10.10.1.4 255.255.255.0"},
+        {"silent channel, not for a camera without one",
+         none,
+         {mute(cam(A, 1, 10)), mute(hidden(cam(A, 2, 11)))},
+         0,
+         "lab0",
+         "duplicate-ip:problem:lab0:0,1 silent-channel:problem:lab0:0",
+         "ip route get 10.10.1.20"},
+        {"strict filter through all",
+         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 1; },
+         {cam(A, 1, 10)},
+         0,
+         "lab0",
+         "rp-filter:problem:lab0:",
+         "net.ipv4.conf.all.rp_filter=2"},
+        {"strict filter on the interface",
+         [](NetworkFacts &f) { f.adapters[0].rpFilterInterface = 1; },
+         {cam(A, 1, 10)},
+         0,
+         "lab0",
+         "rp-filter:problem:lab0:",
+         "net.ipv4.conf.lab0.rp_filter=2"},
+        {"loose on either side wins",
+         [](NetworkFacts &f) {
+             f.adapters[0].rpFilterAll = 2;
+             f.adapters[0].rpFilterInterface = 1;
+         },
+         {cam(A, 1, 10)},
+         0,
+         "lab0",
+         "",
+         ""},
+        {"firewall",
+         [](NetworkFacts &f) {
+             f.firewall.state = FirewallFacts::Blocks;
+             f.firewall.chain = "inet filter input";
+         },
+         {},
+         0,
+         "lab0",
+         "firewall:problem:: no-cameras:warning:lab0:",
+         "sudo nft insert rule inet filter input udp dport 45056-45255 accept"},
+        {"shared subnet",
+         [](NetworkFacts &f) { f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500); },
+         {cam(A, 1, 10)},
+         0,
+         "lab0",
+         "shared-subnet:problem:lab0:",
+         "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)"},
+        {"adapter down",
+         [](NetworkFacts &f) { f.adapters[0].up = 0; },
+         {},
+         0,
+         "lab0",
+         "link:problem:lab0:",
+         "sudo ip link set dev lab0 up"},
+        {"slow link with cameras",
+         [](NetworkFacts &f) { f.adapters[0].speedMbps = 100; },
+         {cam(A, 1, 10)},
+         0,
+         "lab0",
+         "link:problem:lab0:0",
+         "100 Mb/s"},
+        {"10G camera behind 1G",
+         none,
+         {cam(A, 1, 10), fast(cam(B, 2, 11))},
+         0,
+         "lab0",
+         "link:warning:lab0:1",
+         ""},
+        {"10G camera behind 10G",
+         [](NetworkFacts &f) { f.adapters[0].speedMbps = 10000; },
+         {fast(cam(A, 1, 10))},
+         0,
+         "lab0",
+         "",
+         ""},
+        {"receive buffer capped",
+         [](NetworkFacts &f) { f.receiveBufferMax = 212992; },
+         {cam(A, 1, 10)},
+         0,
+         "lab0",
+         "receive-buffer:warning::",
+         "about 416 cameras"},
+        {"all adapters: the empty one is named",
+         none,
+         {cam(A, 1, 10)},
+         0,
+         "*ALL*",
+         "no-cameras:warning:lab1:",
+         "Nothing answered on lab1 (10.10.2.0/24)."},
+        {"unknown facts say nothing",
+         [](NetworkFacts &f) {
+             for (AdapterFacts &a : f.adapters)
+                 a.rpFilterAll = a.rpFilterInterface = a.up = a.speedMbps = -1;
+             f.receiveBufferMax = -1;
+             f.firewall.state = FirewallFacts::Unknown;
+         },
+         {cam(A, 1, 10), cam(J, 2, 11)},
+         0,
+         "",
+         "",
+         ""},
+    };
+}
+
+// nft's JSON with one table "filter" of `family` holding an input chain with `policy` and `rules`
+// (each a JSON array of expressions), and a regular chain "allow" with `allowRules`.
+QByteArray ruleset(const char *family, const char *policy, const QStringList &rules,
+                   const QStringList &allowRules = {}) {
+    QString items = QStringLiteral(R"({"metainfo": {"json_schema_version": 1}},
+      {"table": {"family": "%1", "name": "filter"}},
+      {"chain": {"family": "%1", "table": "filter", "name": "input", "type": "filter", "hook": "input",
+                 "prio": 0, "policy": "%2"}},
+      {"chain": {"family": "%1", "table": "filter", "name": "allow"}})")
+                        .arg(family, policy);
+    for (const QString &r : rules)
+        items +=
+            QStringLiteral(R"(, {"rule": {"family": "%1", "table": "filter", "chain": "input", "expr": %2}})")
+                .arg(family, r);
+    for (const QString &r : allowRules)
+        items +=
+            QStringLiteral(R"(, {"rule": {"family": "%1", "table": "filter", "chain": "allow", "expr": %2}})")
+                .arg(family, r);
+    return QStringLiteral(R"({"nftables": [%1]})").arg(items).toUtf8();
+}
+
+const QString loAccept =
+    R"([{"match": {"op": "==", "left": {"meta": {"key": "iif"}}, "right": "lo"}}, {"accept": null}])";
+const QString established =
+    R"([{"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["established", "related"]}}, {"accept": null}])";
+QString udpPorts(const QString &right, const char *verdict = R"({"accept": null})") {
+    return QStringLiteral(
+               R"([{"match": {"op": "==", "left": {"payload": {"protocol": "udp", "field": "dport"}}, "right": %1}}, %2])")
+        .arg(right, verdict);
+}
+
+struct FakeFacts : platform::NetworkFactSource {
+    platform::InterfaceFacts lab0, other;
+    long long rmem = -1;
+    bool hasNft = false;
+    std::string json;
+    platform::InterfaceFacts interfaceFacts(const std::string &name) override {
+        return name == "lab0" ? lab0 : other;
+    }
+    long long receiveBufferMax() override { return rmem; }
+    bool firewallRuleset(std::string &out) override { return (out = json), hasNft; }
+};
+
+// Watch helpers: a listed camera with what its replies have told so far.
+WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, const char *name = nullptr) {
+    WatchedCamera w;
+    w.seen = cam(ip, ip & 0xFF, serial);
+    w.seen.index = index;
+    w.seen.name = name ? QString(name) : QString();
+    w.nameKnown = name != nullptr;
+    w.status = status;
+    w.statusKnown = status != 0;
+    return w;
+}
+
+QString events(const QList<WatchEvent> &list) {
+    QStringList out;
+    for (const WatchEvent &e : list) {
+        QString s = watchEventName(e.kind) + QStringLiteral(" #%1").arg(e.camera.index);
+        if (e.kind == WatchEvent::Status)
+            s += QStringLiteral(" %1>%2").arg(e.hadBefore ? e.before : -1).arg(e.after);
+        if (e.kind == WatchEvent::Name) s += QStringLiteral(" %1").arg(e.nameAfter);
+        if (e.kind == WatchEvent::ConflictRaised) s += QStringLiteral(" raised ") + e.conflict.code;
+        if (e.kind == WatchEvent::ConflictCleared) s += QStringLiteral(" cleared ") + e.conflict.code;
+        out << s;
+    }
+    return out.join(", ");
+}
+
+} // namespace
+
+class Diagnosis : public QObject {
+    Q_OBJECT
+private slots:
+    void findings() {
+        for (const CheckRow &row : checkRows()) {
+            NetworkFacts facts = labFacts();
+            row.tweak(facts);
+            const QList<Finding> got = diagnose(facts, indexed(row.cameras), row.datagramSize, row.adapter);
+            QVERIFY2(summary(got) == row.want, qPrintable(QString("%1: got %2").arg(row.name, summary(got))));
+            QVERIFY2(everything(got).contains(row.mentions),
+                     qPrintable(QString(row.name) + ":\n" + everything(got)));
+        }
+    }
+
+    void noFreeAddressInATinySubnet() {
+        NetworkFacts facts = labFacts();
+        facts.adapters[0].adapter.mask = 0xFFFFFFFE;
+        SeenCamera c = cam(Away, 1, 10);
+        c.info.adapterMask = 0xFFFFFFFE;
+        const QList<Finding> got = cameraFindings(facts, indexed({c}), 0);
+        QCOMPARE(summary(got), QString("outside-subnet:problem:lab0:0"));
+        QVERIFY(!everything(got).contains("--set-address"));
+    }
+
+    void firewall() {
+        const QStringList lab0{"lab0"};
+        const struct {
+            const char *name;
+            QByteArray json;
+            FirewallFacts::State want;
+        } rows[] = {
+            {"not nft's output", "nonsense", FirewallFacts::Unknown},
+            {"empty rule set", R"({"nftables": [{"metainfo": {}}]})", FirewallFacts::Open},
+            {"accepting policy", ruleset("inet", "accept", {loAccept}), FirewallFacts::Open},
+            {"drop policy, loopback and established only", ruleset("inet", "drop", {loAccept, established}),
+             FirewallFacts::Blocks},
+            {"drop policy in an IPv6-only table", ruleset("ip6", "drop", {}), FirewallFacts::Open},
+            {"the port range", ruleset("ip", "drop", {udpPorts(R"({"range": [45056, 45255]})")}),
+             FirewallFacts::Open},
+            {"a set holding the port", ruleset("inet", "drop", {udpPorts(R"({"set": [22, 45056]})")}),
+             FirewallFacts::Open},
+            {"another port", ruleset("inet", "drop", {udpPorts("1028")}), FirewallFacts::Blocks},
+            {"the port, but dropped", ruleset("inet", "drop", {udpPorts("45056", R"({"drop": null})")}),
+             FirewallFacts::Blocks},
+            {"through a jump",
+             ruleset("inet", "drop", {R"([{"jump": {"target": "allow"}}])"}, {udpPorts("45056")}),
+             FirewallFacts::Open},
+            {"a jump to a chain that accepts nothing",
+             ruleset("inet", "drop", {R"([{"jump": {"target": "allow"}}])"}), FirewallFacts::Blocks},
+            {"everything from the camera adapter",
+             ruleset(
+                 "inet", "drop",
+                 {R"([{"match": {"op": "==", "left": {"meta": {"key": "iifname"}}, "right": "lab0"}}, {"accept": null}])"}),
+             FirewallFacts::Open},
+            {"new UDP from anywhere",
+             ruleset("inet", "drop",
+                     {R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
+                          {"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["new", "established"]}},
+                          {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
+             FirewallFacts::Open},
+            {"TCP only",
+             ruleset(
+                 "inet", "drop",
+                 {R"([{"match": {"op": "==", "left": {"payload": {"protocol": "tcp", "field": "dport"}}, "right": 45056}}, {"accept": null}])"}),
+             FirewallFacts::Blocks},
+        };
+        for (const auto &row : rows) {
+            const FirewallFacts got = judgeFirewall(row.json, lab0);
+            QVERIFY2(got.state == row.want, row.name);
+            QCOMPARE(got.chain, QString(row.want == FirewallFacts::Blocks ? "inet filter input" : "")
+                                    .replace("inet", row.json.contains(R"("family": "ip")") ? "ip" : "inet"));
+        }
+    }
+
+    void gatheredFromThePlatform() {
+        FakeFacts fake;
+        fake.lab0 = {1, 2, 0, 100};
+        fake.rmem = 212992;
+        fake.hasNft = true;
+        fake.json =
+            ruleset(
+                "inet", "drop",
+                {R"([{"match": {"op": "==", "left": {"meta": {"key": "iifname"}}, "right": "lab0"}}, {"accept": null}])"})
+                .toStdString();
+        QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
+        NetworkFacts facts = gatherNetworkFacts(adapters, fake);
+        QCOMPARE(facts.adapters.size(), 2);
+        const AdapterFacts &a = facts.adapters[0];
+        QVERIFY(a.rpFilterAll == 1 && a.rpFilterInterface == 2 && a.up == 0 && a.speedMbps == 100);
+        QVERIFY(facts.adapters[1].up == -1 && facts.receiveBufferMax == 212992);
+        QCOMPARE(facts.firewall.state, FirewallFacts::Open); // the rule names an adapter of this machine
+        std::strcpy(adapters[0].name, "eth9");
+        QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
+        fake.hasNft = false;
+        QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
+    }
+
+    void watchEvents() {
+        CameraWatch watch(labFacts(), 0);
+        const QDateTime t0 = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
+        // Found; a fresh channel's empty name and zero status are not changes.
+        QCOMPARE(events(watch.update({listed(0, A, 10)}, t0, false)), QString("found #0"));
+        QCOMPARE(events(watch.update({listed(0, A, 10, 1, "Cam A")}, t0, false)),
+                 QString("name #0 Cam A, status #0 -1>1"));
+        QCOMPARE(events(watch.update({listed(0, A, 10, 1, "Cam A")}, t0, false)), QString());
+        QCOMPARE(events(watch.update({listed(0, A, 10, 3, "Cam A")}, t0, false)), QString("status #0 1>3"));
+        // A second camera with the same serial number raises the conflict.
+        QCOMPARE(events(watch.update({listed(1, B, 10)}, t0, false)),
+                 QString("found #1, conflict #0 raised duplicate-serial"));
+
+        // Polls: the first only starts the count; three unanswered in a row make it silent, once.
+        const QList<WatchedCamera> both{listed(0, A, 10), listed(1, B, 10)};
+        QString polls;
+        for (int tick = 0; tick < 5; ++tick) {
+            watch.answered(cam(B, B & 0xFF, 10).info, t0);
+            polls += events(watch.polled(both, t0)) + ';';
+        }
+        QCOMPARE(polls, QString(";;;not-responding #0;;"));
+        QCOMPARE(events(watch.answered(cam(A, A & 0xFF, 10).info, t0)), QString("responding #0"));
+        QCOMPARE(events(watch.answered(cam(A, A & 0xFF, 10).info, t0)), QString());
+        // Answers in between reset the count.
+        QString again;
+        for (int tick = 0; tick < 6; ++tick) {
+            if (tick == 2) watch.answered(cam(A, A & 0xFF, 10).info, t0);
+            watch.answered(cam(B, B & 0xFF, 10).info, t0);
+            again += events(watch.polled(both, t0)) + ';';
+        }
+        QCOMPARE(again, QString(";;;;;not-responding #0;"));
+
+        // After a rediscovery the camera comes back under another index, knowing nothing yet: no event.
+        QCOMPARE(events(watch.update({listed(0, B, 10)}, t0, false)), QString());
+        // A complete listing without camera A: lost, and the conflict goes with it.
+        QCOMPARE(events(watch.update({listed(0, B, 10)}, t0, true)),
+                 QString("lost #0, conflict #0 cleared duplicate-serial"));
+        // Found again later: new to the watch.
+        QCOMPARE(events(watch.update({listed(1, A, 10, 3, "Cam A")}, t0, false)),
+                 QString("found #1, name #1 Cam A, status #1 -1>3, conflict #0 raised duplicate-serial"));
+    }
+};
+
+QTEST_GUILESS_MAIN(Diagnosis)
+#include "tst_diagnosis.moc"

@@ -1,0 +1,276 @@
+// varnix-scan --doctor and --watch against simulated cameras in one namespace lab (tests/netlab.sh):
+// a clean link; strict reverse-path filtering with a camera outside the subnet; a camera answering
+// discovery only, three sharing a serial number, two sharing an address and one outside the subnet;
+// a link that is down; two adapters on one subnet; cameras that change state, fall silent and come
+// back; and last a packet filter that drops the replies. Each fix the doctor proposes is applied
+// and the doctor run again.
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+struct Link {
+    const char *name, *cidr, *cameras;
+};
+const Link links[] = {
+    {"lab0", "10.10.1.1/24", R"([{"model": 19, "serial": 42, "mac": "00:0c:9c:00:00:01", "ip": "10.10.1.20",
+       "name": "Clean"}])"},
+    {"lab1", "10.10.2.1/24", R"([{"model": 19, "serial": 43, "mac": "00:0c:9c:00:00:11", "ip": "10.20.0.7",
+       "name": "Away"}])"},
+    {"lab2", "10.10.3.1/24", R"([
+      {"model": 19, "serial": 50, "mac": "00:0c:9c:00:00:21", "ip": "10.10.3.20", "name": "Mute", "discoveryOnly": true},
+      {"model": 19, "serial": 4242, "mac": "00:0c:9c:00:00:22", "ip": "10.10.3.21", "name": "Twin-1"},
+      {"model": 19, "serial": 4242, "mac": "00:0c:9c:00:00:23", "ip": "10.10.3.22", "name": "Twin-2"},
+      {"dialect": "advanced", "model": 4, "serial": 4242, "mac": "00:0c:9c:00:00:24", "ip": "10.10.3.23",
+       "name": "Twin-3"},
+      {"model": 19, "serial": 61, "mac": "00:0c:9c:00:00:25", "ip": "10.10.3.30", "name": "Same-1"},
+      {"model": 19, "serial": 62, "mac": "00:0c:9c:00:00:26", "ip": "10.10.3.30", "name": "Same-2"},
+      {"model": 19, "serial": 60, "mac": "00:0c:9c:00:00:27", "ip": "10.30.0.9", "name": "Outside"}])"},
+    {"lab3", "10.10.4.1/24",
+     R"([{"model": 19, "serial": 44, "mac": "00:0c:9c:00:00:31", "ip": "10.10.4.30"}])"},
+    {"lab4", "10.10.5.1/24", R"([{"model": 19, "serial": 45, "mac": "00:0c:9c:00:00:41", "ip": "10.10.5.40",
+       "name": "Left"}])"},
+    {"lab5", "10.10.5.2/24", R"([{"model": 19, "serial": 46, "mac": "00:0c:9c:00:00:51", "ip": "10.10.5.50",
+       "name": "Right"}])"},
+    // W1 changes its status at 5 s; W2 (sharing W1's serial number) is silent from 2 s to 13 s.
+    {"lab6", "10.10.6.1/24", R"([
+      {"model": 19, "serial": 7, "options": "WK", "mac": "00:0c:9c:00:01:01", "ip": "10.10.6.21", "name": "W1",
+       "statusScript": [{"afterMs": 0, "status": 1}, {"afterMs": 5000, "status": 2}]},
+      {"model": 19, "serial": 7, "mac": "00:0c:9c:00:01:02", "ip": "10.10.6.22", "name": "W2",
+       "silentFromMs": 2000, "silentForMs": 11000},
+      {"dialect": "advanced", "model": 4, "serial": 9, "mac": "00:0c:9c:00:01:03", "ip": "10.10.6.23", "name": "W3",
+       "clips": [{"clipNumber": 0, "frameCount": 100, "frameRate": 1000, "width": 640, "height": 480}]}])"},
+};
+
+// Every run leaves TAG.out, TAG.err and TAG.rc in $OUT. `fix TAG CODE` runs the first line of the
+// first fix of finding CODE in TAG.out, without sudo (we are root in the lab).
+const char *const driver = R"sh(cd "$OUT" || exit 3
+run() { local tag=$1; shift; "$SCAN" "$@" >"$tag.out" 2>"$tag.err"; echo $? >"$tag.rc"; }
+fix() { python3 -c 'import json,sys; f=[f for f in json.load(open(sys.argv[1]))["findings"] if f["code"]==sys.argv[2]]; print(f[0]["fix"][0].replace("sudo ","",1).replace("varnix-scan ",""))' "$1.out" "$2"; }
+"$SCAN" --watch --adapter lab6 --duration 17000 --json >watch.out 2>watch.err & wa=$!
+"$SCAN" --watch --adapter lab6 --rescan 8000 --json >rescan.out 2>rescan.err & wb=$!
+"$SCAN" --watch --adapter lab6 >interrupted.out 2>interrupted.err & wc=$!
+# A workstation's default route leaves through its office network, not through a camera adapter.
+ip link add office type veth peer name office-peer && ip addr add 10.99.0.1/24 dev office &&
+  ip link set office up && ip link set office-peer up && ip route add default via 10.99.0.254 dev office
+sysctl -qw net.ipv4.conf.lab1.rp_filter=1
+ip link set lab3 down
+run clean --doctor --adapter lab0 --datagram-size 1448 --json --wait 1500
+run cleantext --doctor --adapter lab0 --wait 1500
+run strict --doctor --adapter lab1 --json --wait 1500
+sysctl -qw "$(fix strict rp-filter | sed 's/^sysctl -w //')"
+run loose --doctor --adapter lab1 --json --wait 1500
+run many --doctor --adapter lab2 --datagram-size 2920 --json --wait 1500
+run moved $(fix many outside-subnet) --wait 1500
+run down --doctor --adapter lab3 --json --wait 1500
+run shared --doctor --adapter '*ALL*' --json --wait 2500
+kill -INT $wc; wait $wc; echo $? >interrupted.rc
+wait $wa; echo $? >watch.rc
+sleep 4; kill -TERM $wb; wait $wb; echo $? >rescan.rc
+nft add table inet filter && nft add chain inet filter input '{ type filter hook input priority 0; policy drop; }' &&
+  nft add rule inet filter input iif lo accept &&
+  nft add rule inet filter input ct state established,related accept
+run blocked --doctor --adapter lab0 --json --wait 1500
+eval "$(fix blocked firewall)"
+run unblocked --doctor --adapter lab0 --json --wait 1500)sh";
+
+const QJsonObject find(const QJsonArray &array, const QString &key, const QString &value) {
+    for (const QJsonValue &v : array) {
+        if (v[key].toString() == value) return v.toObject();
+    }
+    return {};
+}
+} // namespace
+
+class DoctorNetns : public QObject {
+    Q_OBJECT
+    QTemporaryDir out;
+    QString file(const QString &name) const { return QDir(out.path()).filePath(name); }
+    QByteArray read(const QString &name) const {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    const QJsonObject json(const QString &tag) const {
+        return QJsonDocument::fromJson(read(tag + ".out")).object();
+    }
+    // "code:severity" of every finding of a run, in order.
+    QStringList codes(const QString &tag) const {
+        QStringList list;
+        for (const QJsonValue &f : json(tag)["findings"].toArray())
+            list << f["code"].toString() + ':' + f["severity"].toString();
+        return list;
+    }
+    QList<QJsonObject> events(const QString &tag) const {
+        QList<QJsonObject> list;
+        for (const QByteArray &line : read(tag + ".out").split('\n'))
+            if (!line.isEmpty()) list << QJsonDocument::fromJson(line).object();
+        return list;
+    }
+    // "event ip" (and old>new for a status, state code for a conflict) of every event, in order.
+    QStringList eventList(const QString &tag) const {
+        QStringList list;
+        for (const QJsonObject &e : events(tag)) {
+            QString s = e["event"].toString() + ' ' + e["camera"]["ip"].toString();
+            if (e["event"] == "status") s += QString(" %1>%2").arg(e["old"].toInt(-1)).arg(e["new"].toInt());
+            if (e["event"] == "conflict") s += ' ' + e["state"].toString() + ' ' + e["code"].toString();
+            list << s;
+        }
+        return list;
+    }
+    void verifyRc(const QString &tag, int want) {
+        QVERIFY2(read(tag + ".rc").trimmed() == QByteArray::number(want),
+                 qPrintable(tag + " exited " + read(tag + ".rc") + read(tag + ".err")));
+    }
+
+private slots:
+    void initTestCase() {
+        if (geteuid() != 0) QSKIP("needs root for network namespaces");
+        QStringList args{NETLAB_PATH, "--camsim", VARNIX_CAMSIM_PATH, "--logdir", out.path()};
+        for (const Link &l : links) {
+            QFile f(file(QString(l.name) + ".json"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(l.cameras) > 0);
+            f.close();
+            args << "--link" << QString("%1:1500:%2:%3").arg(l.name, l.cidr, f.fileName());
+        }
+        args << "--unrouted"
+             << "lab1"
+             << "--extra-ip"
+             << "lab2:10.10.3.2/24"
+             << "--"
+             << "bash"
+             << "-c" << driver;
+        QProcess lab;
+        QTemporaryDir config; // no stored settings: nothing from the machine's own
+        lab.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path()
+                                                         << "OUT=" + out.path() << "SCAN=" VARNIX_SCAN_PATH);
+        lab.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        lab.start("bash", args);
+        QVERIFY(lab.waitForFinished(180000));
+        if (lab.exitCode() == 77) QSKIP("network namespaces are not available");
+        QCOMPARE(lab.exitCode(), 0);
+    }
+
+    void cleanNetworkHasNoFinding() {
+        verifyRc("clean", 0);
+        verifyRc("cleantext", 0);
+        QFile rmem("/proc/sys/net/core/rmem_max");
+        const bool capped = rmem.open(QIODevice::ReadOnly) && rmem.readAll().trimmed().toLongLong() < 4194304;
+        QCOMPARE(codes("clean"), capped ? QStringList{"receive-buffer:warning"} : QStringList());
+        QCOMPARE(json("clean")["cameras"].toArray().size(), 1);
+        QVERIFY(read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
+        if (!capped) QVERIFY(read("cleantext.out").endsWith("\nNo problem found.\n"));
+    }
+
+    void strictReversePathFilter() {
+        verifyRc("strict", 1);
+        QCOMPARE(codes("strict"), QStringList({"rp-filter:problem", "no-cameras:warning"}));
+        const QJsonObject f = json("strict")["findings"][0].toObject();
+        QCOMPARE(f["fix"][0].toString(), QString("sudo sysctl -w net.ipv4.conf.lab1.rp_filter=2"));
+        const QJsonObject lab1 = find(json("strict")["adapters"].toArray(), "name", "lab1");
+        QVERIFY(lab1["rpFilter"] == 1 && lab1["up"] == true && lab1["ip"] == "10.10.2.1");
+        // With loose filtering the camera shows up, outside its adapter's subnet.
+        QVERIFY(!codes("loose").contains("rp-filter:problem"));
+        QVERIFY2(codes("loose").contains("outside-subnet:problem"), qPrintable(codes("loose").join(' ')));
+        QCOMPARE(json("loose")["cameras"][0]["ip"].toString(), QString("10.20.0.7"));
+    }
+
+    void everyConflictOfOneAdapter() {
+        verifyRc("many", 1);
+        const QJsonArray findings = json("many")["findings"].toArray();
+        QCOMPARE(codes("many"),
+                 QStringList({"duplicate-ip:problem", "duplicate-serial:problem", "datagram-size:problem",
+                              "outside-subnet:problem", "silent-channel:problem"}));
+        QStringList serials;
+        for (const QJsonValue &c : find(findings, "code", "duplicate-serial")["cameras"].toArray())
+            serials << c["name"].toString();
+        QCOMPARE(serials, QStringList({"Twin-1", "Twin-2", "Twin-3"}));
+        // The second camera at 10.10.3.30 never gets a row, but it is named by its MAC address.
+        const QJsonArray same = find(findings, "code", "duplicate-ip")["cameras"].toArray();
+        QVERIFY(same.size() == 2 && same[1]["index"].isNull() && same[0]["mac"] != same[1]["mac"]);
+        QVERIFY(find(findings, "code", "datagram-size")["text"].toString().contains("needs MTU 2920"));
+        QCOMPARE(find(findings, "code", "silent-channel")["cameras"][0]["ip"].toString(),
+                 QString("10.10.3.20"));
+        QCOMPARE(find(findings, "code", "outside-subnet")["fix"][0].toString(),
+                 QString("varnix-scan --set-address 10.30.0.9 10.10.3.2 255.255.255.0 --adapter lab2"));
+        // The proposed command works.
+        verifyRc("moved", 0);
+        QVERIFY(read("moved.out").contains("It answers at 10.10.3.2."));
+    }
+
+    void adapterDownAndSharedSubnet() {
+        verifyRc("down", 1);
+        QCOMPARE(codes("down"), QStringList({"link:problem"}));
+        QCOMPARE(json("down")["findings"][0]["fix"][0].toString(), QString("sudo ip link set dev lab3 up"));
+        // All adapters: lab4 and lab5 share 10.10.5.0/24.
+        const QJsonArray findings = json("shared")["findings"].toArray();
+        int shared = 0;
+        for (const QJsonValue &f : findings)
+            shared +=
+                f["code"] == "shared-subnet" && f["text"].toString().contains("lab4 (10.10.5.1/24) and lab5");
+        QCOMPARE(shared, 1);
+        QVERIFY(!find(json("shared")["cameras"].toArray(), "ip", "10.10.5.50").isEmpty());
+        // Requests to the camera behind the second of them still leave through its own link.
+        for (const QJsonValue &f : findings)
+            QVERIFY2(f["code"] != "silent-channel" || !f["text"].toString().contains("10.10.5."),
+                     qPrintable(f["text"].toString()));
+    }
+
+    void watchEvents() {
+        verifyRc("watch", 0);
+        const QStringList got = eventList("watch");
+        const QString all = got.join('\n');
+        for (const char *want :
+             {"found 10.10.6.21", "found 10.10.6.22", "found 10.10.6.23", "name 10.10.6.21",
+              "options 10.10.6.21", "clips 10.10.6.23", "status 10.10.6.21 -1>1", "status 10.10.6.21 1>2",
+              "conflict 10.10.6.21 raised duplicate-serial", "not-responding 10.10.6.22",
+              "responding 10.10.6.22"})
+            QVERIFY2(got.contains(want), qPrintable(QString(want) + " missing from\n" + all));
+        QVERIFY(got.indexOf("not-responding 10.10.6.22") < got.indexOf("responding 10.10.6.22"));
+        QCOMPARE(got.count("found 10.10.6.21"), 1);
+        for (const QJsonObject &e : events("watch")) {
+            QVERIFY(QDateTime::fromString(e["time"].toString(), Qt::ISODateWithMs).isValid());
+            QVERIFY(e["camera"]["mac"].toString().startsWith("00:0c:9c:00:01:"));
+        }
+        const QJsonObject change = events("watch")[got.indexOf("status 10.10.6.21 1>2")];
+        QVERIFY(change["oldText"] == "Idle" && change["newText"] == "Live" &&
+                change["camera"]["name"] == "W1");
+
+        // Rediscovery every 8 s: W2, silent at the second discovery, is lost and its conflict goes; it is
+        // found again at the third. SIGTERM ends the watch cleanly.
+        verifyRc("rescan", 0);
+        const QStringList again = eventList("rescan");
+        const int lost = again.indexOf("lost 10.10.6.22");
+        QVERIFY2(lost > 0, qPrintable(again.join('\n')));
+        QCOMPARE(again.mid(lost, 2).last(), QString("conflict 10.10.6.21 cleared duplicate-serial"));
+        QVERIFY(again.lastIndexOf("found 10.10.6.22") > lost);
+        QCOMPARE(again.count("lost 10.10.6.21"), 0);
+
+        // SIGINT: exit 0, every line already out.
+        verifyRc("interrupted", 0);
+        const QByteArray text = read("interrupted.out");
+        QVERIFY2(text.contains(" found #0 10.10.6.21 00:0c:9c:00:01:01 00-0000-0007") && text.endsWith('\n'),
+                 text.constData());
+    }
+
+    void firewallDropsTheReplies() {
+        verifyRc("blocked", 1);
+        QCOMPARE(codes("blocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
+        QCOMPARE(json("blocked")["findings"][0]["fix"][0].toString(),
+                 QString("sudo nft insert rule inet filter input udp dport 45056-45255 accept"));
+        verifyRc("unblocked", 0);
+        QCOMPARE(json("unblocked")["cameras"].toArray().size(), 1);
+        QVERIFY(json("blocked")["firewall"] == "blocks" && json("unblocked")["firewall"] == "open");
+        QVERIFY(!codes("unblocked").contains("firewall:problem"));
+    }
+};
+
+QTEST_GUILESS_MAIN(DoctorNetns)
+#include "tst_doctor_netns.moc"

@@ -1,0 +1,250 @@
+#include "networkmodes.h"
+
+#include "doctorreport.h"
+#include "scanreport.h"
+
+#include "cameras/conflicts.h"
+#include "cameras/diagnosis.h"
+#include "cameras/udpcammanager.h"
+#include "cameras/watch.h"
+#include "net/adapters.h"
+#include "net/netfacts.h"
+#include "net/udpinterface.h"
+#include "platform/networkfacts.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QHash>
+#include <QJsonDocument>
+#include <QTimer>
+#include <QVector>
+
+#include <csignal>
+
+namespace {
+
+// A camera found at the very end of the wait still gets this long to answer its opening requests.
+constexpr qint64 AnswerGraceMs = 1000;
+// After a rediscovery, the result counts as complete once nothing new came for this long, and not
+// before the first status poll could have gone out.
+constexpr int SettleQuietMs = 1500;
+constexpr int SettleFirstMs = 3500;
+// How often an interrupt is looked for.
+constexpr int SignalCheckMs = 200;
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int) {
+    stopRequested = 1;
+}
+
+void printJsonLine(const QJsonObject &o) {
+    printTo(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
+}
+
+QJsonValue known(int value) {
+    return value >= 0 ? QJsonValue(value) : QJsonValue();
+}
+
+// The scan's adapter objects with what the system said about each; null where it said nothing.
+QJsonArray adapterFactsJson(const NetworkFacts &facts) {
+    QJsonArray list;
+    for (const AdapterFacts &a : facts.adapters) {
+        QJsonObject o = adapterJson(a.adapter);
+        o.insert(QStringLiteral("rpFilter"), known(qMax(a.rpFilterAll, a.rpFilterInterface)));
+        o.insert(QStringLiteral("up"), a.up >= 0 ? QJsonValue(a.up == 1) : QJsonValue());
+        o.insert(QStringLiteral("speedMbps"), known(a.speedMbps));
+        list.append(o);
+    }
+    return list;
+}
+
+QString firewallName(FirewallFacts::State state) {
+    switch (state) {
+    case FirewallFacts::Open:
+        return QStringLiteral("open");
+    case FirewallFacts::Blocks:
+        return QStringLiteral("blocks");
+    default:
+        return QStringLiteral("unknown");
+    }
+}
+
+SeenCamera seenCamera(const UdpInterface &channel, int index) {
+    SeenCamera c;
+    c.index = index;
+    c.info = channel.camInfo;
+    c.name = channel.cameraName;
+    return c;
+}
+
+} // namespace
+
+int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
+               int jumboPacket) {
+    UdpCamManager manager;
+    QElapsedTimer clock;
+    clock.start();
+    QHash<int, bool> answered;
+    qint64 lastFound = -AnswerGraceMs;
+    QObject::connect(&manager, &UdpCamManager::updateCameraStatus, &manager,
+                     [&](int index, int) { answered.insert(index, true); });
+    QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager,
+                     [&] { lastFound = clock.elapsed(); });
+    manager.restartDiscovery(&chosen);
+    {
+        QEventLoop loop;
+        QTimer::singleShot(o.waitMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    const qint64 sinceLast = clock.elapsed() - lastFound;
+    if (sinceLast < AnswerGraceMs) {
+        QEventLoop loop;
+        QTimer::singleShot(int(AnswerGraceMs - sinceLast), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
+    QList<SeenCamera> cameras;
+    for (int i = 0; i < manager.cameraCount(); ++i) {
+        const UdpInterface *channel = manager.camera(i);
+        if (!channel) continue;
+        SeenCamera c = seenCamera(*channel, i);
+        c.channelAnswered = answered.value(i, false);
+        cameras << c;
+    }
+    for (const UdpCamInfo &info : qAsConst(manager.enumerator.shadowed)) {
+        SeenCamera c;
+        c.info = info;
+        cameras << c;
+    }
+
+    const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
+    const QString adapterName = QString::fromLocal8Bit(chosen.name);
+    const QList<Finding> findings = diagnose(facts, cameras, datagramSizeFor(jumboPacket), adapterName);
+    bool problem = false;
+    for (const Finding &f : findings)
+        problem = problem || f.severity == Severity::Problem;
+
+    if (o.json) {
+        QJsonArray cameraList, findingList;
+        for (int i = 0; i < manager.cameraCount(); ++i) {
+            if (const UdpInterface *channel = manager.camera(i)) cameraList.append(cameraJson(*channel, i));
+        }
+        for (const Finding &f : findings)
+            findingList.append(findingJson(f, cameras));
+        QJsonObject out;
+        out.insert(QStringLiteral("adapter"), adapterName);
+        out.insert(QStringLiteral("adapters"), adapterFactsJson(facts));
+        out.insert(QStringLiteral("receiveBufferMax"),
+                   facts.receiveBufferMax >= 0 ? QJsonValue(facts.receiveBufferMax) : QJsonValue());
+        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall.state));
+        out.insert(QStringLiteral("cameras"), cameraList);
+        out.insert(QStringLiteral("findings"), findingList);
+        printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
+    } else {
+        QString text =
+            QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
+        for (const Finding &f : findings)
+            text += findingText(f, cameras) + QLatin1Char('\n');
+        printTo(stdout, text + findingsSummary(findings));
+    }
+    return problem ? 1 : 0;
+}
+
+int watchMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
+              int jumboPacket) {
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+
+    const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
+    CameraWatch watch(facts, datagramSizeFor(jumboPacket));
+    UdpCamManager manager;
+    // Which replies each listed camera has sent since the last discovery, by notification code.
+    QVector<int> replied;
+
+    auto emitEvents = [&](const QList<WatchEvent> &events) {
+        for (const WatchEvent &e : events) {
+            if (o.json)
+                printJsonLine(watchEventJson(e));
+            else
+                printTo(stdout, watchEventText(e) + QLatin1Char('\n'));
+        }
+    };
+    auto watched = [&](int index) {
+        WatchedCamera w;
+        const UdpInterface *channel = manager.camera(index);
+        if (!channel) return w;
+        const int codes = index < replied.size() ? replied.at(index) : 0;
+        w.seen = seenCamera(*channel, index);
+        w.status = channel->status;
+        w.clipCount = channel->clips.size();
+        w.nameKnown = codes & (1 << 0);
+        w.statusKnown = codes & (1 << 1);
+        w.optionsKnown = codes & (1 << 3);
+        w.clipsKnown = codes & (1 << 4);
+        return w;
+    };
+    auto listing = [&] {
+        QList<WatchedCamera> now;
+        for (int i = 0; i < manager.cameraCount(); ++i)
+            if (manager.camera(i)) now << watched(i);
+        return now;
+    };
+
+    QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager, [&] {
+        const int index = manager.cameraCount() - 1;
+        if (replied.size() <= index) replied.resize(index + 1);
+        emitEvents(watch.update({watched(index)}, QDateTime::currentDateTimeUtc(), false));
+    });
+    QObject::connect(&manager, &UdpCamManager::updateCameraStatus, &manager, [&](int index, int what) {
+        const UdpInterface *channel = manager.camera(index);
+        if (!channel || index >= replied.size() || what < 0 || what > 30) return;
+        replied[index] |= 1 << what;
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        emitEvents(watch.answered(channel->camInfo, now));
+        emitEvents(watch.update({watched(index)}, now, false));
+    });
+    // Connected after the manager's own poll, so the polls have just gone out when this runs.
+    QObject::connect(&manager.pollTimer, &QTimer::timeout, &manager,
+                     [&] { emitEvents(watch.polled(listing(), QDateTime::currentDateTimeUtc())); });
+
+    bool settled = true;
+    QTimer settle;
+    settle.setSingleShot(true);
+    QObject::connect(&settle, &QTimer::timeout, &manager, [&] {
+        settled = true;
+        emitEvents(watch.update(listing(), QDateTime::currentDateTimeUtc(), true));
+    });
+    QObject::connect(&manager, &UdpCamManager::updateCameraList, &settle, [&] {
+        if (!settled && settle.remainingTime() < SettleQuietMs) settle.start(SettleQuietMs);
+    });
+    auto rediscover = [&] {
+        replied.clear();
+        manager.restartDiscovery(&chosen);
+    };
+    QTimer rescan;
+    QObject::connect(&rescan, &QTimer::timeout, &manager, [&] {
+        // A discovery still filling its list when the next begins is judged as it stands.
+        if (!settled) {
+            settle.stop();
+            settled = true;
+            emitEvents(watch.update(listing(), QDateTime::currentDateTimeUtc(), true));
+        }
+        settled = false;
+        settle.start(SettleFirstMs);
+        rediscover();
+    });
+
+    QEventLoop loop;
+    QTimer interrupt;
+    QObject::connect(&interrupt, &QTimer::timeout, &loop, [&] {
+        if (stopRequested) loop.quit();
+    });
+    interrupt.start(SignalCheckMs);
+    if (o.durationMs > 0) QTimer::singleShot(o.durationMs, &loop, &QEventLoop::quit);
+    if (o.rescanMs > 0) rescan.start(o.rescanMs);
+    rediscover();
+    if (!stopRequested) loop.exec();
+    return 0;
+}
