@@ -3,6 +3,8 @@
 #include "app/settings.h"
 
 #include <QFile>
+#include <QFont>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QWidget>
 
@@ -33,6 +35,17 @@ void QVXApplication::initialize() {
     }
 
     loadSettings();
+
+#if defined(Q_OS_WIN)
+    // Without a substitute the font matcher picks a serif face for the missing "Helvetica".
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QStringList families = QFontDatabase::families();
+#else
+    const QStringList families = QFontDatabase().families();
+#endif
+    const QString standIn = helveticaStandIn(families);
+    if (!standIn.isEmpty()) QFont::insertSubstitution(QStringLiteral("Helvetica"), standIn);
+#endif
 
     if (const QScreen *screen = primaryScreen())
         fontPointSize = fontSizeFor(screen->logicalDotsPerInch(), screen->devicePixelRatio(), fontPointSize);
@@ -65,6 +78,18 @@ void QVXApplication::installLanguage() {
 
 int QVXApplication::fontSizeFor(qreal logicalDpi, qreal devicePixelRatio, int base) {
     return logicalDpi > 72.0 && devicePixelRatio > 1.0 ? base - 2 : base;
+}
+
+QString QVXApplication::helveticaStandIn(const QStringList &installedFamilies) {
+    // Arial has Helvetica's metrics, so texts keep the widths the forms were laid out for; the rest
+    // are the sans-serif faces Windows and Wine are likely to have.
+    static const char *const preferred[] = {"Arial", "Liberation Sans", "Segoe UI", "Tahoma", "DejaVu Sans"};
+    if (installedFamilies.contains(QStringLiteral("Helvetica"), Qt::CaseInsensitive)) return QString();
+    for (const char *family : preferred) {
+        const QString name = QString::fromLatin1(family);
+        if (installedFamilies.contains(name, Qt::CaseInsensitive)) return name;
+    }
+    return QString();
 }
 
 int QVXApplication::scaled(int v) const {

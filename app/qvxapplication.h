@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 class QWidget;
@@ -27,6 +28,9 @@ public:
 
     // Font size rule of initialize(), exposed for tests.
     static int fontSizeFor(qreal logicalDpi, qreal devicePixelRatio, int base);
+    // The installed sans-serif face that stands in for the window's "Helvetica" where that is missing
+    // (Windows ships none); empty when Helvetica is installed or no stand-in is.
+    static QString helveticaStandIn(const QStringList &installedFamilies);
 
     double scaleFactor = 1.0;
     int fontPointSize = 10;

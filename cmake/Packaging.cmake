@@ -1,4 +1,8 @@
-# Installation layout and the Debian package.
+# Installation layout and the Debian package (on Windows: a self-contained folder and an installer).
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
+  return()
+endif()
 include(GNUInstallDirs)
 
 foreach(t varnix varnix-scan varnix-camsim)

@@ -15,6 +15,7 @@ class AppShell : public QObject {
     QVXApplication *app = vxApp();
     QTemporaryDir store;
     QSettings *settings = nullptr; // the store, opened once its location is inside `store`
+    QVariantMap saved;             // the user's own values where the store cannot be moved
 
 private slots:
     void initTestCase() {
@@ -23,7 +24,21 @@ private slots:
         for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(QSettings::NativeFormat, scope, store.path() + "/" + QString::number(scope));
         settings = new QSettings("Halvorn", "Tovek", this);
+#if defined(Q_OS_WIN)
+        // The registry cannot be moved: the user's values are kept aside and put back at the end.
+        for (const QString &key : settings->allKeys())
+            saved.insert(key, settings->value(key));
+        settings->clear();
+        QVERIFY(app && settings->fileName().contains("Halvorn\\Tovek"));
+#else
         QVERIFY(app && store.isValid() && settings->fileName().startsWith(store.path()));
+#endif
+    }
+
+    void cleanupTestCase() {
+        settings->clear();
+        for (auto it = saved.cbegin(); it != saved.cend(); ++it)
+            settings->setValue(it.key(), it.value());
     }
 
     void sizesAndFonts() {
@@ -54,6 +69,20 @@ private slots:
                                                          {72, 1.0, 10}, {120, 1.0, 10}, {72.01, 1.01, 8}};
         for (const auto &[dpi, ratio, size] : fonts)
             QCOMPARE(QVXApplication::fontSizeFor(dpi, ratio, 10), size);
+    }
+
+    void helveticaStandIn() {
+        // (installed families, stand-in): the first installed of the preferred sans-serif faces, matched
+        // without regard to case; none when Helvetica itself is there or no sans-serif face is.
+        const QList<QPair<QStringList, QString>> rows = {
+            {{"Times New Roman", "Tahoma", "Arial"}, "Arial"},
+            {{"Wine Courier", "tahoma", "DejaVu Sans"}, "Tahoma"},
+            {{"DejaVu Serif", "DejaVu Sans"}, "DejaVu Sans"},
+            {{"helvetica", "Arial"}, ""},
+            {{"Times New Roman", "Courier New"}, ""},
+            {{}, ""}};
+        for (const auto &[installed, want] : rows)
+            QVERIFY2(QVXApplication::helveticaStandIn(installed) == want, qPrintable(installed.join(',')));
     }
 
     void settingsStore() {
