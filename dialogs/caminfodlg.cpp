@@ -72,6 +72,9 @@ CamInfoDlg::CamInfoDlg(const UdpInterface *channel, QWidget *parent)
     QTableWidget *table = ui->infoTbl;
     table->setColumnCount(2);
     table->setRowCount(rowCount);
+    // The style's minimum row height (54 px with Windows fonts under some set-ups) would keep the
+    // twelve rows from sharing the table's height; the rows are sized here, not by the style.
+    table->verticalHeader()->setMinimumSectionSize(1);
     const QList<QPair<QString, QString>> content = rows(channel);
     for (int row = 0; row < rowCount; ++row) {
         table->setRowHeight(row, rowHeight);

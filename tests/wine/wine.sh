@@ -83,7 +83,6 @@ known_wine_failures=(
     "tst_channel talksToACameraOverLoopback: Wine gives every loopback address the sender 127.0.0.1"
     "tst_enumerator repliesBecomeRecordsOnce: Wine gives every loopback address the sender 127.0.0.1"
     "tst_enumerator secondCameraAtAKnownAddressIsKept: Wine gives every loopback address the sender 127.0.0.1"
-    "tst_dialogs infoDialogFitsColumnsAndRowsToTheTable: the row header's minimum section size is 54 px under Wine, so twelve rows cannot shrink into the table (unchecked on Windows)"
 )
 
 # The unit tests, in a namespace with only loopback and on an X server of their own (Wine needs one to
