@@ -7,6 +7,7 @@
 
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
+#include <QVariant>
 
 namespace {
 // Hundreds of cameras may answer while the GUI thread busy-waits after announcing one of them.

@@ -8,6 +8,7 @@
 #include <QHostAddress>
 #include <QPointer>
 #include <QUdpSocket>
+#include <QVariant>
 
 #include <vector>
 
