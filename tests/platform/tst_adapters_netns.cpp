@@ -2,6 +2,7 @@
 // addresses, hardware addresses and MTUs is checked against links whose values the test chose.
 // Everything lives inside the namespace; nothing touches this machine's interfaces.
 #include "net/adapters.h"
+#include "platform/adaptersource.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -49,6 +50,14 @@ private slots:
                                    "vxb|veth vxb|02:00:00:00:00:0B|00000000|00000000|9000",
                                    "vxc|veth vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|0"}));
         QCOMPARE(mtuForAddress(0x0A4D0001), 9000u);
+
+        // The system's lists replace what the caller's vectors held: three adapters with an MTU of
+        // their own (vxa, vxb, vxbr), four offered.
+        std::vector<platform::AdapterRecord> adapters(3);
+        std::vector<platform::MtuRecord> mtus(5);
+        QVERIFY(platform::systemAdapterSource().adapters(adapters) &&
+                platform::systemAdapterSource().mtus(mtus));
+        QCOMPARE(int(adapters.size() * 10 + mtus.size()), 43);
     }
 };
 
