@@ -8,6 +8,7 @@
 
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
+#include <QVariant>
 
 namespace {
 constexpr int DiscoveryBufferBytes = 2048;

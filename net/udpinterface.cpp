@@ -13,6 +13,7 @@
 #include <QNetworkInterface>
 #include <QPointer>
 #include <QUdpSocket>
+#include <QVariant>
 
 #include <vector>
 

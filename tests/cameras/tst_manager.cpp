@@ -1,7 +1,9 @@
 #include "cameras/qlistitemlabel.h"
 #include "cameras/udpcammanager.h"
 #include "net/udpinterface.h"
+#include "net/udplocalsocket.h"
 
+#include <QLayout>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QUdpSocket>
@@ -200,6 +202,23 @@ private slots:
         QCOMPARE(manager.camera(0)->cameraName, answersName ? QString(protocol ? "Adv" : "Std") : QString());
     }
 
+    void withoutAnAdapterDiscoveryPauses() {
+        // A reply still on its way to the discovery socket when the adapter goes lists no camera.
+        UdpCamManager manager;
+        manager.pollTimer.stop();
+        manager.enumerator.open(QHostAddress::LocalHost, QHostAddress("255.0.0.0"), 0);
+        QCOMPARE(manager.enumerator.sockets.size(), 1);
+        manager.restartDiscovery(nullptr);
+        QUdpSocket camera;
+        QVERIFY(camera.bind(QHostAddress("127.0.0.2"), 0));
+        QSignalSpy ready(manager.enumerator.sockets[0], &QUdpSocket::readyRead);
+        camera.writeDatagram(QByteArray(52, '\0'), QHostAddress::LocalHost,
+                             manager.enumerator.sockets[0]->port);
+        QVERIFY(ready.wait(3000));
+        QTest::qWait(50);
+        QCOMPARE(manager.cameraCount(), 0);
+    }
+
     void entryPresentation() {
         UdpCamManager manager;
         manager.pollTimer.stop(); // channels put in by hand: nothing is ever sent
@@ -248,10 +267,11 @@ private slots:
         c->statusKnown = true;
 
         // Pictures by model code; "" for none.
-        const QPair<quint32, const char *> pictures[] = {{10, "cam-j"},   {28, "cam-pwg"}, {33, "cam-pwg"},
-                                                         {41, "cam-pwy"}, {48, "cam-tvm"}, {55, "cam-dm"},
-                                                         {56, "cam-bt"},  {18, "cam-wk"},  {25, "cam-wk"},
-                                                         {46, ""},        {0, ""},         {12, ""}};
+        const QPair<quint32, const char *> pictures[] = {
+            {10, "cam-j"},  {28, "cam-pwg"}, {33, "cam-pwg"}, {41, "cam-pwy"}, {48, "cam-tvm"},
+            {55, "cam-dm"}, {56, "cam-bt"},  {18, "cam-wk"},  {25, "cam-wk"},  {19, "cam-wk"},
+            {20, "cam-wk"}, {23, "cam-wk"},  {21, "cam-j"},   {22, "cam-j"},   {24, "cam-j"},
+            {46, ""},       {0, ""},         {12, ""}};
         for (const auto &p : pictures) {
             c->camInfo.cameraType = p.first;
             QVERIFY2(shows(manager.cameraPicture(1), p.second), p.second);
@@ -262,6 +282,33 @@ private slots:
         QVERIFY(entry.pictureLabel->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(entry.textLabel->text(), manager.cameraText(1));
         QVERIFY(!entry.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
+
+        // Sizes of an entry by kind, unscaled (no application object): "entry min w x h | picture | text |
+        // bullet | spacing and margin | picture and bullet width once drawn".
+        const QStringList sizes = {
+            "132x44|36x36|108x36|12x36|8 4|36 12", "288x28|88x20|264x20|29x20|8 4|88 29",
+            "156x52|44x44|132x44|14x44|8 4|44 14", "156x52|44x44|132x44|14x44|8 4|44 14"};
+        const auto text = [](const QSize &s) { return QString("%1x%2").arg(s.width()).arg(s.height()); };
+        for (int kind = 0; kind < 4; ++kind) {
+            QListItemLabel e(kind, QPixmap(":/res/cam-j.png"), "t", QPixmap());
+            e.setBulletPixmap(QPixmap(":/res/b_green.png"));
+            const QSize min = e.minimumSize();
+            QCOMPARE(
+                QStringList(
+                    {text(min) + (e.maximumHeight() == min.height() ? "" : " tall"),
+                     text(e.pictureLabel->minimumSize()) +
+                         (e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize() ? "" : " loose"),
+                     text(e.textLabel->minimumSize()), text(e.bulletLabel->minimumSize()),
+                     QString("%1 %2").arg(e.layout()->spacing()).arg(e.layout()->contentsMargins().top()),
+                     QString("%1 %2")
+                         .arg(e.pictureLabel->pixmap(Qt::ReturnByValue).width())
+                         .arg(e.bulletLabel->pixmap(Qt::ReturnByValue).width())})
+                    .join('|'),
+                sizes[kind]);
+            QCOMPARE(e.textLabel->maximumHeight() + e.bulletLabel->maximumHeight(), 2 * min.height() - 16);
+            e.setBulletPixmap(QPixmap());
+            QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
+        }
     }
 };
 

@@ -17,6 +17,7 @@ const std::tuple<quint32, quint32, quint32, const char *> names[] = {
     {9, 3, 0, "Brisquet J3-HD"},       {9, 7, 0, "Brisquet J3-plain"},
     {11, 1, 0, "Brisquet J5-HD"},      {26, 4, 0, "Brisquet J10"},
     {5, 0, 0, "Brisquet E2"},          {6, 0, 0, "Lumethra T3"},
+    {4, 0, 0, "Brisquet E5"},          {4, 2, 0, "Brisquet E5"},
     {12, 4, 0, "Karvelo DR-Q4"},       {14, 1, 0, "Karvelo DL-Q7"},
     {14, 0, 0, "Karvelo DL-Q8"},       {15, 9, 0, "Karvelo DL-Q4"},
     {19, 0, 0x8, "Karvelo WKJet4"},    {19, 0, 0xA, "Karvelo WK4"},

@@ -155,6 +155,8 @@ private slots:
                                     << "65536: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.040 s|25";
         QTest::newRow("rate 0") << clip(0, 1000, 0, 0, 999)
                                 << "1: 1000 frames - 0.000 s|0 (0.000 s) to 999 (0.000 s) - 0.000 s|0";
+        QTest::newRow("rate 2^31") << clip(0, 0, 2147483648.0f, 0, 0)
+                                   << "1: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.000 s|2147483647";
         QTest::newRow("rate NaN") << clip(0, 10, qQNaN(), 0, 9)
                                   << "1: 10 frames - 0.000 s|0 (0.000 s) to 9 (0.000 s) - 0.000 s|0";
     }

@@ -1,4 +1,5 @@
 #include "net/addresses.h"
+#include "net/bytes.h"
 #include "net/camrecord.h"
 #include "net/datagrams.h"
 #include "udptest.h"
@@ -104,6 +105,20 @@ private slots:
         for (const QByteArray &bad : {AdvReply.left(54), AdvReply.left(4), bytes("07") + AdvReply.mid(1)})
             QVERIFY(!advancedRecordFromReply(bad, 1, At, &r));
         QCOMPARE(fields(r), fields({0, 0, 0, 0, 4242}));
+    }
+
+    void bytesAreReadAndWrittenOnlyInside() {
+        // Text runs to the first NUL or the end, from an offset inside the datagram only.
+        const ByteReader r(QByteArray("ab\0cd", 5));
+        const QPair<int, QByteArray> texts[] = {{-1, ""}, {0, "ab"}, {1, "b"}, {2, ""}, {3, "cd"}, {5, ""}};
+        for (const auto &t : texts)
+            QCOMPARE(QByteArray::number(t.first) + '=' + r.cString(t.first),
+                     QByteArray::number(t.first) + '=' + t.second);
+        QCOMPARE(ByteReader(QByteArray("\0x", 2)).cString(0), QByteArray());
+        // Raw bytes are appended only for a real pointer and a positive count.
+        ByteWriter w;
+        w.bytes("abc", 3).bytes("abc", 1).bytes("abc", 0).bytes("abc", -1).bytes(nullptr, 3);
+        QCOMPARE(w.data(), QByteArray("abca"));
     }
 
     void addressTextParses() {

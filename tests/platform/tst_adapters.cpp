@@ -28,15 +28,18 @@ AdapterRecord record(const std::string &name, const std::string &description, st
 }
 
 // "name|description|MAC|ip|mask|mtu" for each adapter listed into a buffer of `maximum` records that
-// starts out filled with 'x', so that a missing terminator or a record past the maximum shows.
+// starts out filled with 'x', so that a missing terminator or a record past the maximum shows. The record
+// past the maximum carries the hardware address of adapter C, whose MTU must not land there.
 QStringList listed(int maximum) {
     std::vector<NetAdapterInfo> list(size_t(maximum) + 1);
     std::memset(static_cast<void *>(list.data()), 'x', list.size() * sizeof(NetAdapterInfo));
+    std::strcpy(list[size_t(maximum)].macText, "02:00:00:00:00:03");
     QStringList out;
     for (int i = 0, n = listAdapters(list.data(), maximum); i < n; ++i)
         out << QString::asprintf("%s|%s|%s|%08x|%08x|%u", list[i].name, list[i].description, list[i].macText,
                                  list[i].ip, list[i].mask, list[i].mtu);
-    if (list[size_t(maximum)].name[0] != 'x') out << "written past the maximum";
+    if (list[size_t(maximum)].name[0] != 'x' || list[size_t(maximum)].mtu != 0x78787878u)
+        out << "written past the maximum";
     return out;
 }
 } // namespace

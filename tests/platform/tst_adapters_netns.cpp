@@ -2,9 +2,11 @@
 // addresses, hardware addresses and MTUs is checked against links whose values the test chose.
 // Everything lives inside the namespace; nothing touches this machine's interfaces.
 #include "net/adapters.h"
+#include "platform/adaptersource.h"
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <sched.h>
@@ -13,6 +15,8 @@
 
 class AdapterNamespace : public QObject {
     Q_OBJECT
+    QTemporaryFile uevent;
+
 private slots:
     void initTestCase() {
         if (geteuid() != 0) QSKIP("creating a network namespace needs root");
@@ -36,6 +40,13 @@ private slots:
               "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt mode tun",
               "link set vxt mtu 1280", "addr add 10.81.0.1/24 dev vxt"})
             QVERIFY2(QProcess::execute("ip", QString(args).split(' ')) == 0, args);
+        // This kernel may have no VLAN driver: vxc is made to look like a VLAN by its device type, in this
+        // process's own view of /sys.
+        QVERIFY(uevent.open());
+        uevent.write("INTERFACE=vxc\nDEVTYPE=vlan\n");
+        uevent.flush();
+        QVERIFY(mount(QFile::encodeName(uevent.fileName()).constData(), "/sys/class/net/vxc/uevent", nullptr,
+                      MS_BIND, nullptr) == 0);
     }
 
     void systemViewOfTheLinks() {
@@ -50,7 +61,7 @@ private slots:
         QCOMPARE(got, QStringList({"vxa|veth vxa|02:00:00:00:00:0A|0a4d0001|ffffff00|9000",
                                    "vxbr|Bridge vxbr|02:00:00:00:00:0D|c0a84d01|ffffff00|1400",
                                    "vxb|veth vxb|02:00:00:00:00:0B|00000000|00000000|9000",
-                                   "vxc|veth vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
+                                   "vxc|VLAN vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
                                    "vxt|tun vxt|00:00:00:00:00:00|0a510001|ffffff00|1280"}));
         // Cameras found through any address of an interface get that interface's MTU.
         for (const auto &[address, mtu] : {std::pair<quint32, quint32>{0x0A4D0001, 9000},
@@ -60,6 +71,16 @@ private slots:
                                            {0x0A4F0001, 1500},
                                            {0x0A520001, 1500}})
             QVERIFY2(mtuForAddress(address) == mtu, qPrintable(QString::number(address, 16)));
+
+        // The system's lists replace what the caller's vectors held, whatever their size.
+        std::vector<platform::AdapterRecord> adapters, stale(9);
+        std::vector<platform::MtuRecord> mtus, staleMtus(9);
+        QVERIFY(platform::systemAdapterSource().adapters(adapters) &&
+                platform::systemAdapterSource().mtus(mtus));
+        QVERIFY(platform::systemAdapterSource().adapters(stale) &&
+                platform::systemAdapterSource().mtus(staleMtus));
+        QCOMPARE(stale.size(), adapters.size());
+        QCOMPARE(staleMtus.size(), mtus.size());
     }
 };
 

@@ -14,16 +14,17 @@
 #include <unistd.h>
 
 namespace {
-// lab0: 10.10.1.1/24, MTU 1500, with Std-B outside its subnet. lab1: 10.10.2.1/24, MTU 9000.
+// lab0: 10.10.1.1/24, MTU 1500, with Std-B outside its subnet. lab1: 10.10.2.1/24, MTU 9000. Std-B and
+// Std-D each listen on one of the two discovery ports only.
 const char *const lab0Cameras = R"([{"model": 19, "options": "WK", "serial": 42, "firmware": [5, 2],
   "status": 3, "mac": "00:0c:9c:81:f2:a7", "ip": "10.10.1.20", "name": "Std-A"},
  {"model": 10, "variant": 2, "serial": 777, "firmware": [1, 0], "mac": "00:0c:9c:00:00:0b", "ip": "10.20.0.7",
-  "name": "Std-B", "status": 8}])";
+  "name": "Std-B", "status": 8, "discoveryPorts": [1029]}])";
 const char *const lab1Cameras = R"([{"dialect": "advanced", "model": 4, "serial": 777, "firmware": 66051,
   "link": 31, "mac": "00:0c:9c:00:00:0c", "ip": "10.10.2.30", "name": "Adv-C", "clips": [{"frameCount": 1000,
   "frameRate": 999.9, "width": 640, "height": 480, "firstFrame": 900, "trimStart": 950, "trimEnd": 100}]},
  {"model": 5, "serial": 1234567890, "firmware": [3, 14], "mac": "00:0c:9c:00:00:0d", "ip": "10.10.2.40",
-  "mask": "255.255.0.0", "name": "Std-D", "status": 2}])";
+  "mask": "255.255.0.0", "name": "Std-D", "status": 2, "discoveryPorts": [1028]}])";
 const char *const storedSettings = "[Settings]\nNetAdapter=lab1\nJumboPacket=0\n";
 
 // Every run leaves TAG.out, TAG.err and TAG.rc in $OUT.

@@ -97,6 +97,6 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     // The lab stops the simulator with SIGTERM; every log line is already flushed by then.
-    std::fprintf(stderr, "varnix-camsim: %d camera(s) ready\n", sim.cameras().size());
+    std::fprintf(stderr, "varnix-camsim: %d camera(s) ready\n", int(sim.cameras().size()));
     return app.exec();
 }
