@@ -13,16 +13,10 @@ namespace {
 
 const quint32 Lab0 = 0x0A0A0101, Lab1 = 0x0A0A0201; // 10.10.1.1/24 MTU 1500, 10.10.2.1/24 MTU 9000
 
+// Up at 1 Gb/s, no reverse-path filtering.
 AdapterFacts adapter(const char *name, quint32 ip, quint32 mask, quint32 mtu) {
-    AdapterFacts a;
+    AdapterFacts a{{{}, {}, {}, ip, mask, mtu}, 0, 0, 1, 1000};
     std::strcpy(a.adapter.name, name);
-    a.adapter.ip = ip;
-    a.adapter.mask = mask;
-    a.adapter.mtu = mtu;
-    a.rpFilterAll = 0;
-    a.rpFilterInterface = 0;
-    a.up = 1;
-    a.speedMbps = 1000;
     return a;
 }
 
@@ -71,6 +65,13 @@ SeenCamera fast(SeenCamera c) {
     c.info.link10G = 1;
     return c;
 }
+SeenCamera via(SeenCamera c, quint32 adapterIp) {
+    c.info.adapterIp = adapterIp;
+    return c;
+}
+template <class... T> QList<SeenCamera> on(T... c) {
+    return {c...};
+}
 
 // "code:severity:adapter:cameras" for each finding, space-separated.
 QString summary(const QList<Finding> &findings) {
@@ -96,12 +97,12 @@ const Tweak none = [](NetworkFacts &) {};
 
 struct CheckRow {
     const char *name;
-    Tweak tweak;
     QList<SeenCamera> cameras;
-    quint32 datagramSize;
-    const char *adapter;
     const char *want;
-    const char *mentions; // a piece of text or fix that must be there ("" for none)
+    const char *mentions = ""; // pieces of text or fix that must be there, split at '|'
+    Tweak tweak = none;
+    quint32 datagramSize = 0;
+    const char *adapter = "lab0";
 };
 
 const quint32 A = 0x0A0A0114, B = 0x0A0A0115, C = 0x0A0A0116, D = 0x0A0A0117; // 10.10.1.20 .. 23
@@ -109,175 +110,61 @@ const quint32 Away = 0x0A140007, Away2 = 0x0A140008;                          //
 const quint32 J = 0x0A0A021E;                                                 // 10.10.2.30
 
 QList<CheckRow> checkRows() {
+    const Tweak unknown = [](NetworkFacts &f) {
+        for (AdapterFacts &a : f.adapters)
+            a.rpFilterAll = a.rpFilterInterface = a.up = a.speedMbps = -1;
+        f.receiveBufferMax = -1;
+        f.firewall.state = FirewallFacts::Unknown;
+    };
     return {
-        {"clean network", none, {cam(A, 1, 10), cam(B, 2, 11, 1)}, 1448, "lab0", "", ""},
-        {"every group of a shared value, all of its cameras",
-         none,
-         {cam(A, 1, 5), cam(B, 2, 5), cam(C, 3, 5), cam(D, 3, 6)},
-         0,
-         "lab0",
-         "duplicate-mac:problem:lab0:2,3 duplicate-serial:problem:lab0:0,1,2",
-         "3 cameras share the serial number"},
-        {"a camera hidden behind another's address is named",
-         none,
-         {cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 12)},
-         0,
-         "*ALL*",
-         "duplicate-ip:problem:lab0:0,1",
-         "unlisted"},
-        {"MTU too small for the datagram size, Advanced cameras left alone",
-         none,
-         {cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)},
-         2920,
-         "lab0",
-         "datagram-size:problem:lab0:0,2",
-         "sudo ip link set dev lab0 mtu 2920"},
-        {"jumbo adapter with standard datagrams",
-         none,
-         {cam(J, 1, 10)},
-         1448,
-         "lab1",
-         "datagram-size:problem:lab1:0",
-         "sudo ip link set dev lab1 mtu 1500"},
-        {"cameras on an adapter's further address are compared too",
-         none,
-         {[] {
-             SeenCamera c = cam(A, 1, 10);
-             c.info.adapterIp = 0x0A0A0163; // 10.10.1.99, not lab0's first address
-             return c;
-         }()},
-         2920,
-         "lab0",
-         "datagram-size:problem:lab0:0",
-         "sudo ip link set dev lab0 mtu 2920"},
-        {"an address no adapter accounts for",
-         none,
-         {[] {
-             SeenCamera c = cam(A, 1, 10);
-             c.info.adapterIp = 0x0A0B0001; // 10.11.0.1
-             return c;
-         }()},
-         2920,
-         "lab0",
+        {"clean network", on(cam(A, 1, 10), cam(B, 2, 11, 1)), "", "", none, 1448},
+        {"every group of a shared value", on(cam(A, 1, 5), cam(B, 2, 5), cam(C, 3, 5), cam(D, 3, 6)),
+         "duplicate-mac:problem:lab0:2,3 duplicate-serial:problem:lab0:0,1,2", "3 cameras share the serial"},
+        {"hidden camera named", on(cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 12)),
+         "duplicate-ip:problem:lab0:0,1", "unlisted", none, 0, "*ALL*"},
+        {"MTU too small, Advanced left alone", on(cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)),
+         "datagram-size:problem:lab0:0,2", "sudo ip link set dev lab0 mtu 2920", none, 2920},
+        {"jumbo adapter, standard datagrams", on(cam(J, 1, 10)), "datagram-size:problem:lab1:0",
+         "sudo ip link set dev lab1 mtu 1500", none, 1448, "lab1"},
+        {"adapter's further address", on(via(cam(A, 1, 10), 0x0A0A0163)), "datagram-size:problem:lab0:0", "",
+         none, 2920},
+        {"address no adapter accounts for", on(via(cam(A, 1, 10), 0x0A0B0001)),
          "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
-         "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920"},
-        {"optimal datagram size compares nothing", none, {cam(J, 1, 10), cam(A, 2, 11)}, 0, "lab0", "", ""},
-        {"outside the subnet: each gets its own free address",
-         none,
-         {cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)},
-         0,
-         "lab0",
+         "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920", none, 2920},
+        {"optimal size compares nothing", on(cam(J, 1, 10), cam(A, 2, 11)), ""},
+        {"outside the subnet: each its own free address",
+         on(cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
-         "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n"},
-        {"a second proposal skips the first",
-         none,
-         {cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)},
-         0,
-         "lab0",
-         "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
+         "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n|"
          "--set-address 10.20.0.8 10.10.1.4 255.255.255.0"},
-        {"silent channel, not for a camera without one",
-         none,
-         {mute(cam(A, 1, 10)), mute(hidden(cam(A, 2, 11)))},
-         0,
-         "lab0",
-         "duplicate-ip:problem:lab0:0,1 silent-channel:problem:lab0:0",
-         "ip route get 10.10.1.20"},
-        {"strict filter through all",
-         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 1; },
-         {cam(A, 1, 10)},
-         0,
-         "lab0",
-         "rp-filter:problem:lab0:",
-         "net.ipv4.conf.all.rp_filter=2"},
-        {"strict filter on the interface",
-         [](NetworkFacts &f) { f.adapters[0].rpFilterInterface = 1; },
-         {cam(A, 1, 10)},
-         0,
-         "lab0",
-         "rp-filter:problem:lab0:",
-         "net.ipv4.conf.lab0.rp_filter=2"},
-        {"loose on either side wins",
+        {"silent channel, not without one", on(mute(cam(A, 1, 10)), mute(hidden(cam(A, 2, 11)))),
+         "duplicate-ip:problem:lab0:0,1 silent-channel:problem:lab0:0", "ip route get 10.10.1.20"},
+        {"strict filter, all", on(cam(A, 1, 10)), "rp-filter:problem:lab0:", "net.ipv4.conf.all.rp_filter=2",
+         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 1; }},
+        {"strict filter, interface", on(cam(A, 1, 10)), "rp-filter:problem:lab0:",
+         "net.ipv4.conf.lab0.rp_filter=2", [](NetworkFacts &f) { f.adapters[0].rpFilterInterface = 1; }},
+        {"loose on either side wins", on(cam(A, 1, 10)), "", "",
+         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 2, f.adapters[0].rpFilterInterface = 1; }},
+        {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
+         "sudo nft insert rule inet filter input udp dport 45056-45255 accept",
          [](NetworkFacts &f) {
-             f.adapters[0].rpFilterAll = 2;
-             f.adapters[0].rpFilterInterface = 1;
-         },
-         {cam(A, 1, 10)},
-         0,
-         "lab0",
-         "",
-         ""},
-        {"firewall",
-         [](NetworkFacts &f) {
-             f.firewall.state = FirewallFacts::Blocks;
-             f.firewall.chain = "inet filter input";
-         },
-         {},
-         0,
-         "lab0",
-         "firewall:problem:: no-cameras:warning:lab0:",
-         "sudo nft insert rule inet filter input udp dport 45056-45255 accept"},
-        {"shared subnet",
-         [](NetworkFacts &f) { f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500); },
-         {cam(A, 1, 10)},
-         0,
-         "lab0",
-         "shared-subnet:problem:lab0:",
-         "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)"},
-        {"adapter down",
-         [](NetworkFacts &f) { f.adapters[0].up = 0; },
-         {},
-         0,
-         "lab0",
-         "link:problem:lab0:",
-         "sudo ip link set dev lab0 up"},
-        {"slow link with cameras",
-         [](NetworkFacts &f) { f.adapters[0].speedMbps = 100; },
-         {cam(A, 1, 10)},
-         0,
-         "lab0",
-         "link:problem:lab0:0",
-         "100 Mb/s"},
-        {"10G camera behind 1G",
-         none,
-         {cam(A, 1, 10), fast(cam(B, 2, 11))},
-         0,
-         "lab0",
-         "link:warning:lab0:1",
-         ""},
-        {"10G camera behind 10G",
-         [](NetworkFacts &f) { f.adapters[0].speedMbps = 10000; },
-         {fast(cam(A, 1, 10))},
-         0,
-         "lab0",
-         "",
-         ""},
-        {"receive buffer capped",
-         [](NetworkFacts &f) { f.receiveBufferMax = 212992; },
-         {cam(A, 1, 10)},
-         0,
-         "lab0",
-         "receive-buffer:warning::",
-         "about 416 cameras"},
-        {"all adapters: the empty one is named",
-         none,
-         {cam(A, 1, 10)},
-         0,
-         "*ALL*",
-         "no-cameras:warning:lab1:",
-         "Nothing answered on lab1 (10.10.2.0/24)."},
-        {"unknown facts say nothing",
-         [](NetworkFacts &f) {
-             for (AdapterFacts &a : f.adapters)
-                 a.rpFilterAll = a.rpFilterInterface = a.up = a.speedMbps = -1;
-             f.receiveBufferMax = -1;
-             f.firewall.state = FirewallFacts::Unknown;
-         },
-         {cam(A, 1, 10), cam(J, 2, 11)},
-         0,
-         "",
-         "",
-         ""},
+             f.firewall = {FirewallFacts::Blocks, "inet filter input"};
+         }},
+        {"shared subnet", on(cam(A, 1, 10)),
+         "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
+         [](NetworkFacts &f) { f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500); }},
+        {"adapter down", on(), "link:problem:lab0:", "sudo ip link set dev lab0 up",
+         [](NetworkFacts &f) { f.adapters[0].up = 0; }},
+        {"slow link", on(cam(A, 1, 10)), "link:problem:lab0:0", "100 Mb/s",
+         [](NetworkFacts &f) { f.adapters[0].speedMbps = 100; }},
+        {"10G camera behind 1G", on(cam(A, 1, 10), fast(cam(B, 2, 11))), "link:warning:lab0:1"},
+        {"10G camera behind 10G", on(fast(cam(A, 1, 10))), "", "",
+         [](NetworkFacts &f) { f.adapters[0].speedMbps = 10000; }},
+        {"receive buffer capped", on(cam(A, 1, 10)), "receive-buffer:warning::", "about 416 cameras",
+         [](NetworkFacts &f) { f.receiveBufferMax = 212992; }},
+        {"all adapters: the empty one", on(cam(A, 1, 10)),
+         "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
+        {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
     };
 }
 
@@ -304,6 +191,8 @@ QByteArray ruleset(const char *family, const char *policy, const QStringList &ru
 
 const QString loAccept =
     R"([{"match": {"op": "==", "left": {"meta": {"key": "iif"}}, "right": "lo"}}, {"accept": null}])";
+const QString byName =
+    R"([{"match": {"op": "==", "left": {"meta": {"key": "iifname"}}, "right": "lab0"}}, {"accept": null}])";
 const QString established =
     R"([{"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["established", "related"]}}, {"accept": null}])";
 QString udpPorts(const QString &right, const char *verdict = R"({"accept": null})") {
@@ -361,8 +250,9 @@ private slots:
             row.tweak(facts);
             const QList<Finding> got = diagnose(facts, indexed(row.cameras), row.datagramSize, row.adapter);
             QVERIFY2(summary(got) == row.want, qPrintable(QString("%1: got %2").arg(row.name, summary(got))));
-            QVERIFY2(everything(got).contains(row.mentions),
-                     qPrintable(QString(row.name) + ":\n" + everything(got)));
+            for (const QString &piece : QString(row.mentions).split('|'))
+                QVERIFY2(everything(got).contains(piece),
+                         qPrintable(QString(row.name) + ":\n" + everything(got)));
         }
     }
 
@@ -377,51 +267,38 @@ private slots:
     }
 
     void firewall() {
-        const QStringList lab0{"lab0"};
+        const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
+        const auto drop = [](const QStringList &rules, const QStringList &allow = {}) {
+            return ruleset("inet", "drop", rules, allow);
+        };
+        const QString jump = R"([{"jump": {"target": "allow"}}])";
         const struct {
             const char *name;
             QByteArray json;
             FirewallFacts::State want;
         } rows[] = {
             {"not nft's output", "nonsense", FirewallFacts::Unknown},
-            {"empty rule set", R"({"nftables": [{"metainfo": {}}]})", FirewallFacts::Open},
-            {"accepting policy", ruleset("inet", "accept", {loAccept}), FirewallFacts::Open},
-            {"drop policy, loopback and established only", ruleset("inet", "drop", {loAccept, established}),
-             FirewallFacts::Blocks},
-            {"drop policy in an IPv6-only table", ruleset("ip6", "drop", {}), FirewallFacts::Open},
-            {"the port range", ruleset("ip", "drop", {udpPorts(R"({"range": [45056, 45255]})")}),
-             FirewallFacts::Open},
-            {"a set holding the port", ruleset("inet", "drop", {udpPorts(R"({"set": [22, 45056]})")}),
-             FirewallFacts::Open},
-            {"another port", ruleset("inet", "drop", {udpPorts("1028")}), FirewallFacts::Blocks},
-            {"the port, but dropped", ruleset("inet", "drop", {udpPorts("45056", R"({"drop": null})")}),
-             FirewallFacts::Blocks},
-            {"through a jump",
-             ruleset("inet", "drop", {R"([{"jump": {"target": "allow"}}])"}, {udpPorts("45056")}),
-             FirewallFacts::Open},
-            {"a jump to a chain that accepts nothing",
-             ruleset("inet", "drop", {R"([{"jump": {"target": "allow"}}])"}), FirewallFacts::Blocks},
-            {"everything from the camera adapter",
-             ruleset(
-                 "inet", "drop",
-                 {R"([{"match": {"op": "==", "left": {"meta": {"key": "iifname"}}, "right": "lab0"}}, {"accept": null}])"}),
-             FirewallFacts::Open},
+            {"empty rule set", R"({"nftables": [{"metainfo": {}}]})", Open},
+            {"accepting policy", ruleset("inet", "accept", {loAccept}), Open},
+            {"drop policy, loopback and established only", drop({loAccept, established}), Blocks},
+            {"drop policy in an IPv6-only table", ruleset("ip6", "drop", {}), Open},
+            {"the port range", ruleset("ip", "drop", {udpPorts(R"({"range": [45056, 45255]})")}), Open},
+            {"a set holding the port", drop({udpPorts(R"({"set": [22, 45056]})")}), Open},
+            {"another port", drop({udpPorts("1028")}), Blocks},
+            {"the port, but dropped", drop({udpPorts("45056", R"({"drop": null})")}), Blocks},
+            {"through a jump", drop({jump}, {udpPorts("45056")}), Open},
+            {"a jump to a chain that accepts nothing", drop({jump}), Blocks},
             {"new UDP from anywhere",
-             ruleset("inet", "drop",
-                     {R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
-                          {"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["new", "established"]}},
-                          {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
-             FirewallFacts::Open},
-            {"TCP only",
-             ruleset(
-                 "inet", "drop",
-                 {R"([{"match": {"op": "==", "left": {"payload": {"protocol": "tcp", "field": "dport"}}, "right": 45056}}, {"accept": null}])"}),
-             FirewallFacts::Blocks},
+             drop({R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
+                      {"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["new", "established"]}},
+                      {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
+             Open},
+            {"TCP only", drop({QString(udpPorts("45056")).replace("udp", "tcp")}), Blocks},
         };
         for (const auto &row : rows) {
-            const FirewallFacts got = judgeFirewall(row.json, lab0);
+            const FirewallFacts got = judgeFirewall(row.json, {"lab0"});
             QVERIFY2(got.state == row.want, row.name);
-            QCOMPARE(got.chain, QString(row.want == FirewallFacts::Blocks ? "inet filter input" : "")
+            QCOMPARE(got.chain, QString(row.want == Blocks ? "inet filter input" : "")
                                     .replace("inet", row.json.contains(R"("family": "ip")") ? "ip" : "inet"));
         }
     }
@@ -431,11 +308,7 @@ private slots:
         fake.lab0 = {1, 2, 0, 100};
         fake.rmem = 212992;
         fake.hasNft = true;
-        fake.json =
-            ruleset(
-                "inet", "drop",
-                {R"([{"match": {"op": "==", "left": {"meta": {"key": "iifname"}}, "right": "lab0"}}, {"accept": null}])"})
-                .toStdString();
+        fake.json = ruleset("inet", "drop", {byName}).toStdString();
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         NetworkFacts facts = gatherNetworkFacts(adapters, fake);
         QCOMPARE(facts.adapters.size(), 2);
@@ -451,24 +324,22 @@ private slots:
 
     void watchEvents() {
         CameraWatch watch(labFacts(), 0);
-        const QDateTime t0 = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
+        const auto step = [&](const QList<WatchedCamera> &listing, bool complete = false) {
+            return events(watch.update(listing, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), complete));
+        };
         // Found; a fresh channel's empty name and zero status are not changes.
-        QCOMPARE(events(watch.update({listed(0, A, 10)}, t0, false)), QString("found #0"));
-        QCOMPARE(events(watch.update({listed(0, A, 10, 1, "Cam A")}, t0, false)),
-                 QString("name #0 Cam A, status #0 -1>1"));
-        QCOMPARE(events(watch.update({listed(0, A, 10, 1, "Cam A")}, t0, false)), QString());
-        QCOMPARE(events(watch.update({listed(0, A, 10, 3, "Cam A")}, t0, false)), QString("status #0 1>3"));
+        QCOMPARE(step({listed(0, A, 10)}), QString("found #0"));
+        QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString("name #0 Cam A, status #0 -1>1"));
+        QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString());
+        QCOMPARE(step({listed(0, A, 10, 3, "Cam A")}), QString("status #0 1>3"));
         // A second camera with the same serial number raises the conflict.
-        QCOMPARE(events(watch.update({listed(1, B, 10)}, t0, false)),
-                 QString("found #1, conflict #0 raised duplicate-serial"));
-
+        QCOMPARE(step({listed(1, B, 10)}), QString("found #1, conflict #0 raised duplicate-serial"));
         // After a rediscovery the camera comes back under another index, knowing nothing yet: no event.
-        QCOMPARE(events(watch.update({listed(0, B, 10)}, t0, false)), QString());
+        QCOMPARE(step({listed(0, B, 10)}), QString());
         // A complete listing without camera A: lost, and the conflict goes with it.
-        QCOMPARE(events(watch.update({listed(0, B, 10)}, t0, true)),
-                 QString("lost #0, conflict #0 cleared duplicate-serial"));
+        QCOMPARE(step({listed(0, B, 10)}, true), QString("lost #0, conflict #0 cleared duplicate-serial"));
         // Found again later: new to the watch.
-        QCOMPARE(events(watch.update({listed(1, A, 10, 3, "Cam A")}, t0, false)),
+        QCOMPARE(step({listed(1, A, 10, 3, "Cam A")}),
                  QString("found #1, name #1 Cam A, status #1 -1>3, conflict #0 raised duplicate-serial"));
     }
 

@@ -279,33 +279,33 @@ private slots:
 
         // An entry without a picture (code 12 has none) keeps its text and bullet.
         QListItemLabel entry(0, manager.cameraPicture(1), manager.cameraText(1), manager.statusBullet(1));
-        QVERIFY(entry.pictureLabel->pixmap(Qt::ReturnByValue).isNull());
-        QCOMPARE(entry.textLabel->text(), manager.cameraText(1));
-        QVERIFY(!entry.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(entry.pictureLabel->pixmap(Qt::ReturnByValue).isNull() &&
+                entry.textLabel->text() == manager.cameraText(1) &&
+                !entry.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
 
-        // Sizes of an entry by kind, unscaled (no application object): "entry min w x h | picture | text |
-        // bullet | spacing and margin | picture and bullet width once drawn".
-        const QStringList sizes = {
-            "132x44|36x36|108x36|12x36|8 4|36 12", "288x28|88x20|264x20|29x20|8 4|88 29",
-            "156x52|44x44|132x44|14x44|8 4|44 14", "156x52|44x44|132x44|14x44|8 4|44 14"};
-        const auto text = [](const QSize &s) { return QString("%1x%2").arg(s.width()).arg(s.height()); };
+        // Sizes of an entry by kind, unscaled (no application object): minimum sizes of the entry, picture,
+        // text and bullet, then spacing, margin, and picture and bullet width once drawn. Entry height and
+        // picture size are fixed.
+        const char *const sizes[] = {
+            "132x44 36x36 108x36 12x36 8 4 36 12", "288x28 88x20 264x20 29x20 8 4 88 29",
+            "156x52 44x44 132x44 14x44 8 4 44 14", "156x52 44x44 132x44 14x44 8 4 44 14"};
+        const auto min = [](const QWidget *w) {
+            return QString("%1x%2 ").arg(w->minimumWidth()).arg(w->minimumHeight());
+        };
         for (int kind = 0; kind < 4; ++kind) {
             QListItemLabel e(kind, QPixmap(":/res/cam-j.png"), "t", QPixmap());
             e.setBulletPixmap(QPixmap(":/res/b_green.png"));
-            const QSize min = e.minimumSize();
-            QCOMPARE(
-                QStringList(
-                    {text(min) + (e.maximumHeight() == min.height() ? "" : " tall"),
-                     text(e.pictureLabel->minimumSize()) +
-                         (e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize() ? "" : " loose"),
-                     text(e.textLabel->minimumSize()), text(e.bulletLabel->minimumSize()),
-                     QString("%1 %2").arg(e.layout()->spacing()).arg(e.layout()->contentsMargins().top()),
-                     QString("%1 %2")
-                         .arg(e.pictureLabel->pixmap(Qt::ReturnByValue).width())
-                         .arg(e.bulletLabel->pixmap(Qt::ReturnByValue).width())})
-                    .join('|'),
-                sizes[kind]);
-            QCOMPARE(e.textLabel->maximumHeight() + e.bulletLabel->maximumHeight(), 2 * min.height() - 16);
+            QCOMPARE(min(&e) + min(e.pictureLabel) + min(e.textLabel) + min(e.bulletLabel) +
+                         QString("%1 %2 %3 %4")
+                             .arg(e.layout()->spacing())
+                             .arg(e.layout()->contentsMargins().top())
+                             .arg(e.pictureLabel->pixmap(Qt::ReturnByValue).width())
+                             .arg(e.bulletLabel->pixmap(Qt::ReturnByValue).width()),
+                     QString(sizes[kind]));
+            QVERIFY(e.maximumHeight() == e.minimumHeight() &&
+                    e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize());
+            QCOMPARE(e.textLabel->maximumHeight() + e.bulletLabel->maximumHeight(),
+                     2 * e.minimumHeight() - 16);
             e.setBulletPixmap(QPixmap());
             QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
         }

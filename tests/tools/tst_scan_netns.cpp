@@ -59,8 +59,8 @@ class ScanNetns : public QObject {
     Q_OBJECT
     QTemporaryDir out, config;
     QString file(const QString &name) const { return QDir(out.path()).filePath(name); }
-    QByteArray read(const QString &path) const {
-        QFile f(QDir(out.path()).filePath(path)); // relative to the output directory
+    QByteArray read(const QString &name) const {
+        QFile f(file(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QJsonObject json(const QString &t) const { return QJsonDocument::fromJson(read(t + ".out")).object(); }
@@ -126,19 +126,16 @@ private slots:
     void setAddressMovesTheCamera() {
         const QJsonObject move = json("move");
         QVERIFY(move["sent"].toBool() && move["answered"].toBool() && move["camera"]["ip"] == "10.10.1.20");
-        QVERIFY(move["answer"]["ip"] == "10.10.1.50" && move["answer"]["mac"] == "00:0c:9c:81:f2:a7");
         // Reported as a scan reports it: named, and with the status of its first poll.
-        QVERIFY(move["camera"]["name"] == "Std-A" && move["answer"]["name"] == "Std-A");
-        QCOMPARE(move["answer"]["statusText"].toString(), QString("Waiting for trigger"));
+        QVERIFY(move["answer"]["ip"] == "10.10.1.50" && move["answer"]["name"] == "Std-A" &&
+                move["answer"]["statusText"] == "Waiting for trigger");
         QCOMPARE(move["summary"].toString(),
                  QString("Moved camera Std-A (Karvelo WKJet4, MAC 00:0c:9c:81:f2:a7) "
-                         "from 10.10.1.20 to 10.10.1.50 mask 255.255.255.0. "
-                         "It answers at 10.10.1.50."));
+                         "from 10.10.1.20 to 10.10.1.50 mask 255.255.255.0. It answers at 10.10.1.50."));
         // Moved where its network has no such address, it does not come back: exit 1, and it says so.
         QVERIFY2(read("lost.out")
-                     .startsWith("Moved camera Std-A (Karvelo WKJet4, MAC 00:0c:9c:81:f2:a7) from "
-                                 "10.10.1.50 to 10.10.1.60 mask 255.255.255.0. No camera answers "
-                                 "at 10.10.1.60 after 1500 ms.\n"),
+                     .contains("to 10.10.1.60 mask 255.255.255.0. No camera answers at 10.10.1.60 "
+                               "after 1500 ms.\n"),
                  read("lost.out").constData());
         QVERIFY(read("lost.err").contains("the camera did not answer at 10.10.1.60"));
         // The request went out as a directed broadcast carrying the camera's MAC.
