@@ -258,6 +258,9 @@ private slots:
         QTRY_VERIFY(ran.exists() && ran.size() > 0);
         QVERIFY(ran.open(QIODevice::ReadOnly));
         QCOMPARE(ran.readAll().trimmed(), QByteArray("kcm_networkmanagement"));
+        // A KDE desktop tries its own module first; elsewhere it is the fallback.
+        QVERIFY(MainWindow::networkSettingsCommands("KDE").value(0).contains("kcm_networkmanagement") &&
+                !MainWindow::networkSettingsCommands("GNOME").value(0).contains("kcm_networkmanagement"));
     }
 
     void addressAction_data() {
