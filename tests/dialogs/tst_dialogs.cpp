@@ -14,8 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(ClipInfo)
-
 // A clip of 1280x1024 pictures.
 static ClipInfo clip(quint16 number, quint64 frames, float rate, quint32 trimStart, quint32 trimEnd) {
     return {QByteArray(), frames, rate, 1280, 1024, number, 0, trimStart, trimEnd};
@@ -24,37 +22,30 @@ static ClipInfo clip(quint16 number, quint64 frames, float rate, quint32 trimSta
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void addressDialogAcceptsOnlyParsableFields_data() {
-        QTest::addColumn<QString>("entered"); // address/mask
-        QTest::addColumn<quint32>("address");
-        QTest::addColumn<quint32>("mask");
-        QTest::addColumn<bool>("acceptable");
-        QTest::newRow("plain values") << "192.168.1.10/255.255.0.0" << 0xC0A8010Au << 0xFFFF0000u << true;
-        QTest::newRow("all ones parse but are refused")
-            << "255.255.255.255/255.255.255.255" << 0xFFFFFFFFu << 0xFFFFFFFFu << false;
-        QTest::newRow("field above 255") << "10.0.0.256/255.255.255.0" << 0xFFFFFFFFu << 0xFFFFFF00u << false;
-        QTest::newRow("mask with letters") << "10.0.0.1/255.255.x.0" << 0x0A000001u << 0xFFFFFFFFu << false;
-    }
-
     void addressDialogAcceptsOnlyParsableFields() {
-        QFETCH(QString, entered);
-        QFETCH(quint32, address);
-        QFETCH(quint32, mask);
-        QFETCH(bool, acceptable);
-        IPEditDlg dlg(0x0A000001, 0xFFFFFF00);
-        dlg.ui->ipAddEdit->setText(entered.section('/', 0, 0));
-        dlg.ui->snMaskEdit->setText(entered.section('/', 1));
-        QCOMPARE(dlg.ipAddress(), address);
-        QCOMPARE(dlg.subnetMask(), mask);
-        QCOMPARE(dlg.ui->btnOK->isEnabled(), acceptable);
-        // Whatever closes the dialog (Return key, a direct accept), it is never accepted with a bad field.
-        dlg.setResult(-1);
-        dlg.accept();
-        QCOMPARE(dlg.result(), acceptable ? int(QDialog::Accepted) : -1);
-        // Mending the fields enables OK again.
-        dlg.ui->ipAddEdit->setText("10.0.0.2");
-        dlg.ui->snMaskEdit->setText("255.0.0.0");
-        QVERIFY(dlg.ui->btnOK->isEnabled());
+        // (entered address/mask, parsed address, parsed mask, acceptable); all ones parse but are refused.
+        const std::tuple<QString, quint32, quint32, bool> rows[] = {
+            {"192.168.1.10/255.255.0.0", 0xC0A8010A, 0xFFFF0000, true},
+            {"255.255.255.255/255.255.255.255", 0xFFFFFFFF, 0xFFFFFFFF, false},
+            {"10.0.0.256/255.255.255.0", 0xFFFFFFFF, 0xFFFFFF00, false},
+            {"10.0.0.1/255.255.x.0", 0x0A000001, 0xFFFFFFFF, false}};
+        for (const auto &[entered, address, mask, acceptable] : rows) {
+            IPEditDlg dlg(0x0A000001, 0xFFFFFF00);
+            dlg.ui->ipAddEdit->setText(entered.section('/', 0, 0));
+            dlg.ui->snMaskEdit->setText(entered.section('/', 1));
+            QCOMPARE(dlg.ipAddress(), address);
+            QCOMPARE(dlg.subnetMask(), mask);
+            QCOMPARE(dlg.ui->btnOK->isEnabled(), acceptable);
+            // Whatever closes the dialog (Return key, a direct accept), it is never accepted with a bad
+            // field.
+            dlg.setResult(-1);
+            dlg.accept();
+            QCOMPARE(dlg.result(), acceptable ? int(QDialog::Accepted) : -1);
+            // Mending the fields enables OK again.
+            dlg.ui->ipAddEdit->setText("10.0.0.2");
+            dlg.ui->snMaskEdit->setText("255.0.0.0");
+            QVERIFY(dlg.ui->btnOK->isEnabled());
+        }
     }
 
     void infoDialogRows() {
@@ -82,14 +73,20 @@ private slots:
 
     void infoDialogFitsColumnsAndRowsToTheTable() {
         UdpInterface channel;
+        channel.cameraName = QStringLiteral("A camera with a rather long name");
         CamInfoDlg dlg(&channel);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        dlg.resize(361, 400); // 10 px margins on each side: a table 341 wide
         QTableWidget *table = dlg.ui->infoTbl;
+        const QFontMetrics metrics(table->font());
+        // It opens wide enough for every label and value.
+        for (int cell = 0; cell < 2 * table->rowCount(); ++cell) {
+            const QString text = table->item(cell / 2, cell % 2)->text();
+            QVERIFY2(metrics.horizontalAdvance(text) < table->columnWidth(cell % 2), qPrintable(text));
+        }
+        dlg.resize(361, 400); // 10 px margins on each side: a table 341 wide
         QTRY_COMPARE(table->width(), 341);
         // Halves, unless the longest label needs more; then the label column gets what it needs.
-        const QFontMetrics metrics(table->font());
         int widest = 0;
         for (int row = 0; row < table->rowCount(); ++row)
             widest = qMax(widest, metrics.horizontalAdvance(table->item(row, 0)->text()));
@@ -100,22 +97,6 @@ private slots:
         for (int row = 1; row < 12; ++row)
             QCOMPARE(table->rowHeight(row), table->rowHeight(0));
         QVERIFY(12 * table->rowHeight(0) <= available && 12 * (table->rowHeight(0) + 2) > available);
-    }
-
-    void infoDialogOpensWideEnoughForLabelsAndValues() {
-        UdpInterface channel;
-        channel.cameraName = QStringLiteral("A camera with a rather long name");
-        CamInfoDlg dlg(&channel);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        QTableWidget *table = dlg.ui->infoTbl;
-        const QFontMetrics metrics(table->font());
-        for (int row = 0; row < table->rowCount(); ++row) {
-            for (int column = 0; column < 2; ++column) {
-                const QString text = table->item(row, column)->text();
-                QVERIFY2(metrics.horizontalAdvance(text) < table->columnWidth(column), qPrintable(text));
-            }
-        }
     }
 
     void clipEntriesShowAllThreeLines() {
@@ -138,37 +119,27 @@ private slots:
         }
     }
 
-    void clipSummaryText_data() {
-        QTest::addColumn<ClipInfo>("clip");
-        QTest::addColumn<QString>("text"); // the clip's numbers|the trim range|frames per second
-        QTest::newRow("two seconds") << clip(0, 1000, 500, 0, 999)
-                                     << "1: 1000 frames - 2.000 s|0 (0.000 s) to 999 (1.998 s) - 2.000 s|500";
-        QTest::newRow("fps cut") << clip(6, 3, 999.9f, 1, 2)
-                                 << "7: 3 frames - 0.003 s|1 (0.001 s) to 2 (0.002 s) - 0.002 s|999";
-        QTest::newRow("float quotient")
-            << clip(1, 16777217, 1, 0, 0)
-            << "2: 16777217 frames - 16777216.000 s|0 (0.000 s) to 0 (0.000 s) - 1.000 s|1";
-        QTest::newRow("reversed trim")
-            << clip(2, 10, 1, 5, 3)
-            << "3: 10 frames - 10.000 s|5 (5.000 s) to 3 (3.000 s) - 4294967296.000 s|1";
-        QTest::newRow("clip 65535") << clip(65535, 0, 25, 0, 0)
-                                    << "65536: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.040 s|25";
-        QTest::newRow("rate 0") << clip(0, 1000, 0, 0, 999)
-                                << "1: 1000 frames - 0.000 s|0 (0.000 s) to 999 (0.000 s) - 0.000 s|0";
-        QTest::newRow("rate 2^31") << clip(0, 0, 2147483648.0f, 0, 0)
-                                   << "1: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.000 s|2147483647";
-        QTest::newRow("rate NaN") << clip(0, 10, qQNaN(), 0, 9)
-                                  << "1: 10 frames - 0.000 s|0 (0.000 s) to 9 (0.000 s) - 0.000 s|0";
-    }
-
     void clipSummaryText() {
-        QFETCH(ClipInfo, clip);
-        QFETCH(QString, text);
-        const QStringList parts = text.split('|');
-        QCOMPARE(clipSummary(clip),
-                 QStringLiteral("<p align=left><font color=#FFAA33><b>Clip %1</b></font><br/>"
-                                "<font color=#ddd>Trim: %2\n<br/>1280x1024 @ %3 fps</font></p>")
-                     .arg(parts[0], parts[1], parts[2]));
+        // The clip's numbers|the trim range|frames per second.
+        const QPair<ClipInfo, QString> rows[] = {
+            {clip(0, 1000, 500, 0, 999),
+             "1: 1000 frames - 2.000 s|0 (0.000 s) to 999 (1.998 s) - 2.000 s|500"},
+            {clip(6, 3, 999.9f, 1, 2), "7: 3 frames - 0.003 s|1 (0.001 s) to 2 (0.002 s) - 0.002 s|999"},
+            {clip(1, 16777217, 1, 0, 0), // a float quotient
+             "2: 16777217 frames - 16777216.000 s|0 (0.000 s) to 0 (0.000 s) - 1.000 s|1"},
+            {clip(2, 10, 1, 5, 3), "3: 10 frames - 10.000 s|5 (5.000 s) to 3 (3.000 s) - 4294967296.000 s|1"},
+            {clip(65535, 0, 25, 0, 0), "65536: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.040 s|25"},
+            {clip(0, 1000, 0, 0, 999), "1: 1000 frames - 0.000 s|0 (0.000 s) to 999 (0.000 s) - 0.000 s|0"},
+            {clip(0, 0, 2147483648.0f, 0, 0),
+             "1: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.000 s|2147483647"},
+            {clip(0, 10, qQNaN(), 0, 9), "1: 10 frames - 0.000 s|0 (0.000 s) to 9 (0.000 s) - 0.000 s|0"}};
+        for (const auto &[c, text] : rows) {
+            const QStringList parts = text.split('|');
+            QCOMPARE(clipSummary(c),
+                     QStringLiteral("<p align=left><font color=#FFAA33><b>Clip %1</b></font><br/>"
+                                    "<font color=#ddd>Trim: %2\n<br/>1280x1024 @ %3 fps</font></p>")
+                         .arg(parts[0], parts[1], parts[2]));
+        }
     }
 };
 

@@ -25,50 +25,42 @@ QByteArray clipList(int total, const QList<int> &numbers, int size = 128, QList<
     return d;
 }
 
-void addRow(const char *name, quint32 type, const QByteArrayList &sent, const QList<int> &clips, int times) {
-    QTest::newRow(name) << type << sent << clips << times;
-}
 } // namespace
 
 class Channel : public QObject {
     Q_OBJECT
 private slots:
-    // Datagrams to a channel of a camera type -> the clip numbers it stores, how often it announces them.
-    void clipListsMerge_data() {
-        QTest::addColumn<quint32>("type");
-        QTest::addColumn<QByteArrayList>("datagrams");
-        QTest::addColumn<QList<int>>("clips");
-        QTest::addColumn<int>("announced");
+    void clipListsMerge() {
         const QByteArray two = clipList(2, {0, 1});
         QList<int> low; // 65535 clip numbers from 0; the same list from 1 overlaps all but one of them
         for (int n = 0; n < 65535; ++n)
             low << n;
-        addRow("partial, then complete", 0, {clipList(3, {0, 1}), clipList(3, {1, 2})}, {0, 1, 2}, 1);
-        addRow("same list twice", 0, {clipList(2, {5, 9}), clipList(2, {5, 9})}, {5, 9}, 1);
-        addRow("smaller total", 0, {clipList(3, {0, 1, 2}), clipList(2, {})}, {0, 1}, 2);
-        addRow("total 0", 0, {clipList(3, {0, 1, 2}), clipList(0, {7}), clipList(0, {})}, {}, 2);
-        addRow("too short", 0, {two.chopped(1), two.left(15), two, clipList(0, {0}).chopped(1)}, {0, 1}, 1);
-        addRow("48-byte entries", 46, {clipList(3, {4, 6, 8}, 48)}, {4, 6, 8}, 1);
-        addRow("64-byte entries wanted", 55, {clipList(2, {1, 2}, 48)}, {}, 0);
-        addRow("each number once", 46,
-               {clipList(65535, low, 48), clipList(65535, low.mid(1) << 65535, 48), clipList(65535, low, 48)},
-               low, 2);
-    }
-    void clipListsMerge() {
-        QFETCH(quint32, type);
-        QFETCH(QList<int>, clips);
-        UdpInterface ch;
-        ch.setCamera(UdpCamInfo{1, type, 0, 0, 0, 0, 0, Camera}, 2);
-        QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-        QFETCH(QByteArrayList, datagrams);
-        for (const QByteArray &d : datagrams)
-            ch.handleDatagram(d, Camera);
-        QList<int> numbers;
-        for (const ClipInfo *c : ch.clips)
-            numbers << c->clipNumber;
-        QCOMPARE(numbers, clips);
-        QTEST(int(spy.count()), "announced");
-        QVERIFY(!ch.clip(-1) && !ch.clip(clips.size()));
+        // (camera type, datagrams to its channel, the clip numbers it stores, how often it announces them)
+        const std::tuple<quint32, QByteArrayList, QList<int>, int> rows[] = {
+            {0, {clipList(3, {0, 1}), clipList(3, {1, 2})}, {0, 1, 2}, 1}, // partial, then complete
+            {0, {clipList(2, {5, 9}), clipList(2, {5, 9})}, {5, 9}, 1},
+            {0, {clipList(3, {0, 1, 2}), clipList(2, {})}, {0, 1}, 2}, // a smaller total
+            {0, {clipList(3, {0, 1, 2}), clipList(0, {7}), clipList(0, {})}, {}, 2},
+            {0, {two.chopped(1), two.left(15), two, clipList(0, {0}).chopped(1)}, {0, 1}, 1}, // too short
+            {46, {clipList(3, {4, 6, 8}, 48)}, {4, 6, 8}, 1},
+            {55, {clipList(2, {1, 2}, 48)}, {}, 0}, // 64-byte entries wanted
+            {46,
+             {clipList(65535, low, 48), clipList(65535, low.mid(1) << 65535, 48), clipList(65535, low, 48)},
+             low,
+             2}};
+        for (const auto &[type, datagrams, clips, announced] : rows) {
+            UdpInterface ch;
+            ch.setCamera(UdpCamInfo{1, type, 0, 0, 0, 0, 0, Camera}, 2);
+            QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
+            for (const QByteArray &d : datagrams)
+                ch.handleDatagram(d, Camera);
+            QList<int> numbers;
+            for (const ClipInfo *c : ch.clips)
+                numbers << c->clipNumber;
+            QCOMPARE(numbers, clips);
+            QCOMPARE(int(spy.count()), announced);
+            QVERIFY(!ch.clip(-1) && !ch.clip(clips.size()));
+        }
     }
 
     void trimPositionsBecomeRelative() {

@@ -138,56 +138,35 @@ private slots:
         QVERIFY(!parseIp("1.2.3.4" + QString(248, 'x'), nullptr));
     }
 
-    void cameraAddressRule_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("mask");
-        QTest::addColumn<int>("verdict");
-        const auto row = [](const char *name, const char *ip, const char *mask, AddressVerdict v) {
-            QTest::newRow(name) << QString(ip) << QString(mask) << int(v);
-        };
-        row("ordinary host", "192.168.1.10", "255.255.255.0", AddressVerdict::Usable);
-        row("host in a /16", "10.1.1.0", "255.255.0.0", AddressVerdict::Usable);
-        row("mask 0.0.0.0", "192.168.1.10", "0.0.0.0", AddressVerdict::MaskZero);
-        row("mask with a gap", "192.168.1.10", "255.0.255.0", AddressVerdict::MaskNotContiguous);
-        row("mask with a late one", "192.168.1.10", "255.255.255.1", AddressVerdict::MaskNotContiguous);
-        row("all-ones address, bad mask", "255.255.255.255", "255.0.255.0",
-            AddressVerdict::MaskNotContiguous);
-        row("address 0.0.0.0", "0.0.0.0", "255.255.255.0", AddressVerdict::AddressZero);
-        row("address 255.255.255.255", "255.255.255.255", "255.255.255.0", AddressVerdict::AddressAllOnes);
-        row("loopback", "127.0.0.9", "255.0.0.0", AddressVerdict::AddressLoopback);
-        row("multicast low", "224.0.0.1", "255.255.255.0", AddressVerdict::AddressMulticast);
-        row("multicast high", "239.255.0.1", "255.255.255.0", AddressVerdict::AddressMulticast);
-        row("reserved", "240.0.0.1", "255.255.255.0", AddressVerdict::AddressReserved);
-        row("network address", "192.168.1.0", "255.255.255.0", AddressVerdict::NetworkAddress);
-        row("broadcast address", "192.168.1.255", "255.255.255.0", AddressVerdict::BroadcastAddress);
-        row("broadcast of a /30", "10.0.0.7", "255.255.255.252", AddressVerdict::BroadcastAddress);
-        row("/31 has no broadcast", "10.0.0.1", "255.255.255.254", AddressVerdict::Usable);
-        row("/32 host", "10.0.0.0", "255.255.255.255", AddressVerdict::Usable);
-    }
-
     void cameraAddressRule() {
-        QFETCH(QString, address);
-        QFETCH(QString, mask);
-        QFETCH(int, verdict);
-        QCOMPARE(int(judgeCameraAddress(ipFromText(address), ipFromText(mask))), verdict);
-    }
-
-    void addressCautionsWarnWithoutRefusing_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<int>("cautions");
-        QTest::newRow("free address in the subnet") << "192.168.1.20" << 0;
-        QTest::newRow("other subnet") << "192.168.2.20" << int(OutsideAdapterSubnet);
-        QTest::newRow("another camera's") << "192.168.1.11" << int(UsedByOtherCamera);
-        QTest::newRow("the adapter's") << "192.168.1.5" << int(UsedByAdapter);
-        QTest::newRow("another camera's, other subnet")
-            << "10.0.0.3" << int(OutsideAdapterSubnet | UsedByOtherCamera);
-    }
-
-    void addressCautionsWarnWithoutRefusing() {
-        QFETCH(QString, address);
-        QFETCH(int, cautions);
-        QCOMPARE(addressCautions(ipFromText(address), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003}),
-                 cautions);
+        using V = AddressVerdict; // verdict: address/mask ...
+        const QPair<V, QString> rows[] = {
+            {V::Usable, "192.168.1.10/255.255.255.0 10.1.1.0/255.255.0.0 10.0.0.0/255.255.255.255"},
+            {V::Usable, "10.0.0.1/255.255.255.254"}, // a /31 has no broadcast
+            {V::MaskZero, "192.168.1.10/0.0.0.0"},
+            {V::MaskNotContiguous, "192.168.1.10/255.0.255.0 192.168.1.10/255.255.255.1"},
+            {V::MaskNotContiguous, "255.255.255.255/255.0.255.0"}, // the mask is judged first
+            {V::AddressZero, "0.0.0.0/255.255.255.0"},
+            {V::AddressAllOnes, "255.255.255.255/255.255.255.0"},
+            {V::AddressLoopback, "127.0.0.9/255.0.0.0"},
+            {V::AddressMulticast, "224.0.0.1/255.255.255.0 239.255.0.1/255.255.255.0"},
+            {V::AddressReserved, "240.0.0.1/255.255.255.0"},
+            {V::NetworkAddress, "192.168.1.0/255.255.255.0"},
+            {V::BroadcastAddress, "192.168.1.255/255.255.255.0 10.0.0.7/255.255.255.252"}};
+        for (const auto &[verdict, list] : rows) {
+            for (const QString &row : list.split(' '))
+                QVERIFY2(judgeCameraAddress(ipFromText(row.section('/', 0, 0)),
+                                            ipFromText(row.section('/', 1))) == verdict,
+                         qPrintable(row));
+        }
+        // Cautions warn without refusing: adapter 192.168.1.5/24, other cameras at .11 and 10.0.0.3.
+        const QPair<const char *, int> cautions[] = {{"192.168.1.20", 0},
+                                                     {"192.168.2.20", OutsideAdapterSubnet},
+                                                     {"192.168.1.11", UsedByOtherCamera},
+                                                     {"192.168.1.5", UsedByAdapter},
+                                                     {"10.0.0.3", OutsideAdapterSubnet | UsedByOtherCamera}};
+        for (const auto &[ip, want] : cautions)
+            QCOMPARE(addressCautions(ipFromText(ip), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003}), want);
     }
 };
 

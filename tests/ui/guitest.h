@@ -32,11 +32,14 @@ template <typename Test> int runGuiTest(bool allowed, const char *why, int argc,
     return QTest::qExec(&test, argc, argv);
 }
 
+inline QListItemLabel *entry(const MainWindow &w, int row) {
+    return qobject_cast<QListItemLabel *>(w.ui->camList->itemWidget(w.ui->camList->item(row)));
+}
+
 inline QStringList rowTexts(const MainWindow &w) {
     QStringList texts;
     for (int row = 0; row < w.ui->camList->count(); ++row)
-        texts << qobject_cast<QListItemLabel *>(w.ui->camList->itemWidget(w.ui->camList->item(row)))
-                     ->textLabel->text();
+        texts << entry(w, row)->textLabel->text();
     return texts;
 }
 

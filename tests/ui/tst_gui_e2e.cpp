@@ -79,11 +79,8 @@ private slots:
                  qPrintable(warnings[0]));
         // The two rows that share it are marked, the others not.
         for (int r = 0; r < window.ui->camList->count(); ++r) {
-            auto *entry =
-                qobject_cast<QListItemLabel *>(window.ui->camList->itemWidget(window.ui->camList->item(r)));
-            const bool shared =
-                entry->textLabel->text().contains("Alpha") || entry->textLabel->text().contains("Delta");
-            QCOMPARE(entry->isMarked(), shared);
+            const QString text = rowTexts(window)[r];
+            QCOMPARE(entry(window, r)->isMarked(), text.contains("Alpha") || text.contains("Delta"));
         }
         QTest::qWait(4000); // polls and status replies come and go: no new warning
         QCOMPARE(warnings.size(), 1);

@@ -25,10 +25,6 @@ static UdpCamInfo loopbackCamera(quint32 n, quint32 mtu = 1500, quint32 protocol
             0x1CAB0000 + n, 0x0011, 47123, 0x7F000001, 0xFFFFFFFF, 0, mtu};
 }
 
-static QListItemLabel *entry(const MainWindow &w, int row) {
-    return qobject_cast<QListItemLabel *>(w.ui->camList->itemWidget(w.ui->camList->item(row)));
-}
-
 static void addCameras(MainWindow &w, QList<UdpCamInfo> cameras) {
     for (UdpCamInfo &c : cameras)
         w.manager.OnCameraDetected(&c);
@@ -43,12 +39,7 @@ private slots:
         vxApp()->jumboPacket = 5;
         vxApp()->netAdapter = QStringLiteral("no-such-adapter");
         auto w = std::make_unique<MainWindow>();
-        QStringList sizes;
-        for (int row = 0; row < w->ui->jmbPackList->count(); ++row)
-            sizes << w->ui->jmbPackList->itemText(row) + "=" + w->ui->jmbPackList->itemData(row).toString();
-        QCOMPARE(sizes, QStringList({"Optimal=-1", "1500 (standard)=0", "2920=1", "4360=2", "5800=3",
-                                     "7240=4", "8680=5"}));
-        QCOMPARE(w->ui->jmbPackList->currentIndex(), 6);
+        QCOMPARE(w->ui->jmbPackList->currentText() + w->ui->jmbPackList->currentData().toString(), "86805");
         QCOMPARE(w->ui->netAdpList->currentText(), QStringLiteral("Broadcast")); // the stored one is unknown
         emit w->ui->jmbPackList->activated(1);
         emit w->ui->netAdpList->activated(0);
@@ -59,70 +50,54 @@ private slots:
         QCOMPARE(store.value("Settings/NetAdapter").toString(), QStringLiteral("no-such-adapter"));
     }
 
-    void rowsInDiscoveryOrderRefreshedByIndex_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("what");
-        QTest::addColumn<bool>("refreshed");
-        QTest::newRow("name") << 1 << 0 << true;
-        QTest::newRow("status") << 0 << 1 << true;
-        QTest::newRow("readings") << 1 << 2 << true;
-        QTest::newRow("options") << 1 << 3 << false;
-        QTest::newRow("clip list") << 1 << 4 << false;
-        QTest::newRow("missing row") << 2 << 0 << false;
-    }
-
     void rowsInDiscoveryOrderRefreshedByIndex() {
-        QFETCH(int, index);
-        QFETCH(int, what);
-        QFETCH(bool, refreshed);
         MainWindow w;
         addCameras(w, {loopbackCamera(20), loopbackCamera(10)}); // two list updates, one row each
         QCOMPARE(rowTexts(w), QStringList({w.manager.cameraText(0), w.manager.cameraText(1)}));
         QVERIFY(rowTexts(w)[0].contains("127.0.0.20") && rowTexts(w)[1].contains("127.0.0.10"));
-        for (UdpInterface *camera : w.manager.cameras)
-            camera->cameraName = QStringLiteral("Bench camera");
-        emit w.manager.updateCameraStatus(index, what);
-        for (int row = 0; row < 2; ++row)
-            QCOMPARE(rowTexts(w)[row].contains("Bench camera"), refreshed && row == index);
-    }
-
-    void conflictWarnings_data() {
-        QTest::addColumn<int>("jumboPacket");
-        QTest::addColumn<QString>("setup"); // the adapter MTU, the protocol, what the cameras share
-        QTest::addColumn<int>("code");
-        QTest::newRow("optimal never checks the MTU") << -1 << "9000" << 0;
-        QTest::newRow("1500 on a jumbo adapter") << 0 << "9000" << 1;
-        QTest::newRow("8680 on a 1500 adapter") << 5 << "1500" << 2;
-        QTest::newRow("advanced, 1500 on a jumbo adapter") << 0 << "9000 advanced" << 0;
-        QTest::newRow("advanced, 8680 on a 1500 adapter") << 5 << "1500 advanced" << 0;
-        QTest::newRow("size before IP, MAC and serial") << 0 << "9000 ip mac serial" << 1;
-        QTest::newRow("same IP and MAC: the IP") << -1 << "9000 ip mac" << 3;
-        QTest::newRow("MAC before serial") << -1 << "9000 mac serial" << 4;
-        QTest::newRow("same serial") << -1 << "9000 advanced serial" << 5;
+        // (row, what changed): a name, status or readings change refreshes that row only; options, the
+        // clip list or a missing row refresh none.
+        const QPair<int, int> updates[] = {{1, 0}, {0, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 0}};
+        for (const auto &[index, what] : updates) {
+            const QString name = QString("Bench %1/%2").arg(index).arg(what);
+            for (UdpInterface *camera : w.manager.cameras)
+                camera->cameraName = name;
+            emit w.manager.updateCameraStatus(index, what);
+            for (int row = 0; row < 2; ++row)
+                QVERIFY2(rowTexts(w)[row].contains(name) == (what < 3 && row == index), qPrintable(name));
+        }
     }
 
     void conflictWarnings() {
-        QFETCH(int, jumboPacket);
-        QFETCH(QString, setup);
-        QFETCH(int, code);
-        vxApp()->jumboPacket = jumboPacket;
-        MainWindow w;
-        w.show();
-        ModalHandler closer;
-        const quint32 mtu = setup.section(' ', 0, 0).toUInt(), advanced = setup.contains("advanced");
-        UdpCamInfo first = loopbackCamera(2, mtu, advanced), second = loopbackCamera(3, mtu, advanced);
-        if (setup.contains("ip")) second.cameraIp = first.cameraIp;
-        if (setup.contains("mac")) second.macLow = first.macLow;
-        if (setup.contains("serial")) second.serialNumber = first.serialNumber;
-        addCameras(w, {first, second});
-        if (code != 0) QTRY_VERIFY(!closer.messages.isEmpty());
-        QTest::qWait(50);
-        QCOMPARE(closer.messages, code ? QStringList(conflictText(code)) : QStringList());
-        QCOMPARE(entry(w, 0)->isMarked(), code != 0);
+        // (datagram size/the adapter MTU, protocol, what the cameras share/warning): optimal never
+        // checks the MTU, Advanced cameras never the size; size before IP, IP before MAC before serial.
+        for (const QString &row : QString("-1/9000/0 0/9000/1 5/1500/2 0/9000,advanced/0 5/1500,advanced/0 "
+                                          "0/9000,ip,mac,serial/1 -1/9000,ip,mac/3 -1/9000,mac,serial/4 "
+                                          "-1/9000,advanced,serial/5")
+                                      .split(' ')) {
+            const QString setup = row.section('/', 1, 1);
+            const int code = row.section('/', 2).toInt();
+            vxApp()->jumboPacket = row.section('/', 0, 0).toInt();
+            MainWindow w;
+            w.show();
+            ModalHandler closer;
+            const quint32 mtu = setup.section(',', 0, 0).toUInt(), advanced = setup.contains("advanced");
+            UdpCamInfo first = loopbackCamera(2, mtu, advanced), second = loopbackCamera(3, mtu, advanced);
+            if (setup.contains("ip")) second.cameraIp = first.cameraIp;
+            if (setup.contains("mac")) second.macLow = first.macLow;
+            if (setup.contains("serial")) second.serialNumber = first.serialNumber;
+            addCameras(w, {first, second});
+            if (code != 0) QTRY_VERIFY(!closer.messages.isEmpty());
+            QTest::qWait(50);
+            QVERIFY2(closer.messages == (code ? QStringList(conflictText(code)) : QStringList()),
+                     qPrintable(setup));
+            QCOMPARE(entry(w, 0)->isMarked(), code != 0);
+        }
     }
 
     void oneWarningAtATimeWhileTheListFills() {
         MainWindow w;
+        w.setWindowOpacity(0.0); // as behind the splash
         w.show();
         QList<UdpCamInfo> late = {loopbackCamera(4), loopbackCamera(5), loopbackCamera(6), loopbackCamera(7)};
         late[0].serialNumber = 1002;         // a third camera with the shared serial number
@@ -149,6 +124,9 @@ private slots:
         w.manager.camera(1)->camInfo.serialNumber = 1002;
         w.manager.camera(0)->cameraName = QStringLiteral("Left");
         emit w.manager.updateCameraList();
+        QTest::qWait(300);
+        QVERIFY(messages.isEmpty() && entry(w, 1)->isMarked()); // no box before the window shows; rows say it
+        QVERIFY(QMetaObject::invokeMethod(&w, "ShowMainWindow"));
         QTRY_COMPARE(messages.size(), 2);
         QTest::qWait(300);
         QCOMPARE(mostOpen, 1);
@@ -171,21 +149,6 @@ private slots:
         QCOMPARE(messages.last(), conflictText(5));
     }
 
-    void noWarningBeforeTheWindowShows() {
-        MainWindow w;
-        w.setWindowOpacity(0.0); // as behind the splash
-        w.show();
-        ModalHandler closer;
-        UdpCamInfo first = loopbackCamera(2), second = loopbackCamera(3);
-        second.serialNumber = first.serialNumber;
-        addCameras(w, {first, second});
-        QTest::qWait(300);
-        QVERIFY(closer.messages.isEmpty());
-        QVERIFY(entry(w, 1)->isMarked()); // the rows say it already
-        QVERIFY(QMetaObject::invokeMethod(&w, "ShowMainWindow"));
-        QTRY_COMPARE(closer.messages, QStringList(conflictText(5)));
-    }
-
     void contextMenuEntries() {
         MainWindow w;
         addCameras(w, {loopbackCamera(2), loopbackCamera(3, 1500, 1), loopbackCamera(4, 1500, 1)});
@@ -203,37 +166,33 @@ private slots:
         QVERIFY(w.contextMenu->actions().isEmpty());
     }
 
-    void keyboardContextMenuAndCopiedDetails_data() {
-        QTest::addColumn<int>("row"); // -1: nothing selected
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("menu key") << 1 << int(Qt::Key_Menu) << int(Qt::NoModifier);
-        QTest::newRow("shift+F10") << 2 << int(Qt::Key_F10) << int(Qt::ShiftModifier);
-        QTest::newRow("F10 alone") << 2 << int(Qt::Key_F10) << int(Qt::NoModifier);
-        QTest::newRow("no row selected") << -1 << int(Qt::Key_Menu) << int(Qt::NoModifier);
-    }
-
     void keyboardContextMenuAndCopiedDetails() {
-        QFETCH(int, row);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        addCameras(w, {loopbackCamera(2), loopbackCamera(3), loopbackCamera(4)});
-        w.ui->camList->setCurrentRow(row);
-        w.ui->camList->setFocus();
-        QApplication::clipboard()->clear();
-        QTest::keyClick(w.ui->camList, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        const bool opens = row >= 0 && (key == Qt::Key_Menu || modifiers == Qt::ShiftModifier);
-        QTRY_COMPARE(w.contextMenu->isVisible(), opens);
-        if (!opens) return;
-        QCOMPARE(w.contextMenu->activeAction(), w.contextMenu->actions().first());
-        w.contextMenu->actions().last()->trigger(); // "Copy details", for the selected row's camera
-        w.contextMenu->hide();
-        const QStringList lines = QApplication::clipboard()->text().split('\n');
-        QCOMPARE(lines.size(), 13); // twelve rows and the final newline
-        QCOMPARE(lines[5], QStringLiteral("Camera IP Address: 127.0.0.%1").arg(row + 2));
+        // (selected row or -1, key, modifiers): the menu key or Shift+F10 open it, F10 alone or no row do
+        // not.
+        const std::tuple<int, Qt::Key, Qt::KeyboardModifiers> presses[] = {
+            {1, Qt::Key_Menu, Qt::NoModifier},
+            {2, Qt::Key_F10, Qt::ShiftModifier},
+            {2, Qt::Key_F10, Qt::NoModifier},
+            {-1, Qt::Key_Menu, Qt::NoModifier}};
+        for (const auto &[row, key, modifiers] : presses) {
+            MainWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            addCameras(w, {loopbackCamera(2), loopbackCamera(3), loopbackCamera(4)});
+            w.ui->camList->setCurrentRow(row);
+            w.ui->camList->setFocus();
+            QApplication::clipboard()->clear();
+            QTest::keyClick(w.ui->camList, key, modifiers);
+            const bool opens = row >= 0 && (key == Qt::Key_Menu || modifiers == Qt::ShiftModifier);
+            QTRY_COMPARE(w.contextMenu->isVisible(), opens);
+            if (!opens) continue;
+            QCOMPARE(w.contextMenu->activeAction(), w.contextMenu->actions().first());
+            w.contextMenu->actions().last()->trigger(); // "Copy details", for the selected row's camera
+            w.contextMenu->hide();
+            const QStringList lines = QApplication::clipboard()->text().split('\n');
+            QCOMPARE(lines.size(), 13); // twelve rows and the final newline
+            QCOMPARE(lines[5], QStringLiteral("Camera IP Address: 127.0.0.%1").arg(row + 2));
+        }
     }
 
     void earlyStatusThenNotRespondingAndBack() {
@@ -252,7 +211,6 @@ private slots:
                    QPixmap(name).scaledToWidth(shown.width(), Qt::SmoothTransformation).toImage();
         };
         QVERIFY(bulletIs(":/res/b_gray.png"));
-        const QByteArray statusRequest = QByteArray::fromHex("0100080e08000000");
         const auto answer = [&](char status) {
             camera.writeDatagram(QByteArray::fromHex("0000080e1000000000000000") + status + QByteArray(3, 0),
                                  QHostAddress::LocalHost, w.manager.camera(0)->localPort());
@@ -263,7 +221,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(camera.hasPendingDatagrams(), 1000);
             third = camera.receiveDatagram().data();
         }
-        QCOMPARE(third, statusRequest);
+        QCOMPARE(third, QByteArray::fromHex("0100080e08000000")); // the status request
         QVERIFY2(clock.elapsed() - listedAfter < 600, qPrintable(QString::number(clock.elapsed())));
         answer(2);
         QTRY_VERIFY(rowTexts(w)[0].contains("Live"));
@@ -300,9 +258,9 @@ private slots:
         QTRY_VERIFY(ran.exists() && ran.size() > 0);
         QVERIFY(ran.open(QIODevice::ReadOnly));
         QCOMPARE(ran.readAll().trimmed(), QByteArray("kcm_networkmanagement"));
-        QCOMPARE(MainWindow::networkSettingsCommands("KDE").value(0).value(0), QStringLiteral("kcmshell6"));
-        QCOMPARE(MainWindow::networkSettingsCommands("GNOME").value(0).value(0),
-                 QStringLiteral("nm-connection-editor"));
+        // A KDE desktop tries its own module first; elsewhere it is the fallback.
+        QVERIFY(MainWindow::networkSettingsCommands("KDE").value(0).contains("kcm_networkmanagement") &&
+                !MainWindow::networkSettingsCommands("GNOME").value(0).contains("kcm_networkmanagement"));
     }
 
     void addressAction_data() {
@@ -316,21 +274,18 @@ private slots:
         QTest::newRow("present address and mask")
             << "127.0.0.2/255.255.255.0" << true << QByteArray() << "Loopback";
         QTest::newRow("cancel") << "10.10.0.9/255.255.255.0" << false << QByteArray() << outside;
-        const QPair<const char *, const char *> unsafe[] = {
-            {"0.0.0.0/255.255.255.0", "0.0.0.0 cannot"},
-            {"10.10.0.9/0.0.0.0", "0.0.0.0 cannot"},
-            {"255.255.255.255/255.0.255.0", "ones followed by zeros"},
-            {"255.255.255.255/255.255.255.0", "255.255.255.255 cannot"},
-            {"127.0.0.9/255.0.0.0", "Loopback"},
-            {"224.0.0.9/255.255.255.0", "Multicast"},
-            {"240.0.0.9/255.255.255.0", "Reserved"},
-            {"10.10.0.0/255.255.255.0", "network address"},
-            {"10.10.0.255/255.255.255.0", "broadcast address"},
-            {"10.10.0.9/255.255.0.255", "ones followed by zeros"},
-            {"10.10.0.9/255.255.255.x", "four numbers"},
-        };
-        for (const auto &u : unsafe)
-            QTest::newRow(u.first) << u.first << true << QByteArray() << u.second;
+        // Every unsafe entry (entered=advice) is refused.
+        for (const QString &u :
+             QString("0.0.0.0/255.255.255.0=0.0.0.0 cannot|10.10.0.9/0.0.0.0=0.0.0.0 cannot|"
+                     "255.255.255.255/255.0.255.0=ones followed by zeros|"
+                     "255.255.255.255/255.255.255.0=255.255.255.255 cannot|"
+                     "127.0.0.9/255.0.0.0=Loopback|224.0.0.9/255.255.255.0=Multicast|"
+                     "240.0.0.9/255.255.255.0=Reserved|10.10.0.0/255.255.255.0=network address|"
+                     "10.10.0.255/255.255.255.0=broadcast address|"
+                     "10.10.0.9/255.255.0.255=ones followed by zeros|"
+                     "10.10.0.9/255.255.255.x=four numbers")
+                 .split('|'))
+            QTest::newRow(qPrintable(u)) << u.section('=', 0, 0) << true << QByteArray() << u.section('=', 1);
     }
 
     void addressAction() {
