@@ -1,4 +1,4 @@
-// varnix-scan --doctor and --watch against simulated cameras in one namespace lab (tests/netlab.sh):
+// varnix-scan --doctor and --watch against simulated cameras in one namespace lab (tools/lab/netlab.sh):
 // a clean link; strict reverse-path filtering with a camera outside the subnet; a camera answering
 // discovery only, three sharing a serial number, two sharing an address and one outside the subnet;
 // a link that is down; two adapters on one subnet; cameras that change state, fall silent and come

@@ -1,4 +1,4 @@
-// varnix-scan on namespace networks shaped like real lab PCs (tests/netlab.sh): a labelled address on a
+// varnix-scan on namespace networks shaped like real lab PCs (tools/lab/netlab.sh): a labelled address on a
 // factory subnet, two adapters sharing one hardware address, two adapters on one subnet, a lossy link.
 
 #include <QDir>

@@ -1,4 +1,4 @@
-// varnix-scan against simulated cameras in network namespaces (tests/netlab.sh): both dialects on two
+// varnix-scan against simulated cameras in network namespaces (tools/lab/netlab.sh): both dialects on two
 // links (MTU 1500 and 9000), a camera outside the adapter's subnet, a serial number shared across the
 // links, an Advanced camera with a clip, and one camera moved by --set-address.
 

@@ -1,4 +1,4 @@
-// The whole program against simulated cameras: run by tests/netlab.sh inside the app namespace of a
+// The whole program against simulated cameras: run by tools/lab/netlab.sh inside the app namespace of a
 // lab, under an X server of its own. It builds the main window as the program does and watches the
 // camera list fill, the statuses change and a camera move to the address given in the dialog.
 #include "cameras/conflicts.h"
@@ -147,7 +147,7 @@ int main(int argc, char *argv[]) {
     const QByteArray labPath = "/var/run/netns/" + qgetenv("VARNIX_LAB_APPNS");
     const bool inLab = stat("/proc/self/ns/net", &own) == 0 && stat(labPath.constData(), &lab) == 0 &&
                        own.st_ino == lab.st_ino && own.st_dev == lab.st_dev;
-    return runGuiTest<GuiEndToEnd>(inLab, "runs only inside the namespace lab (tests/netlab.sh)", argc, argv);
+    return runGuiTest<GuiEndToEnd>(inLab, "runs only inside the namespace lab (tools/lab/netlab.sh)", argc, argv);
 }
 
 #include "tst_gui_e2e.moc"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows build under Wine. Every Wine session runs inside a network namespace this script (or
-# tests/netlab.sh) made, so that Wine's network stack and IP Helper see only that namespace's links;
+# tools/lab/netlab.sh) made, so that Wine's network stack and IP Helper see only that namespace's links;
 # it starts its own wineserver there and stops it (wineserver -k) when it ends.
 #
 #   wine.sh prepare BUILD WINBUILD SOURCE   cross-build (scripts/windows-build) and make the Wine prefix
@@ -192,7 +192,7 @@ PY
 # Two camera links in the namespace lab: the Linux build and the Windows build under Wine scan them in
 # turn, from the same app namespace; then the Windows build moves a camera.
 lab() {
-    bash "$src/tests/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$1" \
+    bash "$src/tools/lab/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$1" \
         --link "lab0:1500:10.10.1.1/24:$src/tests/wine/lab0.json" \
         --link "lab1:9000:10.10.2.1/24:$src/tests/wine/lab1.json" --extra-ip lab0:10.10.1.50/24 -- "${@:2}"
 }
@@ -349,10 +349,10 @@ window() {
     local out=$build/wine-window
     rm -rf "$out" && mkdir -p "$out"
     command -v xwininfo >/dev/null && command -v xprop >/dev/null || skip "xwininfo and xprop (x11-utils) are missing"
-    bash "$src/tests/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$out" \
+    bash "$src/tools/lab/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$out" \
         --link "lab0:9000:10.10.1.1/24:$src/tests/wine/window0.json" \
         --link "lab1:9000:10.10.2.1/24:$src/tests/wine/window1.json" -- \
-        "$src/tests/ui/with-xvfb.sh" -- "$0" _window "$build" "$winbuild" "$src" || fail "the lab failed (see $out)"
+        "$src/tools/lab/with-xvfb.sh" -- "$0" _window "$build" "$winbuild" "$src" || fail "the lab failed (see $out)"
     python3 - "$out" <<'PY' || fail "the window under Wine is not as expected (see $out)"
 import os, sys
 out = sys.argv[1]
@@ -481,7 +481,7 @@ clean)
 
 units)
     check_build
-    in_private_net "$src/tests/ui/with-xvfb.sh" -- "$0" _units "$build" "$winbuild" "$src"
+    in_private_net "$src/tools/lab/with-xvfb.sh" -- "$0" _units "$build" "$winbuild" "$src"
     ;;
 
 _units)

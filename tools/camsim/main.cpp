@@ -74,7 +74,7 @@ int main(int argc, char *argv[]) {
     // The simulator answers broadcasts: on the host's own network it would pose as real cameras.
     if (!parser.isSet(hostOpt) && !inNamedNetNamespace()) {
         std::fprintf(stderr, "varnix-camsim: refusing to run outside a lab network namespace "
-                             "(see tests/netlab.sh; --allow-host-namespace overrides)\n");
+                             "(see tools/lab/netlab.sh; --allow-host-namespace overrides)\n");
         return 2;
     }
 

@@ -21,7 +21,7 @@
 #                   route via NAME in the app namespace.
 #   --tun-link NAME:MTU:APP_CIDR:CAMS_JSON
 #                   like --link, but a tun device at each end (no hardware address, point to point),
-#                   joined by tests/tunpair.py
+#                   joined by tools/lab/tunpair.py
 #   --route CAM_IP:NAME      extra /32 route to CAM_IP via NAME in the app namespace
 #   --extra-ip NAME:CIDR     extra address on the camera end of link NAME (a camera moved there by
 #                            a set-address command answers from it)
