@@ -27,9 +27,9 @@ const char *const lab1Cameras = R"([{"dialect": "advanced", "model": 4, "serial"
   "mask": "255.255.0.0", "name": "Std-D", "status": 2, "discoveryPorts": [1028]}])";
 const char *const storedSettings = "[Settings]\nNetAdapter=lab1\nJumboPacket=0\n";
 
-// Every run leaves TAG.out, TAG.err and TAG.rc in $OUT.
+// Every run leaves TAG.out, TAG.err and TAG.rc in $OUT. $SCAN is a command prefix, split at spaces.
 const char *const driver = R"(cd "$OUT" || exit 3
-run() { local tag=$1; shift; "$SCAN" "$@" >"$tag.out" 2>"$tag.err"; echo $? >"$tag.rc"; }
+run() { local tag=$1; shift; $SCAN "$@" >"$tag.out" 2>"$tag.err"; echo $? >"$tag.rc"; }
 run all --adapter '*ALL*' --datagram-size optimal --json
 run stored --json --wait 1500
 run text --adapter=lab0 --datagram-size 2920
@@ -76,9 +76,11 @@ private slots:
         write(file("lab1.json"), lab1Cameras);
         QVERIFY(QDir(config.path()).mkpath("Halvorn"));
         write(config.path() + "/Halvorn/Tovek.conf", storedSettings);
+        // VARNIX_SCAN runs another build of the scanner (the Windows one under Wine) through these cases.
+        const QString scan = qEnvironmentVariable("VARNIX_SCAN", VARNIX_SCAN_PATH);
         QProcess lab;
-        lab.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path()
-                                                         << "OUT=" + out.path() << "SCAN=" VARNIX_SCAN_PATH);
+        lab.setEnvironment(QProcess::systemEnvironment()
+                           << "XDG_CONFIG_HOME=" + config.path() << "OUT=" + out.path() << "SCAN=" + scan);
         lab.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         lab.start("bash", {NETLAB_PATH, "--camsim", VARNIX_CAMSIM_PATH, "--logdir", out.path(), "--link",
                            "lab0:1500:10.10.1.1/24:" + file("lab0.json"), "--link",
