@@ -111,6 +111,14 @@ const quint32 Away = 0x0A140007, Away2 = 0x0A140008;                          //
 const quint32 J = 0x0A0A021E;                                                 // 10.10.2.30
 
 QList<CheckRow> checkRows() {
+    // lab0 renamed, with its own reverse-path filter and link state.
+    const auto renamed = [](const char *name, int rpFilter, int up) -> Tweak {
+        return [=](NetworkFacts &f) {
+            std::strcpy(f.adapters[0].adapter.name, name);
+            f.adapters[0].rpFilterInterface = rpFilter;
+            f.adapters[0].up = up;
+        };
+    };
     const Tweak unknown = [](NetworkFacts &f) {
         for (AdapterFacts &a : f.adapters)
             a.rpFilterAll = a.rpFilterInterface = a.up = a.speedMbps = -1;
@@ -121,8 +129,9 @@ QList<CheckRow> checkRows() {
         {"clean network", on(cam(A, 1, 10), cam(B, 2, 11, 1)), "", "", none, 1448},
         {"every group of a shared value", on(cam(A, 1, 5), cam(B, 2, 5), cam(C, 3, 5), cam(D, 3, 6)),
          "duplicate-mac:problem:lab0:2,3 duplicate-serial:problem:lab0:0,1,2", "3 cameras share the serial"},
-        {"hidden camera named", on(cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 12)),
-         "duplicate-ip:problem:lab0:0,1", "unlisted", none, 0, "*ALL*"},
+        {"hidden camera named; a duplicate across adapters concerns neither",
+         on(cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 10)),
+         "duplicate-ip:problem:lab0:0,1 duplicate-serial:problem::0,2", "unlisted", none, 0, "*ALL*"},
         {"MTU too small, Advanced left alone", on(cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)),
          "datagram-size:problem:lab0:0,2", "sudo ip link set dev lab0 mtu 2920", none, 2920},
         {"jumbo adapter, standard datagrams", on(cam(J, 1, 10)), "datagram-size:problem:lab1:0",
@@ -138,15 +147,17 @@ QList<CheckRow> checkRows() {
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
          "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n|"
          "--set-address 10.20.0.8 10.10.1.4 255.255.255.0"},
-        {"no free address in a tiny subnet", on(via(cam(Away, 1, 10), Lab0, 0xFFFFFFFE)),
-         "outside-subnet:problem:lab0:0", "Widen the subnet of lab0",
-         [](NetworkFacts &f) { f.adapters[0].adapter.mask = 0xFFFFFFFE; }},
+        {"a /30: its one free host, then none; never the network or broadcast address",
+         on(via(cam(Away, 1, 10), Lab0, 0xFFFFFFFC), via(cam(Away2, 2, 11), Lab0, 0xFFFFFFFC)),
+         "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:1",
+         "10.20.0.7 10.10.1.2 255.255.255.252|Widen the subnet of lab0",
+         [](NetworkFacts &f) { f.adapters[0].adapter.mask = 0xFFFFFFFC; }},
         {"silent channel, not without one", on(mute(cam(A, 1, 10)), mute(hidden(cam(A, 2, 11)))),
          "duplicate-ip:problem:lab0:0,1 silent-channel:problem:lab0:0", "ip route get 10.10.1.20"},
         {"strict filter, all", on(cam(A, 1, 10)), "rp-filter:problem:lab0:", "net.ipv4.conf.all.rp_filter=2",
          [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 1; }},
-        {"strict filter, interface", on(cam(A, 1, 10)), "rp-filter:problem:lab0:",
-         "net.ipv4.conf.lab0.rp_filter=2", [](NetworkFacts &f) { f.adapters[0].rpFilterInterface = 1; }},
+        {"strict filter on a VLAN", on(cam(A, 1, 10)), "rp-filter:problem:eth0.7:",
+         "sudo sysctl -w net.ipv4.conf.eth0/7.rp_filter=2", renamed("eth0.7", 1, 1), 0, "eth0.7"},
         {"loose on either side wins", on(cam(A, 1, 10)), "", "",
          [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 2, f.adapters[0].rpFilterInterface = 1; }},
         {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
@@ -154,11 +165,14 @@ QList<CheckRow> checkRows() {
          [](NetworkFacts &f) {
              f.firewall = {FirewallFacts::Blocks, "inet filter input"};
          }},
-        {"shared subnet", on(cam(A, 1, 10)),
+        {"shared subnet, not with an adapter without an address", on(cam(A, 1, 10)),
          "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
-         [](NetworkFacts &f) { f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500); }},
-        {"adapter down", on(), "link:problem:lab0:", "sudo ip link set dev lab0 up",
-         [](NetworkFacts &f) { f.adapters[0].up = 0; }},
+         [](NetworkFacts &f) {
+             f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500) << adapter("lab3", 0, 0, 1500);
+         }},
+        {"adapter down, its name quoted in fixes", on(), "rp-filter:problem:lab'0: link:problem:lab'0:",
+         "sudo sysctl -w 'net.ipv4.conf.lab'\\''0.rp_filter=2'|sudo ip link set dev 'lab'\\''0' up",
+         renamed("lab'0", 1, 0), 0, "lab'0"},
         {"slow link", on(cam(A, 1, 10)), "link:problem:lab0:0", "100 Mb/s",
          [](NetworkFacts &f) { f.adapters[0].speedMbps = 100; }},
         {"10G camera behind 1G", on(cam(A, 1, 10), fast(cam(B, 2, 11))), "link:warning:lab0:1"},
