@@ -14,8 +14,6 @@ using K = ConflictKind;
 // pairs) before camera 1's size; Advanced cameras choose their own size; "Optimal" (0) checks none.
 const std::tuple<quint32, K, QList<UdpCamInfo>> rows[] = {
     {1448, K::None, {cam(0, A, 1, 10, 1500), cam(0, B, 2, 11, 1500)}},
-    {1448, K::None, {}},
-    {0, K::None, {cam(0, A, 1, 10, 9000), cam(0, B, 2, 11, 600)}},
     {1448, K::JumboAdapter, {cam(0, A, 1, 10, 9000)}},
     {8680, K::DatagramOverMtu, {cam(0, A, 1, 10, 1500)}},
     {1448, K::None, {cam(1, A, 1, 10, 9000)}},
