@@ -425,6 +425,7 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
                         const QString &adapter) {
     const Scene s{facts, cameras, datagramSize, adapter};
     QList<Finding> out = cameraFindings(facts, cameras, datagramSize);
+    // The checks after the cameras' conflicts, in the order their findings are listed.
     using Check = void (*)(const Scene &, QList<Finding> &);
     const Check checks[] = {silentChannels, strictReversePath, firewallBlocks, sharedSubnets,
                             links,          receiveBuffer,     emptyAdapters};
