@@ -175,7 +175,7 @@ void MainWindow::checkCameraConflicts() {
         if (acknowledged.contains(conflict.key)) continue;
         acknowledged << conflict.key;
         warningOpen = true;
-        showMessage(this, conflictText(conflict.code), 0x1, involvedCameras(conflict));
+        showMessage(this, conflictText(conflict.kind), 0x1, involvedCameras(conflict));
         warningOpen = false;
         break;
     }
@@ -189,7 +189,7 @@ void MainWindow::markConflictRows(const QList<CameraConflict> &conflicts) {
         if (!entry) continue;
         QStringList texts;
         for (const CameraConflict &conflict : conflicts) {
-            if (conflict.cameras.contains(row)) texts << conflictText(conflict.code);
+            if (conflict.cameras.contains(row)) texts << conflictText(conflict.kind);
         }
         entry->setMarked(!texts.isEmpty(), texts.join(QLatin1Char('\n')));
     }

@@ -74,7 +74,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(warnings.size(), 1, 25000);
         QVERIFY2(allNamed(rowsBehindFirstBox), qPrintable(rowsBehindFirstBox.join('\n')));
         QCOMPARE(rowsBehindFirstBox.size(), 6);
-        QVERIFY(warnings[0].startsWith(conflictText(5)));
+        QVERIFY(warnings[0].startsWith(conflictText(ConflictKind::SameSerial)));
         QVERIFY2(warnings[0].contains("192.168.77.11") && warnings[0].contains("192.168.77.14"),
                  qPrintable(warnings[0]));
         // The two rows that share it are marked, the others not.

@@ -89,7 +89,8 @@ private slots:
             addCameras(w, {first, second});
             if (code != 0) QTRY_VERIFY(!closer.messages.isEmpty());
             QTest::qWait(50);
-            QVERIFY2(closer.messages == (code ? QStringList(conflictText(code)) : QStringList()),
+            QVERIFY2(closer.messages ==
+                         (code ? QStringList(conflictText(ConflictKind(code))) : QStringList()),
                      qPrintable(setup));
             QCOMPARE(entry(w, 0)->isMarked(), code != 0);
         }
@@ -131,7 +132,8 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(mostOpen, 1);
         QCOMPARE(rowsBehindBox, 6);
-        QCOMPARE(messages, QStringList({conflictText(5), conflictText(3)}));
+        QCOMPARE(messages,
+                 QStringList({conflictText(ConflictKind::SameSerial), conflictText(ConflictKind::SameIp)}));
         // The box names the cameras as they were when it opened.
         QCOMPARE(details.value(0),
                  QStringLiteral("Cameras involved: Left (127.0.0.2), Camera 2 (127.0.0.3)"));
@@ -146,7 +148,7 @@ private slots:
         QTRY_COMPARE(messages.size(), 3);
         QTest::qWait(200);
         QCOMPARE(messages.size(), 3);
-        QCOMPARE(messages.last(), conflictText(5));
+        QCOMPARE(messages.last(), conflictText(ConflictKind::SameSerial));
     }
 
     void contextMenuEntries() {

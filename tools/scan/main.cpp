@@ -107,7 +107,7 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
     manager.restartDiscovery(&chosen);
     listen(manager, o.waitMs, [] { return false; });
 
-    const int conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));
+    const ConflictKind conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));
     if (o.json) {
         QJsonArray cameras;
         for (int i = 0; i < manager.cameraCount(); ++i) {
@@ -126,7 +126,8 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
                         .arg(ipToText(chosen.ip), ipToText(chosen.mask))
                         .arg(chosen.mtu);
         print(stdout, text + QLatin1String("\n\n") + cameraTable(manager));
-        if (conflict != 0) print(stdout, QStringLiteral("\nWarning: %1\n").arg(conflictText(conflict)));
+        if (conflict != ConflictKind::None)
+            print(stdout, QStringLiteral("\nWarning: %1\n").arg(conflictText(conflict)));
     }
     return 0;
 }
