@@ -184,8 +184,8 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
 }
 
 void UdpInterface::processUDP() {
-    // A receiver of cameraStatusChanged may destroy this channel (a list rebuild).
     if (!socket) return;
+    // A receiver of cameraStatusChanged may destroy this channel (a list rebuild).
     const QPointer<UdpInterface> self(this);
     readPendingDatagrams(
         *socket, rxBuffer, [&self] { return !self.isNull(); },

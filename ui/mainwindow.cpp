@@ -25,8 +25,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <cstring>
-
 namespace {
 
 QString adapterEntryText(const NetAdapterInfo &adapter) {

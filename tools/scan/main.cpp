@@ -21,7 +21,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
