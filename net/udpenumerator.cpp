@@ -111,13 +111,14 @@ void UdpEnumerator::openAll(quint16 basePort) {
     quint16 port = basePort; // shared by all addresses: each starts where the previous one bound
     const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &interface : interfaces) {
-        // A point-to-point link has no broadcast, though the toolkit derives an address for one.
-        if (interface.flags() & QNetworkInterface::IsPointToPoint) continue;
         const QList<QNetworkAddressEntry> entries = interface.addressEntries();
         for (const QNetworkAddressEntry &entry : entries) {
             const QHostAddress ip = entry.ip();
             if (ip.isLoopback()) continue;
-            if (ip.protocol() != QAbstractSocket::IPv4Protocol || entry.broadcast().toString().isEmpty())
+            // For an address without a broadcast address (point to point, a /32) the toolkit reports the
+            // address itself.
+            const QHostAddress broadcast = entry.broadcast();
+            if (ip.protocol() != QAbstractSocket::IPv4Protocol || broadcast.isNull() || broadcast == ip)
                 continue;
             auto *socket = new UdpLocalSocket(ip, entry.netmask(), mtuForAddress(ip.toIPv4Address()));
             if (bindFrom(socket, port))
