@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr quint32 NoAddress = 0xFFFFFFFFu;
 constexpr quint32 GigabitMbps = 1000;
 constexpr quint32 TenGigabitMbps = 10000;
 constexpr quint32 StandardMtu = 1500;
@@ -46,7 +45,7 @@ QString adapterName(const AdapterFacts &a) {
 }
 
 bool hasAddress(const AdapterFacts &a) {
-    return a.adapter.ip != 0 && a.adapter.ip != NoAddress;
+    return a.adapter.ip != NoIp && a.adapter.ip != UnparsedIp;
 }
 
 // The adapter a camera answered through: the one with that address, or else (a further address of an
@@ -116,7 +115,7 @@ QString setAddressCommand(quint32 cameraIp, quint32 ip, quint32 mask, const QStr
 
 bool chosen(const AdapterFacts &a, const QString &adapter) {
     return hasAddress(a) &&
-           (adapter.isEmpty() || adapter == QLatin1String("*ALL*") || adapterName(a) == adapter);
+           (adapter.isEmpty() || adapter == QLatin1String(AllAdaptersName) || adapterName(a) == adapter);
 }
 
 QList<int> camerasOn(const NetworkFacts &facts, const QList<SeenCamera> &cameras, const AdapterFacts &a) {

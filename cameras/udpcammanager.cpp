@@ -13,7 +13,6 @@ constexpr int OpeningWaitMs = 80;
 // A new Standard camera is asked for its status this soon instead of at the next poll, which may be
 // up to a whole interval away; a timer, so nothing blocks meanwhile.
 constexpr int EarlyStatusMs = 100;
-constexpr quint32 AllAdapters = 0xFFFFFFFFu;
 // How many polls after the opening may ask a silent camera for its name and options again.
 constexpr int MaxAskAgain = 3;
 } // namespace
@@ -44,7 +43,8 @@ void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
     auto *channel = new UdpInterface(this);
     channel->setCamera(*info, cameraCount());
     connect(channel, &UdpInterface::cameraStatusChanged, this, [this, channel](int index, int what) {
-        if (what == 1 && silent.removeAll(channel) > 0) emit cameraRespondingChanged(index, true);
+        if (what == UdpInterface::StatusChanged && silent.removeAll(channel) > 0)
+            emit cameraRespondingChanged(index, true);
         emit updateCameraStatus(index, what);
     });
 
@@ -128,7 +128,7 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
 
     // Without an adapter there is nothing to listen on: discovery stays paused.
     if (!adapter) return;
-    if (adapter->ip == AllAdapters)
+    if (isAllAdapters(*adapter))
         enumerator.openAll(Proto::DiscoveryBasePort);
     else
         enumerator.open(QHostAddress(adapter->ip), QHostAddress(adapter->mask), Proto::DiscoveryBasePort);

@@ -43,6 +43,8 @@ public:
     // until it answers again.
     static constexpr int MissedPollLimit = 3;
     bool isResponding(int index) const;
+    // Cameras heard at the address of a listed one but with another MAC address (never listed).
+    const QList<UdpCamInfo> &shadowedCameras() const { return enumerator.shadowed(); }
 
     UdpEnumerator enumerator;
     QList<UdpInterface *> cameras;

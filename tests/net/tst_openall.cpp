@@ -1,3 +1,5 @@
+#include "cameras/udpcammanager.h"
+#include "net/adapters.h"
 #include "net/datagrams.h"
 #include "net/udpenumerator.h"
 #include "net/udplocalsocket.h"
@@ -5,6 +7,8 @@
 
 #include <QProcess>
 #include <QtTest>
+
+#include <cstring>
 
 #include <sched.h>
 #include <unistd.h>
@@ -20,6 +24,7 @@ private slots:
         for (const char *args :
              {"link set lo up", "link add vxa type veth peer name vxb", "link set vxa up", "link set vxb up",
               "addr add 10.77.0.1/24 brd + dev vxa", "addr add 10.77.1.1/24 brd + dev vxa",
+              "tuntap add dev vxt mode tun", "addr add 10.77.2.1 peer 10.77.2.2 dev vxt", // point-to-point
               "addr add fd00:77::1/64 dev vxa nodad"})
             QVERIFY2(QProcess::execute("ip", QString(args).split(' ')) == 0, args);
     }
@@ -47,6 +52,13 @@ private slots:
             const QByteArray adv = next(listenAdv, &from);
             QCOMPARE(adv, bytes("07 00 CD AB") + char(from) + char(from >> 8) + bytes("00 00"));
         }
+
+        // An adapter whose address did not parse carries the all-adapters value but listens nowhere.
+        NetAdapterInfo unparsed = allAdaptersEntry();
+        std::strcpy(unparsed.name, "vxa");
+        UdpCamManager manager;
+        manager.restartDiscovery(&unparsed);
+        QVERIFY(manager.enumerator.accepting && manager.enumerator.sockets.isEmpty());
     }
 };
 

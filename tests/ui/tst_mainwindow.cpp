@@ -57,14 +57,18 @@ private slots:
         QVERIFY(rowTexts(w)[0].contains("127.0.0.20") && rowTexts(w)[1].contains("127.0.0.10"));
         // (row, what changed): a name, status or readings change refreshes that row only; options, the
         // clip list or a missing row refresh none.
-        const QPair<int, int> updates[] = {{1, 0}, {0, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 0}};
+        using C = UdpInterface;
+        const QPair<int, int> updates[] = {{1, C::NameChanged},     {0, C::StatusChanged},
+                                           {1, C::ReadingsArrived}, {1, C::OptionsChanged},
+                                           {1, C::ClipsChanged},    {2, C::NameChanged}};
         for (const auto &[index, what] : updates) {
             const QString name = QString("Bench %1/%2").arg(index).arg(what);
             for (UdpInterface *camera : w.manager.cameras)
                 camera->cameraName = name;
             emit w.manager.updateCameraStatus(index, what);
             for (int row = 0; row < 2; ++row)
-                QVERIFY2(rowTexts(w)[row].contains(name) == (what < 3 && row == index), qPrintable(name));
+                QVERIFY2(rowTexts(w)[row].contains(name) == (what <= C::ReadingsArrived && row == index),
+                         qPrintable(name));
         }
     }
 

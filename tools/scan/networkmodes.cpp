@@ -113,7 +113,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         c.channelAnswered = answered.value(i, false);
         cameras << c;
     }
-    for (const UdpCamInfo &info : qAsConst(manager.enumerator.shadowed)) {
+    for (const UdpCamInfo &info : qAsConst(manager.shadowedCameras())) {
         SeenCamera c;
         c.info = info;
         cameras << c;
@@ -179,10 +179,10 @@ int watchMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const
         w.seen = seenCamera(*channel, index);
         w.status = channel->status;
         w.clipCount = channel->clips.size();
-        w.nameKnown = codes & (1 << 0);
-        w.statusKnown = codes & (1 << 1);
-        w.optionsKnown = codes & (1 << 3);
-        w.clipsKnown = codes & (1 << 4);
+        w.nameKnown = codes & (1 << UdpInterface::NameChanged);
+        w.statusKnown = codes & (1 << UdpInterface::StatusChanged);
+        w.optionsKnown = codes & (1 << UdpInterface::OptionsChanged);
+        w.clipsKnown = codes & (1 << UdpInterface::ClipsChanged);
         w.responding = manager.isResponding(index);
         return w;
     };
