@@ -27,7 +27,7 @@ struct Lab {
         QFile f(file(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QJsonObject json(const QString &tag) const {
+    const QJsonObject json(const QString &tag) const {
         return QJsonDocument::fromJson(read(tag + ".out")).object();
     }
     int rc(const QString &tag) const { return read(tag + ".rc").trimmed().toInt(); }

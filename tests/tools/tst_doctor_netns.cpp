@@ -79,18 +79,16 @@ run unblocked --doctor --adapter lab0 --json --wait 1500)sh";
 class DoctorNetns : public QObject {
     Q_OBJECT
     Lab lab;
-    QByteArray read(const QString &name) const { return lab.read(name); }
-    const QJsonObject json(const QString &tag) const { return lab.json(tag); }
     // "code:severity" of every finding of a run, in order.
     QStringList codes(const QString &tag) const {
         QStringList list;
-        for (const QJsonValue &f : json(tag)["findings"].toArray())
+        for (const QJsonValue &f : lab.json(tag)["findings"].toArray())
             list << f["code"].toString() + ':' + f["severity"].toString();
         return list;
     }
     QList<QJsonObject> events(const QString &tag) const {
         QList<QJsonObject> list;
-        for (const QByteArray &line : read(tag + ".out").split('\n'))
+        for (const QByteArray &line : lab.read(tag + ".out").split('\n'))
             if (!line.isEmpty()) list << QJsonDocument::fromJson(line).object();
         return list;
     }
@@ -106,8 +104,8 @@ class DoctorNetns : public QObject {
         return list;
     }
     void verifyRc(const QString &tag, int want) {
-        QVERIFY2(read(tag + ".rc").trimmed() == QByteArray::number(want),
-                 qPrintable(tag + " exited " + read(tag + ".rc") + read(tag + ".err")));
+        QVERIFY2(lab.read(tag + ".rc").trimmed() == QByteArray::number(want),
+                 qPrintable(tag + " exited " + lab.read(tag + ".rc") + lab.read(tag + ".err")));
     }
 
 private slots:
@@ -125,25 +123,25 @@ private slots:
         QFile rmem("/proc/sys/net/core/rmem_max");
         const bool capped = rmem.open(QIODevice::ReadOnly) && rmem.readAll().trimmed().toLongLong() < 4194304;
         QCOMPARE(codes("clean"), capped ? QStringList{"receive-buffer:warning"} : QStringList());
-        QCOMPARE(json("clean")["cameras"].toArray().size(), 1);
-        QVERIFY(read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
-        if (!capped) QVERIFY(read("cleantext.out").endsWith("\nNo problem found.\n"));
+        QCOMPARE(lab.json("clean")["cameras"].toArray().size(), 1);
+        QVERIFY(lab.read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
+        if (!capped) QVERIFY(lab.read("cleantext.out").endsWith("\nNo problem found.\n"));
     }
 
     void strictReversePathFilter() {
         verifyRc("strict", 1);
         QCOMPARE(codes("strict"), QStringList({"rp-filter:problem", "no-cameras:warning"}));
-        QCOMPARE(find(json("strict")["adapters"], "name", "lab1")["rpFilter"], 1);
+        QCOMPARE(find(lab.json("strict")["adapters"], "name", "lab1")["rpFilter"], 1);
         // With the proposed loose filtering the camera shows up, outside its adapter's subnet.
         QVERIFY2(!codes("loose").contains("rp-filter:problem") &&
                      codes("loose").contains("outside-subnet:problem"),
                  qPrintable(codes("loose").join(' ')));
-        QCOMPARE(json("loose")["cameras"][0]["ip"].toString(), QString("10.20.0.7"));
+        QCOMPARE(lab.json("loose")["cameras"][0]["ip"].toString(), QString("10.20.0.7"));
     }
 
     void everyConflictOfOneAdapter() {
         verifyRc("many", 1);
-        const QJsonValue findings = json("many")["findings"];
+        const QJsonValue findings = lab.json("many")["findings"];
         QCOMPARE(codes("many"),
                  QStringList({"duplicate-ip:problem", "duplicate-serial:problem", "datagram-size:problem",
                               "outside-subnet:problem", "silent-channel:problem"}));
@@ -158,7 +156,7 @@ private slots:
                  QString("10.10.3.20"));
         // The proposed command moves the camera to the free address of the adapter's subnet.
         verifyRc("moved", 0);
-        QVERIFY(read("moved.out").contains("It answers at 10.10.3.2."));
+        QVERIFY(lab.read("moved.out").contains("It answers at 10.10.3.2."));
     }
 
     void adapterDownAndSharedSubnet() {
@@ -167,13 +165,13 @@ private slots:
         // lab4 and lab5 share 10.10.5.0/24; requests to the camera behind the second of them still leave
         // through its own link.
         int shared = 0;
-        for (const QJsonValue &f : json("shared")["findings"].toArray()) {
+        for (const QJsonValue &f : lab.json("shared")["findings"].toArray()) {
             const QString text = f["text"].toString();
             shared += f["code"] == "shared-subnet" && text.contains("lab4 (10.10.5.1/24) and lab5");
             QVERIFY2(f["code"] != "silent-channel" || !text.contains("10.10.5."), qPrintable(text));
         }
         QCOMPARE(shared, 1);
-        QVERIFY(!find(json("shared")["cameras"], "ip", "10.10.5.50").isEmpty());
+        QVERIFY(!find(lab.json("shared")["cameras"], "ip", "10.10.5.50").isEmpty());
     }
 
     void watchEvents() {
@@ -207,7 +205,7 @@ private slots:
 
         // SIGINT: exit 0, every line already out.
         verifyRc("interrupted", 0);
-        const QByteArray text = read("interrupted.out");
+        const QByteArray text = lab.read("interrupted.out");
         QVERIFY2(text.contains(" found #0 10.10.6.21 00:0c:9c:00:01:01 00-0000-0007") && text.endsWith('\n'),
                  text.constData());
     }
@@ -217,8 +215,8 @@ private slots:
         QCOMPARE(codes("blocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
         // The proposed rule lets the replies in.
         verifyRc("unblocked", 0);
-        QCOMPARE(json("unblocked")["cameras"].toArray().size(), 1);
-        QVERIFY(json("blocked")["firewall"] == "blocks" && json("unblocked")["firewall"] == "open");
+        QCOMPARE(lab.json("unblocked")["cameras"].toArray().size(), 1);
+        QVERIFY(lab.json("blocked")["firewall"] == "blocks" && lab.json("unblocked")["firewall"] == "open");
     }
 };
 

@@ -23,9 +23,6 @@ QByteArray list(const QStringList &cameras) {
 class RealNetworks : public QObject {
     Q_OBJECT
     Lab *lab = nullptr;
-    QByteArray read(const QString &name) const { return lab->read(name); }
-    const QJsonObject json(const QString &tag) const { return lab->json(tag); }
-    int rc(const QString &tag) const { return lab->rc(tag); }
 
 private slots:
     void init() {
@@ -47,14 +44,14 @@ private slots:
             R"(ip -n $(camns lab0) route del 10.50.1.0/24 || exit 4
 run list --list-adapters --json
 run all --adapter '*ALL*' --json --wait 1500)");
-        QVERIFY(rc("list") == 0 && rc("all") == 0);
+        QVERIFY(lab->rc("list") == 0 && lab->rc("all") == 0);
         QStringList adapters;
-        for (const QJsonValue &a : json("list")["adapters"].toArray())
+        for (const QJsonValue &a : lab->json("list")["adapters"].toArray())
             adapters
                 << QString("%1 %2 %3").arg(a["name"].toString(), a["ip"].toString()).arg(a["mtu"].toInt());
         adapters.sort();
         QCOMPARE(adapters, QStringList({"lab0 10.50.1.1 9000", "lab1 10.50.2.1 4000"}));
-        const QJsonValue cameras = json("all")["cameras"];
+        const QJsonValue cameras = lab->json("all")["cameras"];
         const QJsonObject factory = find(cameras, "name", "Factory"),
                           shared = find(cameras, "name", "Shared");
         QCOMPARE(factory["adapterIp"].toString(), QString("10.66.4.1"));
@@ -75,8 +72,8 @@ run all --adapter '*ALL*' --json --wait 1500)");
              "--extra-ip", "lab1:10.77.1.31/24"},
             R"(run all --adapter '*ALL*' --json
 run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --json)");
-        QVERIFY(rc("all") == 0);
-        const QJsonValue cameras = json("all")["cameras"];
+        QVERIFY(lab->rc("all") == 0);
+        const QJsonValue cameras = lab->json("all")["cameras"];
         QCOMPARE(cameras.toArray().size(), 3);
         const QStringList want = {"10.77.1.20 Left 10.77.1.1 Waiting for trigger",
                                   "10.77.1.30 Right 10.77.1.2 Live", "10.77.1.40 RightAdv 10.77.1.2 Idle"};
@@ -88,13 +85,13 @@ run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --j
                      row);
         }
         // The set-address broadcast left through the second link only, and the camera answers there.
-        QCOMPARE(rc("move"), 0);
-        const QJsonObject move = json("move");
+        QCOMPARE(lab->rc("move"), 0);
+        const QJsonObject move = lab->json("move");
         QVERIFY(move["answered"].toBool() && move["camera"]["name"] == "Right");
         QVERIFY(move["answer"]["name"] == "Right" && move["answer"]["statusText"] == "Live");
         const QByteArray setAddress = "\"hex\":\"0100081718000000";
-        QVERIFY(read("lab1.camlog.jsonl").contains(setAddress));
-        QVERIFY(!read("lab0.camlog.jsonl").contains(setAddress));
+        QVERIFY(lab->read("lab1.camlog.jsonl").contains(setAddress));
+        QVERIFY(!lab->read("lab0.camlog.jsonl").contains(setAddress));
     }
 
     void linkWithoutHardwareAddress() {
@@ -105,13 +102,13 @@ run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --j
                  lab->link("tun0", 4000, "10.90.1.1/24", list({camera("Tunnelled", "10.90.1.20", 6, 2)}))},
                 R"(run list --list-adapters --json
 run tun --adapter tun0 --datagram-size 2920 --json)");
-        QVERIFY(rc("list") == 0 && rc("tun") == 0);
-        const QJsonObject adapter = find(json("list")["adapters"], "name", "tun0");
+        QVERIFY(lab->rc("list") == 0 && lab->rc("tun") == 0);
+        const QJsonObject adapter = find(lab->json("list")["adapters"], "name", "tun0");
         QVERIFY(adapter["mtu"] == 4000 && adapter["mac"] == "00:00:00:00:00:00");
-        const QJsonObject tunnelled = find(json("tun")["cameras"], "ip", "10.90.1.20");
+        const QJsonObject tunnelled = find(lab->json("tun")["cameras"], "ip", "10.90.1.20");
         QVERIFY(tunnelled["name"] == "Tunnelled" && tunnelled["statusText"] == "Live");
         QCOMPARE(tunnelled["adapterMtu"].toInt(), 4000);
-        QVERIFY(json("tun")["conflict"].isNull()); // 2920-byte datagrams fit
+        QVERIFY(lab->json("tun")["conflict"].isNull()); // 2920-byte datagrams fit
     }
 
     void lossyLinkLeavesNoCameraUnnamed() {
@@ -123,8 +120,8 @@ run tun --adapter tun0 --datagram-size 2920 --json)");
                               qPrintable(QString("10.88.1.%1").arg(10 + i)), 100 + i, 2, i % 5 == 4);
         RUN_LAB(*lab, {"--link", lab->link("lab0", 1500, "10.88.1.1/24", list(cameras)), "--loss", "5"},
                 "run all --adapter lab0 --json --wait 16000");
-        QCOMPARE(rc("all"), 0);
-        const QJsonArray found = json("all")["cameras"].toArray();
+        QCOMPARE(lab->rc("all"), 0);
+        const QJsonArray found = lab->json("all")["cameras"].toArray();
         QVERIFY2(found.size() >= 24, qPrintable(QString::number(found.size())));
         QStringList unnamed;
         for (const QJsonValue &c : found) {

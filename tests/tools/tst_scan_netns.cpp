@@ -43,8 +43,6 @@ const char *const expected = R"({
 class ScanNetns : public QObject {
     Q_OBJECT
     Lab lab;
-    QByteArray read(const QString &name) const { return lab.read(name); }
-    const QJsonObject json(const QString &tag) const { return lab.json(tag); }
 
 private slots:
     void initTestCase() {
@@ -55,11 +53,11 @@ private slots:
                  lab.link("lab1", 9000, "10.10.2.1/24", lab1Cameras), "--extra-ip", "lab0:10.10.1.50/24"},
                 driver);
         for (const QString &run : QString("all:0 stored:0 text:0 missing:1 move:0 lost:1").split(' '))
-            QCOMPARE(read(run.section(':', 0, 0) + ".rc").trimmed(), run.section(':', 1).toLatin1());
+            QCOMPARE(lab.read(run.section(':', 0, 0) + ".rc").trimmed(), run.section(':', 1).toLatin1());
     }
 
     void scan() {
-        const QJsonObject all = json("all"), want = QJsonDocument::fromJson(expected).object();
+        const QJsonObject all = lab.json("all"), want = QJsonDocument::fromJson(expected).object();
         QVERIFY(all["adapter"] == "*ALL*" && all["cameras"].toArray().size() == 4 && want.size() == 4);
         for (auto it = want.begin(); it != want.end(); ++it) {
             const QJsonObject got = find(all["cameras"], "ip", it.key());
@@ -76,14 +74,14 @@ private slots:
         // Optimal: only the serial number shared across the links conflicts. The stored settings choose lab1
         // and 1448, where the Standard camera on the jumbo link conflicts; they are never written.
         QVERIFY(all["conflict"]["text"] == "More than one camera have the same Serial Number.");
-        const QJsonObject stored = json("stored");
+        const QJsonObject stored = lab.json("stored");
         QVERIFY(stored["adapter"] == "lab1" && stored["cameras"].toArray().size() == 2);
         QCOMPARE(stored["conflict"]["code"].toInt(), 1);
         QFile settings(lab.config.path() + "/Halvorn/Tovek.conf");
         QVERIFY(settings.open(QIODevice::ReadOnly) && settings.readAll() == storedSettings);
         QCOMPARE(QDir(lab.config.path() + "/Halvorn").entryList(QDir::Files).size(), 1);
 
-        const QString text = read("text.out");
+        const QString text = lab.read("text.out");
         QVERIFY2(text.startsWith("Adapter: lab0 (10.10.1.1 / 255.255.255.0, MTU 1500)"), qPrintable(text));
         QVERIFY(text.contains(
             QRegularExpression("Std-A +Karvelo WKJet4 +10\\.10\\.1\\.20 +1G +Waiting for trigger"
@@ -93,7 +91,7 @@ private slots:
     }
 
     void setAddressMovesTheCamera() {
-        const QJsonObject move = json("move");
+        const QJsonObject move = lab.json("move");
         QVERIFY(move["sent"].toBool() && move["answered"].toBool() && move["camera"]["ip"] == "10.10.1.20");
         // Reported as a scan reports it: named, and with the status of its first poll.
         QVERIFY(move["answer"]["ip"] == "10.10.1.50" && move["answer"]["name"] == "Std-A" &&
@@ -102,16 +100,16 @@ private slots:
                  QString("Moved camera Std-A (Karvelo WKJet4, MAC 00:0c:9c:81:f2:a7) "
                          "from 10.10.1.20 to 10.10.1.50 mask 255.255.255.0. It answers at 10.10.1.50."));
         // Moved where its network has no such address, it does not come back: exit 1, and it says so.
-        QVERIFY2(read("lost.out")
+        QVERIFY2(lab.read("lost.out")
                      .contains("to 10.10.1.60 mask 255.255.255.0. No camera answers at 10.10.1.60 "
                                "after 1500 ms.\n"),
-                 read("lost.out").constData());
-        QVERIFY(read("lost.err").contains("the camera did not answer at 10.10.1.60"));
+                 lab.read("lost.out").constData());
+        QVERIFY(lab.read("lost.err").contains("the camera did not answer at 10.10.1.60"));
         // The request went out as a directed broadcast carrying the camera's MAC.
         const QRegularExpression request(R"("dst":"10\.10\.1\.255","dstPort":\d+,)"
                                          R"("hex":"010008171800000032010a0a00ffffffa7f2819c0c000000")");
-        QVERIFY(QString(read("lab0.camlog.jsonl")).contains(request));
-        QVERIFY(read("missing.err").contains("no camera answers from 10.10.1.21"));
+        QVERIFY(QString(lab.read("lab0.camlog.jsonl")).contains(request));
+        QVERIFY(lab.read("missing.err").contains("no camera answers from 10.10.1.21"));
     }
 };
 
