@@ -14,9 +14,10 @@ const char *const lab0Cameras = R"([{"model": 19, "options": "WK", "serial": 42,
  {"model": 10, "variant": 2, "serial": 777, "firmware": [1, 0], "mac": "00:0c:9c:00:00:0b", "ip": "10.20.0.7",
   "name": "Std-B", "status": 8, "discoveryPorts": [1029]}])";
 const char *const lab1Cameras = R"([{"dialect": "advanced", "model": 4, "serial": 777, "firmware": 66051,
-  "link": 31, "mac": "00:0c:9c:00:00:0c", "ip": "10.10.2.30", "name": "Adv-C", "clipsPerDatagram": 1, "clips": [
+  "link": 31, "mac": "00:0c:9c:00:00:0c", "ip": "10.10.2.30", "name": "Adv-C", "clipsPerDatagram": 2, "clips": [
   {"frameCount": 1000, "frameRate": 999.9, "width": 640, "height": 480, "firstFrame": 900, "trimStart": 950,
-  "trimEnd": 100}, {"clipNumber": 1, "frameCount": 10, "frameRate": 10, "width": 64, "height": 48}]},
+  "trimEnd": 100}, {"clipNumber": 1, "frameCount": 10, "frameRate": 10, "width": 64, "height": 48},
+  {"clipNumber": 2, "frameCount": 10, "frameRate": 10, "width": 64, "height": 48}]},
  {"model": 5, "serial": 1234567890, "firmware": [3, 14], "mac": "00:0c:9c:00:00:0d", "ip": "10.10.2.40",
   "mask": "255.255.0.0", "name": "Std-D", "status": 2, "discoveryPorts": [1028]}])";
 const char *const storedSettings = "[Settings]\nNetAdapter=lab1\nJumboPacket=0\n";
@@ -64,10 +65,10 @@ private slots:
             for (const QString &field : it->toObject().keys())
                 QVERIFY2(got[field] == it->toObject()[field], qPrintable(it.key() + ' ' + field));
         }
-        // The clip list comes one clip per datagram; the trim positions are made relative to the clip's first
-        // frame; the summary truncates the rate.
+        // The clip list comes two clips per datagram; the trim positions are made relative to the clip's
+        // first frame; the summary truncates the rate.
         const QJsonObject advanced = find(all["cameras"], "ip", "10.10.2.30");
-        QCOMPARE(advanced["clips"].toArray().size(), 2);
+        QCOMPARE(advanced["clips"].toArray().size(), 3);
         QCOMPARE(advanced["clips"][0]["summary"].toString(),
                  QString("Clip 1: 1000 frames - 1.000 s | Trim: 50 (0.050 s) to 200 (0.200 s) - 0.151 s | "
                          "640x480 @ 999 fps"));
