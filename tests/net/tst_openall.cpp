@@ -3,15 +3,10 @@
 #include "net/datagrams.h"
 #include "net/udpenumerator.h"
 #include "net/udplocalsocket.h"
+#include "tests/netns.h"
 #include "udptest.h"
 
-#include <QProcess>
 #include <QtTest>
-
-#include <cstring>
-
-#include <sched.h>
-#include <unistd.h>
 
 // openAll and the broadcasts only ever run inside a network namespace of this process's own, which
 // vanishes with it: an adapter with two IPv4 networks and one IPv6 address, its veth peer alongside.
@@ -20,13 +15,11 @@ class OpenAll : public QObject {
 private slots:
     void initTestCase() {
         if (geteuid() != 0) QSKIP("needs root to make a network namespace");
-        QVERIFY(unshare(CLONE_NEWNET) == 0);
-        for (const char *args :
-             {"link set lo up", "link add vxa type veth peer name vxb", "link set vxa up", "link set vxb up",
-              "addr add 10.77.0.1/24 brd + dev vxa", "addr add 10.77.1.1/24 brd + dev vxa",
-              "tuntap add dev vxt mode tun", "addr add 10.77.2.1 peer 10.77.2.2 dev vxt", // point-to-point
-              "addr add fd00:77::1/64 dev vxa nodad"})
-            QVERIFY2(QProcess::execute("ip", QString(args).split(' ')) == 0, args);
+        QVERIFY(enterOwnNetwork({"link add vxa type veth peer name vxb", "link set vxa up", "link set vxb up",
+                                 "addr add 10.77.0.1/24 brd + dev vxa", "addr add 10.77.1.1/24 brd + dev vxa",
+                                 "tuntap add dev vxt mode tun",
+                                 "addr add 10.77.2.1 peer 10.77.2.2 dev vxt", // point-to-point
+                                 "addr add fd00:77::1/64 dev vxa nodad"}));
     }
 
     void everyBroadcastNetworkGetsOneSocket() {

@@ -5,16 +5,9 @@
 // back; and last a packet filter that drops the replies. Each fix the doctor proposes is applied
 // and the doctor run again.
 
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QtTest>
+#include "labtest.h"
 
-#include <unistd.h>
+#include <QtTest>
 
 namespace {
 struct Link {
@@ -50,11 +43,10 @@ const Link links[] = {
        "clips": [{"clipNumber": 0, "frameCount": 100, "frameRate": 1000, "width": 640, "height": 480}]}])"},
 };
 
-// Every run leaves TAG.out, TAG.err and TAG.rc in $OUT. `fix TAG CODE` runs the first line of the
-// first fix of finding CODE in TAG.out, without sudo (we are root in the lab).
-const char *const driver = R"sh(cd "$OUT" || exit 3
-run() { local tag=$1; shift; "$SCAN" "$@" >"$tag.out" 2>"$tag.err"; echo $? >"$tag.rc"; }
-fix() { python3 -c 'import json,sys; f=[f for f in json.load(open(sys.argv[1]))["findings"] if f["code"]==sys.argv[2]]; print(f[0]["fix"][0].replace("sudo ","",1).replace("varnix-scan ",""))' "$1.out" "$2"; }
+// `fix TAG CODE` prints the first line of the first fix of finding CODE in TAG.out, without sudo (we are
+// root in the lab).
+const char *const driver =
+    R"sh(fix() { python3 -c 'import json,sys; f=[f for f in json.load(open(sys.argv[1]))["findings"] if f["code"]==sys.argv[2]]; print(f[0]["fix"][0].replace("sudo ","",1).replace("varnix-scan ",""))' "$1.out" "$2"; }
 "$SCAN" --watch --adapter lab6 --duration 17000 --json >watch.out 2>watch.err & wa=$!
 "$SCAN" --watch --adapter lab6 --rescan 8000 --json >rescan.out 2>rescan.err & wb=$!
 "$SCAN" --watch --adapter lab6 >interrupted.out 2>interrupted.err & wc=$!
@@ -82,35 +74,21 @@ run blocked --doctor --adapter lab0 --json --wait 1500
 eval "$(fix blocked firewall)"
 run unblocked --doctor --adapter lab0 --json --wait 1500)sh";
 
-const QJsonObject find(const QJsonArray &array, const QString &key, const QString &value) {
-    for (const QJsonValue &v : array) {
-        if (v[key].toString() == value) return v.toObject();
-    }
-    return {};
-}
 } // namespace
 
 class DoctorNetns : public QObject {
     Q_OBJECT
-    QTemporaryDir out;
-    QString file(const QString &name) const { return QDir(out.path()).filePath(name); }
-    QByteArray read(const QString &name) const {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    const QJsonObject json(const QString &tag) const {
-        return QJsonDocument::fromJson(read(tag + ".out")).object();
-    }
+    Lab lab;
     // "code:severity" of every finding of a run, in order.
     QStringList codes(const QString &tag) const {
         QStringList list;
-        for (const QJsonValue &f : json(tag)["findings"].toArray())
+        for (const QJsonValue &f : lab.json(tag)["findings"].toArray())
             list << f["code"].toString() + ':' + f["severity"].toString();
         return list;
     }
     QList<QJsonObject> events(const QString &tag) const {
         QList<QJsonObject> list;
-        for (const QByteArray &line : read(tag + ".out").split('\n'))
+        for (const QByteArray &line : lab.read(tag + ".out").split('\n'))
             if (!line.isEmpty()) list << QJsonDocument::fromJson(line).object();
         return list;
     }
@@ -126,30 +104,17 @@ class DoctorNetns : public QObject {
         return list;
     }
     void verifyRc(const QString &tag, int want) {
-        QVERIFY2(read(tag + ".rc").trimmed() == QByteArray::number(want),
-                 qPrintable(tag + " exited " + read(tag + ".rc") + read(tag + ".err")));
+        QVERIFY2(lab.read(tag + ".rc").trimmed() == QByteArray::number(want),
+                 qPrintable(tag + " exited " + lab.read(tag + ".rc") + lab.read(tag + ".err")));
     }
 
 private slots:
     void initTestCase() {
-        if (geteuid() != 0) QSKIP("needs root for network namespaces");
-        QStringList args{NETLAB_PATH, "--camsim", VARNIX_CAMSIM_PATH, "--logdir", out.path()};
-        for (const Link &l : links) {
-            QFile f(file(QString(l.name) + ".json"));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(l.cameras) > 0);
-            f.close();
-            args << "--link" << QString("%1:1500:%2:%3").arg(l.name, l.cidr, f.fileName());
-        }
-        args << QString("--unrouted lab1 --extra-ip lab2:10.10.3.2/24 -- bash -c").split(' ') << driver;
-        QProcess lab;
-        QTemporaryDir config; // no stored settings: nothing from the machine's own
-        lab.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path()
-                                                         << "OUT=" + out.path() << "SCAN=" VARNIX_SCAN_PATH);
-        lab.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        lab.start("bash", args);
-        QVERIFY(lab.waitForFinished(180000));
-        if (lab.exitCode() == 77) QSKIP("network namespaces are not available");
-        QCOMPARE(lab.exitCode(), 0);
+        QStringList args;
+        for (const Link &l : links)
+            args << "--link" << lab.link(l.name, 1500, l.cidr, l.cameras);
+        args << QString("--unrouted lab1 --extra-ip lab2:10.10.3.2/24").split(' ');
+        RUN_LAB(lab, args, driver, 180000);
     }
 
     void cleanNetworkHasNoFinding() {
@@ -158,25 +123,25 @@ private slots:
         QFile rmem("/proc/sys/net/core/rmem_max");
         const bool capped = rmem.open(QIODevice::ReadOnly) && rmem.readAll().trimmed().toLongLong() < 4194304;
         QCOMPARE(codes("clean"), capped ? QStringList{"receive-buffer:warning"} : QStringList());
-        QCOMPARE(json("clean")["cameras"].toArray().size(), 1);
-        QVERIFY(read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
-        if (!capped) QVERIFY(read("cleantext.out").endsWith("\nNo problem found.\n"));
+        QCOMPARE(lab.json("clean")["cameras"].toArray().size(), 1);
+        QVERIFY(lab.read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
+        if (!capped) QVERIFY(lab.read("cleantext.out").endsWith("\nNo problem found.\n"));
     }
 
     void strictReversePathFilter() {
         verifyRc("strict", 1);
         QCOMPARE(codes("strict"), QStringList({"rp-filter:problem", "no-cameras:warning"}));
-        QCOMPARE(find(json("strict")["adapters"].toArray(), "name", "lab1")["rpFilter"], 1);
+        QCOMPARE(find(lab.json("strict")["adapters"], "name", "lab1")["rpFilter"], 1);
         // With the proposed loose filtering the camera shows up, outside its adapter's subnet.
         QVERIFY2(!codes("loose").contains("rp-filter:problem") &&
                      codes("loose").contains("outside-subnet:problem"),
                  qPrintable(codes("loose").join(' ')));
-        QCOMPARE(json("loose")["cameras"][0]["ip"].toString(), QString("10.20.0.7"));
+        QCOMPARE(lab.json("loose")["cameras"][0]["ip"].toString(), QString("10.20.0.7"));
     }
 
     void everyConflictOfOneAdapter() {
         verifyRc("many", 1);
-        const QJsonArray findings = json("many")["findings"].toArray();
+        const QJsonValue findings = lab.json("many")["findings"];
         QCOMPARE(codes("many"),
                  QStringList({"duplicate-ip:problem", "duplicate-serial:problem", "datagram-size:problem",
                               "outside-subnet:problem", "silent-channel:problem"}));
@@ -191,7 +156,7 @@ private slots:
                  QString("10.10.3.20"));
         // The proposed command moves the camera to the free address of the adapter's subnet.
         verifyRc("moved", 0);
-        QVERIFY(read("moved.out").contains("It answers at 10.10.3.2."));
+        QVERIFY(lab.read("moved.out").contains("It answers at 10.10.3.2."));
     }
 
     void adapterDownAndSharedSubnet() {
@@ -200,13 +165,13 @@ private slots:
         // lab4 and lab5 share 10.10.5.0/24; requests to the camera behind the second of them still leave
         // through its own link.
         int shared = 0;
-        for (const QJsonValue &f : json("shared")["findings"].toArray()) {
+        for (const QJsonValue &f : lab.json("shared")["findings"].toArray()) {
             const QString text = f["text"].toString();
             shared += f["code"] == "shared-subnet" && text.contains("lab4 (10.10.5.1/24) and lab5");
             QVERIFY2(f["code"] != "silent-channel" || !text.contains("10.10.5."), qPrintable(text));
         }
         QCOMPARE(shared, 1);
-        QVERIFY(!find(json("shared")["cameras"].toArray(), "ip", "10.10.5.50").isEmpty());
+        QVERIFY(!find(lab.json("shared")["cameras"], "ip", "10.10.5.50").isEmpty());
     }
 
     void watchEvents() {
@@ -240,7 +205,7 @@ private slots:
 
         // SIGINT: exit 0, every line already out.
         verifyRc("interrupted", 0);
-        const QByteArray text = read("interrupted.out");
+        const QByteArray text = lab.read("interrupted.out");
         QVERIFY2(text.contains(" found #0 10.10.6.21 00:0c:9c:00:01:01 00-0000-0007") && text.endsWith('\n'),
                  text.constData());
     }
@@ -250,8 +215,8 @@ private slots:
         QCOMPARE(codes("blocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
         // The proposed rule lets the replies in.
         verifyRc("unblocked", 0);
-        QCOMPARE(json("unblocked")["cameras"].toArray().size(), 1);
-        QVERIFY(json("blocked")["firewall"] == "blocks" && json("unblocked")["firewall"] == "open");
+        QCOMPARE(lab.json("unblocked")["cameras"].toArray().size(), 1);
+        QVERIFY(lab.json("blocked")["firewall"] == "blocks" && lab.json("unblocked")["firewall"] == "open");
     }
 };
 
