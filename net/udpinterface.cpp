@@ -7,7 +7,6 @@
 
 #include "platform/socketroute.h"
 
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
@@ -201,12 +200,5 @@ void UdpInterface::processUDP() {
         if (got < 1) continue;
         // Only the bytes of this datagram: the buffer still holds the tail of longer ones.
         handleDatagram(QByteArray(rxBuffer.constData(), int(got)), sender.toIPv4Address());
-    }
-}
-
-void busyWait(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
     }
 }
