@@ -62,6 +62,18 @@ public slots:
 private:
     void pollCameras();
     void askStatusEarly(UdpInterface *channel);
+    void openNext();
+    void continueOpening();
+    void relay(UdpInterface *channel, int index, int what);
+
+    // Cameras are opened one after another, each opening request followed by a pause that a timer
+    // measures; those found meanwhile wait here. Copies, since the enumerator frees its records at
+    // the next open.
+    QList<UdpCamInfo> waiting;
+    UdpInterface *opening = nullptr; // not listed until its opening is done
+    int openingSent = 0;             // opening requests it has been sent
+    QList<int> heldBack;             // what it said meanwhile, told once it is listed
+    QTimer openingTimer;
 
     QList<UdpInterface *> silent; // Standard cameras past MissedPollLimit
     void askAgain(UdpInterface *channel);

@@ -7,7 +7,6 @@
 
 #include "platform/socketroute.h"
 
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
@@ -190,11 +189,4 @@ void UdpInterface::processUDP() {
     readPendingDatagrams(
         *socket, rxBuffer, [&self] { return !self.isNull(); },
         [this](const QByteArray &datagram, quint32 senderIp) { handleDatagram(datagram, senderIp); });
-}
-
-void busyWait(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-    }
 }

@@ -63,6 +63,3 @@ signals:
 public slots:
     void processUDP();
 };
-
-// Waits on a monotonic clock without processing events.
-void busyWait(int ms);

@@ -27,6 +27,9 @@
 
 namespace {
 
+// How long a camera is given to take a new address before the network is looked at again.
+constexpr int AddressSettleMs = 200;
+
 QString adapterEntryText(const NetAdapterInfo &adapter) {
     return QString::fromLocal8Bit(adapter.description) + QStringLiteral(" [") + ipToText(adapter.ip) +
            QStringLiteral("]");
@@ -310,8 +313,7 @@ void MainWindow::editCameraAddress(UdpInterface *camera) {
     }
     if (channel) manager.setCameraAddress(channel, ip, mask);
     // The camera takes its new address in its own time; give it a moment before looking again.
-    busyWait(200);
-    rediscover(ui->netAdpList->currentIndex());
+    QTimer::singleShot(AddressSettleMs, this, [this] { rediscover(ui->netAdpList->currentIndex()); });
 }
 
 void MainWindow::showCameraInfo(UdpInterface *channel) {

@@ -3,7 +3,9 @@
 #include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
 
+#include <QElapsedTimer>
 #include <QLayout>
+#include <QNetworkDatagram>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QUdpSocket>
@@ -15,7 +17,7 @@ namespace {
 constexpr quint32 Lo = 0x7F000001;
 
 // A scripted camera on 127.0.0.1. The kernel stamps every datagram on arrival, so the timing of the
-// requests is right although the GUI thread busy-waits between them.
+// requests is right however late the test reads them.
 struct Peer : QUdpSocket {
     QList<QPair<qint64, QByteArray>> got; // arrival (ms since the epoch), datagram
     Peer() {
@@ -49,8 +51,11 @@ UdpCamInfo loopbackCamera(quint32 protocol, quint16 port) {
 
 UdpInterface *detect(UdpCamManager &manager, quint32 protocol, Peer &peer) {
     UdpCamInfo info = loopbackCamera(protocol, peer.localPort());
+    const int before = manager.cameraCount();
     manager.OnCameraDetected(&info);
-    return manager.camera(manager.cameraCount() - 1);
+    // Listed once its opening is done.
+    return QTest::qWaitFor([&] { return manager.cameraCount() > before; }, 2000) ? manager.camera(before)
+                                                                                 : nullptr;
 }
 } // namespace
 
@@ -277,6 +282,133 @@ private slots:
             e.setBulletPixmap(QPixmap());
             QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
         }
+    }
+
+    // Three cameras found in one burst: opened one after another with the whole pause after every
+    // opening request, while the event loop goes on; each is listed, in the order found, once its
+    // opening is done, and what it said meanwhile is told after that.
+    void camerasOpenOneAfterAnotherWithoutHoldingTheLoop() {
+        Peer peers[3];
+        // The kernel turns arrival stamps on a moment after the first socket asks; until then a
+        // datagram is stamped when it is read.
+        QTest::qWait(100);
+        const quint32 protocols[] = {1, 0, 1};
+        UdpCamManager manager;
+        manager.pollTimer.stop();
+        QStringList listings, notes;
+        connect(&manager, &UdpCamManager::updateCameraList, [&] {
+            const int k = manager.cameraCount() - 1;
+            listings << QString("%1/%2")
+                            .arg(peers[k].received().size())
+                            .arg(k < 2 ? peers[k + 1].received().size() : 0);
+        });
+        connect(&manager, &UdpCamManager::updateCameraStatus, [&](int index, int what) {
+            notes << QString("%1:%2%3").arg(index).arg(what).arg(index < manager.cameraCount() ? ""
+                                                                                               : " unlisted");
+        });
+        QElapsedTimer clock;
+        qint64 lastTick = 0, longestGap = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] {
+            longestGap = qMax(longestGap, clock.elapsed() - lastTick);
+            lastTick = clock.elapsed();
+        });
+        QTimer::singleShot(0, &manager, [&] {
+            for (int i = 0; i < 3; ++i) {
+                UdpCamInfo info = loopbackCamera(protocols[i], peers[i].localPort());
+                manager.OnCameraDetected(&info);
+            }
+        });
+        // The first camera names itself at once, while it is still being opened.
+        QTimer::singleShot(40, &manager, [&] {
+            const QByteArray reg = peers[0].received().value(0).second;
+            const quint16 port = quint16(quint8(reg.at(8)) | quint8(reg.at(9)) << 8);
+            peers[0].writeDatagram(QByteArray::fromHex("0400cdab0b") + QByteArray(63, 0) + "Adv\0",
+                                   QHostAddress::LocalHost, port);
+        });
+        clock.start();
+        tick.start(10);
+        QTRY_COMPARE_WITH_TIMEOUT(manager.cameraCount(), 3, 3000);
+        longestGap = qMax(longestGap, clock.elapsed() - lastTick);
+        QVERIFY2(longestGap < 75, qPrintable(QString::number(longestGap)));
+
+        const char *const kinds[] = {"0400cdab00", "0400cdab0b", "010008d2", "01000802"};
+        qint64 previous = 0;
+        for (int i = 0; i < 6; ++i) {
+            const auto &got = peers[i / 2].received().value(i % 2);
+            QVERIFY2(got.second.toHex().startsWith(kinds[(protocols[i / 2] ? 0 : 2) + i % 2]),
+                     qPrintable(QString::number(i)));
+            QVERIFY2(i == 0 || (got.first - previous >= 79 && got.first - previous <= 250),
+                     qPrintable(QString("%1: %2 ms").arg(i).arg(got.first - previous)));
+            previous = got.first;
+            QCOMPARE(manager.camera(i / 2)->camInfo.cameraPort, quint32(peers[i / 2].localPort()));
+        }
+        QCOMPARE(listings, QStringList({"2/0", "2/0", "2/0"}));
+        QCOMPARE(notes, QStringList({"0:0"}));
+        QCOMPARE(manager.camera(0)->cameraName, QString("Adv"));
+    }
+
+    // A restart drops the cameras still waiting to be opened and the one half-opened; the next camera
+    // found is the first opened.
+    void restartDropsTheCamerasNotYetOpened() {
+        Peer peers[4];
+        UdpCamManager manager;
+        manager.pollTimer.stop();
+        for (int i = 0; i < 3; ++i) {
+            UdpCamInfo info = loopbackCamera(0, peers[i].localPort());
+            manager.OnCameraDetected(&info);
+        }
+        QTest::qWait(40);
+        manager.restartDiscovery(nullptr);
+        QTest::qWait(300);
+        QVERIFY(manager.cameraCount() == 0 && manager.findChildren<UdpInterface *>().isEmpty());
+        QVERIFY(detect(manager, 0, peers[3]));
+        QCOMPARE(manager.cameraCount(), 1);
+        QTest::qWait(300);
+        QCOMPARE(QString("%1 %2 %3")
+                     .arg(peers[0].received().size())
+                     .arg(peers[1].received().size())
+                     .arg(peers[2].received().size()),
+                 QString("1 0 0"));
+    }
+
+    // Which address changes go out, and a camera that answers every poll stays responding.
+    void addressChangesAndAnsweredPolls() {
+        Peer peer;
+        UdpCamManager manager;
+        manager.pollTimer.stop();
+        auto *channel = new UdpInterface(&manager);
+        UdpCamInfo info = loopbackCamera(0, peer.localPort());
+        info.cameraIp = 0x0A000001; // 10.0.0.1/16; requests go to the adapter's broadcast, 127.0.0.1
+        info.cameraMask = 0xFFFF0000;
+        channel->setCamera(info, 0);
+        // (address, mask, sent?)
+        const std::tuple<quint32, quint32, bool> changes[] = {
+            {0x0A000001, 0xFFFF0000, false}, {0x0A000001, 0xFFFFFF00, true}, {0x0A000002, 0xFFFF0000, true}};
+        int sent = 0;
+        for (const auto &[ip, mask, goes] : changes) {
+            manager.setCameraAddress(channel, ip, mask);
+            QTest::qWait(30);
+            sent += goes;
+            QCOMPARE(peer.received().size(), sent);
+        }
+
+        QUdpSocket camera;
+        QVERIFY(camera.bind(QHostAddress(QHostAddress::LocalHost)));
+        connect(&camera, &QUdpSocket::readyRead, [&] {
+            while (camera.hasPendingDatagrams()) {
+                const QNetworkDatagram d = camera.receiveDatagram();
+                if (d.data().size() > 3 && d.data().at(3) == 0x0e)
+                    camera.writeDatagram(
+                        d.makeReply(QByteArray::fromHex("0000080e100000000000000003000000")));
+            }
+        });
+        QSignalSpy responding(&manager, &UdpCamManager::cameraRespondingChanged);
+        manager.pollTimer.start(50);
+        info = loopbackCamera(0, camera.localPort());
+        manager.OnCameraDetected(&info);
+        QTest::qWait(200 + 50 * 3 * UdpCamManager::MissedPollLimit);
+        QVERIFY(responding.isEmpty() && manager.isResponding(0) && manager.camera(0)->statusKnown);
     }
 };
 

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <cstring>
+
 // openAll and the broadcasts only ever run inside a network namespace of this process's own, which
 // vanishes with it: an adapter with two IPv4 networks and one IPv6 address, its veth peer alongside.
 class OpenAll : public QObject {

@@ -25,9 +25,12 @@ static UdpCamInfo loopbackCamera(quint32 n, quint32 mtu = 1500, quint32 protocol
             0x1CAB0000 + n, 0x0011, 47123, 0x7F000001, 0xFFFFFFFF, 0, mtu};
 }
 
+// Returns once they are all listed: cameras are opened one after another, 160 ms each.
 static void addCameras(MainWindow &w, QList<UdpCamInfo> cameras) {
+    const int listed = w.manager.cameraCount() + cameras.size();
     for (UdpCamInfo &c : cameras)
         w.manager.OnCameraDetected(&c);
+    QVERIFY(QTest::qWaitFor([&] { return w.manager.cameraCount() >= listed; }, 200 * cameras.size() + 2000));
 }
 
 class MainWindowTest : public QObject {
@@ -107,8 +110,8 @@ private slots:
             addCameras(w, {first, second});
             if (code != 0) QTRY_VERIFY(!closer.messages.isEmpty());
             QTest::qWait(50);
-            QVERIFY2(closer.messages ==
-                         (code ? QStringList(conflictText(ConflictKind(code))) : QStringList()),
+            // The first warning; the second camera, listed while it is open, may bring one more.
+            QVERIFY2(closer.messages.value(0) == (code ? conflictText(ConflictKind(code)) : QString()),
                      qPrintable(setup));
             QCOMPARE(entry(w, 0)->isMarked(), code != 0);
         }
@@ -188,7 +191,7 @@ private slots:
             if (dialog == 1) w.showCameraClips(camera);
             if (dialog == 2) w.editCameraAddress(camera);
             QVERIFY(calls >= 10 && closer.messages.isEmpty());
-            QTRY_COMPARE(closer.messages, QStringList(conflictText(5)));
+            QTRY_COMPARE(closer.messages, QStringList(conflictText(ConflictKind::SameSerial)));
         }
     }
 
@@ -321,8 +324,8 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(listener.receiveDatagram().data(), sent);
         QVERIFY(!listener.hasPendingDatagrams());
-        // A sent change rediscovers: the list starts empty again.
-        QCOMPARE(w.ui->camList->count() + w.manager.cameraCount(), sent.isEmpty() ? 2 : 0);
+        // A sent change rediscovers a moment later: the list starts empty again.
+        QTRY_COMPARE(w.ui->camList->count() + w.manager.cameraCount(), sent.isEmpty() ? 2 : 0);
     }
 };
 

@@ -18,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -141,7 +142,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
         before = cameraJson(*target, target->index);
         sent = !(o.newIp == target->camInfo.cameraIp && o.newMask == target->camInfo.cameraMask);
         manager.setCameraAddress(target, o.newIp, o.newMask);
-        busyWait(AddressSettleMs);
+        QThread::msleep(AddressSettleMs); // nothing to handle meanwhile: the manager goes next
     }
 
     // Found again as a scan finds it: after the whole wait, with its name and first status.
