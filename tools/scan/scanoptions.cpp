@@ -49,6 +49,7 @@ QString scanUsage() {
         "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
         "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] [--duration MS] "
         "[--json]\n"
+        "              [--metrics-file PATH]\n"
         "\n"
         "Finds the cameras on one network adapter (or on all of them with \"*ALL*\") and prints\n"
         "them with the first network conflict the camera list would warn about.\n"
@@ -69,6 +70,7 @@ QString scanUsage() {
         "  --watch               follow the cameras and print one line per event (found, name, status,\n"
         "                        options, clips, conflict, not-responding, responding, lost) until\n"
         "                        interrupted or for --duration MS; --rescan MS rediscovers on that period\n"
+        "  --metrics-file PATH   --watch: keep PATH up to date in the Prometheus text format\n"
         "  -h, --help            show this text\n"
         "\n"
         "Exit codes: 0 done, 1 the new address was not confirmed or --doctor found a problem,\n"
@@ -137,6 +139,12 @@ bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QStrin
                 o.durationMs = ms;
                 durationGiven = true;
             }
+        } else if (isOption(arg, "--metrics-file")) {
+            if (!takeValue(arg, QStringLiteral("--metrics-file"), &o.metricsFile)) return false;
+            if (o.metricsFile.isEmpty()) {
+                *error = QStringLiteral("--metrics-file needs a path");
+                return false;
+            }
         } else if (isOption(arg, "--adapter")) {
             if (!takeValue(arg, QStringLiteral("--adapter"), &value)) return false;
             if (value.isEmpty()) {
@@ -194,8 +202,8 @@ bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QStrin
         *error = QStringLiteral("--list-adapters, --set-address, --doctor and --watch cannot be combined");
         return false;
     }
-    if ((rescanGiven || durationGiven) && !watch) {
-        *error = QStringLiteral("--rescan and --duration go with --watch only");
+    if ((rescanGiven || durationGiven || !o.metricsFile.isEmpty()) && !watch) {
+        *error = QStringLiteral("--rescan, --duration and --metrics-file go with --watch only");
         return false;
     }
     if (watch) {
