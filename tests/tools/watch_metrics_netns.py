@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""varnix-scan --watch --metrics-file as a workstation's monitoring sees it: Debian's node_exporter reads
-the file with its textfile collector and Prometheus scrapes it every second, all inside the namespace
-lab (tools/lab/netlab.sh), both listening on the lab's own loopback. A camera that stops answering, one
-removed from the lab and one that moves to another address, watched through Prometheus' query API.
-The README's alert rule is checked with promtool against tests/tools/varnix_rules_test.yml.
-
-   watch_metrics_netns.py SCAN CAMSIM NETLAB SOURCE_DIR
-Exit 77 without root or without the Prometheus programs.
+"""The watch's metrics file as a workstation's monitoring reads it: Debian's node_exporter (textfile
+collector) and Prometheus (scraping every second) on the loopback of the namespace lab, with cameras
+that stop answering, vanish and move. Also the README's alert rule, by promtool.
+   watch_metrics_netns.py SCAN CAMSIM NETLAB SOURCE_DIR     (exit 77 without root or the programs)
 """
 import json
 import os
@@ -32,17 +28,13 @@ HTTP = urllib.request.build_opener(urllib.request.ProxyHandler({}))
 
 
 def fail(message):
-    print("FAIL: " + message, flush=True)
-    sys.exit(1)
+    sys.exit("FAIL: " + message)
 
 
 def outer(scan, camsim, netlab, source):
-    if os.geteuid() != 0:
-        print("SKIP: needs root for network namespaces")
-        return 77
     missing = [p for p in PROGRAMS if not shutil.which(p)]
-    if missing:
-        print("SKIP: not installed: " + " ".join(missing) + " (scripts/setup installs them)")
+    if os.geteuid() != 0 or missing:
+        print("SKIP: needs root and " + " ".join(PROGRAMS) + " (scripts/setup installs them)")
         return 77
     rules = os.path.join(source, "tools/monitoring/varnix.rules.yml")
     with open(rules) as f, open(os.path.join(source, "README.md")) as readme:
@@ -70,20 +62,25 @@ def query(expr):
         return json.load(r)
 
 
-def wait_for(what, expr, want, seconds):
-    """Polls the query until the values of its result equal `want` (a sorted list of strings)."""
+def until(what, check, seconds):
     deadline = time.monotonic() + seconds
-    got = None
     while time.monotonic() < deadline:
         try:
-            answer = query(expr)
-            got = sorted(s["value"][1] for s in answer["data"]["result"])
-            if got == want:
-                return answer
+            got = check()
+            if got:
+                return got
         except OSError:
             pass
         time.sleep(0.5)
-    fail("%s: %s gave %s, not %s within %d s" % (what, expr, got, want, seconds))
+    fail("%s: not within %d s" % (what, seconds))
+
+
+def wait_for(what, expr, want, seconds):
+    """The answer to the query once the values of its result are `want`."""
+    def check():
+        answer = query(expr)
+        return answer if sorted(s["value"][1] for s in answer["data"]["result"]) == want else None
+    return until("%s (%s is not %s)" % (what, expr, want), check, seconds)
 
 
 def read_events(path):
@@ -145,11 +142,8 @@ def inner(work, scan, rules):
         block("10.77.1.24", drop=False)
         wait_for("moved", 'varnix_camera_info{mac="%s",ip="10.77.1.24"}' % MOVER, ["1"], 30)
         # Once a completed discovery has missed the old address the camera is still up, in one series.
-        deadline = time.monotonic() + 30
-        while not any(e["event"] == "lost" and e["camera"]["ip"] == "10.77.1.23" for e in read_events(events.name)):
-            if time.monotonic() > deadline:
-                fail("the old address of the moved camera was never lost")
-            time.sleep(0.5)
+        until("old address lost", lambda: any(e["event"] == "lost" and e["camera"]["ip"] == "10.77.1.23"
+                                              for e in read_events(events.name)), 30)
         time.sleep(3)  # the next write and scrape
         wait_for("still up", 'varnix_camera_up{mac="%s"}' % MOVER, ["1"], 5)
         wait_for("one series", 'count(count_over_time(varnix_camera_up{mac="%s"}[10m]))' % MOVER, ["1"], 5)
