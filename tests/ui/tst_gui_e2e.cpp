@@ -147,7 +147,8 @@ int main(int argc, char *argv[]) {
     const QByteArray labPath = "/var/run/netns/" + qgetenv("VARNIX_LAB_APPNS");
     const bool inLab = stat("/proc/self/ns/net", &own) == 0 && stat(labPath.constData(), &lab) == 0 &&
                        own.st_ino == lab.st_ino && own.st_dev == lab.st_dev;
-    return runGuiTest<GuiEndToEnd>(inLab, "runs only inside the namespace lab (tools/lab/netlab.sh)", argc, argv);
+    return runGuiTest<GuiEndToEnd>(inLab, "runs only inside the namespace lab (tools/lab/netlab.sh)", argc,
+                                   argv);
 }
 
 #include "tst_gui_e2e.moc"
