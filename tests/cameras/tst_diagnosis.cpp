@@ -1,7 +1,8 @@
-// The network check, the firewall reading and the camera watch, case by case without a network.
+// The network check, the firewall reading, the camera watch and its metrics, case by case without a network.
 
 #include "cameras/diagnosis.h"
 #include "cameras/watch.h"
+#include "cameras/watchmetrics.h"
 #include "net/netfacts.h"
 #include "platform/networkfacts.h"
 
@@ -236,6 +237,34 @@ QString events(const QList<WatchEvent> &list) {
     return out.join(", ");
 }
 
+// The sample lines of the families named in `want`, in the order written; HELP and TYPE must come
+// first and each family's samples together.
+QStringList samples(const QByteArray &text, const QStringList &want) {
+    QSet<QString> families, typed, done;
+    for (const QString &w : want)
+        families << w.section(QRegularExpression("[{ ]"), 0, 0);
+    QStringList out;
+    QString current;
+    for (const QString &line : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith("# TYPE ")) typed << line.section(' ', 2, 2);
+        if (line.startsWith('#')) continue;
+        const QString family = line.section(QRegularExpression("[{ ]"), 0, 0);
+        if (family != current) {
+            if (done.contains(family) || !typed.contains(family)) return {"out of place: " + line};
+            done << current;
+            current = family;
+        }
+        if (families.contains(family)) out << line;
+    }
+    return out;
+}
+
+QString who(quint32 ip, quint32 serial = 10) {
+    return QStringLiteral("serial=\"00-0000-%1\",mac=\"00:00:00:00:00:%2\"")
+        .arg(serial, 4, 10, QChar('0'))
+        .arg(ip & 0xFF, 2, 16, QChar('0'));
+}
+
 } // namespace
 
 class Diagnosis : public QObject {
@@ -319,6 +348,14 @@ private slots:
         QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString("name #0 Cam A, status #0 -1>1"));
         QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString());
         QCOMPARE(step({listed(0, A, 10, 3, "Cam A")}), QString("status #0 1>3"));
+        // A rediscovery's fresh channel knows nothing, then tells the same again: no event.
+        WatchedCamera told = listed(0, A, 10, 3, "Cam A");
+        told.optionsKnown = told.clipsKnown = true;
+        told.seen.info.options = 8;
+        told.clipCount = 2;
+        QCOMPARE(step({told}), QString("options #0, clips #0"));
+        QCOMPARE(step({listed(0, A, 10)}), QString());
+        QCOMPARE(step({told}), QString());
         // A second camera with the same serial number raises the conflict.
         QCOMPARE(step({listed(1, B, 10)}), QString("found #1, conflict #0 raised duplicate-serial"));
         // After a rediscovery the camera comes back under another index, knowing nothing yet: no event.
@@ -363,6 +400,80 @@ private slots:
                 got << events(l == "gone" ? watch.update({}, t0, true) : watch.update({a}, t0, false));
             }
             QVERIFY2(got == row.want, qPrintable(QString("%1: got %2").arg(row.name, got.join(" | "))));
+        }
+    }
+
+    void metricsFollowTheWatch() {
+        const auto standard = [](quint32 ip, const char *state, quint32 serial = 10) {
+            WatchedCamera w = listed(0, ip, serial, 2, "Cam");
+            w.responding = QByteArray(state) != "down";
+            return w;
+        };
+        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd");
+        advanced.seen.info.protocol = 1;
+        advanced.seen.info.link10G = 1;
+        WatchedCamera moved = standard(B, "up");
+        moved.seen.info.macLow = A & 0xFF;
+        using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
+        const struct {
+            const char *name;
+            Steps steps;
+            QStringList want;
+        } rows[] = {
+            {"listed and answering",
+             {{{standard(A, "up")}, false}},
+             {"varnix_camera_up{" + who(A) + "} 1", "varnix_camera_responding{" + who(A) + "} 1",
+              "varnix_camera_status{" + who(A) + "} 2"}},
+            {"not answering its polls",
+             {{{standard(A, "down")}, false}},
+             {"varnix_camera_responding{" + who(A) + "} 0"}},
+            {"lost: still shown, as gone",
+             {{{standard(A, "up")}, false}, {{}, true}},
+             {"varnix_camera_up{" + who(A) + "} 0", "varnix_camera_responding{" + who(A) + "} 0",
+              "varnix_camera_status{" + who(A) + "} 2", "varnix_adapter_cameras{adapter=\"lab0\"} 0",
+              "varnix_adapter_cameras{adapter=\"lab1\"} 0"}},
+            {"lost and found again: one series, up",
+             {{{standard(A, "up")}, true}, {{}, true}, {{standard(A, "up")}, false}},
+             {"varnix_camera_up{" + who(A) + "} 1", R"(varnix_events_total{event="found"} 2)",
+              R"(varnix_events_total{event="name"} 2)", R"(varnix_events_total{event="status"} 2)",
+              R"(varnix_events_total{event="options"} 0)", R"(varnix_events_total{event="clips"} 0)",
+              R"(varnix_events_total{event="conflict"} 0)",
+              R"(varnix_events_total{event="not-responding"} 0)",
+              R"(varnix_events_total{event="responding"} 0)", R"(varnix_events_total{event="lost"} 1)",
+              "varnix_last_discovery_timestamp_seconds 0.000",
+              "varnix_metrics_written_timestamp_seconds 1.500"}},
+            {"moved to another address: one series, the new address",
+             {{{standard(A, "up")}, true}, {{moved}, false}},
+             {"varnix_camera_info{" + who(A) +
+                  R"(,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",protocol="Standard"} 1)",
+              "varnix_camera_up{" + who(A) + "} 1"}},
+            {"moved, and the old address lost",
+             {{{standard(A, "up")}, true}, {{moved}, true}},
+             {"varnix_camera_up{" + who(A) + "} 1"}},
+            {"Advanced: no poll verdict, 10G, the name escaped",
+             {{{advanced}, false}},
+             {"varnix_camera_info{" + who(J, 11) +
+                  ",ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown N/A\",adapter=\"lab1\","
+                  "protocol=\"Advanced\"} 1",
+              "varnix_camera_responding", "varnix_camera_link_speed_bytes{" + who(J, 11) + "} 1250000000",
+              "varnix_adapter_cameras{adapter=\"lab0\"} 0", "varnix_adapter_cameras{adapter=\"lab1\"} 1"}},
+            {"two cameras share a serial number",
+             {{{standard(A, "up"), standard(B, "up")}, false}},
+             {R"(varnix_conflict{code="duplicate-serial"} 1)"}},
+            {"a conflict raised and cleared stays, at 0",
+             {{{standard(A, "up"), standard(B, "up")}, false}, {{standard(A, "up")}, true}},
+             {R"(varnix_conflict{code="duplicate-serial"} 0)"}},
+        };
+        for (const auto &row : rows) {
+            CameraWatch watch(labFacts(), 0);
+            for (const auto &step : row.steps)
+                watch.update(step.first, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), step.second);
+            const QByteArray text = watchMetricsText(watch.snapshot(), labFacts(), "*ALL*",
+                                                     QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC));
+            const QStringList got = samples(text, row.want);
+            // A family named without a sample must have none.
+            QVERIFY2(got == row.want.filter(" "),
+                     qPrintable(QString("%1: got\n%2").arg(row.name, got.join('\n'))));
         }
     }
 };

@@ -86,6 +86,7 @@ QString scanUsage() {
                "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
                "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] [--duration MS] "
                "[--json]\n"
+               "              [--metrics-file PATH]\n"
                "\n"
                "Finds the cameras on one network adapter (or on all of them with \"%1\") and prints\n"
                "them with the first network conflict the camera list would warn about.\n"
@@ -110,6 +111,7 @@ QString scanUsage() {
                "                        options, clips, conflict, not-responding, responding, lost) until\n"
                "                        interrupted or for --duration MS; --rescan MS rediscovers on that "
                "period\n"
+               "  --metrics-file PATH   --watch: keep PATH up to date in the Prometheus text format\n"
                "  -h, --help            show this text\n"
                "\n"
                "Exit codes: 0 done, 1 the new address was not confirmed or --doctor found a problem,\n"
@@ -141,18 +143,20 @@ private:
     // --set-address takes the camera's address as its value, the new address and mask after it.
     const QCommandLineOption setAddress = valued("set-address"), adapter = valued("adapter"),
                              wait = valued("wait"), datagramSize = valued("datagram-size"),
-                             rescan = valued("rescan"), duration = valued("duration");
+                             rescan = valued("rescan"), duration = valued("duration"),
+                             metricsFile = valued("metrics-file");
     QCommandLineParser parser;
 };
 
 bool OptionReader::parse(const QStringList &arguments, QString *error) {
     QStringList valuedNames;
-    for (const QCommandLineOption &option : {setAddress, adapter, wait, datagramSize, rescan, duration})
+    for (const QCommandLineOption &option :
+         {setAddress, adapter, wait, datagramSize, rescan, duration, metricsFile})
         valuedNames << option.names();
     *error = refusalBeforeParsing(arguments, valuedNames);
     if (!error->isEmpty()) return false;
-    parser.addOptions(
-        {help_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize, rescan, duration});
+    parser.addOptions({help_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize, rescan,
+                       duration, metricsFile});
     if (parser.parse(QStringList(QStringLiteral("varnix-scan")) + arguments)) return true;
     const QStringList unknown = parser.unknownOptionNames();
     *error = unknown.isEmpty() ? parser.errorText() : unknownArgument(asGiven(arguments, unknown.first()));
@@ -190,6 +194,11 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
         }
         (period == &rescan ? o.rescanMs : o.durationMs) = ms;
     }
+    o.metricsFile = parser.value(metricsFile);
+    if (parser.isSet(metricsFile) && o.metricsFile.isEmpty()) {
+        *error = QStringLiteral("--metrics-file needs a path");
+        return false;
+    }
     o.adapterGiven = parser.isSet(adapter);
     o.adapter = parser.value(adapter);
     if (o.adapterGiven && o.adapter.isEmpty()) {
@@ -218,8 +227,8 @@ bool OptionReader::readMode(ScanOptions &o, QString *error) const {
                moving = parser.isSet(setAddress);
     if (int(listing) + int(moving) + int(parser.isSet(doctor)) + int(watching) > 1)
         *error = QStringLiteral("--list-adapters, --set-address, --doctor and --watch cannot be combined");
-    else if ((parser.isSet(rescan) || parser.isSet(duration)) && !watching)
-        *error = QStringLiteral("--rescan and --duration go with --watch only");
+    else if ((parser.isSet(rescan) || parser.isSet(duration) || parser.isSet(metricsFile)) && !watching)
+        *error = QStringLiteral("--rescan, --duration and --metrics-file go with --watch only");
     else if (watching && o.waitGiven)
         *error = QStringLiteral("--watch does not take --wait (see --rescan)");
     else if (listing && (o.adapterGiven || o.waitGiven || o.datagramGiven))
