@@ -72,7 +72,7 @@ adapters() { # adapters JSON FIELD...
 for a in json.load(open(sys.argv[1]))["adapters"]: print(*(a[f] for f in sys.argv[2:]))' "$@"
 }
 
-# Test functions that fail under Wine for reasons of Wine's own, with the reason (also in the README).
+# Test functions that fail under Wine for reasons of Wine's own, with the reason (also in docs/windows.md).
 known_wine_failures=(
     "tst_channel talksToACameraOverLoopback: Wine gives every loopback address the sender 127.0.0.1"
     "tst_enumerator repliesBecomeRecordsOnce: Wine gives every loopback address the sender 127.0.0.1"
