@@ -160,6 +160,14 @@ QString severityName(Severity severity) {
     return severity == Severity::Problem ? QStringLiteral("problem") : QStringLiteral("warning");
 }
 
+QString findingCamera(const SeenCamera &camera) {
+    return describe(camera);
+}
+
+QString findingAdapter(const NetworkFacts &facts, const UdpCamInfo &info) {
+    return adapterLabel(facts, info);
+}
+
 int camerasFittingBuffer(qint64 capBytes) {
     // The kernel doubles what a socket is granted to account for its own overhead.
     const qint64 granted = 2 * qMin<qint64>(capBytes, SocketReceiveBufferBytes);
@@ -268,6 +276,7 @@ QList<Finding> cameraFindings(const NetworkFacts &facts, const QList<SeenCamera>
 QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &cameras, quint32 datagramSize,
                         const QString &adapter) {
     QList<Finding> out = cameraFindings(facts, cameras, datagramSize);
+    out << pathFindings(facts, cameras, datagramSize);
 
     for (int i = 0; i < cameras.size(); ++i) {
         const SeenCamera &c = cameras.at(i);

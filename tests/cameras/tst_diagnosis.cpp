@@ -70,6 +70,11 @@ SeenCamera via(SeenCamera c, quint32 adapterIp, quint32 adapterMask = 0xFFFFFF00
     c.info.adapterMask = adapterMask;
     return c;
 }
+SeenCamera pathTo(SeenCamera c, quint32 needed, quint32 largest,
+                  PathResult::State state = PathResult::Probed) {
+    c.path = {state, needed, largest};
+    return c;
+}
 template <class... T> QList<SeenCamera> on(T... c) {
     return {c...};
 }
@@ -133,6 +138,13 @@ QList<CheckRow> checkRows() {
          "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
          "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920", none, 2920},
         {"optimal size compares nothing", on(cam(J, 1, 10), cam(A, 2, 11)), ""},
+        {"path narrower than the datagrams", on(pathTo(cam(J, 1, 10), 8680, 1500)), "path-mtu:problem:lab1:0",
+         "at most 1500 bytes, but its datagrams need 8680|between lab1 and 10.10.2.30|--datagram-size 1448",
+         none, 8680, "lab1"},
+        {"path: wide enough, no echo, Advanced, or the adapter already too small",
+         on(pathTo(cam(J, 1, 10), 8680, 8680), pathTo(cam(J + 1, 2, 11), 8680, 0, PathResult::NoEcho),
+            pathTo(cam(J + 2, 3, 12, 1), 8680, 1500), pathTo(cam(A, 4, 13), 8680, 1500)),
+         "datagram-size:problem:lab0:3", "", none, 8680, "*ALL*"},
         {"outside the subnet: each its own free address",
          on(cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
@@ -257,6 +269,38 @@ private slots:
             for (const QString &piece : QString(row.mentions).split('|'))
                 QVERIFY2(everything(got).contains(piece),
                          qPrintable(QString(row.name) + ":\n" + everything(got)));
+        }
+    }
+
+    void pathSearch() {
+        // The path passes packets up to `limit` bytes (0: the camera answers no echo); `lost` echoes of
+        // the first probes vanish on the way.
+        const struct {
+            quint32 needed, limit;
+            int lost;
+            PathResult::State state;
+            quint32 lowest, highest; // the largest size that passed must lie here
+            int probes;
+        } rows[] = {
+            {8680, 9000, 0, PathResult::Probed, 8680, 8680, 1},
+            {8680, 9000, 1, PathResult::Probed, 8680, 8680, 2},
+            {8680, 1500, 0, PathResult::Probed, 1500, 1500, 10},
+            {8680, 4000, 0, PathResult::Probed, 3900, 4000, 10},
+            {2920, 1000, 0, PathResult::Probed, 980, 1000, 10},
+            {8680, 0, 0, PathResult::NoEcho, 0, 0, 3},
+        };
+        for (const auto &row : rows) {
+            PathSearch search(row.needed);
+            int lost = row.lost;
+            while (const quint32 size = search.next())
+                search.record(size <= row.limit && lost-- <= 0);
+            const PathResult r = search.result();
+            QVERIFY2(r.state == row.state && r.needed == row.needed && r.largestPassed >= row.lowest &&
+                         r.largestPassed <= row.highest && search.probes() == row.probes,
+                     qPrintable(QString("limit %1: %2 after %3 probes")
+                                    .arg(row.limit)
+                                    .arg(r.largestPassed)
+                                    .arg(search.probes())));
         }
     }
 

@@ -5,6 +5,7 @@
 
 #include "cameras/conflicts.h"
 #include "cameras/diagnosis.h"
+#include "cameras/pathprober.h"
 #include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
 #include "net/adapters.h"
@@ -119,9 +120,20 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         cameras << c;
     }
 
+    const quint32 datagramSize = datagramSizeFor(jumboPacket);
+    if (datagramSize > 0) {
+        PathProber prober;
+        QEventLoop loop;
+        QObject::connect(&prober, &PathProber::finished, &loop, &QEventLoop::quit);
+        prober.start(pathTargets(cameras), pathPacketSize(datagramSize));
+        if (prober.isRunning()) loop.exec();
+        for (auto it = prober.results().constBegin(); it != prober.results().constEnd(); ++it)
+            cameras[it.key()].path = it.value();
+    }
+
     const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
     const QString adapterName = QString::fromLocal8Bit(chosen.name);
-    const QList<Finding> findings = diagnose(facts, cameras, datagramSizeFor(jumboPacket), adapterName);
+    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName);
     bool problem = false;
     for (const Finding &f : findings)
         problem = problem || f.severity == Severity::Problem;
@@ -129,7 +141,12 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     if (o.json) {
         QJsonArray cameraList, findingList;
         for (int i = 0; i < manager.cameraCount(); ++i) {
-            if (const UdpInterface *channel = manager.camera(i)) cameraList.append(cameraJson(*channel, i));
+            const UdpInterface *channel = manager.camera(i);
+            if (!channel) continue;
+            QJsonObject camera = cameraJson(*channel, i);
+            for (const SeenCamera &c : qAsConst(cameras))
+                if (c.index == i) camera.insert(QStringLiteral("path"), pathJson(c.path));
+            cameraList.append(camera);
         }
         for (const Finding &f : findings)
             findingList.append(findingJson(f, cameras));
@@ -147,7 +164,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
             QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
         for (const Finding &f : findings)
             text += findingText(f, cameras) + QLatin1Char('\n');
-        printTo(stdout, text + findingsSummary(findings));
+        printTo(stdout, text + pathNotes(cameras) + findingsSummary(findings));
     }
     return problem ? 1 : 0;
 }
