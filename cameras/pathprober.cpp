@@ -3,7 +3,6 @@
 #include "diagnosis.h"
 
 #include "net/udpinterface.h"
-#include "platform/echoprobe.h"
 
 #include <QMetaObject>
 #include <QMutex>
@@ -70,7 +69,10 @@ QList<PathTarget> pathTargets(const QList<SeenCamera> &cameras) {
     return targets;
 }
 
-PathProber::PathProber(QObject *parent) : QObject(parent) {}
+PathProber::PathProber(QObject *parent)
+    : QObject(parent), echo_([](const PathTarget &t, int size, int timeoutMs) {
+          return platform::echoUnfragmented(t.cameraIp, t.sourceIp, t.interfaceIndex, size, timeoutMs);
+      }) {}
 
 PathProber::~PathProber() {
     if (run_) run_->detach();
@@ -94,20 +96,20 @@ void PathProber::start(const QList<PathTarget> &targets, quint32 needed) {
         return;
     }
     const int timeout = timeoutMs_;
+    const Echo echo = echo_;
     for (const PathTarget &t : targets) {
         const std::shared_ptr<Run> run = run_;
-        probeThreads().start(QRunnable::create([run, t, needed, timeout] {
+        probeThreads().start(QRunnable::create([run, t, needed, timeout, echo] {
             PathSearch search(needed);
             PathResult result;
             while (const quint32 size = search.next()) {
                 if (run->cancelled) return;
-                const platform::EchoResult echo =
-                    platform::echoUnfragmented(t.cameraIp, t.sourceIp, t.interfaceIndex, int(size), timeout);
-                if (echo == platform::EchoResult::Unavailable) {
+                const platform::EchoResult answer = echo(t, int(size), timeout);
+                if (answer == platform::EchoResult::Unavailable) {
                     result.state = PathResult::Unavailable;
                     break;
                 }
-                search.record(echo == platform::EchoResult::Answered);
+                search.record(answer == platform::EchoResult::Answered);
                 run->deliver([camera = t.camera](PathProber *owner) { owner->probeSent(camera); });
             }
             if (result.state != PathResult::Unavailable) result = search.result();
@@ -120,6 +122,7 @@ void PathProber::start(const QList<PathTarget> &targets, quint32 needed) {
 void PathProber::cancel() {
     if (!running_) return;
     run_->detach();
+    run_.reset();
     running_ = false;
     emit finished(true);
 }

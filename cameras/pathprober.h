@@ -1,11 +1,13 @@
 #pragma once
 
 #include "cameras/pathcheck.h"
+#include "platform/echoprobe.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 struct SeenCamera;
@@ -39,6 +41,9 @@ public:
     // What each camera (by its position) has given so far; those never reached stay NotProbed.
     const QHash<int, PathResult> &results() const { return results_; }
     void setProbeTimeout(int ms) { timeoutMs_ = ms; }
+    // One echo of `size` bytes to `target`, called on worker threads; the system's by default.
+    using Echo = std::function<platform::EchoResult(const PathTarget &target, int size, int timeoutMs)>;
+    void setEcho(Echo echo) { echo_ = std::move(echo); }
 
 signals:
     // Probes sent so far against the most a run can send (MaxProbes per camera).
@@ -52,6 +57,7 @@ private:
     void cameraDone(int camera, const PathResult &result);
 
     std::shared_ptr<Run> run_;
+    Echo echo_;
     QHash<int, PathResult> results_;
     QHash<int, int> sent_;
     int done_ = 0, total_ = 0, pending_ = 0;

@@ -1,6 +1,7 @@
 // The network check, the firewall reading and the camera watch, case by case without a network.
 
 #include "cameras/diagnosis.h"
+#include "cameras/pathprober.h"
 #include "cameras/watch.h"
 #include "net/netfacts.h"
 #include "platform/networkfacts.h"
@@ -302,6 +303,41 @@ private slots:
                                     .arg(r.largestPassed)
                                     .arg(search.probes())));
         }
+    }
+
+    void proberRunsCamerasAtOnceAndCancels() {
+        // The first camera's path passes everything, the others' 1500 bytes; every echo takes 50 ms.
+        PathProber prober;
+        prober.setEcho([](const PathTarget &t, int size, int) {
+            QThread::msleep(50);
+            return t.cameraIp == A || size <= 1500 ? platform::EchoResult::Answered
+                                                   : platform::EchoResult::NoAnswer;
+        });
+        const QList<PathTarget> targets{{0, A, Lab0, 0}, {1, B, Lab0, 0}, {2, C, Lab0, 0}, {3, D, Lab0, 0}};
+        QSignalSpy finished(&prober, &PathProber::finished), progress(&prober, &PathProber::progress);
+        QElapsedTimer clock;
+        clock.start();
+        prober.start(targets, 8680);
+        QVERIFY(finished.wait(5000));
+        QVERIFY2(clock.elapsed() < 1100, qPrintable(QString::number(clock.elapsed()))); // 1.55 s one by one
+        QVERIFY(!finished.last().first().toBool() && progress.last() == QVariantList({40, 40}));
+        QVERIFY(prober.results().value(0).largestPassed == 8680 &&
+                prober.results().value(3).largestPassed == 1500);
+
+        // Cancelled: said at once, and nothing the run had sent or still sends arrives, not in the next run.
+        prober.start(targets, 8680);
+        QThread::msleep(100);
+        prober.cancel();
+        QVERIFY(finished.last().first().toBool() && !prober.isRunning());
+        const int steps = progress.count(), ends = finished.count();
+        QTest::qWait(400);
+        QVERIFY(progress.count() == steps && finished.count() == ends);
+        prober.start(targets, 8680);
+        QThread::msleep(100);
+        prober.start(targets.mid(0, 1), 2920);
+        QVERIFY(finished.wait(5000));
+        QVERIFY(!finished.last().first().toBool() && progress.last() == QVariantList({10, 10}));
+        QCOMPARE(prober.results().keys(), QList<int>{0});
     }
 
     void firewall() {
