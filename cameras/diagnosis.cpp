@@ -1,5 +1,6 @@
 #include "diagnosis.h"
 
+#include "firewallcheck.h"
 #include "modelnames.h"
 
 #include "net/addresses.h"
@@ -316,17 +317,7 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
             fix);
     }
 
-    if (facts.firewall.state == FirewallFacts::Blocks) {
-        const QString ports = QStringLiteral("%1-%2").arg(DiscoveryFirstPort).arg(DiscoveryLastPort);
-        out << finding(
-            "firewall", Severity::Problem, QString(), {},
-            QStringLiteral("The input chain \"%1\" drops what it does not accept and accepts no UDP to "
-                           "the discovery ports %2: the cameras' replies never arrive.")
-                .arg(facts.firewall.chain, ports),
-            {QStringLiteral("sudo nft insert rule %1 udp dport %2 accept").arg(facts.firewall.chain, ports),
-             QStringLiteral("(camera replies to name and status requests also need "
-                            "\"ct state established,related accept\" in that chain)")});
-    }
+    out << firewallFindings(facts, adapter);
 
     for (int i = 0; i < facts.adapters.size(); ++i) {
         for (int j = i + 1; j < facts.adapters.size(); ++j) {

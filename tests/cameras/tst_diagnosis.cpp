@@ -101,6 +101,13 @@ QString everything(const QList<Finding> &findings) {
 
 using Tweak = std::function<void(NetworkFacts &)>;
 const Tweak none = [](NetworkFacts &) {};
+// ufw or firewalld keeps the replies from lab0 and from lab2 (a further adapter the list does not hold).
+Tweak blockedBy(FirewallFacts::Manager manager) {
+    return [manager](NetworkFacts &f) {
+        f.firewall.state = FirewallFacts::Blocks, f.firewall.manager = manager;
+        f.firewall.adapters = QStringList{"lab0", "lab2"}, f.firewall.zones = QStringList{"public", "work"};
+    };
+}
 
 struct CheckRow {
     const char *name;
@@ -165,8 +172,16 @@ QList<CheckRow> checkRows() {
         {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "sudo nft insert rule inet filter input udp dport 45056-45255 accept",
          [](NetworkFacts &f) {
-             f.firewall = {FirewallFacts::Blocks, "inet filter input"};
+             f.firewall.state = FirewallFacts::Blocks, f.firewall.chain = "inet filter input";
          }},
+        {"ufw blocks the chosen adapter", on(cam(A, 1, 10)), "firewall:problem:lab0:",
+         "sudo ufw allow in on lab0 proto udp to any port 45056:45255", blockedBy(FirewallFacts::Ufw)},
+        {"ufw blocks another adapter only", on(cam(J, 1, 10)), "", "", blockedBy(FirewallFacts::Ufw), 0,
+         "lab1"},
+        {"firewalld, each zone", on(cam(A, 1, 10)), "firewall:problem:: no-cameras:warning:lab1:",
+         "sudo firewall-cmd --permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
+         "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
+         blockedBy(FirewallFacts::Firewalld), 0, "*ALL*"},
         {"shared subnet", on(cam(A, 1, 10)),
          "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
          [](NetworkFacts &f) { f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500); }},
@@ -223,6 +238,14 @@ struct FakeFacts : platform::NetworkFactSource {
     long long rmem = -1;
     bool hasNft = false;
     std::string json;
+    QByteArray ufw, firewalld, zone; // null: not installed
+    bool ufwStatus(std::string &out) override { return !ufw.isNull() && (out = ufw.toStdString(), true); }
+    bool firewalldState(std::string &out) override {
+        return !firewalld.isNull() && (out = firewalld.toStdString(), true);
+    }
+    bool firewalldZone(const std::string &name, std::string &out) override {
+        return !zone.isNull() && (out = QString(zone).arg(name.c_str()).toStdString(), true);
+    }
     platform::InterfaceFacts interfaceFacts(const std::string &name) override {
         return name == "lab0" ? lab0 : other;
     }
@@ -346,6 +369,7 @@ private slots:
             return ruleset("inet", "drop", rules, allow);
         };
         const QString jump = R"([{"jump": {"target": "allow"}}])";
+        const QString reject = R"([{"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
         const struct {
             const char *name;
             QByteArray json;
@@ -368,6 +392,29 @@ private slots:
                       {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
              Open},
             {"TCP only", drop({QString(udpPorts("45056")).replace("udp", "tcp")}), Blocks},
+            // firewalld's shape: an accepting input chain that ends in a reject after the zone's chain.
+            {"reject after the zone", ruleset("inet", "accept", {established, jump, reject}), Blocks},
+            {"reject after a zone that opens the port",
+             ruleset("inet", "accept", {established, jump, reject},
+                     {udpPorts(R"({"range": [45056, 45255]})")}),
+             Open},
+            {"NAT'ed traffic only",
+             ruleset(
+                 "inet", "accept",
+                 {R"([{"match": {"op": "in", "left": {"ct": {"key": "status"}}, "right": "dnat"}}, {"accept": null}])",
+                  reject}),
+             Blocks},
+            {"a drop that may not apply",
+             ruleset(
+                 "inet", "accept",
+                 {R"([{"match": {"op": "==", "left": {"payload": {"protocol": "ip", "field": "saddr"}}, "right": "10.0.0.9"}}, {"drop": null}])"}),
+             Open},
+            // ufw's shape: a chain returns for local addresses (an iptables match) before its drop.
+            {"return before a drop",
+             drop({jump, udpPorts("45056")},
+                  {R"([{"xt": {"type": "match", "name": "addrtype"}}, {"return": null}])",
+                   R"([{"drop": null}])"}),
+             Open},
         };
         for (const auto &row : rows) {
             const FirewallFacts got = judgeFirewall(row.json, {"lab0"});
@@ -394,6 +441,78 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
+    }
+
+    void firewallFrontEnds() {
+        // ufw's and firewalld's own words, as they print them; the nft rule set under them drops all.
+        const auto ufw = [](const char *policy, const char *rules) {
+            return QString(
+                       "Status: active\nLogging: on (low)\nDefault: %1 (incoming), allow (outgoing), "
+                       "disabled "
+                       "(routed)\nNew profiles: skip\n\nTo                         Action      From\n--      "
+                       "                   ------      ----\n%2\n")
+                .arg(policy, rules)
+                .toUtf8();
+        };
+        // firewalld's zone listing; a null one: firewalld is installed but not running.
+        const auto zone = [](const char *target, const char *services, const char *ports) {
+            return QString("public (active)\n  target: %1\n  icmp-block-inversion: no\n  interfaces: %2\n  "
+                           "sources: "
+                           "\n  services: %3\n  ports: %4\n  protocols: \n  forward: yes\n  masquerade: no\n "
+                           " rich "
+                           "rules: \n")
+                .arg(target, "%1", services, ports)
+                .toUtf8();
+        };
+        const auto Ufw = FirewallFacts::Ufw, Firewalld = FirewallFacts::Firewalld;
+        const struct {
+            const char *name;
+            FirewallFacts::Manager tool;
+            QByteArray out;
+            const char *blocked; // adapters, or "nft" when the rule set decides
+        } rows[] = {
+            {"ufw inactive: nft decides", Ufw, "Status: inactive\n", "nft"},
+            {"ufw denies, no rule", Ufw, ufw("deny", ""), "lab0 lab1"},
+            {"ufw rule for one adapter", Ufw,
+             ufw("deny", "45056:45255/udp on lab0    ALLOW IN    Anywhere                  \n"
+                         "45056:45255/udp (v6) on lab0 ALLOW IN    Anywhere (v6)             "),
+             "lab1"},
+            {"ufw port open everywhere", Ufw,
+             ufw("reject", "45000:46000/udp            ALLOW IN    Anywhere"), ""},
+            {"ufw deny rule comes first", Ufw,
+             ufw("deny", "45056/udp                  DENY IN     Anywhere\n"
+                         "45056:45255/udp            ALLOW IN    Anywhere"),
+             "lab0 lab1"},
+            {"ufw rule for some senders", Ufw,
+             ufw("deny", "45056,45100/udp            ALLOW IN    10.10.0.0/16"), ""},
+            {"ufw TCP only", Ufw, ufw("deny", "45056:45255/tcp            ALLOW IN    Anywhere"),
+             "lab0 lab1"},
+            {"ufw allows by default", Ufw, ufw("allow", ""), ""},
+            {"firewalld, usual services", Firewalld, zone("default", "dhcpv6-client ssh", ""), "lab0 lab1"},
+            {"firewalld, port open", Firewalld, zone("default", "ssh", "22/tcp 45056-45255/udp"), ""},
+            {"firewalld, accepting zone", Firewalld, zone("ACCEPT", "", ""), ""},
+            {"firewalld, a service of one's own", Firewalld, zone("%%REJECT%%", "ssh cameras", ""), ""},
+            {"firewalld not running: nft decides", Firewalld, QByteArray(), "nft"},
+        };
+        const QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
+        for (const auto &row : rows) {
+            FakeFacts fake;
+            fake.hasNft = true;
+            fake.json = ruleset("inet", "drop", {}).toStdString();
+            if (row.tool == Ufw) fake.ufw = row.out;
+            if (row.tool == Firewalld)
+                fake.firewalld = row.out.isNull() ? "not running\n" : "running\n",
+                fake.zone = zone("default", "", "");
+            if (row.tool == Firewalld && !row.out.isNull()) fake.zone = row.out;
+            const FirewallFacts got = gatherNetworkFacts(adapters, fake).firewall;
+            const bool nft = QByteArray(row.blocked) == "nft";
+            const QString blocked = nft ? "nft" : got.adapters.join(' ');
+            QVERIFY2(got.manager == (nft ? FirewallFacts::Nft : row.tool) && blocked == row.blocked &&
+                         got.state == (*row.blocked ? FirewallFacts::Blocks : FirewallFacts::Open),
+                     qPrintable(QString("%1: %2 blocks \"%3\"").arg(row.name).arg(got.manager).arg(blocked)));
+            if (row.tool == Firewalld && got.state == FirewallFacts::Blocks && !nft)
+                QCOMPARE(got.zones, QStringList({"public", "public"}));
+        }
     }
 
     void watchEvents() {
