@@ -4,7 +4,7 @@
 
 QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapter) {
     const FirewallFacts &fw = facts.firewall;
-    if (fw.state != FirewallFacts::Blocks) return {};
+    if (!fw.blocks(adapter)) return {};
     const QString ports = QStringLiteral("%1-%2").arg(DiscoveryFirstPort).arg(DiscoveryLastPort);
     Finding f;
     f.code = QStringLiteral("firewall");
@@ -26,7 +26,6 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
         const QString zone = fw.zones.value(i);
         if (fw.manager == FirewallFacts::Firewalld && !zones.contains(zone)) zones << zone;
     }
-    if (names.isEmpty()) return {};
     f.adapter = names.size() == 1 ? names.first() : QString();
     if (fw.manager == FirewallFacts::Ufw) {
         f.text =

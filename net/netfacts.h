@@ -30,6 +30,12 @@ struct FirewallFacts {
     Manager manager = Nft;
     QStringList adapters; // ufw, firewalld: the adapters whose replies it blocks
     QStringList zones;    // firewalld: the zone of each of those adapters
+
+    // Whether it blocks the replies on `adapter` ("" or "*ALL*": on any adapter).
+    bool blocks(const QString &adapter) const {
+        const bool any = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
+        return state == Blocks && (manager == Nft || any || adapters.contains(adapter));
+    }
 };
 
 struct NetworkFacts {

@@ -95,7 +95,14 @@ nft add table inet filter && nft add chain inet filter input '{ type filter hook
   nft add rule inet filter input ct state established,related accept
 run blocked --doctor --adapter lab0 --json --wait 1500
 eval "$(fix blocked firewall)"
-run unblocked --doctor --adapter lab0 --json --wait 1500)sh";
+run unblocked --doctor --adapter lab0 --json --wait 1500
+nft delete table inet filter
+# ufw works on a copy of its files that only this mount namespace sees: nothing outside the lab changes.
+command -v ufw >/dev/null || exit 0
+export -f run fix && export UFWDIR=$(mktemp -d) && cp -a /etc/ufw/. "$UFWDIR" && : >"$UFWDIR/sysctl.conf"
+unshare --mount --propagation private bash -c 'mount --bind "$UFWDIR" /etc/ufw && ufw --force enable >/dev/null &&
+  run ufwblocked --doctor --adapter lab0 --json --wait 1500 && eval "$(fix ufwblocked firewall)" >/dev/null &&
+  run ufwopen --doctor --adapter lab0 --json --wait 1500'; echo $? >ufw.rc; rm -rf "$UFWDIR")sh";
 
 const QJsonObject find(const QJsonArray &array, const QString &key, const QString &value) {
     for (const QJsonValue &v : array) {
@@ -290,6 +297,19 @@ private slots:
         verifyRc("unblocked", 0);
         QCOMPARE(json("unblocked")["cameras"].toArray().size(), 1);
         QVERIFY(json("blocked")["firewall"] == "blocks" && json("unblocked")["firewall"] == "open");
+    }
+
+    void ufwDropsTheReplies() {
+        if (!QFile::exists(file("ufw.rc"))) QSKIP("ufw is not installed");
+        QCOMPARE(read("ufw.rc").trimmed(), QByteArray("0"));
+        verifyRc("ufwblocked", 1);
+        QCOMPARE(codes("ufwblocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
+        QCOMPARE(json("ufwblocked")["findings"][0]["fix"][0].toString(),
+                 QString("sudo ufw allow in on lab0 proto udp to any port 45056:45255"));
+        // ufw's own rule lets the replies in.
+        verifyRc("ufwopen", 0);
+        QCOMPARE(json("ufwopen")["cameras"].toArray().size(), 1);
+        QVERIFY(json("ufwblocked")["firewallManager"] == "ufw" && json("ufwopen")["firewall"] == "open");
     }
 };
 

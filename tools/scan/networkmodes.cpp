@@ -61,15 +61,9 @@ QJsonArray adapterFactsJson(const NetworkFacts &facts) {
     return list;
 }
 
-QString firewallName(FirewallFacts::State state) {
-    switch (state) {
-    case FirewallFacts::Open:
-        return QStringLiteral("open");
-    case FirewallFacts::Blocks:
-        return QStringLiteral("blocks");
-    default:
-        return QStringLiteral("unknown");
-    }
+QString firewallName(const FirewallFacts &firewall, const QString &adapter) {
+    if (firewall.state == FirewallFacts::Unknown) return QStringLiteral("unknown");
+    return firewall.blocks(adapter) ? QStringLiteral("blocks") : QStringLiteral("open");
 }
 
 SeenCamera seenCamera(const UdpInterface &channel, int index) {
@@ -155,7 +149,9 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         out.insert(QStringLiteral("adapters"), adapterFactsJson(facts));
         out.insert(QStringLiteral("receiveBufferMax"),
                    facts.receiveBufferMax >= 0 ? QJsonValue(facts.receiveBufferMax) : QJsonValue());
-        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall.state));
+        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall, adapterName));
+        const char *const managers[] = {"nft", "ufw", "firewalld"};
+        out.insert(QStringLiteral("firewallManager"), QLatin1String(managers[facts.firewall.manager]));
         out.insert(QStringLiteral("cameras"), cameraList);
         out.insert(QStringLiteral("findings"), findingList);
         printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
