@@ -6,6 +6,7 @@
 
 #include <icmpapi.h>
 
+#include <cstring>
 #include <vector>
 
 namespace platform {
