@@ -6,6 +6,8 @@
 #include "net/udpinterface.h"
 
 #include <QCoreApplication>
+#include <QMap>
+#include <QPair>
 
 const quint32 datagramSizes[6] = {1448, 2920, 4360, 5800, 7240, 8680};
 
@@ -14,53 +16,137 @@ quint32 datagramSizeFor(int jumboPacket) {
     return datagramSizes[jumboPacket];
 }
 
-QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize) {
+namespace {
+
+// The values no two cameras may share, in the order the window tests a pair; `value` names the one shared.
+struct SharedValue {
+    ConflictKind kind;
+    bool (*same)(const UdpCamInfo &, const UdpCamInfo &);
+    quint64 (*value)(const UdpCamInfo &);
+};
+const SharedValue sharedValues[] = {
+    {ConflictKind::SameIp, sameIp, [](const UdpCamInfo &c) -> quint64 { return c.cameraIp; }},
+    {ConflictKind::SameMac, sameMac, [](const UdpCamInfo &c) { return quint64(c.macHigh) << 32 | c.macLow; }},
+    {ConflictKind::SameSerial, sameSerial, [](const UdpCamInfo &c) -> quint64 { return c.serialNumber; }},
+};
+constexpr ConflictKind datagramSizeKinds[] = {ConflictKind::JumboAdapter, ConflictKind::DatagramOverMtu};
+
+ConflictKind datagramMismatch(const UdpCamInfo &c, quint32 datagramSize) {
+    // Advanced cameras choose their own datagram size; only Standard ones are compared.
+    const int mismatch = datagramSize >= 1 && c.protocol == 0 ? jumboMismatch(c, datagramSize) : 0;
+    return mismatch == 1   ? ConflictKind::JumboAdapter
+           : mismatch == 2 ? ConflictKind::DatagramOverMtu
+                           : ConflictKind::None;
+}
+
+void addShared(const QList<UdpCamInfo> &cameras, const SharedValue &shared, QList<ConflictGroup> &out) {
+    QVector<bool> grouped(cameras.size(), false);
+    for (int i = 0; i < cameras.size(); ++i) {
+        if (grouped[i]) continue;
+        ConflictGroup g{shared.kind, {i}};
+        for (int j = i + 1; j < cameras.size(); ++j) {
+            if (grouped[j] || !shared.same(cameras.at(i), cameras.at(j))) continue;
+            g.cameras << j;
+            grouped[j] = true;
+        }
+        if (g.cameras.size() > 1) out << g;
+    }
+}
+
+// Grouped by the local address the cameras answered on, which need not be an adapter's first one.
+void addDatagramSizes(const QList<UdpCamInfo> &cameras, quint32 datagramSize, QList<ConflictGroup> &out) {
+    QList<quint32> receivers;
+    for (const UdpCamInfo &c : cameras) {
+        if (!receivers.contains(c.adapterIp)) receivers << c.adapterIp;
+    }
+    for (quint32 receiver : qAsConst(receivers)) {
+        for (ConflictKind kind : datagramSizeKinds) {
+            ConflictGroup g{kind, {}};
+            for (int i = 0; i < cameras.size(); ++i) {
+                const UdpCamInfo &c = cameras.at(i);
+                if (c.adapterIp == receiver && datagramMismatch(c, datagramSize) == kind) g.cameras << i;
+            }
+            if (!g.cameras.isEmpty()) out << g;
+        }
+    }
+}
+
+} // namespace
+
+QList<ConflictGroup> conflictGroups(const QList<UdpCamInfo> &cameras, quint32 datagramSize) {
+    QList<ConflictGroup> out;
+    for (const SharedValue &shared : sharedValues)
+        addShared(cameras, shared, out);
+    addDatagramSizes(cameras, datagramSize, out);
+    for (int i = 0; i < cameras.size(); ++i) {
+        const UdpCamInfo &c = cameras.at(i);
+        if (c.cameraIp != 0 && c.adapterIp != 0 && !inAdapterSubnet(c))
+            out << ConflictGroup{ConflictKind::OutsideSubnet, {i}};
+    }
+    return out;
+}
+
+QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quint32 datagramSize) {
+    QMap<QPair<ConflictKind, int>, int> groupOf; // (kind, camera) -> the group it is in
+    const QList<ConflictGroup> groups = conflictGroups(cameras, datagramSize);
+    for (int g = 0; g < groups.size(); ++g) {
+        for (int i : groups.at(g).cameras)
+            groupOf.insert({groups.at(g).kind, i}, g);
+    }
+    const auto firstShared = [&groupOf](int i, int j) -> const SharedValue * {
+        for (const SharedValue &shared : sharedValues) {
+            const int g = groupOf.value({shared.kind, i}, -1);
+            if (g >= 0 && g == groupOf.value({shared.kind, j}, -1)) return &shared;
+        }
+        return nullptr;
+    };
     QList<CameraConflict> found;
-    const auto add = [&found](int code, const QString &key, int i) {
+    const auto add = [&found](ConflictKind kind, quint64 value, int i) {
+        const ConflictKey key{kind, value};
         for (CameraConflict &c : found) {
-            if (c.key != key) continue;
+            if (!(c.key == key)) continue;
             if (!c.cameras.contains(i)) c.cameras.append(i);
             return;
         }
-        found.append({code, {i}, key});
+        found.append({kind, {i}, key});
     };
-    const int n = manager.cameraCount();
-    for (int i = 0; i < n; ++i) {
-        const UdpInterface *a = manager.camera(i);
-        if (!a) continue;
-        const UdpCamInfo &info = a->camInfo;
-        // Advanced cameras choose their own datagram size; only Standard ones are compared.
-        if (datagramSize >= 1 && info.protocol == 0) {
-            const int mismatch = jumboMismatch(info, datagramSize);
-            if (mismatch != 0)
-                add(mismatch, QStringLiteral("%1 %2").arg(mismatch).arg(ipToText(info.cameraIp)), i);
+    for (int i = 0; i < cameras.size(); ++i) {
+        for (ConflictKind kind : datagramSizeKinds) {
+            if (groupOf.contains({kind, i})) add(kind, cameras.at(i).cameraIp, i);
         }
-        for (int j = 0; j < n; ++j) {
-            const UdpInterface *b = manager.camera(j);
-            if (j == i || !b) continue;
-            // Only the first shared value of a pair counts, as in the single warning.
-            QString key;
-            if (sameIp(b->camInfo, info))
-                key = QStringLiteral("3 ") + ipToText(info.cameraIp);
-            else if (sameMac(b->camInfo, info))
-                key = QStringLiteral("4 ") + macToText(info.macLow, info.macHigh);
-            else if (sameSerial(b->camInfo, info))
-                key = QStringLiteral("5 %1").arg(info.serialNumber);
-            if (key.isEmpty()) continue;
-            const int code = key.left(1).toInt();
-            add(code, key, i);
-            add(code, key, j);
+        for (int j = 0; j < cameras.size(); ++j) {
+            const SharedValue *shared = j == i ? nullptr : firstShared(i, j);
+            if (!shared) continue;
+            add(shared->kind, shared->value(cameras.at(i)), i);
+            add(shared->kind, shared->value(cameras.at(i)), j);
         }
     }
     return found;
 }
 
-int findCameraConflict(const UdpCamManager &manager, quint32 datagramSize) {
-    const QList<CameraConflict> all = findCameraConflicts(manager, datagramSize);
-    return all.isEmpty() ? 0 : all.first().code;
+QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize) {
+    QList<UdpCamInfo> records;
+    QList<int> indices;
+    for (int i = 0; i < manager.cameraCount(); ++i) {
+        const UdpInterface *channel = manager.camera(i);
+        if (!channel) continue;
+        records << channel->camInfo;
+        indices << i;
+    }
+    QList<CameraConflict> found = findCameraConflicts(records, datagramSize);
+    for (CameraConflict &c : found) {
+        for (int &i : c.cameras)
+            i = indices.at(i);
+    }
+    return found;
 }
 
-QString conflictText(int code) {
+ConflictKind findCameraConflict(const UdpCamManager &manager, quint32 datagramSize) {
+    const QList<CameraConflict> all = findCameraConflicts(manager, datagramSize);
+    return all.isEmpty() ? ConflictKind::None : all.first().kind;
+}
+
+QString conflictText(ConflictKind kind) {
     static const char *const texts[] = {
         QT_TRANSLATE_NOOP("MainWindow", "Jumbo datagram size is enabled on network adapter and "
                                         "disabled on cameras. Cameras may not work properly."),
@@ -72,6 +158,7 @@ QString conflictText(int code) {
         QT_TRANSLATE_NOOP("MainWindow", "More than one camera have the same MAC address."),
         QT_TRANSLATE_NOOP("MainWindow", "More than one camera have the same Serial Number."),
     };
-    if (code < 1 || code > 5) return QString();
-    return QCoreApplication::translate("MainWindow", texts[code - 1]);
+    // The warning codes count from 1.
+    if (kind < ConflictKind::JumboAdapter || kind > ConflictKind::SameSerial) return QString();
+    return QCoreApplication::translate("MainWindow", texts[int(kind) - 1]);
 }

@@ -51,7 +51,7 @@ public:
 
     Ui::MainWindow *ui;
     int adapterCount = 0;
-    NetAdapterInfo adapters[64];
+    NetAdapterInfo adapters[MaxAdapters + 1]; // the all-adapters entry first
     UdpCamManager manager;
     QMenu *contextMenu = nullptr;
 
@@ -72,5 +72,5 @@ private:
     bool checkQueued = false;  // a check waits in the event queue
     bool checkPending = false; // a check was asked for and has not been able to warn yet
     bool warningOpen = false;
-    QStringList acknowledged; // keys of the conflicts warned about since the user's last new look
+    QList<ConflictKey> acknowledged; // keys of the conflicts warned about since the user's last new look
 };

@@ -1,6 +1,4 @@
 #include "cameras/conflicts.h"
-#include "cameras/udpcammanager.h"
-#include "net/udpinterface.h"
 
 #include <QtTest>
 
@@ -11,68 +9,67 @@ UdpCamInfo cam(quint32 protocol, quint32 ip, quint32 mac, quint32 serial, quint3
     return {protocol, 0, 0, 0, serial, 0, 0, ip, 0, mac, 0, 0, 0, 0, 0, mtu};
 }
 const quint32 A = 0xC0A80114, B = 0xC0A80115;
+using K = ConflictKind;
 // The first conflict in the window's order: camera 0 is checked whole (its datagram size, then its
 // pairs) before camera 1's size; Advanced cameras choose their own size; "Optimal" (0) checks none.
-const std::tuple<quint32, int, QList<UdpCamInfo>> rows[] = {
-    {1448, 0, {cam(0, A, 1, 10, 1500), cam(0, B, 2, 11, 1500)}},
-    {1448, 0, {}},
-    {0, 0, {cam(0, A, 1, 10, 9000), cam(0, B, 2, 11, 600)}},
-    {1448, 1, {cam(0, A, 1, 10, 9000)}},
-    {8680, 2, {cam(0, A, 1, 10, 1500)}},
-    {1448, 0, {cam(1, A, 1, 10, 9000)}},
-    {0, 3, {cam(0, A, 1, 10, 1500), cam(0, A, 1, 11, 1500)}}, // same IP and MAC: an IP conflict
-    {0, 4, {cam(0, A, 1, 10, 1500), cam(0, B, 1, 11, 1500)}},
-    {0, 5, {cam(1, A, 1, 10, 1500), cam(0, B, 2, 10, 1500)}},
-    {1448, 1, {cam(0, A, 1, 10, 9000), cam(0, B, 2, 10, 1500)}},
-    {1448, 5, {cam(1, A, 1, 10, 1500), cam(0, B, 2, 10, 9000)}},
-    {0, 3, {cam(0, B, 3, 12, 1500), cam(0, A, 1, 10, 1500), cam(0, A, 2, 11, 1500)}}, // from the later side
+const std::tuple<quint32, K, QList<UdpCamInfo>> rows[] = {
+    {1448, K::None, {cam(0, A, 1, 10, 1500), cam(0, B, 2, 11, 1500)}},
+    {1448, K::JumboAdapter, {cam(0, A, 1, 10, 9000)}},
+    {8680, K::DatagramOverMtu, {cam(0, A, 1, 10, 1500)}},
+    {1448, K::None, {cam(1, A, 1, 10, 9000)}},
+    {0, K::SameIp, {cam(0, A, 1, 10, 1500), cam(0, A, 1, 11, 1500)}}, // same IP and MAC: an IP conflict
+    {0, K::SameMac, {cam(0, A, 1, 10, 1500), cam(0, B, 1, 11, 1500)}},
+    {0, K::SameSerial, {cam(1, A, 1, 10, 1500), cam(0, B, 2, 10, 1500)}},
+    {1448, K::JumboAdapter, {cam(0, A, 1, 10, 9000), cam(0, B, 2, 10, 1500)}},
+    {1448, K::SameSerial, {cam(1, A, 1, 10, 1500), cam(0, B, 2, 10, 9000)}},
+    {0, K::SameIp, {cam(0, B, 3, 12, 1500), cam(0, A, 1, 10, 1500), cam(0, A, 2, 11, 1500)}}, // later side
 };
 } // namespace
 
 class Conflicts : public QObject {
     Q_OBJECT
 private slots:
-    void datagramSizesAndTexts() {
-        const quint32 sizes[] = {0, 0, 1448, 2920, 4360, 5800, 7240, 8680, 0}; // settings -2 .. 6
-        for (int setting = -2; setting <= 6; ++setting)
-            QCOMPARE(datagramSizeFor(setting), sizes[setting + 2]);
-        for (int code = 0; code <= 6; ++code)
-            QCOMPARE(conflictText(code).isEmpty(), code < 1 || code > 5);
+    void sizesAndTexts() {
+        QCOMPARE(QList<quint32>({datagramSizeFor(-1), datagramSizeFor(5), datagramSizeFor(6)}),
+                 QList<quint32>({0, 8680, 0}));
+        const std::pair<K, const char *> texts[] = {{K::JumboAdapter, "enabled on network adapter"},
+                                                    {K::DatagramOverMtu, "disabled on network adapter"},
+                                                    {K::SameMac, "same MAC"},
+                                                    {K::OutsideSubnet, ""}};
+        for (const auto &[kind, words] : texts)
+            QVERIFY(*words ? conflictText(kind).contains(words) : conflictText(kind).isEmpty());
     }
 
     void firstConflict() {
-        for (const auto &[size, code, cams] : rows) {
-            UdpCamManager manager; // channels put in by hand: nothing is bound or sent
-            fill(manager, cams);
+        for (const auto &[size, kind, cams] : rows) {
             QVERIFY2(
-                findCameraConflict(manager, size) == code,
-                qPrintable(QString("want %1 from %2 cameras, size %3").arg(code).arg(cams.size()).arg(size)));
+                findCameraConflicts(cams, size).value(0).kind == kind,
+                qPrintable(
+                    QString("want %1 from %2 cameras, size %3").arg(int(kind)).arg(cams.size()).arg(size)));
         }
     }
 
-    // Every conflict once, with all the cameras in it, keyed by what they share.
+    // Every conflict once, with all the cameras in it, keyed by what they share; only the first value a
+    // pair shares counts (cameras 5 and 6 share both IP and MAC, 6 and 7 only the MAC).
     void allConflictsWithTheirCameras() {
-        UdpCamManager manager;
-        fill(manager, {cam(0, A, 1, 10, 9000), cam(0, B, 2, 10, 1500), cam(1, 0xC0A80116, 3, 10, 1500),
-                       cam(0, 0xC0A80117, 4, 20, 1500), cam(0, 0xC0A80117, 5, 21, 1500)});
+        const QList<UdpCamInfo> cams = {cam(0, A, 1, 10, 9000),          cam(0, B, 2, 10, 1500),
+                                        cam(1, 0xC0A80116, 3, 10, 1500), cam(0, 0xC0A80117, 4, 20, 1500),
+                                        cam(0, 0xC0A80117, 5, 21, 1500), cam(0, 9, 6, 30, 1500),
+                                        cam(0, 9, 6, 31, 1500),          cam(0, 8, 6, 32, 1500)};
         QStringList got;
-        for (const CameraConflict &c : findCameraConflicts(manager, 1448)) {
+        for (const CameraConflict &c : findCameraConflicts(cams, 1448)) {
             QStringList indices;
             for (int i : c.cameras)
                 indices << QString::number(i);
-            got << QString("%1 [%2] %3").arg(c.code).arg(indices.join(',')).arg(c.key);
+            got << QString("%1 [%2] %3 %4")
+                       .arg(int(c.kind))
+                       .arg(indices.join(','))
+                       .arg(int(c.key.kind))
+                       .arg(c.key.value, 0, 16);
         }
-        QCOMPARE(got, QStringList({"1 [0] 1 192.168.1.20", "5 [0,1,2] 5 10", "3 [3,4] 3 192.168.1.23"}));
-        QCOMPARE(findCameraConflicts(manager, 0).size(), 2); // "Optimal": no datagram-size conflict
-    }
-
-private:
-    static void fill(UdpCamManager &manager, const QList<UdpCamInfo> &cams) {
-        manager.pollTimer.stop();
-        for (const UdpCamInfo &info : cams) {
-            manager.cameras.append(new UdpInterface(&manager));
-            manager.cameras.last()->camInfo = info;
-        }
+        QCOMPARE(got, QStringList({"1 [0] 1 c0a80114", "5 [0,1,2] 5 a", "3 [3,4] 3 c0a80117", "3 [5,6] 3 9",
+                                   "4 [5,7,6] 4 6"}));
+        QCOMPARE(findCameraConflicts(cams, 0).size(), 4); // "Optimal": no datagram-size conflict
     }
 };
 

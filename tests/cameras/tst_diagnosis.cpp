@@ -1,8 +1,9 @@
-// The network check, the firewall reading and the camera watch, case by case without a network.
+// The network check, the firewall reading, the camera watch and its metrics, case by case without a network.
 
 #include "cameras/diagnosis.h"
 #include "cameras/pathprober.h"
 #include "cameras/watch.h"
+#include "cameras/watchmetrics.h"
 #include "net/netfacts.h"
 #include "platform/networkfacts.h"
 
@@ -42,40 +43,27 @@ SeenCamera cam(quint32 ip, quint32 mac, quint32 serial, quint32 protocol = 0) {
     c.info.adapterMask = 0xFFFFFF00;
     c.info.adapterMtu = second ? 9000 : 1500;
     c.name = QStringLiteral("C%1").arg(ip & 0xFF);
+    c.index = 0;
     return c;
 }
 
 QList<SeenCamera> indexed(QList<SeenCamera> cams) {
     for (int i = 0; i < cams.size(); ++i)
-        if (cams[i].index != -2) cams[i].index = i;
-    for (SeenCamera &c : cams)
-        if (c.index == -2) c.index = -1;
+        if (cams[i].index >= 0) cams[i].index = i;
     return cams;
 }
 
-SeenCamera hidden(SeenCamera c) {
-    c.index = -2;
-    c.name.clear();
-    return c;
-}
-SeenCamera mute(SeenCamera c) {
-    c.channelAnswered = false;
-    return c;
-}
-SeenCamera fast(SeenCamera c) {
-    c.info.link10G = 1;
-    return c;
-}
-SeenCamera via(SeenCamera c, quint32 adapterIp, quint32 adapterMask = 0xFFFFFF00) {
-    c.info.adapterIp = adapterIp;
-    c.info.adapterMask = adapterMask;
-    return c;
-}
-SeenCamera pathTo(SeenCamera c, quint32 needed, quint32 largest,
-                  PathResult::State state = PathResult::Probed) {
-    c.path = {state, needed, largest};
-    return c;
-}
+// A camera changed in one respect.
+const auto hidden = [](SeenCamera c) { return c.name.clear(), c.index = -1, c; };
+const auto mute = [](SeenCamera c) { return c.channelAnswered = false, c; };
+const auto fast = [](SeenCamera c) { return c.info.link10G = 1, c; };
+const auto via = [](SeenCamera c, quint32 ip, quint32 mask = 0xFFFFFF00) {
+    return c.info.adapterIp = ip, c.info.adapterMask = mask, c;
+};
+const auto pathTo = [](SeenCamera c, quint32 needed, quint32 largest,
+                       PathResult::State state = PathResult::Probed) {
+    return c.path = {state, needed, largest}, c;
+};
 template <class... T> QList<SeenCamera> on(T... c) {
     return {c...};
 }
@@ -134,8 +122,8 @@ QList<CheckRow> checkRows() {
         {"clean network", on(cam(A, 1, 10), cam(B, 2, 11, 1)), "", "", none, 1448},
         {"every group of a shared value", on(cam(A, 1, 5), cam(B, 2, 5), cam(C, 3, 5), cam(D, 3, 6)),
          "duplicate-mac:problem:lab0:2,3 duplicate-serial:problem:lab0:0,1,2", "3 cameras share the serial"},
-        {"hidden camera named", on(cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 12)),
-         "duplicate-ip:problem:lab0:0,1", "unlisted", none, 0, "*ALL*"},
+        {"hidden; across adapters", on(cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 10)),
+         "duplicate-ip:problem:lab0:0,1 duplicate-serial:problem::0,2", "unlisted", none, 0, "*ALL*"},
         {"MTU too small, Advanced left alone", on(cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)),
          "datagram-size:problem:lab0:0,2", "sudo ip link set dev lab0 mtu 2920", none, 2920},
         {"jumbo adapter, standard datagrams", on(cam(J, 1, 10)), "datagram-size:problem:lab1:0",
@@ -145,7 +133,6 @@ QList<CheckRow> checkRows() {
         {"address no adapter accounts for", on(via(cam(A, 1, 10), 0x0A0B0001)),
          "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
          "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920", none, 2920},
-        {"optimal size compares nothing", on(cam(J, 1, 10), cam(A, 2, 11)), ""},
         {"path narrower than the datagrams", on(pathTo(cam(J, 1, 10), 8680, 1500)), "path-mtu:problem:lab1:0",
          "at most 1500 bytes, but its datagrams need 8680|between lab1 and 10.10.2.30|--datagram-size 1448",
          none, 8680, "lab1"},
@@ -153,20 +140,19 @@ QList<CheckRow> checkRows() {
          on(pathTo(cam(J, 1, 10), 8680, 8680), pathTo(cam(J + 1, 2, 11), 8680, 0, PathResult::NoEcho),
             pathTo(cam(J + 2, 3, 12, 1), 8680, 1500), pathTo(cam(A, 4, 13), 8680, 1500)),
          "datagram-size:problem:lab0:3", "", none, 8680, "*ALL*"},
-        {"outside the subnet: each its own free address",
-         on(cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)),
+        {"outside: own free addresses", on(cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
          "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n|"
          "--set-address 10.20.0.8 10.10.1.4 255.255.255.0"},
-        {"no free address in a tiny subnet", on(via(cam(Away, 1, 10), Lab0, 0xFFFFFFFE)),
-         "outside-subnet:problem:lab0:0", "Widen the subnet of lab0",
-         [](NetworkFacts &f) { f.adapters[0].adapter.mask = 0xFFFFFFFE; }},
+        {"a /30: its one host, then none",
+         on(via(cam(Away, 1, 10), Lab0, 0xFFFFFFFC), via(cam(Away2, 2, 11), Lab0, 0xFFFFFFFC)),
+         "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:1",
+         "10.20.0.7 10.10.1.2 255.255.255.252|Widen the subnet of lab0",
+         [](NetworkFacts &f) { f.adapters[0].adapter.mask = 0xFFFFFFFC; }},
         {"silent channel, not without one", on(mute(cam(A, 1, 10)), mute(hidden(cam(A, 2, 11)))),
          "duplicate-ip:problem:lab0:0,1 silent-channel:problem:lab0:0", "ip route get 10.10.1.20"},
         {"strict filter, all", on(cam(A, 1, 10)), "rp-filter:problem:lab0:", "net.ipv4.conf.all.rp_filter=2",
          [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 1; }},
-        {"strict filter, interface", on(cam(A, 1, 10)), "rp-filter:problem:lab0:",
-         "net.ipv4.conf.lab0.rp_filter=2", [](NetworkFacts &f) { f.adapters[0].rpFilterInterface = 1; }},
         {"loose on either side wins", on(cam(A, 1, 10)), "", "",
          [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 2, f.adapters[0].rpFilterInterface = 1; }},
         {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
@@ -182,11 +168,18 @@ QList<CheckRow> checkRows() {
          "sudo firewall-cmd --permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
          "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
          blockedBy(FirewallFacts::Firewalld), 0, "*ALL*"},
-        {"shared subnet", on(cam(A, 1, 10)),
+        {"shared subnet, not with an adapter without an address", on(cam(A, 1, 10)),
          "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
-         [](NetworkFacts &f) { f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500); }},
-        {"adapter down", on(), "link:problem:lab0:", "sudo ip link set dev lab0 up",
-         [](NetworkFacts &f) { f.adapters[0].up = 0; }},
+         [](NetworkFacts &f) {
+             f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500) << adapter("lab3", 0, 0, 1500);
+         }},
+        {"a VLAN down, its name quoted", on(), "rp-filter:problem:lab'0.7: link:problem:lab'0.7:",
+         "sudo sysctl -w 'net.ipv4.conf.lab'\\''0/7.rp_filter=2'|sudo ip link set dev 'lab'\\''0.7' up",
+         [](NetworkFacts &f) {
+             std::strcpy(f.adapters[0].adapter.name, "lab'0.7");
+             f.adapters[0].rpFilterInterface = 1, f.adapters[0].up = 0;
+         },
+         0, "lab'0.7"},
         {"slow link", on(cam(A, 1, 10)), "link:problem:lab0:0", "100 Mb/s",
          [](NetworkFacts &f) { f.adapters[0].speedMbps = 100; }},
         {"10G camera behind 1G", on(cam(A, 1, 10), fast(cam(B, 2, 11))), "link:warning:lab0:1"},
@@ -277,6 +270,34 @@ QString events(const QList<WatchEvent> &list) {
         out << s;
     }
     return out.join(", ");
+}
+
+// The sample lines of the families named in `want`, in the order written; HELP and TYPE must come
+// first and each family's samples together.
+QStringList samples(const QByteArray &text, const QStringList &want) {
+    QSet<QString> families, typed, done;
+    for (const QString &w : want)
+        families << w.section(QRegularExpression("[{ ]"), 0, 0);
+    QStringList out;
+    QString current;
+    for (const QString &line : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith("# TYPE ")) typed << line.section(' ', 2, 2);
+        if (line.startsWith('#')) continue;
+        const QString family = line.section(QRegularExpression("[{ ]"), 0, 0);
+        if (family != current) {
+            if (done.contains(family) || !typed.contains(family)) return {"out of place: " + line};
+            done << current;
+            current = family;
+        }
+        if (families.contains(family)) out << line;
+    }
+    return out;
+}
+
+QString who(quint32 ip, quint32 serial = 10) {
+    return QStringLiteral("serial=\"00-0000-%1\",mac=\"00:00:00:00:00:%2\"")
+        .arg(serial, 4, 10, QChar('0'))
+        .arg(ip & 0xFF, 2, 16, QChar('0'));
 }
 
 } // namespace
@@ -525,6 +546,14 @@ private slots:
         QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString("name #0 Cam A, status #0 -1>1"));
         QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString());
         QCOMPARE(step({listed(0, A, 10, 3, "Cam A")}), QString("status #0 1>3"));
+        // A rediscovery's fresh channel knows nothing, then tells the same again: no event.
+        WatchedCamera told = listed(0, A, 10, 3, "Cam A");
+        told.optionsKnown = told.clipsKnown = true;
+        told.seen.info.options = 8;
+        told.clipCount = 2;
+        QCOMPARE(step({told}), QString("options #0, clips #0"));
+        QCOMPARE(step({listed(0, A, 10)}), QString());
+        QCOMPARE(step({told}), QString());
         // A second camera with the same serial number raises the conflict.
         QCOMPARE(step({listed(1, B, 10)}), QString("found #1, conflict #0 raised duplicate-serial"));
         // After a rediscovery the camera comes back under another index, knowing nothing yet: no event.
@@ -569,6 +598,80 @@ private slots:
                 got << events(l == "gone" ? watch.update({}, t0, true) : watch.update({a}, t0, false));
             }
             QVERIFY2(got == row.want, qPrintable(QString("%1: got %2").arg(row.name, got.join(" | "))));
+        }
+    }
+
+    void metricsFollowTheWatch() {
+        const auto standard = [](quint32 ip, const char *state, quint32 serial = 10) {
+            WatchedCamera w = listed(0, ip, serial, 2, "Cam");
+            w.responding = QByteArray(state) != "down";
+            return w;
+        };
+        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd");
+        advanced.seen.info.protocol = 1;
+        advanced.seen.info.link10G = 1;
+        WatchedCamera moved = standard(B, "up");
+        moved.seen.info.macLow = A & 0xFF;
+        using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
+        const struct {
+            const char *name;
+            Steps steps;
+            QStringList want;
+        } rows[] = {
+            {"listed and answering",
+             {{{standard(A, "up")}, false}},
+             {"varnix_camera_up{" + who(A) + "} 1", "varnix_camera_responding{" + who(A) + "} 1",
+              "varnix_camera_status{" + who(A) + "} 2"}},
+            {"not answering its polls",
+             {{{standard(A, "down")}, false}},
+             {"varnix_camera_responding{" + who(A) + "} 0"}},
+            {"lost: still shown, as gone",
+             {{{standard(A, "up")}, false}, {{}, true}},
+             {"varnix_camera_up{" + who(A) + "} 0", "varnix_camera_responding{" + who(A) + "} 0",
+              "varnix_camera_status{" + who(A) + "} 2", "varnix_adapter_cameras{adapter=\"lab0\"} 0",
+              "varnix_adapter_cameras{adapter=\"lab1\"} 0"}},
+            {"lost and found again: one series, up",
+             {{{standard(A, "up")}, true}, {{}, true}, {{standard(A, "up")}, false}},
+             {"varnix_camera_up{" + who(A) + "} 1", R"(varnix_events_total{event="found"} 2)",
+              R"(varnix_events_total{event="name"} 2)", R"(varnix_events_total{event="status"} 2)",
+              R"(varnix_events_total{event="options"} 0)", R"(varnix_events_total{event="clips"} 0)",
+              R"(varnix_events_total{event="conflict"} 0)",
+              R"(varnix_events_total{event="not-responding"} 0)",
+              R"(varnix_events_total{event="responding"} 0)", R"(varnix_events_total{event="lost"} 1)",
+              "varnix_last_discovery_timestamp_seconds 0.000",
+              "varnix_metrics_written_timestamp_seconds 1.500"}},
+            {"moved to another address: one series, the new address",
+             {{{standard(A, "up")}, true}, {{moved}, false}},
+             {"varnix_camera_info{" + who(A) +
+                  R"(,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",protocol="Standard"} 1)",
+              "varnix_camera_up{" + who(A) + "} 1"}},
+            {"moved, and the old address lost",
+             {{{standard(A, "up")}, true}, {{moved}, true}},
+             {"varnix_camera_up{" + who(A) + "} 1"}},
+            {"Advanced: no poll verdict, 10G, the name escaped",
+             {{{advanced}, false}},
+             {"varnix_camera_info{" + who(J, 11) +
+                  ",ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown N/A\",adapter=\"lab1\","
+                  "protocol=\"Advanced\"} 1",
+              "varnix_camera_responding", "varnix_camera_link_speed_bytes{" + who(J, 11) + "} 1250000000",
+              "varnix_adapter_cameras{adapter=\"lab0\"} 0", "varnix_adapter_cameras{adapter=\"lab1\"} 1"}},
+            {"two cameras share a serial number",
+             {{{standard(A, "up"), standard(B, "up")}, false}},
+             {R"(varnix_conflict{code="duplicate-serial"} 1)"}},
+            {"a conflict raised and cleared stays, at 0",
+             {{{standard(A, "up"), standard(B, "up")}, false}, {{standard(A, "up")}, true}},
+             {R"(varnix_conflict{code="duplicate-serial"} 0)"}},
+        };
+        for (const auto &row : rows) {
+            CameraWatch watch(labFacts(), 0);
+            for (const auto &step : row.steps)
+                watch.update(step.first, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), step.second);
+            const QByteArray text = watchMetricsText(watch.snapshot(), labFacts(), "*ALL*",
+                                                     QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC));
+            const QStringList got = samples(text, row.want);
+            // A family named without a sample must have none.
+            QVERIFY2(got == row.want.filter(" "),
+                     qPrintable(QString("%1: got\n%2").arg(row.name, got.join('\n'))));
         }
     }
 };

@@ -1,6 +1,5 @@
 // The three dialogs, built on hand-made camera channels (no socket is bound, nothing is sent).
 #include "app/qvxapplication.h"
-#include "cameras/modelnames.h"
 #include "cameras/qlistitemlabel.h"
 #include "dialogs/caminfodlg.h"
 #include "dialogs/clipeditdlg.h"
@@ -53,7 +52,7 @@ private slots:
         channel.cameraName = QStringLiteral("Line 3 left");
         // protocol, model, sensor, options, serial, firmware, revision, IP, mask, MAC low and high, port,
         // adapter IP and mask, reserved, adapter MTU (above 2^31: shown unsigned), link, qualifier
-        channel.camInfo = {1,          50,         0,          0,           4711,   0,
+        channel.camInfo = {1,          50,         0,          0,           4711,   0x00010203,
                            0,          0xC0A80114, 0xFFFFFF00, 0x1CAB00FF,  0x0011, 0,
                            0xC0A80105, 0xFFFF0000, 0,          0x80000001u, 0,      0};
         channel.clips << new ClipInfo << new ClipInfo;
@@ -62,13 +61,12 @@ private slots:
         for (int row = 0; row < dlg.ui->infoTbl->rowCount(); ++row)
             rows << dlg.ui->infoTbl->item(row, 0)->text() + ": " + dlg.ui->infoTbl->item(row, 1)->text();
         QCOMPARE(rows,
-                 QStringList({"Name: Line 3 left", "Model: " + modelName(channel.camInfo),
-                              "Serial Number: " + serialText(channel.camInfo),
-                              "Firmware Versions: " + firmwareText(channel.camInfo),
-                              "Camera Protocol: Advanced", "Camera IP Address: 192.168.1.20",
-                              "Camera Subnet Mask: 255.255.255.0", "Camera MAC Address: 00:11:1c:ab:00:ff",
-                              "Network Adp IP Address: 192.168.1.5", "Network Adp Subnet Mask: 255.255.0.0",
-                              "Network Adp MTU: 2147483649", "Stored clips: 2"}));
+                 QStringList({"Name: Line 3 left", "Model: Tavolin T-500", "Serial Number: 00-0000-4711",
+                              "Firmware Versions: 0001.02.03", "Camera Protocol: Advanced",
+                              "Camera IP Address: 192.168.1.20", "Camera Subnet Mask: 255.255.255.0",
+                              "Camera MAC Address: 00:11:1c:ab:00:ff", "Network Adp IP Address: 192.168.1.5",
+                              "Network Adp Subnet Mask: 255.255.0.0", "Network Adp MTU: 2147483649",
+                              "Stored clips: 2"}));
     }
 
     void infoDialogOpensWideEnoughForLabelsAndValues() {

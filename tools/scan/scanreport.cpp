@@ -138,11 +138,11 @@ QJsonObject cameraJson(const UdpInterface &channel, int index) {
     return o;
 }
 
-QJsonValue conflictJson(int code) {
-    if (code == 0) return QJsonValue(QJsonValue::Null);
+QJsonValue conflictJson(ConflictKind kind) {
+    if (kind == ConflictKind::None) return QJsonValue(QJsonValue::Null);
     QJsonObject o;
-    o.insert(QStringLiteral("code"), code);
-    o.insert(QStringLiteral("text"), conflictText(code));
+    o.insert(QStringLiteral("code"), int(kind)); // the window's warning code
+    o.insert(QStringLiteral("text"), conflictText(kind));
     return o;
 }
 

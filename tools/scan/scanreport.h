@@ -10,6 +10,7 @@
 struct ClipInfo;
 struct NetAdapterInfo;
 class UdpCamManager;
+enum class ConflictKind;
 class UdpInterface;
 
 // The clip summary of the clip list in plain text: its three lines joined by " | ".
@@ -24,7 +25,7 @@ QJsonObject adapterJson(const NetAdapterInfo &adapter);
 QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters);
 QJsonObject cameraJson(const UdpInterface &channel, int index);
 // null when there is no conflict, else {"code", "text"}.
-QJsonValue conflictJson(int code);
+QJsonValue conflictJson(ConflictKind kind);
 
 QString adapterTable(const QList<NetAdapterInfo> &adapters);
 // The cameras in columns; with `only`, just the camera with that index.
