@@ -1,6 +1,7 @@
 #include "diagnosis.h"
 
 #include "conflicts.h"
+#include "firewallcheck.h"
 #include "modelnames.h"
 
 #include "net/addresses.h"
@@ -274,17 +275,11 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
 }
 
 void firewallBlocks(const Scene &s, QList<Finding> &out) {
-    const FirewallFacts &firewall = s.facts.firewall;
-    if (firewall.state != FirewallFacts::Blocks) return;
-    const QString ports = QStringLiteral("%1-%2").arg(DiscoveryFirstPort).arg(DiscoveryLastPort);
-    out << finding(
-        "firewall", Severity::Problem, QString(), {},
-        QStringLiteral("The input chain \"%1\" drops what it does not accept and accepts no UDP to the "
-                       "discovery ports %2: the cameras' replies never arrive.")
-            .arg(firewall.chain, ports),
-        {QStringLiteral("sudo nft insert rule %1 udp dport %2 accept").arg(firewall.chain, ports),
-         QStringLiteral("(camera replies to name and status requests also need "
-                        "\"ct state established,related accept\" in that chain)")});
+    out << firewallFindings(s.facts, s.adapter);
+}
+
+void narrowPaths(const Scene &s, QList<Finding> &out) {
+    out << pathFindings(s.facts, s.cameras, s.datagramSize);
 }
 
 void sharedSubnets(const Scene &s, QList<Finding> &out) {
@@ -386,6 +381,14 @@ QString severityName(Severity severity) {
     return severity == Severity::Problem ? QStringLiteral("problem") : QStringLiteral("warning");
 }
 
+QString findingCamera(const SeenCamera &camera) {
+    return describe(camera);
+}
+
+QString findingAdapter(const NetworkFacts &facts, const UdpCamInfo &info) {
+    return adapterLabel(facts, info);
+}
+
 int camerasFittingBuffer(qint64 capBytes) {
     // The kernel doubles what a socket is granted to account for its own overhead.
     const qint64 granted = 2 * qMin<qint64>(capBytes, SocketReceiveBufferBytes);
@@ -426,8 +429,8 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
     QList<Finding> out = cameraFindings(facts, cameras, datagramSize);
     // The checks after the cameras' conflicts, in the order their findings are listed.
     using Check = void (*)(const Scene &, QList<Finding> &);
-    const Check checks[] = {silentChannels, strictReversePath, firewallBlocks, sharedSubnets,
-                            links,          receiveBuffer,     emptyAdapters};
+    const Check checks[] = {narrowPaths,   silentChannels, strictReversePath, firewallBlocks,
+                            sharedSubnets, links,          receiveBuffer,     emptyAdapters};
     for (Check check : checks)
         check(s, out);
     return out;

@@ -63,3 +63,6 @@ signals:
 public slots:
     void processUDP();
 };
+
+// The index of the interface that holds the local address `ip`; 0 when none does.
+int interfaceIndexOf(quint32 ip);

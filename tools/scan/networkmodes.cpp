@@ -5,6 +5,7 @@
 
 #include "cameras/conflicts.h"
 #include "cameras/diagnosis.h"
+#include "cameras/pathprober.h"
 #include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
 #include "cameras/watchmetrics.h"
@@ -62,15 +63,9 @@ QJsonArray adapterFactsJson(const NetworkFacts &facts) {
     return list;
 }
 
-QString firewallName(FirewallFacts::State state) {
-    switch (state) {
-    case FirewallFacts::Open:
-        return QStringLiteral("open");
-    case FirewallFacts::Blocks:
-        return QStringLiteral("blocks");
-    default:
-        return QStringLiteral("unknown");
-    }
+QString firewallName(const FirewallFacts &firewall, const QString &adapter) {
+    if (firewall.state == FirewallFacts::Unknown) return QStringLiteral("unknown");
+    return firewall.blocks(adapter) ? QStringLiteral("blocks") : QStringLiteral("open");
 }
 
 SeenCamera seenCamera(const UdpInterface &channel, int index) {
@@ -121,9 +116,20 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         cameras << c;
     }
 
+    const quint32 datagramSize = datagramSizeFor(jumboPacket);
+    if (datagramSize > 0) {
+        PathProber prober;
+        QEventLoop loop;
+        QObject::connect(&prober, &PathProber::finished, &loop, &QEventLoop::quit);
+        prober.start(pathTargets(cameras), pathPacketSize(datagramSize));
+        if (prober.isRunning()) loop.exec();
+        for (auto it = prober.results().constBegin(); it != prober.results().constEnd(); ++it)
+            cameras[it.key()].path = it.value();
+    }
+
     const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
     const QString adapterName = QString::fromLocal8Bit(chosen.name);
-    const QList<Finding> findings = diagnose(facts, cameras, datagramSizeFor(jumboPacket), adapterName);
+    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName);
     bool problem = false;
     for (const Finding &f : findings)
         problem = problem || f.severity == Severity::Problem;
@@ -131,7 +137,12 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     if (o.json) {
         QJsonArray cameraList, findingList;
         for (int i = 0; i < manager.cameraCount(); ++i) {
-            if (const UdpInterface *channel = manager.camera(i)) cameraList.append(cameraJson(*channel, i));
+            const UdpInterface *channel = manager.camera(i);
+            if (!channel) continue;
+            QJsonObject camera = cameraJson(*channel, i);
+            for (const SeenCamera &c : qAsConst(cameras))
+                if (c.index == i) camera.insert(QStringLiteral("path"), pathJson(c.path));
+            cameraList.append(camera);
         }
         for (const Finding &f : findings)
             findingList.append(findingJson(f, cameras));
@@ -140,7 +151,9 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         out.insert(QStringLiteral("adapters"), adapterFactsJson(facts));
         out.insert(QStringLiteral("receiveBufferMax"),
                    facts.receiveBufferMax >= 0 ? QJsonValue(facts.receiveBufferMax) : QJsonValue());
-        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall.state));
+        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall, adapterName));
+        const char *const managers[] = {"nft", "ufw", "firewalld"};
+        out.insert(QStringLiteral("firewallManager"), QLatin1String(managers[facts.firewall.manager]));
         out.insert(QStringLiteral("cameras"), cameraList);
         out.insert(QStringLiteral("findings"), findingList);
         printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
@@ -149,7 +162,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
             QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
         for (const Finding &f : findings)
             text += findingText(f, cameras) + QLatin1Char('\n');
-        printTo(stdout, text + findingsSummary(findings));
+        printTo(stdout, text + pathNotes(cameras) + findingsSummary(findings));
     }
     return problem ? 1 : 0;
 }
