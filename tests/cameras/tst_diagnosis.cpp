@@ -17,7 +17,9 @@ const quint32 Lab0 = 0x0A0A0101, Lab1 = 0x0A0A0201; // 10.10.1.1/24 MTU 1500, 10
 
 // Up at 1 Gb/s, no reverse-path filtering.
 AdapterFacts adapter(const char *name, quint32 ip, quint32 mask, quint32 mtu) {
-    AdapterFacts a{{{}, {}, {}, ip, mask, mtu}, 0, 0, 1, 1000};
+    AdapterFacts a;
+    a.adapter = {{}, {}, {}, ip, mask, mtu};
+    a.rpFilterAll = a.rpFilterInterface = 0, a.up = 1, a.speedMbps = 1000;
     std::strcpy(a.adapter.name, name);
     return a;
 }
@@ -189,6 +191,37 @@ QList<CheckRow> checkRows() {
          [](NetworkFacts &f) { f.receiveBufferMax = 212992; }},
         {"all adapters: the empty one", on(cam(A, 1, 10)),
          "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
+        {"driver drops jumbo frames", on(cam(J, 1, 10)), "jumbo-packet:problem:lab1:0",
+         "Set-NetAdapterAdvancedProperty -Name \"Ethernet 2\" -RegistryKeyword \"*JumboPacket\" "
+         "-RegistryValue 9014|"
+         "need 8694",
+         [](NetworkFacts &f) { f.adapters[1].jumboPacket = 1514, f.adapters[1].displayName = "Ethernet 2"; },
+         8680, "lab1"},
+        {"driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "", "",
+         [](NetworkFacts &f) {
+             AdapterFacts &a = f.adapters[1];
+             a.jumboPacket = 9014, a.receiveBuffers = 512, a.receiveBuffersMax = 512,
+             a.interruptModeration = 1;
+         },
+         8680, "lab1"},
+        {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
+         "receive-buffers:warning:lab1: interrupt-moderation:warning:lab1: no-cameras:warning:lab0:",
+         "-Name 'Cam $1' -RegistryKeyword \"*ReceiveBuffers\" -RegistryValue 4096|"
+         "\"*InterruptModeration\" -RegistryValue 1",
+         [](NetworkFacts &f) {
+             for (AdapterFacts &a : f.adapters)
+                 a.jumboPacket = 1514, a.receiveBuffers = 256, a.interruptModeration = 0;
+             f.adapters[1].jumboPacket = 9014, f.adapters[1].receiveBuffersMax = 4096;
+             f.adapters[1].displayName = "Cam $1";
+         },
+         8680, "*ALL*"},
+        {"Windows firewall: a blocking rule goes first", on(), "firewall:problem:: no-cameras:warning:lab0:",
+         "set rule name=\"varnix-scan.exe\" dir=in new enable=no\n|"
+         "program=\"C:\\V\\varnix.exe\" enable=yes\n|program=\"C:\\V\\varnix-scan.exe\"",
+         [](NetworkFacts &f) {
+             f.firewall.state = FirewallFacts::Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
+             f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
+         }},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
     };
 }
@@ -224,6 +257,33 @@ QString udpPorts(const QString &right, const char *verdict = R"({"accept": null}
     return QStringLiteral(
                R"([{"match": {"op": "==", "left": {"payload": {"protocol": "udp", "field": "dport"}}, "right": %1}}, %2])")
         .arg(right, verdict);
+}
+
+// Windows' firewall answer for the scanner: per profile (domain, private, public) '0' off, '1' on, 'A' on
+// and letting inbound traffic in by default, 'B' on and blocking all inbound traffic; the current
+// profiles; the rules.
+QByteArray windowsFirewall(const char *profiles, int current, const QStringList &rules) {
+    QStringList list;
+    for (int i = 0; i < 3; ++i)
+        list << QStringLiteral(
+                    R"({"type": %1, "enabled": %2, "blockAllInbound": %3, "defaultInbound": "%4"})")
+                    .arg(1 << i)
+                    .arg(profiles[i] == '0' ? "false" : "true", profiles[i] == 'B' ? "true" : "false",
+                         profiles[i] == 'A' ? "allow" : "block");
+    return QStringLiteral(R"({"windowsFirewall": {"program": "C:\\Varnix\\varnix-scan.exe",
+                            "currentProfiles": %1, "profiles": [%2], "rules": [%3]}})")
+        .arg(current)
+        .arg(list.join(','), rules.join(','))
+        .toUtf8();
+}
+QString winRule(const char *action, const char *application, const char *ports = "*", int profiles = 7,
+                int protocol = 17, const char *enabled = "true", const char *service = "") {
+    return QStringLiteral(R"({"name": "%1 rule", "enabled": %2, "action": "%1", "protocol": %3,
+                             "application": "%4", "service": "%5", "localPorts": "%6", "profiles": %7})")
+        .arg(action, enabled)
+        .arg(protocol)
+        .arg(application, service, ports)
+        .arg(profiles);
 }
 
 struct FakeFacts : platform::NetworkFactSource {
@@ -445,9 +505,59 @@ private slots:
         }
     }
 
+    void windowsFirewallJudged() {
+        const char *scan = R"(C:\\Varnix\\varnix-scan.exe)", *other = R"(C:\\Other\\other.exe)";
+        const struct {
+            const char *name;
+            QByteArray json;
+            const char *want; // state, then the blocking profiles and rule
+        } rows[] = {
+            {"the system refused",
+             R"j({"windowsFirewall": {"program": "x", "error": "rules (0x80004001)"}})j",
+             "unknown unreadable"},
+            {"all profiles off", windowsFirewall("000", 4, {}), "open"},
+            {"public on, no rule", windowsFirewall("111", 4, {}), "blocks public"},
+            {"a rule for the program, spelt otherwise",
+             windowsFirewall("111", 4, {winRule("allow", R"(c:\\VARNIX\\Varnix-Scan.exe)")}), "open"},
+            {"a rule for another program", windowsFirewall("111", 4, {winRule("allow", other)}),
+             "blocks public"},
+            {"a rule for every program on the port range",
+             windowsFirewall("111", 4, {winRule("allow", "", "137, 45000-46000")}), "open"},
+            {"a rule on other ports", windowsFirewall("111", 4, {winRule("allow", "", "80,443,RPC")}),
+             "blocks public"},
+            {"a rule for a service",
+             windowsFirewall("111", 4, {winRule("allow", "", "*", 7, 17, "true", "Dhcp")}), "blocks public"},
+            {"a rule in the private profile only",
+             windowsFirewall("111", 6, {winRule("allow", scan, "*", 2)}), "blocks public"},
+            {"a disabled rule", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 17, "false")}),
+             "blocks public"},
+            {"TCP only", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 6)}), "blocks public"},
+            {"any protocol", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 256)}), "open"},
+            {"a blocking rule wins",
+             windowsFirewall("111", 4, {winRule("allow", scan), winRule("block", scan)}),
+             "blocks public block rule"},
+            {"blocking all inbound traffic", windowsFirewall("11B", 4, {winRule("allow", scan)}),
+             "blocks public all"},
+            {"letting inbound traffic in", windowsFirewall("11A", 4, {}), "open"},
+            {"current profiles unknown: every enabled one",
+             windowsFirewall("110", 0, {winRule("allow", scan, "*", 1)}), "blocks private"},
+        };
+        for (const auto &row : rows) {
+            const FirewallFacts f = judgeFirewall(row.json, {"lab0"});
+            QStringList got{QStringList{"unknown", "open", "blocks"}.at(f.state)};
+            got << f.profiles;
+            if (!f.blockingRule.isEmpty()) got << f.blockingRule;
+            if (f.blocksAll) got << "all";
+            if (f.unreadable) got << "unreadable";
+            QVERIFY2(got.join(' ') == row.want,
+                     qPrintable(QString("%1: got %2").arg(row.name, got.join(' '))));
+        }
+    }
+
     void gatheredFromThePlatform() {
         FakeFacts fake;
-        fake.lab0 = {1, 2, 0, 100};
+        fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
+        fake.lab0.speedMbps = 100;
         fake.rmem = 212992;
         fake.hasNft = true;
         fake.json = ruleset("inet", "drop", {byName}).toStdString();
@@ -462,6 +572,14 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
+        // What the system refused is said once per fact, naming the adapters by the name users know.
+        std::strcpy(adapters[0].name, "lab0");
+        fake.hasNft = true;
+        fake.json = R"({"windowsFirewall": {"program": "x"}})";
+        fake.lab0.unreadable = fake.other.unreadable = {"adapter settings"};
+        fake.other.displayName = "Ethernet 2";
+        QCOMPARE(gatherNetworkFacts(adapters, fake).unreadable,
+                 QStringList({"adapter settings of lab0, Ethernet 2", "firewall"}));
     }
 
     void firewallFrontEnds() {

@@ -58,6 +58,10 @@ QJsonArray adapterFactsJson(const NetworkFacts &facts) {
         o.insert(QStringLiteral("rpFilter"), known(qMax(a.rpFilterAll, a.rpFilterInterface)));
         o.insert(QStringLiteral("up"), a.up >= 0 ? QJsonValue(a.up == 1) : QJsonValue());
         o.insert(QStringLiteral("speedMbps"), known(a.speedMbps));
+        o.insert(QStringLiteral("jumboPacket"), known(a.jumboPacket));
+        o.insert(QStringLiteral("receiveBuffers"), known(a.receiveBuffers));
+        o.insert(QStringLiteral("interruptModeration"),
+                 a.interruptModeration >= 0 ? QJsonValue(a.interruptModeration != 0) : QJsonValue());
         list.append(o);
     }
     return list;
@@ -154,12 +158,16 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         out.insert(QStringLiteral("firewall"), firewallName(facts.firewall, adapterName));
         const char *const managers[] = {"nft", "ufw", "firewalld"};
         out.insert(QStringLiteral("firewallManager"), QLatin1String(managers[facts.firewall.manager]));
+        out.insert(QStringLiteral("unreadable"), QJsonArray::fromStringList(facts.unreadable));
         out.insert(QStringLiteral("cameras"), cameraList);
         out.insert(QStringLiteral("findings"), findingList);
         printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
     } else {
         QString text =
             QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
+        if (!facts.unreadable.isEmpty())
+            text += QStringLiteral("Not readable here, so not checked: %1.\n\n")
+                        .arg(facts.unreadable.join(QLatin1String("; ")));
         for (const Finding &f : findings)
             text += findingText(f, cameras) + QLatin1Char('\n');
         printTo(stdout, text + pathNotes(cameras) + findingsSummary(findings));
