@@ -237,10 +237,9 @@ private slots:
         }
         // Only KDE's settings module is there: it is found and started with the network page.
         QFile kcm(bin.path() + "/kcmshell5");
-        QVERIFY(kcm.open(QIODevice::WriteOnly));
-        kcm.write("#!/bin/sh\necho \"$@\" > \"$0.ran\"\n");
+        QVERIFY(kcm.open(QIODevice::WriteOnly) && kcm.write("#!/bin/sh\necho \"$@\" > \"$0.ran\"\n") > 0);
         kcm.close();
-        kcm.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(kcm.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         w.ui->btnNetPref->click();
         qputenv("PATH", path);
         QFile ran(bin.path() + "/kcmshell5.ran");
