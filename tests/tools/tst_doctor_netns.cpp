@@ -55,6 +55,10 @@ const Link links[] = {
 // root in the lab).
 const char *const driver =
     R"sh(fix() { python3 -c 'import json,sys; f=[f for f in json.load(open(sys.argv[1]))["findings"] if f["code"]==sys.argv[2]]; print(f[0]["fix"][0].replace("sudo ","",1).replace("varnix-scan ",""))' "$1.out" "$2"; }
+# A loaded machine may answer late: a run that finds fewer cameras than it should is repeated with a
+# longer wait, which costs time only then.
+found() { python3 -c 'import json,sys; sys.exit(len(json.load(open(sys.argv[1]))["cameras"]) < int(sys.argv[2]))' "$1.out" "$2"; }
+again() { local tag=$1 n=$2; shift 2; run $tag "$@" --wait ${WAIT:-1500}; found $tag $n 2>/dev/null || { echo "again: $tag" >&2; run $tag "$@" --wait 6000; }; }
 "$SCAN" --watch --adapter lab6 --duration 17000 --json >watch.out 2>watch.err & wa=$!
 "$SCAN" --watch --adapter lab6 --rescan 8000 --json >rescan.out 2>rescan.err & wb=$!
 "$SCAN" --watch --adapter lab6 >interrupted.out 2>interrupted.err & wc=$!
@@ -70,15 +74,16 @@ run narrow --doctor --adapter lab7 --datagram-size 8680 --json --wait 1500
 sysctl -qw net.ipv4.ping_group_range='0 2147483647'
 setpriv --reuid=65534 --regid=65534 --clear-groups $SCAN --doctor --adapter lab8 --datagram-size 8680 --json \
   --wait 1500 >wide.out 2>wide.err; echo $? >wide.rc
-run clean --doctor --adapter lab0 --datagram-size 1448 --json --wait 1500
+again clean 1 --doctor --adapter lab0 --datagram-size 1448 --json
 run cleantext --doctor --adapter lab0 --datagram-size 1448 --wait 1500
+grep -q "1 camera(s) found" cleantext.out || run cleantext --doctor --adapter lab0 --datagram-size 1448 --wait 6000
 run strict --doctor --adapter lab1 --json --wait 1500
 sysctl -qw "$(fix strict rp-filter | sed 's/^sysctl -w //')"
-run loose --doctor --adapter lab1 --json --wait 1500
-run many --doctor --adapter lab2 --datagram-size 2920 --json --wait 1500
+again loose 1 --doctor --adapter lab1 --json
+again many 6 --doctor --adapter lab2 --datagram-size 2920 --json
 run moved $(fix many outside-subnet) --wait 1500
 run down --doctor --adapter lab3 --json --wait 1500
-run shared --doctor --adapter '*ALL*' --json --wait 2500
+WAIT=2500 again shared 10 --doctor --adapter '*ALL*' --json
 kill -INT $wc; wait $wc; echo $? >interrupted.rc
 wait $wa; echo $? >watch.rc
 sleep 4; kill -TERM $wb; wait $wb; echo $? >rescan.rc
@@ -87,7 +92,7 @@ nft add table inet filter && nft add chain inet filter input '{ type filter hook
   nft add rule inet filter input ct state established,related accept
 run blocked --doctor --adapter lab0 --json --wait 1500
 eval "$(fix blocked firewall)"
-run unblocked --doctor --adapter lab0 --json --wait 1500
+again unblocked 1 --doctor --adapter lab0 --json
 nft delete table inet filter
 # ufw works on a copy of its files that only this mount namespace sees: nothing outside the lab changes.
 command -v ufw >/dev/null || exit 0

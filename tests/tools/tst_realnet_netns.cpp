@@ -1,5 +1,5 @@
 // varnix-scan on namespace networks shaped like real lab PCs (tools/lab/netlab.sh): a labelled address on a
-// factory subnet, two adapters sharing one hardware address, two adapters on one subnet, a lossy link.
+// factory subnet, two adapters sharing one hardware address, two adapters on one subnet, a tun link.
 
 #include "labtest.h"
 
@@ -54,9 +54,8 @@ run all --adapter '*ALL*' --json --wait 1500)");
         const QJsonValue cameras = lab->json("all")["cameras"];
         const QJsonObject factory = find(cameras, "name", "Factory"),
                           shared = find(cameras, "name", "Shared");
-        QCOMPARE(factory["adapterIp"].toString(), QString("10.66.4.1"));
-        QCOMPARE(factory["adapterMtu"].toInt(), 9000);
-        QCOMPARE(shared["adapterMtu"].toInt(), 4000);
+        QVERIFY(factory["adapterIp"] == "10.66.4.1" && factory["adapterMtu"] == 9000 &&
+                shared["adapterMtu"] == 4000);
     }
 
     void twoAdaptersOnOneSubnet() {
@@ -109,27 +108,6 @@ run tun --adapter tun0 --datagram-size 2920 --json)");
         QVERIFY(tunnelled["name"] == "Tunnelled" && tunnelled["statusText"] == "Live");
         QCOMPARE(tunnelled["adapterMtu"].toInt(), 4000);
         QVERIFY(lab->json("tun")["conflict"].isNull()); // 2920-byte datagrams fit
-    }
-
-    void lossyLinkLeavesNoCameraUnnamed() {
-        // Every namespace drops 5 % of the datagrams it receives. A camera whose name query or answer is
-        // lost is asked again with the next polls, so every camera found ends up named.
-        QStringList cameras;
-        for (int i = 0; i < 30; ++i)
-            cameras << camera(qPrintable(QString("Cam%1").arg(i)),
-                              qPrintable(QString("10.88.1.%1").arg(10 + i)), 100 + i, 2, i % 5 == 4);
-        RUN_LAB(*lab, {"--link", lab->link("lab0", 1500, "10.88.1.1/24", list(cameras)), "--loss", "5"},
-                "run all --adapter lab0 --json --wait 16000");
-        QCOMPARE(lab->rc("all"), 0);
-        const QJsonArray found = lab->json("all")["cameras"].toArray();
-        QVERIFY2(found.size() >= 24, qPrintable(QString::number(found.size())));
-        QStringList unnamed;
-        for (const QJsonValue &c : found) {
-            if (c["name"].toString() !=
-                "Cam" + QString::number(c["ip"].toString().section('.', 3).toInt() - 10))
-                unnamed << c["ip"].toString();
-        }
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(' ')));
     }
 };
 

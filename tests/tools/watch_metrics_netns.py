@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
-"""The watch's metrics file as a workstation's monitoring reads it: Debian's node_exporter (textfile
-collector) and Prometheus (scraping every second) on the loopback of the namespace lab, with cameras
-that stop answering, vanish and move. Also the README's alert rule, by promtool.
-   watch_metrics_netns.py SCAN CAMSIM NETLAB SOURCE_DIR     (exit 77 without root or the programs)
-"""
+# The watch's metrics file as a workstation's monitoring reads it: Debian's node_exporter (textfile
+# collector) and Prometheus (scraping every second) on the loopback of the namespace lab, with cameras
+# that stop answering, vanish and move. Also the README's alert rule, by promtool.
+# Exits 77 without root or the programs.
 import json
 import os
 import shutil
@@ -22,7 +21,6 @@ CAMERAS = [
     # The same camera at the address it moves to; its replies are dropped until then.
     {"model": 19, "serial": 503, "mac": MOVER, "ip": "10.77.1.24", "name": "Mover"},
 ]
-PROGRAMS = ["prometheus", "promtool", "prometheus-node-exporter"]
 # Never through a proxy: every request goes to the lab's loopback.
 HTTP = urllib.request.build_opener(urllib.request.ProxyHandler({}))
 
@@ -32,18 +30,14 @@ def fail(message):
 
 
 def outer(scan, camsim, netlab, source):
-    missing = [p for p in PROGRAMS if not shutil.which(p)]
-    if os.geteuid() != 0 or missing:
-        print("SKIP: needs root and " + " ".join(PROGRAMS) + " (scripts/setup installs them)")
+    if os.geteuid() != 0 or not all(map(shutil.which, ["prometheus", "promtool", "prometheus-node-exporter"])):
+        print("SKIP: needs root, prometheus, promtool and prometheus-node-exporter (scripts/setup installs them)")
         return 77
     rules = os.path.join(source, "tools/monitoring/varnix.rules.yml")
     with open(rules) as f, open(os.path.join(source, "README.md")) as readme:
         if f.read() not in readme.read():
             fail("the README does not show tools/monitoring/varnix.rules.yml as it is")
-    test = subprocess.run(["promtool", "test", "rules", os.path.join(source, "tests/tools/varnix_rules_test.yml")],
-                          capture_output=True, text=True)
-    if test.returncode != 0:
-        fail("promtool test rules:\n" + test.stdout + test.stderr)
+    promtool(["test", "rules", os.path.join(source, "tests/tools/varnix_rules_test.yml")])
     work = tempfile.mkdtemp(prefix="vxmetrics")
     try:
         os.chmod(work, 0o755)
@@ -56,6 +50,12 @@ def outer(scan, camsim, netlab, source):
         shutil.rmtree(work, ignore_errors=True)
 
 
+def promtool(args, stdin=None):
+    check = subprocess.run(["promtool"] + args, stdin=stdin, capture_output=True, text=True)
+    if check.returncode != 0:
+        fail("promtool %s:\n%s%s" % (" ".join(args), check.stdout, check.stderr))
+
+
 def query(expr):
     url = "http://127.0.0.1:9090/api/v1/query?" + urllib.parse.urlencode({"query": expr})
     with HTTP.open(url, timeout=5) as r:
@@ -66,8 +66,7 @@ def until(what, check, seconds):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         try:
-            got = check()
-            if got:
+            if got := check():
                 return got
         except OSError:
             pass
@@ -77,10 +76,8 @@ def until(what, check, seconds):
 
 def wait_for(what, expr, want, seconds):
     """The answer to the query once the values of its result are `want`."""
-    def check():
-        answer = query(expr)
-        return answer if sorted(s["value"][1] for s in answer["data"]["result"]) == want else None
-    return until("%s (%s is not %s)" % (what, expr, want), check, seconds)
+    return until("%s (%s is not %s)" % (what, expr, want),
+                 lambda: sorted(s["value"][1] for s in query(expr)["data"]["result"]) == want, seconds)
 
 
 def read_events(path):
@@ -99,13 +96,13 @@ def block(ip, drop=True):
 
 def inner(work, scan, rules):
     textfiles = os.path.join(work, "textfile")
-    os.mkdir(textfiles)
     metrics = os.path.join(textfiles, "varnix.prom")
 
     refused = subprocess.run([scan, "--watch", "--adapter", "lab0", "--duration", "3000", "--metrics-file",
                               os.path.join(work, "missing", "varnix.prom")], capture_output=True, text=True)
     if refused.returncode != 2 or "cannot write" not in refused.stderr:
         fail("an unwritable metrics file: exit %d, %s" % (refused.returncode, refused.stderr))
+    os.mkdir(textfiles)
 
     camera_ns("nft", "add table inet vxtest { set blocked { type ipv4_addr; }; chain out { type filter hook "
               "output priority 0; policy accept; ip saddr @blocked drop; }; }")
@@ -131,7 +128,7 @@ def inner(work, scan, rules):
         responding = 'varnix_camera_responding{mac="%s"}' % QUIET
         wait_for("answering", responding, ["1"], 20)
         block("10.77.1.21")
-        print(json.dumps(wait_for("stopped answering", responding, ["0"], 30)), flush=True)
+        wait_for("stopped answering", responding, ["0"], 30)
         block("10.77.1.21", drop=False)
         wait_for("answers again", responding, ["1"], 30)
 
@@ -149,9 +146,7 @@ def inner(work, scan, rules):
         wait_for("one series", 'count(count_over_time(varnix_camera_up{mac="%s"}[10m]))' % MOVER, ["1"], 5)
 
         with open(metrics) as f:
-            check = subprocess.run(["promtool", "check", "metrics"], stdin=f, capture_output=True, text=True)
-        if check.returncode != 0:
-            fail("promtool check metrics:\n" + check.stdout + check.stderr)
+            promtool(["check", "metrics"], f)
         # node_exporter serves the first of two samples with the same labels and drops the other quietly.
         with open(metrics) as f:
             series = [line.rsplit(" ", 1)[0] for line in f if not line.startswith("#")]
@@ -176,5 +171,5 @@ if __name__ == "__main__":
     if len(sys.argv) == 5 and sys.argv[1] == "--inner":
         sys.exit(inner(*sys.argv[2:]))
     if len(sys.argv) != 5:
-        sys.exit(__doc__)
+        sys.exit("usage: watch_metrics_netns.py SCAN CAMSIM NETLAB SOURCE_DIR")
     sys.exit(outer(*sys.argv[1:]))
