@@ -25,9 +25,13 @@ struct Finding {
     QList<int> cameras; // positions in the camera list handed to the check
     QString text;       // one line
     QStringList fix;    // commands or settings, one per line
+    // outside-subnet: the free address in the adapter's subnet that the fix gives the camera; 0 for none
+    quint32 proposedAddress = 0;
 };
 
 QString severityName(Severity severity);
+// A short heading for the findings with this code, translated; the code itself for one it does not know.
+QString findingTitle(const QString &code);
 
 // Camera counts at which a receive buffer capped at `capBytes` overflows during one discovery burst.
 int camerasFittingBuffer(qint64 capBytes);

@@ -15,7 +15,6 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QHash>
 #include <QJsonDocument>
 #include <QTimer>
 #include <QVector>
@@ -43,34 +42,6 @@ void printJsonLine(const QJsonObject &o) {
     printTo(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
 }
 
-QJsonValue known(int value) {
-    return value >= 0 ? QJsonValue(value) : QJsonValue();
-}
-
-// The scan's adapter objects with what the system said about each; null where it said nothing.
-QJsonArray adapterFactsJson(const NetworkFacts &facts) {
-    QJsonArray list;
-    for (const AdapterFacts &a : facts.adapters) {
-        QJsonObject o = adapterJson(a.adapter);
-        o.insert(QStringLiteral("rpFilter"), known(qMax(a.rpFilterAll, a.rpFilterInterface)));
-        o.insert(QStringLiteral("up"), a.up >= 0 ? QJsonValue(a.up == 1) : QJsonValue());
-        o.insert(QStringLiteral("speedMbps"), known(a.speedMbps));
-        list.append(o);
-    }
-    return list;
-}
-
-QString firewallName(FirewallFacts::State state) {
-    switch (state) {
-    case FirewallFacts::Open:
-        return QStringLiteral("open");
-    case FirewallFacts::Blocks:
-        return QStringLiteral("blocks");
-    default:
-        return QStringLiteral("unknown");
-    }
-}
-
 SeenCamera seenCamera(const UdpInterface &channel, int index) {
     SeenCamera c;
     c.index = index;
@@ -86,10 +57,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     UdpCamManager manager;
     QElapsedTimer clock;
     clock.start();
-    QHash<int, bool> answered;
     qint64 lastFound = -AnswerGraceMs;
-    QObject::connect(&manager, &UdpCamManager::updateCameraStatus, &manager,
-                     [&](int index, int) { answered.insert(index, true); });
     QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager,
                      [&] { lastFound = clock.elapsed(); });
     manager.restartDiscovery(&chosen);
@@ -105,20 +73,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         loop.exec();
     }
 
-    QList<SeenCamera> cameras;
-    for (int i = 0; i < manager.cameraCount(); ++i) {
-        const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
-        SeenCamera c = seenCamera(*channel, i);
-        c.channelAnswered = answered.value(i, false);
-        cameras << c;
-    }
-    for (const UdpCamInfo &info : qAsConst(manager.enumerator.shadowed)) {
-        SeenCamera c;
-        c.info = info;
-        cameras << c;
-    }
-
+    const QList<SeenCamera> cameras = seenCameras(manager);
     const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
     const QString adapterName = QString::fromLocal8Bit(chosen.name);
     const QList<Finding> findings = diagnose(facts, cameras, datagramSizeFor(jumboPacket), adapterName);
@@ -127,20 +82,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         problem = problem || f.severity == Severity::Problem;
 
     if (o.json) {
-        QJsonArray cameraList, findingList;
-        for (int i = 0; i < manager.cameraCount(); ++i) {
-            if (const UdpInterface *channel = manager.camera(i)) cameraList.append(cameraJson(*channel, i));
-        }
-        for (const Finding &f : findings)
-            findingList.append(findingJson(f, cameras));
-        QJsonObject out;
-        out.insert(QStringLiteral("adapter"), adapterName);
-        out.insert(QStringLiteral("adapters"), adapterFactsJson(facts));
-        out.insert(QStringLiteral("receiveBufferMax"),
-                   facts.receiveBufferMax >= 0 ? QJsonValue(facts.receiveBufferMax) : QJsonValue());
-        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall.state));
-        out.insert(QStringLiteral("cameras"), cameraList);
-        out.insert(QStringLiteral("findings"), findingList);
+        const QJsonObject out = doctorReportJson(adapterName, facts, manager, cameras, findings);
         printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
     } else {
         QString text =
