@@ -1,6 +1,7 @@
 #include "diagnosis.h"
 
 #include "conflicts.h"
+#include "firewallcheck.h"
 #include "modelnames.h"
 
 #include "net/addresses.h"
@@ -287,17 +288,7 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
 }
 
 void firewallBlocks(const Scene &s, QList<Finding> &out) {
-    const FirewallFacts &firewall = s.facts.firewall;
-    if (firewall.state != FirewallFacts::Blocks) return;
-    const QString ports = QStringLiteral("%1-%2").arg(DiscoveryFirstPort).arg(DiscoveryLastPort);
-    out << finding(
-        "firewall", Severity::Problem, QString(), {},
-        Diagnosis::tr("The input chain \"%1\" drops what it does not accept and accepts no UDP to the "
-                      "discovery ports %2: the cameras' replies never arrive.")
-            .arg(firewall.chain, ports),
-        {QStringLiteral("sudo nft insert rule %1 udp dport %2 accept").arg(firewall.chain, ports),
-         Diagnosis::tr("(camera replies to name and status requests also need "
-                       "\"ct state established,related accept\" in that chain)")});
+    out << firewallFindings(s.facts, s.adapter);
 }
 
 void sharedSubnets(const Scene &s, QList<Finding> &out) {
@@ -424,6 +415,14 @@ QString findingTitle(const QString &code) {
     return code;
 }
 
+QString findingCamera(const SeenCamera &camera) {
+    return describe(camera);
+}
+
+QString findingAdapter(const NetworkFacts &facts, const UdpCamInfo &info) {
+    return adapterLabel(facts, info);
+}
+
 int camerasFittingBuffer(qint64 capBytes) {
     // The kernel doubles what a socket is granted to account for its own overhead.
     const qint64 granted = 2 * qMin<qint64>(capBytes, SocketReceiveBufferBytes);
@@ -462,6 +461,7 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
                         const QString &adapter) {
     const Scene s{facts, cameras, datagramSize, adapter};
     QList<Finding> out = cameraFindings(facts, cameras, datagramSize);
+    out << pathFindings(facts, cameras, datagramSize);
     // The checks after the cameras' conflicts, in the order their findings are listed.
     using Check = void (*)(const Scene &, QList<Finding> &);
     const Check checks[] = {silentChannels, strictReversePath, firewallBlocks, sharedSubnets,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cameras/pathcheck.h"
 #include "net/camrecord.h"
 #include "net/netfacts.h"
 
@@ -13,6 +14,7 @@ struct SeenCamera {
     UdpCamInfo info;
     QString name;
     bool channelAnswered = true; // it answered at least one name, option or status request
+    PathResult path;             // what the echo probe found on the way to it
 };
 
 enum class Severity { Problem, Warning };
@@ -32,6 +34,9 @@ struct Finding {
 QString severityName(Severity severity);
 // A short heading for the findings with this code, translated; the code itself for one it does not know.
 QString findingTitle(const QString &code);
+// How findings name a camera ("#0 \"Cam A\" at 10.10.1.20"), and the adapter it answered through.
+QString findingCamera(const SeenCamera &camera);
+QString findingAdapter(const NetworkFacts &facts, const UdpCamInfo &info);
 
 // Camera counts at which a receive buffer capped at `capBytes` overflows during one discovery burst.
 int camerasFittingBuffer(qint64 capBytes);

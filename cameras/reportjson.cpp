@@ -40,15 +40,9 @@ QJsonArray adapterFactsJson(const NetworkFacts &facts) {
     return list;
 }
 
-QString firewallName(FirewallFacts::State state) {
-    switch (state) {
-    case FirewallFacts::Open:
-        return QStringLiteral("open");
-    case FirewallFacts::Blocks:
-        return QStringLiteral("blocks");
-    default:
-        return QStringLiteral("unknown");
-    }
+QString firewallName(const FirewallFacts &firewall, const QString &adapter) {
+    if (firewall.state == FirewallFacts::Unknown) return QStringLiteral("unknown");
+    return firewall.blocks(adapter) ? QStringLiteral("blocks") : QStringLiteral("open");
 }
 
 } // namespace
@@ -155,6 +149,14 @@ QJsonObject findingJson(const Finding &f, const QList<SeenCamera> &cameras) {
     return o;
 }
 
+QJsonValue pathJson(const PathResult &path) {
+    if (path.state != PathResult::Probed) return QStringLiteral("not probed");
+    QJsonObject o;
+    o.insert(QStringLiteral("needed"), qint64(path.needed));
+    o.insert(QStringLiteral("largestPassed"), qint64(path.largestPassed));
+    return o;
+}
+
 QList<SeenCamera> seenCameras(const UdpCamManager &manager) {
     QList<SeenCamera> cameras;
     for (int i = 0; i < manager.cameraCount(); ++i) {
@@ -179,7 +181,12 @@ QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, 
                              const QList<SeenCamera> &cameras, const QList<Finding> &findings) {
     QJsonArray cameraList, findingList;
     for (int i = 0; i < manager.cameraCount(); ++i) {
-        if (const UdpInterface *channel = manager.camera(i)) cameraList.append(cameraJson(*channel, i));
+        const UdpInterface *channel = manager.camera(i);
+        if (!channel) continue;
+        QJsonObject camera = cameraJson(*channel, i);
+        for (const SeenCamera &c : cameras)
+            if (c.index == i) camera.insert(QStringLiteral("path"), pathJson(c.path));
+        cameraList.append(camera);
     }
     for (const Finding &f : findings)
         findingList.append(findingJson(f, cameras));
@@ -188,7 +195,9 @@ QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, 
     out.insert(QStringLiteral("adapters"), adapterFactsJson(facts));
     out.insert(QStringLiteral("receiveBufferMax"),
                facts.receiveBufferMax >= 0 ? QJsonValue(facts.receiveBufferMax) : QJsonValue());
-    out.insert(QStringLiteral("firewall"), firewallName(facts.firewall.state));
+    out.insert(QStringLiteral("firewall"), firewallName(facts.firewall, adapter));
+    const char *const managers[] = {"nft", "ufw", "firewalld"};
+    out.insert(QStringLiteral("firewallManager"), QLatin1String(managers[facts.firewall.manager]));
     out.insert(QStringLiteral("cameras"), cameraList);
     out.insert(QStringLiteral("findings"), findingList);
     return out;

@@ -30,11 +30,14 @@ QJsonObject cameraJson(const UdpInterface &channel, int index);
 QJsonObject cameraIdentityJson(const SeenCamera &camera);
 QJsonObject findingJson(const Finding &finding, const QList<SeenCamera> &cameras);
 
+// What the path probe found for a camera: {"needed", "largestPassed"}, or "not probed".
+QJsonValue pathJson(const PathResult &path);
+
 // The listed cameras of `manager` as the checks see them, then the ones hidden behind another at
 // their address. A camera counts as answering once a name, option or status reply came on its channel.
 QList<SeenCamera> seenCameras(const UdpCamManager &manager);
 
 // The network check's report: {"adapter", "adapters" (with what the system said about each),
-// "receiveBufferMax", "firewall", "cameras", "findings"}.
+// "receiveBufferMax", "firewall", "firewallManager", "cameras" (each with its "path"), "findings"}.
 QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, const UdpCamManager &manager,
                              const QList<SeenCamera> &cameras, const QList<Finding> &findings);

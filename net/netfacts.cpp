@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
+#include <QRegularExpression>
 
 #include <string>
 
@@ -51,8 +52,15 @@ bool holdsText(const QJsonValue &value, const QString &text) {
     return o.contains(QLatin1String("set")) && holdsText(o.value(QLatin1String("set")), text);
 }
 
-// Can a match let a camera's UDP reply to the first discovery port through?
-bool matchAdmitsReply(const QJsonObject &match, const QStringList &interfaces) {
+// Whether a match applies to a camera's UDP reply to the first discovery port: surely, surely not, or
+// it depends on what cannot be judged from here (addresses, rates, iptables matches).
+enum class Match { No, Maybe, Yes };
+
+Match sure(bool applies) {
+    return applies ? Match::Yes : Match::No;
+}
+
+Match matchReply(const QJsonObject &match, const QStringList &interfaces) {
     const QString op = match.value(QLatin1String("op")).toString();
     const bool negated = op == QLatin1String("!=");
     const QJsonObject left = match.value(QLatin1String("left")).toObject();
@@ -62,68 +70,88 @@ bool matchAdmitsReply(const QJsonObject &match, const QStringList &interfaces) {
         const QString protocol = p.value(QLatin1String("protocol")).toString();
         const QString field = p.value(QLatin1String("field")).toString();
         if (protocol == QLatin1String("udp") || protocol == QLatin1String("th")) {
-            if (field == QLatin1String("dport")) return holdsPort(right, DiscoveryFirstPort) != negated;
-            return true;
+            if (field == QLatin1String("dport")) return sure(holdsPort(right, DiscoveryFirstPort) != negated);
+            return Match::Maybe;
         }
         if ((protocol == QLatin1String("ip") || protocol == QLatin1String("ip6")) &&
             field == QLatin1String("protocol"))
-            return holdsText(right, QStringLiteral("udp")) != negated;
+            return sure(holdsText(right, QStringLiteral("udp")) != negated);
         // Addresses and other header fields cannot be judged from here; other protocols never match UDP.
-        return protocol == QLatin1String("ip") || protocol == QLatin1String("ether");
+        return protocol == QLatin1String("ip") || protocol == QLatin1String("ether") ? Match::Maybe
+                                                                                     : Match::No;
     }
     if (left.contains(QLatin1String("meta"))) {
         const QString key =
             left.value(QLatin1String("meta")).toObject().value(QLatin1String("key")).toString();
-        if (key == QLatin1String("l4proto")) return holdsText(right, QStringLiteral("udp")) != negated;
+        if (key == QLatin1String("l4proto")) return sure(holdsText(right, QStringLiteral("udp")) != negated);
         if (key == QLatin1String("iif") || key == QLatin1String("iifname")) {
-            bool any = false;
+            int held = 0;
             for (const QString &name : interfaces)
-                any = any || holdsText(right, name);
-            return any != negated;
+                held += holdsText(right, name) != negated;
+            return held == 0 ? Match::No : held == interfaces.size() ? Match::Yes : Match::Maybe;
         }
-        return true;
+        return Match::Maybe;
     }
     if (left.contains(QLatin1String("ct"))) {
         const QString key = left.value(QLatin1String("ct")).toObject().value(QLatin1String("key")).toString();
         // A reply to a broadcast is new to connection tracking: it comes from an address the request
         // never went to.
-        if (key == QLatin1String("state")) return holdsText(right, QStringLiteral("new")) != negated;
-        return true;
+        if (key == QLatin1String("state")) return sure(holdsText(right, QStringLiteral("new")) != negated);
+        // Nor is it translated: a rule for NAT'ed traffic does not let it in.
+        if (key == QLatin1String("status")) return sure(negated);
+        return Match::Maybe;
     }
-    return true;
+    return Match::Maybe;
 }
+
+// Where a camera's reply may end up after a chain: a set of these.
+enum Outcome { Accepted = 1, Dropped = 2, FellThrough = 4 };
 
 class Ruleset {
 public:
     QMap<QString, Chain> chains;
 
-    bool accepts(const Chain &chain, const QStringList &interfaces, int depth) const {
-        for (const QJsonArray &expr : chain.rules) {
-            bool admits = true;
+    // Every outcome the reply may meet. A rule whose matches cannot be judged both applies and does
+    // not, so that an unusual rule set neither raises a false alarm nor hides a sure drop.
+    int walk(const Chain &chain, const QStringList &interfaces, int depth) const {
+        int rest = FellThrough; // what the rules after the current one lead to
+        for (int i = chain.rules.size() - 1; i >= 0; --i) {
+            Match applies = Match::Yes;
             QString verdict, target;
-            for (const QJsonValue &e : expr) {
+            for (const QJsonValue &e : chain.rules.at(i)) {
                 const QJsonObject o = e.toObject();
-                if (o.contains(QLatin1String("match")))
-                    admits =
-                        admits && matchAdmitsReply(o.value(QLatin1String("match")).toObject(), interfaces);
-                else if (o.contains(QLatin1String("accept")))
-                    verdict = QStringLiteral("accept");
-                else if (o.contains(QLatin1String("jump")) || o.contains(QLatin1String("goto"))) {
-                    const QJsonObject j = o.value(o.contains(QLatin1String("jump")) ? QLatin1String("jump")
-                                                                                    : QLatin1String("goto"))
-                                              .toObject();
-                    verdict = QStringLiteral("jump");
-                    target = j.value(QLatin1String("target")).toString();
+                if (o.contains(QLatin1String("match"))) {
+                    applies =
+                        qMin(applies, matchReply(o.value(QLatin1String("match")).toObject(), interfaces));
+                    continue;
                 }
+                bool known = o.contains(QLatin1String("counter")) || o.contains(QLatin1String("log"));
+                for (const char *word : {"accept", "drop", "reject", "return", "jump", "goto"}) {
+                    if (!o.contains(QLatin1String(word))) continue;
+                    verdict = QLatin1String(word);
+                    target = o.value(verdict).toObject().value(QLatin1String("target")).toString();
+                    known = true;
+                }
+                if (!known) applies = qMin(applies, Match::Maybe);
             }
-            if (!admits) continue;
-            if (verdict == QLatin1String("accept")) return true;
-            if (verdict == QLatin1String("jump") && depth < MaxJumpDepth) {
+            if (applies == Match::No || verdict.isEmpty()) continue;
+            int taken = FellThrough;
+            if (verdict == QLatin1String("accept"))
+                taken = Accepted;
+            else if (verdict == QLatin1String("drop") || verdict == QLatin1String("reject"))
+                taken = Dropped; // a reject ending a chain whose policy accepts blocks like a drop policy
+            else if (verdict != QLatin1String("return") && depth < MaxJumpDepth) {
                 const auto it = chains.constFind(chainKey(chain.family, chain.table, target));
-                if (it != chains.constEnd() && accepts(*it, interfaces, depth + 1)) return true;
+                taken = it == chains.constEnd() ? FellThrough : walk(*it, interfaces, depth + 1);
+                // After a jump this chain carries on; after a goto the chain that called it does.
+                if (verdict == QLatin1String("jump") && (taken & FellThrough))
+                    taken = (taken & ~FellThrough) | rest;
+            } else if (verdict != QLatin1String("return")) {
+                taken = rest;
             }
+            rest = applies == Match::Yes ? taken : taken | rest;
         }
-        return false;
+        return rest;
     }
 };
 
@@ -164,13 +192,126 @@ FirewallFacts judgeFirewall(const QByteArray &nftJson, const QStringList &interf
     for (const QString &key : order) {
         const Chain &chain = set.chains[key];
         const bool ipv4 = chain.family == QLatin1String("ip") || chain.family == QLatin1String("inet");
-        if (!ipv4 || chain.hook != QLatin1String("input") || chain.policy != QLatin1String("drop")) continue;
-        if (set.accepts(chain, interfaces, 0)) continue;
+        if (!ipv4 || chain.hook != QLatin1String("input")) continue;
+        int outcomes = set.walk(chain, interfaces, 0);
+        if (outcomes & FellThrough)
+            outcomes =
+                (outcomes & ~FellThrough) | (chain.policy == QLatin1String("drop") ? Dropped : Accepted);
+        if (outcomes != Dropped) continue;
         facts.state = FirewallFacts::Blocks;
         facts.chain = key;
         break;
     }
     return facts;
+}
+
+namespace {
+
+// "45056:45255/udp", "22,80/tcp", "45056", "Anywhere": does a ufw rule's target take UDP to the port?
+bool ufwTargetHolds(const QString &target, int port) {
+    if (target == QLatin1String("Anywhere")) return true;
+    static const QRegularExpression form(QStringLiteral("^([0-9,:]+)(?:/(\\w+))?$"));
+    const QRegularExpressionMatch m = form.match(target);
+    if (!m.hasMatch() || (!m.captured(2).isEmpty() && m.captured(2) != QLatin1String("udp"))) return false;
+    for (const QString &part : m.captured(1).split(QLatin1Char(','))) {
+        const QStringList ends = part.split(QLatin1Char(':'));
+        if (ends.first().toInt() <= port && port <= ends.last().toInt()) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+FirewallFacts judgeUfw(const QString &status, const QStringList &interfaces) {
+    FirewallFacts facts;
+    if (!status.contains(
+            QRegularExpression(QStringLiteral("^Status: active$"), QRegularExpression::MultilineOption)))
+        return facts;
+    const QRegularExpressionMatch policy =
+        QRegularExpression(QStringLiteral("^Default: (\\w+) \\(incoming\\)"),
+                           QRegularExpression::MultilineOption)
+            .match(status);
+    if (!policy.hasMatch()) return facts;
+    facts.manager = FirewallFacts::Ufw;
+    facts.state = FirewallFacts::Open;
+    // The rules in ufw's order, first match wins: TARGET[ on IFACE]  ACTION[ IN]  FROM.
+    struct Rule {
+        QString target, interface, action, from;
+    };
+    QList<Rule> rules;
+    bool table = false;
+    for (const QString &line : status.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("--"))) {
+            table = true;
+            continue;
+        }
+        const QStringList columns = line.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}")));
+        if (!table || columns.size() < 3 || line.contains(QLatin1String("(v6)"))) continue;
+        Rule r;
+        r.target = columns.at(0);
+        const int on = r.target.indexOf(QLatin1String(" on "));
+        if (on >= 0) r.interface = r.target.mid(on + 4), r.target = r.target.left(on);
+        r.action = columns.at(1);
+        r.from = columns.at(2);
+        if (r.action.endsWith(QLatin1String(" OUT")) || r.action.endsWith(QLatin1String(" FWD"))) continue;
+        rules << r;
+    }
+    for (const QString &name : interfaces) {
+        bool admitted = policy.captured(1) == QLatin1String("allow");
+        for (const Rule &r : qAsConst(rules)) {
+            if ((!r.interface.isEmpty() && r.interface != name) ||
+                !ufwTargetHolds(r.target, DiscoveryFirstPort))
+                continue;
+            // A rule limited to some senders may or may not cover the cameras: it is not held against them.
+            if (r.action.startsWith(QLatin1String("ALLOW"))) {
+                admitted = true;
+                break;
+            }
+            if (r.from == QLatin1String("Anywhere")) {
+                admitted = false;
+                break;
+            }
+        }
+        if (!admitted) facts.adapters << name;
+    }
+    if (!facts.adapters.isEmpty()) facts.state = FirewallFacts::Blocks;
+    return facts;
+}
+
+QString firewalldZoneName(const QString &listing) {
+    return listing.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 0, 0).trimmed();
+}
+
+bool firewalldZoneAdmits(const QString &listing) {
+    QMap<QString, QString> field;
+    for (const QString &line : listing.split(QLatin1Char('\n'))) {
+        const int colon = line.indexOf(QLatin1Char(':'));
+        if (line.startsWith(QLatin1String("  ")) && colon > 0)
+            field.insert(line.left(colon).trimmed(), line.mid(colon + 1).trimmed());
+    }
+    if (!field.contains(QStringLiteral("target")))
+        return true; // not a zone listing: nothing to hold against it
+    if (field.value(QStringLiteral("target")) == QLatin1String("ACCEPT")) return true;
+    for (const QString &port :
+         field.value(QStringLiteral("ports")).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList range = port.section(QLatin1Char('/'), 0, 0).split(QLatin1Char('-'));
+        if (port.endsWith(QLatin1String("/udp")) && range.first().toInt() <= DiscoveryFirstPort &&
+            DiscoveryFirstPort <= range.last().toInt())
+            return true;
+    }
+    if (field.value(QStringLiteral("protocols")).split(QLatin1Char(' ')).contains(QStringLiteral("udp")))
+        return true;
+    // Rich rules and services of one's own may open the port; only the usual services are known not to.
+    if (!field.value(QStringLiteral("rich rules")).isEmpty()) return true;
+    static const QStringList common = {
+        QStringLiteral("ssh"),          QStringLiteral("dhcpv6-client"), QStringLiteral("mdns"),
+        QStringLiteral("samba-client"), QStringLiteral("cockpit"),       QStringLiteral("dhcp"),
+        QStringLiteral("dns"),          QStringLiteral("http"),          QStringLiteral("https"),
+        QStringLiteral("ipp-client"),   QStringLiteral("ntp"),           QStringLiteral("kdeconnect")};
+    for (const QString &service :
+         field.value(QStringLiteral("services")).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (!common.contains(service)) return true;
+    return false;
 }
 
 NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform::NetworkFactSource &source) {
@@ -191,8 +332,25 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
         names.append(QString::fromLocal8Bit(a.name));
     }
     facts.receiveBufferMax = source.receiveBufferMax();
+    // Where ufw or firewalld is active, their own view decides, and their commands fix it.
+    std::string answer;
+    if (source.ufwStatus(answer)) facts.firewall = judgeUfw(QString::fromStdString(answer), names);
+    if (facts.firewall.manager == FirewallFacts::Nft && source.firewalldState(answer) &&
+        QString::fromStdString(answer).trimmed() == QLatin1String("running")) {
+        facts.firewall.manager = FirewallFacts::Firewalld;
+        facts.firewall.state = FirewallFacts::Open;
+        for (const QString &name : qAsConst(names)) {
+            std::string listing;
+            if (!source.firewalldZone(name.toStdString(), listing)) continue;
+            const QString zone = QString::fromStdString(listing);
+            if (firewalldZoneAdmits(zone)) continue;
+            facts.firewall.state = FirewallFacts::Blocks;
+            facts.firewall.adapters << name;
+            facts.firewall.zones << firewalldZoneName(zone);
+        }
+    }
     std::string ruleset;
-    if (source.firewallRuleset(ruleset))
+    if (facts.firewall.manager == FirewallFacts::Nft && source.firewallRuleset(ruleset))
         facts.firewall = judgeFirewall(QByteArray::fromStdString(ruleset), names);
     return facts;
 }

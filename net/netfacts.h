@@ -23,8 +23,19 @@ struct AdapterFacts {
 // Whether the packet filter lets the cameras' discovery replies in.
 struct FirewallFacts {
     enum State { Unknown, Open, Blocks };
+    // Who owns the rules: a rule added behind ufw's or firewalld's back goes at their next reload.
+    enum Manager { Nft, Ufw, Firewalld };
     State state = Unknown;
-    QString chain; // "inet filter input": the first input chain that drops them
+    QString chain; // nft: "inet filter input", the first input chain that drops them
+    Manager manager = Nft;
+    QStringList adapters; // ufw, firewalld: the adapters whose replies it blocks
+    QStringList zones;    // firewalld: the zone of each of those adapters
+
+    // Whether it blocks the replies on `adapter` ("" or "*ALL*": on any adapter).
+    bool blocks(const QString &adapter) const {
+        const bool any = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
+        return state == Blocks && (manager == Nft || any || adapters.contains(adapter));
+    }
 };
 
 struct NetworkFacts {
@@ -38,12 +49,22 @@ struct NetworkFacts {
 constexpr quint16 DiscoveryFirstPort = 45056;
 constexpr quint16 DiscoveryLastPort = 45056 + 199;
 
-// Reads nft's JSON rule set: an input chain of the ip or inet family that drops by policy blocks the
-// replies unless one of its rules (or a chain it jumps to) accepts UDP to the first discovery port.
-// A rule that matches on something unknown still counts as accepting, so that an unusual rule set
-// does not raise a false alarm; one limited to other interfaces (`interfaces` are the camera
-// adapters), to loopback, to another protocol or to established traffic does not.
+// Reads nft's JSON rule set: an input chain of the ip or inet family blocks the replies when every way
+// through it (and the chains it jumps to) ends in a drop or reject, or in its drop policy, before
+// anything accepts UDP to the first discovery port. A rule that matches on something unknown may
+// accept, so that an unusual rule set does not raise a false alarm, and drops only if it surely
+// applies; one limited to other interfaces (`interfaces` are the camera adapters), to loopback, to
+// another protocol or to established traffic does not apply.
 FirewallFacts judgeFirewall(const QByteArray &nftJson, const QStringList &interfaces);
+
+// ufw's `status verbose`: Unknown unless it is active; else whether each of `interfaces` takes UDP to
+// the first discovery port, by the first rule that covers it or the default incoming policy.
+FirewallFacts judgeUfw(const QString &status, const QStringList &interfaces);
+// firewalld's `--list-all` of one zone: false when the zone lets nothing to the first discovery port
+// in (its target is not ACCEPT, and no port, protocol, rich rule or uncommon service may).
+bool firewalldZoneAdmits(const QString &listing);
+// The zone's name in such a listing ("public" from "public (default, active)").
+QString firewalldZoneName(const QString &listing);
 
 // Asks the platform about every adapter, the receive buffer cap and the firewall.
 NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform::NetworkFactSource &source);

@@ -46,7 +46,8 @@ void normaliseTrim(ClipInfo &c, int entrySize) {
     c.trimEnd = quint32(end % n);
     if (c.trimStart == c.trimEnd) c.trimEnd = quint32(n - 1);
 }
-// The index of the interface that holds the local address `ip`; 0 when none does.
+} // namespace
+
 int interfaceIndexOf(quint32 ip) {
     const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &interface : interfaces) {
@@ -58,7 +59,6 @@ int interfaceIndexOf(quint32 ip) {
     }
     return 0;
 }
-} // namespace
 
 UdpInterface::UdpInterface(QObject *parent) : QObject(parent) {
     socket = new QUdpSocket(this);

@@ -57,3 +57,5 @@ public slots:
 
 // Waits on a monotonic clock without processing events.
 void busyWait(int ms);
+// The index of the interface that holds the local address `ip`; 0 when none does.
+int interfaceIndexOf(quint32 ip);

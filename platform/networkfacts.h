@@ -22,9 +22,15 @@ public:
     virtual long long receiveBufferMax() = 0;
     // The packet filter's rule set in nft's JSON form; false when there is no nft or it cannot be read.
     virtual bool firewallRuleset(std::string &json) = 0;
+    // The front ends that own the rules where they are installed, each in its own words: `ufw status
+    // verbose`, `firewall-cmd --state`, and `firewall-cmd --list-all` of the zone that holds the
+    // interface (or of the default zone). False when the tool is missing or cannot be asked.
+    virtual bool ufwStatus(std::string &) { return false; }
+    virtual bool firewalldState(std::string &) { return false; }
+    virtual bool firewalldZone(const std::string &, std::string &) { return false; }
 };
 
-// The running system's facts (Linux: /proc, /sys and nft; Windows: nothing is known yet).
+// The running system's facts (Linux: /proc, /sys, nft, ufw and firewalld; Windows: nothing is known yet).
 NetworkFactSource &systemNetworkFacts();
 
 } // namespace platform

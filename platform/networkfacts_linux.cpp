@@ -4,11 +4,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -37,7 +39,43 @@ bool plainName(const std::string &name) {
            name != "..";
 }
 
-const char *const nftPaths[] = {"/usr/sbin/nft", "/sbin/nft", "/usr/bin/nft", "/bin/nft"};
+// Runs an installed tool (the first of `paths` that exists) in the C locale and reads what it prints.
+// With `anyExit` its output counts whatever it exits with (firewall-cmd --state exits 252 to say
+// "not running").
+bool runTool(const std::vector<const char *> &paths, const std::string &arguments, std::string &out,
+             bool anyExit = false) {
+    const char *tool = nullptr;
+    for (const char *path : paths) {
+        if (access(path, X_OK) == 0) {
+            tool = path;
+            break;
+        }
+    }
+    if (!tool) return false;
+    const std::string command = std::string("LC_ALL=C ") + tool + " " + arguments + " 2>/dev/null";
+    FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe) return false;
+    out.clear();
+    char chunk[4096];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        out.append(chunk, got);
+    const int status = pclose(pipe);
+    return status != -1 && WIFEXITED(status) && (anyExit || WEXITSTATUS(status) == 0);
+}
+
+// An interface name that may go into a command line as it is.
+bool shellSafe(const std::string &name) {
+    if (!plainName(name)) return false;
+    for (char c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && std::string("._:@-").find(c) == std::string::npos)
+            return false;
+    }
+    return true;
+}
+
+const std::vector<const char *> firewallCmd = {"/usr/bin/firewall-cmd", "/bin/firewall-cmd",
+                                               "/usr/sbin/firewall-cmd"};
 
 class LinuxNetworkFacts : public NetworkFactSource {
 public:
@@ -63,25 +101,26 @@ public:
     long long receiveBufferMax() override { return readNumber("/proc/sys/net/core/rmem_max"); }
 
     bool firewallRuleset(std::string &json) override {
-        const char *nft = nullptr;
-        for (const char *path : nftPaths) {
-            if (access(path, X_OK) == 0) {
-                nft = path;
-                break;
-            }
-        }
-        if (!nft) return false;
-        const std::string command = std::string(nft) + " -j list ruleset 2>/dev/null";
-        FILE *pipe = popen(command.c_str(), "r");
-        if (!pipe) return false;
-        json.clear();
-        char chunk[4096];
-        size_t got = 0;
-        while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
-            json.append(chunk, got);
-        const int status = pclose(pipe);
         // Without the right to read the rule set nft fails; that says nothing about the firewall.
-        return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        return runTool({"/usr/sbin/nft", "/sbin/nft", "/usr/bin/nft", "/bin/nft"}, "-j list ruleset", json);
+    }
+
+    bool ufwStatus(std::string &out) override {
+        // Only root may ask; anyone else learns nothing and the nft rule set decides.
+        return runTool({"/usr/sbin/ufw", "/sbin/ufw", "/usr/bin/ufw"}, "status verbose", out);
+    }
+
+    bool firewalldState(std::string &out) override { return runTool(firewallCmd, "--state", out, true); }
+
+    bool firewalldZone(const std::string &interface, std::string &out) override {
+        if (!shellSafe(interface)) return false;
+        std::string zone;
+        if (!runTool(firewallCmd, "--get-zone-of-interface=" + interface, zone) &&
+            !runTool(firewallCmd, "--get-default-zone", zone))
+            return false;
+        while (!zone.empty() && std::isspace(static_cast<unsigned char>(zone.back())))
+            zone.pop_back();
+        return shellSafe(zone) && runTool(firewallCmd, "--list-all --zone=" + zone, out);
     }
 };
 

@@ -1,6 +1,7 @@
 // The network check, the firewall reading and the camera watch, case by case without a network.
 
 #include "cameras/diagnosis.h"
+#include "cameras/pathprober.h"
 #include "cameras/watch.h"
 #include "net/netfacts.h"
 #include "platform/networkfacts.h"
@@ -58,6 +59,10 @@ const auto fast = [](SeenCamera c) { return c.info.link10G = 1, c; };
 const auto via = [](SeenCamera c, quint32 ip, quint32 mask = 0xFFFFFF00) {
     return c.info.adapterIp = ip, c.info.adapterMask = mask, c;
 };
+const auto pathTo = [](SeenCamera c, quint32 needed, quint32 largest,
+                       PathResult::State state = PathResult::Probed) {
+    return c.path = {state, needed, largest}, c;
+};
 template <class... T> QList<SeenCamera> on(T... c) {
     return {c...};
 }
@@ -83,6 +88,13 @@ QString everything(const QList<Finding> &findings) {
 
 using Tweak = std::function<void(NetworkFacts &)>;
 const Tweak none = [](NetworkFacts &) {};
+// ufw or firewalld keeps the replies from lab0 and from lab2 (a further adapter the list does not hold).
+Tweak blockedBy(FirewallFacts::Manager manager) {
+    return [manager](NetworkFacts &f) {
+        f.firewall.state = FirewallFacts::Blocks, f.firewall.manager = manager;
+        f.firewall.adapters = QStringList{"lab0", "lab2"}, f.firewall.zones = QStringList{"public", "work"};
+    };
+}
 
 struct CheckRow {
     const char *name;
@@ -120,6 +132,14 @@ QList<CheckRow> checkRows() {
         {"address no adapter accounts for", on(via(cam(A, 1, 10), 0x0A0B0001)),
          "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
          "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920", none, 2920},
+        {"optimal size compares nothing", on(cam(J, 1, 10), cam(A, 2, 11)), ""},
+        {"path narrower than the datagrams", on(pathTo(cam(J, 1, 10), 8680, 1500)), "path-mtu:problem:lab1:0",
+         "at most 1500 bytes, but its datagrams need 8680|between lab1 and 10.10.2.30|--datagram-size 1448",
+         none, 8680, "lab1"},
+        {"path: wide enough, no echo, Advanced, or the adapter already too small",
+         on(pathTo(cam(J, 1, 10), 8680, 8680), pathTo(cam(J + 1, 2, 11), 8680, 0, PathResult::NoEcho),
+            pathTo(cam(J + 2, 3, 12, 1), 8680, 1500), pathTo(cam(A, 4, 13), 8680, 1500)),
+         "datagram-size:problem:lab0:3", "", none, 8680, "*ALL*"},
         {"outside: own free addresses", on(cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
          "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n|"
@@ -138,8 +158,16 @@ QList<CheckRow> checkRows() {
         {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "sudo nft insert rule inet filter input udp dport 45056-45255 accept",
          [](NetworkFacts &f) {
-             f.firewall = {FirewallFacts::Blocks, "inet filter input"};
+             f.firewall.state = FirewallFacts::Blocks, f.firewall.chain = "inet filter input";
          }},
+        {"ufw blocks the chosen adapter", on(cam(A, 1, 10)), "firewall:problem:lab0:",
+         "sudo ufw allow in on lab0 proto udp to any port 45056:45255", blockedBy(FirewallFacts::Ufw)},
+        {"ufw blocks another adapter only", on(cam(J, 1, 10)), "", "", blockedBy(FirewallFacts::Ufw), 0,
+         "lab1"},
+        {"firewalld, each zone", on(cam(A, 1, 10)), "firewall:problem:: no-cameras:warning:lab1:",
+         "sudo firewall-cmd --permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
+         "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
+         blockedBy(FirewallFacts::Firewalld), 0, "*ALL*"},
         {"shared subnet, not with an adapter without an address", on(cam(A, 1, 10)),
          "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
          [](NetworkFacts &f) {
@@ -203,6 +231,14 @@ struct FakeFacts : platform::NetworkFactSource {
     long long rmem = -1;
     bool hasNft = false;
     std::string json;
+    QByteArray ufw, firewalld, zone; // null: not installed
+    bool ufwStatus(std::string &out) override { return !ufw.isNull() && (out = ufw.toStdString(), true); }
+    bool firewalldState(std::string &out) override {
+        return !firewalld.isNull() && (out = firewalld.toStdString(), true);
+    }
+    bool firewalldZone(const std::string &name, std::string &out) override {
+        return !zone.isNull() && (out = QString(zone).arg(name.c_str()).toStdString(), true);
+    }
     platform::InterfaceFacts interfaceFacts(const std::string &name) override {
         return name == "lab0" ? lab0 : other;
     }
@@ -253,12 +289,80 @@ private slots:
         }
     }
 
+    void pathSearch() {
+        // The path passes packets up to `limit` bytes (0: the camera answers no echo); `lost` echoes of
+        // the first probes vanish on the way.
+        const struct {
+            quint32 needed, limit;
+            int lost;
+            PathResult::State state;
+            quint32 lowest, highest; // the largest size that passed must lie here
+            int probes;
+        } rows[] = {
+            {8680, 9000, 0, PathResult::Probed, 8680, 8680, 1},
+            {8680, 9000, 1, PathResult::Probed, 8680, 8680, 2},
+            {8680, 1500, 0, PathResult::Probed, 1500, 1500, 10},
+            {8680, 4000, 0, PathResult::Probed, 3900, 4000, 10},
+            {2920, 1000, 0, PathResult::Probed, 980, 1000, 10},
+            {8680, 0, 0, PathResult::NoEcho, 0, 0, 3},
+        };
+        for (const auto &row : rows) {
+            PathSearch search(row.needed);
+            int lost = row.lost;
+            while (const quint32 size = search.next())
+                search.record(size <= row.limit && lost-- <= 0);
+            const PathResult r = search.result();
+            QVERIFY2(r.state == row.state && r.needed == row.needed && r.largestPassed >= row.lowest &&
+                         r.largestPassed <= row.highest && search.probes() == row.probes,
+                     qPrintable(QString("limit %1: %2 after %3 probes")
+                                    .arg(row.limit)
+                                    .arg(r.largestPassed)
+                                    .arg(search.probes())));
+        }
+    }
+
+    void proberRunsCamerasAtOnceAndCancels() {
+        // The first camera's path passes everything, the others' 1500 bytes; every echo takes 50 ms.
+        PathProber prober;
+        prober.setEcho([](const PathTarget &t, int size, int) {
+            QThread::msleep(50);
+            return t.cameraIp == A || size <= 1500 ? platform::EchoResult::Answered
+                                                   : platform::EchoResult::NoAnswer;
+        });
+        const QList<PathTarget> targets{{0, A, Lab0, 0}, {1, B, Lab0, 0}, {2, C, Lab0, 0}, {3, D, Lab0, 0}};
+        QSignalSpy finished(&prober, &PathProber::finished), progress(&prober, &PathProber::progress);
+        QElapsedTimer clock;
+        clock.start();
+        prober.start(targets, 8680);
+        QVERIFY(finished.wait(5000));
+        QVERIFY2(clock.elapsed() < 1100, qPrintable(QString::number(clock.elapsed()))); // 1.55 s one by one
+        QVERIFY(!finished.last().first().toBool() && progress.last() == QVariantList({40, 40}));
+        QVERIFY(prober.results().value(0).largestPassed == 8680 &&
+                prober.results().value(3).largestPassed == 1500);
+
+        // Cancelled: said at once, and nothing the run had sent or still sends arrives, not in the next run.
+        prober.start(targets, 8680);
+        QThread::msleep(100);
+        prober.cancel();
+        QVERIFY(finished.last().first().toBool() && !prober.isRunning());
+        const int steps = progress.count(), ends = finished.count();
+        QTest::qWait(400);
+        QVERIFY(progress.count() == steps && finished.count() == ends);
+        prober.start(targets, 8680);
+        QThread::msleep(100);
+        prober.start(targets.mid(0, 1), 2920);
+        QVERIFY(finished.wait(5000));
+        QVERIFY(!finished.last().first().toBool() && progress.last() == QVariantList({10, 10}));
+        QCOMPARE(prober.results().keys(), QList<int>{0});
+    }
+
     void firewall() {
         const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
         const auto drop = [](const QStringList &rules, const QStringList &allow = {}) {
             return ruleset("inet", "drop", rules, allow);
         };
         const QString jump = R"([{"jump": {"target": "allow"}}])";
+        const QString reject = R"([{"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
         const struct {
             const char *name;
             QByteArray json;
@@ -281,6 +385,29 @@ private slots:
                       {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
              Open},
             {"TCP only", drop({QString(udpPorts("45056")).replace("udp", "tcp")}), Blocks},
+            // firewalld's shape: an accepting input chain that ends in a reject after the zone's chain.
+            {"reject after the zone", ruleset("inet", "accept", {established, jump, reject}), Blocks},
+            {"reject after a zone that opens the port",
+             ruleset("inet", "accept", {established, jump, reject},
+                     {udpPorts(R"({"range": [45056, 45255]})")}),
+             Open},
+            {"NAT'ed traffic only",
+             ruleset(
+                 "inet", "accept",
+                 {R"([{"match": {"op": "in", "left": {"ct": {"key": "status"}}, "right": "dnat"}}, {"accept": null}])",
+                  reject}),
+             Blocks},
+            {"a drop that may not apply",
+             ruleset(
+                 "inet", "accept",
+                 {R"([{"match": {"op": "==", "left": {"payload": {"protocol": "ip", "field": "saddr"}}, "right": "10.0.0.9"}}, {"drop": null}])"}),
+             Open},
+            // ufw's shape: a chain returns for local addresses (an iptables match) before its drop.
+            {"return before a drop",
+             drop({jump, udpPorts("45056")},
+                  {R"([{"xt": {"type": "match", "name": "addrtype"}}, {"return": null}])",
+                   R"([{"drop": null}])"}),
+             Open},
         };
         for (const auto &row : rows) {
             const FirewallFacts got = judgeFirewall(row.json, {"lab0"});
@@ -307,6 +434,78 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
+    }
+
+    void firewallFrontEnds() {
+        // ufw's and firewalld's own words, as they print them; the nft rule set under them drops all.
+        const auto ufw = [](const char *policy, const char *rules) {
+            return QString(
+                       "Status: active\nLogging: on (low)\nDefault: %1 (incoming), allow (outgoing), "
+                       "disabled "
+                       "(routed)\nNew profiles: skip\n\nTo                         Action      From\n--      "
+                       "                   ------      ----\n%2\n")
+                .arg(policy, rules)
+                .toUtf8();
+        };
+        // firewalld's zone listing; a null one: firewalld is installed but not running.
+        const auto zone = [](const char *target, const char *services, const char *ports) {
+            return QString("public (active)\n  target: %1\n  icmp-block-inversion: no\n  interfaces: %2\n  "
+                           "sources: "
+                           "\n  services: %3\n  ports: %4\n  protocols: \n  forward: yes\n  masquerade: no\n "
+                           " rich "
+                           "rules: \n")
+                .arg(target, "%1", services, ports)
+                .toUtf8();
+        };
+        const auto Ufw = FirewallFacts::Ufw, Firewalld = FirewallFacts::Firewalld;
+        const struct {
+            const char *name;
+            FirewallFacts::Manager tool;
+            QByteArray out;
+            const char *blocked; // adapters, or "nft" when the rule set decides
+        } rows[] = {
+            {"ufw inactive: nft decides", Ufw, "Status: inactive\n", "nft"},
+            {"ufw denies, no rule", Ufw, ufw("deny", ""), "lab0 lab1"},
+            {"ufw rule for one adapter", Ufw,
+             ufw("deny", "45056:45255/udp on lab0    ALLOW IN    Anywhere                  \n"
+                         "45056:45255/udp (v6) on lab0 ALLOW IN    Anywhere (v6)             "),
+             "lab1"},
+            {"ufw port open everywhere", Ufw,
+             ufw("reject", "45000:46000/udp            ALLOW IN    Anywhere"), ""},
+            {"ufw deny rule comes first", Ufw,
+             ufw("deny", "45056/udp                  DENY IN     Anywhere\n"
+                         "45056:45255/udp            ALLOW IN    Anywhere"),
+             "lab0 lab1"},
+            {"ufw rule for some senders", Ufw,
+             ufw("deny", "45056,45100/udp            ALLOW IN    10.10.0.0/16"), ""},
+            {"ufw TCP only", Ufw, ufw("deny", "45056:45255/tcp            ALLOW IN    Anywhere"),
+             "lab0 lab1"},
+            {"ufw allows by default", Ufw, ufw("allow", ""), ""},
+            {"firewalld, usual services", Firewalld, zone("default", "dhcpv6-client ssh", ""), "lab0 lab1"},
+            {"firewalld, port open", Firewalld, zone("default", "ssh", "22/tcp 45056-45255/udp"), ""},
+            {"firewalld, accepting zone", Firewalld, zone("ACCEPT", "", ""), ""},
+            {"firewalld, a service of one's own", Firewalld, zone("%%REJECT%%", "ssh cameras", ""), ""},
+            {"firewalld not running: nft decides", Firewalld, QByteArray(), "nft"},
+        };
+        const QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
+        for (const auto &row : rows) {
+            FakeFacts fake;
+            fake.hasNft = true;
+            fake.json = ruleset("inet", "drop", {}).toStdString();
+            if (row.tool == Ufw) fake.ufw = row.out;
+            if (row.tool == Firewalld)
+                fake.firewalld = row.out.isNull() ? "not running\n" : "running\n",
+                fake.zone = zone("default", "", "");
+            if (row.tool == Firewalld && !row.out.isNull()) fake.zone = row.out;
+            const FirewallFacts got = gatherNetworkFacts(adapters, fake).firewall;
+            const bool nft = QByteArray(row.blocked) == "nft";
+            const QString blocked = nft ? "nft" : got.adapters.join(' ');
+            QVERIFY2(got.manager == (nft ? FirewallFacts::Nft : row.tool) && blocked == row.blocked &&
+                         got.state == (*row.blocked ? FirewallFacts::Blocks : FirewallFacts::Open),
+                     qPrintable(QString("%1: %2 blocks \"%3\"").arg(row.name).arg(got.manager).arg(blocked)));
+            if (row.tool == Firewalld && got.state == FirewallFacts::Blocks && !nft)
+                QCOMPARE(got.zones, QStringList({"public", "public"}));
+        }
     }
 
     void watchEvents() {

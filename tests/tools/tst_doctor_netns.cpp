@@ -2,8 +2,8 @@
 // a clean link; strict reverse-path filtering with a camera outside the subnet; a camera answering
 // discovery only, three sharing a serial number, two sharing an address and one outside the subnet;
 // a link that is down; two adapters on one subnet; cameras that change state, fall silent and come
-// back; and last a packet filter that drops the replies. Each fix the doctor proposes is applied
-// and the doctor run again.
+// back; a bridge on the way that drops jumbo frames; and last a packet filter that drops the replies. Each
+// fix the doctor proposes is applied and the doctor run again.
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +19,8 @@
 namespace {
 struct Link {
     const char *name, *cidr, *cameras;
+    int mtu = 1500;
+    const char *bridge = nullptr; // the MTU of a bridge port on the way to the camera
 };
 const Link links[] = {
     {"lab0", "10.10.1.1/24", R"([{"model": 19, "serial": 42, "mac": "00:0c:9c:00:00:01", "ip": "10.10.1.20",
@@ -48,6 +50,12 @@ const Link links[] = {
        "silentFromMs": 2000, "silentForMs": 11000},
       {"dialect": "advanced", "model": 4, "serial": 9, "mac": "00:0c:9c:00:01:03", "ip": "10.10.6.23", "name": "W3",
        "clips": [{"clipNumber": 0, "frameCount": 100, "frameRate": 1000, "width": 640, "height": 480}]}])"},
+    {"lab7", "10.10.7.1/24", R"([{"model": 19, "serial": 70, "mac": "00:0c:9c:00:00:71", "ip": "10.10.7.20",
+       "name": "Narrow"}])",
+     9000, "1500"},
+    {"lab8", "10.10.8.1/24", R"([{"model": 19, "serial": 80, "mac": "00:0c:9c:00:00:81", "ip": "10.10.8.20",
+       "name": "Wide"}])",
+     9000, "9000"},
 };
 
 // Every run leaves TAG.out, TAG.err and TAG.rc in $OUT. `fix TAG CODE` runs the first line of the
@@ -63,8 +71,15 @@ ip link add office type veth peer name office-peer && ip addr add 10.99.0.1/24 d
   ip link set office up && ip link set office-peer up && ip route add default via 10.99.0.254 dev office
 sysctl -qw net.ipv4.conf.lab1.rp_filter=1
 ip link set lab3 down
+# The camera behind lab0 answers no echo: its path is not probed.
+ip netns exec "$(echo "$VARNIX_LAB_CAMNS" | tr ' ' '\n' | sed -n 's/^lab0=//p')" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
+run narrow --doctor --adapter lab7 --datagram-size 8680 --json --wait 1500
+# The wide path is probed by a user without privileges, through an ICMP datagram socket.
+sysctl -qw net.ipv4.ping_group_range='0 2147483647'
+setpriv --reuid=65534 --regid=65534 --clear-groups "$SCAN" --doctor --adapter lab8 --datagram-size 8680 --json \
+  --wait 1500 >wide.out 2>wide.err; echo $? >wide.rc
 run clean --doctor --adapter lab0 --datagram-size 1448 --json --wait 1500
-run cleantext --doctor --adapter lab0 --wait 1500
+run cleantext --doctor --adapter lab0 --datagram-size 1448 --wait 1500
 run strict --doctor --adapter lab1 --json --wait 1500
 sysctl -qw "$(fix strict rp-filter | sed 's/^sysctl -w //')"
 run loose --doctor --adapter lab1 --json --wait 1500
@@ -80,7 +95,14 @@ nft add table inet filter && nft add chain inet filter input '{ type filter hook
   nft add rule inet filter input ct state established,related accept
 run blocked --doctor --adapter lab0 --json --wait 1500
 eval "$(fix blocked firewall)"
-run unblocked --doctor --adapter lab0 --json --wait 1500)sh";
+run unblocked --doctor --adapter lab0 --json --wait 1500
+nft delete table inet filter
+# ufw works on a copy of its files that only this mount namespace sees: nothing outside the lab changes.
+command -v ufw >/dev/null || exit 0
+export -f run fix && export UFWDIR=$(mktemp -d) && cp -a /etc/ufw/. "$UFWDIR" && : >"$UFWDIR/sysctl.conf"
+unshare --mount --propagation private bash -c 'mount --bind "$UFWDIR" /etc/ufw && ufw --force enable >/dev/null &&
+  run ufwblocked --doctor --adapter lab0 --json --wait 1500 && eval "$(fix ufwblocked firewall)" >/dev/null &&
+  run ufwopen --doctor --adapter lab0 --json --wait 1500'; echo $? >ufw.rc; rm -rf "$UFWDIR")sh";
 
 const QJsonObject find(const QJsonArray &array, const QString &key, const QString &value) {
     for (const QJsonValue &v : array) {
@@ -138,7 +160,8 @@ private slots:
             QFile f(file(QString(l.name) + ".json"));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(l.cameras) > 0);
             f.close();
-            args << "--link" << QString("%1:1500:%2:%3").arg(l.name, l.cidr, f.fileName());
+            args << "--link" << QString("%1:%2:%3:%4").arg(l.name).arg(l.mtu).arg(l.cidr, f.fileName());
+            if (l.bridge) args << "--bridge" << QString("%1:%2").arg(l.name, l.bridge);
         }
         args << QString("--unrouted lab1 --extra-ip lab2:10.10.3.2/24 -- bash -c").split(' ') << driver;
         QProcess lab;
@@ -161,6 +184,28 @@ private slots:
         QCOMPARE(json("clean")["cameras"].toArray().size(), 1);
         QVERIFY(read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
         if (!capped) QVERIFY(read("cleantext.out").endsWith("\nNo problem found.\n"));
+        QCOMPARE(json("clean")["cameras"][0]["path"].toString(), QString("not probed"));
+        QVERIFY(read("cleantext.out").contains("Path not probed: camera #0 10.10.1.20 "));
+    }
+
+    void pathNarrowerThanTheAdapters() {
+        // Adapter, camera and the bridge's port towards the app are at 9000: discovery works and the
+        // adapter's MTU fits, but lab7's bridge port towards the camera passes 1500 only.
+        verifyRc("narrow", 1);
+        QStringList narrow = codes("narrow"), wide = codes("wide");
+        narrow.removeAll("receive-buffer:warning"), wide.removeAll("receive-buffer:warning");
+        QCOMPARE(narrow, QStringList{"path-mtu:problem"});
+        const QJsonObject f = json("narrow")["findings"][0].toObject();
+        QVERIFY2(f["cameras"][0]["ip"] == "10.10.7.20" &&
+                     f["text"].toString().contains("at most 1500 bytes") &&
+                     f["text"].toString().contains("need 8680"),
+                 qPrintable(f["text"].toString()));
+        QCOMPARE(json("narrow")["cameras"][0]["path"].toObject(),
+                 QJsonObject({{"needed", 8680}, {"largestPassed", 1500}}));
+        verifyRc("wide", 0);
+        QCOMPARE(wide, QStringList());
+        QCOMPARE(json("wide")["cameras"][0]["path"].toObject(),
+                 QJsonObject({{"needed", 8680}, {"largestPassed", 8680}}));
     }
 
     void strictReversePathFilter() {
@@ -252,6 +297,19 @@ private slots:
         verifyRc("unblocked", 0);
         QCOMPARE(json("unblocked")["cameras"].toArray().size(), 1);
         QVERIFY(json("blocked")["firewall"] == "blocks" && json("unblocked")["firewall"] == "open");
+    }
+
+    void ufwDropsTheReplies() {
+        if (!QFile::exists(file("ufw.rc"))) QSKIP("ufw is not installed");
+        QCOMPARE(read("ufw.rc").trimmed(), QByteArray("0"));
+        verifyRc("ufwblocked", 1);
+        QCOMPARE(codes("ufwblocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
+        QCOMPARE(json("ufwblocked")["findings"][0]["fix"][0].toString(),
+                 QString("sudo ufw allow in on lab0 proto udp to any port 45056:45255"));
+        // ufw's own rule lets the replies in.
+        verifyRc("ufwopen", 0);
+        QCOMPARE(json("ufwopen")["cameras"].toArray().size(), 1);
+        QVERIFY(json("ufwblocked")["firewallManager"] == "ufw" && json("ufwopen")["firewall"] == "open");
     }
 };
 

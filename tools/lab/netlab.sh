@@ -6,7 +6,7 @@
 #   netlab.sh --camsim PATH [--logdir DIR] --link NAME:MTU:APP_CIDR:CAMS_JSON [--link ...]
 #             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--app-ip NAME:CIDR[:SUFFIX]]
 #             [--mac NAME:MAC] [--loss PERCENT] [--tun-link NAME:MTU:APP_CIDR:CAMS_JSON]
-#             [--unrouted NAME] [--hold] -- COMMAND [ARGS...]
+#             [--unrouted NAME] [--bridge NAME:MTU] [--hold] -- COMMAND [ARGS...]
 #
 #   --camsim PATH   the varnix-camsim binary
 #   --logdir DIR    each simulator logs received datagrams to DIR/NAME.camlog.jsonl (its stderr
@@ -27,6 +27,9 @@
 #                            a set-address command answers from it)
 #   --unrouted NAME          no /32 routes for the cameras outside the app subnet of link NAME, as
 #                            on a workstation nobody prepared for them
+#   --bridge NAME:MTU        link NAME passes through a bridge in a namespace of its own (vxb<PID>-<i>),
+#                            as through a switch: its port towards the camera has MTU, the port towards
+#                            the app and both ends keep the link's MTU
 #   --app-ip NAME:CIDR[:SUFFIX]  further address on the app end of link NAME; with SUFFIX it is
 #                            labelled NAME:SUFFIX (ip addr add ... label lab0:7)
 #   --mac NAME:MAC           hardware address of the app end of link NAME (two links may share one)
@@ -58,7 +61,7 @@ extras=()
 declare -A unrouted
 appips=()
 loss=0
-declare -A mac_of tun_of
+declare -A mac_of tun_of bridge_of
 while (($#)); do
     case $1 in
     --camsim) camsim=${2:?--camsim needs a path}; shift 2 ;;
@@ -70,6 +73,7 @@ while (($#)); do
     --unrouted) unrouted[${2:?--unrouted needs NAME}]=1; shift 2 ;;
     --app-ip) appips+=("${2:?--app-ip needs NAME:CIDR[:SUFFIX]}"); shift 2 ;;
     --mac) mac_of[${2%%:*}]=${2#*:}; shift 2 ;;
+    --bridge) bridge_of[${2%%:*}]=${2#*:}; shift 2 ;;
     --loss) loss=${2:?--loss needs a percentage}; shift 2 ;;
     --hold) hold=1; shift ;;
     --) shift; break ;;
@@ -205,6 +209,16 @@ for item in "${links[@]}"; do
         done
         grep -q ready "$ready" || { rm -f "$ready"; die "tun link $name"; }
         rm -f "$ready"
+    elif [[ -n ${bridge_of[$name]:-} ]]; then
+        brns=vxb$$-$i
+        ip netns add "$brns" || die "cannot create $brns"
+        namespaces+=("$brns")
+        ip -n "$appns" link add "$name" type veth peer name toapp netns "$brns" || die "veth $name"
+        ip -n "$brns" link add tocam type veth peer name "$camdev" netns "$camns" || die "veth $camdev"
+        ip -n "$brns" link add name vxbr type bridge || die "bridge for $name"
+        ip -n "$brns" link set toapp mtu "$mtu" master vxbr up || die "bridge port toapp"
+        ip -n "$brns" link set tocam mtu "${bridge_of[$name]}" master vxbr up || die "bridge port tocam"
+        ip -n "$brns" link set vxbr up || die "bridge up"
     else
         # Both ends are created inside their namespaces: the root namespace never sees them.
         ip -n "$appns" link add "$name" type veth peer name "$camdev" netns "$camns" || die "veth $name"

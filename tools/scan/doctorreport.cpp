@@ -43,6 +43,20 @@ QString findingText(const Finding &f, const QList<SeenCamera> &cameras) {
     return out;
 }
 
+QString pathNotes(const QList<SeenCamera> &cameras) {
+    QString out;
+    bool unavailable = false;
+    for (const SeenCamera &c : cameras) {
+        if (c.path.state == PathResult::NoEcho)
+            out += QStringLiteral("Path not probed: camera %1 answers no ICMP echo.\n").arg(identityText(c));
+        unavailable = unavailable || c.path.state == PathResult::Unavailable;
+    }
+    if (unavailable)
+        out += QStringLiteral("Paths not probed: this user may not send ICMP echo (run as root, or widen "
+                              "net.ipv4.ping_group_range).\n");
+    return out;
+}
+
 QString findingsSummary(const QList<Finding> &findings) {
     int problems = 0, warnings = 0;
     for (const Finding &f : findings)

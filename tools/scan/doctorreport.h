@@ -10,6 +10,8 @@
 
 // One block per finding: severity, code and adapter, the text, the cameras, the fix indented.
 QString findingText(const Finding &finding, const QList<SeenCamera> &cameras);
+// A line for each camera whose path could not be probed, and why.
+QString pathNotes(const QList<SeenCamera> &cameras);
 // The closing line: how many problems and warnings.
 QString findingsSummary(const QList<Finding> &findings);
 

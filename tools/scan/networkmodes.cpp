@@ -5,6 +5,7 @@
 
 #include "cameras/conflicts.h"
 #include "cameras/diagnosis.h"
+#include "cameras/pathprober.h"
 #include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
 #include "net/adapters.h"
@@ -73,10 +74,21 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         loop.exec();
     }
 
-    const QList<SeenCamera> cameras = seenCameras(manager);
+    QList<SeenCamera> cameras = seenCameras(manager);
+    const quint32 datagramSize = datagramSizeFor(jumboPacket);
+    if (datagramSize > 0) {
+        PathProber prober;
+        QEventLoop loop;
+        QObject::connect(&prober, &PathProber::finished, &loop, &QEventLoop::quit);
+        prober.start(pathTargets(cameras), pathPacketSize(datagramSize));
+        if (prober.isRunning()) loop.exec();
+        for (auto it = prober.results().constBegin(); it != prober.results().constEnd(); ++it)
+            cameras[it.key()].path = it.value();
+    }
+
     const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
     const QString adapterName = QString::fromLocal8Bit(chosen.name);
-    const QList<Finding> findings = diagnose(facts, cameras, datagramSizeFor(jumboPacket), adapterName);
+    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName);
     bool problem = false;
     for (const Finding &f : findings)
         problem = problem || f.severity == Severity::Problem;
@@ -89,7 +101,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
             QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
         for (const Finding &f : findings)
             text += findingText(f, cameras) + QLatin1Char('\n');
-        printTo(stdout, text + findingsSummary(findings));
+        printTo(stdout, text + pathNotes(cameras) + findingsSummary(findings));
     }
     return problem ? 1 : 0;
 }
