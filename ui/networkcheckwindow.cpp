@@ -1,6 +1,7 @@
 #include "ui/networkcheckwindow.h"
 
 #include "cameras/conflicts.h"
+#include "cameras/pathprober.h"
 #include "cameras/reportjson.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
@@ -89,6 +90,15 @@ NetworkCheckWindow::NetworkCheckWindow(MainWindow *mainWindow)
     buttons->addWidget(btnClose);
     layout->addLayout(buttons);
 
+    prober = new PathProber(this);
+    connect(prober, &PathProber::progress, this, [this](int done, int total) {
+        if (!checking || total <= 0) return;
+        progress->setRange(0, total);
+        progress->setValue(done);
+    });
+    connect(prober, &PathProber::finished, this, [this] {
+        if (checking) stepDone();
+    });
     connect(btnCancel, &QPushButton::clicked, this, &NetworkCheckWindow::cancelCheck);
     connect(btnAgain, &QPushButton::clicked, this, &NetworkCheckWindow::runCheck);
     connect(btnCopy, &QPushButton::clicked, this, &NetworkCheckWindow::copyReport);
@@ -119,30 +129,51 @@ void NetworkCheckWindow::runCheck() {
     adapter = QString::fromLocal8Bit(chosen.name);
     datagramSize = datagramSizeFor(main->ui->jmbPackList->currentData().toInt());
     cameras = seenCameras(main->manager);
+    haveFacts = false;
+    probeCancelled = false;
 
     summary->setText(tr("Checking the network..."));
     progress->setRange(0, 0);
     setChecking(true);
-    // The Linux facts read files and run nft: a worker does it, and a check started later or cancelled
-    // meanwhile lets its result fall.
-    auto facts = std::make_shared<NetworkFacts>();
+    // The Linux facts read files and run nft: a worker does it, and the result of a check that was
+    // started again meanwhile falls.
+    auto gathered = std::make_shared<NetworkFacts>();
     QThread *worker = QThread::create(
-        [facts, system] { *facts = gatherNetworkFacts(system, platform::systemNetworkFacts()); });
-    connect(worker, &QThread::finished, this, [this, id, facts] {
-        if (id == runId && checking) factsArrived(*facts);
+        [gathered, system] { *gathered = gatherNetworkFacts(system, platform::systemNetworkFacts()); });
+    connect(worker, &QThread::finished, this, [this, id, gathered] {
+        if (id != runId || !checking) return;
+        facts = *gathered;
+        haveFacts = true;
+        stepDone();
     });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->start();
+    // Without a datagram size of its own there is no size to carry along the path.
+    prober->start(datagramSize > 0 ? pathTargets(cameras) : QList<PathTarget>(),
+                  pathPacketSize(datagramSize));
 }
 
 void NetworkCheckWindow::cancelCheck() {
-    if (!checking) return;
-    ++runId;
-    setChecking(false);
-    summary->setText(tr("The check was cancelled."));
+    if (!checking || !prober->isRunning()) return;
+    probeCancelled = true;
+    prober->cancel();
 }
 
-void NetworkCheckWindow::factsArrived(const NetworkFacts &facts) {
+void NetworkCheckWindow::stepDone() {
+    if (!haveFacts) {
+        summary->setText(tr("Checking the network..."));
+        return;
+    }
+    if (prober->isRunning()) {
+        summary->setText(tr("Probing the path to each camera..."));
+        return;
+    }
+    finishCheck();
+}
+
+void NetworkCheckWindow::finishCheck() {
+    for (auto it = prober->results().constBegin(); it != prober->results().constEnd(); ++it)
+        cameras[it.key()].path = it.value();
     QList<Finding> found = diagnose(facts, cameras, datagramSize, adapter);
     std::stable_partition(found.begin(), found.end(),
                           [](const Finding &f) { return f.severity == Severity::Problem; });
@@ -177,6 +208,8 @@ void NetworkCheckWindow::showFindings() {
                                    .arg(problems)
                                    .arg(shown.size() - problems)
                                    .arg(adapter));
+    if (probeCancelled)
+        summary->setText(summary->text() + QLatin1Char(' ') + tr("The paths were not probed."));
     for (int i = 0; i < shown.size(); ++i)
         findingLayout->insertWidget(i, findingFrame(shown.at(i)));
 }
@@ -210,7 +243,9 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         const SeenCamera &c = cameras.at(seen);
         const QString name = (c.name.isEmpty() ? tr("Camera") : c.name).toHtmlEscaped();
         const QString who = QStringLiteral("%1 (%2)").arg(name, ipToText(c.info.cameraIp));
-        links << (c.index >= 0 ? QStringLiteral("<a href=\"%1\" style=\"color: #6cb4ff;\">%2</a>").arg(seen).arg(who) : who);
+        links << (c.index >= 0
+                      ? QStringLiteral("<a href=\"%1\" style=\"color: #6cb4ff;\">%2</a>").arg(seen).arg(who)
+                      : who);
     }
     if (!links.isEmpty()) {
         auto *list = new QLabel(tr("Cameras: %1").arg(links.join(QStringLiteral(", "))), frame);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class MainWindow;
+class PathProber;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -23,7 +24,7 @@ public:
 
     // Starts a check, cancelling one under way; the findings replace the last ones when it ends.
     void runCheck();
-    // Stops the check under way: what it was still gathering is dropped and nothing is shown for it.
+    // Stops probing the paths: the check ends with what it has, the paths not probed said so.
     void cancelCheck();
     bool isChecking() const { return checking; }
     const QList<Finding> &findings() const { return shown; }
@@ -39,12 +40,14 @@ public:
     QProgressBar *progress;
     QPushButton *btnCancel, *btnAgain, *btnCopy, *btnSave;
     QWidget *findingList; // one frame per finding, in the order shown
+    PathProber *prober;
 
 signals:
     void checkFinished();
 
 private:
-    void factsArrived(const NetworkFacts &facts);
+    void stepDone();
+    void finishCheck();
     void showFindings();
     QWidget *findingFrame(const Finding &finding);
     void setChecking(bool on);
@@ -60,6 +63,9 @@ private:
     QList<SeenCamera> cameras;
     QString adapter;
     quint32 datagramSize = 0;
+    bool haveFacts = false;
+    NetworkFacts facts;
+    bool probeCancelled = false;
     // The last check's result.
     QList<Finding> shown;
     QJsonObject lastReport;
