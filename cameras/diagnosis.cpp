@@ -7,17 +7,10 @@
 #include "net/addresses.h"
 #include "net/receivebuffer.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 
 namespace {
-
-// The context the findings' texts are translated in; the command line installs no translator and
-// keeps them in English.
-struct Diagnosis {
-    Q_DECLARE_TR_FUNCTIONS(Diagnosis)
-};
 
 constexpr quint32 NoAddress = 0xFFFFFFFFu;
 constexpr quint32 GigabitMbps = 1000;
@@ -75,9 +68,9 @@ QString adapterLabel(const NetworkFacts &facts, const UdpCamInfo &info) {
 }
 
 QString describe(const SeenCamera &c) {
-    const QString who = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : Diagnosis::tr("unlisted");
+    const QString who = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : FindingTexts::tr("unlisted");
     const QString name = c.name.isEmpty() ? modelName(c.info) : QStringLiteral("\"%1\"").arg(c.name);
-    return Diagnosis::tr("%1 %2 at %3").arg(who, name, ipToText(c.info.cameraIp));
+    return FindingTexts::tr("%1 %2 at %3").arg(who, name, ipToText(c.info.cameraIp));
 }
 
 QString describeAll(const QList<SeenCamera> &cameras, const QList<int> &which) {
@@ -156,23 +149,25 @@ struct SharedValueText {
 SharedValueText sharedValueText(ConflictKind kind) {
     switch (kind) {
     case ConflictKind::SameIp:
-        return {"duplicate-ip", QT_TRANSLATE_NOOP("Diagnosis", "%1 cameras share the IP address %2: %3."),
+        return {"duplicate-ip", QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the IP address %2: %3."),
                 [](const UdpCamInfo &c) { return ipToText(c.cameraIp); },
-                QT_TRANSLATE_NOOP("Diagnosis",
+                QT_TRANSLATE_NOOP("FindingTexts",
                                   "Give all but one of them a new address: connect one at a time and run "
                                   "varnix-scan --set-address CAMERA_IP NEW_IP MASK")};
     case ConflictKind::SameMac:
-        return {"duplicate-mac", QT_TRANSLATE_NOOP("Diagnosis", "%1 cameras share the MAC address %2: %3."),
-                [](const UdpCamInfo &c) { return macToText(c.macLow, c.macHigh); },
-                QT_TRANSLATE_NOOP("Diagnosis", "A MAC address must be unique on a network: keep one of these "
-                                               "cameras on this network and have "
-                                               "the others' MAC addresses corrected by the manufacturer")};
+        return {
+            "duplicate-mac", QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the MAC address %2: %3."),
+            [](const UdpCamInfo &c) { return macToText(c.macLow, c.macHigh); },
+            QT_TRANSLATE_NOOP("FindingTexts", "A MAC address must be unique on a network: keep one of these "
+                                              "cameras on this network and have "
+                                              "the others' MAC addresses corrected by the manufacturer")};
     default:
         return {"duplicate-serial",
-                QT_TRANSLATE_NOOP("Diagnosis", "%1 cameras share the serial number %2: %3."), serialText,
-                QT_TRANSLATE_NOOP("Diagnosis", "A serial number names one camera: the others carry a copied "
-                                               "configuration; have it corrected "
-                                               "by the manufacturer")};
+                QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the serial number %2: %3."), serialText,
+                QT_TRANSLATE_NOOP("FindingTexts",
+                                  "A serial number names one camera: the others carry a copied "
+                                  "configuration; have it corrected "
+                                  "by the manufacturer")};
     }
 }
 
@@ -182,12 +177,12 @@ Finding sharedValueFinding(const Scene &s, const ConflictGroup &g) {
     for (int k : g.cameras)
         adapters.insert(adapterLabel(s.facts, s.cameras.at(k).info));
     const QString text =
-        Diagnosis::tr(t.text)
+        FindingTexts::tr(t.text)
             .arg(g.cameras.size())
             .arg(t.value(s.cameras.at(g.cameras.first()).info), describeAll(s.cameras, g.cameras));
     // A group that spans adapters concerns none of them alone.
     return finding(t.code, Severity::Problem, adapters.size() == 1 ? *adapters.begin() : QString(), g.cameras,
-                   text, {Diagnosis::tr(t.fix)});
+                   text, {FindingTexts::tr(t.fix)});
 }
 
 Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
@@ -196,29 +191,29 @@ Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
     const bool jumbo = g.kind == ConflictKind::JumboAdapter;
     const quint32 needed = jumbo ? StandardMtu : s.datagramSize;
     const QString text =
-        jumbo
-            ? Diagnosis::tr(
-                  "%1 uses jumbo frames (MTU %2) while the cameras send standard %3-byte datagrams: "
-                  "%4.")
-                  .arg(name)
-                  .arg(first.adapterMtu)
-                  .arg(s.datagramSize)
-                  .arg(describeAll(s.cameras, g.cameras))
-            : Diagnosis::tr("%1 has MTU %2, too small for the cameras' %3-byte datagrams (it needs MTU %4 or "
-                            "more): %5.")
-                  .arg(name)
-                  .arg(first.adapterMtu)
-                  .arg(s.datagramSize)
-                  .arg(needed)
-                  .arg(describeAll(s.cameras, g.cameras));
+        jumbo ? FindingTexts::tr(
+                    "%1 uses jumbo frames (MTU %2) while the cameras send standard %3-byte datagrams: "
+                    "%4.")
+                    .arg(name)
+                    .arg(first.adapterMtu)
+                    .arg(s.datagramSize)
+                    .arg(describeAll(s.cameras, g.cameras))
+              : FindingTexts::tr(
+                    "%1 has MTU %2, too small for the cameras' %3-byte datagrams (it needs MTU %4 or "
+                    "more): %5.")
+                    .arg(name)
+                    .arg(first.adapterMtu)
+                    .arg(s.datagramSize)
+                    .arg(needed)
+                    .arg(describeAll(s.cameras, g.cameras));
     QStringList fix;
     if (s.facts.linuxCommands && adapterOf(s.facts, first))
         fix << QStringLiteral("sudo ip link set dev %1 mtu %2").arg(quoted(name)).arg(needed);
     else
-        fix << Diagnosis::tr("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
+        fix << FindingTexts::tr("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
                    .arg(name)
                    .arg(needed);
-    fix << Diagnosis::tr("or, if the cameras use another datagram size, pass it with --datagram-size");
+    fix << FindingTexts::tr("or, if the cameras use another datagram size, pass it with --datagram-size");
     return finding("datagram-size", Severity::Problem, name, g.cameras, text, fix);
 }
 
@@ -227,8 +222,8 @@ Finding outsideSubnetFinding(const Scene &s, int i, QSet<quint32> &taken) {
     const SeenCamera &c = s.cameras.at(i);
     const QString adapter = adapterLabel(s.facts, c.info);
     const QString text =
-        Diagnosis::tr("Camera %1 is outside the subnet %2 of %3: it is reached only through a host "
-                      "route, and not at all with strict reverse-path filtering.")
+        FindingTexts::tr("Camera %1 is outside the subnet %2 of %3: it is reached only through a host "
+                         "route, and not at all with strict reverse-path filtering.")
             .arg(describe(c), subnetText(c.info.adapterIp, c.info.adapterMask), adapter);
     QStringList fix;
     const quint32 proposed = freeAddress(c.info.adapterIp, c.info.adapterMask, taken);
@@ -236,7 +231,7 @@ Finding outsideSubnetFinding(const Scene &s, int i, QSet<quint32> &taken) {
         taken.insert(proposed);
         fix << setAddressCommand(c.info.cameraIp, proposed, c.info.adapterMask, adapter);
     } else {
-        fix << Diagnosis::tr("Widen the subnet of %1: it has no free address for the camera").arg(adapter);
+        fix << FindingTexts::tr("Widen the subnet of %1: it has no free address for the camera").arg(adapter);
     }
     Finding f = finding("outside-subnet", Severity::Problem, adapter, {i}, text, fix);
     f.proposedAddress = proposed;
@@ -252,15 +247,15 @@ void silentChannels(const Scene &s, QList<Finding> &out) {
         const QString via = adapterLabel(s.facts, c.info);
         QStringList fix;
         if (s.facts.linuxCommands)
-            fix << Diagnosis::tr("ip route get %1   (must leave through %2)")
+            fix << FindingTexts::tr("ip route get %1   (must leave through %2)")
                        .arg(ipToText(c.info.cameraIp), via);
-        fix << Diagnosis::tr(
+        fix << FindingTexts::tr(
                    "Let UDP from %1 in: firewalls on this machine and on the way must pass the camera's "
                    "replies")
                    .arg(ipToText(c.info.cameraIp));
         out << finding("silent-channel", Severity::Problem, via, {i},
-                       Diagnosis::tr("Camera %1 answered discovery but none of its name, option or status "
-                                     "requests: the unicast path to it is broken.")
+                       FindingTexts::tr("Camera %1 answered discovery but none of its name, option or status "
+                                        "requests: the unicast path to it is broken.")
                            .arg(describe(c)),
                        fix);
     }
@@ -275,13 +270,13 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
             fix << QStringLiteral("sudo sysctl -w %1")
                        .arg(quoted(QStringLiteral("net.ipv4.conf.%1.rp_filter=2").arg(sysctlName(name))));
         if (a.rpFilterAll == 1) fix << QStringLiteral("sudo sysctl -w net.ipv4.conf.all.rp_filter=2");
-        fix << Diagnosis::tr(
+        fix << FindingTexts::tr(
             "(loose mode, 2, keeps the protection; add the same settings under /etc/sysctl.d/ "
             "to keep them)");
         out << finding(
             "rp-filter", Severity::Problem, name, {},
-            Diagnosis::tr("Strict reverse-path filtering on %1 drops the replies of cameras outside "
-                          "%2 before Varnix sees them.")
+            FindingTexts::tr("Strict reverse-path filtering on %1 drops the replies of cameras outside "
+                             "%2 before Varnix sees them.")
                 .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
             fix);
     }
@@ -302,15 +297,15 @@ void sharedSubnets(const Scene &s, QList<Finding> &out) {
             if ((a.adapter.ip & common) != (b.adapter.ip & common)) continue;
             out << finding(
                 "shared-subnet", Severity::Problem, adapterName(a), {},
-                Diagnosis::tr("%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera "
-                              "leaves through one of them only, and replies may come back through the "
-                              "other.")
+                FindingTexts::tr("%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera "
+                                 "leaves through one of them only, and replies may come back through the "
+                                 "other.")
                     .arg(adapterName(a), ipToText(a.adapter.ip))
                     .arg(prefixLength(a.adapter.mask))
                     .arg(adapterName(b), ipToText(b.adapter.ip))
                     .arg(prefixLength(b.adapter.mask)),
-                {Diagnosis::tr("Give each camera adapter a subnet of its own and move its cameras "
-                               "into it (varnix-scan --set-address)")});
+                {FindingTexts::tr("Give each camera adapter a subnet of its own and move its cameras "
+                                  "into it (varnix-scan --set-address)")});
         }
     }
 }
@@ -324,9 +319,9 @@ void links(const Scene &s, QList<Finding> &out) {
         if (a.up == 0) {
             QStringList fix;
             if (s.facts.linuxCommands) fix << QStringLiteral("sudo ip link set dev %1 up").arg(quoted(name));
-            fix << Diagnosis::tr("Check the cable, the switch port and the camera's power");
+            fix << FindingTexts::tr("Check the cable, the switch port and the camera's power");
             out << finding("link", Severity::Problem, name, on,
-                           Diagnosis::tr("%1 is down: nothing behind it can answer.").arg(name), fix);
+                           FindingTexts::tr("%1 is down: nothing behind it can answer.").arg(name), fix);
             continue;
         }
         if (a.speedMbps <= 0 || on.isEmpty()) continue;
@@ -334,12 +329,13 @@ void links(const Scene &s, QList<Finding> &out) {
                                       ? QStringList{QStringLiteral("ethtool %1").arg(quoted(name))}
                                       : QStringList();
         if (quint32(a.speedMbps) < GigabitMbps) {
-            out << finding(
-                "link", Severity::Problem, name, on,
-                Diagnosis::tr("%1 links at %2 Mb/s; cameras need 1 Gb/s or more.").arg(name).arg(a.speedMbps),
-                QStringList{
-                    Diagnosis::tr("Check the cable (all four pairs), the switch port and auto-negotiation")} +
-                    check);
+            out << finding("link", Severity::Problem, name, on,
+                           FindingTexts::tr("%1 links at %2 Mb/s; cameras need 1 Gb/s or more.")
+                               .arg(name)
+                               .arg(a.speedMbps),
+                           QStringList{FindingTexts::tr(
+                               "Check the cable (all four pairs), the switch port and auto-negotiation")} +
+                               check);
             continue;
         }
         QList<int> fast;
@@ -347,13 +343,13 @@ void links(const Scene &s, QList<Finding> &out) {
             if (s.cameras.at(i).info.link10G != 0) fast << i;
         }
         if (!fast.isEmpty() && quint32(a.speedMbps) < TenGigabitMbps)
-            out << finding("link", Severity::Warning, name, fast,
-                           Diagnosis::tr("%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.")
-                               .arg(name)
-                               .arg(a.speedMbps)
-                               .arg(describeAll(s.cameras, fast)),
-                           QStringList{Diagnosis::tr("Connect them through a 10 Gb/s adapter and switch")} +
-                               check);
+            out << finding(
+                "link", Severity::Warning, name, fast,
+                FindingTexts::tr("%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.")
+                    .arg(name)
+                    .arg(a.speedMbps)
+                    .arg(describeAll(s.cameras, fast)),
+                QStringList{FindingTexts::tr("Connect them through a 10 Gb/s adapter and switch")} + check);
     }
 }
 
@@ -362,9 +358,9 @@ void receiveBuffer(const Scene &s, QList<Finding> &out) {
     if (cap < 0 || cap >= SocketReceiveBufferBytes) return;
     out << finding(
         "receive-buffer", Severity::Warning, QString(), {},
-        Diagnosis::tr("net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets "
-                      "ask for: a discovery burst from more than about %3 cameras on one adapter "
-                      "overflows and cameras are missed.")
+        FindingTexts::tr("net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets "
+                         "ask for: a discovery burst from more than about %3 cameras on one adapter "
+                         "overflows and cameras are missed.")
             .arg(cap)
             .arg(SocketReceiveBufferBytes)
             .arg(camerasFittingBuffer(cap)),
@@ -377,8 +373,9 @@ void emptyAdapters(const Scene &s, QList<Finding> &out) {
         const QString name = adapterName(a);
         out << finding(
             "no-cameras", Severity::Warning, name, {},
-            Diagnosis::tr("Nothing answered on %1 (%2).").arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
-            {Diagnosis::tr("Check the cameras' power and cables, or listen longer (--wait 10000)")});
+            FindingTexts::tr("Nothing answered on %1 (%2).")
+                .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
+            {FindingTexts::tr("Check the cameras' power and cables, or listen longer (--wait 10000)")});
     }
 }
 
@@ -392,25 +389,25 @@ QString findingTitle(const QString &code) {
     static const struct {
         const char *code, *title;
     } titles[] = {
-        {"duplicate-ip", QT_TRANSLATE_NOOP("Diagnosis", "Cameras share an IP address")},
-        {"duplicate-mac", QT_TRANSLATE_NOOP("Diagnosis", "Cameras share a MAC address")},
-        {"duplicate-serial", QT_TRANSLATE_NOOP("Diagnosis", "Cameras share a serial number")},
-        {"datagram-size", QT_TRANSLATE_NOOP("Diagnosis", "Datagram size and adapter MTU do not match")},
-        {"outside-subnet", QT_TRANSLATE_NOOP("Diagnosis", "Camera outside the adapter's subnet")},
-        {"silent-channel", QT_TRANSLATE_NOOP("Diagnosis", "Camera does not answer requests")},
-        {"rp-filter", QT_TRANSLATE_NOOP("Diagnosis", "Strict reverse-path filtering")},
-        {"firewall", QT_TRANSLATE_NOOP("Diagnosis", "Firewall blocks the cameras' replies")},
-        {"shared-subnet", QT_TRANSLATE_NOOP("Diagnosis", "Adapters share a subnet")},
-        {"link", QT_TRANSLATE_NOOP("Diagnosis", "Network link")},
-        {"receive-buffer", QT_TRANSLATE_NOOP("Diagnosis", "Receive buffer too small")},
-        {"no-cameras", QT_TRANSLATE_NOOP("Diagnosis", "No camera answered on an adapter")},
-        {"path-mtu", QT_TRANSLATE_NOOP("Diagnosis", "The path to a camera is too narrow")},
-        {"jumbo-packet", QT_TRANSLATE_NOOP("Diagnosis", "Jumbo packet setting of the adapter")},
-        {"receive-buffers", QT_TRANSLATE_NOOP("Diagnosis", "Receive buffers of the adapter")},
-        {"interrupt-moderation", QT_TRANSLATE_NOOP("Diagnosis", "Interrupt moderation of the adapter")},
+        {"duplicate-ip", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share an IP address")},
+        {"duplicate-mac", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share a MAC address")},
+        {"duplicate-serial", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share a serial number")},
+        {"datagram-size", QT_TRANSLATE_NOOP("FindingTexts", "Datagram size and adapter MTU do not match")},
+        {"outside-subnet", QT_TRANSLATE_NOOP("FindingTexts", "Camera outside the adapter's subnet")},
+        {"silent-channel", QT_TRANSLATE_NOOP("FindingTexts", "Camera does not answer requests")},
+        {"rp-filter", QT_TRANSLATE_NOOP("FindingTexts", "Strict reverse-path filtering")},
+        {"firewall", QT_TRANSLATE_NOOP("FindingTexts", "Firewall blocks the cameras' replies")},
+        {"shared-subnet", QT_TRANSLATE_NOOP("FindingTexts", "Adapters share a subnet")},
+        {"link", QT_TRANSLATE_NOOP("FindingTexts", "Network link")},
+        {"receive-buffer", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffer too small")},
+        {"no-cameras", QT_TRANSLATE_NOOP("FindingTexts", "No camera answered on an adapter")},
+        {"path-mtu", QT_TRANSLATE_NOOP("FindingTexts", "The path to a camera is too narrow")},
+        {"jumbo-packet", QT_TRANSLATE_NOOP("FindingTexts", "Jumbo packet setting of the adapter")},
+        {"receive-buffers", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffers of the adapter")},
+        {"interrupt-moderation", QT_TRANSLATE_NOOP("FindingTexts", "Interrupt moderation of the adapter")},
     };
     for (const auto &t : titles) {
-        if (code == QLatin1String(t.code)) return Diagnosis::tr(t.title);
+        if (code == QLatin1String(t.code)) return FindingTexts::tr(t.title);
     }
     return code;
 }

@@ -4,6 +4,7 @@
 #include "net/camrecord.h"
 #include "net/netfacts.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,12 @@ struct SeenCamera {
     QString name;
     bool channelAnswered = true; // it answered at least one name, option or status request
     PathResult path;             // what the echo probe found on the way to it
+};
+
+// The context the findings' texts are translated in (FindingTexts::tr); the command line installs no
+// translator and keeps them in English.
+struct FindingTexts {
+    Q_DECLARE_TR_FUNCTIONS(FindingTexts)
 };
 
 enum class Severity { Problem, Warning };

@@ -197,19 +197,27 @@ void NetworkCheckWindow::showFindings() {
     int problems = 0;
     for (const Finding &f : shown)
         problems += f.severity == Severity::Problem;
+    QStringList lines;
     if (shown.isEmpty())
-        summary->setText(all ? tr("No problem found on any adapter.")
-                             : tr("No problem found on %1.").arg(adapter));
+        lines << (all ? tr("No problem found on any adapter.") : tr("No problem found on %1.").arg(adapter));
     else
-        summary->setText(all ? tr("%1 problem(s) and %2 warning(s) on all adapters.")
-                                   .arg(problems)
-                                   .arg(shown.size() - problems)
-                             : tr("%1 problem(s) and %2 warning(s) on %3.")
-                                   .arg(problems)
-                                   .arg(shown.size() - problems)
-                                   .arg(adapter));
-    if (probeCancelled)
-        summary->setText(summary->text() + QLatin1Char(' ') + tr("The paths were not probed."));
+        lines
+            << (all ? tr("All adapters: problems %1, warnings %2.").arg(problems).arg(shown.size() - problems)
+                    : tr("Adapter %1: problems %2, warnings %3.")
+                          .arg(adapter, QString::number(problems), QString::number(shown.size() - problems)));
+    // Paths that could not be probed are no finding, but the reader should know they were not looked at.
+    QStringList silent;
+    bool unavailable = false;
+    for (const SeenCamera &c : qAsConst(cameras)) {
+        if (c.path.state == PathResult::NoEcho) silent << ipToText(c.info.cameraIp);
+        unavailable = unavailable || c.path.state == PathResult::Unavailable;
+    }
+    if (probeCancelled) lines << tr("The path probe was cancelled: the paths were not checked.");
+    if (unavailable) lines << tr("The paths were not checked: this program may not send ICMP echo here.");
+    if (!silent.isEmpty())
+        lines
+            << tr("Paths not checked, the camera answers no echo: %1").arg(silent.join(QStringLiteral(", ")));
+    summary->setText(lines.join(QLatin1Char('\n')));
     for (int i = 0; i < shown.size(); ++i)
         findingLayout->insertWidget(i, findingFrame(shown.at(i)));
 }
