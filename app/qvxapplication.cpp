@@ -24,7 +24,7 @@ QVXApplication::QVXApplication(int &argc, char **argv) : QApplication(argc, argv
 void QVXApplication::initialize() {
     setOrganizationName(QStringLiteral("Halvorn"));
     setApplicationName(QStringLiteral("Varnix"));
-    setApplicationVersion(QStringLiteral("1.06.03"));
+    setApplicationVersion(QStringLiteral(VARNIX_VERSION_TEXT));
 
     QFile sheet(QStringLiteral(":/res/csstyle.qss"));
     if (sheet.open(QIODevice::ReadOnly)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/adapters.h"
+
 #include <QApplication>
 #include <QSize>
 #include <QString>
@@ -36,7 +38,7 @@ public:
     int fontPointSize = 10;
     int language = 0;
     int jumboPacket = -1;
-    QString netAdapter = QStringLiteral("*ALL*");
+    QString netAdapter = QString::fromLatin1(AllAdaptersName);
     QTranslator translator;
 };
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "net/adapters.h"
+
 #include <QString>
 
 // The three values that outlive a run.
 struct StoredSettings {
     int language = 0;
-    QString netAdapter = QStringLiteral("*ALL*");
+    QString netAdapter = QString::fromLatin1(AllAdaptersName);
     int jumboPacket = -1;
 };
 

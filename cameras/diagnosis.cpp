@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr quint32 NoAddress = 0xFFFFFFFFu;
 constexpr quint32 GigabitMbps = 1000;
 constexpr quint32 TenGigabitMbps = 10000;
 constexpr quint32 StandardMtu = 1500;
@@ -22,6 +21,14 @@ constexpr qint64 BytesPerQueuedReply = 512;
 constexpr qint64 RepliesPerCamera = 2;
 // How far the search for a free address goes in a large subnet.
 constexpr quint32 MaxAddressesTried = 65536;
+// A driver's frame limit counts the Ethernet header, which the MTU leaves out; 9014 is the jumbo setting
+// drivers offer most widely.
+constexpr quint32 EthernetHeaderBytes = 14;
+constexpr quint32 CommonJumboFrame = 9014;
+// Fewer receive descriptors than this overflow during one image burst of a fast camera; asked for when
+// the driver does not say how many it offers.
+constexpr int FewReceiveBuffers = 1024;
+constexpr int ProposedReceiveBuffers = 2048;
 
 QString quoted(const QString &word) {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._:@%+=/-]+$"));
@@ -47,7 +54,7 @@ QString adapterName(const AdapterFacts &a) {
 }
 
 bool hasAddress(const AdapterFacts &a) {
-    return a.adapter.ip != 0 && a.adapter.ip != NoAddress;
+    return a.adapter.ip != NoIp && a.adapter.ip != UnparsedIp;
 }
 
 // The adapter a camera answered through: the one with that address, or else (a further address of an
@@ -117,7 +124,7 @@ QString setAddressCommand(quint32 cameraIp, quint32 ip, quint32 mask, const QStr
 
 bool chosen(const AdapterFacts &a, const QString &adapter) {
     return hasAddress(a) &&
-           (adapter.isEmpty() || adapter == QLatin1String("*ALL*") || adapterName(a) == adapter);
+           (adapter.isEmpty() || adapter == QLatin1String(AllAdaptersName) || adapterName(a) == adapter);
 }
 
 QList<int> camerasOn(const NetworkFacts &facts, const QList<SeenCamera> &cameras, const AdapterFacts &a) {
@@ -282,8 +289,152 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
     }
 }
 
+// The name a user knows the adapter by (Windows' connection name), or its system name.
+QString shownName(const AdapterFacts &a) {
+    return a.displayName.isEmpty() ? adapterName(a) : a.displayName;
+}
+
+// A PowerShell argument: double quotes, or single ones (literal) when the word holds what double
+// quotes would expand.
+QString psQuoted(const QString &word) {
+    if (!word.contains(QLatin1Char('"')) && !word.contains(QLatin1Char('$')) &&
+        !word.contains(QLatin1Char('`')))
+        return QLatin1Char('"') + word + QLatin1Char('"');
+    QString inner = word;
+    inner.replace(QLatin1String("'"), QLatin1String("''"));
+    return QLatin1Char('\'') + inner + QLatin1Char('\'');
+}
+
+QString setAdvancedProperty(const AdapterFacts &a, const char *keyword, int value) {
+    return QStringLiteral("Set-NetAdapterAdvancedProperty -Name %1 -RegistryKeyword \"%2\" -RegistryValue %3")
+        .arg(psQuoted(shownName(a)), QLatin1String(keyword))
+        .arg(value);
+}
+
+QString asAdministrator() {
+    return FindingTexts::tr("(in PowerShell run as administrator; the adapter restarts)");
+}
+
+// The adapters a driver setting matters on: the one scanned, or with all adapters scanned those with
+// cameras behind them (of the given protocol, or any when it is -1).
+QList<const AdapterFacts *> settingAdapters(const Scene &s, int protocol = -1) {
+    const bool all = s.adapter.isEmpty() || s.adapter == QLatin1String("*ALL*");
+    QList<const AdapterFacts *> out;
+    for (const AdapterFacts &a : s.facts.adapters) {
+        if (!chosen(a, s.adapter)) continue;
+        bool cameras = false;
+        for (int i : camerasOn(s.facts, s.cameras, a))
+            cameras = cameras || protocol < 0 || s.cameras.at(i).info.protocol == quint32(protocol);
+        if (!all || cameras) out << &a;
+    }
+    return out;
+}
+
+// The MTU may allow the datagrams while the driver still drops every frame longer than its setting.
+void jumboPackets(const Scene &s, QList<Finding> &out) {
+    if (s.datagramSize < 1) return;
+    const quint32 needed = s.datagramSize + EthernetHeaderBytes;
+    for (const AdapterFacts *a : settingAdapters(s, 0)) {
+        if (a->jumboPacket < 0 || quint32(a->jumboPacket) >= needed) continue;
+        const quint32 value = needed <= CommonJumboFrame ? CommonJumboFrame : needed;
+        out << finding(
+            "jumbo-packet", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
+            FindingTexts::tr("The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the "
+                             "cameras' %3-byte datagrams need %4, and every image datagram is dropped.")
+                .arg(shownName(*a))
+                .arg(a->jumboPacket)
+                .arg(s.datagramSize)
+                .arg(needed),
+            {setAdvancedProperty(*a, "*JumboPacket", int(value)), asAdministrator()});
+    }
+}
+
+void receiveBuffers(const Scene &s, QList<Finding> &out) {
+    for (const AdapterFacts *a : settingAdapters(s)) {
+        if (a->receiveBuffers < 0 || a->receiveBuffers >= FewReceiveBuffers) continue;
+        const int value = a->receiveBuffersMax > 0 ? a->receiveBuffersMax : ProposedReceiveBuffers;
+        // Nothing to propose when the driver offers no more than it has.
+        if (value <= a->receiveBuffers) continue;
+        out << finding(
+            "receive-buffers", Severity::Warning, adapterName(*a), {},
+            FindingTexts::tr("The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image "
+                             "burst overflows them and datagrams are lost.")
+                .arg(shownName(*a))
+                .arg(a->receiveBuffers),
+            {setAdvancedProperty(*a, "*ReceiveBuffers", value), asAdministrator()});
+    }
+}
+
+// Moderation trades a little latency for far fewer interrupts; without it a camera's stream of
+// datagrams interrupts the processor for each one, and it falls behind emptying the receive buffers.
+void interruptModeration(const Scene &s, QList<Finding> &out) {
+    for (const AdapterFacts *a : settingAdapters(s)) {
+        if (a->interruptModeration != 0) continue;
+        out << finding(
+            "interrupt-moderation", Severity::Warning, adapterName(*a), {},
+            FindingTexts::tr("Interrupt moderation is off on %1 (*InterruptModeration): every datagram "
+                             "interrupts the processor, which falls behind during an image transfer.")
+                .arg(shownName(*a)),
+            {setAdvancedProperty(*a, "*InterruptModeration", 1), asAdministrator()});
+    }
+}
+
+// Windows Defender Firewall: a rule that allows the program, since the discovery port is picked from a
+// range when the program starts. A blocking rule wins over it and has to go first.
+Finding windowsFirewallFinding(const FirewallFacts &f) {
+    const QString profiles = f.profiles.join(QLatin1String(", "));
+    const QString program = f.program.isEmpty() ? QStringLiteral("Varnix") : f.program;
+    QString text;
+    QStringList fix;
+    if (!f.blockingRule.isEmpty()) {
+        text = FindingTexts::tr(
+                   "The firewall rule \"%1\" blocks UDP to %2 (%3 profile), whatever other rules allow: "
+                   "the cameras' replies never arrive.")
+                   .arg(f.blockingRule, program, profiles);
+        fix << QStringLiteral("netsh advfirewall firewall set rule name=\"%1\" dir=in new enable=no")
+                   .arg(f.blockingRule);
+    } else if (f.blocksAll) {
+        text = FindingTexts::tr(
+                   "Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras' "
+                   "replies never arrive.")
+                   .arg(profiles);
+    } else {
+        text = FindingTexts::tr(
+                   "Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the "
+                   "cameras' replies never arrive.")
+                   .arg(profiles, program);
+    }
+    if (f.blocksAll) {
+        for (const QString &p : f.profiles)
+            fix << QStringLiteral("Set-NetFirewallProfile -Name %1 -AllowInboundRules True").arg(p);
+    }
+    QStringList programs{f.program};
+    // The scanner's folder holds the window's program too, which needs the same rule.
+    const int slash = f.program.lastIndexOf(QLatin1Char('\\'));
+    if (f.program.mid(slash + 1).compare(QLatin1String("varnix-scan.exe"), Qt::CaseInsensitive) == 0)
+        programs.prepend(f.program.left(slash + 1) + QLatin1String("varnix.exe"));
+    for (const QString &p : qAsConst(programs)) {
+        if (!p.isEmpty())
+            fix << QStringLiteral("netsh advfirewall firewall add rule name=\"Varnix\" dir=in action=allow "
+                                  "protocol=UDP program=\"%1\" enable=yes")
+                       .arg(p);
+    }
+    fix << FindingTexts::tr("(in a command prompt run as administrator)");
+    return finding("firewall", Severity::Problem, QString(), {}, text, fix);
+}
+
 void firewallBlocks(const Scene &s, QList<Finding> &out) {
+    const FirewallFacts &firewall = s.facts.firewall;
+    // Windows' answer names its profiles; every other answer is judged by the Linux rule owners.
+    if (!firewall.profiles.isEmpty()) {
+        if (firewall.state == FirewallFacts::Blocks) out << windowsFirewallFinding(firewall);
+        return;
+    }
     out << firewallFindings(s.facts, s.adapter);
+}
+
+void narrowPaths(const Scene &s, QList<Finding> &out) {
+    out << pathFindings(s.facts, s.cameras, s.datagramSize);
 }
 
 void sharedSubnets(const Scene &s, QList<Finding> &out) {
@@ -458,11 +609,11 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
                         const QString &adapter) {
     const Scene s{facts, cameras, datagramSize, adapter};
     QList<Finding> out = cameraFindings(facts, cameras, datagramSize);
-    out << pathFindings(facts, cameras, datagramSize);
     // The checks after the cameras' conflicts, in the order their findings are listed.
     using Check = void (*)(const Scene &, QList<Finding> &);
-    const Check checks[] = {silentChannels, strictReversePath, firewallBlocks, sharedSubnets,
-                            links,          receiveBuffer,     emptyAdapters};
+    const Check checks[] = {narrowPaths,         silentChannels, strictReversePath, firewallBlocks,
+                            sharedSubnets,       links,          jumboPackets,      receiveBuffers,
+                            interruptModeration, receiveBuffer,  emptyAdapters};
     for (Check check : checks)
         check(s, out);
     return out;

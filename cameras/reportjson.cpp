@@ -35,6 +35,10 @@ QJsonArray adapterFactsJson(const NetworkFacts &facts) {
         o.insert(QStringLiteral("rpFilter"), known(qMax(a.rpFilterAll, a.rpFilterInterface)));
         o.insert(QStringLiteral("up"), a.up >= 0 ? QJsonValue(a.up == 1) : QJsonValue());
         o.insert(QStringLiteral("speedMbps"), known(a.speedMbps));
+        o.insert(QStringLiteral("jumboPacket"), known(a.jumboPacket));
+        o.insert(QStringLiteral("receiveBuffers"), known(a.receiveBuffers));
+        o.insert(QStringLiteral("interruptModeration"),
+                 a.interruptModeration >= 0 ? QJsonValue(a.interruptModeration != 0) : QJsonValue());
         list.append(o);
     }
     return list;
@@ -169,7 +173,7 @@ QList<SeenCamera> seenCameras(const UdpCamManager &manager) {
         c.channelAnswered = channel->nameAnswered || channel->optionsAnswered || channel->statusKnown;
         cameras << c;
     }
-    for (const UdpCamInfo &info : manager.enumerator.shadowed) {
+    for (const UdpCamInfo &info : manager.shadowedCameras()) {
         SeenCamera c;
         c.info = info;
         cameras << c;
@@ -198,6 +202,7 @@ QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, 
     out.insert(QStringLiteral("firewall"), firewallName(facts.firewall, adapter));
     const char *const managers[] = {"nft", "ufw", "firewalld"};
     out.insert(QStringLiteral("firewallManager"), QLatin1String(managers[facts.firewall.manager]));
+    out.insert(QStringLiteral("unreadable"), QJsonArray::fromStringList(facts.unreadable));
     out.insert(QStringLiteral("cameras"), cameraList);
     out.insert(QStringLiteral("findings"), findingList);
     return out;

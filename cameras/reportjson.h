@@ -38,6 +38,7 @@ QJsonValue pathJson(const PathResult &path);
 QList<SeenCamera> seenCameras(const UdpCamManager &manager);
 
 // The network check's report: {"adapter", "adapters" (with what the system said about each),
-// "receiveBufferMax", "firewall", "firewallManager", "cameras" (each with its "path"), "findings"}.
+// "receiveBufferMax", "firewall", "firewallManager", "unreadable", "cameras" (each with its "path"),
+// "findings"}.
 QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, const UdpCamManager &manager,
                              const QList<SeenCamera> &cameras, const QList<Finding> &findings);

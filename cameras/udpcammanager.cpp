@@ -13,7 +13,6 @@ constexpr int OpeningWaitMs = 80;
 // A new Standard camera is asked for its status this soon instead of at the next poll, which may be
 // up to a whole interval away; a timer, so nothing blocks meanwhile.
 constexpr int EarlyStatusMs = 100;
-constexpr quint32 AllAdapters = 0xFFFFFFFFu;
 // How many polls after the opening may ask a silent camera for its name and options again.
 constexpr int MaxAskAgain = 3;
 } // namespace
@@ -23,6 +22,10 @@ UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
     pollTimer.setSingleShot(false);
     pollTimer.setInterval(PollIntervalMs);
     pollTimer.start();
+    // A coarse timer may fire up to 5 % early, and a camera needs the whole pause.
+    openingTimer.setSingleShot(true);
+    openingTimer.setTimerType(Qt::PreciseTimer);
+    connect(&openingTimer, &QTimer::timeout, this, [this] { continueOpening(); });
     connect(&enumerator, &UdpEnumerator::cameraDetected, this, &UdpCamManager::OnCameraDetected);
 }
 
@@ -41,28 +44,56 @@ UdpInterface *UdpCamManager::camera(int index) const {
 
 void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
     if (!info) return;
-    auto *channel = new UdpInterface(this);
-    channel->setCamera(*info, cameraCount());
-    connect(channel, &UdpInterface::cameraStatusChanged, this, [this, channel](int index, int what) {
-        if (what == 1 && silent.removeAll(channel) > 0) emit cameraRespondingChanged(index, true);
-        emit updateCameraStatus(index, what);
-    });
+    waiting.append(*info);
+    openNext();
+}
 
-    if (channel->camInfo.protocol == 1) {
-        channel->send(advRegister(channel->localPort()), false);
-        busyWait(OpeningWaitMs);
-        channel->send(advNameQuery(), false);
-        busyWait(OpeningWaitMs);
-    } else {
-        channel->send(opOptions(), false);
-        busyWait(OpeningWaitMs);
-        channel->send(opName(), false);
-        busyWait(OpeningWaitMs);
-        askStatusEarly(channel);
+void UdpCamManager::openNext() {
+    if (opening || waiting.isEmpty()) return;
+    auto *channel = new UdpInterface(this);
+    channel->setCamera(waiting.takeFirst(), cameraCount());
+    connect(channel, &UdpInterface::cameraStatusChanged, this, [this, channel](int index, int what) {
+        // Until the camera is listed its index names no row.
+        if (channel == opening)
+            heldBack.append(what);
+        else
+            relay(channel, index, what);
+    });
+    opening = channel;
+    openingSent = 1;
+    channel->send(channel->camInfo.protocol == 1 ? advRegister(channel->localPort()) : opOptions(), false);
+    openingTimer.start(OpeningWaitMs);
+}
+
+void UdpCamManager::continueOpening() {
+    UdpInterface *channel = opening;
+    if (!channel) return;
+    const bool advanced = channel->camInfo.protocol == 1;
+    if (openingSent == 1) {
+        openingSent = 2;
+        channel->send(advanced ? advNameQuery() : opName(), false);
+        openingTimer.start(OpeningWaitMs);
+        return;
     }
 
+    opening = nullptr;
+    if (!advanced) askStatusEarly(channel);
     cameras.append(channel);
+    const QList<int> held = heldBack;
+    heldBack.clear();
     emit updateCameraList();
+    // A receiver may restart discovery, which discards this channel.
+    for (int what : held) {
+        if (!cameras.contains(channel)) return;
+        relay(channel, channel->index, what);
+    }
+    openNext();
+}
+
+void UdpCamManager::relay(UdpInterface *channel, int index, int what) {
+    if (what == UdpInterface::StatusChanged && silent.removeAll(channel) > 0)
+        emit cameraRespondingChanged(index, true);
+    emit updateCameraStatus(index, what);
 }
 
 void UdpCamManager::askStatusEarly(UdpInterface *channel) {
@@ -117,9 +148,14 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
     // The former channels may still be on the call stack (a restart can be started from a
     // handler of their own notification), so they go later; until then they are silent, so
     // that no notification carries an index that now names another camera or no camera.
-    const QList<UdpInterface *> former = cameras;
+    QList<UdpInterface *> former = cameras;
+    if (opening) former.append(opening);
     cameras.clear();
     silent.clear();
+    openingTimer.stop();
+    opening = nullptr;
+    waiting.clear();
+    heldBack.clear();
     for (UdpInterface *channel : former) {
         channel->disconnect();
         channel->active = false;
@@ -128,7 +164,7 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
 
     // Without an adapter there is nothing to listen on: discovery stays paused.
     if (!adapter) return;
-    if (adapter->ip == AllAdapters)
+    if (isAllAdapters(*adapter))
         enumerator.openAll(Proto::DiscoveryBasePort);
     else
         enumerator.open(QHostAddress(adapter->ip), QHostAddress(adapter->mask), Proto::DiscoveryBasePort);

@@ -43,6 +43,8 @@ public:
     // until it answers again.
     static constexpr int MissedPollLimit = 3;
     bool isResponding(int index) const;
+    // Cameras heard at the address of a listed one but with another MAC address (never listed).
+    const QList<UdpCamInfo> &shadowedCameras() const { return enumerator.shadowed(); }
 
     UdpEnumerator enumerator;
     QList<UdpInterface *> cameras;
@@ -60,6 +62,18 @@ public slots:
 private:
     void pollCameras();
     void askStatusEarly(UdpInterface *channel);
+    void openNext();
+    void continueOpening();
+    void relay(UdpInterface *channel, int index, int what);
+
+    // Cameras are opened one after another, each opening request followed by a pause that a timer
+    // measures; those found meanwhile wait here. Copies, since the enumerator frees its records at
+    // the next open.
+    QList<UdpCamInfo> waiting;
+    UdpInterface *opening = nullptr; // not listed until its opening is done
+    int openingSent = 0;             // opening requests it has been sent
+    QList<int> heldBack;             // what it said meanwhile, told once it is listed
+    QTimer openingTimer;
 
     QList<UdpInterface *> silent; // Standard cameras past MissedPollLimit
     void askAgain(UdpInterface *channel);

@@ -48,95 +48,152 @@ QString CameraWatch::key(const UdpCamInfo &info) {
     return ipToText(info.cameraIp) + QLatin1Char('/') + macToText(info.macLow, info.macHigh);
 }
 
+QString CameraWatch::identity(const UdpCamInfo &info) {
+    return QString::number(info.serialNumber) + QLatin1Char('/') + macToText(info.macLow, info.macHigh);
+}
+
 QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDateTime &when, bool complete) {
     QList<WatchEvent> out;
     QSet<QString> present;
     bool membersChanged = false;
     for (const WatchedCamera &c : now) {
-        const QString k = key(c.seen.info);
-        present.insert(k);
-        if (!states_.contains(k)) {
-            out << event(WatchEvent::Found, when, c.seen);
-            states_.insert(k, State());
-            order_.append(k);
-            membersChanged = true;
-        }
-        State &st = states_[k];
-        WatchedCamera &last = st.last;
-        // Said before the status that brought it back, so that the lines read in order. The channel
-        // of a rediscovery counts as responding before it was ever polled: only a status reply on it
-        // tells that a camera which had stopped answering is back.
-        const bool silent = !c.responding;
-        if (silent != st.silent && (silent || c.statusKnown)) {
-            SeenCamera who = c.seen;
-            if (!c.nameKnown) who.name = last.seen.name; // a fresh channel has not asked for it yet
-            st.silent = silent;
-            out << event(silent ? WatchEvent::NotResponding : WatchEvent::Responding, when, who);
-        }
-        if (c.nameKnown && (!last.nameKnown || c.seen.name != last.seen.name)) {
-            WatchEvent e = event(WatchEvent::Name, when, c.seen);
-            e.hadBefore = last.nameKnown;
-            e.nameBefore = last.seen.name;
-            e.nameAfter = c.seen.name;
-            out << e;
-        }
-        if (c.statusKnown && (!last.statusKnown || c.status != last.status)) {
-            WatchEvent e = event(WatchEvent::Status, when, c.seen);
-            e.hadBefore = last.statusKnown;
-            e.before = last.status;
-            e.after = c.status;
-            out << e;
-        }
-        if (c.optionsKnown && (!last.optionsKnown || c.seen.info.options != last.seen.info.options)) {
-            WatchEvent e = event(WatchEvent::Options, when, c.seen);
-            e.hadBefore = last.optionsKnown;
-            e.before = last.seen.info.options;
-            e.after = c.seen.info.options;
-            out << e;
-        }
-        if (c.clipsKnown && (!last.clipsKnown || c.clipCount != last.clipCount)) {
-            WatchEvent e = event(WatchEvent::Clips, when, c.seen);
-            e.hadBefore = last.clipsKnown;
-            e.before = last.clipCount;
-            e.after = c.clipCount;
-            out << e;
-        }
-        // What this listing does not know yet is kept from before.
-        WatchedCamera merged = c;
-        if (!c.nameKnown) {
-            merged.nameKnown = last.nameKnown;
-            merged.seen.name = last.seen.name;
-        }
-        if (!c.statusKnown) {
-            merged.statusKnown = last.statusKnown;
-            merged.status = last.status;
-        }
-        if (!c.optionsKnown) {
-            merged.optionsKnown = last.optionsKnown;
-            merged.seen.info.options = last.seen.info.options;
-        }
-        if (!c.clipsKnown) {
-            merged.clipsKnown = last.clipsKnown;
-            merged.clipCount = last.clipCount;
-        }
-        last = merged;
+        present.insert(key(c.seen.info));
+        membersChanged = compareCamera(c, when, out) || membersChanged;
     }
     if (complete) {
-        for (auto it = order_.begin(); it != order_.end();) {
-            if (present.contains(*it)) {
-                ++it;
-                continue;
-            }
-            out << event(WatchEvent::Lost, when, states_.value(*it).last.seen);
-            states_.remove(*it);
-            it = order_.erase(it);
-            membersChanged = true;
-        }
+        membersChanged = loseMissing(present, when, out) || membersChanged;
+        lastDiscovery_ = when;
     }
     // Conflicts depend on who is there, not on names or states: with hundreds of cameras answering
     // every poll they are compared only when a camera comes or goes.
     if (membersChanged) compareConflicts(when, out);
+    for (const WatchEvent &e : qAsConst(out))
+        ++eventCounts_[watchEventName(e.kind)];
     return out;
+}
+
+// True when the camera is new to the watch.
+bool CameraWatch::compareCamera(const WatchedCamera &c, const QDateTime &when, QList<WatchEvent> &out) {
+    const QString k = key(c.seen.info);
+    const bool found = !states_.contains(k);
+    if (found) {
+        out << event(WatchEvent::Found, when, c.seen);
+        states_.insert(k, State());
+        order_.append(k);
+        if (gone_.remove(identity(c.seen.info))) goneOrder_.removeOne(identity(c.seen.info));
+    }
+    State &st = states_[k];
+    compareResponding(c, st, when, out);
+    compareName(c, st.last, when, out);
+    const WatchedCamera &last = st.last;
+    compareValue(WatchEvent::Status, c, c.statusKnown, c.status, last.statusKnown, last.status, when, out);
+    compareValue(WatchEvent::Options, c, c.optionsKnown, c.seen.info.options, last.optionsKnown,
+                 last.seen.info.options, when, out);
+    compareValue(WatchEvent::Clips, c, c.clipsKnown, c.clipCount, last.clipsKnown, last.clipCount, when, out);
+    st.last = carryOver(c, st.last);
+    return found;
+}
+
+// Said before the status that brought it back, so that the lines read in order. The channel of a
+// rediscovery counts as responding before it was ever polled: only a status reply on it tells that a
+// camera which had stopped answering is back.
+void CameraWatch::compareResponding(const WatchedCamera &c, State &st, const QDateTime &when,
+                                    QList<WatchEvent> &out) {
+    const bool silent = !c.responding;
+    if (silent == st.silent || (!silent && !c.statusKnown)) return;
+    SeenCamera who = c.seen;
+    if (!c.nameKnown) who.name = st.last.seen.name; // a fresh channel has not asked for it yet
+    st.silent = silent;
+    out << event(silent ? WatchEvent::NotResponding : WatchEvent::Responding, when, who);
+}
+
+void CameraWatch::compareName(const WatchedCamera &c, const WatchedCamera &last, const QDateTime &when,
+                              QList<WatchEvent> &out) {
+    if (!c.nameKnown || (last.nameKnown && c.seen.name == last.seen.name)) return;
+    WatchEvent e = event(WatchEvent::Name, when, c.seen);
+    e.hadBefore = last.nameKnown;
+    e.nameBefore = last.seen.name;
+    e.nameAfter = c.seen.name;
+    out << e;
+}
+
+void CameraWatch::compareValue(WatchEvent::Kind kind, const WatchedCamera &c, bool known, qint64 value,
+                               bool knewBefore, qint64 before, const QDateTime &when,
+                               QList<WatchEvent> &out) {
+    if (!known || (knewBefore && value == before)) return;
+    WatchEvent e = event(kind, when, c.seen);
+    e.hadBefore = knewBefore;
+    e.before = before;
+    e.after = value;
+    out << e;
+}
+
+// What this listing does not know yet is kept from before: a fresh channel of a rediscovery has not
+// been told anything, and its silence is no change.
+WatchedCamera CameraWatch::carryOver(const WatchedCamera &c, const WatchedCamera &last) {
+    WatchedCamera merged = c;
+    if (!c.nameKnown) {
+        merged.nameKnown = last.nameKnown;
+        merged.seen.name = last.seen.name;
+    }
+    if (!c.statusKnown) {
+        merged.statusKnown = last.statusKnown;
+        merged.status = last.status;
+    }
+    if (!c.optionsKnown) {
+        merged.optionsKnown = last.optionsKnown;
+        merged.seen.info.options = last.seen.info.options;
+    }
+    if (!c.clipsKnown) {
+        merged.clipsKnown = last.clipsKnown;
+        merged.clipCount = last.clipCount;
+    }
+    return merged;
+}
+
+// True when a camera was lost.
+bool CameraWatch::loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out) {
+    bool lost = false;
+    for (auto it = order_.begin(); it != order_.end();) {
+        if (present.contains(*it)) {
+            ++it;
+            continue;
+        }
+        const State st = states_.take(*it);
+        out << event(WatchEvent::Lost, when, st.last.seen);
+        const QString who = identity(st.last.seen.info);
+        if (!gone_.contains(who)) goneOrder_.append(who);
+        gone_.insert(who, st);
+        it = order_.erase(it);
+        lost = true;
+    }
+    return lost;
+}
+
+WatchSnapshot CameraWatch::snapshot() const {
+    WatchSnapshot s;
+    // A camera that moved is listed at its new address until the next completed discovery loses the old
+    // one: one entry per identity, the latest.
+    QHash<QString, int> at;
+    for (const QString &k : qAsConst(order_)) {
+        const State &st = states_[k];
+        const WatchSnapshot::Camera c{st.last, true, st.silent};
+        const QString who = identity(st.last.seen.info);
+        if (at.contains(who)) {
+            s.cameras[at[who]] = c;
+        } else {
+            at.insert(who, s.cameras.size());
+            s.cameras << c;
+        }
+    }
+    for (const QString &who : goneOrder_)
+        if (!at.contains(who)) s.cameras << WatchSnapshot::Camera{gone_[who].last, false, gone_[who].silent};
+    s.conflicts = codesRaised_;
+    for (const WatchEvent &e : conflicts_)
+        ++s.conflicts[e.conflict.code];
+    s.events = eventCounts_;
+    s.lastDiscovery = lastDiscovery_;
+    return s;
 }
 
 void CameraWatch::compareConflicts(const QDateTime &when, QList<WatchEvent> &out) {
@@ -159,6 +216,7 @@ void CameraWatch::compareConflicts(const QDateTime &when, QList<WatchEvent> &out
         e.conflictCameras = cameras;
         current.insert(id, e);
         currentOrder << id;
+        codesRaised_.insert(f.code, 0);
     }
     for (auto it = conflicts_.begin(); it != conflicts_.end();) {
         if (current.contains(it.key())) {

@@ -48,6 +48,19 @@ struct WatchEvent {
 
 QString watchEventName(WatchEvent::Kind kind);
 
+// What the watch knows at one moment, for the monitoring file.
+struct WatchSnapshot {
+    struct Camera {
+        WatchedCamera last; // everything its replies have told so far
+        bool listed = true; // false once a completed discovery went without it
+        bool silent = false;
+    };
+    QList<Camera> cameras;         // listed ones in order of first sight, then those lost
+    QHash<QString, int> conflicts; // findings now, by code; a code once raised stays, at 0
+    QHash<QString, qint64> events; // events so far, by name
+    QDateTime lastDiscovery;       // when the last completed discovery was judged; invalid before
+};
+
 // Follows the cameras over time: compares what it is shown now with what it saw before and says what
 // changed, which conflicts arose or went, and which cameras stopped answering their polls or answer again.
 class CameraWatch {
@@ -58,6 +71,8 @@ public:
     // a camera seen before that is missing from it is lost.
     QList<WatchEvent> update(const QList<WatchedCamera> &now, const QDateTime &when, bool complete);
 
+    WatchSnapshot snapshot() const;
+
 private:
     struct State {
         WatchedCamera last;
@@ -65,6 +80,17 @@ private:
         bool silent = false;
     };
     static QString key(const UdpCamInfo &info);
+    // Serial number and MAC: who a camera is, whatever address it has.
+    static QString identity(const UdpCamInfo &info);
+    static void compareResponding(const WatchedCamera &now, State &state, const QDateTime &when,
+                                  QList<WatchEvent> &out);
+    static void compareName(const WatchedCamera &now, const WatchedCamera &last, const QDateTime &when,
+                            QList<WatchEvent> &out);
+    static void compareValue(WatchEvent::Kind kind, const WatchedCamera &now, bool known, qint64 value,
+                             bool knewBefore, qint64 before, const QDateTime &when, QList<WatchEvent> &out);
+    static WatchedCamera carryOver(const WatchedCamera &now, const WatchedCamera &last);
+    bool compareCamera(const WatchedCamera &now, const QDateTime &when, QList<WatchEvent> &out);
+    bool loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out);
     void compareConflicts(const QDateTime &when, QList<WatchEvent> &out);
 
     NetworkFacts facts_;
@@ -72,4 +98,10 @@ private:
     QHash<QString, State> states_;
     QList<QString> order_; // keys in order of first sight
     QHash<QString, WatchEvent> conflicts_;
+    // Lost cameras by identity, until they are found again: the monitoring still shows them, as gone.
+    QHash<QString, State> gone_;
+    QList<QString> goneOrder_;
+    QHash<QString, int> codesRaised_;
+    QHash<QString, qint64> eventCounts_;
+    QDateTime lastDiscovery_;
 };

@@ -38,6 +38,10 @@ foreach(page varnix varnix-scan varnix-camsim)
   install(FILES ${_pkg_out}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 add_custom_target(varnix-pkgdoc ALL DEPENDS ${_pkg_gz})
+
+# The camera watch as a service, one instance per adapter; installed, never enabled.
+set(VARNIX_SYSTEMD_UNIT_DIR /lib/systemd/system CACHE PATH "Where the systemd unit of the watch is installed")
+install(FILES ${_pkg_src}/varnix-watch@.service DESTINATION ${VARNIX_SYSTEMD_UNIT_DIR})
 install(FILES ${_pkg_out}/changelog.gz ${_pkg_src}/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/varnix)
 
@@ -56,8 +60,10 @@ duplicate IP addresses, MAC addresses or serial numbers, or an adapter MTU
 that does not fit the cameras' datagram size. It gives cameras new addresses
 and lists their stored clips.
 .
-The package holds the program, the command-line scanner varnix-scan and the
-camera simulator varnix-camsim for test networks.")
+The package holds the program, the command-line scanner varnix-scan, the
+camera simulator varnix-camsim for test networks and the service
+varnix-watch@ADAPTER, which keeps the cameras' health in a file for the
+Prometheus node exporter (not enabled by default).")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -37,6 +37,19 @@ quint32 addressFromText(const std::string &text) {
 
 } // namespace
 
+NetAdapterInfo allAdaptersEntry() {
+    NetAdapterInfo all;
+    std::strcpy(all.name, AllAdaptersName);
+    std::strcpy(all.description, "Broadcast");
+    all.ip = AllAdaptersIp;
+    all.mask = AllAdaptersIp;
+    return all;
+}
+
+bool isAllAdapters(const NetAdapterInfo &adapter) {
+    return adapter.ip == AllAdaptersIp && std::strcmp(adapter.name, AllAdaptersName) == 0;
+}
+
 void setAdapterSource(platform::AdapterSource *source) {
     installedSource = source;
 }
@@ -100,7 +113,7 @@ int listAdapters(NetAdapterInfo *adapters, int maximum) {
 }
 
 quint32 mtuForAddress(quint32 ip) {
-    std::vector<NetAdapterInfo> adapters(32);
+    std::vector<NetAdapterInfo> adapters(MaxAdapters);
     std::vector<std::vector<quint32>> more;
     const int count = fillAdapters(adapters.data(), int(adapters.size()), &more);
     for (int i = 0; i < count; ++i) {

@@ -7,10 +7,21 @@ struct NetAdapterInfo {
     char name[256] = {};
     char description[256] = {}; // cut before the first " - "
     char macText[256] = {};     // "AA:BB:CC:DD:EE:FF"
-    quint32 ip = 0;             // first IPv4 address; 0xFFFFFFFF when its text does not parse
+    quint32 ip = 0;             // first IPv4 address; UnparsedIp when its text does not parse
     quint32 mask = 0;
     quint32 mtu = 0; // 0 when no MTU was found
 };
+
+// How many adapters an inventory lists at most.
+constexpr int MaxAdapters = 63;
+
+// The entry that stands for every adapter at once: its name (also the stored default) and the value
+// in its address and mask.
+inline constexpr char AllAdaptersName[] = "*ALL*";
+constexpr quint32 AllAdaptersIp = 0xFFFFFFFFu;
+NetAdapterInfo allAdaptersEntry();
+// Told by name and address together: an adapter whose address did not parse carries the same value.
+bool isAllAdapters(const NetAdapterInfo &adapter);
 
 namespace platform {
 class AdapterSource;

@@ -64,7 +64,7 @@ bool parseIp(const QString &text, quint32 *out) {
 
 quint32 ipFromText(const QString &text) {
     quint32 ip = 0;
-    return parseIp(text, &ip) ? ip : 0xFFFFFFFFu;
+    return parseIp(text, &ip) ? ip : UnparsedIp;
 }
 
 QString macToText(quint32 macLow, quint32 macHigh) {

@@ -6,9 +6,15 @@
 
 struct UdpCamInfo;
 
+// What ipFromText gives for a text that does not parse; the same bits as 255.255.255.255, which is
+// why an adapter's address is never taken for the all-adapters entry by its value alone.
+constexpr quint32 UnparsedIp = 0xFFFFFFFFu;
+// An adapter without an IPv4 address reports 0.0.0.0.
+constexpr quint32 NoIp = 0;
+
 // 0xC0A8010A -> "192.168.1.10"
 QString ipToText(quint32 ip);
-// Dotted text -> address; 0xFFFFFFFF when the text does not parse.
+// Dotted text -> address; UnparsedIp when the text does not parse.
 quint32 ipFromText(const QString &text);
 // Like ipFromText, but tells a text that does not parse apart from "255.255.255.255".
 bool parseIp(const QString &text, quint32 *out);

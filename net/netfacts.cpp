@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -155,11 +156,85 @@ public:
     }
 };
 
+// "*" or nothing is every port; otherwise numbers and ranges ("45056-45255") separated by commas.
+// Keywords (RPC, Teredo, ...) name ports of other services.
+bool windowsPortsHold(const QString &ports, int port) {
+    if (ports.isEmpty() || ports == QLatin1String("*")) return true;
+    for (const QString &item : ports.split(QLatin1Char(','))) {
+        const QStringList ends = item.trimmed().split(QLatin1Char('-'));
+        bool okLow = false, okHigh = false;
+        const int low = ends.first().toInt(&okLow), high = ends.last().toInt(&okHigh);
+        if (ends.size() <= 2 && okLow && okHigh && low <= port && port <= high) return true;
+    }
+    return false;
+}
+
+QString windowsProfileName(int type) {
+    switch (type) {
+    case 1:
+        return QStringLiteral("domain");
+    case 2:
+        return QStringLiteral("private");
+    default:
+        return QStringLiteral("public");
+    }
+}
+
+FirewallFacts judgeWindowsFirewall(const QJsonObject &w) {
+    FirewallFacts facts;
+    facts.program = w.value(QLatin1String("program")).toString();
+    if (w.contains(QLatin1String("error")) || !w.value(QLatin1String("profiles")).isArray()) {
+        facts.unreadable = true;
+        return facts;
+    }
+    // A rule for every program (no program, no service) or for this one, on the first discovery port.
+    const auto concerns = [&](const QJsonObject &rule, int type) {
+        const QString application = rule.value(QLatin1String("application")).toString();
+        const bool program = application.isEmpty()
+                                 ? rule.value(QLatin1String("service")).toString().isEmpty()
+                                 : application.compare(facts.program, Qt::CaseInsensitive) == 0;
+        const int protocol = rule.value(QLatin1String("protocol")).toInt();
+        return program && rule.value(QLatin1String("enabled")).toBool() &&
+               (rule.value(QLatin1String("profiles")).toInt() & type) &&
+               (protocol == 17 || protocol == 256) &&
+               windowsPortsHold(rule.value(QLatin1String("localPorts")).toString(), DiscoveryFirstPort);
+    };
+    const int current = w.value(QLatin1String("currentProfiles")).toInt();
+    const QJsonArray rules = w.value(QLatin1String("rules")).toArray();
+    facts.state = FirewallFacts::Open;
+    for (const QJsonValue &p : w.value(QLatin1String("profiles")).toArray()) {
+        const QJsonObject profile = p.toObject();
+        const int type = profile.value(QLatin1String("type")).toInt();
+        // The profiles of the networks the machine is on now; all of them when it does not say.
+        if (!profile.value(QLatin1String("enabled")).toBool() || (current != 0 && !(current & type)))
+            continue;
+        bool allowed = profile.value(QLatin1String("defaultInbound")).toString() == QLatin1String("allow");
+        QString blockedBy;
+        for (const QJsonValue &r : rules) {
+            const QJsonObject rule = r.toObject();
+            if (!concerns(rule, type)) continue;
+            if (rule.value(QLatin1String("action")).toString() == QLatin1String("allow"))
+                allowed = true;
+            else if (blockedBy.isEmpty())
+                blockedBy = rule.value(QLatin1String("name")).toString();
+        }
+        const bool blocksAll = profile.value(QLatin1String("blockAllInbound")).toBool();
+        if (allowed && blockedBy.isEmpty() && !blocksAll) continue;
+        facts.state = FirewallFacts::Blocks;
+        facts.profiles << windowsProfileName(type);
+        facts.blocksAll = facts.blocksAll || blocksAll;
+        if (facts.blockingRule.isEmpty()) facts.blockingRule = blockedBy;
+    }
+    return facts;
+}
+
 } // namespace
 
-FirewallFacts judgeFirewall(const QByteArray &nftJson, const QStringList &interfaces) {
+FirewallFacts judgeFirewall(const QByteArray &json, const QStringList &interfaces) {
     FirewallFacts facts;
-    const QJsonDocument doc = QJsonDocument::fromJson(nftJson);
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    if (doc.object().value(QLatin1String("windowsFirewall")).isObject())
+        return judgeWindowsFirewall(doc.object().value(QLatin1String("windowsFirewall")).toObject());
     const QJsonArray items = doc.object().value(QLatin1String("nftables")).toArray();
     if (!doc.isObject() || !doc.object().contains(QLatin1String("nftables"))) return facts;
 
@@ -320,6 +395,8 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
     facts.linuxCommands = true;
 #endif
     QStringList names;
+    // What could not be read, with the adapters it could not be read for, in the order first met.
+    QList<QPair<QString, QStringList>> unreadable;
     for (const NetAdapterInfo &a : adapters) {
         const platform::InterfaceFacts f = source.interfaceFacts(std::string(a.name));
         AdapterFacts af;
@@ -328,9 +405,23 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
         af.rpFilterInterface = f.rpFilterInterface;
         af.up = f.up;
         af.speedMbps = f.speedMbps;
+        af.jumboPacket = f.jumboPacket;
+        af.receiveBuffers = f.receiveBuffers;
+        af.receiveBuffersMax = f.receiveBuffersMax;
+        af.interruptModeration = f.interruptModeration;
+        af.displayName = QString::fromStdString(f.displayName);
         facts.adapters.append(af);
         names.append(QString::fromLocal8Bit(a.name));
+        for (const std::string &what : f.unreadable) {
+            const QString fact = QString::fromStdString(what);
+            auto it = std::find_if(unreadable.begin(), unreadable.end(),
+                                   [&](const auto &u) { return u.first == fact; });
+            if (it == unreadable.end()) it = unreadable.insert(unreadable.end(), {fact, {}});
+            it->second << (af.displayName.isEmpty() ? names.last() : af.displayName);
+        }
     }
+    for (const auto &u : qAsConst(unreadable))
+        facts.unreadable << QStringLiteral("%1 of %2").arg(u.first, u.second.join(QLatin1String(", ")));
     facts.receiveBufferMax = source.receiveBufferMax();
     // Where ufw or firewalld is active, their own view decides, and their commands fix it.
     std::string answer;
@@ -352,5 +443,6 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
     std::string ruleset;
     if (facts.firewall.manager == FirewallFacts::Nft && source.firewallRuleset(ruleset))
         facts.firewall = judgeFirewall(QByteArray::fromStdString(ruleset), names);
+    if (facts.firewall.unreadable) facts.unreadable << QStringLiteral("firewall");
     return facts;
 }

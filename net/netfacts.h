@@ -18,6 +18,13 @@ struct AdapterFacts {
     int rpFilterInterface = -1;
     int up = -1;
     int speedMbps = -1;
+    // The driver's advanced properties (Windows): *JumboPacket, *ReceiveBuffers and the largest the
+    // driver offers, *InterruptModeration.
+    int jumboPacket = -1;
+    int receiveBuffers = -1;
+    int receiveBuffersMax = -1;
+    int interruptModeration = -1;
+    QString displayName; // the name the system shows the user, when it has one besides the adapter name
 };
 
 // Whether the packet filter lets the cameras' discovery replies in.
@@ -36,6 +43,14 @@ struct FirewallFacts {
         const bool any = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
         return state == Blocks && (manager == Nft || any || adapters.contains(adapter));
     }
+    // Windows Defender Firewall: the program the inbound rules were read for, the active profiles that
+    // keep its UDP out, the inbound rule that blocks it (it wins over any rule that allows) and whether
+    // such a profile blocks all inbound traffic whatever the rules say.
+    QString program;
+    QStringList profiles;
+    QString blockingRule;
+    bool blocksAll = false;
+    bool unreadable = false; // the system did not let this program read it
 };
 
 struct NetworkFacts {
@@ -43,6 +58,9 @@ struct NetworkFacts {
     qint64 receiveBufferMax = -1; // bytes; -1 unknown
     FirewallFacts firewall;
     bool linuxCommands = false; // fixes are given as Linux commands (ip, sysctl, nft)
+    // Facts the system did not let this program read ("firewall", "link state of NAME"): the checks that
+    // need them say nothing, and the report says so once.
+    QStringList unreadable;
 };
 
 // The first and last local port the discovery sockets try.
@@ -55,7 +73,10 @@ constexpr quint16 DiscoveryLastPort = 45056 + 199;
 // accept, so that an unusual rule set does not raise a false alarm, and drops only if it surely
 // applies; one limited to other interfaces (`interfaces` are the camera adapters), to loopback, to
 // another protocol or to established traffic does not apply.
-FirewallFacts judgeFirewall(const QByteArray &nftJson, const QStringList &interfaces);
+// Windows' answer ({"windowsFirewall": ...}) is judged per active profile: it blocks when the profile
+// blocks all inbound traffic, when an inbound rule blocks UDP to the program, or when no rule allows it
+// and the profile's default is to block; an error in the answer leaves it unknown and unreadable.
+FirewallFacts judgeFirewall(const QByteArray &json, const QStringList &interfaces);
 
 // ufw's `status verbose`: Unknown unless it is active; else whether each of `interfaces` takes UDP to
 // the first discovery port, by the first rule that covers it or the default incoming policy.

@@ -1,6 +1,7 @@
 #include "udpenumerator.h"
 
 #include "adapters.h"
+#include "addresses.h"
 #include "bytes.h"
 #include "datagrams.h"
 #include "receivebuffer.h"
@@ -23,19 +24,40 @@ UdpEnumerator::~UdpEnumerator() {
 
 void UdpEnumerator::keepShadowed(const UdpCamInfo &record) {
     // Enough to name any real conflict; a flood of made-up replies must not grow the list for ever.
-    if (shadowed.size() >= MaxShadowed) return;
+    if (shadowed_.size() >= MaxShadowed) return;
     for (const UdpCamInfo *info : qAsConst(detected)) {
         if (info->cameraIp == record.cameraIp && sameMac(*info, record)) return;
     }
-    for (const UdpCamInfo &info : qAsConst(shadowed)) {
+    for (const UdpCamInfo &info : qAsConst(shadowed_)) {
         if (info.cameraIp == record.cameraIp && sameMac(info, record)) return;
     }
-    shadowed.append(record);
+    shadowed_.append(record);
+}
+
+void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at) {
+    if (!accepting) return;
+    bool known = false;
+    for (const UdpCamInfo *info : qAsConst(detected))
+        known = known || info->cameraIp == senderIp;
+    UdpCamInfo record;
+    const bool made = ByteReader(reply).u32(0) == Proto::AdvDiscoverReply
+                          ? advancedRecordFromReply(reply, senderIp, at, &record)
+                          : standardRecordFromReply(reply, senderIp, at, &record);
+    if (!made) return;
+    // A camera answers both discovery requests and may be reached through several adapters; only its
+    // first reply is announced.
+    if (known) {
+        keepShadowed(record);
+        return;
+    }
+    auto *info = new UdpCamInfo(record);
+    detected.append(info);
+    emit cameraDetected(info);
 }
 
 void UdpEnumerator::closeAll() {
     ++generation_;
-    shadowed.clear();
+    shadowed_.clear();
     for (UdpLocalSocket *socket : qAsConst(sockets)) {
         socket->disconnect(this);
         if (draining_) {
@@ -72,14 +94,16 @@ void UdpEnumerator::adopt(UdpLocalSocket *socket) {
 
 void UdpEnumerator::open(const QHostAddress &address, const QHostAddress &netmask, quint16 basePort) {
     closeAll();
-    const quint32 mtu = mtuForAddress(address.toIPv4Address());
-    auto *socket = new UdpLocalSocket(address, netmask, mtu);
+    accepting = true;
+    // An adapter whose address did not parse has nothing to listen on; its value would bind the
+    // broadcast address instead.
+    if (address.toIPv4Address() == UnparsedIp) return;
+    auto *socket = new UdpLocalSocket(address, netmask, mtuForAddress(address.toIPv4Address()));
     quint16 port = basePort;
     if (bindFrom(socket, port))
         adopt(socket);
     else
         delete socket;
-    accepting = true;
 }
 
 void UdpEnumerator::openAll(quint16 basePort) {
@@ -91,7 +115,10 @@ void UdpEnumerator::openAll(quint16 basePort) {
         for (const QNetworkAddressEntry &entry : entries) {
             const QHostAddress ip = entry.ip();
             if (ip.isLoopback()) continue;
-            if (ip.protocol() != QAbstractSocket::IPv4Protocol || entry.broadcast().toString().isEmpty())
+            // For an address without a broadcast address (point to point, a /32) the toolkit reports the
+            // address itself.
+            const QHostAddress broadcast = entry.broadcast();
+            if (ip.protocol() != QAbstractSocket::IPv4Protocol || broadcast.isNull() || broadcast == ip)
                 continue;
             auto *socket = new UdpLocalSocket(ip, entry.netmask(), mtuForAddress(ip.toIPv4Address()));
             if (bindFrom(socket, port))
@@ -127,34 +154,11 @@ void UdpEnumerator::OnProcessBroadcast() {
     for (int s = 0; s < sockets.size() && generation == generation_; ++s) {
         UdpLocalSocket *socket = sockets.at(s);
         if (origin && origin != socket) continue;
-        while (generation == generation_ && socket->hasPendingDatagrams()) {
-            QHostAddress sender;
-            const qint64 got = socket->readDatagram(buffer.data(), buffer.size(), &sender);
-            if (got < 0) break; // a socket error would otherwise keep the datagram "pending" for ever
-            if (got < 1 || !accepting) continue;
-            // Only the bytes of this datagram: the buffer still holds the tail of longer ones.
-            const QByteArray reply(buffer.constData(), int(got));
-            const quint32 senderIp = sender.toIPv4Address();
-            bool known = false;
-            for (const UdpCamInfo *info : qAsConst(detected))
-                known = known || info->cameraIp == senderIp;
-            const ReceivingAdapter at{socket->address.toIPv4Address(), socket->netmask.toIPv4Address(),
-                                      socket->mtu};
-            UdpCamInfo record;
-            const bool made = ByteReader(reply).u32(0) == Proto::AdvDiscoverReply
-                                  ? advancedRecordFromReply(reply, senderIp, at, &record)
-                                  : standardRecordFromReply(reply, senderIp, at, &record);
-            if (!made) continue;
-            // A camera answers both discovery requests and may be reached through several
-            // adapters; only its first reply is announced.
-            if (known) {
-                keepShadowed(record);
-                continue;
-            }
-            auto *info = new UdpCamInfo(record);
-            detected.append(info);
-            emit cameraDetected(info);
-        }
+        const ReceivingAdapter at{socket->address.toIPv4Address(), socket->netmask.toIPv4Address(),
+                                  socket->mtu};
+        readPendingDatagrams(
+            *socket, buffer, [&] { return generation == generation_; },
+            [&](const QByteArray &reply, quint32 senderIp) { takeReply(reply, senderIp, at); });
     }
     if (outerDrain) draining_ = false;
 }

@@ -23,9 +23,10 @@ public:
     bool accepting = false;
     QList<UdpLocalSocket *> sockets; // owned
     QList<UdpCamInfo *> detected;    // owned; valid until the next open
+
     // Replies from an address already recorded but with another MAC address: a second camera at the
     // same address, never announced, kept until the next open so that the conflict can be named.
-    QList<UdpCamInfo> shadowed;
+    const QList<UdpCamInfo> &shadowed() const { return shadowed_; }
 
 signals:
     void cameraDetected(UdpCamInfo *info);
@@ -35,6 +36,7 @@ private slots:
 
 private:
     void closeAll();
+    void takeReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at);
     void keepShadowed(const UdpCamInfo &record);
     bool bindFrom(UdpLocalSocket *socket, quint16 &port);
     void adopt(UdpLocalSocket *socket);
@@ -43,4 +45,5 @@ private:
     // cameraDetected) stops instead of touching sockets that are gone.
     quint64 generation_ = 0;
     bool draining_ = false;
+    QList<UdpCamInfo> shadowed_;
 };

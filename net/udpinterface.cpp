@@ -7,7 +7,6 @@
 
 #include "platform/socketroute.h"
 
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
@@ -19,14 +18,6 @@
 
 namespace {
 constexpr int ChannelBufferBytes = 4096;
-
-enum Notification {
-    NameChanged = 0,
-    StatusChanged = 1,
-    ReadingsArrived = 2,
-    OptionsChanged = 3,
-    ClipsChanged = 4
-};
 
 // Trim positions arrive as absolute frame positions; the clip dialog wants them relative to the
 // clip's first frame, inside the clip.
@@ -192,21 +183,10 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
 }
 
 void UdpInterface::processUDP() {
+    if (!socket) return;
     // A receiver of cameraStatusChanged may destroy this channel (a list rebuild).
     const QPointer<UdpInterface> self(this);
-    while (self && socket && socket->hasPendingDatagrams()) {
-        QHostAddress sender;
-        const qint64 got = socket->readDatagram(rxBuffer.data(), rxBuffer.size(), &sender);
-        if (got < 0) break; // a socket error would otherwise keep the datagram "pending" for ever
-        if (got < 1) continue;
-        // Only the bytes of this datagram: the buffer still holds the tail of longer ones.
-        handleDatagram(QByteArray(rxBuffer.constData(), int(got)), sender.toIPv4Address());
-    }
-}
-
-void busyWait(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-    }
+    readPendingDatagrams(
+        *socket, rxBuffer, [&self] { return !self.isNull(); },
+        [this](const QByteArray &datagram, quint32 senderIp) { handleDatagram(datagram, senderIp); });
 }

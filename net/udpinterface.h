@@ -13,6 +13,15 @@ class QUdpSocket;
 class UdpInterface : public QObject {
     Q_OBJECT
 public:
+    // What changed, as cameraStatusChanged tells it in its second argument.
+    enum CameraChange : int {
+        NameChanged = 0,
+        StatusChanged = 1,
+        ReadingsArrived = 2,
+        OptionsChanged = 3,
+        ClipsChanged = 4
+    };
+
     explicit UdpInterface(QObject *parent = nullptr);
     ~UdpInterface() override;
 
@@ -55,7 +64,5 @@ public slots:
     void processUDP();
 };
 
-// Waits on a monotonic clock without processing events.
-void busyWait(int ms);
 // The index of the interface that holds the local address `ip`; 0 when none does.
 int interfaceIndexOf(quint32 ip);

@@ -3,6 +3,7 @@
 // What the operating system knows about the network beyond the adapter list: the facts that explain
 // why a camera answers but never shows up. Without Qt, like the adapter source.
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -12,6 +13,14 @@ struct InterfaceFacts {
     int rpFilterInterface = -1; // net.ipv4.conf.<name>.rp_filter
     int up = -1;                // 1 administratively up with a carrier, 0 down or without carrier
     int speedMbps = -1;         // link speed as the driver reports it
+    // The driver's advanced properties (Windows), as stored for the adapter.
+    int jumboPacket = -1;         // *JumboPacket: the largest frame in bytes, Ethernet header included
+    int receiveBuffers = -1;      // *ReceiveBuffers: receive descriptors
+    int receiveBuffersMax = -1;   // the largest *ReceiveBuffers the driver offers
+    int interruptModeration = -1; // *InterruptModeration: 1 on, 0 off
+    std::string displayName;      // the name the system shows the user (UTF-8), when it differs
+    // Facts of this adapter the system refused to give ("link state", "adapter settings").
+    std::vector<std::string> unreadable;
 };
 
 class NetworkFactSource {
@@ -20,7 +29,9 @@ public:
     virtual InterfaceFacts interfaceFacts(const std::string &name) = 0;
     // net.core.rmem_max in bytes, or -1.
     virtual long long receiveBufferMax() = 0;
-    // The packet filter's rule set in nft's JSON form; false when there is no nft or it cannot be read.
+    // The packet filter's rules as JSON: nft's rule set on Linux; on Windows {"windowsFirewall": {...}}
+    // with the profiles and the inbound UDP rules as the firewall's policy object gives them. False
+    // when there is nothing to read.
     virtual bool firewallRuleset(std::string &json) = 0;
     // The front ends that own the rules where they are installed, each in its own words: `ufw status
     // verbose`, `firewall-cmd --state`, and `firewall-cmd --list-all` of the zone that holds the
@@ -30,7 +41,8 @@ public:
     virtual bool firewalldZone(const std::string &, std::string &) { return false; }
 };
 
-// The running system's facts (Linux: /proc, /sys, nft, ufw and firewalld; Windows: nothing is known yet).
+// The running system's facts (Linux: /proc, /sys, nft, ufw and firewalld; Windows: IP Helper, the
+// adapters' registry keys and the firewall policy).
 NetworkFactSource &systemNetworkFacts();
 
 } // namespace platform

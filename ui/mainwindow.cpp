@@ -27,11 +27,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <cstring>
-
 namespace {
 
-constexpr int maxAdapters = 64;
+// How long a camera is given to take a new address before the network is looked at again.
+constexpr int AddressSettleMs = 200;
 
 QString adapterEntryText(const NetAdapterInfo &adapter) {
     return QString::fromLocal8Bit(adapter.description) + QStringLiteral(" [") + ipToText(adapter.ip) +
@@ -58,16 +57,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             static_cast<void (MainWindow::*)(int, int)>(&MainWindow::OnUpdateCameraList));
     // A camera falling silent is no status reply; its row shows it all the same.
     connect(&manager, &UdpCamManager::cameraRespondingChanged, this,
-            [this](int index) { OnUpdateCameraList(index, 1); });
+            [this](int index) { OnUpdateCameraList(index, UdpInterface::StatusChanged); });
 
-    const QString storedAdapter = app ? app->netAdapter : QStringLiteral("*ALL*");
+    const QString storedAdapter = app ? app->netAdapter : QString::fromLatin1(AllAdaptersName);
 
-    NetAdapterInfo &all = adapters[0];
-    std::strcpy(all.name, "*ALL*");
-    std::strcpy(all.description, "Broadcast");
-    all.ip = 0xFFFFFFFF;
-    all.mask = 0xFFFFFFFF;
-    adapterCount = listAdapters(adapters + 1, maxAdapters - 1) + 1;
+    adapters[0] = allAdaptersEntry();
+    adapterCount = listAdapters(adapters + 1, MaxAdapters) + 1;
 
     int chosen = 0;
     for (int i = 0; i < adapterCount; ++i) {
@@ -147,7 +142,9 @@ void MainWindow::OnUpdateCameraList() {
 
 void MainWindow::OnUpdateCameraList(int index, int what) {
     // Only the name, the status and the readings show in a row.
-    if (unsigned(what) > 2) return;
+    if (what != UdpInterface::NameChanged && what != UdpInterface::StatusChanged &&
+        what != UdpInterface::ReadingsArrived)
+        return;
     QListWidgetItem *item = ui->camList->item(index);
     if (!item) return;
     auto *entry = qobject_cast<QListItemLabel *>(ui->camList->itemWidget(item));
@@ -335,8 +332,7 @@ void MainWindow::editCameraAddress(UdpInterface *camera, quint32 proposedIp, qui
     }
     if (channel) manager.setCameraAddress(channel, ip, mask);
     // The camera takes its new address in its own time; give it a moment before looking again.
-    busyWait(200);
-    rediscover(ui->netAdpList->currentIndex());
+    QTimer::singleShot(AddressSettleMs, this, [this] { rediscover(ui->netAdpList->currentIndex()); });
 }
 
 void MainWindow::showCameraInfo(UdpInterface *channel) {

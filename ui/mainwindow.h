@@ -58,7 +58,7 @@ public:
 
     Ui::MainWindow *ui;
     int adapterCount = 0;
-    NetAdapterInfo adapters[64];
+    NetAdapterInfo adapters[MaxAdapters + 1]; // the all-adapters entry first
     UdpCamManager manager;
     QMenu *contextMenu = nullptr;
 

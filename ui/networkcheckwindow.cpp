@@ -178,6 +178,7 @@ void NetworkCheckWindow::finishCheck() {
     std::stable_partition(found.begin(), found.end(),
                           [](const Finding &f) { return f.severity == Severity::Problem; });
     shown = found;
+    unreadable = facts.unreadable;
     lastReport = doctorReportJson(adapter, facts, main->manager, cameras, shown);
     lastReport.insert(QStringLiteral("version"), QCoreApplication::applicationVersion());
     lastReport.insert(QStringLiteral("os"), QSysInfo::prettyProductName());
@@ -212,6 +213,8 @@ void NetworkCheckWindow::showFindings() {
         if (c.path.state == PathResult::NoEcho) silent << ipToText(c.info.cameraIp);
         unavailable = unavailable || c.path.state == PathResult::Unavailable;
     }
+    if (!unreadable.isEmpty())
+        lines << tr("Not readable here, so not checked: %1.").arg(unreadable.join(QStringLiteral("; ")));
     if (probeCancelled) lines << tr("The path probe was cancelled: the paths were not checked.");
     if (unavailable) lines << tr("The paths were not checked: this program may not send ICMP echo here.");
     if (!silent.isEmpty())

@@ -217,7 +217,7 @@ QImage splash() {
     p.setFont(dejaVu(13, false));
     p.drawText(QRectF(60, h - 44, 400, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Halvorn"));
     p.drawText(QRectF(w - 260, h - 44, 220, 24), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Version 1.06.03"));
+               QStringLiteral("Version " VARNIX_VERSION_TEXT));
     return img;
 }
 

@@ -532,6 +532,38 @@
         <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
         <translation>(oder geben Sie dem Kamera-Adapter eine eigene Zone, die sie annimmt: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
     </message>
+    <message>
+        <source>(in PowerShell run as administrator; the adapter restarts)</source>
+        <translation>(in einer PowerShell als Administrator ausführen; der Adapter startet neu)</translation>
+    </message>
+    <message>
+        <source>The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the cameras&apos; %3-byte datagrams need %4, and every image datagram is dropped.</source>
+        <translation>Der Treiber von %1 lässt Frames bis %2 Byte durch (*JumboPacket): Die %3-Byte-Datagramme der Kameras brauchen %4, und jedes Bilddatagramm wird verworfen.</translation>
+    </message>
+    <message>
+        <source>The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image burst overflows them and datagrams are lost.</source>
+        <translation>Der Treiber von %1 hält %2 Empfangspuffer vor (*ReceiveBuffers): Ein Bildschub lässt sie überlaufen, und Datagramme gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation is off on %1 (*InterruptModeration): every datagram interrupts the processor, which falls behind during an image transfer.</source>
+        <translation>Die Interrupt-Moderation ist auf %1 aus (*InterruptModeration): Jedes Datagramm unterbricht den Prozessor, der bei einer Bildübertragung nicht mehr nachkommt.</translation>
+    </message>
+    <message>
+        <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
+        <translation>Die Firewall-Regel &quot;%1&quot; blockiert UDP an %2 (Profil %3), was auch immer andere Regeln erlauben: Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras&apos; replies never arrive.</source>
+        <translation>Die Windows Defender Firewall blockiert allen eingehenden Verkehr (Profil %1): Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the cameras&apos; replies never arrive.</source>
+        <translation>Die Windows Defender Firewall (Profil %1) hat keine eingehende Regel, die UDP zu %2 durchlässt: Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>(in a command prompt run as administrator)</source>
+        <translation>(in einer Eingabeaufforderung als Administrator ausführen)</translation>
+    </message>
 </context>
 <context>
     <name>NetworkCheckWindow</name>
@@ -638,6 +670,10 @@
     <message>
         <source>The report could not be written to %1.</source>
         <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Not readable here, so not checked: %1.</source>
+        <translation>Hier nicht lesbar, daher nicht geprüft: %1.</translation>
     </message>
 </context>
 </TS>

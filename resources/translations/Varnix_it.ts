@@ -532,6 +532,38 @@
         <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
         <translation>(oppure assegnate alla scheda delle telecamere una zona propria che le accetti: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
     </message>
+    <message>
+        <source>(in PowerShell run as administrator; the adapter restarts)</source>
+        <translation>(in PowerShell eseguita come amministratore; la scheda si riavvia)</translation>
+    </message>
+    <message>
+        <source>The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the cameras&apos; %3-byte datagrams need %4, and every image datagram is dropped.</source>
+        <translation>Il driver di %1 fa passare frame fino a %2 byte (*JumboPacket): i datagrammi da %3 byte delle telecamere ne richiedono %4, e ogni datagramma d&apos;immagine viene scartato.</translation>
+    </message>
+    <message>
+        <source>The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image burst overflows them and datagrams are lost.</source>
+        <translation>Il driver di %1 dispone di %2 buffer di ricezione (*ReceiveBuffers): una raffica di immagini li fa traboccare e si perdono datagrammi.</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation is off on %1 (*InterruptModeration): every datagram interrupts the processor, which falls behind during an image transfer.</source>
+        <translation>La moderazione degli interrupt è disattivata su %1 (*InterruptModeration): ogni datagramma interrompe il processore, che durante un trasferimento di immagini resta indietro.</translation>
+    </message>
+    <message>
+        <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
+        <translation>La regola del firewall &quot;%1&quot; blocca l&apos;UDP verso %2 (profilo %3), qualunque cosa consentano le altre regole: le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender Firewall blocca tutto il traffico in ingresso (profilo %1): le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender Firewall (profilo %1) non ha una regola in ingresso che lasci arrivare l&apos;UDP a %2: le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>(in a command prompt run as administrator)</source>
+        <translation>(in un prompt dei comandi eseguito come amministratore)</translation>
+    </message>
 </context>
 <context>
     <name>NetworkCheckWindow</name>
@@ -638,6 +670,10 @@
     <message>
         <source>The report could not be written to %1.</source>
         <translation>Impossibile scrivere il rapporto in %1.</translation>
+    </message>
+    <message>
+        <source>Not readable here, so not checked: %1.</source>
+        <translation>Non leggibile qui, quindi non verificato: %1.</translation>
     </message>
 </context>
 </TS>

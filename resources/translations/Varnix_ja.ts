@@ -532,6 +532,38 @@
         <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
         <translation>(または、カメラ用アダプタにそれらを受け入れる専用ゾーンを割り当ててください: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
     </message>
+    <message>
+        <source>(in PowerShell run as administrator; the adapter restarts)</source>
+        <translation>(管理者として実行した PowerShell で実行します。アダプタが再起動します)</translation>
+    </message>
+    <message>
+        <source>The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the cameras&apos; %3-byte datagrams need %4, and every image datagram is dropped.</source>
+        <translation>%1 のドライバは最大 %2 バイトのフレームしか通しません (*JumboPacket): カメラの %3 バイトのデータグラムには %4 が必要で、画像データグラムはすべて破棄されます。</translation>
+    </message>
+    <message>
+        <source>The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image burst overflows them and datagrams are lost.</source>
+        <translation>%1 のドライバの受信バッファは %2 個です (*ReceiveBuffers): 画像のバーストであふれ、データグラムが失われます。</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation is off on %1 (*InterruptModeration): every datagram interrupts the processor, which falls behind during an image transfer.</source>
+        <translation>%1 の割り込みモデレーションがオフです (*InterruptModeration): データグラムごとにプロセッサに割り込みが入り、画像転送中に処理が追いつかなくなります。</translation>
+    </message>
+    <message>
+        <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
+        <translation>ファイアウォール規則 &quot;%1&quot; は、他の規則の許可にかかわらず %2 への UDP をブロックしています (%3 プロファイル): カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender ファイアウォールがすべての受信トラフィックをブロックしています (%1 プロファイル): カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender ファイアウォール (%1 プロファイル) に %2 への UDP を許可する受信規則がありません: カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>(in a command prompt run as administrator)</source>
+        <translation>(管理者として実行したコマンドプロンプトで実行します)</translation>
+    </message>
 </context>
 <context>
     <name>NetworkCheckWindow</name>
@@ -638,6 +670,10 @@
     <message>
         <source>The report could not be written to %1.</source>
         <translation>レポートを %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Not readable here, so not checked: %1.</source>
+        <translation>ここでは読み取れないためチェックしていません: %1。</translation>
     </message>
 </context>
 </TS>

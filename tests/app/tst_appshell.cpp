@@ -126,6 +126,7 @@ private slots:
 
     void styleSheetAndResources() {
         app->initialize();
+        QCOMPARE(QCoreApplication::applicationVersion(), QString("1.06.03"));
         const QString sheet = app->styleSheet();
         QVERIFY(sheet.contains("rgba(255,170,52,160)") && !sheet.contains(QChar(0)));
         int urls = 0; // every picture the style sheet names is compiled in

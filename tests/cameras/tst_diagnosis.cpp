@@ -1,8 +1,9 @@
-// The network check, the firewall reading and the camera watch, case by case without a network.
+// The network check, the firewall reading, the camera watch and its metrics, case by case without a network.
 
 #include "cameras/diagnosis.h"
 #include "cameras/pathprober.h"
 #include "cameras/watch.h"
+#include "cameras/watchmetrics.h"
 #include "net/netfacts.h"
 #include "platform/networkfacts.h"
 
@@ -16,7 +17,9 @@ const quint32 Lab0 = 0x0A0A0101, Lab1 = 0x0A0A0201; // 10.10.1.1/24 MTU 1500, 10
 
 // Up at 1 Gb/s, no reverse-path filtering.
 AdapterFacts adapter(const char *name, quint32 ip, quint32 mask, quint32 mtu) {
-    AdapterFacts a{{{}, {}, {}, ip, mask, mtu}, 0, 0, 1, 1000};
+    AdapterFacts a;
+    a.adapter = {{}, {}, {}, ip, mask, mtu};
+    a.rpFilterAll = a.rpFilterInterface = 0, a.up = 1, a.speedMbps = 1000;
     std::strcpy(a.adapter.name, name);
     return a;
 }
@@ -132,7 +135,6 @@ QList<CheckRow> checkRows() {
         {"address no adapter accounts for", on(via(cam(A, 1, 10), 0x0A0B0001)),
          "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
          "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920", none, 2920},
-        {"optimal size compares nothing", on(cam(J, 1, 10), cam(A, 2, 11)), ""},
         {"path narrower than the datagrams", on(pathTo(cam(J, 1, 10), 8680, 1500)), "path-mtu:problem:lab1:0",
          "at most 1500 bytes, but its datagrams need 8680|between lab1 and 10.10.2.30|--datagram-size 1448",
          none, 8680, "lab1"},
@@ -189,6 +191,37 @@ QList<CheckRow> checkRows() {
          [](NetworkFacts &f) { f.receiveBufferMax = 212992; }},
         {"all adapters: the empty one", on(cam(A, 1, 10)),
          "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
+        {"driver drops jumbo frames", on(cam(J, 1, 10)), "jumbo-packet:problem:lab1:0",
+         "Set-NetAdapterAdvancedProperty -Name \"Ethernet 2\" -RegistryKeyword \"*JumboPacket\" "
+         "-RegistryValue 9014|"
+         "need 8694",
+         [](NetworkFacts &f) { f.adapters[1].jumboPacket = 1514, f.adapters[1].displayName = "Ethernet 2"; },
+         8680, "lab1"},
+        {"driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "", "",
+         [](NetworkFacts &f) {
+             AdapterFacts &a = f.adapters[1];
+             a.jumboPacket = 9014, a.receiveBuffers = 512, a.receiveBuffersMax = 512,
+             a.interruptModeration = 1;
+         },
+         8680, "lab1"},
+        {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
+         "receive-buffers:warning:lab1: interrupt-moderation:warning:lab1: no-cameras:warning:lab0:",
+         "-Name 'Cam $1' -RegistryKeyword \"*ReceiveBuffers\" -RegistryValue 4096|"
+         "\"*InterruptModeration\" -RegistryValue 1",
+         [](NetworkFacts &f) {
+             for (AdapterFacts &a : f.adapters)
+                 a.jumboPacket = 1514, a.receiveBuffers = 256, a.interruptModeration = 0;
+             f.adapters[1].jumboPacket = 9014, f.adapters[1].receiveBuffersMax = 4096;
+             f.adapters[1].displayName = "Cam $1";
+         },
+         8680, "*ALL*"},
+        {"Windows firewall: a blocking rule goes first", on(), "firewall:problem:: no-cameras:warning:lab0:",
+         "set rule name=\"varnix-scan.exe\" dir=in new enable=no\n|"
+         "program=\"C:\\V\\varnix.exe\" enable=yes\n|program=\"C:\\V\\varnix-scan.exe\"",
+         [](NetworkFacts &f) {
+             f.firewall.state = FirewallFacts::Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
+             f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
+         }},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
     };
 }
@@ -224,6 +257,33 @@ QString udpPorts(const QString &right, const char *verdict = R"({"accept": null}
     return QStringLiteral(
                R"([{"match": {"op": "==", "left": {"payload": {"protocol": "udp", "field": "dport"}}, "right": %1}}, %2])")
         .arg(right, verdict);
+}
+
+// Windows' firewall answer for the scanner: per profile (domain, private, public) '0' off, '1' on, 'A' on
+// and letting inbound traffic in by default, 'B' on and blocking all inbound traffic; the current
+// profiles; the rules.
+QByteArray windowsFirewall(const char *profiles, int current, const QStringList &rules) {
+    QStringList list;
+    for (int i = 0; i < 3; ++i)
+        list << QStringLiteral(
+                    R"({"type": %1, "enabled": %2, "blockAllInbound": %3, "defaultInbound": "%4"})")
+                    .arg(1 << i)
+                    .arg(profiles[i] == '0' ? "false" : "true", profiles[i] == 'B' ? "true" : "false",
+                         profiles[i] == 'A' ? "allow" : "block");
+    return QStringLiteral(R"({"windowsFirewall": {"program": "C:\\Varnix\\varnix-scan.exe",
+                            "currentProfiles": %1, "profiles": [%2], "rules": [%3]}})")
+        .arg(current)
+        .arg(list.join(','), rules.join(','))
+        .toUtf8();
+}
+QString winRule(const char *action, const char *application, const char *ports = "*", int profiles = 7,
+                int protocol = 17, const char *enabled = "true", const char *service = "") {
+    return QStringLiteral(R"({"name": "%1 rule", "enabled": %2, "action": "%1", "protocol": %3,
+                             "application": "%4", "service": "%5", "localPorts": "%6", "profiles": %7})")
+        .arg(action, enabled)
+        .arg(protocol)
+        .arg(application, service, ports)
+        .arg(profiles);
 }
 
 struct FakeFacts : platform::NetworkFactSource {
@@ -270,6 +330,34 @@ QString events(const QList<WatchEvent> &list) {
         out << s;
     }
     return out.join(", ");
+}
+
+// The sample lines of the families named in `want`, in the order written; HELP and TYPE must come
+// first and each family's samples together.
+QStringList samples(const QByteArray &text, const QStringList &want) {
+    QSet<QString> families, typed, done;
+    for (const QString &w : want)
+        families << w.section(QRegularExpression("[{ ]"), 0, 0);
+    QStringList out;
+    QString current;
+    for (const QString &line : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith("# TYPE ")) typed << line.section(' ', 2, 2);
+        if (line.startsWith('#')) continue;
+        const QString family = line.section(QRegularExpression("[{ ]"), 0, 0);
+        if (family != current) {
+            if (done.contains(family) || !typed.contains(family)) return {"out of place: " + line};
+            done << current;
+            current = family;
+        }
+        if (families.contains(family)) out << line;
+    }
+    return out;
+}
+
+QString who(quint32 ip, quint32 serial = 10) {
+    return QStringLiteral("serial=\"00-0000-%1\",mac=\"00:00:00:00:00:%2\"")
+        .arg(serial, 4, 10, QChar('0'))
+        .arg(ip & 0xFF, 2, 16, QChar('0'));
 }
 
 } // namespace
@@ -417,9 +505,59 @@ private slots:
         }
     }
 
+    void windowsFirewallJudged() {
+        const char *scan = R"(C:\\Varnix\\varnix-scan.exe)", *other = R"(C:\\Other\\other.exe)";
+        const struct {
+            const char *name;
+            QByteArray json;
+            const char *want; // state, then the blocking profiles and rule
+        } rows[] = {
+            {"the system refused",
+             R"j({"windowsFirewall": {"program": "x", "error": "rules (0x80004001)"}})j",
+             "unknown unreadable"},
+            {"all profiles off", windowsFirewall("000", 4, {}), "open"},
+            {"public on, no rule", windowsFirewall("111", 4, {}), "blocks public"},
+            {"a rule for the program, spelt otherwise",
+             windowsFirewall("111", 4, {winRule("allow", R"(c:\\VARNIX\\Varnix-Scan.exe)")}), "open"},
+            {"a rule for another program", windowsFirewall("111", 4, {winRule("allow", other)}),
+             "blocks public"},
+            {"a rule for every program on the port range",
+             windowsFirewall("111", 4, {winRule("allow", "", "137, 45000-46000")}), "open"},
+            {"a rule on other ports", windowsFirewall("111", 4, {winRule("allow", "", "80,443,RPC")}),
+             "blocks public"},
+            {"a rule for a service",
+             windowsFirewall("111", 4, {winRule("allow", "", "*", 7, 17, "true", "Dhcp")}), "blocks public"},
+            {"a rule in the private profile only",
+             windowsFirewall("111", 6, {winRule("allow", scan, "*", 2)}), "blocks public"},
+            {"a disabled rule", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 17, "false")}),
+             "blocks public"},
+            {"TCP only", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 6)}), "blocks public"},
+            {"any protocol", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 256)}), "open"},
+            {"a blocking rule wins",
+             windowsFirewall("111", 4, {winRule("allow", scan), winRule("block", scan)}),
+             "blocks public block rule"},
+            {"blocking all inbound traffic", windowsFirewall("11B", 4, {winRule("allow", scan)}),
+             "blocks public all"},
+            {"letting inbound traffic in", windowsFirewall("11A", 4, {}), "open"},
+            {"current profiles unknown: every enabled one",
+             windowsFirewall("110", 0, {winRule("allow", scan, "*", 1)}), "blocks private"},
+        };
+        for (const auto &row : rows) {
+            const FirewallFacts f = judgeFirewall(row.json, {"lab0"});
+            QStringList got{QStringList{"unknown", "open", "blocks"}.at(f.state)};
+            got << f.profiles;
+            if (!f.blockingRule.isEmpty()) got << f.blockingRule;
+            if (f.blocksAll) got << "all";
+            if (f.unreadable) got << "unreadable";
+            QVERIFY2(got.join(' ') == row.want,
+                     qPrintable(QString("%1: got %2").arg(row.name, got.join(' '))));
+        }
+    }
+
     void gatheredFromThePlatform() {
         FakeFacts fake;
-        fake.lab0 = {1, 2, 0, 100};
+        fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
+        fake.lab0.speedMbps = 100;
         fake.rmem = 212992;
         fake.hasNft = true;
         fake.json = ruleset("inet", "drop", {byName}).toStdString();
@@ -434,6 +572,14 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
+        // What the system refused is said once per fact, naming the adapters by the name users know.
+        std::strcpy(adapters[0].name, "lab0");
+        fake.hasNft = true;
+        fake.json = R"({"windowsFirewall": {"program": "x"}})";
+        fake.lab0.unreadable = fake.other.unreadable = {"adapter settings"};
+        fake.other.displayName = "Ethernet 2";
+        QCOMPARE(gatherNetworkFacts(adapters, fake).unreadable,
+                 QStringList({"adapter settings of lab0, Ethernet 2", "firewall"}));
     }
 
     void firewallFrontEnds() {
@@ -518,6 +664,14 @@ private slots:
         QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString("name #0 Cam A, status #0 -1>1"));
         QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString());
         QCOMPARE(step({listed(0, A, 10, 3, "Cam A")}), QString("status #0 1>3"));
+        // A rediscovery's fresh channel knows nothing, then tells the same again: no event.
+        WatchedCamera told = listed(0, A, 10, 3, "Cam A");
+        told.optionsKnown = told.clipsKnown = true;
+        told.seen.info.options = 8;
+        told.clipCount = 2;
+        QCOMPARE(step({told}), QString("options #0, clips #0"));
+        QCOMPARE(step({listed(0, A, 10)}), QString());
+        QCOMPARE(step({told}), QString());
         // A second camera with the same serial number raises the conflict.
         QCOMPARE(step({listed(1, B, 10)}), QString("found #1, conflict #0 raised duplicate-serial"));
         // After a rediscovery the camera comes back under another index, knowing nothing yet: no event.
@@ -562,6 +716,80 @@ private slots:
                 got << events(l == "gone" ? watch.update({}, t0, true) : watch.update({a}, t0, false));
             }
             QVERIFY2(got == row.want, qPrintable(QString("%1: got %2").arg(row.name, got.join(" | "))));
+        }
+    }
+
+    void metricsFollowTheWatch() {
+        const auto standard = [](quint32 ip, const char *state, quint32 serial = 10) {
+            WatchedCamera w = listed(0, ip, serial, 2, "Cam");
+            w.responding = QByteArray(state) != "down";
+            return w;
+        };
+        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd");
+        advanced.seen.info.protocol = 1;
+        advanced.seen.info.link10G = 1;
+        WatchedCamera moved = standard(B, "up");
+        moved.seen.info.macLow = A & 0xFF;
+        using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
+        const struct {
+            const char *name;
+            Steps steps;
+            QStringList want;
+        } rows[] = {
+            {"listed and answering",
+             {{{standard(A, "up")}, false}},
+             {"varnix_camera_up{" + who(A) + "} 1", "varnix_camera_responding{" + who(A) + "} 1",
+              "varnix_camera_status{" + who(A) + "} 2"}},
+            {"not answering its polls",
+             {{{standard(A, "down")}, false}},
+             {"varnix_camera_responding{" + who(A) + "} 0"}},
+            {"lost: still shown, as gone",
+             {{{standard(A, "up")}, false}, {{}, true}},
+             {"varnix_camera_up{" + who(A) + "} 0", "varnix_camera_responding{" + who(A) + "} 0",
+              "varnix_camera_status{" + who(A) + "} 2", "varnix_adapter_cameras{adapter=\"lab0\"} 0",
+              "varnix_adapter_cameras{adapter=\"lab1\"} 0"}},
+            {"lost and found again: one series, up",
+             {{{standard(A, "up")}, true}, {{}, true}, {{standard(A, "up")}, false}},
+             {"varnix_camera_up{" + who(A) + "} 1", R"(varnix_events_total{event="found"} 2)",
+              R"(varnix_events_total{event="name"} 2)", R"(varnix_events_total{event="status"} 2)",
+              R"(varnix_events_total{event="options"} 0)", R"(varnix_events_total{event="clips"} 0)",
+              R"(varnix_events_total{event="conflict"} 0)",
+              R"(varnix_events_total{event="not-responding"} 0)",
+              R"(varnix_events_total{event="responding"} 0)", R"(varnix_events_total{event="lost"} 1)",
+              "varnix_last_discovery_timestamp_seconds 0.000",
+              "varnix_metrics_written_timestamp_seconds 1.500"}},
+            {"moved to another address: one series, the new address",
+             {{{standard(A, "up")}, true}, {{moved}, false}},
+             {"varnix_camera_info{" + who(A) +
+                  R"(,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",protocol="Standard"} 1)",
+              "varnix_camera_up{" + who(A) + "} 1"}},
+            {"moved, and the old address lost",
+             {{{standard(A, "up")}, true}, {{moved}, true}},
+             {"varnix_camera_up{" + who(A) + "} 1"}},
+            {"Advanced: no poll verdict, 10G, the name escaped",
+             {{{advanced}, false}},
+             {"varnix_camera_info{" + who(J, 11) +
+                  ",ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown N/A\",adapter=\"lab1\","
+                  "protocol=\"Advanced\"} 1",
+              "varnix_camera_responding", "varnix_camera_link_speed_bytes{" + who(J, 11) + "} 1250000000",
+              "varnix_adapter_cameras{adapter=\"lab0\"} 0", "varnix_adapter_cameras{adapter=\"lab1\"} 1"}},
+            {"two cameras share a serial number",
+             {{{standard(A, "up"), standard(B, "up")}, false}},
+             {R"(varnix_conflict{code="duplicate-serial"} 1)"}},
+            {"a conflict raised and cleared stays, at 0",
+             {{{standard(A, "up"), standard(B, "up")}, false}, {{standard(A, "up")}, true}},
+             {R"(varnix_conflict{code="duplicate-serial"} 0)"}},
+        };
+        for (const auto &row : rows) {
+            CameraWatch watch(labFacts(), 0);
+            for (const auto &step : row.steps)
+                watch.update(step.first, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), step.second);
+            const QByteArray text = watchMetricsText(watch.snapshot(), labFacts(), "*ALL*",
+                                                     QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC));
+            const QStringList got = samples(text, row.want);
+            // A family named without a sample must have none.
+            QVERIFY2(got == row.want.filter(" "),
+                     qPrintable(QString("%1: got\n%2").arg(row.name, got.join('\n'))));
         }
     }
 };

@@ -88,13 +88,22 @@ private slots:
         // The same camera again (both dialects) is no conflict; another MAC is kept once, not announced.
         for (const QByteArray &reply : {Std, Adv, Std, other, other})
             say(reply);
-        QTRY_COMPARE(e.shadowed.size(), 1);
+        QTRY_COMPARE(e.shadowed().size(), 1);
         QTest::qWait(100);
         QCOMPARE(e.detected.size(), 1);
-        QCOMPARE(e.shadowed.size(), 1);
-        QVERIFY(e.shadowed[0].cameraIp == 0x7F000002 && e.shadowed[0].macLow == 0x2A);
+        QCOMPARE(e.shadowed().size(), 1);
+        QVERIFY(e.shadowed()[0].cameraIp == 0x7F000002 && e.shadowed()[0].macLow == 0x2A);
+        // A flood of made-up MAC addresses is kept up to a cap.
+        for (int n = 1; n <= 300; ++n) {
+            other[41] = char(n);
+            other[42] = char(n >> 8);
+            say(other);
+            if (n % 50 == 0) QTRY_VERIFY(e.shadowed().size() >= qMin(n + 1, 256));
+        }
+        QTest::qWait(100);
+        QCOMPARE(e.shadowed().size(), 256);
         e.open(Local, Mask, 0);
-        QVERIFY(e.shadowed.isEmpty());
+        QVERIFY(e.shadowed().isEmpty());
     }
 };
 

@@ -1,13 +1,14 @@
+#include "cameras/udpcammanager.h"
+#include "net/adapters.h"
 #include "net/datagrams.h"
 #include "net/udpenumerator.h"
 #include "net/udplocalsocket.h"
+#include "tests/netns.h"
 #include "udptest.h"
 
-#include <QProcess>
 #include <QtTest>
 
-#include <sched.h>
-#include <unistd.h>
+#include <cstring>
 
 // openAll and the broadcasts only ever run inside a network namespace of this process's own, which
 // vanishes with it: an adapter with two IPv4 networks and one IPv6 address, its veth peer alongside.
@@ -16,12 +17,11 @@ class OpenAll : public QObject {
 private slots:
     void initTestCase() {
         if (geteuid() != 0) QSKIP("needs root to make a network namespace");
-        QVERIFY(unshare(CLONE_NEWNET) == 0);
-        for (const char *args :
-             {"link set lo up", "link add vxa type veth peer name vxb", "link set vxa up", "link set vxb up",
-              "addr add 10.77.0.1/24 brd + dev vxa", "addr add 10.77.1.1/24 brd + dev vxa",
-              "addr add fd00:77::1/64 dev vxa nodad"})
-            QVERIFY2(QProcess::execute("ip", QString(args).split(' ')) == 0, args);
+        QVERIFY(enterOwnNetwork({"link add vxa type veth peer name vxb", "link set vxa up", "link set vxb up",
+                                 "addr add 10.77.0.1/24 brd + dev vxa", "addr add 10.77.1.1/24 brd + dev vxa",
+                                 "tuntap add dev vxt mode tun",
+                                 "addr add 10.77.2.1 peer 10.77.2.2 dev vxt", // point-to-point
+                                 "addr add fd00:77::1/64 dev vxa nodad"}));
     }
 
     void everyBroadcastNetworkGetsOneSocket() {
@@ -47,6 +47,13 @@ private slots:
             const QByteArray adv = next(listenAdv, &from);
             QCOMPARE(adv, bytes("07 00 CD AB") + char(from) + char(from >> 8) + bytes("00 00"));
         }
+
+        // An adapter whose address did not parse carries the all-adapters value but listens nowhere.
+        NetAdapterInfo unparsed = allAdaptersEntry();
+        std::strcpy(unparsed.name, "vxa");
+        UdpCamManager manager;
+        manager.restartDiscovery(&unparsed);
+        QVERIFY(manager.enumerator.accepting && manager.enumerator.sockets.isEmpty());
     }
 };
 

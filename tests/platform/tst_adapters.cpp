@@ -104,15 +104,15 @@ private slots:
     void mtuForAddress() {
         // Adapter i has address 10.0.0.(i+1) and MTU 9000+i, except that adapter 1 shares adapter 0's
         // address and adapter 2 has no MTU entry.
-        for (unsigned char i = 0; i < 40; ++i) {
+        for (unsigned char i = 0; i < 70; ++i) {
             const std::string host = std::to_string(i == 1 ? 1 : i + 1);
             fake.records.push_back(record("n", "", {2, 0, 0, 0, 0, i}, "10.0.0." + host, "255.0.0.0"));
             if (i != 2) fake.entries.push_back({6, {2, 0, 0, 0, 0, i}, 9000u + i});
         }
         QCOMPARE(::mtuForAddress(0x0A000001), 9000u); // the first adapter with the address
         QCOMPARE(::mtuForAddress(0x0A000003), 0u);    // an adapter without MTU
-        QCOMPARE(::mtuForAddress(0x0A000020), 9031u); // the 32nd adapter
-        QCOMPARE(::mtuForAddress(0x0A000021), 1500u); // past the 32 looked at
+        QCOMPARE(::mtuForAddress(0x0A00003F), 9062u); // the last adapter an inventory lists
+        QCOMPARE(::mtuForAddress(0x0A000040), 1500u); // past those
         QCOMPARE(::mtuForAddress(0x0A0000FE), 1500u); // no adapter has it
 
         // Further addresses (secondary, labelled) belong to their adapter; a first address wins over them.

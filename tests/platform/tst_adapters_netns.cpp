@@ -3,15 +3,12 @@
 // Everything lives inside the namespace; nothing touches this machine's interfaces.
 #include "net/adapters.h"
 #include "platform/adaptersource.h"
+#include "tests/netns.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include <sched.h>
 #include <sys/mount.h>
-#include <unistd.h>
 
 class AdapterNamespace : public QObject {
     Q_OBJECT
@@ -20,26 +17,25 @@ class AdapterNamespace : public QObject {
 private slots:
     void initTestCase() {
         if (geteuid() != 0) QSKIP("creating a network namespace needs root");
-        if (QStandardPaths::findExecutable("ip").isEmpty()) QSKIP("iproute2 is not installed");
-        // A network namespace of this process's own, and /sys mounted again for it so that the interface
-        // directory shows its links; both vanish with the process, whichever way it ends.
-        QVERIFY(unshare(CLONE_NEWNET | CLONE_NEWNS) == 0);
-        QVERIFY(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0);
-        QVERIFY(mount("sysfs", "/sys", "sysfs", 0, nullptr) == 0);
         // vxa has two IPv4 networks and jumbo frames; its peer vxb has no IPv4 address but a hardware
         // address of its own. vxc shares vxa's hardware address, as a VLAN shares its parent's; vxd is a
         // port of the bridge vxbr and shares the bridge's. vxa also has a labelled address on a third
         // network. vxt is a tunnel without hardware address.
-        for (const char *args :
-             {"link add vxa address 02:00:00:00:00:0a mtu 9000 type veth peer name vxb address "
-              "02:00:00:00:00:0b mtu 9000",
-              "addr add 10.77.0.1/24 dev vxa", "addr add 10.78.0.1/16 dev vxa", "link set vxa up",
-              "link add vxc address 02:00:00:00:00:0a type veth peer name vxd address 02:00:00:00:00:0d",
-              "addr add 10.79.0.1/24 dev vxc", "link add vxbr type bridge", "link set vxd master vxbr",
-              "link set vxbr address 02:00:00:00:00:0d mtu 1400", "addr add 192.168.77.1/24 dev vxbr",
-              "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt mode tun",
-              "link set vxt mtu 1280", "addr add 10.81.0.1/24 dev vxt"})
-            QVERIFY2(QProcess::execute("ip", QString(args).split(' ')) == 0, args);
+        QVERIFY(enterOwnNetwork(
+            {"link add vxa address 02:00:00:00:00:0a mtu 9000 type veth peer name vxb address "
+             "02:00:00:00:00:0b "
+             "mtu 9000",
+             "addr add 10.77.0.1/24 dev vxa", "addr add 10.78.0.1/16 dev vxa", "link set vxa up",
+             "link add vxc address 02:00:00:00:00:0a type veth peer name vxd address 02:00:00:00:00:0d",
+             "addr add 10.79.0.1/24 dev vxc", "link add vxbr type bridge", "link set vxd master vxbr",
+             "link set vxbr address 02:00:00:00:00:0d mtu 1400", "addr add 192.168.77.1/24 dev vxbr",
+             "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt mode tun",
+             "link set vxt mtu 1280", "addr add 10.81.0.1/24 dev vxt"}));
+        // /sys mounted again in a mount namespace of this process's own, so that the interface directory
+        // shows the links above; both namespaces vanish with the process, whichever way it ends.
+        QVERIFY(unshare(CLONE_NEWNS) == 0);
+        QVERIFY(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0);
+        QVERIFY(mount("sysfs", "/sys", "sysfs", 0, nullptr) == 0);
         // This kernel may have no VLAN driver: vxc is made to look like a VLAN by its device type, in this
         // process's own view of /sys.
         QVERIFY(uevent.open());

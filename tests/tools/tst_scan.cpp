@@ -1,4 +1,4 @@
-// varnix-scan without a network: refused arguments and the plain clip summary.
+// varnix-scan without a network: refused arguments and the texts of the doctor and the watch.
 
 #include "doctorreport.h"
 #include "scanreport.h"
@@ -25,7 +25,9 @@ private slots:
             "--set-address|10.0.0.5|10.0.0.6|0.0.0.0>0.0.0.0;--list-adapters|--wait|5>--list-adapters;"
             "--list-adapters|--set-address|1.2.3.4|1.2.3.5|255.0.0.0>cannot be combined;"
             "--doctor|--watch>cannot be combined;--doctor|--list-adapters>cannot be combined;"
-            "--doctor|--rescan|1000>--watch only;--duration|1000>--watch only;"
+            "--doctor|--rescan|1000>--watch only;--duration|1000>--watch only;--metrics-file|m.prom>--watch "
+            "only;"
+            "--watch|--metrics-file=>needs a path;"
             "--watch|--wait|1000>--watch does not take --wait;"
             "--watch|--rescan|0>--rescan takes milliseconds;"
             "--watch|--duration=-5>--duration takes milliseconds;--watch|--rescan>needs a value;"
@@ -45,29 +47,14 @@ private slots:
         }
     }
 
-    void clipSummaryEdges() {
-        // (raw, frames, rate, width, height, number, first frame, trim start, trim end): a count beyond 32
-        // bits, no frame rate (zero seconds rather than a division by zero), a trim that ends before it
-        // starts.
-        ClipInfo clip{{}, 5000000000ull, 0, 1280, 1024, 65535, 0, 10, 4};
-        QCOMPARE(plainClipSummary(clip),
-                 QString("Clip 65536: 5000000000 frames - 0.000 s | Trim: 10 (0.000 s) to 4 "
-                         "(0.000 s) - 0.000 s | 1280x1024 @ 0 fps"));
-        clip.frameRate = 1; // the trim's length wraps in 32 bits
-        QCOMPARE(plainClipSummary(clip),
-                 QString("Clip 65536: 5000000000 frames - 5000000000.000 s | Trim: 10 "
-                         "(10.000 s) to 4 (4.000 s) - 4294967296.000 s | 1280x1024 @ 1 fps"));
-    }
-
     void doctorAndWatchTexts() {
-        SeenCamera a, b;
+        // Record fields: protocol, model, variant, options, serial, firmware (2), IP, mask, MAC low and high.
+        SeenCamera a;
         a.index = 0;
-        a.info.cameraIp = 0x0A0A0114;
-        a.info.macLow = 0x9C81F2A7;
-        a.info.macHigh = 0x000C;
-        a.info.serialNumber = 42;
+        a.info = {0, 0, 0, 0, 42, 0, 0, 0x0A0A0114, 0, 0x9C81F2A7, 0x000C};
         a.name = "Bay 1";
-        b.info.cameraIp = 0x0A0A0114; // hidden behind the first: no index, no name yet
+        SeenCamera b; // hidden behind the first: no index, no name yet
+        b.info.cameraIp = 0x0A0A0114;
         Finding f{"duplicate-ip", Severity::Problem,     "lab0",
                   {0, 1},         "2 cameras share ...", {"run this", "or that"}};
         QCOMPARE(findingText(f, {a, b}),
@@ -85,23 +72,17 @@ private slots:
         e.camera = a;
         const QString id =
             "2026-12-06T19:00:01.005Z %1 #0 10.10.1.20 00:0c:9c:81:f2:a7 00-0000-0042 \"Bay 1\"";
-        const struct {
-            WatchEvent::Kind kind;
-            bool hadBefore;
-            qint64 before, after;
-            QString tail;
-        } rows[] = {{WatchEvent::Found, false, 0, 0, id.arg("found")},
-                    {WatchEvent::Status, false, 0, 2, id.arg("status") + ": - -> Live (2)"},
-                    {WatchEvent::Status, true, 1, 2, id.arg("status") + ": Idle (1) -> Live (2)"},
-                    {WatchEvent::Options, true, 0, 8, id.arg("options") + ": 0x00000000 -> 0x00000008"},
-                    {WatchEvent::Clips, false, 0, 3, id.arg("clips") + ": - -> 3 clip(s)"},
-                    {WatchEvent::Lost, false, 0, 0, id.arg("lost")}};
-        for (const auto &row : rows) {
-            e.kind = row.kind;
-            e.hadBefore = row.hadBefore;
-            e.before = row.before;
-            e.after = row.after;
-            QCOMPARE(watchEventText(e), row.tail);
+        // (kind, a value before?, before, after, text)
+        const std::tuple<WatchEvent::Kind, bool, qint64, qint64, QString> rows[] = {
+            {WatchEvent::Found, false, 0, 0, id.arg("found")},
+            {WatchEvent::Status, false, 0, 2, id.arg("status") + ": - -> Live (2)"},
+            {WatchEvent::Status, true, 1, 2, id.arg("status") + ": Idle (1) -> Live (2)"},
+            {WatchEvent::Options, true, 0, 8, id.arg("options") + ": 0x00000000 -> 0x00000008"},
+            {WatchEvent::Clips, false, 0, 3, id.arg("clips") + ": - -> 3 clip(s)"},
+            {WatchEvent::Lost, false, 0, 0, id.arg("lost")}};
+        for (const auto &[kind, hadBefore, before, after, text] : rows) {
+            std::tie(e.kind, e.hadBefore, e.before, e.after) = std::tie(kind, hadBefore, before, after);
+            QCOMPARE(watchEventText(e), text);
         }
         e.kind = WatchEvent::ConflictCleared;
         e.conflict = f;

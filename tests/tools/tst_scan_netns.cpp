@@ -2,16 +2,9 @@
 // links (MTU 1500 and 9000), a camera outside the adapter's subnet, a serial number shared across the
 // links, an Advanced camera with a clip, and one camera moved by --set-address.
 
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QtTest>
+#include "labtest.h"
 
-#include <unistd.h>
+#include <QtTest>
 
 namespace {
 // lab0: 10.10.1.1/24, MTU 1500, with Std-B outside its subnet. lab1: 10.10.2.1/24, MTU 9000. Std-B and
@@ -21,16 +14,15 @@ const char *const lab0Cameras = R"([{"model": 19, "options": "WK", "serial": 42,
  {"model": 10, "variant": 2, "serial": 777, "firmware": [1, 0], "mac": "00:0c:9c:00:00:0b", "ip": "10.20.0.7",
   "name": "Std-B", "status": 8, "discoveryPorts": [1029]}])";
 const char *const lab1Cameras = R"([{"dialect": "advanced", "model": 4, "serial": 777, "firmware": 66051,
-  "link": 31, "mac": "00:0c:9c:00:00:0c", "ip": "10.10.2.30", "name": "Adv-C", "clips": [{"frameCount": 1000,
-  "frameRate": 999.9, "width": 640, "height": 480, "firstFrame": 900, "trimStart": 950, "trimEnd": 100}]},
+  "link": 31, "mac": "00:0c:9c:00:00:0c", "ip": "10.10.2.30", "name": "Adv-C", "clipsPerDatagram": 2, "clips": [
+  {"frameCount": 1000, "frameRate": 999.9, "width": 640, "height": 480, "firstFrame": 900, "trimStart": 950,
+  "trimEnd": 100}, {"clipNumber": 1, "frameCount": 10, "frameRate": 10, "width": 64, "height": 48},
+  {"clipNumber": 2, "frameCount": 10, "frameRate": 10, "width": 64, "height": 48}]},
  {"model": 5, "serial": 1234567890, "firmware": [3, 14], "mac": "00:0c:9c:00:00:0d", "ip": "10.10.2.40",
   "mask": "255.255.0.0", "name": "Std-D", "status": 2, "discoveryPorts": [1028]}])";
 const char *const storedSettings = "[Settings]\nNetAdapter=lab1\nJumboPacket=0\n";
 
-// Every run leaves TAG.out, TAG.err and TAG.rc in $OUT. $SCAN is a command prefix, split at spaces.
-const char *const driver = R"(cd "$OUT" || exit 3
-run() { local tag=$1; shift; $SCAN "$@" >"$tag.out" 2>"$tag.err"; echo $? >"$tag.rc"; }
-run all --adapter '*ALL*' --datagram-size optimal --json
+const char *const driver = R"(run all --adapter '*ALL*' --datagram-size optimal --json
 run stored --json --wait 1500
 run text --adapter=lab0 --datagram-size 2920
 run missing --set-address 10.10.1.21 10.10.1.51 255.255.255.0 --adapter lab0 --wait 1500
@@ -47,76 +39,50 @@ const char *const expected = R"({
   "10.10.2.40": {"model": "Brisquet E2", "firmware": "3.14", "serial": "12-3456-7890", "mask": "255.255.0.0",
    "adapterMtu": 9000, "statusText": "Live"}})";
 
-QJsonObject find(const QJsonValue &array, const QString &key, const QString &value) {
-    for (const QJsonValue &v : array.toArray()) {
-        if (v[key].toString() == value) return v.toObject();
-    }
-    return {};
-}
 } // namespace
 
 class ScanNetns : public QObject {
     Q_OBJECT
-    QTemporaryDir out, config;
-    QString file(const QString &name) const { return QDir(out.path()).filePath(name); }
-    QByteArray read(const QString &name) const {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QJsonObject json(const QString &t) const { return QJsonDocument::fromJson(read(t + ".out")).object(); }
-    void write(const QString &path, const QByteArray &bytes) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
+    Lab lab;
 
 private slots:
     void initTestCase() {
-        if (geteuid() != 0) QSKIP("needs root for network namespaces");
-        write(file("lab0.json"), lab0Cameras);
-        write(file("lab1.json"), lab1Cameras);
-        QVERIFY(QDir(config.path()).mkpath("Halvorn"));
-        write(config.path() + "/Halvorn/Tovek.conf", storedSettings);
-        // VARNIX_SCAN runs another build of the scanner (the Windows one under Wine) through these cases.
-        const QString scan = qEnvironmentVariable("VARNIX_SCAN", VARNIX_SCAN_PATH);
-        QProcess lab;
-        lab.setEnvironment(QProcess::systemEnvironment()
-                           << "XDG_CONFIG_HOME=" + config.path() << "OUT=" + out.path() << "SCAN=" + scan);
-        lab.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        lab.start("bash", {NETLAB_PATH, "--camsim", VARNIX_CAMSIM_PATH, "--logdir", out.path(), "--link",
-                           "lab0:1500:10.10.1.1/24:" + file("lab0.json"), "--link",
-                           "lab1:9000:10.10.2.1/24:" + file("lab1.json"), "--extra-ip", "lab0:10.10.1.50/24",
-                           "--", "bash", "-c", driver});
-        QVERIFY(lab.waitForFinished(120000));
-        if (lab.exitCode() == 77) QSKIP("network namespaces are not available");
-        QCOMPARE(lab.exitCode(), 0);
+        QVERIFY(QDir(lab.config.path()).mkpath("Halvorn"));
+        QVERIFY(Lab::write(lab.config.path() + "/Halvorn/Tovek.conf", storedSettings));
+        RUN_LAB(lab,
+                {"--link", lab.link("lab0", 1500, "10.10.1.1/24", lab0Cameras), "--link",
+                 lab.link("lab1", 9000, "10.10.2.1/24", lab1Cameras), "--extra-ip", "lab0:10.10.1.50/24"},
+                driver);
         for (const QString &run : QString("all:0 stored:0 text:0 missing:1 move:0 lost:1").split(' '))
-            QCOMPARE(read(run.section(':', 0, 0) + ".rc").trimmed(), run.section(':', 1).toLatin1());
+            QCOMPARE(lab.read(run.section(':', 0, 0) + ".rc").trimmed(), run.section(':', 1).toLatin1());
     }
 
     void scan() {
-        const QJsonObject all = json("all"), want = QJsonDocument::fromJson(expected).object();
+        const QJsonObject all = lab.json("all"), want = QJsonDocument::fromJson(expected).object();
         QVERIFY(all["adapter"] == "*ALL*" && all["cameras"].toArray().size() == 4 && want.size() == 4);
         for (auto it = want.begin(); it != want.end(); ++it) {
             const QJsonObject got = find(all["cameras"], "ip", it.key());
             for (const QString &field : it->toObject().keys())
                 QVERIFY2(got[field] == it->toObject()[field], qPrintable(it.key() + ' ' + field));
         }
-        // The trim positions are made relative to the clip's first frame; the summary truncates the rate.
+        // The clip list comes two clips per datagram; the trim positions are made relative to the clip's
+        // first frame; the summary truncates the rate.
         const QJsonObject advanced = find(all["cameras"], "ip", "10.10.2.30");
+        QCOMPARE(advanced["clips"].toArray().size(), 3);
         QCOMPARE(advanced["clips"][0]["summary"].toString(),
                  QString("Clip 1: 1000 frames - 1.000 s | Trim: 50 (0.050 s) to 200 (0.200 s) - 0.151 s | "
                          "640x480 @ 999 fps"));
         // Optimal: only the serial number shared across the links conflicts. The stored settings choose lab1
         // and 1448, where the Standard camera on the jumbo link conflicts; they are never written.
         QVERIFY(all["conflict"]["text"] == "More than one camera have the same Serial Number.");
-        const QJsonObject stored = json("stored");
+        const QJsonObject stored = lab.json("stored");
         QVERIFY(stored["adapter"] == "lab1" && stored["cameras"].toArray().size() == 2);
         QCOMPARE(stored["conflict"]["code"].toInt(), 1);
-        QFile settings(config.path() + "/Halvorn/Tovek.conf");
+        QFile settings(lab.config.path() + "/Halvorn/Tovek.conf");
         QVERIFY(settings.open(QIODevice::ReadOnly) && settings.readAll() == storedSettings);
-        QCOMPARE(QDir(config.path() + "/Halvorn").entryList(QDir::Files).size(), 1);
+        QCOMPARE(QDir(lab.config.path() + "/Halvorn").entryList(QDir::Files).size(), 1);
 
-        const QString text = read("text.out");
+        const QString text = lab.read("text.out");
         QVERIFY2(text.startsWith("Adapter: lab0 (10.10.1.1 / 255.255.255.0, MTU 1500)"), qPrintable(text));
         QVERIFY(text.contains(
             QRegularExpression("Std-A +Karvelo WKJet4 +10\\.10\\.1\\.20 +1G +Waiting for trigger"
@@ -126,7 +92,7 @@ private slots:
     }
 
     void setAddressMovesTheCamera() {
-        const QJsonObject move = json("move");
+        const QJsonObject move = lab.json("move");
         QVERIFY(move["sent"].toBool() && move["answered"].toBool() && move["camera"]["ip"] == "10.10.1.20");
         // Reported as a scan reports it: named, and with the status of its first poll.
         QVERIFY(move["answer"]["ip"] == "10.10.1.50" && move["answer"]["name"] == "Std-A" &&
@@ -135,16 +101,16 @@ private slots:
                  QString("Moved camera Std-A (Karvelo WKJet4, MAC 00:0c:9c:81:f2:a7) "
                          "from 10.10.1.20 to 10.10.1.50 mask 255.255.255.0. It answers at 10.10.1.50."));
         // Moved where its network has no such address, it does not come back: exit 1, and it says so.
-        QVERIFY2(read("lost.out")
+        QVERIFY2(lab.read("lost.out")
                      .contains("to 10.10.1.60 mask 255.255.255.0. No camera answers at 10.10.1.60 "
                                "after 1500 ms.\n"),
-                 read("lost.out").constData());
-        QVERIFY(read("lost.err").contains("the camera did not answer at 10.10.1.60"));
+                 lab.read("lost.out").constData());
+        QVERIFY(lab.read("lost.err").contains("the camera did not answer at 10.10.1.60"));
         // The request went out as a directed broadcast carrying the camera's MAC.
         const QRegularExpression request(R"("dst":"10\.10\.1\.255","dstPort":\d+,)"
                                          R"("hex":"010008171800000032010a0a00ffffffa7f2819c0c000000")");
-        QVERIFY(QString(read("lab0.camlog.jsonl")).contains(request));
-        QVERIFY(read("missing.err").contains("no camera answers from 10.10.1.21"));
+        QVERIFY(QString(lab.read("lab0.camlog.jsonl")).contains(request));
+        QVERIFY(lab.read("missing.err").contains("no camera answers from 10.10.1.21"));
     }
 };
 

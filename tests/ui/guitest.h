@@ -62,14 +62,17 @@ inline int visibleMessageBoxes() {
     return open;
 }
 
-// While it lives, closes every message box that comes up (keeping its text) and hands any other
-// modal widget to `handle`, which must close it.
+// While it lives, closes every message box that comes up (keeping its texts, and first calling
+// `beforeClosing`) and hands any other modal widget to `handle`, which must close it.
 struct ModalHandler : QObject {
     explicit ModalHandler(std::function<void(QWidget *)> handle = {}) {
         connect(&timer, &QTimer::timeout, this, [this, handle] {
+            mostOpen = qMax(mostOpen, visibleMessageBoxes());
             QWidget *modal = QApplication::activeModalWidget();
             if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                if (beforeClosing) beforeClosing();
                 messages << box->text();
+                details << box->informativeText();
                 box->done(QMessageBox::Ok);
             } else if (modal && handle) {
                 handle(modal);
@@ -77,6 +80,8 @@ struct ModalHandler : QObject {
         });
         timer.start(10);
     }
-    QStringList messages;
+    QStringList messages, details;
+    int mostOpen = 0; // message boxes on screen at once
+    std::function<void()> beforeClosing;
     QTimer timer;
 };

@@ -1,6 +1,6 @@
 // The whole program against simulated cameras: run by tools/lab/netlab.sh inside the app namespace of a
 // lab, under an X server of its own. It builds the main window as the program does and watches the
-// camera list fill, the statuses change and a camera move to the address given in the dialog.
+// camera list fill, a camera fall silent and a camera move to the address given in the dialog.
 #include "cameras/conflicts.h"
 #include "guitest.h"
 #include "ui_mainwindow.h"
@@ -92,20 +92,12 @@ private slots:
         QCOMPARE(mostOpen, 1);
     }
 
-    void earlyStatusThenNotRespondingAndBack() {
-        // Statuses are there well before the first poll could bring them.
-        window.ui->btnUpdList->click();
-        QElapsedTimer clock;
-        clock.start();
-        QTRY_VERIFY_WITH_TIMEOUT(row("Foxtrot").contains("Downloading"), 10000);
-        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
-
-        // Foxtrot unplugged: after three unanswered polls it is not responding; plugged in again, it is back.
+    void unpluggedCameraIsNotResponding() {
+        // Foxtrot unplugged: after three unanswered polls its row says so; the others go on.
         QVERIFY(camNs({"addr", "del", "192.168.77.16/24", "dev", "cam0"}));
         QTRY_VERIFY_WITH_TIMEOUT(row("Foxtrot").contains("Not responding"), 16000);
-        QVERIFY(row("Alpha").contains("Live")); // the others go on
+        QVERIFY(row("Alpha").contains("Live"));
         QVERIFY(camNs({"addr", "add", "192.168.77.16/24", "dev", "cam0"}));
-        QTRY_VERIFY_WITH_TIMEOUT(row("Foxtrot").contains("Downloading"), 8000);
     }
 
     void camerasListedAndOneMovedThroughTheDialog() {

@@ -3,7 +3,7 @@
 # tools/lab/netlab.sh) with a wineserver of its own, stopped when the session ends: Wine's sockets are
 # made by its server, so a server started elsewhere would send on that namespace's links.
 #
-#   wine.sh prepare|clean|units|inventory|scan|window|installer BUILD WINBUILD SOURCE
+#   wine.sh prepare|clean|units|inventory|scan|doctor|window|installer BUILD WINBUILD SOURCE
 #
 # BUILD is the Linux build (varnix-scan as the reference, varnix-camsim and tst_scan_netns for the lab),
 # WINBUILD the Windows build directory (dist/, tests/, package/), SOURCE the source tree. Outputs stay
@@ -72,7 +72,7 @@ adapters() { # adapters JSON FIELD...
 for a in json.load(open(sys.argv[1]))["adapters"]: print(*(a[f] for f in sys.argv[2:]))' "$@"
 }
 
-# Test functions that fail under Wine for reasons of Wine's own, with the reason (also in the README).
+# Test functions that fail under Wine for reasons of Wine's own, with the reason (also in docs/windows.md).
 known_wine_failures=(
     "tst_channel talksToACameraOverLoopback: Wine gives every loopback address the sender 127.0.0.1"
     "tst_enumerator repliesBecomeRecordsOnce: Wine gives every loopback address the sender 127.0.0.1"
@@ -185,6 +185,63 @@ as_linux_scan() {
     sed "${back[@]}" "$tmp/err" >&2
     rm -rf "$tmp"
     return $rc
+}
+
+# varnix-scan.exe --doctor in a lab with one Standard camera behind lab0 (MTU 9000, so only the driver
+# settings can stop 8680-byte datagrams), its driver settings seeded in the registry key of network
+# adapters as Windows keeps them: first too small a *JumboPacket, few receive buffers and no interrupt
+# moderation, then settings that fit. A decoy key for another adapter must not be taken for it.
+doctor() {
+    local cams=$out/lab0.json
+    echo '[{"model": 19, "options": "WK", "serial": 42, "firmware": [5, 2], "status": 3,
+        "mac": "00:0c:9c:81:f2:a7", "ip": "10.60.1.20", "name": "Std-A"}]' >"$cams"
+    "$src/tools/lab/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$out" \
+        --link "lab0:9000:10.60.1.1/24:$cams" -- "$0" _doctor "$build" "$winbuild" "$src" || fail "the lab failed"
+    python3 - "$out" <<'PY' || fail "the findings under Wine are not as expected (see $out)"
+import json, sys
+out = sys.argv[1]
+want = {"small": {"jumbo-packet", "receive-buffers", "interrupt-moderation"}, "fits": set()}
+settings = {"jumbo-packet", "receive-buffers", "interrupt-moderation", "datagram-size"}
+bad = 0
+for run, codes in want.items():
+    rc = open(f"{out}/{run}.rc").read().strip()
+    doc = json.load(open(f"{out}/{run}.json"))
+    got = {f["code"] for f in doc["findings"]} & settings
+    print(f"wine: {run}: exit {rc}, firewall {doc['firewall']}, unreadable {doc['unreadable']}, findings {sorted(got)}")
+    for f in doc["findings"]:
+        if f["code"] in settings:
+            print("   ", json.dumps(f))
+    if got != codes or rc not in ("0", "1") or len(doc["cameras"]) != 1:
+        bad = 1
+    if run == "small" and "-RegistryValue 9014" not in doc["findings"][0]["fix"][0]:
+        bad = 1
+sys.exit(bad)
+PY
+    echo "wine: the registry's driver settings give their findings end to end; the firewall reading ends cleanly"
+}
+
+# Inside the lab: seed, run, and keep the answers (the Wine session is this namespace's alone).
+doctor_runs() {
+    local key='HKLM\SYSTEM\CurrentControlSet\Control\Class\{4d36e972-e325-11ce-bfc1-08002be10318}'
+    local name run jumbo buffers moderation
+    run_dist varnix-scan.exe --list-adapters --json >"$out/list.json" || fail "cannot list the adapters"
+    name=$(adapters "$out/list.json" name description | awk '$2 == "lab0" {print $1}')
+    [[ -n $name ]] || fail "Wine lists no lab0"
+    quiet_wine reg add "$key\0100" /v NetCfgInstanceId /d '{00000063-0000-0000-0000-4E6574446576}' /f >/dev/null
+    quiet_wine reg add "$key\0100" /v '*JumboPacket' /d 1514 /f >/dev/null
+    for run in "small 1514 256 0" "fits 9014 2048 1"; do
+        read -r run jumbo buffers moderation <<<"$run"
+        quiet_wine reg add "$key\0101" /v NetCfgInstanceId /d "$name" /f >/dev/null
+        quiet_wine reg add "$key\0101" /v '*JumboPacket' /d "$jumbo" /f >/dev/null
+        quiet_wine reg add "$key\0101" /v '*ReceiveBuffers' /d "$buffers" /f >/dev/null
+        quiet_wine reg add "$key\0101\Ndi\params\*ReceiveBuffers" /v max /d 4096 /f >/dev/null
+        quiet_wine reg add "$key\0101" /v '*InterruptModeration' /d "$moderation" /f >/dev/null
+        (cd "$winbuild/dist" && timeout 120 wine varnix-scan.exe --doctor --json --adapter "$name" \
+            --datagram-size 8680 --wait 1500 >"$out/$run.json" 2>"$out/$run.err")
+        echo $? >"$out/$run.rc"
+    done
+    quiet_wine reg delete "$key\0100" /f >/dev/null 2>&1
+    quiet_wine reg delete "$key\0101" /f >/dev/null 2>&1
 }
 
 # Waits up to 30 s for varnix.exe's main window (titled "Halvorn Varnix").
@@ -305,7 +362,7 @@ clean)
     stop_wine
     rm -rf "$WINEPREFIX"
     ;;
-units | inventory | scan | window | installer)
+units | inventory | scan | doctor | window | installer)
     check_build
     stop_wine # a server left from elsewhere would make this session's sockets in its namespace
     out=$build/wine-$mode
@@ -319,14 +376,15 @@ units | inventory | scan | window | installer)
         command -v xwininfo >/dev/null || skip "xwininfo (x11-utils) is missing"
         in_private_net "$src/tools/lab/with-xvfb.sh" -- "$0" _window "$build" "$winbuild" "$src" ;;
     installer) in_private_net "$0" _installer "$build" "$winbuild" "$src" ;;
+    doctor) doctor ;;
     esac
     rc=$?
     stop_wine
     exit $rc
     ;;
-_units | _window | _installer)
+_units | _window | _installer | _doctor)
     out=$build/wine-${mode#_}
-    "${mode#_}"
+    if [[ $mode == _doctor ]]; then doctor_runs; else "${mode#_}"; fi
     rc=$?
     stop_wine
     exit $rc

@@ -44,9 +44,7 @@ int main(int argc, char **argv) {
     const int restartMs = intOption(args, "--restart-ms", 5000);
 
     UdpCamManager manager;
-    NetAdapterInfo all;
-    all.ip = 0xFFFFFFFF;
-    all.mask = 0xFFFFFFFF;
+    const NetAdapterInfo all = allAdaptersEntry();
 
     QList<qint64> heap;
     int cycles = 0, shortCycles = 0, notifications = 0;

@@ -18,17 +18,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
 
-constexpr int MaxAdapters = 63;
 constexpr int AddressSettleMs = 200;
-const char *const AllAdapters = "*ALL*";
 
 void print(FILE *to, const QString &text) {
     printTo(to, text);
@@ -46,15 +44,6 @@ QList<NetAdapterInfo> inventory() {
     for (int i = 0; i < n; ++i)
         adapters.append(buffer[size_t(i)]);
     return adapters;
-}
-
-NetAdapterInfo allAdaptersEntry() {
-    NetAdapterInfo all;
-    std::strcpy(all.name, AllAdapters);
-    std::strcpy(all.description, "Broadcast");
-    all.ip = 0xFFFFFFFFu;
-    all.mask = 0xFFFFFFFFu;
-    return all;
 }
 
 // The adapter entry whose name matches, as the window's adapter list picks it: the last match.
@@ -121,7 +110,7 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
         printJson(out);
     } else {
         QString text = QStringLiteral("Adapter: %1").arg(QString::fromLocal8Bit(chosen.name));
-        if (chosen.ip != 0xFFFFFFFFu)
+        if (!isAllAdapters(chosen))
             text += QStringLiteral(" (%1 / %2, MTU %3)")
                         .arg(ipToText(chosen.ip), ipToText(chosen.mask))
                         .arg(chosen.mtu);
@@ -153,7 +142,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
         before = cameraJson(*target, target->index);
         sent = !(o.newIp == target->camInfo.cameraIp && o.newMask == target->camInfo.cameraMask);
         manager.setCameraAddress(target, o.newIp, o.newMask);
-        busyWait(AddressSettleMs);
+        QThread::msleep(AddressSettleMs); // nothing to handle meanwhile: the manager goes next
     }
 
     // Found again as a scan finds it: after the whole wait, with its name and first status.
@@ -222,7 +211,7 @@ int main(int argc, char **argv) {
     const StoredSettings stored = readSettings();
     const QString name = o.adapterGiven ? o.adapter : stored.netAdapter;
     NetAdapterInfo chosen = allAdaptersEntry();
-    if (name != QLatin1String(AllAdapters)) {
+    if (name != QLatin1String(AllAdaptersName)) {
         if (const NetAdapterInfo *found = findAdapter(adapters, name)) {
             chosen = *found;
         } else if (o.adapterGiven) {
@@ -230,7 +219,7 @@ int main(int argc, char **argv) {
         } else {
             // The window falls back to all adapters when the stored one is gone; so do we.
             print(stderr, QStringLiteral("varnix-scan: stored adapter \"%1\" not found, using %2\n")
-                              .arg(name, QLatin1String(AllAdapters)));
+                              .arg(name, QLatin1String(AllAdaptersName)));
         }
     }
 

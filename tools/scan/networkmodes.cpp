@@ -8,6 +8,7 @@
 #include "cameras/pathprober.h"
 #include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
+#include "cameras/watchmetrics.h"
 #include "net/adapters.h"
 #include "net/netfacts.h"
 #include "net/udpinterface.h"
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QTimer>
 #include <QVector>
 
@@ -99,6 +101,9 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     } else {
         QString text =
             QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
+        if (!facts.unreadable.isEmpty())
+            text += QStringLiteral("Not readable here, so not checked: %1.\n\n")
+                        .arg(facts.unreadable.join(QLatin1String("; ")));
         for (const Finding &f : findings)
             text += findingText(f, cameras) + QLatin1Char('\n');
         printTo(stdout, text + pathNotes(cameras) + findingsSummary(findings));
@@ -106,90 +111,172 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     return problem ? 1 : 0;
 }
 
+namespace {
+
+// Between two writes of the metrics file, however often the cameras change ...
+constexpr int MetricsLeastGapMs = 1000;
+// ... and at the latest after this long, so that a stale file tells a dead watch from a quiet network.
+constexpr int MetricsLongestGapMs = 15000;
+
+// One run of --watch: the manager's notifications become listings for the watch, its events lines on
+// standard output, and what it knows the metrics file.
+class WatchRun {
+public:
+    WatchRun(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
+             int jumboPacket)
+        : o_(o), chosen_(chosen), facts_(gatherNetworkFacts(adapters, platform::systemNetworkFacts())),
+          watch_(facts_, datagramSizeFor(jumboPacket)) {
+        QObject::connect(&manager_, &UdpCamManager::updateCameraList, &manager_, [this] { cameraListed(); });
+        QObject::connect(&manager_, &UdpCamManager::updateCameraStatus, &manager_,
+                         [this](int index, int what) { cameraReplied(index, what); });
+        QObject::connect(&manager_, &UdpCamManager::cameraRespondingChanged, &manager_,
+                         [this](int index, bool) { cameraRespondingChanged(index); });
+        settle_.setSingleShot(true);
+        QObject::connect(&settle_, &QTimer::timeout, &manager_, [this] { discoverySettled(); });
+        QObject::connect(&rescan_, &QTimer::timeout, &manager_, [this] { rescanDue(); });
+        metricsDue_.setSingleShot(true);
+        QObject::connect(&metricsDue_, &QTimer::timeout, &manager_, [this] { refreshMetrics(); });
+    }
+
+    // False with a message when the metrics file cannot be written: nothing has been sent then.
+    bool start(QString *error) {
+        QString why;
+        if (!o_.metricsFile.isEmpty() && !writeMetrics(&why)) {
+            *error = QStringLiteral("cannot write the metrics file \"%1\": %2").arg(o_.metricsFile, why);
+            return false;
+        }
+        if (o_.rescanMs > 0) rescan_.start(o_.rescanMs);
+        // The first discovery is judged like every later one, so that the file tells when it ended.
+        rescanDue();
+        return true;
+    }
+
+private:
+    void report(const QList<WatchEvent> &events, bool complete = false) {
+        for (const WatchEvent &e : events) {
+            if (o_.json)
+                printJsonLine(watchEventJson(e));
+            else
+                printTo(stdout, watchEventText(e) + QLatin1Char('\n'));
+        }
+        if (!events.isEmpty() || complete) metricsChanged();
+    }
+    void updateOne(int index) {
+        report(watch_.update({watched(index)}, QDateTime::currentDateTimeUtc(), false));
+    }
+
+    WatchedCamera watched(int index) const {
+        WatchedCamera w;
+        const UdpInterface *channel = manager_.camera(index);
+        if (!channel) return w;
+        const int codes = index < replied_.size() ? replied_.at(index) : 0;
+        w.seen = seenCamera(*channel, index);
+        w.status = channel->status;
+        w.clipCount = channel->clips.size();
+        w.nameKnown = codes & (1 << UdpInterface::NameChanged);
+        w.statusKnown = codes & (1 << UdpInterface::StatusChanged);
+        w.optionsKnown = codes & (1 << UdpInterface::OptionsChanged);
+        w.clipsKnown = codes & (1 << UdpInterface::ClipsChanged);
+        w.responding = manager_.isResponding(index);
+        return w;
+    }
+    QList<WatchedCamera> listing() const {
+        QList<WatchedCamera> now;
+        for (int i = 0; i < manager_.cameraCount(); ++i)
+            if (manager_.camera(i)) now << watched(i);
+        return now;
+    }
+
+    void cameraListed() {
+        const int index = manager_.cameraCount() - 1;
+        if (replied_.size() <= index) replied_.resize(index + 1);
+        updateOne(index);
+        if (!settled_ && settle_.remainingTime() < SettleQuietMs) settle_.start(SettleQuietMs);
+    }
+    void cameraReplied(int index, int what) {
+        if (!manager_.camera(index) || index >= replied_.size() || what < 0 || what > 30) return;
+        replied_[index] |= 1 << what;
+        updateOne(index);
+    }
+    void cameraRespondingChanged(int index) {
+        if (manager_.camera(index)) updateOne(index);
+    }
+
+    void discoverySettled() {
+        settled_ = true;
+        report(watch_.update(listing(), QDateTime::currentDateTimeUtc(), true), true);
+    }
+    void rescanDue() {
+        // A discovery still filling its list when the next begins is judged as it stands.
+        if (!settled_) {
+            settle_.stop();
+            discoverySettled();
+        }
+        settled_ = false;
+        settle_.start(SettleFirstMs);
+        rediscover();
+    }
+    void rediscover() {
+        replied_.clear();
+        manager_.restartDiscovery(&chosen_);
+    }
+
+    void metricsChanged() {
+        if (o_.metricsFile.isEmpty()) return;
+        const qint64 rest = MetricsLeastGapMs - sinceWritten_.elapsed();
+        if (rest <= 0)
+            refreshMetrics();
+        else if (metricsDue_.remainingTime() > rest)
+            metricsDue_.start(int(rest));
+    }
+    void refreshMetrics() {
+        QString error;
+        const bool ok = writeMetrics(&error);
+        // Said once when writing starts to fail, not on every attempt.
+        if (!ok && !failing_)
+            printTo(stderr, QStringLiteral("varnix-scan: cannot write %1: %2\n").arg(o_.metricsFile, error));
+        failing_ = !ok;
+    }
+    // Atomically: readers see the old file or the new one, never half of one.
+    bool writeMetrics(QString *error) {
+        sinceWritten_.start();
+        metricsDue_.start(MetricsLongestGapMs);
+        QSaveFile file(o_.metricsFile);
+        const bool ok =
+            file.open(QIODevice::WriteOnly) &&
+            file.write(watchMetricsText(watch_.snapshot(), facts_, QString::fromLocal8Bit(chosen_.name),
+                                        QDateTime::currentDateTimeUtc())) >= 0 &&
+            file.commit();
+        if (!ok) *error = file.errorString();
+        return ok;
+    }
+
+    const ScanOptions &o_;
+    const NetAdapterInfo &chosen_;
+    NetworkFacts facts_;
+    CameraWatch watch_;
+    UdpCamManager manager_;
+    // Which replies each listed camera has sent since the last discovery, by notification code.
+    QVector<int> replied_;
+    bool settled_ = true;
+    QTimer settle_, rescan_, metricsDue_;
+    QElapsedTimer sinceWritten_;
+    bool failing_ = false;
+};
+
+} // namespace
+
 int watchMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
               int jumboPacket) {
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
 
-    const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
-    CameraWatch watch(facts, datagramSizeFor(jumboPacket));
-    UdpCamManager manager;
-    // Which replies each listed camera has sent since the last discovery, by notification code.
-    QVector<int> replied;
-
-    auto emitEvents = [&](const QList<WatchEvent> &events) {
-        for (const WatchEvent &e : events) {
-            if (o.json)
-                printJsonLine(watchEventJson(e));
-            else
-                printTo(stdout, watchEventText(e) + QLatin1Char('\n'));
-        }
-    };
-    auto watched = [&](int index) {
-        WatchedCamera w;
-        const UdpInterface *channel = manager.camera(index);
-        if (!channel) return w;
-        const int codes = index < replied.size() ? replied.at(index) : 0;
-        w.seen = seenCamera(*channel, index);
-        w.status = channel->status;
-        w.clipCount = channel->clips.size();
-        w.nameKnown = codes & (1 << 0);
-        w.statusKnown = codes & (1 << 1);
-        w.optionsKnown = codes & (1 << 3);
-        w.clipsKnown = codes & (1 << 4);
-        w.responding = manager.isResponding(index);
-        return w;
-    };
-    auto listing = [&] {
-        QList<WatchedCamera> now;
-        for (int i = 0; i < manager.cameraCount(); ++i)
-            if (manager.camera(i)) now << watched(i);
-        return now;
-    };
-
-    QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager, [&] {
-        const int index = manager.cameraCount() - 1;
-        if (replied.size() <= index) replied.resize(index + 1);
-        emitEvents(watch.update({watched(index)}, QDateTime::currentDateTimeUtc(), false));
-    });
-    QObject::connect(&manager, &UdpCamManager::updateCameraStatus, &manager, [&](int index, int what) {
-        const UdpInterface *channel = manager.camera(index);
-        if (!channel || index >= replied.size() || what < 0 || what > 30) return;
-        replied[index] |= 1 << what;
-        emitEvents(watch.update({watched(index)}, QDateTime::currentDateTimeUtc(), false));
-    });
-    QObject::connect(&manager, &UdpCamManager::cameraRespondingChanged, &manager, [&](int index, bool) {
-        if (manager.camera(index))
-            emitEvents(watch.update({watched(index)}, QDateTime::currentDateTimeUtc(), false));
-    });
-
-    bool settled = true;
-    QTimer settle;
-    settle.setSingleShot(true);
-    QObject::connect(&settle, &QTimer::timeout, &manager, [&] {
-        settled = true;
-        emitEvents(watch.update(listing(), QDateTime::currentDateTimeUtc(), true));
-    });
-    QObject::connect(&manager, &UdpCamManager::updateCameraList, &settle, [&] {
-        if (!settled && settle.remainingTime() < SettleQuietMs) settle.start(SettleQuietMs);
-    });
-    auto rediscover = [&] {
-        replied.clear();
-        manager.restartDiscovery(&chosen);
-    };
-    QTimer rescan;
-    QObject::connect(&rescan, &QTimer::timeout, &manager, [&] {
-        // A discovery still filling its list when the next begins is judged as it stands.
-        if (!settled) {
-            settle.stop();
-            settled = true;
-            emitEvents(watch.update(listing(), QDateTime::currentDateTimeUtc(), true));
-        }
-        settled = false;
-        settle.start(SettleFirstMs);
-        rediscover();
-    });
-
+    WatchRun run(o, adapters, chosen, jumboPacket);
+    QString error;
+    if (!run.start(&error)) {
+        printTo(stderr, QStringLiteral("varnix-scan: %1\n").arg(error));
+        return 2;
+    }
     QEventLoop loop;
     QTimer interrupt;
     QObject::connect(&interrupt, &QTimer::timeout, &loop, [&] {
@@ -197,8 +284,6 @@ int watchMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const
     });
     interrupt.start(SignalCheckMs);
     if (o.durationMs > 0) QTimer::singleShot(o.durationMs, &loop, &QEventLoop::quit);
-    if (o.rescanMs > 0) rescan.start(o.rescanMs);
-    rediscover();
     if (!stopRequested) loop.exec();
     return 0;
 }

@@ -1,7 +1,10 @@
 #include "scanoptions.h"
 
 #include "cameras/conflicts.h"
+#include "net/adapters.h"
 #include "net/addresses.h"
+
+#include <QCommandLineParser>
 
 namespace {
 
@@ -37,187 +40,220 @@ bool parseNewAddress(const QString &text, quint32 *out) {
     return parseIp(text, out) && *out != 0;
 }
 
+// The argument that named the option `name`, as it was typed ("--frobnicate=1" for "frobnicate").
+QString asGiven(const QStringList &arguments, const QString &name) {
+    for (const QString &arg : arguments) {
+        const bool named = arg.startsWith(QLatin1String("--"))
+                               ? arg.section(QLatin1Char('='), 0, 0) == QLatin1String("--") + name
+                               : arg.startsWith(QLatin1Char('-')) && arg.contains(name); // "-xy": x and y
+        if (named) return arg;
+    }
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString unknownArgument(const QString &arg) {
+    return QStringLiteral("unknown argument \"%1\"").arg(arg);
+}
+
+// Refusals the parser would word otherwise or not make at all: a lone "--" (to the parser, the end of
+// the options), a value given to a switch, an option that needs a value coming last.
+QString refusalBeforeParsing(const QStringList &arguments, const QStringList &valuedNames) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == QLatin1String("--")) return unknownArgument(arg);
+        if (!arg.startsWith(QLatin1String("--"))) continue;
+        const bool valued = valuedNames.contains(arg.mid(2).section(QLatin1Char('='), 0, 0));
+        if (arg.contains(QLatin1Char('='))) {
+            if (!valued) return unknownArgument(arg);
+        } else if (valued && ++i == arguments.size()) {
+            return arg == QLatin1String("--set-address")
+                       ? QStringLiteral("--set-address needs CAMERA_IP NEW_IP NEW_MASK")
+                       : QStringLiteral("%1 needs a value").arg(arg);
+        }
+    }
+    return QString();
+}
+
 } // namespace
 
 QString scanUsage() {
     return QStringLiteral(
-        "Usage:\n"
-        "  varnix-scan [--adapter NAME] [--wait MS]\n"
-        "              [--datagram-size optimal|1448|2920|4360|5800|7240|8680] [--json]\n"
-        "  varnix-scan --list-adapters [--json]\n"
-        "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] [--json]\n"
-        "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
-        "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] [--duration MS] "
-        "[--json]\n"
-        "\n"
-        "Finds the cameras on one network adapter (or on all of them with \"*ALL*\") and prints\n"
-        "them with the first network conflict the camera list would warn about.\n"
-        "\n"
-        "  --adapter NAME        adapter name as --list-adapters prints it, or \"*ALL*\";\n"
-        "                        default: the adapter stored in the settings\n"
-        "  --wait MS             how long to listen after the discovery broadcast (default 3500)\n"
-        "  --datagram-size SIZE  datagram size the conflict check assumes;\n"
-        "                        default: the size stored in the settings\n"
-        "  --json                print one JSON object instead of text\n"
-        "  --list-adapters       list the network adapters and exit\n"
-        "  --set-address CAMERA_IP NEW_IP NEW_MASK\n"
-        "                        give the camera answering from CAMERA_IP a new address and mask,\n"
-        "                        listen again for the whole wait and report the camera found at\n"
-        "                        NEW_IP with its name and status (exit 0), or that none answers (1)\n"
-        "  --doctor              find the cameras, then say what is wrong with the network and how to\n"
-        "                        fix it; exit 0 without a problem, 1 with one (warnings do not count)\n"
-        "  --watch               follow the cameras and print one line per event (found, name, status,\n"
-        "                        options, clips, conflict, not-responding, responding, lost) until\n"
-        "                        interrupted or for --duration MS; --rescan MS rediscovers on that period\n"
-        "  -h, --help            show this text\n"
-        "\n"
-        "Exit codes: 0 done, 1 the new address was not confirmed or --doctor found a problem,\n"
-        "2 bad arguments or unknown adapter.\n"
-        "The settings are read, never written.\n");
+               "Usage:\n"
+               "  varnix-scan [--adapter NAME] [--wait MS]\n"
+               "              [--datagram-size optimal|1448|2920|4360|5800|7240|8680] [--json]\n"
+               "  varnix-scan --list-adapters [--json]\n"
+               "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] [--json]\n"
+               "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
+               "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] [--duration MS] "
+               "[--json]\n"
+               "              [--metrics-file PATH]\n"
+               "\n"
+               "Finds the cameras on one network adapter (or on all of them with \"%1\") and prints\n"
+               "them with the first network conflict the camera list would warn about.\n"
+               "\n"
+               "  --adapter NAME        adapter name as --list-adapters prints it, or \"%1\";\n"
+               "                        default: the adapter stored in the settings\n"
+               "  --wait MS             how long to listen after the discovery broadcast (default 3500)\n"
+               "  --datagram-size SIZE  datagram size the conflict check assumes;\n"
+               "                        default: the size stored in the settings\n"
+               "  --json                print one JSON object instead of text\n"
+               "  --list-adapters       list the network adapters and exit\n"
+               "  --set-address CAMERA_IP NEW_IP NEW_MASK\n"
+               "                        give the camera answering from CAMERA_IP a new address and mask,\n"
+               "                        listen again for the whole wait and report the camera found at\n"
+               "                        NEW_IP with its name and status (exit 0), or that none answers (1)\n"
+               "  --doctor              find the cameras, then say what is wrong with the network and how "
+               "to\n"
+               "                        fix it; exit 0 without a problem, 1 with one (warnings do not "
+               "count)\n"
+               "  --watch               follow the cameras and print one line per event (found, name, "
+               "status,\n"
+               "                        options, clips, conflict, not-responding, responding, lost) until\n"
+               "                        interrupted or for --duration MS; --rescan MS rediscovers on that "
+               "period\n"
+               "  --metrics-file PATH   --watch: keep PATH up to date in the Prometheus text format\n"
+               "  -h, --help            show this text\n"
+               "\n"
+               "Exit codes: 0 done, 1 the new address was not confirmed or --doctor found a problem,\n"
+               "2 bad arguments or unknown adapter.\n"
+               "The settings are read, never written.\n")
+        .arg(QLatin1String(AllAdaptersName));
 }
 
-bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QString *error) {
-    ScanOptions o;
-    bool listAdapters = false;
-    bool setAddress = false;
-    bool doctor = false;
-    bool watch = false;
-    bool rescanGiven = false;
-    bool durationGiven = false;
+namespace {
 
-    // Takes the value of an option given as "--name VALUE" or "--name=VALUE".
-    int i = 0;
-    auto takeValue = [&](const QString &arg, const QString &name, QString *value) -> bool {
-        if (arg.startsWith(name + QLatin1Char('='))) {
-            *value = arg.mid(name.size() + 1);
-            return true;
-        }
-        if (i + 1 >= arguments.size()) {
-            *error = QStringLiteral("%1 needs a value").arg(name);
-            return false;
-        }
-        *value = arguments.at(++i);
-        return true;
-    };
-    auto isOption = [](const QString &arg, const char *name) {
-        const QLatin1String n(name);
-        return arg == n || arg.startsWith(n + QLatin1Char('='));
-    };
+QCommandLineOption valued(const char *name) {
+    return QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"));
+}
 
-    for (; i < arguments.size(); ++i) {
-        const QString arg = arguments.at(i);
-        QString value;
-        if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
-            o.mode = ScanOptions::Help;
-            *options = o;
-            return true;
-        } else if (arg == QLatin1String("--json")) {
-            o.json = true;
-        } else if (arg == QLatin1String("--list-adapters")) {
-            listAdapters = true;
-        } else if (arg == QLatin1String("--doctor")) {
-            doctor = true;
-        } else if (arg == QLatin1String("--watch")) {
-            watch = true;
-        } else if (isOption(arg, "--rescan") || isOption(arg, "--duration")) {
-            const QString name = arg.section(QLatin1Char('='), 0, 0);
-            if (!takeValue(arg, name, &value)) return false;
-            int ms = 0;
-            if (!parseWait(value, &ms) || ms == 0) {
-                *error = QStringLiteral("%1 takes milliseconds from 1 to %2, not \"%3\"")
-                             .arg(name)
-                             .arg(LongestWaitMs)
-                             .arg(value);
-                return false;
-            }
-            if (name == QLatin1String("--rescan")) {
-                o.rescanMs = ms;
-                rescanGiven = true;
-            } else {
-                o.durationMs = ms;
-                durationGiven = true;
-            }
-        } else if (isOption(arg, "--adapter")) {
-            if (!takeValue(arg, QStringLiteral("--adapter"), &value)) return false;
-            if (value.isEmpty()) {
-                *error = QStringLiteral("--adapter needs a non-empty name");
-                return false;
-            }
-            o.adapterGiven = true;
-            o.adapter = value;
-        } else if (isOption(arg, "--wait")) {
-            if (!takeValue(arg, QStringLiteral("--wait"), &value)) return false;
-            if (!parseWait(value, &o.waitMs)) {
-                *error = QStringLiteral("--wait takes milliseconds from 0 to %1, not \"%2\"")
-                             .arg(LongestWaitMs)
-                             .arg(value);
-                return false;
-            }
-            o.waitGiven = true;
-        } else if (isOption(arg, "--datagram-size")) {
-            if (!takeValue(arg, QStringLiteral("--datagram-size"), &value)) return false;
-            if (!parseDatagramSize(value, &o.jumboPacket)) {
-                *error = QStringLiteral("--datagram-size takes optimal, 1448, 2920, 4360, 5800, "
-                                        "7240 or 8680, not \"%1\"")
-                             .arg(value);
-                return false;
-            }
-            o.datagramGiven = true;
-        } else if (arg == QLatin1String("--set-address")) {
-            if (i + 3 >= arguments.size()) {
-                *error = QStringLiteral("--set-address needs CAMERA_IP NEW_IP NEW_MASK");
-                return false;
-            }
-            const QString camera = arguments.at(++i);
-            const QString ip = arguments.at(++i);
-            const QString mask = arguments.at(++i);
-            if (!parseIp(camera, &o.cameraIp)) {
-                *error = QStringLiteral("camera address \"%1\" does not parse").arg(camera);
-                return false;
-            }
-            if (!parseNewAddress(ip, &o.newIp)) {
-                *error = QStringLiteral("new address \"%1\" does not parse or is 0").arg(ip);
-                return false;
-            }
-            if (!parseNewAddress(mask, &o.newMask)) {
-                *error = QStringLiteral("new subnet mask \"%1\" does not parse or is 0").arg(mask);
-                return false;
-            }
-            setAddress = true;
-        } else {
-            *error = QStringLiteral("unknown argument \"%1\"").arg(arg);
-            return false;
-        }
+// The options, the toolkit's parser, and one step per kind of check that turns what it read into
+// ScanOptions. Each step sets `error` and answers false on the first refusal.
+class OptionReader {
+public:
+    bool parse(const QStringList &arguments, QString *error);
+    bool help() const { return parser.isSet(help_); }
+    bool readAddressChange(ScanOptions &o, QString *error) const;
+    bool readValues(ScanOptions &o, QString *error) const;
+    bool readMode(ScanOptions &o, QString *error) const;
+
+private:
+    const QCommandLineOption help_{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption json{QStringLiteral("json")}, list{QStringLiteral("list-adapters")},
+        doctor{QStringLiteral("doctor")}, watch{QStringLiteral("watch")};
+    // --set-address takes the camera's address as its value, the new address and mask after it.
+    const QCommandLineOption setAddress = valued("set-address"), adapter = valued("adapter"),
+                             wait = valued("wait"), datagramSize = valued("datagram-size"),
+                             rescan = valued("rescan"), duration = valued("duration"),
+                             metricsFile = valued("metrics-file");
+    QCommandLineParser parser;
+};
+
+bool OptionReader::parse(const QStringList &arguments, QString *error) {
+    QStringList valuedNames;
+    for (const QCommandLineOption &option :
+         {setAddress, adapter, wait, datagramSize, rescan, duration, metricsFile})
+        valuedNames << option.names();
+    *error = refusalBeforeParsing(arguments, valuedNames);
+    if (!error->isEmpty()) return false;
+    parser.addOptions({help_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize, rescan,
+                       duration, metricsFile});
+    if (parser.parse(QStringList(QStringLiteral("varnix-scan")) + arguments)) return true;
+    const QStringList unknown = parser.unknownOptionNames();
+    *error = unknown.isEmpty() ? parser.errorText() : unknownArgument(asGiven(arguments, unknown.first()));
+    return false;
+}
+
+bool OptionReader::readAddressChange(ScanOptions &o, QString *error) const {
+    const QStringList rest = parser.positionalArguments();
+    const int taken = parser.isSet(setAddress) ? 2 : 0;
+    if (rest.size() < taken) {
+        *error = QStringLiteral("--set-address needs CAMERA_IP NEW_IP NEW_MASK");
+    } else if (taken > 0 && !parseIp(parser.value(setAddress), &o.cameraIp)) {
+        *error = QStringLiteral("camera address \"%1\" does not parse").arg(parser.value(setAddress));
+    } else if (taken > 0 && !parseNewAddress(rest.at(0), &o.newIp)) {
+        *error = QStringLiteral("new address \"%1\" does not parse or is 0").arg(rest.at(0));
+    } else if (taken > 0 && !parseNewAddress(rest.at(1), &o.newMask)) {
+        *error = QStringLiteral("new subnet mask \"%1\" does not parse or is 0").arg(rest.at(1));
+    } else if (rest.size() > taken) {
+        *error = unknownArgument(rest.at(taken));
     }
+    return error->isEmpty();
+}
 
-    if (int(listAdapters) + int(setAddress) + int(doctor) + int(watch) > 1) {
+bool OptionReader::readValues(ScanOptions &o, QString *error) const {
+    o.json = parser.isSet(json);
+    for (const QCommandLineOption *period : {&rescan, &duration}) {
+        int ms = 0;
+        if (!parser.isSet(*period)) continue;
+        if (!parseWait(parser.value(*period), &ms) || ms == 0) {
+            *error = QStringLiteral("--%1 takes milliseconds from 1 to %2, not \"%3\"")
+                         .arg(period->names().first())
+                         .arg(LongestWaitMs)
+                         .arg(parser.value(*period));
+            return false;
+        }
+        (period == &rescan ? o.rescanMs : o.durationMs) = ms;
+    }
+    o.metricsFile = parser.value(metricsFile);
+    if (parser.isSet(metricsFile) && o.metricsFile.isEmpty()) {
+        *error = QStringLiteral("--metrics-file needs a path");
+        return false;
+    }
+    o.adapterGiven = parser.isSet(adapter);
+    o.adapter = parser.value(adapter);
+    if (o.adapterGiven && o.adapter.isEmpty()) {
+        *error = QStringLiteral("--adapter needs a non-empty name");
+        return false;
+    }
+    o.waitGiven = parser.isSet(wait);
+    if (o.waitGiven && !parseWait(parser.value(wait), &o.waitMs)) {
+        *error = QStringLiteral("--wait takes milliseconds from 0 to %1, not \"%2\"")
+                     .arg(LongestWaitMs)
+                     .arg(parser.value(wait));
+        return false;
+    }
+    o.datagramGiven = parser.isSet(datagramSize);
+    if (o.datagramGiven && !parseDatagramSize(parser.value(datagramSize), &o.jumboPacket)) {
+        *error =
+            QStringLiteral("--datagram-size takes optimal, 1448, 2920, 4360, 5800, 7240 or 8680, not \"%1\"")
+                .arg(parser.value(datagramSize));
+        return false;
+    }
+    return true;
+}
+
+bool OptionReader::readMode(ScanOptions &o, QString *error) const {
+    const bool watching = parser.isSet(watch), listing = parser.isSet(list),
+               moving = parser.isSet(setAddress);
+    if (int(listing) + int(moving) + int(parser.isSet(doctor)) + int(watching) > 1)
         *error = QStringLiteral("--list-adapters, --set-address, --doctor and --watch cannot be combined");
+    else if ((parser.isSet(rescan) || parser.isSet(duration) || parser.isSet(metricsFile)) && !watching)
+        *error = QStringLiteral("--rescan, --duration and --metrics-file go with --watch only");
+    else if (watching && o.waitGiven)
+        *error = QStringLiteral("--watch does not take --wait (see --rescan)");
+    else if (listing && (o.adapterGiven || o.waitGiven || o.datagramGiven))
+        *error = QStringLiteral("--list-adapters takes only --json");
+    else if (moving && o.datagramGiven)
+        *error = QStringLiteral("--set-address does not take --datagram-size");
+    o.mode = watching               ? ScanOptions::Watch
+             : parser.isSet(doctor) ? ScanOptions::Doctor
+             : listing              ? ScanOptions::ListAdapters
+             : moving               ? ScanOptions::SetAddress
+                                    : ScanOptions::Scan;
+    return error->isEmpty();
+}
+
+} // namespace
+
+bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QString *error) {
+    OptionReader reader;
+    ScanOptions o;
+    if (!reader.parse(arguments, error)) return false;
+    if (reader.help()) {
+        o.mode = ScanOptions::Help;
+    } else if (!reader.readAddressChange(o, error) || !reader.readValues(o, error) ||
+               !reader.readMode(o, error)) {
         return false;
-    }
-    if ((rescanGiven || durationGiven) && !watch) {
-        *error = QStringLiteral("--rescan and --duration go with --watch only");
-        return false;
-    }
-    if (watch) {
-        if (o.waitGiven) {
-            *error = QStringLiteral("--watch does not take --wait (see --rescan)");
-            return false;
-        }
-        o.mode = ScanOptions::Watch;
-    } else if (doctor) {
-        o.mode = ScanOptions::Doctor;
-    } else if (listAdapters) {
-        if (o.adapterGiven || o.waitGiven || o.datagramGiven) {
-            *error = QStringLiteral("--list-adapters takes only --json");
-            return false;
-        }
-        o.mode = ScanOptions::ListAdapters;
-    } else if (setAddress) {
-        if (o.datagramGiven) {
-            *error = QStringLiteral("--set-address does not take --datagram-size");
-            return false;
-        }
-        o.mode = ScanOptions::SetAddress;
     }
     *options = o;
     return true;

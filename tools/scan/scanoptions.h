@@ -20,6 +20,7 @@ struct ScanOptions {
     quint32 newMask = 0;
     int rescanMs = 0;    // --watch: rediscover on this period; 0 never
     int durationMs = -1; // --watch: stop after this long; -1 when interrupted
+    QString metricsFile; // --watch: the Prometheus text file kept up to date; "" none
 };
 
 // Reads the arguments after the program name. False with a message in `error` when they are

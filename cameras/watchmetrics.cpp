@@ -1,0 +1,142 @@
+#include "watchmetrics.h"
+
+#include "modelnames.h"
+#include "net/addresses.h"
+
+#include <QMap>
+
+#include <algorithm>
+
+namespace {
+
+using Labels = QList<QPair<const char *, QString>>;
+
+// One metric family: its HELP and TYPE lines, then its samples.
+class Family {
+public:
+    Family(const char *name, const char *type, const char *help) : name_(name) {
+        text_ = QStringLiteral("# HELP %1 %2\n# TYPE %1 %3\n")
+                    .arg(name_, QLatin1String(help), QLatin1String(type));
+    }
+    void add(const Labels &labels, const QString &value) {
+        text_ += name_;
+        if (!labels.isEmpty()) {
+            QStringList pairs;
+            for (const auto &l : labels)
+                pairs << QStringLiteral("%1=\"%2\"").arg(QLatin1String(l.first), metricLabelValue(l.second));
+            text_ += QLatin1Char('{') + pairs.join(QLatin1Char(',')) + QLatin1Char('}');
+        }
+        text_ += QLatin1Char(' ') + value + QLatin1Char('\n');
+    }
+    void add(const Labels &labels, qint64 value) { add(labels, QString::number(value)); }
+    const QString &text() const { return text_; }
+
+private:
+    QLatin1String name_;
+    QString text_;
+};
+
+QString seconds(const QDateTime &t) {
+    return QString::number(double(t.toMSecsSinceEpoch()) / 1000.0, 'f', 3);
+}
+
+// The adapter that received a camera's reply: the one with that address, else the one whose subnet has it.
+QString adapterOf(const UdpCamInfo &info, const NetworkFacts &facts) {
+    for (const AdapterFacts &a : facts.adapters)
+        if (a.adapter.ip == info.adapterIp) return QString::fromLocal8Bit(a.adapter.name);
+    for (const AdapterFacts &a : facts.adapters)
+        if (a.adapter.mask != 0 && (a.adapter.ip & a.adapter.mask) == (info.adapterIp & a.adapter.mask))
+            return QString::fromLocal8Bit(a.adapter.name);
+    return QString();
+}
+
+bool watched(const AdapterFacts &a, const QString &adapter) {
+    const QString name = QString::fromLocal8Bit(a.adapter.name);
+    if (adapter.isEmpty() || adapter == QLatin1String("*ALL*")) return a.adapter.ip != 0;
+    return name == adapter;
+}
+
+} // namespace
+
+QString metricLabelValue(const QString &value) {
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('"'))
+            out += QLatin1String("\\\"");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &facts, const QString &adapter,
+                            const QDateTime &now) {
+    Family info("varnix_camera_info", "gauge",
+                "A camera the watch has seen, with its address, name, model, adapter and protocol.");
+    Family up("varnix_camera_up", "gauge",
+              "1 while the camera is listed, 0 once a completed discovery missed it.");
+    Family responding(
+        "varnix_camera_responding", "gauge",
+        "Standard cameras: 0 while the camera leaves its status polls unanswered or is not listed.");
+    Family status("varnix_camera_status", "gauge", "The status code the camera last reported.");
+    // In bytes per second, as node_exporter gives the adapters' speed.
+    Family speed("varnix_camera_link_speed_bytes", "gauge", "The camera's link speed in bytes per second.");
+    Family perAdapter("varnix_adapter_cameras", "gauge", "Cameras listed on the adapter.");
+    Family conflict("varnix_conflict", "gauge", "Network conflicts the cameras show now, by code.");
+    Family events("varnix_events_total", "counter", "Events reported since the watch started, by event.");
+    Family discovery("varnix_last_discovery_timestamp_seconds", "gauge",
+                     "When the last completed discovery was judged.");
+    Family written("varnix_metrics_written_timestamp_seconds", "gauge", "When this file was written.");
+
+    QMap<QString, int> cameraCount;
+    for (const AdapterFacts &a : facts.adapters)
+        if (watched(a, adapter)) cameraCount.insert(QString::fromLocal8Bit(a.adapter.name), 0);
+
+    for (const WatchSnapshot::Camera &c : snapshot.cameras) {
+        const UdpCamInfo &i = c.last.seen.info;
+        const Labels who{{"serial", serialText(i)}, {"mac", macToText(i.macLow, i.macHigh)}};
+        const QString adapterName = adapterOf(i, facts);
+        info.add(who + Labels{{"ip", ipToText(i.cameraIp)},
+                              {"name", c.last.nameKnown ? c.last.seen.name : QString()},
+                              {"model", modelName(i)},
+                              {"adapter", adapterName},
+                              {"protocol",
+                               i.protocol == 1 ? QStringLiteral("Advanced") : QStringLiteral("Standard")}},
+                 1);
+        up.add(who, c.listed ? 1 : 0);
+        if (i.protocol == 0) responding.add(who, c.listed && !c.silent ? 1 : 0);
+        if (c.last.statusKnown) status.add(who, c.last.status);
+        speed.add(who, i.link10G != 0 ? Q_INT64_C(1250000000) : Q_INT64_C(125000000));
+        if (c.listed && !adapterName.isEmpty()) ++cameraCount[adapterName];
+    }
+    for (auto it = cameraCount.cbegin(); it != cameraCount.cend(); ++it)
+        perAdapter.add({{"adapter", it.key()}}, it.value());
+
+    QStringList codes = snapshot.conflicts.keys();
+    std::sort(codes.begin(), codes.end());
+    for (const QString &code : qAsConst(codes))
+        conflict.add({{"code", code}}, snapshot.conflicts.value(code));
+
+    // Every event name from the start, so that a rate over the first occurrence is not lost.
+    QStringList names;
+    for (int k = WatchEvent::Found; k <= WatchEvent::Lost; ++k) {
+        const QString name = watchEventName(WatchEvent::Kind(k));
+        if (!names.contains(name)) names << name;
+    }
+    for (const QString &name : qAsConst(names))
+        events.add({{"event", name}}, snapshot.events.value(name));
+
+    if (snapshot.lastDiscovery.isValid()) discovery.add({}, seconds(snapshot.lastDiscovery));
+    written.add({}, seconds(now));
+
+    QString out;
+    for (const Family *f :
+         {&info, &up, &responding, &status, &speed, &perAdapter, &conflict, &events, &discovery, &written})
+        out += f->text();
+    return out.toUtf8();
+}

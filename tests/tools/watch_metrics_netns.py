@@ -1,0 +1,175 @@
+#!/usr/bin/env python3
+# The watch's metrics file as a workstation's monitoring reads it: Debian's node_exporter (textfile
+# collector) and Prometheus (scraping every second) on the loopback of the namespace lab, with cameras
+# that stop answering, vanish and move. Also the README's alert rule, by promtool.
+# Exits 77 without root or the programs.
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.parse
+import urllib.request
+
+QUIET, GONE, MOVER = "02:00:00:00:05:01", "02:00:00:00:05:02", "02:00:00:00:05:03"
+CAMERAS = [
+    {"model": 19, "serial": 501, "mac": QUIET, "ip": "10.77.1.21", "name": "Quiet"},
+    {"model": 19, "serial": 502, "mac": GONE, "ip": "10.77.1.22", "name": "Gone"},
+    {"model": 19, "serial": 503, "mac": MOVER, "ip": "10.77.1.23", "name": "Mover"},
+    # The same camera at the address it moves to; its replies are dropped until then.
+    {"model": 19, "serial": 503, "mac": MOVER, "ip": "10.77.1.24", "name": "Mover"},
+]
+# Never through a proxy: every request goes to the lab's loopback.
+HTTP = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+
+
+def fail(message):
+    sys.exit("FAIL: " + message)
+
+
+def outer(scan, camsim, netlab, source):
+    if os.geteuid() != 0 or not all(map(shutil.which, ["prometheus", "promtool", "prometheus-node-exporter"])):
+        print("SKIP: needs root, prometheus, promtool and prometheus-node-exporter (scripts/setup installs them)")
+        return 77
+    rules = os.path.join(source, "tools/monitoring/varnix.rules.yml")
+    with open(rules) as f, open(os.path.join(source, "README.md")) as readme:
+        if f.read() not in readme.read():
+            fail("the README does not show tools/monitoring/varnix.rules.yml as it is")
+    promtool(["test", "rules", os.path.join(source, "tests/tools/varnix_rules_test.yml")])
+    work = tempfile.mkdtemp(prefix="vxmetrics")
+    try:
+        os.chmod(work, 0o755)
+        config = os.path.join(work, "cameras.json")
+        with open(config, "w") as f:
+            json.dump(CAMERAS, f)
+        return subprocess.run([netlab, "--camsim", camsim, "--link", "lab0:1500:10.77.1.1/24:" + config, "--",
+                               sys.executable, os.path.abspath(__file__), "--inner", work, scan, rules]).returncode
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def promtool(args, stdin=None):
+    check = subprocess.run(["promtool"] + args, stdin=stdin, capture_output=True, text=True)
+    if check.returncode != 0:
+        fail("promtool %s:\n%s%s" % (" ".join(args), check.stdout, check.stderr))
+
+
+def query(expr):
+    url = "http://127.0.0.1:9090/api/v1/query?" + urllib.parse.urlencode({"query": expr})
+    with HTTP.open(url, timeout=5) as r:
+        return json.load(r)
+
+
+def until(what, check, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            if got := check():
+                return got
+        except OSError:
+            pass
+        time.sleep(0.5)
+    fail("%s: not within %d s" % (what, seconds))
+
+
+def wait_for(what, expr, want, seconds):
+    """The answer to the query once the values of its result are `want`."""
+    return until("%s (%s is not %s)" % (what, expr, want),
+                 lambda: sorted(s["value"][1] for s in query(expr)["data"]["result"]) == want, seconds)
+
+
+def read_events(path):
+    with open(path) as f:
+        return [json.loads(line) for line in f if line.endswith("\n")]
+
+
+def camera_ns(*args):
+    ns = dict(item.split("=") for item in os.environ["VARNIX_LAB_CAMNS"].split())["lab0"]
+    subprocess.run(["ip", "netns", "exec", ns] + list(args), check=True)
+
+
+def block(ip, drop=True):
+    camera_ns("nft", ("add" if drop else "delete") + " element inet vxtest blocked { %s }" % ip)
+
+
+def inner(work, scan, rules):
+    textfiles = os.path.join(work, "textfile")
+    metrics = os.path.join(textfiles, "varnix.prom")
+
+    refused = subprocess.run([scan, "--watch", "--adapter", "lab0", "--duration", "3000", "--metrics-file",
+                              os.path.join(work, "missing", "varnix.prom")], capture_output=True, text=True)
+    if refused.returncode != 2 or "cannot write" not in refused.stderr:
+        fail("an unwritable metrics file: exit %d, %s" % (refused.returncode, refused.stderr))
+    os.mkdir(textfiles)
+
+    camera_ns("nft", "add table inet vxtest { set blocked { type ipv4_addr; }; chain out { type filter hook "
+              "output priority 0; policy accept; ip saddr @blocked drop; }; }")
+    block("10.77.1.24")
+    with open(os.path.join(work, "prometheus.yml"), "w") as f:
+        f.write("global: {scrape_interval: 1s, evaluation_interval: 1s}\nrule_files: ['%s']\n"
+                "scrape_configs:\n  - job_name: workstation\n    static_configs: [{targets: ['127.0.0.1:9100']}]\n"
+                % rules)
+    log = open(os.path.join(work, "daemons.log"), "w")
+    events = open(os.path.join(work, "events.jsonl"), "w")
+    daemons = [
+        subprocess.Popen(["prometheus-node-exporter", "--web.listen-address=127.0.0.1:9100",
+                          "--collector.disable-defaults", "--collector.textfile",
+                          "--collector.textfile.directory=" + textfiles], stdout=log, stderr=log),
+        subprocess.Popen(["prometheus", "--config.file=" + os.path.join(work, "prometheus.yml"),
+                          "--storage.tsdb.path=" + os.path.join(work, "data"),
+                          "--web.listen-address=127.0.0.1:9090"], stdout=log, stderr=log),
+        subprocess.Popen([scan, "--watch", "--json", "--adapter", "lab0", "--rescan", "5000", "--duration",
+                          "150000", "--metrics-file", metrics], stdout=events, stderr=log),
+    ]
+    try:
+        wait_for("all three listed", "varnix_camera_up", ["1", "1", "1"], 40)
+        responding = 'varnix_camera_responding{mac="%s"}' % QUIET
+        wait_for("answering", responding, ["1"], 20)
+        block("10.77.1.21")
+        wait_for("stopped answering", responding, ["0"], 30)
+        block("10.77.1.21", drop=False)
+        wait_for("answers again", responding, ["1"], 30)
+
+        camera_ns("ip", "addr", "del", "10.77.1.22/24", "dev", "cam0")
+        wait_for("removed", 'varnix_camera_up{mac="%s"}' % GONE, ["0"], 30)
+
+        block("10.77.1.23")
+        block("10.77.1.24", drop=False)
+        wait_for("moved", 'varnix_camera_info{mac="%s",ip="10.77.1.24"}' % MOVER, ["1"], 30)
+        # Once a completed discovery has missed the old address the camera is still up, in one series.
+        until("old address lost", lambda: any(e["event"] == "lost" and e["camera"]["ip"] == "10.77.1.23"
+                                              for e in read_events(events.name)), 30)
+        time.sleep(3)  # the next write and scrape
+        wait_for("still up", 'varnix_camera_up{mac="%s"}' % MOVER, ["1"], 5)
+        wait_for("one series", 'count(count_over_time(varnix_camera_up{mac="%s"}[10m]))' % MOVER, ["1"], 5)
+
+        with open(metrics) as f:
+            promtool(["check", "metrics"], f)
+        # node_exporter serves the first of two samples with the same labels and drops the other quietly.
+        with open(metrics) as f:
+            series = [line.rsplit(" ", 1)[0] for line in f if not line.startswith("#")]
+        if len(series) != len(set(series)):
+            fail("a series twice in the file:\n" + "\n".join(series))
+        names = {e["event"] for e in read_events(events.name)}
+        if not {"found", "status", "lost"} <= names:
+            fail("events on standard output: " + ", ".join(sorted(names)))
+        print("watch metrics: all checks passed", flush=True)
+        return 0
+    finally:
+        for d in daemons:
+            d.terminate()
+        for d in daemons:
+            try:
+                d.wait(10)
+            except subprocess.TimeoutExpired:
+                d.kill()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 5 and sys.argv[1] == "--inner":
+        sys.exit(inner(*sys.argv[2:]))
+    if len(sys.argv) != 5:
+        sys.exit("usage: watch_metrics_netns.py SCAN CAMSIM NETLAB SOURCE_DIR")
+    sys.exit(outer(*sys.argv[1:]))
