@@ -75,9 +75,9 @@ QString adapterLabel(const NetworkFacts &facts, const UdpCamInfo &info) {
 }
 
 QString describe(const SeenCamera &c) {
-    const QString who = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : QStringLiteral("unlisted");
+    const QString who = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : FindingTexts::tr("unlisted");
     const QString name = c.name.isEmpty() ? modelName(c.info) : QStringLiteral("\"%1\"").arg(c.name);
-    return QStringLiteral("%1 %2 at %3").arg(who, name, ipToText(c.info.cameraIp));
+    return FindingTexts::tr("%1 %2 at %3").arg(who, name, ipToText(c.info.cameraIp));
 }
 
 QString describeAll(const QList<SeenCamera> &cameras, const QList<int> &which) {
@@ -148,7 +148,7 @@ struct Scene {
 // What a finding about a shared value calls it and suggests.
 struct SharedValueText {
     const char *code;
-    const char *what;
+    const char *text; // "%1 cameras share the <value> %2: %3."
     QString (*value)(const UdpCamInfo &);
     const char *fix;
 };
@@ -156,20 +156,25 @@ struct SharedValueText {
 SharedValueText sharedValueText(ConflictKind kind) {
     switch (kind) {
     case ConflictKind::SameIp:
-        return {"duplicate-ip", "IP address", [](const UdpCamInfo &c) { return ipToText(c.cameraIp); },
-                "Give all but one of them a new address: connect one at a time and run "
-                "varnix-scan --set-address CAMERA_IP NEW_IP MASK"};
+        return {"duplicate-ip", QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the IP address %2: %3."),
+                [](const UdpCamInfo &c) { return ipToText(c.cameraIp); },
+                QT_TRANSLATE_NOOP("FindingTexts",
+                                  "Give all but one of them a new address: connect one at a time and run "
+                                  "varnix-scan --set-address CAMERA_IP NEW_IP MASK")};
     case ConflictKind::SameMac:
         return {
-            "duplicate-mac", "MAC address",
+            "duplicate-mac", QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the MAC address %2: %3."),
             [](const UdpCamInfo &c) { return macToText(c.macLow, c.macHigh); },
-            "A MAC address must be unique on a network: keep one of these cameras on this network and have "
-            "the others' MAC addresses corrected by the manufacturer"};
+            QT_TRANSLATE_NOOP("FindingTexts", "A MAC address must be unique on a network: keep one of these "
+                                              "cameras on this network and have "
+                                              "the others' MAC addresses corrected by the manufacturer")};
     default:
-        return {
-            "duplicate-serial", "serial number", serialText,
-            "A serial number names one camera: the others carry a copied configuration; have it corrected "
-            "by the manufacturer"};
+        return {"duplicate-serial",
+                QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the serial number %2: %3."), serialText,
+                QT_TRANSLATE_NOOP("FindingTexts",
+                                  "A serial number names one camera: the others carry a copied "
+                                  "configuration; have it corrected "
+                                  "by the manufacturer")};
     }
 }
 
@@ -178,13 +183,13 @@ Finding sharedValueFinding(const Scene &s, const ConflictGroup &g) {
     QSet<QString> adapters;
     for (int k : g.cameras)
         adapters.insert(adapterLabel(s.facts, s.cameras.at(k).info));
-    const QString text = QStringLiteral("%1 cameras share the %2 %3: %4.")
-                             .arg(g.cameras.size())
-                             .arg(QLatin1String(t.what), t.value(s.cameras.at(g.cameras.first()).info),
-                                  describeAll(s.cameras, g.cameras));
+    const QString text =
+        FindingTexts::tr(t.text)
+            .arg(g.cameras.size())
+            .arg(t.value(s.cameras.at(g.cameras.first()).info), describeAll(s.cameras, g.cameras));
     // A group that spans adapters concerns none of them alone.
     return finding(t.code, Severity::Problem, adapters.size() == 1 ? *adapters.begin() : QString(), g.cameras,
-                   text, {QLatin1String(t.fix)});
+                   text, {FindingTexts::tr(t.fix)});
 }
 
 Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
@@ -193,14 +198,14 @@ Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
     const bool jumbo = g.kind == ConflictKind::JumboAdapter;
     const quint32 needed = jumbo ? StandardMtu : s.datagramSize;
     const QString text =
-        jumbo ? QStringLiteral(
+        jumbo ? FindingTexts::tr(
                     "%1 uses jumbo frames (MTU %2) while the cameras send standard %3-byte datagrams: "
                     "%4.")
                     .arg(name)
                     .arg(first.adapterMtu)
                     .arg(s.datagramSize)
                     .arg(describeAll(s.cameras, g.cameras))
-              : QStringLiteral(
+              : FindingTexts::tr(
                     "%1 has MTU %2, too small for the cameras' %3-byte datagrams (it needs MTU %4 or "
                     "more): %5.")
                     .arg(name)
@@ -212,10 +217,10 @@ Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
     if (s.facts.linuxCommands && adapterOf(s.facts, first))
         fix << QStringLiteral("sudo ip link set dev %1 mtu %2").arg(quoted(name)).arg(needed);
     else
-        fix << QStringLiteral("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
+        fix << FindingTexts::tr("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
                    .arg(name)
                    .arg(needed);
-    fix << QStringLiteral("or, if the cameras use another datagram size, pass it with --datagram-size");
+    fix << FindingTexts::tr("or, if the cameras use another datagram size, pass it with --datagram-size");
     return finding("datagram-size", Severity::Problem, name, g.cameras, text, fix);
 }
 
@@ -224,8 +229,8 @@ Finding outsideSubnetFinding(const Scene &s, int i, QSet<quint32> &taken) {
     const SeenCamera &c = s.cameras.at(i);
     const QString adapter = adapterLabel(s.facts, c.info);
     const QString text =
-        QStringLiteral("Camera %1 is outside the subnet %2 of %3: it is reached only through a host "
-                       "route, and not at all with strict reverse-path filtering.")
+        FindingTexts::tr("Camera %1 is outside the subnet %2 of %3: it is reached only through a host "
+                         "route, and not at all with strict reverse-path filtering.")
             .arg(describe(c), subnetText(c.info.adapterIp, c.info.adapterMask), adapter);
     QStringList fix;
     const quint32 proposed = freeAddress(c.info.adapterIp, c.info.adapterMask, taken);
@@ -233,9 +238,11 @@ Finding outsideSubnetFinding(const Scene &s, int i, QSet<quint32> &taken) {
         taken.insert(proposed);
         fix << setAddressCommand(c.info.cameraIp, proposed, c.info.adapterMask, adapter);
     } else {
-        fix << QStringLiteral("Widen the subnet of %1: it has no free address for the camera").arg(adapter);
+        fix << FindingTexts::tr("Widen the subnet of %1: it has no free address for the camera").arg(adapter);
     }
-    return finding("outside-subnet", Severity::Problem, adapter, {i}, text, fix);
+    Finding f = finding("outside-subnet", Severity::Problem, adapter, {i}, text, fix);
+    f.proposedAddress = proposed;
+    return f;
 }
 
 // --- The other checks: each adds what it finds
@@ -247,15 +254,15 @@ void silentChannels(const Scene &s, QList<Finding> &out) {
         const QString via = adapterLabel(s.facts, c.info);
         QStringList fix;
         if (s.facts.linuxCommands)
-            fix << QStringLiteral("ip route get %1   (must leave through %2)")
+            fix << FindingTexts::tr("ip route get %1   (must leave through %2)")
                        .arg(ipToText(c.info.cameraIp), via);
-        fix << QStringLiteral(
+        fix << FindingTexts::tr(
                    "Let UDP from %1 in: firewalls on this machine and on the way must pass the camera's "
                    "replies")
                    .arg(ipToText(c.info.cameraIp));
         out << finding("silent-channel", Severity::Problem, via, {i},
-                       QStringLiteral("Camera %1 answered discovery but none of its name, option or status "
-                                      "requests: the unicast path to it is broken.")
+                       FindingTexts::tr("Camera %1 answered discovery but none of its name, option or status "
+                                        "requests: the unicast path to it is broken.")
                            .arg(describe(c)),
                        fix);
     }
@@ -270,13 +277,13 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
             fix << QStringLiteral("sudo sysctl -w %1")
                        .arg(quoted(QStringLiteral("net.ipv4.conf.%1.rp_filter=2").arg(sysctlName(name))));
         if (a.rpFilterAll == 1) fix << QStringLiteral("sudo sysctl -w net.ipv4.conf.all.rp_filter=2");
-        fix << QStringLiteral(
+        fix << FindingTexts::tr(
             "(loose mode, 2, keeps the protection; add the same settings under /etc/sysctl.d/ "
             "to keep them)");
         out << finding(
             "rp-filter", Severity::Problem, name, {},
-            QStringLiteral("Strict reverse-path filtering on %1 drops the replies of cameras outside "
-                           "%2 before Varnix sees them.")
+            FindingTexts::tr("Strict reverse-path filtering on %1 drops the replies of cameras outside "
+                             "%2 before Varnix sees them.")
                 .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
             fix);
     }
@@ -304,7 +311,9 @@ QString setAdvancedProperty(const AdapterFacts &a, const char *keyword, int valu
         .arg(value);
 }
 
-const QString AsAdministrator = QStringLiteral("(in PowerShell run as administrator; the adapter restarts)");
+QString asAdministrator() {
+    return FindingTexts::tr("(in PowerShell run as administrator; the adapter restarts)");
+}
 
 // The adapters a driver setting matters on: the one scanned, or with all adapters scanned those with
 // cameras behind them (of the given protocol, or any when it is -1).
@@ -330,13 +339,13 @@ void jumboPackets(const Scene &s, QList<Finding> &out) {
         const quint32 value = needed <= CommonJumboFrame ? CommonJumboFrame : needed;
         out << finding(
             "jumbo-packet", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
-            QStringLiteral("The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the "
-                           "cameras' %3-byte datagrams need %4, and every image datagram is dropped.")
+            FindingTexts::tr("The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the "
+                             "cameras' %3-byte datagrams need %4, and every image datagram is dropped.")
                 .arg(shownName(*a))
                 .arg(a->jumboPacket)
                 .arg(s.datagramSize)
                 .arg(needed),
-            {setAdvancedProperty(*a, "*JumboPacket", int(value)), AsAdministrator});
+            {setAdvancedProperty(*a, "*JumboPacket", int(value)), asAdministrator()});
     }
 }
 
@@ -346,12 +355,13 @@ void receiveBuffers(const Scene &s, QList<Finding> &out) {
         const int value = a->receiveBuffersMax > 0 ? a->receiveBuffersMax : ProposedReceiveBuffers;
         // Nothing to propose when the driver offers no more than it has.
         if (value <= a->receiveBuffers) continue;
-        out << finding("receive-buffers", Severity::Warning, adapterName(*a), {},
-                       QStringLiteral("The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image "
-                                      "burst overflows them and datagrams are lost.")
-                           .arg(shownName(*a))
-                           .arg(a->receiveBuffers),
-                       {setAdvancedProperty(*a, "*ReceiveBuffers", value), AsAdministrator});
+        out << finding(
+            "receive-buffers", Severity::Warning, adapterName(*a), {},
+            FindingTexts::tr("The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image "
+                             "burst overflows them and datagrams are lost.")
+                .arg(shownName(*a))
+                .arg(a->receiveBuffers),
+            {setAdvancedProperty(*a, "*ReceiveBuffers", value), asAdministrator()});
     }
 }
 
@@ -362,10 +372,10 @@ void interruptModeration(const Scene &s, QList<Finding> &out) {
         if (a->interruptModeration != 0) continue;
         out << finding(
             "interrupt-moderation", Severity::Warning, adapterName(*a), {},
-            QStringLiteral("Interrupt moderation is off on %1 (*InterruptModeration): every datagram "
-                           "interrupts the processor, which falls behind during an image transfer.")
+            FindingTexts::tr("Interrupt moderation is off on %1 (*InterruptModeration): every datagram "
+                             "interrupts the processor, which falls behind during an image transfer.")
                 .arg(shownName(*a)),
-            {setAdvancedProperty(*a, "*InterruptModeration", 1), AsAdministrator});
+            {setAdvancedProperty(*a, "*InterruptModeration", 1), asAdministrator()});
     }
 }
 
@@ -377,19 +387,19 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
     QString text;
     QStringList fix;
     if (!f.blockingRule.isEmpty()) {
-        text = QStringLiteral(
+        text = FindingTexts::tr(
                    "The firewall rule \"%1\" blocks UDP to %2 (%3 profile), whatever other rules allow: "
                    "the cameras' replies never arrive.")
                    .arg(f.blockingRule, program, profiles);
         fix << QStringLiteral("netsh advfirewall firewall set rule name=\"%1\" dir=in new enable=no")
                    .arg(f.blockingRule);
     } else if (f.blocksAll) {
-        text =
-            QStringLiteral("Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras' "
-                           "replies never arrive.")
-                .arg(profiles);
+        text = FindingTexts::tr(
+                   "Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras' "
+                   "replies never arrive.")
+                   .arg(profiles);
     } else {
-        text = QStringLiteral(
+        text = FindingTexts::tr(
                    "Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the "
                    "cameras' replies never arrive.")
                    .arg(profiles, program);
@@ -409,7 +419,7 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
                                   "protocol=UDP program=\"%1\" enable=yes")
                        .arg(p);
     }
-    fix << QStringLiteral("(in a command prompt run as administrator)");
+    fix << FindingTexts::tr("(in a command prompt run as administrator)");
     return finding("firewall", Severity::Problem, QString(), {}, text, fix);
 }
 
@@ -438,15 +448,15 @@ void sharedSubnets(const Scene &s, QList<Finding> &out) {
             if ((a.adapter.ip & common) != (b.adapter.ip & common)) continue;
             out << finding(
                 "shared-subnet", Severity::Problem, adapterName(a), {},
-                QStringLiteral("%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera "
-                               "leaves through one of them only, and replies may come back through the "
-                               "other.")
+                FindingTexts::tr("%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera "
+                                 "leaves through one of them only, and replies may come back through the "
+                                 "other.")
                     .arg(adapterName(a), ipToText(a.adapter.ip))
                     .arg(prefixLength(a.adapter.mask))
                     .arg(adapterName(b), ipToText(b.adapter.ip))
                     .arg(prefixLength(b.adapter.mask)),
-                {QStringLiteral("Give each camera adapter a subnet of its own and move its cameras "
-                                "into it (varnix-scan --set-address)")});
+                {FindingTexts::tr("Give each camera adapter a subnet of its own and move its cameras "
+                                  "into it (varnix-scan --set-address)")});
         }
     }
 }
@@ -460,9 +470,9 @@ void links(const Scene &s, QList<Finding> &out) {
         if (a.up == 0) {
             QStringList fix;
             if (s.facts.linuxCommands) fix << QStringLiteral("sudo ip link set dev %1 up").arg(quoted(name));
-            fix << QStringLiteral("Check the cable, the switch port and the camera's power");
+            fix << FindingTexts::tr("Check the cable, the switch port and the camera's power");
             out << finding("link", Severity::Problem, name, on,
-                           QStringLiteral("%1 is down: nothing behind it can answer.").arg(name), fix);
+                           FindingTexts::tr("%1 is down: nothing behind it can answer.").arg(name), fix);
             continue;
         }
         if (a.speedMbps <= 0 || on.isEmpty()) continue;
@@ -471,10 +481,10 @@ void links(const Scene &s, QList<Finding> &out) {
                                       : QStringList();
         if (quint32(a.speedMbps) < GigabitMbps) {
             out << finding("link", Severity::Problem, name, on,
-                           QStringLiteral("%1 links at %2 Mb/s; cameras need 1 Gb/s or more.")
+                           FindingTexts::tr("%1 links at %2 Mb/s; cameras need 1 Gb/s or more.")
                                .arg(name)
                                .arg(a.speedMbps),
-                           QStringList{QStringLiteral(
+                           QStringList{FindingTexts::tr(
                                "Check the cable (all four pairs), the switch port and auto-negotiation")} +
                                check);
             continue;
@@ -484,13 +494,13 @@ void links(const Scene &s, QList<Finding> &out) {
             if (s.cameras.at(i).info.link10G != 0) fast << i;
         }
         if (!fast.isEmpty() && quint32(a.speedMbps) < TenGigabitMbps)
-            out << finding("link", Severity::Warning, name, fast,
-                           QStringLiteral("%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.")
-                               .arg(name)
-                               .arg(a.speedMbps)
-                               .arg(describeAll(s.cameras, fast)),
-                           QStringList{QStringLiteral("Connect them through a 10 Gb/s adapter and switch")} +
-                               check);
+            out << finding(
+                "link", Severity::Warning, name, fast,
+                FindingTexts::tr("%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.")
+                    .arg(name)
+                    .arg(a.speedMbps)
+                    .arg(describeAll(s.cameras, fast)),
+                QStringList{FindingTexts::tr("Connect them through a 10 Gb/s adapter and switch")} + check);
     }
 }
 
@@ -499,9 +509,9 @@ void receiveBuffer(const Scene &s, QList<Finding> &out) {
     if (cap < 0 || cap >= SocketReceiveBufferBytes) return;
     out << finding(
         "receive-buffer", Severity::Warning, QString(), {},
-        QStringLiteral("net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets "
-                       "ask for: a discovery burst from more than about %3 cameras on one adapter "
-                       "overflows and cameras are missed.")
+        FindingTexts::tr("net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets "
+                         "ask for: a discovery burst from more than about %3 cameras on one adapter "
+                         "overflows and cameras are missed.")
             .arg(cap)
             .arg(SocketReceiveBufferBytes)
             .arg(camerasFittingBuffer(cap)),
@@ -514,9 +524,9 @@ void emptyAdapters(const Scene &s, QList<Finding> &out) {
         const QString name = adapterName(a);
         out << finding(
             "no-cameras", Severity::Warning, name, {},
-            QStringLiteral("Nothing answered on %1 (%2).")
+            FindingTexts::tr("Nothing answered on %1 (%2).")
                 .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
-            {QStringLiteral("Check the cameras' power and cables, or listen longer (--wait 10000)")});
+            {FindingTexts::tr("Check the cameras' power and cables, or listen longer (--wait 10000)")});
     }
 }
 
@@ -524,6 +534,33 @@ void emptyAdapters(const Scene &s, QList<Finding> &out) {
 
 QString severityName(Severity severity) {
     return severity == Severity::Problem ? QStringLiteral("problem") : QStringLiteral("warning");
+}
+
+QString findingTitle(const QString &code) {
+    static const struct {
+        const char *code, *title;
+    } titles[] = {
+        {"duplicate-ip", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share an IP address")},
+        {"duplicate-mac", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share a MAC address")},
+        {"duplicate-serial", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share a serial number")},
+        {"datagram-size", QT_TRANSLATE_NOOP("FindingTexts", "Datagram size and adapter MTU do not match")},
+        {"outside-subnet", QT_TRANSLATE_NOOP("FindingTexts", "Camera outside the adapter's subnet")},
+        {"silent-channel", QT_TRANSLATE_NOOP("FindingTexts", "Camera does not answer requests")},
+        {"rp-filter", QT_TRANSLATE_NOOP("FindingTexts", "Strict reverse-path filtering")},
+        {"firewall", QT_TRANSLATE_NOOP("FindingTexts", "Firewall blocks the cameras' replies")},
+        {"shared-subnet", QT_TRANSLATE_NOOP("FindingTexts", "Adapters share a subnet")},
+        {"link", QT_TRANSLATE_NOOP("FindingTexts", "Network link")},
+        {"receive-buffer", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffer too small")},
+        {"no-cameras", QT_TRANSLATE_NOOP("FindingTexts", "No camera answered on an adapter")},
+        {"path-mtu", QT_TRANSLATE_NOOP("FindingTexts", "The path to a camera is too narrow")},
+        {"jumbo-packet", QT_TRANSLATE_NOOP("FindingTexts", "Jumbo packet setting of the adapter")},
+        {"receive-buffers", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffers of the adapter")},
+        {"interrupt-moderation", QT_TRANSLATE_NOOP("FindingTexts", "Interrupt moderation of the adapter")},
+    };
+    for (const auto &t : titles) {
+        if (code == QLatin1String(t.code)) return FindingTexts::tr(t.title);
+    }
+    return code;
 }
 
 QString findingCamera(const SeenCamera &camera) {

@@ -4,6 +4,7 @@
 #include "net/camrecord.h"
 #include "net/netfacts.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,12 @@ struct SeenCamera {
     PathResult path;             // what the echo probe found on the way to it
 };
 
+// The context the findings' texts are translated in (FindingTexts::tr); the command line installs no
+// translator and keeps them in English.
+struct FindingTexts {
+    Q_DECLARE_TR_FUNCTIONS(FindingTexts)
+};
+
 enum class Severity { Problem, Warning };
 
 // One thing wrong with the camera network, and what to do about it.
@@ -27,9 +34,13 @@ struct Finding {
     QList<int> cameras; // positions in the camera list handed to the check
     QString text;       // one line
     QStringList fix;    // commands or settings, one per line
+    // outside-subnet: the free address in the adapter's subnet that the fix gives the camera; 0 for none
+    quint32 proposedAddress = 0;
 };
 
 QString severityName(Severity severity);
+// A short heading for the findings with this code, translated; the code itself for one it does not know.
+QString findingTitle(const QString &code);
 // How findings name a camera ("#0 \"Cam A\" at 10.10.1.20"), and the adapter it answered through.
 QString findingCamera(const SeenCamera &camera);
 QString findingAdapter(const NetworkFacts &facts, const UdpCamInfo &info);

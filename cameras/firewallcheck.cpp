@@ -10,12 +10,12 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
     f.code = QStringLiteral("firewall");
     if (fw.manager == FirewallFacts::Nft) {
         f.text =
-            QStringLiteral("The input chain \"%1\" drops what it does not accept and accepts no UDP to the "
-                           "discovery ports %2: the cameras' replies never arrive.")
+            FindingTexts::tr("The input chain \"%1\" drops what it does not accept and accepts no UDP to the "
+                             "discovery ports %2: the cameras' replies never arrive.")
                 .arg(fw.chain, ports);
         f.fix << QStringLiteral("sudo nft insert rule %1 udp dport %2 accept").arg(fw.chain, ports)
-              << QStringLiteral("(camera replies to name and status requests also need "
-                                "\"ct state established,related accept\" in that chain)");
+              << FindingTexts::tr("(camera replies to name and status requests also need "
+                                  "\"ct state established,related accept\" in that chain)");
         return {f};
     }
     const bool all = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
@@ -29,8 +29,8 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
     f.adapter = names.size() == 1 ? names.first() : QString();
     if (fw.manager == FirewallFacts::Ufw) {
         f.text =
-            QStringLiteral("ufw lets no UDP to the discovery ports %1 in on %2: the cameras' replies never "
-                           "arrive.")
+            FindingTexts::tr("ufw lets no UDP to the discovery ports %1 in on %2: the cameras' replies never "
+                             "arrive.")
                 .arg(ports, names.join(QLatin1String(", ")));
         for (const QString &name : qAsConst(names))
             f.fix << QStringLiteral("sudo ufw allow in on %1 proto udp to any port %2:%3")
@@ -40,15 +40,15 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
         return {f};
     }
     f.text =
-        QStringLiteral("firewalld's zone %1 lets no UDP to the discovery ports %2 in on %3: the cameras' "
-                       "replies never arrive.")
+        FindingTexts::tr("firewalld's zone %1 lets no UDP to the discovery ports %2 in on %3: the cameras' "
+                         "replies never arrive.")
             .arg(zones.join(QLatin1String(", ")), ports, names.join(QLatin1String(", ")));
     for (const QString &zone : qAsConst(zones))
         f.fix << QStringLiteral(
                      "sudo firewall-cmd --permanent --zone=%1 --add-port=%2/udp && sudo firewall-cmd "
                      "--reload")
                      .arg(zone, ports);
-    f.fix << QStringLiteral(
+    f.fix << FindingTexts::tr(
                  "(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd "
                  "--permanent --zone=trusted --change-interface=%1)")
                  .arg(names.first());

@@ -53,12 +53,12 @@ QList<Finding> pathFindings(const NetworkFacts &facts, const QList<SeenCamera> &
         f.code = QStringLiteral("path-mtu");
         f.adapter = findingAdapter(facts, c.info);
         f.cameras = {i};
-        f.text = QStringLiteral("The path to camera %1 carries packets of at most %2 bytes, but its "
-                                "datagrams need %3: something on the way drops them, and no image arrives.")
+        f.text = FindingTexts::tr("The path to camera %1 carries packets of at most %2 bytes, but its "
+                                  "datagrams need %3: something on the way drops them, and no image arrives.")
                      .arg(findingCamera(c))
                      .arg(p.largestPassed)
                      .arg(p.needed);
-        f.fix << QStringLiteral(
+        f.fix << FindingTexts::tr(
                      "Every switch and network card between %1 and %2 must pass jumbo frames of %3 "
                      "bytes or more (MTU 9000 on each of them)")
                      .arg(f.adapter, ipToText(c.info.cameraIp))
@@ -68,8 +68,8 @@ QList<Finding> pathFindings(const NetworkFacts &facts, const QList<SeenCamera> &
             if (pathPacketSize(size) <= p.largestPassed) fits = qMax(fits, size);
         }
         if (fits != 0)
-            f.fix << QStringLiteral("or set the camera to %1-byte datagrams, which fit the path, and check "
-                                    "with --datagram-size %1")
+            f.fix << FindingTexts::tr("or set the camera to %1-byte datagrams, which fit the path, and check "
+                                      "with --datagram-size %1")
                          .arg(fits);
         out << f;
     }

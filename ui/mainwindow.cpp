@@ -8,6 +8,7 @@
 #include "dialogs/ipeditdlg.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "ui/networkcheckwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QProcess>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -90,6 +92,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     rediscover(chosen);
 
     connect(ui->btnNetPref, &QPushButton::clicked, this, &MainWindow::openNetworkPreferences);
+    connect(ui->btnNetCheck, &QPushButton::clicked, this, &MainWindow::openNetworkCheck);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
+            &MainWindow::openNetworkCheck);
     contextMenu = new QMenu(this);
     connect(ui->camList, &QListWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
     ui->camList->installEventFilter(this);
@@ -291,7 +296,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::editCameraAddress(UdpInterface *camera) {
+void MainWindow::openNetworkCheck() {
+    if (!networkCheck) {
+        networkCheck = new NetworkCheckWindow(this);
+        // Beside the main window, so that the rows its findings select stay in view.
+        networkCheck->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    networkCheck->show();
+    networkCheck->raise();
+    networkCheck->activateWindow();
+    networkCheck->runCheck();
+}
+
+void MainWindow::editCameraAddress(UdpInterface *camera, quint32 proposedIp, quint32 proposedMask,
+                                   QWidget *over) {
     const QPointer<UdpInterface> channel(camera);
     QList<quint32> othersInUse;
     for (int i = 0; i < manager.cameraCount(); ++i) {
@@ -300,7 +318,8 @@ void MainWindow::editCameraAddress(UdpInterface *camera) {
     quint32 ip = 0, mask = 0;
     bool accepted = false;
     {
-        IPEditDlg dialog(camera->camInfo.cameraIp, camera->camInfo.adapterMask, this);
+        IPEditDlg dialog(proposedIp ? proposedIp : camera->camInfo.cameraIp,
+                         proposedMask ? proposedMask : camera->camInfo.adapterMask, over ? over : this);
         dialog.setSurroundings(camera->camInfo.adapterIp, camera->camInfo.adapterMask, othersInUse);
         accepted = dialog.exec() == QDialog::Accepted;
         ip = dialog.ipAddress();

@@ -9,6 +9,7 @@
 
 class QMenu;
 class QPoint;
+class NetworkCheckWindow;
 class UdpInterface;
 
 namespace Ui {
@@ -39,12 +40,18 @@ public:
     // The context menu of the selected row, for the menu key and Shift+F10.
     void showKeyboardContextMenu();
     void openNetworkPreferences();
+    // Opens the network check window (one, kept) and runs its check.
+    void openNetworkCheck();
+    NetworkCheckWindow *networkCheck = nullptr;
     // Programs that open the network settings here, in the order they are tried; `desktop` is the
     // desktop's name as XDG_CURRENT_DESKTOP gives it.
     static QList<QStringList> networkSettingsCommands(const QString &desktop);
 
     // The context menu's actions for one camera.
-    void editCameraAddress(UdpInterface *channel);
+    // The address dialog for one camera, filled with its address or, when given, a proposed one; on top
+    // of `over` (the main window when null).
+    void editCameraAddress(UdpInterface *channel, quint32 proposedIp = 0, quint32 proposedMask = 0,
+                           QWidget *over = nullptr);
     void showCameraInfo(UdpInterface *channel);
     void showCameraClips(UdpInterface *channel);
     void copyCameraDetails(UdpInterface *channel);

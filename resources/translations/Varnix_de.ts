@@ -258,6 +258,14 @@
         <source>No program for the network settings was found. Please open the network settings of your system yourself.</source>
         <translation>Es wurde kein Programm für die Netzwerkeinstellungen gefunden. Bitte öffnen Sie die Netzwerkeinstellungen Ihres Systems selbst.</translation>
     </message>
+    <message>
+        <source>Check the network for problems (Ctrl+D)</source>
+        <translation>Das Netzwerk auf Probleme prüfen (Strg+D)</translation>
+    </message>
+    <message>
+        <source>Check network...</source>
+        <translation>Netzwerk prüfen...</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -304,6 +312,368 @@
     <message>
         <source>Not responding</source>
         <translation>Antwortet nicht</translation>
+    </message>
+</context>
+<context>
+    <name>FindingTexts</name>
+    <message>
+        <source>unlisted</source>
+        <translation>nicht gelistet</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3</source>
+        <translation>%1 %2 unter %3</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the IP address %2: %3.</source>
+        <translation>%1 Kameras teilen sich die IP-Adresse %2: %3.</translation>
+    </message>
+    <message>
+        <source>Give all but one of them a new address: connect one at a time and run varnix-scan --set-address CAMERA_IP NEW_IP MASK</source>
+        <translation>Geben Sie allen bis auf eine eine neue Adresse: schließen Sie sie einzeln an und führen Sie varnix-scan --set-address KAMERA_IP NEUE_IP MASKE aus</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the MAC address %2: %3.</source>
+        <translation>%1 Kameras teilen sich die MAC-Adresse %2: %3.</translation>
+    </message>
+    <message>
+        <source>A MAC address must be unique on a network: keep one of these cameras on this network and have the others&apos; MAC addresses corrected by the manufacturer</source>
+        <translation>Eine MAC-Adresse muss im Netzwerk eindeutig sein: Lassen Sie nur eine dieser Kameras in diesem Netzwerk und lassen Sie die MAC-Adressen der anderen vom Hersteller korrigieren</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the serial number %2: %3.</source>
+        <translation>%1 Kameras teilen sich die Seriennummer %2: %3.</translation>
+    </message>
+    <message>
+        <source>A serial number names one camera: the others carry a copied configuration; have it corrected by the manufacturer</source>
+        <translation>Eine Seriennummer bezeichnet genau eine Kamera: Die anderen tragen eine kopierte Konfiguration; lassen Sie sie vom Hersteller korrigieren</translation>
+    </message>
+    <message>
+        <source>%1 uses jumbo frames (MTU %2) while the cameras send standard %3-byte datagrams: %4.</source>
+        <translation>%1 verwendet Jumbo-Frames (MTU %2), die Kameras senden aber Standard-Datagramme mit %3 Byte: %4.</translation>
+    </message>
+    <message>
+        <source>%1 has MTU %2, too small for the cameras&apos; %3-byte datagrams (it needs MTU %4 or more): %5.</source>
+        <translation>%1 hat die MTU %2, zu klein für die %3-Byte-Datagramme der Kameras (nötig ist MTU %4 oder mehr): %5.</translation>
+    </message>
+    <message>
+        <source>Set the MTU (jumbo packet size) of the adapter of %1 to %2</source>
+        <translation>Stellen Sie die MTU (Jumbo-Paketgröße) des Adapters von %1 auf %2 ein</translation>
+    </message>
+    <message>
+        <source>or, if the cameras use another datagram size, pass it with --datagram-size</source>
+        <translation>oder, falls die Kameras eine andere Datagrammgröße verwenden, geben Sie diese mit --datagram-size an</translation>
+    </message>
+    <message>
+        <source>Camera %1 is outside the subnet %2 of %3: it is reached only through a host route, and not at all with strict reverse-path filtering.</source>
+        <translation>Kamera %1 liegt außerhalb des Subnetzes %2 von %3: Sie ist nur über eine Host-Route erreichbar und bei strikter Reverse-Path-Filterung gar nicht.</translation>
+    </message>
+    <message>
+        <source>Widen the subnet of %1: it has no free address for the camera</source>
+        <translation>Vergrößern Sie das Subnetz von %1: Es hat keine freie Adresse für die Kamera</translation>
+    </message>
+    <message>
+        <source>ip route get %1   (must leave through %2)</source>
+        <translation>ip route get %1   (muss über %2 hinausgehen)</translation>
+    </message>
+    <message>
+        <source>Let UDP from %1 in: firewalls on this machine and on the way must pass the camera&apos;s replies</source>
+        <translation>Lassen Sie UDP von %1 herein: Firewalls auf diesem Rechner und auf dem Weg müssen die Antworten der Kamera durchlassen</translation>
+    </message>
+    <message>
+        <source>Camera %1 answered discovery but none of its name, option or status requests: the unicast path to it is broken.</source>
+        <translation>Kamera %1 hat auf die Suche geantwortet, aber auf keine Namens-, Options- oder Statusanfrage: Der Unicast-Weg zu ihr ist gestört.</translation>
+    </message>
+    <message>
+        <source>(loose mode, 2, keeps the protection; add the same settings under /etc/sysctl.d/ to keep them)</source>
+        <translation>(der lockere Modus 2 behält den Schutz bei; tragen Sie dieselben Einstellungen unter /etc/sysctl.d/ ein, damit sie erhalten bleiben)</translation>
+    </message>
+    <message>
+        <source>Strict reverse-path filtering on %1 drops the replies of cameras outside %2 before Varnix sees them.</source>
+        <translation>Die strikte Reverse-Path-Filterung auf %1 verwirft die Antworten von Kameras außerhalb von %2, bevor Varnix sie sieht.</translation>
+    </message>
+    <message>
+        <source>%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera leaves through one of them only, and replies may come back through the other.</source>
+        <translation>%1 (%2/%3) und %4 (%5/%6) teilen sich ein Subnetz: Eine Anfrage an eine Kamera geht nur über einen der beiden hinaus, und Antworten können über den anderen zurückkommen.</translation>
+    </message>
+    <message>
+        <source>Give each camera adapter a subnet of its own and move its cameras into it (varnix-scan --set-address)</source>
+        <translation>Geben Sie jedem Kamera-Adapter ein eigenes Subnetz und verschieben Sie seine Kameras dorthin (varnix-scan --set-address)</translation>
+    </message>
+    <message>
+        <source>Check the cable, the switch port and the camera&apos;s power</source>
+        <translation>Prüfen Sie das Kabel, den Switch-Port und die Stromversorgung der Kamera</translation>
+    </message>
+    <message>
+        <source>%1 is down: nothing behind it can answer.</source>
+        <translation>%1 ist getrennt: Dahinter kann nichts antworten.</translation>
+    </message>
+    <message>
+        <source>%1 links at %2 Mb/s; cameras need 1 Gb/s or more.</source>
+        <translation>%1 ist mit %2 Mb/s verbunden; Kameras brauchen 1 Gb/s oder mehr.</translation>
+    </message>
+    <message>
+        <source>Check the cable (all four pairs), the switch port and auto-negotiation</source>
+        <translation>Prüfen Sie das Kabel (alle vier Adernpaare), den Switch-Port und die Autonegotiation</translation>
+    </message>
+    <message>
+        <source>%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.</source>
+        <translation>%1 ist mit %2 Mb/s verbunden, langsamer als die 10G-Kameras dahinter: %3.</translation>
+    </message>
+    <message>
+        <source>Connect them through a 10 Gb/s adapter and switch</source>
+        <translation>Schließen Sie sie über einen 10-Gb/s-Adapter und -Switch an</translation>
+    </message>
+    <message>
+        <source>net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets ask for: a discovery burst from more than about %3 cameras on one adapter overflows and cameras are missed.</source>
+        <translation>net.core.rmem_max beträgt %1 Byte, weniger als die %2, die die Such- und Kamera-Sockets anfordern: Antworten von mehr als etwa %3 Kameras an einem Adapter laufen bei der Suche über, und Kameras fehlen.</translation>
+    </message>
+    <message>
+        <source>Nothing answered on %1 (%2).</source>
+        <translation>Auf %1 (%2) hat nichts geantwortet.</translation>
+    </message>
+    <message>
+        <source>Check the cameras&apos; power and cables, or listen longer (--wait 10000)</source>
+        <translation>Prüfen Sie Stromversorgung und Kabel der Kameras, oder warten Sie länger (--wait 10000)</translation>
+    </message>
+    <message>
+        <source>Cameras share an IP address</source>
+        <translation>Kameras teilen sich eine IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Cameras share a MAC address</source>
+        <translation>Kameras teilen sich eine MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Cameras share a serial number</source>
+        <translation>Kameras teilen sich eine Seriennummer</translation>
+    </message>
+    <message>
+        <source>Datagram size and adapter MTU do not match</source>
+        <translation>Datagrammgröße und Adapter-MTU passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>Camera outside the adapter&apos;s subnet</source>
+        <translation>Kamera außerhalb des Adapter-Subnetzes</translation>
+    </message>
+    <message>
+        <source>Camera does not answer requests</source>
+        <translation>Kamera beantwortet keine Anfragen</translation>
+    </message>
+    <message>
+        <source>Strict reverse-path filtering</source>
+        <translation>Strikte Reverse-Path-Filterung</translation>
+    </message>
+    <message>
+        <source>Firewall blocks the cameras&apos; replies</source>
+        <translation>Firewall blockiert die Antworten der Kameras</translation>
+    </message>
+    <message>
+        <source>Adapters share a subnet</source>
+        <translation>Adapter teilen sich ein Subnetz</translation>
+    </message>
+    <message>
+        <source>Network link</source>
+        <translation>Netzwerkverbindung</translation>
+    </message>
+    <message>
+        <source>Receive buffer too small</source>
+        <translation>Empfangspuffer zu klein</translation>
+    </message>
+    <message>
+        <source>No camera answered on an adapter</source>
+        <translation>Auf einem Adapter hat keine Kamera geantwortet</translation>
+    </message>
+    <message>
+        <source>The path to a camera is too narrow</source>
+        <translation>Der Weg zu einer Kamera ist zu schmal</translation>
+    </message>
+    <message>
+        <source>Jumbo packet setting of the adapter</source>
+        <translation>Jumbo-Paket-Einstellung des Adapters</translation>
+    </message>
+    <message>
+        <source>Receive buffers of the adapter</source>
+        <translation>Empfangspuffer des Adapters</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation of the adapter</source>
+        <translation>Interrupt-Moderation des Adapters</translation>
+    </message>
+    <message>
+        <source>The path to camera %1 carries packets of at most %2 bytes, but its datagrams need %3: something on the way drops them, and no image arrives.</source>
+        <translation>Der Weg zu Kamera %1 trägt Pakete von höchstens %2 Byte, ihre Datagramme brauchen aber %3: Etwas auf dem Weg verwirft sie, und es kommt kein Bild an.</translation>
+    </message>
+    <message>
+        <source>Every switch and network card between %1 and %2 must pass jumbo frames of %3 bytes or more (MTU 9000 on each of them)</source>
+        <translation>Jeder Switch und jede Netzwerkkarte zwischen %1 und %2 muss Jumbo-Frames von %3 Byte oder mehr durchlassen (MTU 9000 auf jedem Gerät)</translation>
+    </message>
+    <message>
+        <source>or set the camera to %1-byte datagrams, which fit the path, and check with --datagram-size %1</source>
+        <translation>oder stellen Sie die Kamera auf %1-Byte-Datagramme ein, die durch den Weg passen, und prüfen Sie mit --datagram-size %1</translation>
+    </message>
+    <message>
+        <source>The input chain &quot;%1&quot; drops what it does not accept and accepts no UDP to the discovery ports %2: the cameras&apos; replies never arrive.</source>
+        <translation>Die Eingangskette &quot;%1&quot; verwirft, was sie nicht annimmt, und nimmt kein UDP an die Suchports %2 an: Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>(camera replies to name and status requests also need &quot;ct state established,related accept&quot; in that chain)</source>
+        <translation>(Antworten der Kameras auf Namens- und Statusanfragen brauchen in dieser Kette außerdem &quot;ct state established,related accept&quot;)</translation>
+    </message>
+    <message>
+        <source>ufw lets no UDP to the discovery ports %1 in on %2: the cameras&apos; replies never arrive.</source>
+        <translation>ufw lässt auf %2 kein UDP an die Suchports %1 herein: Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>firewalld&apos;s zone %1 lets no UDP to the discovery ports %2 in on %3: the cameras&apos; replies never arrive.</source>
+        <translation>Die firewalld-Zone %1 lässt auf %3 kein UDP an die Suchports %2 herein: Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
+        <translation>(oder geben Sie dem Kamera-Adapter eine eigene Zone, die sie annimmt: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
+    </message>
+    <message>
+        <source>(in PowerShell run as administrator; the adapter restarts)</source>
+        <translation>(in einer PowerShell als Administrator ausführen; der Adapter startet neu)</translation>
+    </message>
+    <message>
+        <source>The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the cameras&apos; %3-byte datagrams need %4, and every image datagram is dropped.</source>
+        <translation>Der Treiber von %1 lässt Frames bis %2 Byte durch (*JumboPacket): Die %3-Byte-Datagramme der Kameras brauchen %4, und jedes Bilddatagramm wird verworfen.</translation>
+    </message>
+    <message>
+        <source>The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image burst overflows them and datagrams are lost.</source>
+        <translation>Der Treiber von %1 hält %2 Empfangspuffer vor (*ReceiveBuffers): Ein Bildschub lässt sie überlaufen, und Datagramme gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation is off on %1 (*InterruptModeration): every datagram interrupts the processor, which falls behind during an image transfer.</source>
+        <translation>Die Interrupt-Moderation ist auf %1 aus (*InterruptModeration): Jedes Datagramm unterbricht den Prozessor, der bei einer Bildübertragung nicht mehr nachkommt.</translation>
+    </message>
+    <message>
+        <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
+        <translation>Die Firewall-Regel &quot;%1&quot; blockiert UDP an %2 (Profil %3), was auch immer andere Regeln erlauben: Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras&apos; replies never arrive.</source>
+        <translation>Die Windows Defender Firewall blockiert allen eingehenden Verkehr (Profil %1): Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the cameras&apos; replies never arrive.</source>
+        <translation>Die Windows Defender Firewall (Profil %1) hat keine eingehende Regel, die UDP zu %2 durchlässt: Die Antworten der Kameras kommen nie an.</translation>
+    </message>
+    <message>
+        <source>(in a command prompt run as administrator)</source>
+        <translation>(in einer Eingabeaufforderung als Administrator ausführen)</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkCheckWindow</name>
+    <message>
+        <source>Network check</source>
+        <translation>Netzwerkprüfung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>Copy report</source>
+        <translation>Bericht kopieren</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Bericht speichern...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Checking the network...</source>
+        <translation>Das Netzwerk wird geprüft...</translation>
+    </message>
+    <message>
+        <source>Probing the path to each camera...</source>
+        <translation>Der Weg zu jeder Kamera wird geprüft...</translation>
+    </message>
+    <message>
+        <source>No problem found on any adapter.</source>
+        <translation>Auf keinem Adapter wurde ein Problem gefunden.</translation>
+    </message>
+    <message>
+        <source>No problem found on %1.</source>
+        <translation>Auf %1 wurde kein Problem gefunden.</translation>
+    </message>
+    <message>
+        <source>All adapters: problems %1, warnings %2.</source>
+        <translation>Alle Adapter: Probleme %1, Warnungen %2.</translation>
+    </message>
+    <message>
+        <source>Adapter %1: problems %2, warnings %3.</source>
+        <translation>Adapter %1: Probleme %2, Warnungen %3.</translation>
+    </message>
+    <message>
+        <source>The path probe was cancelled: the paths were not checked.</source>
+        <translation>Die Wegprüfung wurde abgebrochen: Die Wege wurden nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>The paths were not checked: this program may not send ICMP echo here.</source>
+        <translation>Die Wege wurden nicht geprüft: Dieses Programm darf hier kein ICMP-Echo senden.</translation>
+    </message>
+    <message>
+        <source>Paths not checked, the camera answers no echo: %1</source>
+        <translation>Wege nicht geprüft, die Kamera beantwortet kein Echo: %1</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Cameras: %1</source>
+        <translation>Kameras: %1</translation>
+    </message>
+    <message>
+        <source>Click a camera to select it in the list</source>
+        <translation>Klicken Sie auf eine Kamera, um sie in der Liste auszuwählen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Move camera...</source>
+        <translation>Kamera verschieben...</translation>
+    </message>
+    <message>
+        <source>The camera is no longer listed. Check again.</source>
+        <translation>Die Kamera ist nicht mehr in der Liste. Prüfen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Not readable here, so not checked: %1.</source>
+        <translation>Hier nicht lesbar, daher nicht geprüft: %1.</translation>
     </message>
 </context>
 </TS>

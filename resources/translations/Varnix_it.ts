@@ -258,6 +258,14 @@
         <source>No program for the network settings was found. Please open the network settings of your system yourself.</source>
         <translation>Non è stato trovato alcun programma per le impostazioni di rete. Aprire manualmente le impostazioni di rete del sistema.</translation>
     </message>
+    <message>
+        <source>Check the network for problems (Ctrl+D)</source>
+        <translation>Verifica la rete alla ricerca di problemi (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Check network...</source>
+        <translation>Verifica rete...</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -304,6 +312,368 @@
     <message>
         <source>Not responding</source>
         <translation>Non risponde</translation>
+    </message>
+</context>
+<context>
+    <name>FindingTexts</name>
+    <message>
+        <source>unlisted</source>
+        <translation>non in elenco</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3</source>
+        <translation>%1 %2 all&apos;indirizzo %3</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the IP address %2: %3.</source>
+        <translation>%1 telecamere condividono l&apos;indirizzo IP %2: %3.</translation>
+    </message>
+    <message>
+        <source>Give all but one of them a new address: connect one at a time and run varnix-scan --set-address CAMERA_IP NEW_IP MASK</source>
+        <translation>Assegnate un nuovo indirizzo a tutte tranne una: collegatele una alla volta ed eseguite varnix-scan --set-address IP_TELECAMERA NUOVO_IP MASCHERA</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the MAC address %2: %3.</source>
+        <translation>%1 telecamere condividono l&apos;indirizzo MAC %2: %3.</translation>
+    </message>
+    <message>
+        <source>A MAC address must be unique on a network: keep one of these cameras on this network and have the others&apos; MAC addresses corrected by the manufacturer</source>
+        <translation>Un indirizzo MAC deve essere univoco nella rete: lasciate in questa rete una sola di queste telecamere e fate correggere dal produttore gli indirizzi MAC delle altre</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the serial number %2: %3.</source>
+        <translation>%1 telecamere condividono il numero di serie %2: %3.</translation>
+    </message>
+    <message>
+        <source>A serial number names one camera: the others carry a copied configuration; have it corrected by the manufacturer</source>
+        <translation>Un numero di serie identifica una sola telecamera: le altre hanno una configurazione copiata; fatela correggere dal produttore</translation>
+    </message>
+    <message>
+        <source>%1 uses jumbo frames (MTU %2) while the cameras send standard %3-byte datagrams: %4.</source>
+        <translation>%1 usa jumbo frame (MTU %2) mentre le telecamere inviano datagrammi standard da %3 byte: %4.</translation>
+    </message>
+    <message>
+        <source>%1 has MTU %2, too small for the cameras&apos; %3-byte datagrams (it needs MTU %4 or more): %5.</source>
+        <translation>%1 ha MTU %2, troppo piccola per i datagrammi da %3 byte delle telecamere (serve una MTU di almeno %4): %5.</translation>
+    </message>
+    <message>
+        <source>Set the MTU (jumbo packet size) of the adapter of %1 to %2</source>
+        <translation>Impostate la MTU (dimensione dei pacchetti jumbo) della scheda di %1 a %2</translation>
+    </message>
+    <message>
+        <source>or, if the cameras use another datagram size, pass it with --datagram-size</source>
+        <translation>oppure, se le telecamere usano un&apos;altra dimensione dei datagrammi, indicatela con --datagram-size</translation>
+    </message>
+    <message>
+        <source>Camera %1 is outside the subnet %2 of %3: it is reached only through a host route, and not at all with strict reverse-path filtering.</source>
+        <translation>La telecamera %1 è fuori dalla sottorete %2 di %3: è raggiungibile solo tramite una route host, e per niente con il filtro reverse-path rigoroso.</translation>
+    </message>
+    <message>
+        <source>Widen the subnet of %1: it has no free address for the camera</source>
+        <translation>Allargate la sottorete di %1: non ha indirizzi liberi per la telecamera</translation>
+    </message>
+    <message>
+        <source>ip route get %1   (must leave through %2)</source>
+        <translation>ip route get %1   (deve uscire da %2)</translation>
+    </message>
+    <message>
+        <source>Let UDP from %1 in: firewalls on this machine and on the way must pass the camera&apos;s replies</source>
+        <translation>Lasciate entrare l&apos;UDP da %1: i firewall su questo computer e lungo il percorso devono far passare le risposte della telecamera</translation>
+    </message>
+    <message>
+        <source>Camera %1 answered discovery but none of its name, option or status requests: the unicast path to it is broken.</source>
+        <translation>La telecamera %1 ha risposto alla ricerca ma a nessuna richiesta di nome, opzioni o stato: il percorso unicast verso di essa è interrotto.</translation>
+    </message>
+    <message>
+        <source>(loose mode, 2, keeps the protection; add the same settings under /etc/sysctl.d/ to keep them)</source>
+        <translation>(la modalità loose, 2, mantiene la protezione; aggiungete le stesse impostazioni in /etc/sysctl.d/ per renderle permanenti)</translation>
+    </message>
+    <message>
+        <source>Strict reverse-path filtering on %1 drops the replies of cameras outside %2 before Varnix sees them.</source>
+        <translation>Il filtro reverse-path rigoroso su %1 scarta le risposte delle telecamere fuori da %2 prima che Varnix le veda.</translation>
+    </message>
+    <message>
+        <source>%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera leaves through one of them only, and replies may come back through the other.</source>
+        <translation>%1 (%2/%3) e %4 (%5/%6) condividono una sottorete: una richiesta a una telecamera esce solo da una delle due, e le risposte possono tornare dall&apos;altra.</translation>
+    </message>
+    <message>
+        <source>Give each camera adapter a subnet of its own and move its cameras into it (varnix-scan --set-address)</source>
+        <translation>Assegnate a ogni scheda per le telecamere una sottorete propria e spostatevi le sue telecamere (varnix-scan --set-address)</translation>
+    </message>
+    <message>
+        <source>Check the cable, the switch port and the camera&apos;s power</source>
+        <translation>Controllate il cavo, la porta dello switch e l&apos;alimentazione della telecamera</translation>
+    </message>
+    <message>
+        <source>%1 is down: nothing behind it can answer.</source>
+        <translation>%1 non è attiva: nulla dietro di essa può rispondere.</translation>
+    </message>
+    <message>
+        <source>%1 links at %2 Mb/s; cameras need 1 Gb/s or more.</source>
+        <translation>%1 è collegata a %2 Mb/s; le telecamere richiedono almeno 1 Gb/s.</translation>
+    </message>
+    <message>
+        <source>Check the cable (all four pairs), the switch port and auto-negotiation</source>
+        <translation>Controllate il cavo (tutte e quattro le coppie), la porta dello switch e l&apos;autonegoziazione</translation>
+    </message>
+    <message>
+        <source>%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.</source>
+        <translation>%1 è collegata a %2 Mb/s, più lenta delle telecamere 10G collegate: %3.</translation>
+    </message>
+    <message>
+        <source>Connect them through a 10 Gb/s adapter and switch</source>
+        <translation>Collegatele tramite una scheda e uno switch da 10 Gb/s</translation>
+    </message>
+    <message>
+        <source>net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets ask for: a discovery burst from more than about %3 cameras on one adapter overflows and cameras are missed.</source>
+        <translation>net.core.rmem_max è di %1 byte, meno dei %2 richiesti dai socket di ricerca e delle telecamere: le risposte di più di circa %3 telecamere su una scheda traboccano durante la ricerca e alcune telecamere mancano.</translation>
+    </message>
+    <message>
+        <source>Nothing answered on %1 (%2).</source>
+        <translation>Nessuna risposta su %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Check the cameras&apos; power and cables, or listen longer (--wait 10000)</source>
+        <translation>Controllate l&apos;alimentazione e i cavi delle telecamere, oppure attendete più a lungo (--wait 10000)</translation>
+    </message>
+    <message>
+        <source>Cameras share an IP address</source>
+        <translation>Telecamere con lo stesso indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Cameras share a MAC address</source>
+        <translation>Telecamere con lo stesso indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Cameras share a serial number</source>
+        <translation>Telecamere con lo stesso numero di serie</translation>
+    </message>
+    <message>
+        <source>Datagram size and adapter MTU do not match</source>
+        <translation>Dimensione dei datagrammi e MTU della scheda non corrispondono</translation>
+    </message>
+    <message>
+        <source>Camera outside the adapter&apos;s subnet</source>
+        <translation>Telecamera fuori dalla sottorete della scheda</translation>
+    </message>
+    <message>
+        <source>Camera does not answer requests</source>
+        <translation>La telecamera non risponde alle richieste</translation>
+    </message>
+    <message>
+        <source>Strict reverse-path filtering</source>
+        <translation>Filtro reverse-path rigoroso</translation>
+    </message>
+    <message>
+        <source>Firewall blocks the cameras&apos; replies</source>
+        <translation>Il firewall blocca le risposte delle telecamere</translation>
+    </message>
+    <message>
+        <source>Adapters share a subnet</source>
+        <translation>Schede di rete nella stessa sottorete</translation>
+    </message>
+    <message>
+        <source>Network link</source>
+        <translation>Collegamento di rete</translation>
+    </message>
+    <message>
+        <source>Receive buffer too small</source>
+        <translation>Buffer di ricezione troppo piccolo</translation>
+    </message>
+    <message>
+        <source>No camera answered on an adapter</source>
+        <translation>Nessuna telecamera ha risposto su una scheda</translation>
+    </message>
+    <message>
+        <source>The path to a camera is too narrow</source>
+        <translation>Il percorso verso una telecamera è troppo stretto</translation>
+    </message>
+    <message>
+        <source>Jumbo packet setting of the adapter</source>
+        <translation>Impostazione jumbo packet della scheda</translation>
+    </message>
+    <message>
+        <source>Receive buffers of the adapter</source>
+        <translation>Buffer di ricezione della scheda</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation of the adapter</source>
+        <translation>Moderazione degli interrupt della scheda</translation>
+    </message>
+    <message>
+        <source>The path to camera %1 carries packets of at most %2 bytes, but its datagrams need %3: something on the way drops them, and no image arrives.</source>
+        <translation>Il percorso verso la telecamera %1 trasporta pacchetti di al massimo %2 byte, ma i suoi datagrammi ne richiedono %3: qualcosa lungo il percorso li scarta e non arriva alcuna immagine.</translation>
+    </message>
+    <message>
+        <source>Every switch and network card between %1 and %2 must pass jumbo frames of %3 bytes or more (MTU 9000 on each of them)</source>
+        <translation>Ogni switch e scheda di rete tra %1 e %2 deve far passare jumbo frame di almeno %3 byte (MTU 9000 su ciascuno)</translation>
+    </message>
+    <message>
+        <source>or set the camera to %1-byte datagrams, which fit the path, and check with --datagram-size %1</source>
+        <translation>oppure impostate la telecamera su datagrammi da %1 byte, che passano nel percorso, e verificate con --datagram-size %1</translation>
+    </message>
+    <message>
+        <source>The input chain &quot;%1&quot; drops what it does not accept and accepts no UDP to the discovery ports %2: the cameras&apos; replies never arrive.</source>
+        <translation>La catena di input &quot;%1&quot; scarta ciò che non accetta e non accetta UDP verso le porte di ricerca %2: le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>(camera replies to name and status requests also need &quot;ct state established,related accept&quot; in that chain)</source>
+        <translation>(le risposte delle telecamere alle richieste di nome e stato richiedono inoltre &quot;ct state established,related accept&quot; in quella catena)</translation>
+    </message>
+    <message>
+        <source>ufw lets no UDP to the discovery ports %1 in on %2: the cameras&apos; replies never arrive.</source>
+        <translation>ufw non lascia entrare UDP verso le porte di ricerca %1 su %2: le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>firewalld&apos;s zone %1 lets no UDP to the discovery ports %2 in on %3: the cameras&apos; replies never arrive.</source>
+        <translation>La zona %1 di firewalld non lascia entrare UDP verso le porte di ricerca %2 su %3: le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
+        <translation>(oppure assegnate alla scheda delle telecamere una zona propria che le accetti: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
+    </message>
+    <message>
+        <source>(in PowerShell run as administrator; the adapter restarts)</source>
+        <translation>(in PowerShell eseguita come amministratore; la scheda si riavvia)</translation>
+    </message>
+    <message>
+        <source>The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the cameras&apos; %3-byte datagrams need %4, and every image datagram is dropped.</source>
+        <translation>Il driver di %1 fa passare frame fino a %2 byte (*JumboPacket): i datagrammi da %3 byte delle telecamere ne richiedono %4, e ogni datagramma d&apos;immagine viene scartato.</translation>
+    </message>
+    <message>
+        <source>The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image burst overflows them and datagrams are lost.</source>
+        <translation>Il driver di %1 dispone di %2 buffer di ricezione (*ReceiveBuffers): una raffica di immagini li fa traboccare e si perdono datagrammi.</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation is off on %1 (*InterruptModeration): every datagram interrupts the processor, which falls behind during an image transfer.</source>
+        <translation>La moderazione degli interrupt è disattivata su %1 (*InterruptModeration): ogni datagramma interrompe il processore, che durante un trasferimento di immagini resta indietro.</translation>
+    </message>
+    <message>
+        <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
+        <translation>La regola del firewall &quot;%1&quot; blocca l&apos;UDP verso %2 (profilo %3), qualunque cosa consentano le altre regole: le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender Firewall blocca tutto il traffico in ingresso (profilo %1): le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender Firewall (profilo %1) non ha una regola in ingresso che lasci arrivare l&apos;UDP a %2: le risposte delle telecamere non arrivano mai.</translation>
+    </message>
+    <message>
+        <source>(in a command prompt run as administrator)</source>
+        <translation>(in un prompt dei comandi eseguito come amministratore)</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkCheckWindow</name>
+    <message>
+        <source>Network check</source>
+        <translation>Verifica della rete</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Verifica di nuovo</translation>
+    </message>
+    <message>
+        <source>Copy report</source>
+        <translation>Copia rapporto</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Salva rapporto...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Checking the network...</source>
+        <translation>Verifica della rete in corso...</translation>
+    </message>
+    <message>
+        <source>Probing the path to each camera...</source>
+        <translation>Verifica del percorso verso ogni telecamera...</translation>
+    </message>
+    <message>
+        <source>No problem found on any adapter.</source>
+        <translation>Nessun problema trovato su alcuna scheda.</translation>
+    </message>
+    <message>
+        <source>No problem found on %1.</source>
+        <translation>Nessun problema trovato su %1.</translation>
+    </message>
+    <message>
+        <source>All adapters: problems %1, warnings %2.</source>
+        <translation>Tutte le schede: problemi %1, avvisi %2.</translation>
+    </message>
+    <message>
+        <source>Adapter %1: problems %2, warnings %3.</source>
+        <translation>Scheda %1: problemi %2, avvisi %3.</translation>
+    </message>
+    <message>
+        <source>The path probe was cancelled: the paths were not checked.</source>
+        <translation>La verifica dei percorsi è stata annullata: i percorsi non sono stati verificati.</translation>
+    </message>
+    <message>
+        <source>The paths were not checked: this program may not send ICMP echo here.</source>
+        <translation>I percorsi non sono stati verificati: qui questo programma non può inviare echo ICMP.</translation>
+    </message>
+    <message>
+        <source>Paths not checked, the camera answers no echo: %1</source>
+        <translation>Percorsi non verificati, la telecamera non risponde all&apos;echo: %1</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Telecamera</translation>
+    </message>
+    <message>
+        <source>Cameras: %1</source>
+        <translation>Telecamere: %1</translation>
+    </message>
+    <message>
+        <source>Click a camera to select it in the list</source>
+        <translation>Fate clic su una telecamera per selezionarla nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Move camera...</source>
+        <translation>Sposta telecamera...</translation>
+    </message>
+    <message>
+        <source>The camera is no longer listed. Check again.</source>
+        <translation>La telecamera non è più nell&apos;elenco. Ripetete la verifica.</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Salva rapporto</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>File JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Impossibile scrivere il rapporto in %1.</translation>
+    </message>
+    <message>
+        <source>Not readable here, so not checked: %1.</source>
+        <translation>Non leggibile qui, quindi non verificato: %1.</translation>
     </message>
 </context>
 </TS>

@@ -258,6 +258,14 @@
         <source>No program for the network settings was found. Please open the network settings of your system yourself.</source>
         <translation>ネットワーク設定のプログラムが見つかりませんでした。システムのネットワーク設定を手動で開いてください。</translation>
     </message>
+    <message>
+        <source>Check the network for problems (Ctrl+D)</source>
+        <translation>ネットワークの問題をチェック (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Check network...</source>
+        <translation>ネットワークチェック...</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -304,6 +312,368 @@
     <message>
         <source>Not responding</source>
         <translation>応答なし</translation>
+    </message>
+</context>
+<context>
+    <name>FindingTexts</name>
+    <message>
+        <source>unlisted</source>
+        <translation>一覧外</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the IP address %2: %3.</source>
+        <translation>%1 台のカメラが IP アドレス %2 を共有しています: %3。</translation>
+    </message>
+    <message>
+        <source>Give all but one of them a new address: connect one at a time and run varnix-scan --set-address CAMERA_IP NEW_IP MASK</source>
+        <translation>1 台を除くすべてのカメラに新しいアドレスを設定してください: 1 台ずつ接続して varnix-scan --set-address CAMERA_IP NEW_IP MASK を実行します</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the MAC address %2: %3.</source>
+        <translation>%1 台のカメラが MAC アドレス %2 を共有しています: %3。</translation>
+    </message>
+    <message>
+        <source>A MAC address must be unique on a network: keep one of these cameras on this network and have the others&apos; MAC addresses corrected by the manufacturer</source>
+        <translation>MAC アドレスはネットワーク内で一意である必要があります: このネットワークにはこれらのカメラのうち 1 台だけを残し、他のカメラの MAC アドレスはメーカーに修正を依頼してください</translation>
+    </message>
+    <message>
+        <source>%1 cameras share the serial number %2: %3.</source>
+        <translation>%1 台のカメラがシリアル番号 %2 を共有しています: %3。</translation>
+    </message>
+    <message>
+        <source>A serial number names one camera: the others carry a copied configuration; have it corrected by the manufacturer</source>
+        <translation>シリアル番号は 1 台のカメラを表します: 他のカメラはコピーされた設定を持っています。メーカーに修正を依頼してください</translation>
+    </message>
+    <message>
+        <source>%1 uses jumbo frames (MTU %2) while the cameras send standard %3-byte datagrams: %4.</source>
+        <translation>%1 はジャンボフレーム (MTU %2) を使用していますが、カメラは標準の %3 バイトのデータグラムを送信しています: %4。</translation>
+    </message>
+    <message>
+        <source>%1 has MTU %2, too small for the cameras&apos; %3-byte datagrams (it needs MTU %4 or more): %5.</source>
+        <translation>%1 の MTU は %2 で、カメラの %3 バイトのデータグラムには小さすぎます (MTU %4 以上が必要です): %5。</translation>
+    </message>
+    <message>
+        <source>Set the MTU (jumbo packet size) of the adapter of %1 to %2</source>
+        <translation>%1 のアダプタの MTU (ジャンボパケットサイズ) を %2 に設定してください</translation>
+    </message>
+    <message>
+        <source>or, if the cameras use another datagram size, pass it with --datagram-size</source>
+        <translation>または、カメラが別のデータグラムサイズを使用している場合は --datagram-size で指定してください</translation>
+    </message>
+    <message>
+        <source>Camera %1 is outside the subnet %2 of %3: it is reached only through a host route, and not at all with strict reverse-path filtering.</source>
+        <translation>カメラ %1 は %3 のサブネット %2 の外にあります: ホストルート経由でしか到達できず、厳格なリバースパスフィルタリングでは到達できません。</translation>
+    </message>
+    <message>
+        <source>Widen the subnet of %1: it has no free address for the camera</source>
+        <translation>%1 のサブネットを広げてください: カメラに割り当てる空きアドレスがありません</translation>
+    </message>
+    <message>
+        <source>ip route get %1   (must leave through %2)</source>
+        <translation>ip route get %1   (%2 から出ていく必要があります)</translation>
+    </message>
+    <message>
+        <source>Let UDP from %1 in: firewalls on this machine and on the way must pass the camera&apos;s replies</source>
+        <translation>%1 からの UDP を受け入れてください: このマシンと経路上のファイアウォールがカメラの応答を通す必要があります</translation>
+    </message>
+    <message>
+        <source>Camera %1 answered discovery but none of its name, option or status requests: the unicast path to it is broken.</source>
+        <translation>カメラ %1 は検出には応答しましたが、名前・オプション・ステータスの要求には応答していません: カメラへのユニキャスト経路が壊れています。</translation>
+    </message>
+    <message>
+        <source>(loose mode, 2, keeps the protection; add the same settings under /etc/sysctl.d/ to keep them)</source>
+        <translation>(緩和モード 2 でも保護は維持されます。設定を残すには同じ内容を /etc/sysctl.d/ に追加してください)</translation>
+    </message>
+    <message>
+        <source>Strict reverse-path filtering on %1 drops the replies of cameras outside %2 before Varnix sees them.</source>
+        <translation>%1 の厳格なリバースパスフィルタリングにより、%2 の外にあるカメラの応答は Varnix に届く前に破棄されます。</translation>
+    </message>
+    <message>
+        <source>%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera leaves through one of them only, and replies may come back through the other.</source>
+        <translation>%1 (%2/%3) と %4 (%5/%6) は同じサブネットを共有しています: カメラへの要求はどちらか一方からしか送信されず、応答がもう一方に戻ってくることがあります。</translation>
+    </message>
+    <message>
+        <source>Give each camera adapter a subnet of its own and move its cameras into it (varnix-scan --set-address)</source>
+        <translation>カメラ用のアダプタごとに専用のサブネットを割り当て、そのカメラをそこへ移動してください (varnix-scan --set-address)</translation>
+    </message>
+    <message>
+        <source>Check the cable, the switch port and the camera&apos;s power</source>
+        <translation>ケーブル、スイッチのポート、カメラの電源を確認してください</translation>
+    </message>
+    <message>
+        <source>%1 is down: nothing behind it can answer.</source>
+        <translation>%1 はダウンしています: その先の機器は応答できません。</translation>
+    </message>
+    <message>
+        <source>%1 links at %2 Mb/s; cameras need 1 Gb/s or more.</source>
+        <translation>%1 のリンク速度は %2 Mb/s です。カメラには 1 Gb/s 以上が必要です。</translation>
+    </message>
+    <message>
+        <source>Check the cable (all four pairs), the switch port and auto-negotiation</source>
+        <translation>ケーブル (4 対すべて)、スイッチのポート、オートネゴシエーションを確認してください</translation>
+    </message>
+    <message>
+        <source>%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.</source>
+        <translation>%1 のリンク速度は %2 Mb/s で、その先の 10G カメラより低速です: %3。</translation>
+    </message>
+    <message>
+        <source>Connect them through a 10 Gb/s adapter and switch</source>
+        <translation>10 Gb/s のアダプタとスイッチを介して接続してください</translation>
+    </message>
+    <message>
+        <source>net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets ask for: a discovery burst from more than about %3 cameras on one adapter overflows and cameras are missed.</source>
+        <translation>net.core.rmem_max は %1 バイトで、検出用およびカメラ用ソケットが要求する %2 を下回っています: 1 つのアダプタに約 %3 台を超えるカメラがあると検出時の応答があふれ、カメラが見つからなくなります。</translation>
+    </message>
+    <message>
+        <source>Nothing answered on %1 (%2).</source>
+        <translation>%1 (%2) では何も応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Check the cameras&apos; power and cables, or listen longer (--wait 10000)</source>
+        <translation>カメラの電源とケーブルを確認するか、より長く待ってください (--wait 10000)</translation>
+    </message>
+    <message>
+        <source>Cameras share an IP address</source>
+        <translation>カメラの IP アドレスが重複しています</translation>
+    </message>
+    <message>
+        <source>Cameras share a MAC address</source>
+        <translation>カメラの MAC アドレスが重複しています</translation>
+    </message>
+    <message>
+        <source>Cameras share a serial number</source>
+        <translation>カメラのシリアル番号が重複しています</translation>
+    </message>
+    <message>
+        <source>Datagram size and adapter MTU do not match</source>
+        <translation>データグラムサイズとアダプタの MTU が一致しません</translation>
+    </message>
+    <message>
+        <source>Camera outside the adapter&apos;s subnet</source>
+        <translation>カメラがアダプタのサブネット外にあります</translation>
+    </message>
+    <message>
+        <source>Camera does not answer requests</source>
+        <translation>カメラが要求に応答しません</translation>
+    </message>
+    <message>
+        <source>Strict reverse-path filtering</source>
+        <translation>厳格なリバースパスフィルタリング</translation>
+    </message>
+    <message>
+        <source>Firewall blocks the cameras&apos; replies</source>
+        <translation>ファイアウォールがカメラの応答をブロックしています</translation>
+    </message>
+    <message>
+        <source>Adapters share a subnet</source>
+        <translation>アダプタがサブネットを共有しています</translation>
+    </message>
+    <message>
+        <source>Network link</source>
+        <translation>ネットワークリンク</translation>
+    </message>
+    <message>
+        <source>Receive buffer too small</source>
+        <translation>受信バッファが小さすぎます</translation>
+    </message>
+    <message>
+        <source>No camera answered on an adapter</source>
+        <translation>アダプタ上で応答したカメラがありません</translation>
+    </message>
+    <message>
+        <source>The path to a camera is too narrow</source>
+        <translation>カメラまでの経路が狭すぎます</translation>
+    </message>
+    <message>
+        <source>Jumbo packet setting of the adapter</source>
+        <translation>アダプタのジャンボパケット設定</translation>
+    </message>
+    <message>
+        <source>Receive buffers of the adapter</source>
+        <translation>アダプタの受信バッファ</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation of the adapter</source>
+        <translation>アダプタの割り込みモデレーション</translation>
+    </message>
+    <message>
+        <source>The path to camera %1 carries packets of at most %2 bytes, but its datagrams need %3: something on the way drops them, and no image arrives.</source>
+        <translation>カメラ %1 までの経路は最大 %2 バイトのパケットしか通しませんが、データグラムには %3 バイトが必要です: 経路上のどこかで破棄され、画像が届きません。</translation>
+    </message>
+    <message>
+        <source>Every switch and network card between %1 and %2 must pass jumbo frames of %3 bytes or more (MTU 9000 on each of them)</source>
+        <translation>%1 と %2 の間にあるすべてのスイッチとネットワークカードが %3 バイト以上のジャンボフレームを通す必要があります (それぞれ MTU 9000)</translation>
+    </message>
+    <message>
+        <source>or set the camera to %1-byte datagrams, which fit the path, and check with --datagram-size %1</source>
+        <translation>または、経路を通る %1 バイトのデータグラムにカメラを設定し、--datagram-size %1 で確認してください</translation>
+    </message>
+    <message>
+        <source>The input chain &quot;%1&quot; drops what it does not accept and accepts no UDP to the discovery ports %2: the cameras&apos; replies never arrive.</source>
+        <translation>入力チェーン &quot;%1&quot; は許可しないものを破棄し、検出ポート %2 への UDP を許可していません: カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>(camera replies to name and status requests also need &quot;ct state established,related accept&quot; in that chain)</source>
+        <translation>(名前とステータスの要求に対するカメラの応答には、このチェーンに &quot;ct state established,related accept&quot; も必要です)</translation>
+    </message>
+    <message>
+        <source>ufw lets no UDP to the discovery ports %1 in on %2: the cameras&apos; replies never arrive.</source>
+        <translation>ufw は %2 で検出ポート %1 への UDP を受け入れていません: カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>firewalld&apos;s zone %1 lets no UDP to the discovery ports %2 in on %3: the cameras&apos; replies never arrive.</source>
+        <translation>firewalld のゾーン %1 は %3 で検出ポート %2 への UDP を受け入れていません: カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
+        <translation>(または、カメラ用アダプタにそれらを受け入れる専用ゾーンを割り当ててください: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
+    </message>
+    <message>
+        <source>(in PowerShell run as administrator; the adapter restarts)</source>
+        <translation>(管理者として実行した PowerShell で実行します。アダプタが再起動します)</translation>
+    </message>
+    <message>
+        <source>The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the cameras&apos; %3-byte datagrams need %4, and every image datagram is dropped.</source>
+        <translation>%1 のドライバは最大 %2 バイトのフレームしか通しません (*JumboPacket): カメラの %3 バイトのデータグラムには %4 が必要で、画像データグラムはすべて破棄されます。</translation>
+    </message>
+    <message>
+        <source>The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image burst overflows them and datagrams are lost.</source>
+        <translation>%1 のドライバの受信バッファは %2 個です (*ReceiveBuffers): 画像のバーストであふれ、データグラムが失われます。</translation>
+    </message>
+    <message>
+        <source>Interrupt moderation is off on %1 (*InterruptModeration): every datagram interrupts the processor, which falls behind during an image transfer.</source>
+        <translation>%1 の割り込みモデレーションがオフです (*InterruptModeration): データグラムごとにプロセッサに割り込みが入り、画像転送中に処理が追いつかなくなります。</translation>
+    </message>
+    <message>
+        <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
+        <translation>ファイアウォール規則 &quot;%1&quot; は、他の規則の許可にかかわらず %2 への UDP をブロックしています (%3 プロファイル): カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender ファイアウォールがすべての受信トラフィックをブロックしています (%1 プロファイル): カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>Windows Defender Firewall (%1 profile) has no inbound rule letting UDP reach %2: the cameras&apos; replies never arrive.</source>
+        <translation>Windows Defender ファイアウォール (%1 プロファイル) に %2 への UDP を許可する受信規則がありません: カメラの応答は届きません。</translation>
+    </message>
+    <message>
+        <source>(in a command prompt run as administrator)</source>
+        <translation>(管理者として実行したコマンドプロンプトで実行します)</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkCheckWindow</name>
+    <message>
+        <source>Network check</source>
+        <translation>ネットワークチェック</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>再チェック</translation>
+    </message>
+    <message>
+        <source>Copy report</source>
+        <translation>レポートをコピー</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>レポートを保存...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Checking the network...</source>
+        <translation>ネットワークをチェックしています...</translation>
+    </message>
+    <message>
+        <source>Probing the path to each camera...</source>
+        <translation>各カメラまでの経路を調べています...</translation>
+    </message>
+    <message>
+        <source>No problem found on any adapter.</source>
+        <translation>どのアダプタにも問題は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>No problem found on %1.</source>
+        <translation>%1 に問題は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>All adapters: problems %1, warnings %2.</source>
+        <translation>すべてのアダプタ: 問題 %1 件、警告 %2 件。</translation>
+    </message>
+    <message>
+        <source>Adapter %1: problems %2, warnings %3.</source>
+        <translation>アダプタ %1: 問題 %2 件、警告 %3 件。</translation>
+    </message>
+    <message>
+        <source>The path probe was cancelled: the paths were not checked.</source>
+        <translation>経路の調査はキャンセルされました: 経路はチェックされていません。</translation>
+    </message>
+    <message>
+        <source>The paths were not checked: this program may not send ICMP echo here.</source>
+        <translation>経路はチェックされていません: このプログラムはここで ICMP エコーを送信できません。</translation>
+    </message>
+    <message>
+        <source>Paths not checked, the camera answers no echo: %1</source>
+        <translation>カメラがエコーに応答しないため経路をチェックしていません: %1</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>Cameras: %1</source>
+        <translation>カメラ: %1</translation>
+    </message>
+    <message>
+        <source>Click a camera to select it in the list</source>
+        <translation>カメラをクリックするとリストで選択されます</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Move camera...</source>
+        <translation>カメラを移動...</translation>
+    </message>
+    <message>
+        <source>The camera is no longer listed. Check again.</source>
+        <translation>カメラはもう一覧にありません。再チェックしてください。</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>レポートを保存</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON ファイル (*.json)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>レポートを %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Not readable here, so not checked: %1.</source>
+        <translation>ここでは読み取れないためチェックしていません: %1。</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,17 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <sys/stat.h>
+
+// Whether this process runs in the lab's app namespace (netlab.sh names it): anywhere else the window
+// would broadcast on the machine's real interfaces.
+inline bool inLabNamespace() {
+    struct stat own {
+    }, lab{};
+    const QByteArray labPath = "/var/run/netns/" + qgetenv("VARNIX_LAB_APPNS");
+    return stat("/proc/self/ns/net", &own) == 0 && stat(labPath.constData(), &lab) == 0 &&
+           own.st_ino == lab.st_ino && own.st_dev == lab.st_dev;
+}
 
 // Runs the Qt Test object `Test` in the program's application object, with a settings store of its
 // own (so that no test reads or writes the real one); skips with 77 and `why` when not `allowed`.

@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 class GuiEndToEnd : public QObject {
     Q_OBJECT
     MainWindow window;
@@ -132,15 +130,8 @@ private slots:
 };
 
 int main(int argc, char *argv[]) {
-    // Only in the lab's app namespace (netlab.sh names it): anywhere else the window would broadcast on
-    // the machine's real interfaces.
-    struct stat own {
-    }, lab{};
-    const QByteArray labPath = "/var/run/netns/" + qgetenv("VARNIX_LAB_APPNS");
-    const bool inLab = stat("/proc/self/ns/net", &own) == 0 && stat(labPath.constData(), &lab) == 0 &&
-                       own.st_ino == lab.st_ino && own.st_dev == lab.st_dev;
-    return runGuiTest<GuiEndToEnd>(inLab, "runs only inside the namespace lab (tools/lab/netlab.sh)", argc,
-                                   argv);
+    return runGuiTest<GuiEndToEnd>(inLabNamespace(),
+                                   "runs only inside the namespace lab (tools/lab/netlab.sh)", argc, argv);
 }
 
 #include "tst_gui_e2e.moc"

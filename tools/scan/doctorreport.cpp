@@ -31,30 +31,6 @@ QString optionsValue(qint64 options) {
 
 } // namespace
 
-QJsonObject cameraIdentityJson(const SeenCamera &c) {
-    QJsonObject o;
-    o.insert(QStringLiteral("index"), c.index >= 0 ? QJsonValue(c.index) : QJsonValue());
-    o.insert(QStringLiteral("ip"), ipToText(c.info.cameraIp));
-    o.insert(QStringLiteral("mac"), macToText(c.info.macLow, c.info.macHigh));
-    o.insert(QStringLiteral("serial"), serialText(c.info));
-    o.insert(QStringLiteral("name"), c.name);
-    return o;
-}
-
-QJsonObject findingJson(const Finding &f, const QList<SeenCamera> &cameras) {
-    QJsonObject o;
-    o.insert(QStringLiteral("code"), f.code);
-    o.insert(QStringLiteral("severity"), severityName(f.severity));
-    o.insert(QStringLiteral("adapter"), f.adapter.isEmpty() ? QJsonValue() : QJsonValue(f.adapter));
-    QJsonArray list;
-    for (int i : f.cameras)
-        list.append(cameraIdentityJson(cameras.at(i)));
-    o.insert(QStringLiteral("cameras"), list);
-    o.insert(QStringLiteral("text"), f.text);
-    o.insert(QStringLiteral("fix"), QJsonArray::fromStringList(f.fix));
-    return o;
-}
-
 QString findingText(const Finding &f, const QList<SeenCamera> &cameras) {
     QString out = severityName(f.severity).toUpper() + QLatin1Char(' ') + f.code;
     if (!f.adapter.isEmpty()) out += QStringLiteral(" (%1)").arg(f.adapter);
@@ -65,14 +41,6 @@ QString findingText(const Finding &f, const QList<SeenCamera> &cameras) {
     for (const QString &line : f.fix)
         out += QStringLiteral("    %1\n").arg(line);
     return out;
-}
-
-QJsonValue pathJson(const PathResult &path) {
-    if (path.state != PathResult::Probed) return QStringLiteral("not probed");
-    QJsonObject o;
-    o.insert(QStringLiteral("needed"), qint64(path.needed));
-    o.insert(QStringLiteral("largestPassed"), qint64(path.largestPassed));
-    return o;
 }
 
 QString pathNotes(const QList<SeenCamera> &cameras) {

@@ -17,7 +17,6 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QHash>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QTimer>
@@ -46,32 +45,6 @@ void printJsonLine(const QJsonObject &o) {
     printTo(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
 }
 
-QJsonValue known(int value) {
-    return value >= 0 ? QJsonValue(value) : QJsonValue();
-}
-
-// The scan's adapter objects with what the system said about each; null where it said nothing.
-QJsonArray adapterFactsJson(const NetworkFacts &facts) {
-    QJsonArray list;
-    for (const AdapterFacts &a : facts.adapters) {
-        QJsonObject o = adapterJson(a.adapter);
-        o.insert(QStringLiteral("rpFilter"), known(qMax(a.rpFilterAll, a.rpFilterInterface)));
-        o.insert(QStringLiteral("up"), a.up >= 0 ? QJsonValue(a.up == 1) : QJsonValue());
-        o.insert(QStringLiteral("speedMbps"), known(a.speedMbps));
-        o.insert(QStringLiteral("jumboPacket"), known(a.jumboPacket));
-        o.insert(QStringLiteral("receiveBuffers"), known(a.receiveBuffers));
-        o.insert(QStringLiteral("interruptModeration"),
-                 a.interruptModeration >= 0 ? QJsonValue(a.interruptModeration != 0) : QJsonValue());
-        list.append(o);
-    }
-    return list;
-}
-
-QString firewallName(const FirewallFacts &firewall, const QString &adapter) {
-    if (firewall.state == FirewallFacts::Unknown) return QStringLiteral("unknown");
-    return firewall.blocks(adapter) ? QStringLiteral("blocks") : QStringLiteral("open");
-}
-
 SeenCamera seenCamera(const UdpInterface &channel, int index) {
     SeenCamera c;
     c.index = index;
@@ -87,10 +60,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     UdpCamManager manager;
     QElapsedTimer clock;
     clock.start();
-    QHash<int, bool> answered;
     qint64 lastFound = -AnswerGraceMs;
-    QObject::connect(&manager, &UdpCamManager::updateCameraStatus, &manager,
-                     [&](int index, int) { answered.insert(index, true); });
     QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager,
                      [&] { lastFound = clock.elapsed(); });
     manager.restartDiscovery(&chosen);
@@ -106,20 +76,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         loop.exec();
     }
 
-    QList<SeenCamera> cameras;
-    for (int i = 0; i < manager.cameraCount(); ++i) {
-        const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
-        SeenCamera c = seenCamera(*channel, i);
-        c.channelAnswered = answered.value(i, false);
-        cameras << c;
-    }
-    for (const UdpCamInfo &info : qAsConst(manager.shadowedCameras())) {
-        SeenCamera c;
-        c.info = info;
-        cameras << c;
-    }
-
+    QList<SeenCamera> cameras = seenCameras(manager);
     const quint32 datagramSize = datagramSizeFor(jumboPacket);
     if (datagramSize > 0) {
         PathProber prober;
@@ -139,28 +96,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         problem = problem || f.severity == Severity::Problem;
 
     if (o.json) {
-        QJsonArray cameraList, findingList;
-        for (int i = 0; i < manager.cameraCount(); ++i) {
-            const UdpInterface *channel = manager.camera(i);
-            if (!channel) continue;
-            QJsonObject camera = cameraJson(*channel, i);
-            for (const SeenCamera &c : qAsConst(cameras))
-                if (c.index == i) camera.insert(QStringLiteral("path"), pathJson(c.path));
-            cameraList.append(camera);
-        }
-        for (const Finding &f : findings)
-            findingList.append(findingJson(f, cameras));
-        QJsonObject out;
-        out.insert(QStringLiteral("adapter"), adapterName);
-        out.insert(QStringLiteral("adapters"), adapterFactsJson(facts));
-        out.insert(QStringLiteral("receiveBufferMax"),
-                   facts.receiveBufferMax >= 0 ? QJsonValue(facts.receiveBufferMax) : QJsonValue());
-        out.insert(QStringLiteral("firewall"), firewallName(facts.firewall, adapterName));
-        const char *const managers[] = {"nft", "ufw", "firewalld"};
-        out.insert(QStringLiteral("firewallManager"), QLatin1String(managers[facts.firewall.manager]));
-        out.insert(QStringLiteral("unreadable"), QJsonArray::fromStringList(facts.unreadable));
-        out.insert(QStringLiteral("cameras"), cameraList);
-        out.insert(QStringLiteral("findings"), findingList);
+        const QJsonObject out = doctorReportJson(adapterName, facts, manager, cameras, findings);
         printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
     } else {
         QString text =

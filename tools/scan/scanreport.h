@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cameras/reportjson.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -13,17 +15,9 @@ class UdpCamManager;
 enum class ConflictKind;
 class UdpInterface;
 
-// The clip summary of the clip list in plain text: its three lines joined by " | ".
-QString plainClipSummary(const ClipInfo &clip);
-// What a camera's row is titled: its name, or "Camera n" before the name has arrived.
-QString cameraTitle(const UdpInterface &channel, int index);
-
 // Writes the text in the local encoding and flushes, so that a pipe sees every line at once.
 void printTo(FILE *to, const QString &text);
 
-QJsonObject adapterJson(const NetAdapterInfo &adapter);
-QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters);
-QJsonObject cameraJson(const UdpInterface &channel, int index);
 // null when there is no conflict, else {"code", "text"}.
 QJsonValue conflictJson(ConflictKind kind);
 

@@ -1,0 +1,44 @@
+#pragma once
+
+// The JSON the command line and the window both write: cameras, adapters, findings and the network
+// check's report. One builder each, so that every front end gives the same schema.
+#include "cameras/diagnosis.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+struct ClipInfo;
+struct NetAdapterInfo;
+class UdpCamManager;
+class UdpInterface;
+
+// "Standard" or "Advanced"; "1G" or "10G".
+QString protocolName(const UdpCamInfo &info);
+QString linkName(const UdpCamInfo &info);
+// The clip summary of the clip list in plain text: its three lines joined by " | ".
+QString plainClipSummary(const ClipInfo &clip);
+// What a camera's row is titled: its name, or "Camera n" before the name has arrived.
+QString cameraTitle(const UdpInterface &channel, int index);
+
+QJsonObject adapterJson(const NetAdapterInfo &adapter);
+QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters);
+QJsonObject cameraJson(const UdpInterface &channel, int index);
+
+// Who a camera is, for findings and events: {"index", "ip", "mac", "serial", "name"}.
+QJsonObject cameraIdentityJson(const SeenCamera &camera);
+QJsonObject findingJson(const Finding &finding, const QList<SeenCamera> &cameras);
+
+// What the path probe found for a camera: {"needed", "largestPassed"}, or "not probed".
+QJsonValue pathJson(const PathResult &path);
+
+// The listed cameras of `manager` as the checks see them, then the ones hidden behind another at
+// their address. A camera counts as answering once a name, option or status reply came on its channel.
+QList<SeenCamera> seenCameras(const UdpCamManager &manager);
+
+// The network check's report: {"adapter", "adapters" (with what the system said about each),
+// "receiveBufferMax", "firewall", "firewallManager", "unreadable", "cameras" (each with its "path"),
+// "findings"}.
+QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, const UdpCamManager &manager,
+                             const QList<SeenCamera> &cameras, const QList<Finding> &findings);

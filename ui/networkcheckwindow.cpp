@@ -1,0 +1,361 @@
+#include "ui/networkcheckwindow.h"
+
+#include "cameras/conflicts.h"
+#include "cameras/pathprober.h"
+#include "cameras/reportjson.h"
+#include "net/addresses.h"
+#include "net/udpinterface.h"
+#include "platform/networkfacts.h"
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const char *const fixSheet = "QLabel { background: #1e1e1e; color: #e0e0e0; border: 1px solid #606060; "
+                             "padding: 4px; }";
+
+QLabel *wrappedLabel(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
+} // namespace
+
+NetworkCheckWindow::NetworkCheckWindow(MainWindow *mainWindow)
+    : QWidget(mainWindow, Qt::Window), main(mainWindow) {
+    setWindowTitle(tr("Network check"));
+    setObjectName(QStringLiteral("networkCheck"));
+    resize(680, 520);
+
+    auto *layout = new QVBoxLayout(this);
+    summary = new QLabel(this);
+    summary->setWordWrap(true);
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(summary);
+
+    auto *progressRow = new QHBoxLayout;
+    progress = new QProgressBar(this);
+    progress->setTextVisible(false);
+    btnCancel = new QPushButton(tr("Cancel"), this);
+    progressRow->addWidget(progress, 1);
+    progressRow->addWidget(btnCancel);
+    layout->addLayout(progressRow);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    findingList = new QWidget(scroll);
+    findingLayout = new QVBoxLayout(findingList);
+    findingLayout->setContentsMargins(0, 0, 0, 0);
+    findingLayout->addStretch(1);
+    scroll->setWidget(findingList);
+    layout->addWidget(scroll, 1);
+
+    auto *buttons = new QHBoxLayout;
+    btnAgain = new QPushButton(tr("Check again"), this);
+    btnCopy = new QPushButton(tr("Copy report"), this);
+    btnSave = new QPushButton(tr("Save report..."), this);
+    auto *btnClose = new QPushButton(tr("Close"), this);
+    buttons->addWidget(btnAgain);
+    buttons->addWidget(btnCopy);
+    buttons->addWidget(btnSave);
+    buttons->addStretch(1);
+    buttons->addWidget(btnClose);
+    layout->addLayout(buttons);
+
+    prober = new PathProber(this);
+    connect(prober, &PathProber::progress, this, [this](int done, int total) {
+        if (!checking || total <= 0) return;
+        progress->setRange(0, total);
+        progress->setValue(done);
+    });
+    connect(prober, &PathProber::finished, this, [this] {
+        if (checking) stepDone();
+    });
+    connect(btnCancel, &QPushButton::clicked, this, &NetworkCheckWindow::cancelCheck);
+    connect(btnAgain, &QPushButton::clicked, this, &NetworkCheckWindow::runCheck);
+    connect(btnCopy, &QPushButton::clicked, this, &NetworkCheckWindow::copyReport);
+    connect(btnSave, &QPushButton::clicked, this, &NetworkCheckWindow::saveReport);
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    // A selected text in a fix box keeps Ctrl+C for itself; anywhere else it copies the report.
+    auto *copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &NetworkCheckWindow::copyReport);
+    setChecking(false);
+}
+
+void NetworkCheckWindow::setChecking(bool on) {
+    checking = on;
+    progress->setVisible(on);
+    btnCancel->setVisible(on);
+    btnAgain->setEnabled(!on);
+    btnCopy->setEnabled(!on && !lastReport.isEmpty());
+    btnSave->setEnabled(!on && !lastReport.isEmpty());
+}
+
+void NetworkCheckWindow::runCheck() {
+    const quint64 id = ++runId;
+    const int row = main->ui->netAdpList->currentIndex();
+    const NetAdapterInfo chosen = main->adapters[qBound(0, row, main->adapterCount - 1)];
+    QList<NetAdapterInfo> system;
+    for (int i = 1; i < main->adapterCount; ++i)
+        system << main->adapters[i];
+    adapter = QString::fromLocal8Bit(chosen.name);
+    datagramSize = datagramSizeFor(main->ui->jmbPackList->currentData().toInt());
+    cameras = seenCameras(main->manager);
+    haveFacts = false;
+    probeCancelled = false;
+
+    summary->setText(tr("Checking the network..."));
+    progress->setRange(0, 0);
+    setChecking(true);
+    // The Linux facts read files and run nft: a worker does it, and the result of a check that was
+    // started again meanwhile falls.
+    auto gathered = std::make_shared<NetworkFacts>();
+    QThread *worker = QThread::create(
+        [gathered, system] { *gathered = gatherNetworkFacts(system, platform::systemNetworkFacts()); });
+    connect(worker, &QThread::finished, this, [this, id, gathered] {
+        if (id != runId || !checking) return;
+        facts = *gathered;
+        haveFacts = true;
+        stepDone();
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+    // Without a datagram size of its own there is no size to carry along the path.
+    prober->start(datagramSize > 0 ? pathTargets(cameras) : QList<PathTarget>(),
+                  pathPacketSize(datagramSize));
+}
+
+void NetworkCheckWindow::cancelCheck() {
+    if (!checking || !prober->isRunning()) return;
+    probeCancelled = true;
+    prober->cancel();
+}
+
+void NetworkCheckWindow::stepDone() {
+    if (!haveFacts) {
+        summary->setText(tr("Checking the network..."));
+        return;
+    }
+    if (prober->isRunning()) {
+        summary->setText(tr("Probing the path to each camera..."));
+        return;
+    }
+    finishCheck();
+}
+
+void NetworkCheckWindow::finishCheck() {
+    for (auto it = prober->results().constBegin(); it != prober->results().constEnd(); ++it)
+        cameras[it.key()].path = it.value();
+    QList<Finding> found = diagnose(facts, cameras, datagramSize, adapter);
+    std::stable_partition(found.begin(), found.end(),
+                          [](const Finding &f) { return f.severity == Severity::Problem; });
+    shown = found;
+    unreadable = facts.unreadable;
+    lastReport = doctorReportJson(adapter, facts, main->manager, cameras, shown);
+    lastReport.insert(QStringLiteral("version"), QCoreApplication::applicationVersion());
+    lastReport.insert(QStringLiteral("os"), QSysInfo::prettyProductName());
+    lastReport.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    setChecking(false);
+    showFindings();
+    emit checkFinished();
+}
+
+void NetworkCheckWindow::showFindings() {
+    while (findingLayout->count() > 1) {
+        QLayoutItem *item = findingLayout->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
+    const bool all = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
+    int problems = 0;
+    for (const Finding &f : shown)
+        problems += f.severity == Severity::Problem;
+    QStringList lines;
+    if (shown.isEmpty())
+        lines << (all ? tr("No problem found on any adapter.") : tr("No problem found on %1.").arg(adapter));
+    else
+        lines
+            << (all ? tr("All adapters: problems %1, warnings %2.").arg(problems).arg(shown.size() - problems)
+                    : tr("Adapter %1: problems %2, warnings %3.")
+                          .arg(adapter, QString::number(problems), QString::number(shown.size() - problems)));
+    // Paths that could not be probed are no finding, but the reader should know they were not looked at.
+    QStringList silent;
+    bool unavailable = false;
+    for (const SeenCamera &c : qAsConst(cameras)) {
+        if (c.path.state == PathResult::NoEcho) silent << ipToText(c.info.cameraIp);
+        unavailable = unavailable || c.path.state == PathResult::Unavailable;
+    }
+    if (!unreadable.isEmpty())
+        lines << tr("Not readable here, so not checked: %1.").arg(unreadable.join(QStringLiteral("; ")));
+    if (probeCancelled) lines << tr("The path probe was cancelled: the paths were not checked.");
+    if (unavailable) lines << tr("The paths were not checked: this program may not send ICMP echo here.");
+    if (!silent.isEmpty())
+        lines
+            << tr("Paths not checked, the camera answers no echo: %1").arg(silent.join(QStringLiteral(", ")));
+    summary->setText(lines.join(QLatin1Char('\n')));
+    for (int i = 0; i < shown.size(); ++i)
+        findingLayout->insertWidget(i, findingFrame(shown.at(i)));
+}
+
+QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
+    auto *frame = new QFrame(findingList);
+    frame->setObjectName(f.code);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto *box = new QVBoxLayout(frame);
+
+    auto *head = new QHBoxLayout;
+    auto *icon = new QLabel(frame);
+    const bool problem = f.severity == Severity::Problem;
+    icon->setPixmap(
+        QPixmap(problem ? QStringLiteral(":/res/ico-err.png") : QStringLiteral(":/res/ico-wrn.png"))
+            .scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setToolTip(problem ? tr("Problem") : tr("Warning"));
+    auto *title = new QLabel(QStringLiteral("<b>%1</b>").arg(findingTitle(f.code).toHtmlEscaped()), frame);
+    title->setObjectName(QStringLiteral("title"));
+    head->addWidget(icon);
+    head->addWidget(title, 1);
+    box->addLayout(head);
+
+    QLabel *text = wrappedLabel(f.text, frame);
+    text->setObjectName(QStringLiteral("text"));
+    text->setTextFormat(Qt::PlainText);
+    box->addWidget(text);
+
+    QStringList links;
+    for (int seen : f.cameras) {
+        const SeenCamera &c = cameras.at(seen);
+        const QString name = (c.name.isEmpty() ? tr("Camera") : c.name).toHtmlEscaped();
+        const QString who = QStringLiteral("%1 (%2)").arg(name, ipToText(c.info.cameraIp));
+        links << (c.index >= 0
+                      ? QStringLiteral("<a href=\"%1\" style=\"color: #6cb4ff;\">%2</a>").arg(seen).arg(who)
+                      : who);
+    }
+    if (!links.isEmpty()) {
+        auto *list = new QLabel(tr("Cameras: %1").arg(links.join(QStringLiteral(", "))), frame);
+        list->setObjectName(QStringLiteral("cameras"));
+        list->setWordWrap(true);
+        list->setTextFormat(Qt::RichText);
+        list->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        list->setToolTip(tr("Click a camera to select it in the list"));
+        connect(list, &QLabel::linkActivated, this,
+                [this](const QString &link) { selectCamera(link.toInt()); });
+        box->addWidget(list);
+    }
+
+    if (!f.fix.isEmpty()) {
+        auto *fixRow = new QHBoxLayout;
+        QLabel *fix = wrappedLabel(f.fix.join(QLatin1Char('\n')), frame);
+        fix->setObjectName(QStringLiteral("fix"));
+        fix->setTextFormat(Qt::PlainText);
+        fix->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        fix->setStyleSheet(QLatin1String(fixSheet));
+        auto *copy = new QPushButton(tr("Copy"), frame);
+        copy->setObjectName(QStringLiteral("copyFix"));
+        const QString fixText = f.fix.join(QLatin1Char('\n'));
+        connect(copy, &QPushButton::clicked, this,
+                [fixText] { QApplication::clipboard()->setText(fixText); });
+        fixRow->addWidget(fix, 1);
+        fixRow->addWidget(copy, 0, Qt::AlignTop);
+        box->addLayout(fixRow);
+    }
+
+    if (f.code == QLatin1String("outside-subnet") && f.proposedAddress != 0 && !f.cameras.isEmpty()) {
+        auto *move = new QPushButton(tr("Move camera..."), frame);
+        move->setObjectName(QStringLiteral("moveCamera"));
+        const Finding copy = f;
+        connect(move, &QPushButton::clicked, this, [this, copy] { moveCamera(copy); });
+        auto *row = new QHBoxLayout;
+        row->addWidget(move);
+        row->addStretch(1);
+        box->addLayout(row);
+    }
+    return frame;
+}
+
+int NetworkCheckWindow::rowOf(int seen) const {
+    if (seen < 0 || seen >= cameras.size()) return -1;
+    const UdpCamInfo &info = cameras.at(seen).info;
+    for (int i = 0; i < main->manager.cameraCount(); ++i) {
+        const UdpInterface *channel = main->manager.camera(i);
+        if (channel && channel->camInfo.cameraIp == info.cameraIp && channel->camInfo.macLow == info.macLow &&
+            channel->camInfo.macHigh == info.macHigh)
+            return i;
+    }
+    return -1;
+}
+
+void NetworkCheckWindow::selectCamera(int seen) {
+    const int row = rowOf(seen);
+    QListWidget *list = main->ui->camList;
+    if (row < 0 || row >= list->count()) return;
+    list->setCurrentRow(row);
+    list->scrollToItem(list->item(row));
+}
+
+void NetworkCheckWindow::moveCamera(const Finding &f) {
+    const int row = rowOf(f.cameras.first());
+    if (row < 0) {
+        MainWindow::showMessage(this, tr("The camera is no longer listed. Check again."), 0x4);
+        return;
+    }
+    const UdpCamInfo &info = cameras.at(f.cameras.first()).info;
+    main->editCameraAddress(main->manager.camera(row), f.proposedAddress, info.adapterMask, this);
+}
+
+QJsonObject NetworkCheckWindow::report() const {
+    return lastReport;
+}
+
+void NetworkCheckWindow::copyReport() {
+    if (lastReport.isEmpty()) return;
+    QApplication::clipboard()->setText(
+        QString::fromUtf8(QJsonDocument(lastReport).toJson(QJsonDocument::Indented)));
+}
+
+QString NetworkCheckWindow::defaultReportName(const QDate &date) {
+    return QStringLiteral("varnix-network-check-%1.json").arg(date.toString(Qt::ISODate));
+}
+
+void NetworkCheckWindow::saveReport() {
+    if (lastReport.isEmpty()) return;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save report"), QDir(folder).filePath(defaultReportName(QDate::currentDate())),
+        tr("JSON files (*.json)"));
+    if (path.isEmpty()) return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QJsonDocument(lastReport).toJson(QJsonDocument::Indented)) < 0 || !file.commit())
+        MainWindow::showMessage(
+            this, tr("The report could not be written to %1.").arg(QDir::toNativeSeparators(path)), 0x1,
+            file.errorString());
+}
