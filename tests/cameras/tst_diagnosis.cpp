@@ -84,12 +84,14 @@ QString everything(const QList<Finding> &findings) {
     return all;
 }
 
-using Tweak = std::function<void(NetworkFacts &)>;
-const Tweak none = [](NetworkFacts &) {};
+// Changes lab facts: all of them, lab0's and lab1's.
+using Tweak = std::function<void(NetworkFacts &, AdapterFacts &, AdapterFacts &)>;
+const Tweak none = [](auto &, auto &, auto &) {};
+const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
 // ufw or firewalld keeps the replies from lab0 and from lab2 (a further adapter the list does not hold).
 Tweak blockedBy(FirewallFacts::Manager manager) {
-    return [manager](NetworkFacts &f) {
-        f.firewall.state = FirewallFacts::Blocks, f.firewall.manager = manager;
+    return [manager](NetworkFacts &f, auto &, auto &) {
+        f.firewall.state = Blocks, f.firewall.manager = manager;
         f.firewall.adapters = QStringList{"lab0", "lab2"}, f.firewall.zones = QStringList{"public", "work"};
     };
 }
@@ -109,11 +111,10 @@ const quint32 Away = 0x0A140007, Away2 = 0x0A140008;                          //
 const quint32 J = 0x0A0A021E;                                                 // 10.10.2.30
 
 QList<CheckRow> checkRows() {
-    const Tweak unknown = [](NetworkFacts &f) {
+    const Tweak unknown = [](NetworkFacts &f, auto &, auto &) {
         for (AdapterFacts &a : f.adapters)
             a.rpFilterAll = a.rpFilterInterface = a.up = a.speedMbps = -1;
-        f.receiveBufferMax = -1;
-        f.firewall.state = FirewallFacts::Unknown;
+        f.receiveBufferMax = -1, f.firewall.state = FirewallFacts::Unknown;
     };
     return {
         {"clean network", on(cam(A, 1, 10), cam(B, 2, 11, 1)), "", "", none, 1448},
@@ -145,76 +146,65 @@ QList<CheckRow> checkRows() {
          on(via(cam(Away, 1, 10), Lab0, 0xFFFFFFFC), via(cam(Away2, 2, 11), Lab0, 0xFFFFFFFC)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:1",
          "10.20.0.7 10.10.1.2 255.255.255.252|Widen the subnet of lab0",
-         [](NetworkFacts &f) { f.adapters[0].adapter.mask = 0xFFFFFFFC; }},
+         [](auto &, auto &a, auto &) { a.adapter.mask = 0xFFFFFFFC; }},
         {"silent channel, not without one", on(mute(cam(A, 1, 10)), mute(hidden(cam(A, 2, 11)))),
          "duplicate-ip:problem:lab0:0,1 silent-channel:problem:lab0:0", "ip route get 10.10.1.20"},
-        {"strict filter, all", on(cam(A, 1, 10)), "rp-filter:problem:lab0:", "net.ipv4.conf.all.rp_filter=2",
-         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 1; }},
-        {"loose on either side wins", on(cam(A, 1, 10)), "", "",
-         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 2, f.adapters[0].rpFilterInterface = 1; }},
+        {"strict filter, all; slow link; receive buffer capped", on(cam(A, 1, 10)),
+         "rp-filter:problem:lab0: link:problem:lab0:0 receive-buffer:warning::",
+         "net.ipv4.conf.all.rp_filter=2|100 Mb/s|about 416 cameras",
+         [](auto &f, auto &a, auto &) { a.rpFilterAll = 1, a.speedMbps = 100, f.receiveBufferMax = 212992; }},
+        {"loose filter on either side wins; 10G camera behind 10G", on(fast(cam(A, 1, 10))), "", "",
+         [](auto &, auto &a, auto &) { a.rpFilterAll = 2, a.rpFilterInterface = 1, a.speedMbps = 10000; }},
         {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "sudo nft insert rule inet filter input udp dport 45056-45255 accept",
-         [](NetworkFacts &f) {
-             f.firewall.state = FirewallFacts::Blocks, f.firewall.chain = "inet filter input";
-         }},
+         [](auto &f, auto &, auto &) { f.firewall.state = Blocks, f.firewall.chain = "inet filter input"; }},
         {"ufw blocks the chosen adapter", on(cam(A, 1, 10)), "firewall:problem:lab0:",
          "sudo ufw allow in on lab0 proto udp to any port 45056:45255", blockedBy(FirewallFacts::Ufw)},
-        {"ufw blocks another adapter only", on(cam(J, 1, 10)), "", "", blockedBy(FirewallFacts::Ufw), 0,
-         "lab1"},
         {"firewalld, each zone", on(cam(A, 1, 10)), "firewall:problem:: no-cameras:warning:lab1:",
          "sudo firewall-cmd --permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
          "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
          blockedBy(FirewallFacts::Firewalld), 0, "*ALL*"},
         {"shared subnet, not with an adapter without an address", on(cam(A, 1, 10)),
          "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
-         [](NetworkFacts &f) {
+         [](auto &f, auto &, auto &) {
              f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500) << adapter("lab3", 0, 0, 1500);
          }},
         {"a VLAN down, its name quoted", on(), "rp-filter:problem:lab'0.7: link:problem:lab'0.7:",
          "sudo sysctl -w 'net.ipv4.conf.lab'\\''0/7.rp_filter=2'|sudo ip link set dev 'lab'\\''0.7' up",
-         [](NetworkFacts &f) {
-             std::strcpy(f.adapters[0].adapter.name, "lab'0.7");
-             f.adapters[0].rpFilterInterface = 1, f.adapters[0].up = 0;
+         [](auto &, auto &a, auto &) {
+             std::strcpy(a.adapter.name, "lab'0.7"), a.rpFilterInterface = 1, a.up = 0;
          },
          0, "lab'0.7"},
-        {"slow link", on(cam(A, 1, 10)), "link:problem:lab0:0", "100 Mb/s",
-         [](NetworkFacts &f) { f.adapters[0].speedMbps = 100; }},
         {"10G camera behind 1G", on(cam(A, 1, 10), fast(cam(B, 2, 11))), "link:warning:lab0:1"},
-        {"10G camera behind 10G", on(fast(cam(A, 1, 10))), "", "",
-         [](NetworkFacts &f) { f.adapters[0].speedMbps = 10000; }},
-        {"receive buffer capped", on(cam(A, 1, 10)), "receive-buffer:warning::", "about 416 cameras",
-         [](NetworkFacts &f) { f.receiveBufferMax = 212992; }},
         {"all adapters: the empty one", on(cam(A, 1, 10)),
          "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
         {"driver drops jumbo frames", on(cam(J, 1, 10)), "jumbo-packet:problem:lab1:0",
          "Set-NetAdapterAdvancedProperty -Name \"Ethernet 2\" -RegistryKeyword \"*JumboPacket\" "
          "-RegistryValue 9014|"
          "need 8694",
-         [](NetworkFacts &f) { f.adapters[1].jumboPacket = 1514, f.adapters[1].displayName = "Ethernet 2"; },
-         8680, "lab1"},
-        {"driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "", "",
-         [](NetworkFacts &f) {
-             AdapterFacts &a = f.adapters[1];
-             a.jumboPacket = 9014, a.receiveBuffers = 512, a.receiveBuffersMax = 512,
-             a.interruptModeration = 1;
+         [](auto &, auto &, auto &b) { b.jumboPacket = 1514, b.displayName = "Ethernet 2"; }, 8680, "lab1"},
+        {"ufw blocks another adapter only; driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "",
+         "",
+         [](auto &f, auto &a, auto &b) {
+             blockedBy(FirewallFacts::Ufw)(f, a, b);
+             b.jumboPacket = 9014, b.receiveBuffers = b.receiveBuffersMax = 512, b.interruptModeration = 1;
          },
          8680, "lab1"},
         {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
          "receive-buffers:warning:lab1: interrupt-moderation:warning:lab1: no-cameras:warning:lab0:",
          "-Name 'Cam $1' -RegistryKeyword \"*ReceiveBuffers\" -RegistryValue 4096|"
          "\"*InterruptModeration\" -RegistryValue 1",
-         [](NetworkFacts &f) {
-             for (AdapterFacts &a : f.adapters)
-                 a.jumboPacket = 1514, a.receiveBuffers = 256, a.interruptModeration = 0;
-             f.adapters[1].jumboPacket = 9014, f.adapters[1].receiveBuffersMax = 4096;
-             f.adapters[1].displayName = "Cam $1";
+         [](auto &, auto &a, auto &b) {
+             a.jumboPacket = 1514, a.receiveBuffers = b.receiveBuffers = 256, a.interruptModeration = 0;
+             b.jumboPacket = 9014, b.receiveBuffersMax = 4096, b.interruptModeration = 0,
+             b.displayName = "Cam $1";
          },
          8680, "*ALL*"},
         {"Windows firewall: a blocking rule goes first", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "set rule name=\"varnix-scan.exe\" dir=in new enable=no\n|"
          "program=\"C:\\V\\varnix.exe\" enable=yes\n|program=\"C:\\V\\varnix-scan.exe\"",
-         [](NetworkFacts &f) {
-             f.firewall.state = FirewallFacts::Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
+         [](auto &f, auto &, auto &) {
+             f.firewall.state = Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
              f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
          }},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
@@ -285,15 +275,16 @@ struct FakeFacts : platform::NetworkFactSource {
     bool hasNft = false;
     std::string json;
     QByteArray ufw, firewalld, zone; // null: not installed
-    bool ufwStatus(std::string &out) override { return !ufw.isNull() && (out = ufw.toStdString(), true); }
-    bool firewalldState(std::string &out) override {
-        return !firewalld.isNull() && (out = firewalld.toStdString(), true);
+    static bool give(const QByteArray &text, std::string &out) {
+        return !text.isNull() && (out = text.toStdString(), true);
     }
+    bool ufwStatus(std::string &out) override { return give(ufw, out); }
+    bool firewalldState(std::string &out) override { return give(firewalld, out); }
     bool firewalldZone(const std::string &name, std::string &out) override {
-        return !zone.isNull() && (out = QString(zone).arg(name.c_str()).toStdString(), true);
+        return give(zone.isNull() ? zone : QString(zone).arg(name.c_str()).toUtf8(), out);
     }
-    platform::InterfaceFacts interfaceFacts(const std::string &name) override {
-        return name == "lab0" ? lab0 : other;
+    platform::InterfaceFacts interfaceFacts(const std::string &n) override {
+        return n == "lab0" ? lab0 : other;
     }
     long long receiveBufferMax() override { return rmem; }
     bool firewallRuleset(std::string &out) override { return (out = json), hasNft; }
@@ -357,7 +348,7 @@ private slots:
     void findings() {
         for (const CheckRow &row : checkRows()) {
             NetworkFacts facts = labFacts();
-            row.tweak(facts);
+            row.tweak(facts, facts.adapters[0], facts.adapters[1]);
             const QList<Finding> got = diagnose(facts, indexed(row.cameras), row.datagramSize, row.adapter);
             QVERIFY2(summary(got) == row.want, qPrintable(QString("%1: got %2").arg(row.name, summary(got))));
             for (const QString &piece : QString(row.mentions).split('|'))
@@ -431,7 +422,6 @@ private slots:
     }
 
     void firewall() {
-        const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
         const auto drop = [](const QStringList &rules, const QStringList &allow = {}) {
             return ruleset("inet", "drop", rules, allow);
         };
@@ -530,8 +520,7 @@ private slots:
         FakeFacts fake;
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
-        fake.rmem = 212992;
-        fake.hasNft = true;
+        fake.rmem = 212992, fake.hasNft = true;
         fake.json = ruleset("inet", "drop", {byName}).toStdString();
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         NetworkFacts facts = gatherNetworkFacts(adapters, fake);
@@ -620,9 +609,7 @@ private slots:
         QCOMPARE(step({listed(0, A, 10, 3, "Cam A")}), QString("status #0 1>3"));
         // A rediscovery's fresh channel knows nothing, then tells the same again: no event.
         WatchedCamera told = listed(0, A, 10, 3, "Cam A");
-        told.optionsKnown = told.clipsKnown = true;
-        told.seen.info.options = 8;
-        told.clipCount = 2;
+        told.optionsKnown = told.clipsKnown = true, told.seen.info.options = 8, told.clipCount = 2;
         QCOMPARE(step({told}), QString("options #0, clips #0"));
         QCOMPARE(step({listed(0, A, 10)}), QString());
         QCOMPARE(step({told}), QString());
