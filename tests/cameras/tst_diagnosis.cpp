@@ -27,9 +27,7 @@ AdapterFacts adapter(const char *name, quint32 ip, quint32 mask, quint32 mtu) {
 NetworkFacts labFacts() {
     NetworkFacts f;
     f.adapters << adapter("lab0", Lab0, 0xFFFFFF00, 1500) << adapter("lab1", Lab1, 0xFFFFFF00, 9000);
-    f.receiveBufferMax = 4 * 1024 * 1024;
-    f.firewall.state = FirewallFacts::Open;
-    f.linuxCommands = true;
+    f.receiveBufferMax = 4 * 1024 * 1024, f.firewall.state = FirewallFacts::Open, f.linuxCommands = true;
     return f;
 }
 
@@ -44,12 +42,6 @@ SeenCamera cam(quint32 ip, quint32 mac, quint32 serial, quint32 protocol = 0) {
     return c;
 }
 
-QList<SeenCamera> indexed(QList<SeenCamera> cams) {
-    for (int i = 0; i < cams.size(); ++i)
-        if (cams[i].index >= 0) cams[i].index = i;
-    return cams;
-}
-
 // A camera changed in one respect.
 const auto hidden = [](SeenCamera c) { return c.name.clear(), c.index = -1, c; };
 const auto mute = [](SeenCamera c) { return c.channelAnswered = false, c; };
@@ -61,8 +53,12 @@ const auto pathTo = [](SeenCamera c, quint32 needed, quint32 largest,
                        PathResult::State state = PathResult::Probed) {
     return c.path = {state, needed, largest}, c;
 };
+// The cameras as listed: each one's index is its position, hidden ones keep -1.
 template <class... T> QList<SeenCamera> on(T... c) {
-    return {c...};
+    QList<SeenCamera> cams{c...};
+    for (int i = 0; i < cams.size(); ++i)
+        if (cams[i].index >= 0) cams[i].index = i;
+    return cams;
 }
 
 // "code:severity:adapter:cameras" for each finding, space-separated.
@@ -213,8 +209,8 @@ QList<CheckRow> checkRows() {
 
 // nft's JSON with one table "filter" of `family` holding an input chain with `policy` and `rules`
 // (each a JSON array of expressions), and a regular chain "allow" with `allowRules`.
-QByteArray ruleset(const char *family, const char *policy, const QStringList &rules,
-                   const QStringList &allowRules = {}) {
+QByteArray ruleset(const char *policy, const QStringList &rules, const QStringList &allowRules = {},
+                   const char *family = "inet") {
     QString items = QStringLiteral(R"({"metainfo": {"json_schema_version": 1}},
       {"table": {"family": "%1", "name": "filter"}},
       {"chain": {"family": "%1", "table": "filter", "name": "input", "type": "filter", "hook": "input",
@@ -349,7 +345,7 @@ private slots:
         for (const CheckRow &row : checkRows()) {
             NetworkFacts facts = labFacts();
             row.tweak(facts, facts.adapters[0], facts.adapters[1]);
-            const QList<Finding> got = diagnose(facts, indexed(row.cameras), row.datagramSize, row.adapter);
+            const QList<Finding> got = diagnose(facts, row.cameras, row.datagramSize, row.adapter);
             QVERIFY2(summary(got) == row.want, qPrintable(QString("%1: got %2").arg(row.name, summary(got))));
             for (const QString &piece : QString(row.mentions).split('|'))
                 QVERIFY2(everything(got).contains(piece),
@@ -422,51 +418,47 @@ private slots:
     }
 
     void firewall() {
-        const auto drop = [](const QStringList &rules, const QStringList &allow = {}) {
-            return ruleset("inet", "drop", rules, allow);
-        };
         const QString jump = R"([{"jump": {"target": "allow"}}])";
         const QString reject = R"([{"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
+        const char *ports = R"({"range": [45056, 45255]})";
         const struct {
             const char *name;
             QByteArray json;
             FirewallFacts::State want;
         } rows[] = {
             {"not nft's output", "nonsense", FirewallFacts::Unknown},
-            {"drop policy, loopback and established only", drop({loAccept, established}), Blocks},
-            {"drop policy in an IPv6-only table", ruleset("ip6", "drop", {}), Open},
-            {"the port range", ruleset("ip", "drop", {match(dport, R"({"range": [45056, 45255]})")}), Open},
-            {"a set holding the port", drop({match(dport, R"({"set": [22, 45056]})")}), Open},
-            {"another port", drop({match(dport, "1028")}), Blocks},
-            {"the port, but dropped", drop({match(dport, "45056", "==", "drop")}), Blocks},
-            {"through a jump", drop({jump}, {match(dport, "45056")}), Open},
-            {"a jump to a chain that accepts nothing", drop({jump}), Blocks},
+            {"drop policy, loopback and established only", ruleset("drop", {loAccept, established}), Blocks},
+            {"drop policy in an IPv6-only table", ruleset("drop", {}, {}, "ip6"), Open},
+            {"the port range", ruleset("drop", {match(dport, ports)}, {}, "ip"), Open},
+            {"a set holding the port", ruleset("drop", {match(dport, R"({"set": [22, 45056]})")}), Open},
+            {"another port", ruleset("drop", {match(dport, "1028")}), Blocks},
+            {"the port, but dropped", ruleset("drop", {match(dport, "45056", "==", "drop")}), Blocks},
+            {"through a jump", ruleset("drop", {jump}, {match(dport, "45056")}), Open},
+            {"a jump to a chain that accepts nothing", ruleset("drop", {jump}), Blocks},
             {"new UDP from anywhere",
-             drop({R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
+             ruleset("drop",
+                     {R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
                       {"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["new", "established"]}},
                       {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
              Open},
-            {"TCP only", drop({match(R"({"payload": {"protocol": "tcp", "field": "dport"}})", "45056")}),
+            {"TCP only",
+             ruleset("drop", {match(R"({"payload": {"protocol": "tcp", "field": "dport"}})", "45056")}),
              Blocks},
             // firewalld's shape: an accepting input chain that ends in a reject after the zone's chain.
-            {"reject after the zone", ruleset("inet", "accept", {established, jump, reject}), Blocks},
+            {"reject after the zone", ruleset("accept", {established, jump, reject}), Blocks},
             {"reject after a zone that opens the port",
-             ruleset("inet", "accept", {established, jump, reject},
-                     {match(dport, R"({"range": [45056, 45255]})")}),
-             Open},
+             ruleset("accept", {established, jump, reject}, {match(dport, ports)}), Open},
             {"NAT'ed traffic only",
-             ruleset("inet", "accept", {match(R"({"ct": {"key": "status"}})", R"("dnat")", "in"), reject}),
-             Blocks},
+             ruleset("accept", {match(R"({"ct": {"key": "status"}})", R"("dnat")", "in"), reject}), Blocks},
             {"a drop that may not apply",
-             ruleset("inet", "accept",
-                     {match(R"({"payload": {"protocol": "ip", "field": "saddr"}})", R"("10.0.0.9")",
-                            "==", "drop")}),
+             ruleset("accept", {match(R"({"payload": {"protocol": "ip", "field": "saddr"}})", R"("10.0.0.9")",
+                                      "==", "drop")}),
              Open},
             // ufw's shape: a chain returns for local addresses (an iptables match) before its drop.
             {"return before a drop",
-             drop({jump, match(dport, "45056")},
-                  {R"([{"xt": {"type": "match", "name": "addrtype"}}, {"return": null}])",
-                   R"([{"drop": null}])"}),
+             ruleset("drop", {jump, match(dport, "45056")},
+                     {R"([{"xt": {"type": "match", "name": "addrtype"}}, {"return": null}])",
+                      R"([{"drop": null}])"}),
              Open},
         };
         for (const auto &row : rows) {
@@ -521,7 +513,7 @@ private slots:
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
         fake.rmem = 212992, fake.hasNft = true;
-        fake.json = ruleset("inet", "drop", {byName}).toStdString();
+        fake.json = ruleset("drop", {byName}).toStdString();
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         NetworkFacts facts = gatherNetworkFacts(adapters, fake);
         QCOMPARE(facts.adapters.size(), 2);
@@ -580,7 +572,7 @@ private slots:
         for (const auto &row : rows) {
             FakeFacts fake;
             fake.hasNft = true;
-            fake.json = ruleset("inet", "drop", {}).toStdString();
+            fake.json = ruleset("drop", {}).toStdString();
             if (row.tool == Ufw)
                 fake.ufw = row.out;
             else // a zone that would block, should a stopped firewalld be asked
