@@ -217,14 +217,11 @@ QByteArray ruleset(const char *policy, const QStringList &rules, const QStringLi
                  "prio": 0, "policy": "%2"}},
       {"chain": {"family": "%1", "table": "filter", "name": "allow"}})")
                         .arg(family, policy);
-    for (const QString &r : rules)
-        items +=
-            QStringLiteral(R"(, {"rule": {"family": "%1", "table": "filter", "chain": "input", "expr": %2}})")
-                .arg(family, r);
-    for (const QString &r : allowRules)
-        items +=
-            QStringLiteral(R"(, {"rule": {"family": "%1", "table": "filter", "chain": "allow", "expr": %2}})")
-                .arg(family, r);
+    for (const auto &chain : {qMakePair(QString("input"), rules), qMakePair(QString("allow"), allowRules)})
+        for (const QString &r : chain.second)
+            items += QStringLiteral(
+                         R"(, {"rule": {"family": "%1", "table": "filter", "chain": "%2", "expr": %3}})")
+                         .arg(family, chain.first, r);
     return QStringLiteral(R"({"nftables": [%1]})").arg(items).toUtf8();
 }
 
@@ -246,23 +243,19 @@ QByteArray windowsFirewall(const char *profiles, int current, const QStringList 
     for (int i = 0; i < 3; ++i)
         list << QStringLiteral(
                     R"({"type": %1, "enabled": %2, "blockAllInbound": %3, "defaultInbound": "%4"})")
-                    .arg(1 << i)
-                    .arg(profiles[i] == '0' ? "false" : "true", profiles[i] == 'B' ? "true" : "false",
-                         profiles[i] == 'A' ? "allow" : "block");
+                    .arg(QString::number(1 << i), profiles[i] == '0' ? "false" : "true",
+                         profiles[i] == 'B' ? "true" : "false", profiles[i] == 'A' ? "allow" : "block");
     return QStringLiteral(R"({"windowsFirewall": {"program": "C:\\Varnix\\varnix-scan.exe",
                             "currentProfiles": %1, "profiles": [%2], "rules": [%3]}})")
-        .arg(current)
-        .arg(list.join(','), rules.join(','))
+        .arg(QString::number(current), list.join(','), rules.join(','))
         .toUtf8();
 }
 QString rule(const char *action, const char *application, const char *ports = "*", int profiles = 7,
              int protocol = 17, const char *enabled = "true", const char *service = "") {
     return QStringLiteral(R"({"name": "%1", "enabled": %2, "action": "%1", "protocol": %3,
                              "application": "%4", "service": "%5", "localPorts": "%6", "profiles": %7})")
-        .arg(action, enabled)
-        .arg(protocol)
-        .arg(application, service, ports)
-        .arg(profiles);
+        .arg(action, enabled, QString::number(protocol), application, service, ports,
+             QString::number(profiles));
 }
 
 struct FakeFacts : platform::NetworkFactSource {
