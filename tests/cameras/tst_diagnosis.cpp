@@ -324,9 +324,7 @@ QStringList samples(const QByteArray &text, const QStringList &want) {
 }
 
 QString who(quint32 ip, quint32 serial = 10) {
-    return QStringLiteral("serial=\"00-0000-%1\",mac=\"00:00:00:00:00:%2\"")
-        .arg(serial, 4, 10, QChar('0'))
-        .arg(ip & 0xFF, 2, 16, QChar('0'));
+    return QString::asprintf("serial=\"00-0000-%04u\",mac=\"00:00:00:00:00:%02x\"", serial, ip & 0xFF);
 }
 
 } // namespace
@@ -349,23 +347,21 @@ private slots:
     void pathSearch() {
         // The path passes packets up to `limit` bytes (0: the camera answers no echo); `lost` echoes of
         // the first probes vanish on the way.
+        // The largest size that passed must lie between `lowest` and `highest`.
         const struct {
-            quint32 needed, limit;
-            int lost;
+            qint64 needed, limit, lost, lowest, highest, probes;
             PathResult::State state;
-            quint32 lowest, highest; // the largest size that passed must lie here
-            int probes;
         } rows[] = {
-            {8680, 9000, 0, PathResult::Probed, 8680, 8680, 1},
-            {8680, 9000, 1, PathResult::Probed, 8680, 8680, 2},
-            {8680, 1500, 0, PathResult::Probed, 1500, 1500, 10},
-            {8680, 4000, 0, PathResult::Probed, 3900, 4000, 10},
-            {2920, 1000, 0, PathResult::Probed, 980, 1000, 10},
-            {8680, 0, 0, PathResult::NoEcho, 0, 0, 3},
+            {8680, 9000, 0, 8680, 8680, 1, PathResult::Probed},
+            {8680, 9000, 1, 8680, 8680, 2, PathResult::Probed},
+            {8680, 1500, 0, 1500, 1500, 10, PathResult::Probed},
+            {8680, 4000, 0, 3900, 4000, 10, PathResult::Probed},
+            {2920, 1000, 0, 980, 1000, 10, PathResult::Probed},
+            {8680, 0, 0, 0, 0, 3, PathResult::NoEcho},
         };
         for (const auto &row : rows) {
             PathSearch search(row.needed);
-            int lost = row.lost;
+            qint64 lost = row.lost;
             while (const quint32 size = search.next())
                 search.record(size <= row.limit && lost-- <= 0);
             const PathResult r = search.result();
