@@ -280,8 +280,10 @@ struct FakeFacts : platform::NetworkFactSource {
 };
 
 // Watch helpers: a listed camera with what its replies have told so far.
-WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, const char *name = nullptr) {
+WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, const char *name = nullptr,
+                     bool responding = true) {
     WatchedCamera w;
+    w.responding = responding;
     w.seen = cam(ip, ip & 0xFF, serial), w.seen.index = index, w.seen.name = name ? QString(name) : QString();
     w.nameKnown = name != nullptr, w.status = status, w.statusKnown = status != 0;
     return w;
@@ -516,9 +518,8 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
         // What the system refused is said once per fact, naming the adapters by the name users know.
         std::strcpy(adapters[0].name, "lab0");
-        fake.hasNft = true;
-        fake.json = R"({"windowsFirewall": {"program": "x"}})";
-        fake.lab0.unreadable = fake.other.unreadable = {"adapter settings"};
+        fake.hasNft = true, fake.json = R"({"windowsFirewall": {"program": "x"}})";
+        fake.lab0.unreadable = fake.other.unreadable = {"adapter settings"},
         fake.other.displayName = "Ethernet 2";
         QCOMPARE(gatherNetworkFacts(adapters, fake).unreadable,
                  QStringList({"adapter settings of lab0, Ethernet 2", "firewall"}));
@@ -560,8 +561,7 @@ private slots:
         const QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         for (const auto &row : rows) {
             FakeFacts fake;
-            fake.hasNft = true;
-            fake.json = ruleset("drop", {}).toStdString();
+            fake.hasNft = true, fake.json = ruleset("drop", {}).toStdString();
             if (row.tool == Ufw)
                 fake.ufw = row.out;
             else // a zone that would block, should a stopped firewalld be asked
@@ -627,8 +627,8 @@ private slots:
             CameraWatch watch(labFacts(), 0);
             QStringList got;
             for (const QString &l : QString(row.listings).split(' ')) {
-                WatchedCamera a = listed(0, A, 10, l.startsWith("new-") ? 0 : 1);
-                a.responding = l.endsWith("up");
+                const WatchedCamera a =
+                    listed(0, A, 10, l.startsWith("new-") ? 0 : 1, nullptr, l.endsWith("up"));
                 got << events(l == "gone" ? watch.update({}, t0, true) : watch.update({a}, t0, false));
             }
             QVERIFY2(got.join('|') == row.want,
@@ -637,11 +637,7 @@ private slots:
     }
 
     void metricsFollowTheWatch() {
-        const auto standard = [](quint32 ip, bool responding) {
-            WatchedCamera w = listed(0, ip, 10, 2, "Cam");
-            return w.responding = responding, w;
-        };
-        const WatchedCamera a = standard(A, true), b = standard(B, true);
+        const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
         WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b;
         advanced.seen.info.protocol = advanced.seen.info.link10G = 1;
         moved.seen.info.macLow = A & 0xFF;
@@ -656,7 +652,9 @@ private slots:
             {"listed and answering",
              {{{a}, false}},
              "varnix_camera_up{@A} 1|varnix_camera_responding{@A} 1|varnix_camera_status{@A} 2"},
-            {"not answering its polls", {{{standard(A, false)}, false}}, "varnix_camera_responding{@A} 0"},
+            {"not answering its polls",
+             {{{listed(0, A, 10, 2, "Cam", false)}, false}},
+             "varnix_camera_responding{@A} 0"},
             {"lost: still shown, as gone",
              {{{a}, false}, {{}, true}},
              R"(varnix_camera_up{@A} 0|varnix_camera_responding{@A} 0|varnix_camera_status{@A} 2|)"
