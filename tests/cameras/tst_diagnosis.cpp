@@ -27,32 +27,19 @@ AdapterFacts adapter(const char *name, quint32 ip, quint32 mask, quint32 mtu) {
 NetworkFacts labFacts() {
     NetworkFacts f;
     f.adapters << adapter("lab0", Lab0, 0xFFFFFF00, 1500) << adapter("lab1", Lab1, 0xFFFFFF00, 9000);
-    f.receiveBufferMax = 4 * 1024 * 1024;
-    f.firewall.state = FirewallFacts::Open;
-    f.linuxCommands = true;
+    f.receiveBufferMax = 4 * 1024 * 1024, f.firewall.state = FirewallFacts::Open, f.linuxCommands = true;
     return f;
 }
 
 // A camera on lab0 (or lab1 when its address is in 10.10.2.0/24) whose index is its position.
 SeenCamera cam(quint32 ip, quint32 mac, quint32 serial, quint32 protocol = 0) {
     SeenCamera c;
-    c.info.protocol = protocol;
-    c.info.cameraIp = ip;
-    c.info.macLow = mac;
-    c.info.serialNumber = serial;
     const bool second = (ip & 0xFFFFFF00) == (Lab1 & 0xFFFFFF00);
-    c.info.adapterIp = second ? Lab1 : Lab0;
-    c.info.adapterMask = 0xFFFFFF00;
+    c.info.protocol = protocol, c.info.cameraIp = ip, c.info.macLow = mac, c.info.serialNumber = serial;
+    c.info.adapterIp = second ? Lab1 : Lab0, c.info.adapterMask = 0xFFFFFF00,
     c.info.adapterMtu = second ? 9000 : 1500;
-    c.name = QStringLiteral("C%1").arg(ip & 0xFF);
-    c.index = 0;
+    c.name = QStringLiteral("C%1").arg(ip & 0xFF), c.index = 0;
     return c;
-}
-
-QList<SeenCamera> indexed(QList<SeenCamera> cams) {
-    for (int i = 0; i < cams.size(); ++i)
-        if (cams[i].index >= 0) cams[i].index = i;
-    return cams;
 }
 
 // A camera changed in one respect.
@@ -66,8 +53,12 @@ const auto pathTo = [](SeenCamera c, quint32 needed, quint32 largest,
                        PathResult::State state = PathResult::Probed) {
     return c.path = {state, needed, largest}, c;
 };
+// The cameras as listed: each one's index is its position, hidden ones keep -1.
 template <class... T> QList<SeenCamera> on(T... c) {
-    return {c...};
+    QList<SeenCamera> cams{c...};
+    for (int i = 0; i < cams.size(); ++i)
+        if (cams[i].index >= 0) cams[i].index = i;
+    return cams;
 }
 
 // "code:severity:adapter:cameras" for each finding, space-separated.
@@ -89,12 +80,14 @@ QString everything(const QList<Finding> &findings) {
     return all;
 }
 
-using Tweak = std::function<void(NetworkFacts &)>;
-const Tweak none = [](NetworkFacts &) {};
+// Changes lab facts: all of them, lab0's and lab1's.
+using Tweak = std::function<void(NetworkFacts &, AdapterFacts &, AdapterFacts &)>;
+const Tweak none = [](auto &, auto &, auto &) {};
+const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
 // ufw or firewalld keeps the replies from lab0 and from lab2 (a further adapter the list does not hold).
 Tweak blockedBy(FirewallFacts::Manager manager) {
-    return [manager](NetworkFacts &f) {
-        f.firewall.state = FirewallFacts::Blocks, f.firewall.manager = manager;
+    return [manager](NetworkFacts &f, auto &, auto &) {
+        f.firewall.state = Blocks, f.firewall.manager = manager;
         f.firewall.adapters = QStringList{"lab0", "lab2"}, f.firewall.zones = QStringList{"public", "work"};
     };
 }
@@ -114,11 +107,10 @@ const quint32 Away = 0x0A140007, Away2 = 0x0A140008;                          //
 const quint32 J = 0x0A0A021E;                                                 // 10.10.2.30
 
 QList<CheckRow> checkRows() {
-    const Tweak unknown = [](NetworkFacts &f) {
+    const Tweak unknown = [](NetworkFacts &f, auto &, auto &) {
         for (AdapterFacts &a : f.adapters)
             a.rpFilterAll = a.rpFilterInterface = a.up = a.speedMbps = -1;
-        f.receiveBufferMax = -1;
-        f.firewall.state = FirewallFacts::Unknown;
+        f.receiveBufferMax = -1, f.firewall.state = FirewallFacts::Unknown;
     };
     return {
         {"clean network", on(cam(A, 1, 10), cam(B, 2, 11, 1)), "", "", none, 1448},
@@ -150,76 +142,65 @@ QList<CheckRow> checkRows() {
          on(via(cam(Away, 1, 10), Lab0, 0xFFFFFFFC), via(cam(Away2, 2, 11), Lab0, 0xFFFFFFFC)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:1",
          "10.20.0.7 10.10.1.2 255.255.255.252|Widen the subnet of lab0",
-         [](NetworkFacts &f) { f.adapters[0].adapter.mask = 0xFFFFFFFC; }},
+         [](auto &, auto &a, auto &) { a.adapter.mask = 0xFFFFFFFC; }},
         {"silent channel, not without one", on(mute(cam(A, 1, 10)), mute(hidden(cam(A, 2, 11)))),
          "duplicate-ip:problem:lab0:0,1 silent-channel:problem:lab0:0", "ip route get 10.10.1.20"},
-        {"strict filter, all", on(cam(A, 1, 10)), "rp-filter:problem:lab0:", "net.ipv4.conf.all.rp_filter=2",
-         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 1; }},
-        {"loose on either side wins", on(cam(A, 1, 10)), "", "",
-         [](NetworkFacts &f) { f.adapters[0].rpFilterAll = 2, f.adapters[0].rpFilterInterface = 1; }},
+        {"strict filter, all; slow link; receive buffer capped", on(cam(A, 1, 10)),
+         "rp-filter:problem:lab0: link:problem:lab0:0 receive-buffer:warning::",
+         "net.ipv4.conf.all.rp_filter=2|100 Mb/s|about 416 cameras",
+         [](auto &f, auto &a, auto &) { a.rpFilterAll = 1, a.speedMbps = 100, f.receiveBufferMax = 212992; }},
+        {"loose filter on either side wins; 10G camera behind 10G", on(fast(cam(A, 1, 10))), "", "",
+         [](auto &, auto &a, auto &) { a.rpFilterAll = 2, a.rpFilterInterface = 1, a.speedMbps = 10000; }},
         {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "sudo nft insert rule inet filter input udp dport 45056-45255 accept",
-         [](NetworkFacts &f) {
-             f.firewall.state = FirewallFacts::Blocks, f.firewall.chain = "inet filter input";
-         }},
+         [](auto &f, auto &, auto &) { f.firewall.state = Blocks, f.firewall.chain = "inet filter input"; }},
         {"ufw blocks the chosen adapter", on(cam(A, 1, 10)), "firewall:problem:lab0:",
          "sudo ufw allow in on lab0 proto udp to any port 45056:45255", blockedBy(FirewallFacts::Ufw)},
-        {"ufw blocks another adapter only", on(cam(J, 1, 10)), "", "", blockedBy(FirewallFacts::Ufw), 0,
-         "lab1"},
         {"firewalld, each zone", on(cam(A, 1, 10)), "firewall:problem:: no-cameras:warning:lab1:",
          "sudo firewall-cmd --permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
          "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
          blockedBy(FirewallFacts::Firewalld), 0, "*ALL*"},
         {"shared subnet, not with an adapter without an address", on(cam(A, 1, 10)),
          "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
-         [](NetworkFacts &f) {
+         [](auto &f, auto &, auto &) {
              f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500) << adapter("lab3", 0, 0, 1500);
          }},
         {"a VLAN down, its name quoted", on(), "rp-filter:problem:lab'0.7: link:problem:lab'0.7:",
          "sudo sysctl -w 'net.ipv4.conf.lab'\\''0/7.rp_filter=2'|sudo ip link set dev 'lab'\\''0.7' up",
-         [](NetworkFacts &f) {
-             std::strcpy(f.adapters[0].adapter.name, "lab'0.7");
-             f.adapters[0].rpFilterInterface = 1, f.adapters[0].up = 0;
+         [](auto &, auto &a, auto &) {
+             std::strcpy(a.adapter.name, "lab'0.7"), a.rpFilterInterface = 1, a.up = 0;
          },
          0, "lab'0.7"},
-        {"slow link", on(cam(A, 1, 10)), "link:problem:lab0:0", "100 Mb/s",
-         [](NetworkFacts &f) { f.adapters[0].speedMbps = 100; }},
         {"10G camera behind 1G", on(cam(A, 1, 10), fast(cam(B, 2, 11))), "link:warning:lab0:1"},
-        {"10G camera behind 10G", on(fast(cam(A, 1, 10))), "", "",
-         [](NetworkFacts &f) { f.adapters[0].speedMbps = 10000; }},
-        {"receive buffer capped", on(cam(A, 1, 10)), "receive-buffer:warning::", "about 416 cameras",
-         [](NetworkFacts &f) { f.receiveBufferMax = 212992; }},
         {"all adapters: the empty one", on(cam(A, 1, 10)),
          "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
         {"driver drops jumbo frames", on(cam(J, 1, 10)), "jumbo-packet:problem:lab1:0",
          "Set-NetAdapterAdvancedProperty -Name \"Ethernet 2\" -RegistryKeyword \"*JumboPacket\" "
          "-RegistryValue 9014|"
          "need 8694",
-         [](NetworkFacts &f) { f.adapters[1].jumboPacket = 1514, f.adapters[1].displayName = "Ethernet 2"; },
-         8680, "lab1"},
-        {"driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "", "",
-         [](NetworkFacts &f) {
-             AdapterFacts &a = f.adapters[1];
-             a.jumboPacket = 9014, a.receiveBuffers = 512, a.receiveBuffersMax = 512,
-             a.interruptModeration = 1;
+         [](auto &, auto &, auto &b) { b.jumboPacket = 1514, b.displayName = "Ethernet 2"; }, 8680, "lab1"},
+        {"ufw blocks another adapter only; driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "",
+         "",
+         [](auto &f, auto &a, auto &b) {
+             blockedBy(FirewallFacts::Ufw)(f, a, b);
+             b.jumboPacket = 9014, b.receiveBuffers = b.receiveBuffersMax = 512, b.interruptModeration = 1;
          },
          8680, "lab1"},
         {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
          "receive-buffers:warning:lab1: interrupt-moderation:warning:lab1: no-cameras:warning:lab0:",
          "-Name 'Cam $1' -RegistryKeyword \"*ReceiveBuffers\" -RegistryValue 4096|"
          "\"*InterruptModeration\" -RegistryValue 1",
-         [](NetworkFacts &f) {
-             for (AdapterFacts &a : f.adapters)
-                 a.jumboPacket = 1514, a.receiveBuffers = 256, a.interruptModeration = 0;
-             f.adapters[1].jumboPacket = 9014, f.adapters[1].receiveBuffersMax = 4096;
-             f.adapters[1].displayName = "Cam $1";
+         [](auto &, auto &a, auto &b) {
+             a.jumboPacket = 1514, a.receiveBuffers = b.receiveBuffers = 256, a.interruptModeration = 0;
+             b.jumboPacket = 9014, b.receiveBuffersMax = 4096, b.interruptModeration = 0,
+             b.displayName = "Cam $1";
          },
          8680, "*ALL*"},
         {"Windows firewall: a blocking rule goes first", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "set rule name=\"varnix-scan.exe\" dir=in new enable=no\n|"
          "program=\"C:\\V\\varnix.exe\" enable=yes\n|program=\"C:\\V\\varnix-scan.exe\"",
-         [](NetworkFacts &f) {
-             f.firewall.state = FirewallFacts::Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
+         [](auto &f, auto &, auto &) {
+             f.firewall.state = Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
              f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
          }},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
@@ -228,36 +209,31 @@ QList<CheckRow> checkRows() {
 
 // nft's JSON with one table "filter" of `family` holding an input chain with `policy` and `rules`
 // (each a JSON array of expressions), and a regular chain "allow" with `allowRules`.
-QByteArray ruleset(const char *family, const char *policy, const QStringList &rules,
-                   const QStringList &allowRules = {}) {
+QByteArray ruleset(const char *policy, const QStringList &rules, const QStringList &allowRules = {},
+                   const char *family = "inet") {
     QString items = QStringLiteral(R"({"metainfo": {"json_schema_version": 1}},
       {"table": {"family": "%1", "name": "filter"}},
       {"chain": {"family": "%1", "table": "filter", "name": "input", "type": "filter", "hook": "input",
                  "prio": 0, "policy": "%2"}},
       {"chain": {"family": "%1", "table": "filter", "name": "allow"}})")
                         .arg(family, policy);
-    for (const QString &r : rules)
-        items +=
-            QStringLiteral(R"(, {"rule": {"family": "%1", "table": "filter", "chain": "input", "expr": %2}})")
-                .arg(family, r);
-    for (const QString &r : allowRules)
-        items +=
-            QStringLiteral(R"(, {"rule": {"family": "%1", "table": "filter", "chain": "allow", "expr": %2}})")
-                .arg(family, r);
+    for (const auto &chain : {qMakePair(QString("input"), rules), qMakePair(QString("allow"), allowRules)})
+        for (const QString &r : chain.second)
+            items += QStringLiteral(
+                         R"(, {"rule": {"family": "%1", "table": "filter", "chain": "%2", "expr": %3}})")
+                         .arg(family, chain.first, r);
     return QStringLiteral(R"({"nftables": [%1]})").arg(items).toUtf8();
 }
 
-const QString loAccept =
-    R"([{"match": {"op": "==", "left": {"meta": {"key": "iif"}}, "right": "lo"}}, {"accept": null}])";
-const QString byName =
-    R"([{"match": {"op": "==", "left": {"meta": {"key": "iifname"}}, "right": "lab0"}}, {"accept": null}])";
-const QString established =
-    R"([{"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["established", "related"]}}, {"accept": null}])";
-QString udpPorts(const QString &right, const char *verdict = R"({"accept": null})") {
-    return QStringLiteral(
-               R"([{"match": {"op": "==", "left": {"payload": {"protocol": "udp", "field": "dport"}}, "right": %1}}, %2])")
-        .arg(right, verdict);
+// A rule: `left` `op` `right`, then `verdict`.
+QString match(const char *left, const char *right, const char *op = "==", const char *verdict = "accept") {
+    return QStringLiteral(R"([{"match": {"op": "%1", "left": %2, "right": %3}}, {"%4": null}])")
+        .arg(op, left, right, verdict);
 }
+const char *dport = R"({"payload": {"protocol": "udp", "field": "dport"}})";
+const QString loAccept = match(R"({"meta": {"key": "iif"}})", R"("lo")"),
+              byName = match(R"({"meta": {"key": "iifname"}})", R"("lab0")"),
+              established = match(R"({"ct": {"key": "state"}})", R"(["established", "related"])", "in");
 
 // Windows' firewall answer for the scanner: per profile (domain, private, public) '0' off, '1' on, 'A' on
 // and letting inbound traffic in by default, 'B' on and blocking all inbound traffic; the current
@@ -267,23 +243,19 @@ QByteArray windowsFirewall(const char *profiles, int current, const QStringList 
     for (int i = 0; i < 3; ++i)
         list << QStringLiteral(
                     R"({"type": %1, "enabled": %2, "blockAllInbound": %3, "defaultInbound": "%4"})")
-                    .arg(1 << i)
-                    .arg(profiles[i] == '0' ? "false" : "true", profiles[i] == 'B' ? "true" : "false",
-                         profiles[i] == 'A' ? "allow" : "block");
+                    .arg(QString::number(1 << i), profiles[i] == '0' ? "false" : "true",
+                         profiles[i] == 'B' ? "true" : "false", profiles[i] == 'A' ? "allow" : "block");
     return QStringLiteral(R"({"windowsFirewall": {"program": "C:\\Varnix\\varnix-scan.exe",
                             "currentProfiles": %1, "profiles": [%2], "rules": [%3]}})")
-        .arg(current)
-        .arg(list.join(','), rules.join(','))
+        .arg(QString::number(current), list.join(','), rules.join(','))
         .toUtf8();
 }
-QString winRule(const char *action, const char *application, const char *ports = "*", int profiles = 7,
-                int protocol = 17, const char *enabled = "true", const char *service = "") {
-    return QStringLiteral(R"({"name": "%1 rule", "enabled": %2, "action": "%1", "protocol": %3,
+QString rule(const char *action, const char *application, const char *ports = "*", int profiles = 7,
+             int protocol = 17, const char *enabled = "true", const char *service = "") {
+    return QStringLiteral(R"({"name": "%1", "enabled": %2, "action": "%1", "protocol": %3,
                              "application": "%4", "service": "%5", "localPorts": "%6", "profiles": %7})")
-        .arg(action, enabled)
-        .arg(protocol)
-        .arg(application, service, ports)
-        .arg(profiles);
+        .arg(action, enabled, QString::number(protocol), application, service, ports,
+             QString::number(profiles));
 }
 
 struct FakeFacts : platform::NetworkFactSource {
@@ -292,29 +264,28 @@ struct FakeFacts : platform::NetworkFactSource {
     bool hasNft = false;
     std::string json;
     QByteArray ufw, firewalld, zone; // null: not installed
-    bool ufwStatus(std::string &out) override { return !ufw.isNull() && (out = ufw.toStdString(), true); }
-    bool firewalldState(std::string &out) override {
-        return !firewalld.isNull() && (out = firewalld.toStdString(), true);
+    static bool give(const QByteArray &text, std::string &out) {
+        return !text.isNull() && (out = text.toStdString(), true);
     }
+    bool ufwStatus(std::string &out) override { return give(ufw, out); }
+    bool firewalldState(std::string &out) override { return give(firewalld, out); }
     bool firewalldZone(const std::string &name, std::string &out) override {
-        return !zone.isNull() && (out = QString(zone).arg(name.c_str()).toStdString(), true);
+        return give(zone.isNull() ? zone : QString(zone).arg(name.c_str()).toUtf8(), out);
     }
-    platform::InterfaceFacts interfaceFacts(const std::string &name) override {
-        return name == "lab0" ? lab0 : other;
+    platform::InterfaceFacts interfaceFacts(const std::string &n) override {
+        return n == "lab0" ? lab0 : other;
     }
     long long receiveBufferMax() override { return rmem; }
     bool firewallRuleset(std::string &out) override { return (out = json), hasNft; }
 };
 
 // Watch helpers: a listed camera with what its replies have told so far.
-WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, const char *name = nullptr) {
+WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, const char *name = nullptr,
+                     bool responding = true) {
     WatchedCamera w;
-    w.seen = cam(ip, ip & 0xFF, serial);
-    w.seen.index = index;
-    w.seen.name = name ? QString(name) : QString();
-    w.nameKnown = name != nullptr;
-    w.status = status;
-    w.statusKnown = status != 0;
+    w.responding = responding;
+    w.seen = cam(ip, ip & 0xFF, serial), w.seen.index = index, w.seen.name = name ? QString(name) : QString();
+    w.nameKnown = name != nullptr, w.status = status, w.statusKnown = status != 0;
     return w;
 }
 
@@ -355,9 +326,7 @@ QStringList samples(const QByteArray &text, const QStringList &want) {
 }
 
 QString who(quint32 ip, quint32 serial = 10) {
-    return QStringLiteral("serial=\"00-0000-%1\",mac=\"00:00:00:00:00:%2\"")
-        .arg(serial, 4, 10, QChar('0'))
-        .arg(ip & 0xFF, 2, 16, QChar('0'));
+    return QString::asprintf("serial=\"00-0000-%04u\",mac=\"00:00:00:00:00:%02x\"", serial, ip & 0xFF);
 }
 
 } // namespace
@@ -368,8 +337,8 @@ private slots:
     void findings() {
         for (const CheckRow &row : checkRows()) {
             NetworkFacts facts = labFacts();
-            row.tweak(facts);
-            const QList<Finding> got = diagnose(facts, indexed(row.cameras), row.datagramSize, row.adapter);
+            row.tweak(facts, facts.adapters[0], facts.adapters[1]);
+            const QList<Finding> got = diagnose(facts, row.cameras, row.datagramSize, row.adapter);
             QVERIFY2(summary(got) == row.want, qPrintable(QString("%1: got %2").arg(row.name, summary(got))));
             for (const QString &piece : QString(row.mentions).split('|'))
                 QVERIFY2(everything(got).contains(piece),
@@ -380,32 +349,27 @@ private slots:
     void pathSearch() {
         // The path passes packets up to `limit` bytes (0: the camera answers no echo); `lost` echoes of
         // the first probes vanish on the way.
+        // The largest size that passed must lie between `lowest` and `highest`.
         const struct {
-            quint32 needed, limit;
-            int lost;
+            qint64 needed, limit, lost, lowest, highest, probes;
             PathResult::State state;
-            quint32 lowest, highest; // the largest size that passed must lie here
-            int probes;
         } rows[] = {
-            {8680, 9000, 0, PathResult::Probed, 8680, 8680, 1},
-            {8680, 9000, 1, PathResult::Probed, 8680, 8680, 2},
-            {8680, 1500, 0, PathResult::Probed, 1500, 1500, 10},
-            {8680, 4000, 0, PathResult::Probed, 3900, 4000, 10},
-            {2920, 1000, 0, PathResult::Probed, 980, 1000, 10},
-            {8680, 0, 0, PathResult::NoEcho, 0, 0, 3},
+            {8680, 9000, 0, 8680, 8680, 1, PathResult::Probed},
+            {8680, 9000, 1, 8680, 8680, 2, PathResult::Probed},
+            {8680, 1500, 0, 1500, 1500, 10, PathResult::Probed},
+            {8680, 4000, 0, 3900, 4000, 10, PathResult::Probed},
+            {2920, 1000, 0, 980, 1000, 10, PathResult::Probed},
+            {8680, 0, 0, 0, 0, 3, PathResult::NoEcho},
         };
         for (const auto &row : rows) {
             PathSearch search(row.needed);
-            int lost = row.lost;
+            qint64 lost = row.lost;
             while (const quint32 size = search.next())
                 search.record(size <= row.limit && lost-- <= 0);
             const PathResult r = search.result();
             QVERIFY2(r.state == row.state && r.needed == row.needed && r.largestPassed >= row.lowest &&
                          r.largestPassed <= row.highest && search.probes() == row.probes,
-                     qPrintable(QString("limit %1: %2 after %3 probes")
-                                    .arg(row.limit)
-                                    .arg(r.largestPassed)
-                                    .arg(search.probes())));
+                     qPrintable(QString::number(row.limit)));
         }
     }
 
@@ -445,105 +409,86 @@ private slots:
     }
 
     void firewall() {
-        const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
-        const auto drop = [](const QStringList &rules, const QStringList &allow = {}) {
-            return ruleset("inet", "drop", rules, allow);
-        };
         const QString jump = R"([{"jump": {"target": "allow"}}])";
         const QString reject = R"([{"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
+        const char *ports = R"({"range": [45056, 45255]})";
         const struct {
             const char *name;
             QByteArray json;
             FirewallFacts::State want;
         } rows[] = {
             {"not nft's output", "nonsense", FirewallFacts::Unknown},
-            {"empty rule set", R"({"nftables": [{"metainfo": {}}]})", Open},
-            {"accepting policy", ruleset("inet", "accept", {loAccept}), Open},
-            {"drop policy, loopback and established only", drop({loAccept, established}), Blocks},
-            {"drop policy in an IPv6-only table", ruleset("ip6", "drop", {}), Open},
-            {"the port range", ruleset("ip", "drop", {udpPorts(R"({"range": [45056, 45255]})")}), Open},
-            {"a set holding the port", drop({udpPorts(R"({"set": [22, 45056]})")}), Open},
-            {"another port", drop({udpPorts("1028")}), Blocks},
-            {"the port, but dropped", drop({udpPorts("45056", R"({"drop": null})")}), Blocks},
-            {"through a jump", drop({jump}, {udpPorts("45056")}), Open},
-            {"a jump to a chain that accepts nothing", drop({jump}), Blocks},
+            {"drop policy, loopback and established only", ruleset("drop", {loAccept, established}), Blocks},
+            {"drop policy in an IPv6-only table", ruleset("drop", {}, {}, "ip6"), Open},
+            {"the port range", ruleset("drop", {match(dport, ports)}, {}, "ip"), Open},
+            {"a set holding the port", ruleset("drop", {match(dport, R"({"set": [22, 45056]})")}), Open},
+            {"another port", ruleset("drop", {match(dport, "1028")}), Blocks},
+            {"the port, but dropped", ruleset("drop", {match(dport, "45056", "==", "drop")}), Blocks},
+            {"through a jump", ruleset("drop", {jump}, {match(dport, "45056")}), Open},
+            {"a jump to a chain that accepts nothing", ruleset("drop", {jump}), Blocks},
             {"new UDP from anywhere",
-             drop({R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
+             ruleset("drop",
+                     {R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
                       {"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["new", "established"]}},
                       {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
              Open},
-            {"TCP only", drop({QString(udpPorts("45056")).replace("udp", "tcp")}), Blocks},
-            // firewalld's shape: an accepting input chain that ends in a reject after the zone's chain.
-            {"reject after the zone", ruleset("inet", "accept", {established, jump, reject}), Blocks},
-            {"reject after a zone that opens the port",
-             ruleset("inet", "accept", {established, jump, reject},
-                     {udpPorts(R"({"range": [45056, 45255]})")}),
-             Open},
-            {"NAT'ed traffic only",
-             ruleset(
-                 "inet", "accept",
-                 {R"([{"match": {"op": "in", "left": {"ct": {"key": "status"}}, "right": "dnat"}}, {"accept": null}])",
-                  reject}),
+            {"TCP only",
+             ruleset("drop", {match(R"({"payload": {"protocol": "tcp", "field": "dport"}})", "45056")}),
              Blocks},
+            // firewalld's shape: an accepting input chain that ends in a reject after the zone's chain.
+            {"reject after the zone", ruleset("accept", {established, jump, reject}), Blocks},
+            {"reject after a zone that opens the port",
+             ruleset("accept", {established, jump, reject}, {match(dport, ports)}), Open},
+            {"NAT'ed traffic only",
+             ruleset("accept", {match(R"({"ct": {"key": "status"}})", R"("dnat")", "in"), reject}), Blocks},
             {"a drop that may not apply",
-             ruleset(
-                 "inet", "accept",
-                 {R"([{"match": {"op": "==", "left": {"payload": {"protocol": "ip", "field": "saddr"}}, "right": "10.0.0.9"}}, {"drop": null}])"}),
+             ruleset("accept", {match(R"({"payload": {"protocol": "ip", "field": "saddr"}})", R"("10.0.0.9")",
+                                      "==", "drop")}),
              Open},
             // ufw's shape: a chain returns for local addresses (an iptables match) before its drop.
             {"return before a drop",
-             drop({jump, udpPorts("45056")},
-                  {R"([{"xt": {"type": "match", "name": "addrtype"}}, {"return": null}])",
-                   R"([{"drop": null}])"}),
+             ruleset("drop", {jump, match(dport, "45056")},
+                     {R"([{"xt": {"type": "match", "name": "addrtype"}}, {"return": null}])",
+                      R"([{"drop": null}])"}),
              Open},
         };
         for (const auto &row : rows) {
             const FirewallFacts got = judgeFirewall(row.json, {"lab0"});
-            QVERIFY2(got.state == row.want, row.name);
-            QCOMPARE(got.chain, QString(row.want == Blocks ? "inet filter input" : "")
-                                    .replace("inet", row.json.contains(R"("family": "ip")") ? "ip" : "inet"));
+            QVERIFY2(got.state == row.want && got.chain == (row.want == Blocks ? "inet filter input" : ""),
+                     row.name);
         }
     }
 
     void windowsFirewallJudged() {
         const char *scan = R"(C:\\Varnix\\varnix-scan.exe)", *other = R"(C:\\Other\\other.exe)";
         const struct {
-            const char *name;
-            QByteArray json;
+            const char *name, *profiles; // no profiles: the system refused
+            int current;
+            QStringList rules;
             const char *want; // state, then the blocking profiles and rule
         } rows[] = {
-            {"the system refused",
-             R"j({"windowsFirewall": {"program": "x", "error": "rules (0x80004001)"}})j",
-             "unknown unreadable"},
-            {"all profiles off", windowsFirewall("000", 4, {}), "open"},
-            {"public on, no rule", windowsFirewall("111", 4, {}), "blocks public"},
-            {"a rule for the program, spelt otherwise",
-             windowsFirewall("111", 4, {winRule("allow", R"(c:\\VARNIX\\Varnix-Scan.exe)")}), "open"},
-            {"a rule for another program", windowsFirewall("111", 4, {winRule("allow", other)}),
-             "blocks public"},
-            {"a rule for every program on the port range",
-             windowsFirewall("111", 4, {winRule("allow", "", "137, 45000-46000")}), "open"},
-            {"a rule on other ports", windowsFirewall("111", 4, {winRule("allow", "", "80,443,RPC")}),
-             "blocks public"},
-            {"a rule for a service",
-             windowsFirewall("111", 4, {winRule("allow", "", "*", 7, 17, "true", "Dhcp")}), "blocks public"},
-            {"a rule in the private profile only",
-             windowsFirewall("111", 6, {winRule("allow", scan, "*", 2)}), "blocks public"},
-            {"a disabled rule", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 17, "false")}),
-             "blocks public"},
-            {"TCP only", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 6)}), "blocks public"},
-            {"any protocol", windowsFirewall("111", 4, {winRule("allow", scan, "*", 7, 256)}), "open"},
-            {"a blocking rule wins",
-             windowsFirewall("111", 4, {winRule("allow", scan), winRule("block", scan)}),
-             "blocks public block rule"},
-            {"blocking all inbound traffic", windowsFirewall("11B", 4, {winRule("allow", scan)}),
-             "blocks public all"},
-            {"letting inbound traffic in", windowsFirewall("11A", 4, {}), "open"},
-            {"current profiles unknown: every enabled one",
-             windowsFirewall("110", 0, {winRule("allow", scan, "*", 1)}), "blocks private"},
+            {"the system refused", nullptr, 0, {}, "unknown unreadable"},
+            {"all profiles off", "000", 4, {}, "open"},
+            {"public on, no rule", "111", 4, {}, "blocks public"},
+            {"spelt otherwise", "111", 4, {rule("allow", R"(c:\\VARNIX\\Varnix-Scan.exe)")}, "open"},
+            {"another program", "111", 4, {rule("allow", other)}, "blocks public"},
+            {"every program, the port range", "111", 4, {rule("allow", "", "137, 45000-46000")}, "open"},
+            {"other ports", "111", 4, {rule("allow", "", "80,443,RPC")}, "blocks public"},
+            {"a service", "111", 4, {rule("allow", "", "*", 7, 17, "true", "Dhcp")}, "blocks public"},
+            {"private profile only", "111", 6, {rule("allow", scan, "*", 2)}, "blocks public"},
+            {"a disabled rule", "111", 4, {rule("allow", scan, "*", 7, 17, "false")}, "blocks public"},
+            {"TCP only", "111", 4, {rule("allow", scan, "*", 7, 6)}, "blocks public"},
+            {"any protocol", "111", 4, {rule("allow", scan, "*", 7, 256)}, "open"},
+            {"block rule wins", "111", 4, {rule("allow", scan), rule("block", scan)}, "blocks public block"},
+            {"blocking all inbound traffic", "11B", 4, {rule("allow", scan)}, "blocks public all"},
+            {"letting inbound traffic in", "11A", 4, {}, "open"},
+            {"no current profile: all", "110", 0, {rule("allow", scan, "*", 1)}, "blocks private"},
         };
         for (const auto &row : rows) {
-            const FirewallFacts f = judgeFirewall(row.json, {"lab0"});
+            const FirewallFacts f = judgeFirewall(
+                row.profiles ? windowsFirewall(row.profiles, row.current, row.rules)
+                             : R"j({"windowsFirewall": {"program": "x", "error": "rules (0x80004001)"}})j",
+                {"lab0"});
             QStringList got{QStringList{"unknown", "open", "blocks"}.at(f.state)};
             got << f.profiles;
             if (!f.blockingRule.isEmpty()) got << f.blockingRule;
@@ -558,9 +503,8 @@ private slots:
         FakeFacts fake;
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
-        fake.rmem = 212992;
-        fake.hasNft = true;
-        fake.json = ruleset("inet", "drop", {byName}).toStdString();
+        fake.rmem = 212992, fake.hasNft = true;
+        fake.json = ruleset("drop", {byName}).toStdString();
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         NetworkFacts facts = gatherNetworkFacts(adapters, fake);
         QCOMPARE(facts.adapters.size(), 2);
@@ -574,32 +518,21 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
         // What the system refused is said once per fact, naming the adapters by the name users know.
         std::strcpy(adapters[0].name, "lab0");
-        fake.hasNft = true;
-        fake.json = R"({"windowsFirewall": {"program": "x"}})";
-        fake.lab0.unreadable = fake.other.unreadable = {"adapter settings"};
+        fake.hasNft = true, fake.json = R"({"windowsFirewall": {"program": "x"}})";
+        fake.lab0.unreadable = fake.other.unreadable = {"adapter settings"},
         fake.other.displayName = "Ethernet 2";
         QCOMPARE(gatherNetworkFacts(adapters, fake).unreadable,
                  QStringList({"adapter settings of lab0, Ethernet 2", "firewall"}));
     }
 
     void firewallFrontEnds() {
-        // ufw's and firewalld's own words, as they print them; the nft rule set under them drops all.
+        // ufw's and firewalld's own words, cut to the lines read; the nft rule set under them drops all.
         const auto ufw = [](const char *policy, const char *rules) {
-            return QString(
-                       "Status: active\nLogging: on (low)\nDefault: %1 (incoming), allow (outgoing), "
-                       "disabled "
-                       "(routed)\nNew profiles: skip\n\nTo                         Action      From\n--      "
-                       "                   ------      ----\n%2\n")
-                .arg(policy, rules)
-                .toUtf8();
+            return QString("Status: active\nDefault: %1 (incoming)\n--\n%2\n").arg(policy, rules).toUtf8();
         };
         // firewalld's zone listing; a null one: firewalld is installed but not running.
         const auto zone = [](const char *target, const char *services, const char *ports) {
-            return QString("public (active)\n  target: %1\n  icmp-block-inversion: no\n  interfaces: %2\n  "
-                           "sources: "
-                           "\n  services: %3\n  ports: %4\n  protocols: \n  forward: yes\n  masquerade: no\n "
-                           " rich "
-                           "rules: \n")
+            return QString("public (active)\n  target: %1\n  interfaces: %2\n  services: %3\n  ports: %4\n")
                 .arg(target, "%1", services, ports)
                 .toUtf8();
         };
@@ -611,21 +544,13 @@ private slots:
             const char *blocked; // adapters, or "nft" when the rule set decides
         } rows[] = {
             {"ufw inactive: nft decides", Ufw, "Status: inactive\n", "nft"},
-            {"ufw denies, no rule", Ufw, ufw("deny", ""), "lab0 lab1"},
-            {"ufw rule for one adapter", Ufw,
-             ufw("deny", "45056:45255/udp on lab0    ALLOW IN    Anywhere                  \n"
-                         "45056:45255/udp (v6) on lab0 ALLOW IN    Anywhere (v6)             "),
+            {"ufw rule for one adapter", Ufw, ufw("deny", "45056:45255/udp on lab0  ALLOW IN  Anywhere"),
              "lab1"},
-            {"ufw port open everywhere", Ufw,
-             ufw("reject", "45000:46000/udp            ALLOW IN    Anywhere"), ""},
+            {"ufw port open everywhere", Ufw, ufw("reject", "45000:46000/udp  ALLOW IN  Anywhere"), ""},
             {"ufw deny rule comes first", Ufw,
-             ufw("deny", "45056/udp                  DENY IN     Anywhere\n"
-                         "45056:45255/udp            ALLOW IN    Anywhere"),
-             "lab0 lab1"},
-            {"ufw rule for some senders", Ufw,
-             ufw("deny", "45056,45100/udp            ALLOW IN    10.10.0.0/16"), ""},
-            {"ufw TCP only", Ufw, ufw("deny", "45056:45255/tcp            ALLOW IN    Anywhere"),
-             "lab0 lab1"},
+             ufw("deny", "45056/udp  DENY IN  Anywhere\n45056:45255/udp  ALLOW IN  Anywhere"), "lab0 lab1"},
+            {"ufw rule for some senders", Ufw, ufw("deny", "45056,45100/udp  ALLOW IN  10.10.0.0/16"), ""},
+            {"ufw TCP only", Ufw, ufw("deny", "45056:45255/tcp  ALLOW IN  Anywhere"), "lab0 lab1"},
             {"ufw allows by default", Ufw, ufw("allow", ""), ""},
             {"firewalld, usual services", Firewalld, zone("default", "dhcpv6-client ssh", ""), "lab0 lab1"},
             {"firewalld, port open", Firewalld, zone("default", "ssh", "22/tcp 45056-45255/udp"), ""},
@@ -636,13 +561,12 @@ private slots:
         const QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         for (const auto &row : rows) {
             FakeFacts fake;
-            fake.hasNft = true;
-            fake.json = ruleset("inet", "drop", {}).toStdString();
-            if (row.tool == Ufw) fake.ufw = row.out;
-            if (row.tool == Firewalld)
+            fake.hasNft = true, fake.json = ruleset("drop", {}).toStdString();
+            if (row.tool == Ufw)
+                fake.ufw = row.out;
+            else // a zone that would block, should a stopped firewalld be asked
                 fake.firewalld = row.out.isNull() ? "not running\n" : "running\n",
-                fake.zone = zone("default", "", "");
-            if (row.tool == Firewalld && !row.out.isNull()) fake.zone = row.out;
+                fake.zone = row.out.isNull() ? zone("default", "", "") : row.out;
             const FirewallFacts got = gatherNetworkFacts(adapters, fake).firewall;
             const bool nft = QByteArray(row.blocked) == "nft";
             const QString blocked = nft ? "nft" : got.adapters.join(' ');
@@ -666,9 +590,7 @@ private slots:
         QCOMPARE(step({listed(0, A, 10, 3, "Cam A")}), QString("status #0 1>3"));
         // A rediscovery's fresh channel knows nothing, then tells the same again: no event.
         WatchedCamera told = listed(0, A, 10, 3, "Cam A");
-        told.optionsKnown = told.clipsKnown = true;
-        told.seen.info.options = 8;
-        told.clipCount = 2;
+        told.optionsKnown = told.clipsKnown = true, told.seen.info.options = 8, told.clipCount = 2;
         QCOMPARE(step({told}), QString("options #0, clips #0"));
         QCOMPARE(step({listed(0, A, 10)}), QString());
         QCOMPARE(step({told}), QString());
@@ -688,107 +610,91 @@ private slots:
         // for the fresh channel of a rediscovery that has had no status reply yet, "gone" for a
         // complete listing without it. One event string per listing.
         const struct {
-            const char *name;
-            const char *listings;
-            QStringList want;
+            const char *name, *listings, *want;
         } rows[] = {
-            {"stops answering: said once, and once when it answers again",
-             "up down down down up up",
-             {"found #0, status #0 -1>1", "not-responding #0", "", "", "responding #0", ""}},
-            {"never answered a status: responding comes before its first status",
-             "new-up new-down new-up up",
-             {"found #0", "not-responding #0", "", "responding #0, status #0 -1>1"}},
+            {"stops answering: said once, and once when it answers again", "up down down down up up",
+             "found #0, status #0 -1>1|not-responding #0|||responding #0|"},
+            {"never answered a status: responding comes before its first status", "new-up new-down new-up up",
+             "found #0|not-responding #0||responding #0, status #0 -1>1"},
             {"rediscovered while silent: only a status on the new channel brings it back",
              "up down new-up new-down new-up up",
-             {"found #0, status #0 -1>1", "not-responding #0", "", "", "", "responding #0"}},
-            {"lost while silent, found again: new to the watch",
-             "up down gone up down",
-             {"found #0, status #0 -1>1", "not-responding #0", "lost #0", "found #0, status #0 -1>1",
-              "not-responding #0"}},
+             "found #0, status #0 -1>1|not-responding #0||||responding #0"},
+            {"lost while silent, found again: new to the watch", "up down gone up down",
+             "found #0, status #0 -1>1|not-responding #0|lost #0|found #0, status #0 -1>1|not-responding #0"},
         };
         const QDateTime t0 = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
         for (const auto &row : rows) {
             CameraWatch watch(labFacts(), 0);
             QStringList got;
             for (const QString &l : QString(row.listings).split(' ')) {
-                WatchedCamera a = listed(0, A, 10, l.startsWith("new-") ? 0 : 1);
-                a.responding = l.endsWith("up");
+                const WatchedCamera a =
+                    listed(0, A, 10, l.startsWith("new-") ? 0 : 1, nullptr, l.endsWith("up"));
                 got << events(l == "gone" ? watch.update({}, t0, true) : watch.update({a}, t0, false));
             }
-            QVERIFY2(got == row.want, qPrintable(QString("%1: got %2").arg(row.name, got.join(" | "))));
+            QVERIFY2(got.join('|') == row.want,
+                     qPrintable(QString("%1: got %2").arg(row.name, got.join('|'))));
         }
     }
 
     void metricsFollowTheWatch() {
-        const auto standard = [](quint32 ip, const char *state, quint32 serial = 10) {
-            WatchedCamera w = listed(0, ip, serial, 2, "Cam");
-            w.responding = QByteArray(state) != "down";
-            return w;
-        };
-        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd");
-        advanced.seen.info.protocol = 1;
-        advanced.seen.info.link10G = 1;
-        WatchedCamera moved = standard(B, "up");
+        const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
+        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b;
+        advanced.seen.info.protocol = advanced.seen.info.link10G = 1;
         moved.seen.info.macLow = A & 0xFF;
         using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
+        // The samples split at '|', @A and @J for the labels naming the camera; a family named without a
+        // sample must have none.
         const struct {
             const char *name;
             Steps steps;
-            QStringList want;
+            const char *want;
         } rows[] = {
             {"listed and answering",
-             {{{standard(A, "up")}, false}},
-             {"varnix_camera_up{" + who(A) + "} 1", "varnix_camera_responding{" + who(A) + "} 1",
-              "varnix_camera_status{" + who(A) + "} 2"}},
+             {{{a}, false}},
+             "varnix_camera_up{@A} 1|varnix_camera_responding{@A} 1|varnix_camera_status{@A} 2"},
             {"not answering its polls",
-             {{{standard(A, "down")}, false}},
-             {"varnix_camera_responding{" + who(A) + "} 0"}},
+             {{{listed(0, A, 10, 2, "Cam", false)}, false}},
+             "varnix_camera_responding{@A} 0"},
             {"lost: still shown, as gone",
-             {{{standard(A, "up")}, false}, {{}, true}},
-             {"varnix_camera_up{" + who(A) + "} 0", "varnix_camera_responding{" + who(A) + "} 0",
-              "varnix_camera_status{" + who(A) + "} 2", "varnix_adapter_cameras{adapter=\"lab0\"} 0",
-              "varnix_adapter_cameras{adapter=\"lab1\"} 0"}},
+             {{{a}, false}, {{}, true}},
+             R"(varnix_camera_up{@A} 0|varnix_camera_responding{@A} 0|varnix_camera_status{@A} 2|)"
+             R"(varnix_adapter_cameras{adapter="lab0"} 0|varnix_adapter_cameras{adapter="lab1"} 0)"},
             {"lost and found again: one series, up",
-             {{{standard(A, "up")}, true}, {{}, true}, {{standard(A, "up")}, false}},
-             {"varnix_camera_up{" + who(A) + "} 1", R"(varnix_events_total{event="found"} 2)",
-              R"(varnix_events_total{event="name"} 2)", R"(varnix_events_total{event="status"} 2)",
-              R"(varnix_events_total{event="options"} 0)", R"(varnix_events_total{event="clips"} 0)",
-              R"(varnix_events_total{event="conflict"} 0)",
-              R"(varnix_events_total{event="not-responding"} 0)",
-              R"(varnix_events_total{event="responding"} 0)", R"(varnix_events_total{event="lost"} 1)",
-              "varnix_last_discovery_timestamp_seconds 0.000",
-              "varnix_metrics_written_timestamp_seconds 1.500"}},
+             {{{a}, true}, {{}, true}, {{a}, false}},
+             R"(varnix_camera_up{@A} 1|varnix_events_total{event="found"} 2|varnix_events_total{event="name"} 2|)"
+             R"(varnix_events_total{event="status"} 2|varnix_events_total{event="options"} 0|)"
+             R"(varnix_events_total{event="clips"} 0|varnix_events_total{event="conflict"} 0|)"
+             R"(varnix_events_total{event="not-responding"} 0|varnix_events_total{event="responding"} 0|)"
+             R"(varnix_events_total{event="lost"} 1|varnix_last_discovery_timestamp_seconds 0.000|)"
+             R"(varnix_metrics_written_timestamp_seconds 1.500)"},
             {"moved to another address: one series, the new address",
-             {{{standard(A, "up")}, true}, {{moved}, false}},
-             {"varnix_camera_info{" + who(A) +
-                  R"(,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",protocol="Standard"} 1)",
-              "varnix_camera_up{" + who(A) + "} 1"}},
-            {"moved, and the old address lost",
-             {{{standard(A, "up")}, true}, {{moved}, true}},
-             {"varnix_camera_up{" + who(A) + "} 1"}},
+             {{{a}, true}, {{moved}, false}},
+             R"(varnix_camera_info{@A,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",)"
+             R"(protocol="Standard"} 1|varnix_camera_up{@A} 1)"},
+            {"moved, and the old address lost", {{{a}, true}, {{moved}, true}}, "varnix_camera_up{@A} 1"},
             {"Advanced: no poll verdict, 10G, the name escaped",
              {{{advanced}, false}},
-             {"varnix_camera_info{" + who(J, 11) +
-                  ",ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown N/A\",adapter=\"lab1\","
-                  "protocol=\"Advanced\"} 1",
-              "varnix_camera_responding", "varnix_camera_link_speed_bytes{" + who(J, 11) + "} 1250000000",
-              "varnix_adapter_cameras{adapter=\"lab0\"} 0", "varnix_adapter_cameras{adapter=\"lab1\"} 1"}},
+             "varnix_camera_info{@J,ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown "
+             "N/A\",adapter=\"lab1\","
+             R"(protocol="Advanced"} 1|varnix_camera_responding|varnix_camera_link_speed_bytes{@J} 1250000000|)"
+             R"(varnix_adapter_cameras{adapter="lab0"} 0|varnix_adapter_cameras{adapter="lab1"} 1)"},
             {"two cameras share a serial number",
-             {{{standard(A, "up"), standard(B, "up")}, false}},
-             {R"(varnix_conflict{code="duplicate-serial"} 1)"}},
+             {{{a, b}, false}},
+             R"(varnix_conflict{code="duplicate-serial"} 1)"},
             {"a conflict raised and cleared stays, at 0",
-             {{{standard(A, "up"), standard(B, "up")}, false}, {{standard(A, "up")}, true}},
-             {R"(varnix_conflict{code="duplicate-serial"} 0)"}},
+             {{{a, b}, false}, {{a}, true}},
+             R"(varnix_conflict{code="duplicate-serial"} 0)"},
         };
         for (const auto &row : rows) {
             CameraWatch watch(labFacts(), 0);
             for (const auto &step : row.steps)
                 watch.update(step.first, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), step.second);
-            const QByteArray text = watchMetricsText(watch.snapshot(), labFacts(), "*ALL*",
-                                                     QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC));
-            const QStringList got = samples(text, row.want);
-            // A family named without a sample must have none.
-            QVERIFY2(got == row.want.filter(" "),
+            const QStringList want =
+                QString(row.want).replace("@A", who(A)).replace("@J", who(J, 11)).split('|');
+            const QStringList got = samples(watchMetricsText(watch.snapshot(), labFacts(), "*ALL*",
+                                                             QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC)),
+                                            want);
+            QVERIFY2(got == want.filter(" "),
                      qPrintable(QString("%1: got\n%2").arg(row.name, got.join('\n'))));
         }
     }
