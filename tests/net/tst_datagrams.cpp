@@ -95,8 +95,8 @@ private slots:
         QCOMPARE(tenGig, (QList<quint32>{1, 1, 1, 0, 0, 0, 0}));
         QCOMPARE((QList<quint32>{r.macHigh, r.macLow}), (QList<quint32>{0xFEDC, 0xBA987654}));
         QVERIFY(sameMac(r, r) && !sameMac(r, UdpCamInfo{0, 0, 0, 0, 0, 0, 0, 0, 0, r.macLow, 0xFEDD}));
-        // The text form of a MAC ignores the unused upper bits of its high part.
-        QCOMPARE(macToText(0x9C81F2A7, 0xFFFF000C), QStringLiteral("00:0c:9c:81:f2:a7"));
+        // The text form of a MAC ignores the unused upper bits of its high part; every bit of a byte shows.
+        QCOMPARE(macToText(0x9D81F3A7, 0xFFFFFF0D), QStringLiteral("ff:0d:9d:81:f3:a7"));
 
         // Cut replies, requests and other magics make no record and leave it untouched.
         r = UdpCamInfo{0, 0, 0, 0, 4242};
@@ -167,6 +167,7 @@ private slots:
                                                      {"10.0.0.3", OutsideAdapterSubnet | UsedByOtherCamera}};
         for (const auto &[ip, want] : cautions)
             QCOMPARE(addressCautions(ipFromText(ip), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003}), want);
+        QCOMPARE(OutsideAdapterSubnet | UsedByOtherCamera | UsedByAdapter, 7); // three separate warnings
     }
 };
 
