@@ -9,6 +9,17 @@
 #include <string>
 
 namespace platform {
+
+std::string utf8(const wchar_t *text) {
+    if (!text || !*text) return std::string();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return std::string();
+    std::string out(size_t(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
+    out.resize(size_t(size - 1));
+    return out;
+}
+
 namespace {
 
 constexpr LONG UdpProtocol = 17;
@@ -31,16 +42,6 @@ public:
 private:
     T *p_ = nullptr;
 };
-
-std::string utf8(const wchar_t *text) {
-    if (!text || !*text) return std::string();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return std::string();
-    std::string out(size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
-    out.resize(size_t(size - 1));
-    return out;
-}
 
 std::string jsonText(const std::string &text) {
     std::string out = "\"";

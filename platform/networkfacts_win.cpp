@@ -21,16 +21,6 @@ namespace {
 const wchar_t AdapterClassKey[] =
     L"SYSTEM\\CurrentControlSet\\Control\\Class\\{4d36e972-e325-11ce-bfc1-08002be10318}";
 
-std::string utf8(const wchar_t *text) {
-    if (!text || !*text) return std::string();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return std::string();
-    std::string out(size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
-    out.resize(size_t(size - 1));
-    return out;
-}
-
 // A registry value as text (advanced properties are stored as strings; a DWORD is taken too), or "".
 std::wstring registryText(HKEY key, const wchar_t *name) {
     DWORD type = 0, size = 0;
