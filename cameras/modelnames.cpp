@@ -4,6 +4,7 @@
 #include "net/udpinterface.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -63,11 +64,11 @@ quint32 modelNumber(quint32 code) {
     }
 }
 
-const char *const variantLabels[6] = {"DL-Q1", "DL-Q2", "DL-Q3", "DL-Q4", "DR-Q4", "DL-Q5"};
+const char *const variantLabels[] = {"DL-Q1", "DL-Q2", "DL-Q3", "DL-Q4", "DR-Q4", "DL-Q5"};
 
 // A variant the table does not know still names the series rather than reading past the table.
 const char *variantLabel(quint32 variant) {
-    return variant < 6 ? variantLabels[variant] : "DL-Q?";
+    return variant < std::size(variantLabels) ? variantLabels[variant] : "DL-Q?";
 }
 
 // Fixed labels of the models that carry no number pattern.

@@ -296,11 +296,9 @@ private slots:
             e.setEntryText("1<br>2<br>3<br>4");
             const int h = e.fitHeightToText();
             e.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&e));
             const QRect t = e.textLabel->geometry(); // in the middle of the row
-            QVERIFY2(e.height() == h && t.height() >= e.textLabel->sizeHint().height() && t.top() >= 0 &&
-                         t.top() + t.bottom() == h - 1,
-                     qPrintable(QString("%1 %2").arg(h).arg(e.textLabel->height())));
+            QVERIFY(e.height() == h && t.height() >= e.textLabel->sizeHint().height() && t.top() >= 0 &&
+                    t.top() + t.bottom() == h - 1);
         }
     }
 

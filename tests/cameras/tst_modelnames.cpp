@@ -17,14 +17,13 @@ const std::tuple<quint32, quint32, quint32, const char *> names[] = {
     {9, 3, 0, "Brisquet J3-HD"},       {9, 7, 0, "Brisquet J3-plain"},
     {9, 1, 0, "Brisquet J3-S1"},       {9, 2, 0, "Brisquet J3-S2"},
     {11, 0, 0, "Brisquet J5"},         {21, 0, 0, "Brisquet J6"},
-    {22, 0, 0, "Brisquet J7"},         {22, 3, 0, "Brisquet J7-S3"},
-    {24, 0, 0, "Brisquet J8"},         {24, 1, 0, "Brisquet J8-S1"},
-    {1, 0, 0, "Brisquet E1"},          {2, 0, 0, "Brisquet E4"},
-    {3, 0, 0, "Brisquet E3"},          {8, 0, 0, "Lumethra T5"},
-    {12, 1, 0, "Karvelo DL-Q2"},       {13, 0, 0, "Karvelo DL-Q6"},
-    {17, 0, 0, "Karvelo DL-Q5"},       {19, 0, 0x1, "Karvelo W4"},
-    {20, 0, 0, "Karvelo W5"},          {23, 0, 0, "Karvelo W7"},
-    {23, 2, 0x2, "Karvelo WK7-S2"},    {25, 0, 0, "Karvelo W8"},
+    {22, 0, 0, "Brisquet J7"},         {24, 0, 0, "Brisquet J8"},
+    {24, 1, 0, "Brisquet J8-S1"},      {1, 0, 0, "Brisquet E1"},
+    {2, 0, 0, "Brisquet E4"},          {3, 0, 0, "Brisquet E3"},
+    {8, 0, 0, "Lumethra T5"},          {12, 1, 0, "Karvelo DL-Q2"},
+    {13, 0, 0, "Karvelo DL-Q6"},       {17, 0, 0, "Karvelo DL-Q5"},
+    {19, 0, 0x1, "Karvelo W4"},        {20, 0, 0, "Karvelo W5"},
+    {23, 0, 0, "Karvelo W7"},          {25, 0, 0, "Karvelo W8"},
     {29, 0, 0, "Karvelo G5"},          {29, 1, 0, "Karvelo G5-4K"},
     {31, 0, 0x1, "Karvelo G7"},        {40, 0, 0, "Karvelo G3"},
     {51, 0, 0, "Tavolin Mini M-310"},  {0, 0, 0, "Unknown N/A"},
@@ -90,12 +89,13 @@ private slots:
     void family() {
         // code:picture family at the edges of each family's ranges; unknown codes have none.
         for (const QString &row :
-             QString("0:0 8:0 9:2 11:2 12:1 17:1 18:0 21:2 25:0 26:2 27:4 32:4 33:5 36:5 37:6 "
+             QString("0:0 8:0 9:2 11:2 12:1 17:1 18:0 21:2 25:0 26:2 27:4 32:4 33:5 36:5 37:6 47:0 "
                      "38:5 39:6 40:4 45:6 46:0 48:7 54:7 55:8 56:9 57:7 58:7 59:6 61:6 62:0 "
                      "4294967295:0")
                  .split(' '))
             QVERIFY2(cameraFamily(row.section(':', 0, 0).toUInt()) == row.section(':', 1).toInt(),
                      qPrintable(row));
+        QCOMPARE(cameraFamily(static_cast<const UdpInterface *>(nullptr)), 0);
     }
 };
 
