@@ -4,6 +4,7 @@
 #include "net/udpinterface.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -22,8 +23,6 @@ quint32 modelNumber(quint32 code) {
         return 5;
     case 5:
         return 2;
-    case 9:
-        return 3;
     case 10:
         return 4;
     case 11:
@@ -65,11 +64,11 @@ quint32 modelNumber(quint32 code) {
     }
 }
 
-const char *const variantLabels[6] = {"DL-Q1", "DL-Q2", "DL-Q3", "DL-Q4", "DR-Q4", "DL-Q5"};
+const char *const variantLabels[] = {"DL-Q1", "DL-Q2", "DL-Q3", "DL-Q4", "DR-Q4", "DL-Q5"};
 
 // A variant the table does not know still names the series rather than reading past the table.
 const char *variantLabel(quint32 variant) {
-    return variant < 6 ? variantLabels[variant] : "DL-Q?";
+    return variant < std::size(variantLabels) ? variantLabels[variant] : "DL-Q?";
 }
 
 // Fixed labels of the models that carry no number pattern.
@@ -141,10 +140,6 @@ void wSeriesLabel(quint32 code, quint32 v, quint32 options, char *label) {
     const quint32 n = modelNumber(code);
     if (code == 20 && v == 3)
         snprintf(label, TextSize, "%s5-HD", p);
-    else if (code == 23 && v != 0)
-        snprintf(label, TextSize, "%s7-S%u", p, v);
-    else if (code == 25 && v != 0)
-        snprintf(label, TextSize, "%s8-S%u", p, v);
     else if (v == 0)
         snprintf(label, TextSize, "%s%u", p, n);
     else
@@ -163,13 +158,8 @@ void gSeriesLabel(quint32 code, quint32 v, quint32 options, char *label) {
     else
         snprintf(base, sizeof base, "G%u", n);
 
-    bool plain;
-    if (code == 29)
-        plain = v == 0;
-    else if (code == 30)
-        plain = v == 5;
-    else
-        plain = v == 0;
+    // Variant 5 of code 30 is its plain model; 0 is for every other code.
+    const bool plain = code == 30 ? v == 5 : v == 0;
     if (plain)
         snprintf(label, TextSize, "%.100s", base);
     else if (code == 29 || code == 30)
@@ -229,9 +219,8 @@ void buildModelName(quint32 code, quint32 v, quint32 options, char *buffer) {
             snprintf(label, sizeof label, "J3-plain");
     } else if (code == 10 || code == 22 || code == 24) {
         family = "Brisquet";
-        const unsigned series = code == 10 ? 4 : code == 22 ? 7 : 8;
         if (v != 0)
-            snprintf(label, sizeof label, "J%u-S%u", series, v);
+            snprintf(label, sizeof label, "J%u-S%u", n, v);
         else
             snprintf(label, sizeof label, "J%u", n);
     } else if (code == 11) {

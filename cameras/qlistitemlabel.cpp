@@ -97,9 +97,7 @@ int QListItemLabel::fitHeightToText() {
     textLabel->ensurePolished();
     const int textHeight = textLabel->sizeHint().height();
     const int h = qMax(entrySize(sizeKind).height(), textHeight + 2 * m);
-    textLabel->setMaximumHeight(h - 2 * m);
-    textLabel->setMinimumHeight(h - 2 * m);
-    setMaximumHeight(h);
-    setMinimumHeight(h);
+    textLabel->setFixedHeight(h - 2 * m);
+    setFixedHeight(h);
     return h;
 }

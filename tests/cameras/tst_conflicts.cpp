@@ -3,10 +3,10 @@
 #include <QtTest>
 
 namespace {
-// Record fields in order: protocol, model, variant, options, serial, firmware (2), IP, mask, MAC low, ...
-// adapter MTU (the 16th).
+// Record fields in order: protocol, model, variant, options, serial, firmware (2), IP, mask, MAC low and
+// high, ..., adapter MTU (the 16th).
 UdpCamInfo cam(quint32 protocol, quint32 ip, quint32 mac, quint32 serial, quint32 mtu) {
-    return {protocol, 0, 0, 0, serial, 0, 0, ip, 0, mac, 0, 0, 0, 0, 0, mtu};
+    return {protocol, 0, 0, 0, serial, 0, 0, ip, 0, mac, 0xC, 0, 0, 0, 0, mtu};
 }
 const quint32 A = 0xC0A80114, B = 0xC0A80115;
 using K = ConflictKind;
@@ -30,12 +30,16 @@ class Conflicts : public QObject {
     Q_OBJECT
 private slots:
     void sizesAndTexts() {
-        QCOMPARE(QList<quint32>({datagramSizeFor(-1), datagramSizeFor(5), datagramSizeFor(6)}),
-                 QList<quint32>({0, 8680, 0}));
+        QList<quint32> sizes; // of the jumbo settings -1 to 6
+        for (int setting = -1; setting <= 6; ++setting)
+            sizes << datagramSizeFor(setting);
+        QCOMPARE(sizes, QList<quint32>({0, 1448, 2920, 4360, 5800, 7240, 8680, 0}));
         const std::pair<K, const char *> texts[] = {{K::JumboAdapter, "enabled on network adapter"},
                                                     {K::DatagramOverMtu, "disabled on network adapter"},
                                                     {K::SameMac, "same MAC"},
-                                                    {K::OutsideSubnet, ""}};
+                                                    {K::SameSerial, "same Serial"},
+                                                    {K::OutsideSubnet, ""},
+                                                    {K::None, ""}};
         for (const auto &[kind, words] : texts)
             QVERIFY(*words ? conflictText(kind).contains(words) : conflictText(kind).isEmpty());
     }
@@ -68,8 +72,11 @@ private slots:
                        .arg(c.key.value, 0, 16);
         }
         QCOMPARE(got, QStringList({"1 [0] 1 c0a80114", "5 [0,1,2] 5 a", "3 [3,4] 3 c0a80117", "3 [5,6] 3 9",
-                                   "4 [5,7,6] 4 6"}));
+                                   "4 [5,7,6] 4 c00000006"}));
         QCOMPARE(findCameraConflicts(cams, 0).size(), 4); // "Optimal": no datagram-size conflict
+        // A camera that reports its adapter's own address is not in that adapter's subnet.
+        const UdpCamInfo own{0, 0, 0, 0, 0, 0, 0, A, 0, 0, 0, 0, A, 0xFFFFFF00};
+        QCOMPARE(conflictGroups({own}, 0).value(0).kind, K::OutsideSubnet);
     }
 };
 

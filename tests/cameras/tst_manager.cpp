@@ -286,6 +286,19 @@ private slots:
                     e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize());
             e.setBulletPixmap(QPixmap());
             QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
+            // Marking tints the row and says why; unmarking gives the plain row back.
+            const QString plain = e.styleSheet();
+            e.setMarked(true, "why");
+            const QString tinted = e.styleSheet(), why = e.toolTip();
+            e.setMarked(false);
+            QVERIFY(tinted != plain && why == "why" && e.styleSheet() == plain && e.toolTip().isEmpty());
+            // Four lines of text grow the row; the text gets the height it needs, inside the row.
+            e.setEntryText("1<br>2<br>3<br>4");
+            const int h = e.fitHeightToText();
+            e.show();
+            const QRect t = e.textLabel->geometry(); // in the middle of the row
+            QVERIFY(e.height() == h && t.height() >= e.textLabel->sizeHint().height() && t.top() >= 0 &&
+                    t.top() + t.bottom() == h - 1);
         }
     }
 

@@ -15,6 +15,18 @@ UdpCamInfo info(quint32 code, quint32 a, quint32 b = 0) {
 const std::tuple<quint32, quint32, quint32, const char *> names[] = {
     {10, 2, 0, "Brisquet J4-S2"},      {10, 0, 0, "Brisquet J4"},
     {9, 3, 0, "Brisquet J3-HD"},       {9, 7, 0, "Brisquet J3-plain"},
+    {9, 1, 0, "Brisquet J3-S1"},       {9, 2, 0, "Brisquet J3-S2"},
+    {11, 0, 0, "Brisquet J5"},         {21, 0, 0, "Brisquet J6"},
+    {22, 0, 0, "Brisquet J7"},         {24, 0, 0, "Brisquet J8"},
+    {24, 1, 0, "Brisquet J8-S1"},      {1, 0, 0, "Brisquet E1"},
+    {2, 0, 0, "Brisquet E4"},          {3, 0, 0, "Brisquet E3"},
+    {8, 0, 0, "Lumethra T5"},          {12, 1, 0, "Karvelo DL-Q2"},
+    {13, 0, 0, "Karvelo DL-Q6"},       {17, 0, 0, "Karvelo DL-Q5"},
+    {19, 0, 0x1, "Karvelo W4"},        {20, 0, 0, "Karvelo W5"},
+    {23, 0, 0, "Karvelo W7"},          {25, 0, 0, "Karvelo W8"},
+    {29, 0, 0, "Karvelo G5"},          {29, 1, 0, "Karvelo G5-4K"},
+    {31, 0, 0x1, "Karvelo G7"},        {40, 0, 0, "Karvelo G3"},
+    {51, 0, 0, "Tavolin Mini M-310"},  {0, 0, 0, "Unknown N/A"},
     {11, 1, 0, "Brisquet J5-HD"},      {26, 4, 0, "Brisquet J10"},
     {5, 0, 0, "Brisquet E2"},          {6, 0, 0, "Lumethra T3"},
     {4, 0, 0, "Brisquet E5"},          {4, 2, 0, "Brisquet E5"},
@@ -41,36 +53,49 @@ private slots:
             const QString name = modelName(info(12, v));
             QVERIFY2(name.startsWith(QLatin1String("Karvelo DL")) && name.size() < 20, qPrintable(name));
         }
-        // The fixed labels are distinct; the Mini ones are exactly those of family 6 but 43.
+        // The fixed labels are distinct, each under its maker (one letter per code from 33 on:
+        // Pellwyn, Karvelo, Tavolin, Tavolin Mini, Dunmarch, none); the Mini ones are family 6 but 43.
+        const QHash<QChar, QString> makers{{'P', "Pellwyn "},      {'K', "Karvelo G"}, {'T', "Tavolin T-"},
+                                           {'M', "Tavolin Mini "}, {'D', "Dunmarch "}, {'-', " "}};
+        const QString makerOf = "PPPPPPPKPP-PPTTMMTMMMTDPTMPPP";
         QSet<QString> fixed;
         for (quint32 code = 33; code <= 61; ++code) {
             const QString name = modelName(info(code, 0));
             QVERIFY2(!name.contains(QLatin1String("N/A")) && !fixed.contains(name), qPrintable(name));
+            QVERIFY2(name.startsWith(makers[makerOf[int(code) - 33]]), qPrintable(name));
             QCOMPARE(name.startsWith(QLatin1String("Pellwyn Mini ")), cameraFamily(code) == 6 && code != 43);
             fixed.insert(name);
         }
-        // Firmware of (code, version, revision), never negative; serial numbers.
-        QCOMPARE(firmwareText(info(48, 0x00010203, 0x00010203)), QString("0001.02.03"));
-        QCOMPARE(firmwareText(info(58, 0xABCD0E0F, 0)), QString("ABCD.0E.0F"));
-        QCOMPARE(firmwareText(info(8, 3, 14)), QString("3.14"));
-        QCOMPARE(firmwareText(info(55, 0x00010203, 0x00010203)), QString("66051.66051.0"));
-        QCOMPARE(firmwareText(info(12, 0x1A2B, 7)), QString("00001A2B"));
+        // code:firmware of (0x00010203, 7) as hex (H), dotted hex (T), two (S) or three numbers (L), and
+        // serial 100020003 plain (P) or grouped (G).
+        const QHash<QChar, QString> texts{{'H', "00010203"},  {'T', "0001.02.03"}, {'S', "66051.7"},
+                                          {'L', "66051.7.0"}, {'P', "100020003"},  {'G', "01-0002-0003"}};
+        for (const QString &row : QString("0:SG 8:SG 9:LG 11:LG 12:HP 17:HP 18:LG 20:LG 45:LG 46:TG 54:TG "
+                                          "55:LG 56:LG 57:TG 58:TG")
+                                      .split(' ')) {
+            const UdpCamInfo camera = info(row.section(':', 0, 0).toUInt(), 0x00010203, 7);
+            QVERIFY2(firmwareText(camera) == texts[row.at(row.size() - 2)], qPrintable(row));
+            QVERIFY2(serialText(UdpCamInfo{0, camera.cameraType, 0, 0, 100020003, 0, 0}) == texts[row.back()],
+                     qPrintable(row));
+        }
+        // Never negative; every byte and group in its place.
+        QCOMPARE(firmwareText(info(58, 0xABCD1F0F, 0)), QString("ABCD.1F.0F"));
         QCOMPARE(firmwareText(info(20, 0x80000000, 2)), QString("2147483648.2.0"));
-        QCOMPARE(serialText(info(20, 100020003)), QString("01-0002-0003"));
-        QCOMPARE(serialText(info(48, 4294967295)), QString("42-9496-7295"));
-        QCOMPARE(serialText(info(12, 7)), QString("7"));
+        QCOMPARE(serialText(info(48, 4200000000)), QString("42-0000-0000"));
+        QCOMPARE(serialText(info(48, 4199999999)), QString("41-9999-9999"));
         QCOMPARE(serialText(info(17, 4294967295)), QString("4294967295"));
     }
 
     void family() {
         // code:picture family at the edges of each family's ranges; unknown codes have none.
         for (const QString &row :
-             QString("0:0 8:0 9:2 11:2 12:1 17:1 18:0 21:2 25:0 26:2 27:4 32:4 33:5 36:5 37:6 "
+             QString("0:0 8:0 9:2 11:2 12:1 17:1 18:0 21:2 25:0 26:2 27:4 32:4 33:5 36:5 37:6 47:0 "
                      "38:5 39:6 40:4 45:6 46:0 48:7 54:7 55:8 56:9 57:7 58:7 59:6 61:6 62:0 "
                      "4294967295:0")
                  .split(' '))
             QVERIFY2(cameraFamily(row.section(':', 0, 0).toUInt()) == row.section(':', 1).toInt(),
                      qPrintable(row));
+        QCOMPARE(cameraFamily(static_cast<const UdpInterface *>(nullptr)), 0);
     }
 };
 
