@@ -268,8 +268,11 @@ private slots:
         QVERIFY(shows(manager.statusBullet(1), "b_gray"));
         c->statusKnown = true;
         // Pictures by model code: the W series has its own picture outside its family; code 12 has none.
-        for (const auto &[code, picture] :
-             {std::pair<quint32, const char *>{10, "cam-j"}, {19, "cam-wk"}, {12, ""}}) {
+        for (const auto &[code, picture] : {std::pair<quint32, const char *>{10, "cam-j"},
+                                            {19, "cam-wk"},
+                                            {23, "cam-wk"},
+                                            {56, "cam-bt"},
+                                            {12, ""}}) {
             c->camInfo.cameraType = code;
             QVERIFY2(shows(manager.cameraPicture(1), picture), picture);
         }

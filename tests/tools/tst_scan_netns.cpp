@@ -35,7 +35,7 @@ const char *const expected = R"({
    "protocol": "Standard", "port": 1029, "adapterMtu": 1500, "link": "1G", "statusText": "Waiting for trigger"},
   "10.20.0.7": {"model": "Brisquet J4-S2", "adapterIp": "10.10.1.1", "inAdapterSubnet": false, "status": 8},
   "10.10.2.30": {"name": "Adv-C", "model": "Tavolin Mini M-200", "firmware": "0001.02.03", "protocol": "Advanced",
-   "port": 9000, "link": "10G", "statusText": "Idle", "inAdapterSubnet": true},
+   "port": 9000, "link": "10G", "statusText": "Idle", "status": 0, "inAdapterSubnet": true},
   "10.10.2.40": {"model": "Brisquet E2", "firmware": "3.14", "serial": "12-3456-7890", "mask": "255.255.0.0",
    "adapterMtu": 9000, "statusText": "Live"}})";
 
