@@ -414,7 +414,8 @@ private slots:
 
     void firewall() {
         const QString jump = R"([{"jump": {"target": "allow"}}])";
-        const QString reject = R"([{"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
+        const QString reject =
+            R"([{"counter": null}, {"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
         const char *ports = R"({"range": [45056, 45255]})";
         // The input chain jumps to "allow", which jumps through c1 .. c<levels>; the last accepts the port.
         const auto nested = [&](int levels) {
@@ -446,6 +447,7 @@ private slots:
             {"through a jump", ruleset("drop", {jump}, {match(dport, "45056")}), Open},
             {"a jump to a chain that accepts nothing", ruleset("drop", {jump}), Blocks},
             {"a chain that jumps to itself", ruleset("drop", {jump}, {jump}), Blocks},
+            {"a jump to a chain that drops all", ruleset("accept", {jump}, {R"([{"drop": null}])"}), Blocks},
             {"jumps nested deep", nested(7), Open},
             {"jumps nested deeper than followed", nested(8), Blocks},
             {"new UDP from anywhere",
@@ -574,7 +576,8 @@ private slots:
             {"ufw inactive: nft decides", Ufw, "Status: inactive\n", "nft"},
             {"ufw rule for one adapter", Ufw, ufw("deny", "45056:45255/udp on lab0  ALLOW IN  Anywhere"),
              "lab1"},
-            {"ufw port open everywhere", Ufw, ufw("reject", "45000:46000/udp  ALLOW IN  Anywhere"), ""},
+            {"ufw port open everywhere, both protocols", Ufw,
+             ufw("reject", "45000:46000  ALLOW IN  Anywhere"), ""},
             {"ufw deny rule comes first", Ufw,
              ufw("deny", "45056/udp  DENY IN  Anywhere\n45056:45255/udp  ALLOW IN  Anywhere"), "lab0 lab1"},
             {"ufw rule for some senders", Ufw, ufw("deny", "45056,45100/udp  ALLOW IN  10.10.0.0/16"), ""},
