@@ -421,13 +421,11 @@ private slots:
         const auto nested = [&](int levels) {
             QString chains;
             for (int i = 1; i <= levels; ++i)
-                chains +=
-                    QString(R"(, {"chain": {"family": "inet", "table": "filter", "name": "c%1"}}, {"rule":
-                    {"family": "inet", "table": "filter", "chain": "c%1", "expr": [{"jump": {"target": "c%2"}}]}})")
-                        .arg(i)
-                        .arg(i + 1);
-            chains.replace(QString(R"([{"jump": {"target": "c%1"}}])").arg(levels + 1),
-                           match(dport, "45056"));
+                chains += QString(R"(, {"chain": {"family": "inet", "table": "filter", "name": "c%1"}},
+                    {"rule": {"family": "inet", "table": "filter", "chain": "c%1", "expr": %2}})")
+                              .arg(i)
+                              .arg(i < levels ? QString(R"([{"jump": {"target": "c%1"}}])").arg(i + 1)
+                                              : match(dport, "45056"));
             QByteArray json = ruleset("drop", {jump}, {R"([{"jump": {"target": "c1"}}])"});
             return json.insert(json.size() - 2, chains.toUtf8());
         };
@@ -682,7 +680,8 @@ private slots:
         } rows[] = {
             {"listed and answering",
              {{{a}, false}},
-             "varnix_camera_up{@A} 1|varnix_camera_responding{@A} 1|varnix_camera_status{@A} 2"},
+             "varnix_camera_up{@A} 1|varnix_camera_responding{@A} 1|varnix_camera_status{@A} 2|"
+             "varnix_camera_link_speed_bytes{@A} 125000000"},
             {"not answering its polls",
              {{{listed(0, A, 10, 2, "Cam", false)}, false}},
              "varnix_camera_responding{@A} 0"},
