@@ -174,16 +174,20 @@ QList<CheckRow> checkRows() {
         {"10G camera behind 1G", on(cam(A, 1, 10), fast(cam(B, 2, 11))), "link:warning:lab0:1"},
         {"all adapters: the empty one", on(cam(A, 1, 10)),
          "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
-        {"driver drops jumbo frames", on(cam(J, 1, 10)), "jumbo-packet:problem:lab1:0",
+        {"driver drops jumbo frames, not behind Advanced cameras; few receive buffers, however many offered",
+         on(cam(J, 1, 10), cam(A, 2, 11, 1)), "jumbo-packet:problem:lab1:0 receive-buffers:warning:lab1:",
          "Set-NetAdapterAdvancedProperty -Name \"Ethernet 2\" -RegistryKeyword \"*JumboPacket\" "
          "-RegistryValue 9014|"
-         "need 8694",
-         [](auto &, auto &, auto &b) { b.jumboPacket = 1514, b.displayName = "Ethernet 2"; }, 8680, "lab1"},
+         "need 8694|\"*ReceiveBuffers\" -RegistryValue 2048",
+         [](auto &, auto &a, auto &b) {
+             a.jumboPacket = b.jumboPacket = 1514, b.displayName = "Ethernet 2", b.receiveBuffers = 1023;
+         },
+         8680, "*ALL*"},
         {"ufw blocks another adapter only; driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "",
          "",
          [](auto &f, auto &a, auto &b) {
              blockedBy(FirewallFacts::Ufw)(f, a, b);
-             b.jumboPacket = 9014, b.receiveBuffers = b.receiveBuffersMax = 512, b.interruptModeration = 1;
+             b.jumboPacket = 8694, b.receiveBuffers = b.receiveBuffersMax = 512, b.interruptModeration = 1;
          },
          8680, "lab1"},
         {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
@@ -410,8 +414,21 @@ private slots:
 
     void firewall() {
         const QString jump = R"([{"jump": {"target": "allow"}}])";
-        const QString reject = R"([{"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
+        const QString reject =
+            R"([{"counter": null}, {"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
         const char *ports = R"({"range": [45056, 45255]})";
+        // The input chain jumps to "allow", which jumps through c1 .. c<levels>; the last accepts the port.
+        const auto nested = [&](int levels) {
+            QString chains;
+            for (int i = 1; i <= levels; ++i)
+                chains += QString(R"(, {"chain": {"family": "inet", "table": "filter", "name": "c%1"}},
+                    {"rule": {"family": "inet", "table": "filter", "chain": "c%1", "expr": %2}})")
+                              .arg(i)
+                              .arg(i < levels ? QString(R"([{"jump": {"target": "c%1"}}])").arg(i + 1)
+                                              : match(dport, "45056"));
+            QByteArray json = ruleset("drop", {jump}, {R"([{"jump": {"target": "c1"}}])"});
+            return json.insert(json.size() - 2, chains.toUtf8());
+        };
         const struct {
             const char *name;
             QByteArray json;
@@ -422,10 +439,15 @@ private slots:
             {"drop policy in an IPv6-only table", ruleset("drop", {}, {}, "ip6"), Open},
             {"the port range", ruleset("drop", {match(dport, ports)}, {}, "ip"), Open},
             {"a set holding the port", ruleset("drop", {match(dport, R"({"set": [22, 45056]})")}), Open},
-            {"another port", ruleset("drop", {match(dport, "1028")}), Blocks},
+            {"other ports", ruleset("drop", {match(dport, R"({"set": [1028, {"range": [1029, 45055]}]})")}),
+             Blocks},
             {"the port, but dropped", ruleset("drop", {match(dport, "45056", "==", "drop")}), Blocks},
             {"through a jump", ruleset("drop", {jump}, {match(dport, "45056")}), Open},
             {"a jump to a chain that accepts nothing", ruleset("drop", {jump}), Blocks},
+            {"a chain that jumps to itself", ruleset("drop", {jump}, {jump}), Blocks},
+            {"a jump to a chain that drops all", ruleset("accept", {jump}, {R"([{"drop": null}])"}), Blocks},
+            {"jumps nested deep", nested(7), Open},
+            {"jumps nested deeper than followed", nested(8), Blocks},
             {"new UDP from anywhere",
              ruleset("drop",
                      {R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
@@ -438,7 +460,12 @@ private slots:
             // firewalld's shape: an accepting input chain that ends in a reject after the zone's chain.
             {"reject after the zone", ruleset("accept", {established, jump, reject}), Blocks},
             {"reject after a zone that opens the port",
-             ruleset("accept", {established, jump, reject}, {match(dport, ports)}), Open},
+             ruleset("accept", {established, jump, reject}, {match(dport, R"({"range": [45000, 45056]})")}),
+             Open},
+            {"all but TCP dropped",
+             ruleset("accept", {match(R"({"payload": {"protocol": "ip", "field": "protocol"}})", R"("tcp")",
+                                      "!=", "drop")}),
+             Blocks},
             {"NAT'ed traffic only",
              ruleset("accept", {match(R"({"ct": {"key": "status"}})", R"("dnat")", "in"), reject}), Blocks},
             {"a drop that may not apply",
@@ -511,6 +538,7 @@ private slots:
         const AdapterFacts &a = facts.adapters[0];
         QVERIFY(a.rpFilterAll == 1 && a.rpFilterInterface == 2 && a.up == 0 && a.speedMbps == 100);
         QVERIFY(facts.adapters[1].up == -1 && facts.receiveBufferMax == 212992);
+        QCOMPARE(facts.linuxCommands, QSysInfo::kernelType() == "linux");
         QCOMPARE(facts.firewall.state, FirewallFacts::Open); // the rule names an adapter of this machine
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
@@ -546,7 +574,8 @@ private slots:
             {"ufw inactive: nft decides", Ufw, "Status: inactive\n", "nft"},
             {"ufw rule for one adapter", Ufw, ufw("deny", "45056:45255/udp on lab0  ALLOW IN  Anywhere"),
              "lab1"},
-            {"ufw port open everywhere", Ufw, ufw("reject", "45000:46000/udp  ALLOW IN  Anywhere"), ""},
+            {"ufw port open everywhere, both protocols", Ufw,
+             ufw("reject", "45000:46000  ALLOW IN  Anywhere"), ""},
             {"ufw deny rule comes first", Ufw,
              ufw("deny", "45056/udp  DENY IN  Anywhere\n45056:45255/udp  ALLOW IN  Anywhere"), "lab0 lab1"},
             {"ufw rule for some senders", Ufw, ufw("deny", "45056,45100/udp  ALLOW IN  10.10.0.0/16"), ""},
@@ -651,7 +680,8 @@ private slots:
         } rows[] = {
             {"listed and answering",
              {{{a}, false}},
-             "varnix_camera_up{@A} 1|varnix_camera_responding{@A} 1|varnix_camera_status{@A} 2"},
+             "varnix_camera_up{@A} 1|varnix_camera_responding{@A} 1|varnix_camera_status{@A} 2|"
+             "varnix_camera_link_speed_bytes{@A} 125000000"},
             {"not answering its polls",
              {{{listed(0, A, 10, 2, "Cam", false)}, false}},
              "varnix_camera_responding{@A} 0"},
