@@ -287,6 +287,17 @@ private slots:
             QListItemLabel e(kind, QPixmap(":/res/cam-j.png"), "t", QPixmap(":/res/b_green.png"));
             QVERIFY(e.maximumHeight() == e.minimumHeight() &&
                     e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize());
+            // A bullet set later is drawn as large as the first one.
+            const QSize bullet = e.bulletLabel->pixmap(Qt::ReturnByValue).size();
+            e.setBulletPixmap(QPixmap(":/res/b_red.png"));
+            QCOMPARE(e.bulletLabel->pixmap(Qt::ReturnByValue).size(), bullet);
+            if (kind == 2) { // a large-icon row just wide enough: picture, text three pictures wide, bullet
+                e.resize(214, 52);
+                e.layout()->activate();
+                QCOMPARE((QList<QRect>{e.pictureLabel->geometry(), e.textLabel->geometry(),
+                                       e.bulletLabel->geometry()}),
+                         (QList<QRect>{{4, 4, 44, 44}, {56, 4, 132, 44}, {196, 4, 14, 44}}));
+            }
             e.setBulletPixmap(QPixmap());
             QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
             // Marking tints the row and says why; unmarking gives the plain row back.
