@@ -61,7 +61,7 @@ bool runTool(const std::string &root, const std::vector<const char *> &paths, co
     while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
         out.append(chunk, got);
     const int status = pclose(pipe);
-    return status != -1 && WIFEXITED(status) && (anyExit || WEXITSTATUS(status) == 0);
+    return WIFEXITED(status) && (anyExit || WEXITSTATUS(status) == 0);
 }
 
 // An interface name that may go into a command line as it is.

@@ -33,7 +33,7 @@ private slots:
         } rows[] = {
             {"v", "C/all=1 C/v=0x2 S/v/flags=0x1003 S/v/operstate=up S/v/speed=9999999", "1 2 1 9999999"},
             {"v", "C/all=1x C/v= S/v/flags=0x1003 S/v/speed=10000000", "-1 -1 1 -1"},
-            {"v", "C/all=9999999999999999999 S/v/flags=0x1003 S/v/operstate=down S/v/speed=0", "-1 -1 0 -1"},
+            {"v", "C/all=-9999999999999999999 S/v/flags=0x1003 S/v/operstate=down S/v/speed=0", "-1 -1 0 -1"},
             {"v", "S/v/flags=4099 S/v/operstate=unknown S/v/speed=-1", "-1 -1 1 -1"},
             {"v", "S/v/flags=0x1003 S/v/operstate=lowerlayerdown S/v/speed=1", "-1 -1 0 1"},
             {"v", "S/v/flags=0x1003 S/v/operstate=notpresent", "-1 -1 0 -1"},
@@ -62,21 +62,22 @@ private slots:
     }
 
     // The receive buffer limit and what fake firewall tools print (long output by its length), each answer
-    // replacing what the string held; firewall-cmd --state counts whatever it exits with.
+    // replacing what the string held; firewall-cmd --state counts whatever it exits with. Interface and zone
+    // names that a shell would split are never passed on.
     void bufferAndFirewallTools() {
         const struct {
             const char *rmem, *nft, *ufw, *firewallCmd, *want;
         } rows[] = {
             {"4194304\n", "echo $LC_ALL \"$@\"", "echo \"$@\"; exit 1",
-             "case $1 in --get-zone*) exit 2;; --get-default-zone) echo 'public  ';; --state) echo on; exit "
-             "252;; "
-             "*) echo \"$@\";; esac",
-             "4194304|1:C -j list ruleset|0:status verbose|1:on|1:--list-all --zone=public"},
-            {"big", nullptr, nullptr, nullptr, "-1|0:stale|0:stale|0:stale|0:stale"},
+             "case $1 in --get-z*) exit 2;; --get-d*) echo 'public  ';; --s*) echo on; exit 252;; *) echo "
+             "\"$@\";; esac",
+             "4194304|1:C -j list ruleset|0:status verbose|1:on|1:--list-all --zone=public|0:stale"},
+            {"9999999999999999999", nullptr, nullptr, nullptr, "-1|0:stale|0:stale|0:stale|0:stale|0:stale"},
             {nullptr, "head -c 5000 /dev/zero | tr '\\0' x", "printf x",
              "case $1 in --get-zone*) echo trusted;; *) echo \"$@\";; esac",
-             "-1|1:5000|1:x|1:--state|1:--list-all --zone=trusted"},
-            {nullptr, "echo {}; exit 3", nullptr, "echo $1; exit 1", "-1|0:{}|0:stale|1:--state|0:stale"}};
+             "-1|1:5000|1:x|1:--state|1:--list-all --zone=trusted|0:stale"},
+            {nullptr, "echo {}; exit 3", nullptr, "case $1 in --get-z*) echo 'x y';; *) echo $1;; esac",
+             "-1|0:{}|0:stale|1:--state|0:stale|0:stale"}};
         QStringList got, want;
         for (const auto &row : rows) {
             QTemporaryDir root;
@@ -86,14 +87,15 @@ private slots:
             for (int i = 0; i < 4; ++i)
                 if (texts[i]) plant(root.path(), QString(paths[i]) + '=' + texts[i]);
             const auto facts = platform::linuxNetworkFacts(root.path().toStdString());
-            std::string out[4] = {"stale", "stale", "stale", "stale"};
-            const bool ok[4] = {facts->firewallRuleset(out[0]), facts->ufwStatus(out[1]),
-                                facts->firewalldState(out[2]), facts->firewalldZone("vx0", out[3])};
+            std::string out[5] = {"stale", "stale", "stale", "stale", "stale"};
+            const bool ok[5] = {facts->firewallRuleset(out[0]), facts->ufwStatus(out[1]),
+                                facts->firewalldState(out[2]), facts->firewalldZone("vx0", out[3]),
+                                facts->firewalldZone("x y", out[4])};
             QString line = QString::number(facts->receiveBufferMax());
-            for (int i = 0; i < 4; ++i)
-                line += QString("|%1:").arg(ok[i]) + (out[i].size() > 99
-                                                          ? QString::number(out[i].size())
-                                                          : QString::fromStdString(out[i]).trimmed());
+            for (int i = 0; i < 5; ++i)
+                line += QString("|%1:").arg(ok[i]) +
+                        QString::fromStdString(out[i].size() > 99 ? std::to_string(out[i].size()) : out[i])
+                            .trimmed();
             got << line;
             want << row.want;
         }
