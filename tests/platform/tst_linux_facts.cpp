@@ -67,17 +67,16 @@ private slots:
     void bufferAndFirewallTools() {
         const struct {
             const char *rmem, *nft, *ufw, *firewallCmd, *want;
-        } rows[] = {
-            {"4194304\n", "echo $LC_ALL \"$@\"", "echo \"$@\"; exit 1",
-             "case $1 in --get-z*) exit 2;; --get-d*) echo 'public  ';; --s*) echo on; exit 252;; *) echo "
-             "\"$@\";; esac",
-             "4194304|1:C -j list ruleset|0:status verbose|1:on|1:--list-all --zone=public|0:stale"},
-            {"9999999999999999999", nullptr, nullptr, nullptr, "-1|0:stale|0:stale|0:stale|0:stale|0:stale"},
-            {nullptr, "head -c 5000 /dev/zero | tr '\\0' x", "printf x",
-             "case $1 in --get-zone*) echo trusted;; *) echo \"$@\";; esac",
-             "-1|1:5000|1:x|1:--state|1:--list-all --zone=trusted|0:stale"},
-            {nullptr, "echo {}; exit 3", nullptr, "case $1 in --get-z*) echo 'x y';; *) echo $1;; esac",
-             "-1|0:{}|0:stale|1:--state|0:stale|0:stale"}};
+        } rows[] = {{"4194304\n", "echo $LC_ALL \"$@\"", "echo \"$@\"; exit 1",
+                     "case $1 in --get-z*) exit 2;; --get-d*) echo 'public  ';; --s*) echo on; exit 252;; *) "
+                     "echo \"$@\";; esac",
+                     "4194304|1:C -j list ruleset|0:status verbose|1:on|1:--list-all --zone=public|0:-"},
+                    {"9999999999999999999", nullptr, nullptr, nullptr, "-1|0:-|0:-|0:-|0:-|0:-"},
+                    {nullptr, "head -c 5000 /dev/zero | tr '\\0' x", "printf x",
+                     "case $1 in --get-zone*) echo trusted;; *) echo \"$@\";; esac",
+                     "-1|1:5000|1:x|1:--state|1:--list-all --zone=trusted|0:-"},
+                    {nullptr, "echo {}; exit 3", nullptr,
+                     "case $1 in --get-z*) echo 'x y';; *) echo $1;; esac", "-1|0:{}|0:-|1:--state|0:-|0:-"}};
         QStringList got, want;
         for (const auto &row : rows) {
             QTemporaryDir root;
@@ -87,13 +86,13 @@ private slots:
             for (int i = 0; i < 4; ++i)
                 if (texts[i]) plant(root.path(), QString(paths[i]) + '=' + texts[i]);
             const auto facts = platform::linuxNetworkFacts(root.path().toStdString());
-            std::string out[5] = {"stale", "stale", "stale", "stale", "stale"};
+            std::vector<std::string> out(5, "-");
             const bool ok[5] = {facts->firewallRuleset(out[0]), facts->ufwStatus(out[1]),
                                 facts->firewalldState(out[2]), facts->firewalldZone("vx0", out[3]),
                                 facts->firewalldZone("x y", out[4])};
             QString line = QString::number(facts->receiveBufferMax());
             for (int i = 0; i < 5; ++i)
-                line += QString("|%1:").arg(ok[i]) +
+                line += QString("|%1:").arg(int(ok[i])) +
                         QString::fromStdString(out[i].size() > 99 ? std::to_string(out[i].size()) : out[i])
                             .trimmed();
             got << line;
