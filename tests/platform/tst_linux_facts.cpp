@@ -63,7 +63,7 @@ private slots:
 
     // The receive buffer limit and what fake firewall tools print (long output by its length), each answer
     // replacing what the string held; firewall-cmd --state counts whatever it exits with. Interface and zone
-    // names that a shell would split are never passed on.
+    // names that a shell would split, or no link can have, are never passed on.
     void bufferAndFirewallTools() {
         const struct {
             const char *rmem, *nft, *ufw, *firewallCmd, *want;
@@ -89,7 +89,7 @@ private slots:
             std::vector<std::string> out(5, "-");
             const bool ok[5] = {facts->firewallRuleset(out[0]), facts->ufwStatus(out[1]),
                                 facts->firewalldState(out[2]), facts->firewalldZone("vx0", out[3]),
-                                facts->firewalldZone("x y", out[4])};
+                                facts->firewalldZone("sixteen-chr-name", out[4])};
             QString line = QString::number(facts->receiveBufferMax());
             for (int i = 0; i < 5; ++i)
                 line += QString("|%1:").arg(int(ok[i])) +
