@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <sys/mount.h>
+#include <sys/resource.h>
 
 class AdapterNamespace : public QObject {
     Q_OBJECT
@@ -80,6 +81,14 @@ private slots:
         QCOMPARE(QDir("/proc/self/fd").count(), descriptors); // the query socket is closed every time
         QCOMPARE(stale.size(), adapters.size());
         QCOMPARE(staleMtus.size(), mtus.size());
+        // Without a free descriptor the system cannot be asked, and says so rather than listing nothing.
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_NOFILE, &limit) == 0);
+        const rlimit none{0, limit.rlim_max};
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &none) == 0);
+        const bool listed = platform::systemAdapterSource().adapters(stale);
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &limit) == 0);
+        QVERIFY(!listed);
         // A link the system does not have is unknown throughout, not down.
         const platform::InterfaceFacts gone = platform::systemNetworkFacts().interfaceFacts("vxgone");
         QCOMPARE((QList<int>{gone.rpFilterInterface, gone.up, gone.speedMbps}), (QList<int>{-1, -1, -1}));
