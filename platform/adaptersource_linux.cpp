@@ -133,7 +133,8 @@ std::string driverName(int fd, const std::string &name) {
     ifreq request = {};
     std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
     request.ifr_data = reinterpret_cast<char *>(&info);
-    if (fd < 0 || ioctl(fd, SIOCETHTOOL, &request) != 0) return std::string();
+    // Without a query socket (fd -1) the call fails as any other refusal does.
+    if (ioctl(fd, SIOCETHTOOL, &request) != 0) return std::string();
     return std::string(info.driver, strnlen(info.driver, sizeof info.driver));
 }
 
@@ -198,8 +199,8 @@ public:
             record.moreIpTexts = i.moreIpTexts;
             // Each interface's own MTU: a VLAN shares its parent's hardware address and a tunnel has none,
             // so matching by hardware address would give them the wrong MTU or none. An interface that
-            // vanished since the scan has no MTU to offer; its adapter keeps none.
-            if (socket.fd() < 0 || !interfaceMtu(socket.fd(), i.name, &record.mtu)) record.mtu = 0;
+            // vanished since the scan, or a query socket that could not be made, leaves the adapter none.
+            if (!interfaceMtu(socket.fd(), i.name, &record.mtu)) record.mtu = 0;
             out.push_back(record);
         }
         return true;

@@ -1,4 +1,4 @@
-#include "platform/networkfacts.h"
+#include "platform/networkfacts_linux.h"
 
 #include <net/if.h>
 #include <sys/wait.h>
@@ -39,20 +39,20 @@ bool plainName(const std::string &name) {
            name != "..";
 }
 
-// Runs an installed tool (the first of `paths` that exists) in the C locale and reads what it prints.
-// With `anyExit` its output counts whatever it exits with (firewall-cmd --state exits 252 to say
+// Runs an installed tool (the first of `paths` below `root` that exists) in the C locale and reads what it
+// prints. With `anyExit` its output counts whatever it exits with (firewall-cmd --state exits 252 to say
 // "not running").
-bool runTool(const std::vector<const char *> &paths, const std::string &arguments, std::string &out,
-             bool anyExit = false) {
-    const char *tool = nullptr;
+bool runTool(const std::string &root, const std::vector<const char *> &paths, const std::string &arguments,
+             std::string &out, bool anyExit = false) {
+    std::string tool;
     for (const char *path : paths) {
-        if (access(path, X_OK) == 0) {
-            tool = path;
+        if (access((root + path).c_str(), X_OK) == 0) {
+            tool = root + path;
             break;
         }
     }
-    if (!tool) return false;
-    const std::string command = std::string("LC_ALL=C ") + tool + " " + arguments + " 2>/dev/null";
+    if (tool.empty()) return false;
+    const std::string command = "LC_ALL=C " + tool + " " + arguments + " 2>/dev/null";
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe) return false;
     out.clear();
@@ -61,7 +61,7 @@ bool runTool(const std::vector<const char *> &paths, const std::string &argument
     while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
         out.append(chunk, got);
     const int status = pclose(pipe);
-    return status != -1 && WIFEXITED(status) && (anyExit || WEXITSTATUS(status) == 0);
+    return WIFEXITED(status) && (anyExit || WEXITSTATUS(status) == 0);
 }
 
 // An interface name that may go into a command line as it is.
@@ -79,12 +79,14 @@ const std::vector<const char *> firewallCmd = {"/usr/bin/firewall-cmd", "/bin/fi
 
 class LinuxNetworkFacts : public NetworkFactSource {
 public:
+    explicit LinuxNetworkFacts(const std::string &root) : root_(root) {}
+
     InterfaceFacts interfaceFacts(const std::string &name) override {
         InterfaceFacts facts;
-        facts.rpFilterAll = int(readNumber("/proc/sys/net/ipv4/conf/all/rp_filter"));
+        facts.rpFilterAll = int(readNumber(root_ + "/proc/sys/net/ipv4/conf/all/rp_filter"));
         if (!plainName(name)) return facts;
-        facts.rpFilterInterface = int(readNumber("/proc/sys/net/ipv4/conf/" + name + "/rp_filter"));
-        const std::string sys = "/sys/class/net/" + name;
+        facts.rpFilterInterface = int(readNumber(root_ + "/proc/sys/net/ipv4/conf/" + name + "/rp_filter"));
+        const std::string sys = root_ + "/sys/class/net/" + name;
         const long long flags = readNumber(sys + "/flags");
         const std::string state = readWord(sys + "/operstate");
         if (flags >= 0) {
@@ -98,36 +100,46 @@ public:
         return facts;
     }
 
-    long long receiveBufferMax() override { return readNumber("/proc/sys/net/core/rmem_max"); }
+    long long receiveBufferMax() override { return readNumber(root_ + "/proc/sys/net/core/rmem_max"); }
 
     bool firewallRuleset(std::string &json) override {
         // Without the right to read the rule set nft fails; that says nothing about the firewall.
-        return runTool({"/usr/sbin/nft", "/sbin/nft", "/usr/bin/nft", "/bin/nft"}, "-j list ruleset", json);
+        return runTool(root_, {"/usr/sbin/nft", "/sbin/nft", "/usr/bin/nft", "/bin/nft"}, "-j list ruleset",
+                       json);
     }
 
     bool ufwStatus(std::string &out) override {
         // Only root may ask; anyone else learns nothing and the nft rule set decides.
-        return runTool({"/usr/sbin/ufw", "/sbin/ufw", "/usr/bin/ufw"}, "status verbose", out);
+        return runTool(root_, {"/usr/sbin/ufw", "/sbin/ufw", "/usr/bin/ufw"}, "status verbose", out);
     }
 
-    bool firewalldState(std::string &out) override { return runTool(firewallCmd, "--state", out, true); }
+    bool firewalldState(std::string &out) override {
+        return runTool(root_, firewallCmd, "--state", out, true);
+    }
 
     bool firewalldZone(const std::string &interface, std::string &out) override {
         if (!shellSafe(interface)) return false;
         std::string zone;
-        if (!runTool(firewallCmd, "--get-zone-of-interface=" + interface, zone) &&
-            !runTool(firewallCmd, "--get-default-zone", zone))
+        if (!runTool(root_, firewallCmd, "--get-zone-of-interface=" + interface, zone) &&
+            !runTool(root_, firewallCmd, "--get-default-zone", zone))
             return false;
         while (!zone.empty() && std::isspace(static_cast<unsigned char>(zone.back())))
             zone.pop_back();
-        return shellSafe(zone) && runTool(firewallCmd, "--list-all --zone=" + zone, out);
+        return shellSafe(zone) && runTool(root_, firewallCmd, "--list-all --zone=" + zone, out);
     }
+
+private:
+    const std::string root_;
 };
 
 } // namespace
 
+std::unique_ptr<NetworkFactSource> linuxNetworkFacts(const std::string &root) {
+    return std::make_unique<LinuxNetworkFacts>(root);
+}
+
 NetworkFactSource &systemNetworkFacts() {
-    static LinuxNetworkFacts source;
+    static LinuxNetworkFacts source("");
     return source;
 }
 

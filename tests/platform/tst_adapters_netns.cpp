@@ -3,12 +3,14 @@
 // Everything lives inside the namespace; nothing touches this machine's interfaces.
 #include "net/adapters.h"
 #include "platform/adaptersource.h"
+#include "platform/networkfacts.h"
 #include "tests/netns.h"
 
 #include <QTemporaryFile>
 #include <QtTest>
 
 #include <sys/mount.h>
+#include <sys/resource.h>
 
 class AdapterNamespace : public QObject {
     Q_OBJECT
@@ -17,14 +19,13 @@ class AdapterNamespace : public QObject {
 private slots:
     void initTestCase() {
         if (geteuid() != 0) QSKIP("creating a network namespace needs root");
-        // vxa has two IPv4 networks and jumbo frames; its peer vxb has no IPv4 address but a hardware
-        // address of its own. vxc shares vxa's hardware address, as a VLAN shares its parent's; vxd is a
-        // port of the bridge vxbr and shares the bridge's. vxa also has a labelled address on a third
-        // network. vxt is a tunnel without hardware address.
+        // vxa has two IPv4 networks and jumbo frames; its peer vxb-fifteen-chr (as long as names get) has no
+        // IPv4 address but a hardware address of its own. vxc shares vxa's hardware address, as a VLAN shares
+        // its parent's; vxd is a port of the bridge vxbr and shares the bridge's. vxa also has a labelled
+        // address on a third network. vxt is a tunnel without hardware address.
         QVERIFY(enterOwnNetwork(
-            {"link add vxa address 02:00:00:00:00:0a mtu 9000 type veth peer name vxb address "
-             "02:00:00:00:00:0b "
-             "mtu 9000",
+            {"link add vxa address 02:00:00:00:00:0a mtu 9000 type veth peer name vxb-fifteen-chr address "
+             "02:00:00:00:00:0b mtu 9000",
              "addr add 10.77.0.1/24 dev vxa", "addr add 10.78.0.1/16 dev vxa", "link set vxa up",
              "link add vxc address 02:00:00:00:00:0a type veth peer name vxd address 02:00:00:00:00:0d",
              "addr add 10.79.0.1/24 dev vxc", "link add vxbr type bridge", "link set vxd master vxbr",
@@ -54,11 +55,12 @@ private slots:
         got.sort();
         // Loopback, the bridge port and the labelled address are not offered as adapters; every adapter has
         // its own interface's MTU, whoever shares its hardware address or whether it has one at all.
-        QCOMPARE(got, QStringList({"vxa|veth vxa|02:00:00:00:00:0A|0a4d0001|ffffff00|9000",
-                                   "vxbr|Bridge vxbr|02:00:00:00:00:0D|c0a84d01|ffffff00|1400",
-                                   "vxb|veth vxb|02:00:00:00:00:0B|00000000|00000000|9000",
-                                   "vxc|VLAN vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
-                                   "vxt|tun vxt|00:00:00:00:00:00|0a510001|ffffff00|1280"}));
+        QCOMPARE(got,
+                 QStringList({"vxa|veth vxa|02:00:00:00:00:0A|0a4d0001|ffffff00|9000",
+                              "vxb-fifteen-chr|veth vxb-fifteen-chr|02:00:00:00:00:0B|00000000|00000000|9000",
+                              "vxbr|Bridge vxbr|02:00:00:00:00:0D|c0a84d01|ffffff00|1400",
+                              "vxc|VLAN vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
+                              "vxt|tun vxt|00:00:00:00:00:00|0a510001|ffffff00|1280"}));
         // Cameras found through any address of an interface get that interface's MTU.
         for (const auto &[address, mtu] : {std::pair<quint32, quint32>{0x0A4D0001, 9000},
                                            {0x0A4E0001, 9000},
@@ -71,12 +73,25 @@ private slots:
         // The system's lists replace what the caller's vectors held, whatever their size.
         std::vector<platform::AdapterRecord> adapters, stale(9);
         std::vector<platform::MtuRecord> mtus, staleMtus(9);
+        const uint descriptors = QDir("/proc/self/fd").count();
         QVERIFY(platform::systemAdapterSource().adapters(adapters) &&
                 platform::systemAdapterSource().mtus(mtus));
         QVERIFY(platform::systemAdapterSource().adapters(stale) &&
                 platform::systemAdapterSource().mtus(staleMtus));
+        QCOMPARE(QDir("/proc/self/fd").count(), descriptors); // the query socket is closed every time
         QCOMPARE(stale.size(), adapters.size());
         QCOMPARE(staleMtus.size(), mtus.size());
+        // Without a free descriptor the system cannot be asked, and says so rather than listing nothing.
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_NOFILE, &limit) == 0);
+        const rlimit none{0, limit.rlim_max};
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &none) == 0);
+        const bool listed = platform::systemAdapterSource().adapters(stale);
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &limit) == 0);
+        QVERIFY(!listed);
+        // A link the system does not have is unknown throughout, not down.
+        const platform::InterfaceFacts gone = platform::systemNetworkFacts().interfaceFacts("vxgone");
+        QCOMPARE((QList<int>{gone.rpFilterInterface, gone.up, gone.speedMbps}), (QList<int>{-1, -1, -1}));
     }
 };
 
