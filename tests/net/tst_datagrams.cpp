@@ -126,8 +126,8 @@ private slots:
         for (const QString row :
              {" 192. 168.\t1.10=192.168.1.10", "192.168.1.10]:80=192.168.1.10", "1.2.3.4.5=1.2.3.4",
               "1.2.3.4x=1.2.3.4", "+1.2.3.4=1.2.3.4", "-0.2.3.4=0.2.3.4", "255.255.255.255=255.255.255.255",
-              "1.2.3=-", "192.168.1.256=-", "99999999999.1.1.1=-", "192.168.-1.1=-", "1..3.4=-",
-              "1.2]3.4=-"}) {
+              "1.2.3=-", "192.168.1.256=-", "1.2.3.2550=-", "99999999999.1.1.1=-", "192.168.-1.1=-",
+              "1..3.4=-", "1.2]3.4=-"}) {
             const QString text = row.section('=', 0, 0);
             quint32 ip = 0;
             const bool parses = parseIp(text, &ip);
@@ -168,6 +168,17 @@ private slots:
         for (const auto &[ip, want] : cautions)
             QCOMPARE(addressCautions(ipFromText(ip), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003}), want);
         QCOMPARE(OutsideAdapterSubnet | UsedByOtherCamera | UsedByAdapter, 7); // three separate warnings
+        // Neighbours on the adapter's subnet: camera, adapter, mask. No address or the adapter's own is none.
+        const QList<quint32> subnet[] = {{0x0A000002, 0x0A000001, 0xFF000000, 1},
+                                         {0x0B000002, 0x0A000001, 0xFF000000, 0},
+                                         {0, 0x0A000001, 0, 0},
+                                         {0x0A000001, 0x0A000001, 0, 0},
+                                         {0x0A000002, 0, 0, 0}};
+        for (const QList<quint32> &s : subnet) {
+            UdpCamInfo c;
+            c.cameraIp = s[0], c.adapterIp = s[1], c.adapterMask = s[2];
+            QVERIFY2(inAdapterSubnet(c) == bool(s[3]), qPrintable(ipToText(s[0])));
+        }
     }
 };
 
