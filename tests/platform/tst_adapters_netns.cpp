@@ -3,12 +3,15 @@
 // Everything lives inside the namespace; nothing touches this machine's interfaces.
 #include "net/adapters.h"
 #include "platform/adaptersource.h"
+#include "platform/echoprobe.h"
 #include "platform/networkfacts.h"
 #include "tests/netns.h"
 
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <net/if.h>
+#include <netinet/in.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 
@@ -92,6 +95,41 @@ private slots:
         // A link the system does not have is unknown throughout, not down.
         const platform::InterfaceFacts gone = platform::systemNetworkFacts().interfaceFacts("vxgone");
         QCOMPARE((QList<int>{gone.rpFilterInterface, gone.up, gone.speedMbps}), (QList<int>{-1, -1, -1}));
+    }
+
+    void echoProbe() {
+        using platform::EchoResult;
+        const int ownIcmp =
+            socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK, IPPROTO_ICMP); // sees the requests on lo
+        QVERIFY(ownIcmp >= 0 && std::system("ip link set vxt up") == 0);
+        // Out of the adapter asked for even where the route picks a larger one; the size includes headers.
+        const struct {
+            quint32 target;
+            unsigned index;
+            int size;
+            EchoResult expected;
+        } rows[] = {{0x7F000001, 0, 28, EchoResult::Answered},
+                    {0x7F000001, 0, 27, EchoResult::TooBig},
+                    {0x0A4D0002, if_nametoindex("vxt"), 1400, EchoResult::TooBig}};
+        for (const auto &row : rows)
+            QVERIFY(platform::echoUnfragmented(row.target, 0, row.index, row.size, 300) == row.expected);
+        // 300 probes: every request carries this process's id and the next sequence number, big-endian.
+        unsigned char packet[100];
+        int previous = -1;
+        while (recv(ownIcmp, packet, sizeof packet, 0) > 0) {
+        }
+        for (int i = 0; i < 300; ++i) {
+            QVERIFY(platform::echoUnfragmented(0x7F000001, 0, 0, 40, 300) == EchoResult::Answered);
+            while (recv(ownIcmp, packet, sizeof packet, 0) > 0 && packet[20] != 8) {
+            }
+            QCOMPARE(packet[24] << 8 | packet[25], getpid() & 0xFFFF);
+            QVERIFY(previous < 0 || (packet[26] << 8 | packet[27]) == ((previous + 1) & 0xFFFF));
+            previous = packet[26] << 8 | packet[27];
+        }
+        // Its own request, looped back, is no answer; nor is an empty standard input a failed socket.
+        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0 && close(0) == 0);
+        QVERIFY(platform::echoUnfragmented(0x7F000001, 0, 0, 40, 300) == EchoResult::NoAnswer);
+        close(ownIcmp);
     }
 };
 
