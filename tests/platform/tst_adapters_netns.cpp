@@ -11,7 +11,6 @@
 #include <QtTest>
 
 #include <net/if.h>
-#include <netinet/in.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 
@@ -34,7 +33,7 @@ private slots:
              "addr add 10.79.0.1/24 dev vxc", "link add vxbr type bridge", "link set vxd master vxbr",
              "link set vxbr address 02:00:00:00:00:0d mtu 1400", "addr add 192.168.77.1/24 dev vxbr",
              "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt mode tun",
-             "link set vxt mtu 1280", "addr add 10.81.0.1/24 dev vxt"}));
+             "link set vxt mtu 1280 up", "addr add 10.81.0.1/24 dev vxt"}));
         // /sys mounted again in a mount namespace of this process's own, so that the interface directory
         // shows the links above; both namespaces vanish with the process, whichever way it ends.
         QVERIFY(unshare(CLONE_NEWNS) == 0);
@@ -98,38 +97,26 @@ private slots:
     }
 
     void echoProbe() {
-        using platform::EchoResult;
-        const int ownIcmp =
-            socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK, IPPROTO_ICMP); // sees the requests on lo
-        QVERIFY(ownIcmp >= 0 && std::system("ip link set vxt up") == 0);
-        // Out of the adapter asked for even where the route picks a larger one; the size includes headers.
-        const struct {
-            quint32 target;
-            unsigned index;
-            int size;
-            EchoResult expected;
-        } rows[] = {{0x7F000001, 0, 28, EchoResult::Answered},
-                    {0x7F000001, 0, 27, EchoResult::TooBig},
-                    {0x0A4D0002, if_nametoindex("vxt"), 1400, EchoResult::TooBig}};
-        for (const auto &row : rows)
-            QVERIFY(platform::echoUnfragmented(row.target, 0, row.index, row.size, 300) == row.expected);
-        // 300 probes: every request carries this process's id and the next sequence number, big-endian.
-        unsigned char packet[100];
-        int previous = -1;
-        while (recv(ownIcmp, packet, sizeof packet, 0) > 0) {
-        }
+        const auto echo = [](quint32 target, unsigned index, int size) {
+            return int(platform::echoUnfragmented(target, 0, index, size, 300));
+        };
+        // Every request carries this process's id and the next sequence number, big-endian, past 255 too;
+        // this process probes here first. The requests loop back on lo, each ahead of its reply.
+        const int ownIcmp = socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK, 1); // ICMP
+        unsigned char at[128];
         for (int i = 0; i < 300; ++i) {
-            QVERIFY(platform::echoUnfragmented(0x7F000001, 0, 0, 40, 300) == EchoResult::Answered);
-            while (recv(ownIcmp, packet, sizeof packet, 0) > 0 && packet[20] != 8) {
-            }
-            QCOMPARE(packet[24] << 8 | packet[25], getpid() & 0xFFFF);
-            QVERIFY(previous < 0 || (packet[26] << 8 | packet[27]) == ((previous + 1) & 0xFFFF));
-            previous = packet[26] << 8 | packet[27];
+            QCOMPARE(echo(0x7F000001, 0, 40), int(platform::EchoResult::Answered));
+            QVERIFY(recv(ownIcmp, at, 64, 0) == 40 && recv(ownIcmp, at + 64, 64, 0) == 40 && at[20] == 8);
+            QCOMPARE((QList<int>{at[24] << 8 | at[25], at[26] << 8 | at[27]}),
+                     (QList<int>{getpid() & 0xFFFF, (i + 1) & 0xFFFF}));
         }
-        // Its own request, looped back, is no answer; nor is an empty standard input a failed socket.
-        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0 && close(0) == 0);
-        QVERIFY(platform::echoUnfragmented(0x7F000001, 0, 0, 40, 300) == EchoResult::NoAnswer);
-        close(ownIcmp);
+        // The size includes the headers; out of the adapter asked for even where the route picks a larger
+        // one. Its own request, looped back, is no answer; nor is a closed standard input a failed socket.
+        QCOMPARE((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
+                             echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}),
+                 (QList<int>{0, 2, 2})); // answered, too big, too big
+        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0 && close(0) == 0 &&
+                echo(0x7F000001, 0, 40) == int(platform::EchoResult::NoAnswer));
     }
 };
 
