@@ -112,12 +112,14 @@ private slots:
                     (at[26] << 8 | at[27]) == ((i + 1) & 0xFFFF));
         // The size includes the headers; out of the adapter asked for even where the route picks a larger
         // one. Its own request, looped back, is no answer; nor is a closed standard input a failed socket,
-        // and the probe closes the descriptor it got there.
-        QCOMPARE((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
-                             echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}),
-                 (QList<int>{0, 2, 2})); // answered, too big, too big
+        // and the probe and the adapter listing close the descriptor they got there. Answered, too big, too
+        // big:
+        QVERIFY((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
+                            echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}) == QList<int>({0, 2, 2}));
+        std::vector<platform::AdapterRecord> none;
         QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0 && close(0) == 0 &&
-                echo(0x7F000001, 0, 40) == int(platform::EchoResult::NoAnswer) && close(0) != 0);
+                echo(0x7F000001, 0, 40) == int(platform::EchoResult::NoAnswer) &&
+                platform::systemAdapterSource().adapters(none) && close(0) != 0);
     }
 };
 
