@@ -3,18 +3,20 @@
 // Everything lives inside the namespace; nothing touches this machine's interfaces.
 #include "net/adapters.h"
 #include "platform/adaptersource.h"
+#include "platform/echoprobe.h"
 #include "platform/networkfacts.h"
 #include "tests/netns.h"
 
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <net/if.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 
 class AdapterNamespace : public QObject {
     Q_OBJECT
-    QTemporaryFile uevent;
+    QTemporaryFile uevent[2];
 
 private slots:
     void initTestCase() {
@@ -31,19 +33,22 @@ private slots:
              "addr add 10.79.0.1/24 dev vxc", "link add vxbr type bridge", "link set vxd master vxbr",
              "link set vxbr address 02:00:00:00:00:0d mtu 1400", "addr add 192.168.77.1/24 dev vxbr",
              "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt mode tun",
-             "link set vxt mtu 1280", "addr add 10.81.0.1/24 dev vxt"}));
+             "link set vxt mtu 1280 up", "addr add 10.81.0.1/24 dev vxt"}));
         // /sys mounted again in a mount namespace of this process's own, so that the interface directory
         // shows the links above; both namespaces vanish with the process, whichever way it ends.
         QVERIFY(unshare(CLONE_NEWNS) == 0);
         QVERIFY(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0);
         QVERIFY(mount("sysfs", "/sys", "sysfs", 0, nullptr) == 0);
-        // This kernel may have no VLAN driver: vxc is made to look like a VLAN by its device type, in this
-        // process's own view of /sys.
-        QVERIFY(uevent.open());
-        uevent.write("INTERFACE=vxc\nDEVTYPE=vlan\n");
-        uevent.flush();
-        QVERIFY(mount(QFile::encodeName(uevent.fileName()).constData(), "/sys/class/net/vxc/uevent", nullptr,
-                      MS_BIND, nullptr) == 0);
+        // This kernel may have no VLAN or bonding driver: vxc is made to look like a VLAN and vxb-fifteen-chr
+        // like a bond by their device types, in this process's own view of /sys; so is the bridge vxbr, which
+        // its bridge directory still shows as one. A name longer than "vxc" takes the second file.
+        for (const char *link : {"vxc", "vxb-fifteen-chr", "vxbr"})
+            QVERIFY(uevent[!!link[3]].open() &&
+                    uevent[!!link[3]].write(link[3] ? "DEVTYPE=bond\n" : "DEVTYPE=vlan\n") &&
+                    uevent[!!link[3]].flush() &&
+                    mount(qPrintable(uevent[!!link[3]].fileName()),
+                          qPrintable("/sys/class/net/" + QString(link) + "/uevent"), nullptr, MS_BIND,
+                          nullptr) == 0);
     }
 
     void systemViewOfTheLinks() {
@@ -57,7 +62,7 @@ private slots:
         // its own interface's MTU, whoever shares its hardware address or whether it has one at all.
         QCOMPARE(got,
                  QStringList({"vxa|veth vxa|02:00:00:00:00:0A|0a4d0001|ffffff00|9000",
-                              "vxb-fifteen-chr|veth vxb-fifteen-chr|02:00:00:00:00:0B|00000000|00000000|9000",
+                              "vxb-fifteen-chr|Bond vxb-fifteen-chr|02:00:00:00:00:0B|00000000|00000000|9000",
                               "vxbr|Bridge vxbr|02:00:00:00:00:0D|c0a84d01|ffffff00|1400",
                               "vxc|VLAN vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
                               "vxt|tun vxt|00:00:00:00:00:00|0a510001|ffffff00|1280"}));
@@ -92,6 +97,29 @@ private slots:
         // A link the system does not have is unknown throughout, not down.
         const platform::InterfaceFacts gone = platform::systemNetworkFacts().interfaceFacts("vxgone");
         QCOMPARE((QList<int>{gone.rpFilterInterface, gone.up, gone.speedMbps}), (QList<int>{-1, -1, -1}));
+    }
+
+    void echoProbe() {
+        auto echo = [](uint ip, uint i, int n) { return int(platform::echoUnfragmented(ip, 0, i, n, 500)); };
+        // Every request carries this process's id and the next sequence number, big-endian, past 255 too;
+        // this process probes here first. The requests loop back on lo, each ahead of its reply.
+        const int ownIcmp = socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK, 1); // ICMP
+        unsigned char at[128];
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(echo(0x7F000001, 0, 40) == 0 && recv(ownIcmp, at, 64, 0) == 40 &&
+                    recv(ownIcmp, at + 64, 64, 0) == 40 && at[20] == 8 &&
+                    (at[24] << 8 | at[25]) == (getpid() & 0xFFFF) &&
+                    (at[26] << 8 | at[27]) == ((i + 1) & 0xFFFF));
+        // The size includes the headers; out of the adapter asked for even where the route picks a larger
+        // one. Its own request, looped back, is no answer; nor is a closed standard input a failed socket,
+        // and the probe and the adapter listing close the descriptor they got there. Answered, too big, too
+        // big:
+        QVERIFY((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
+                            echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}) == QList<int>({0, 2, 2}));
+        std::vector<platform::AdapterRecord> none;
+        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0 && close(0) == 0 &&
+                echo(0x7F000001, 0, 40) == int(platform::EchoResult::NoAnswer) &&
+                platform::systemAdapterSource().adapters(none) && close(0) != 0);
     }
 };
 
