@@ -381,6 +381,8 @@ private slots:
             previous = got.first;
             QCOMPARE(manager.camera(i / 2)->camInfo.cameraPort, quint32(peers[i / 2].localPort()));
         }
+        QCOMPARE(manager.findChild<QTimer *>("opening")->interval(),
+                 80); // stamps cannot resolve its last millisecond
         QCOMPARE(listings, QStringList({"2/0", "2/0", "2/0"}));
         QCOMPARE(notes, QStringList({"0:0"}));
         QCOMPARE(manager.camera(0)->cameraName, QString("Adv"));
