@@ -76,7 +76,7 @@ QString summary(const QList<Finding> &findings) {
 QString everything(const QList<Finding> &findings) {
     QString all;
     for (const Finding &f : findings)
-        all += f.text + '\n' + f.fix.join('\n') + '\n';
+        all += f.text + '\n' + f.fix.join('\n') + "\n\n"; // a blank line ends each finding
     return all;
 }
 
@@ -130,6 +130,8 @@ QList<CheckRow> checkRows() {
         {"path narrower than the datagrams", on(pathTo(cam(J, 1, 10), 8680, 1500)), "path-mtu:problem:lab1:0",
          "at most 1500 bytes, but its datagrams need 8680|between lab1 and 10.10.2.30|--datagram-size 1448",
          none, 8680, "lab1"},
+        {"path narrower than every datagram size", on(pathTo(cam(J, 1, 10), 8680, 1000)),
+         "path-mtu:problem:lab1:0", "at most 1000 bytes|(MTU 9000 on each of them)\n\n", none, 8680, "lab1"},
         {"path: wide enough, no echo, Advanced, or the adapter already too small",
          on(pathTo(cam(J, 1, 10), 8680, 8680), pathTo(cam(J + 1, 2, 11), 8680, 0, PathResult::NoEcho),
             pathTo(cam(J + 2, 3, 12, 1), 8680, 1500), pathTo(cam(A, 4, 13), 8680, 1500)),
