@@ -25,10 +25,6 @@ UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
     // A coarse timer may fire up to 5 % early, and a camera needs the whole pause.
     openingTimer.setSingleShot(true);
     openingTimer.setTimerType(Qt::PreciseTimer);
-    // A child by name, so that the pause can be read: arrival times on a busy machine cannot tell it
-    // from one a millisecond shorter.
-    openingTimer.setParent(this);
-    openingTimer.setObjectName(QStringLiteral("opening"));
     connect(&openingTimer, &QTimer::timeout, this, [this] { continueOpening(); });
     connect(&enumerator, &UdpEnumerator::cameraDetected, this, &UdpCamManager::OnCameraDetected);
 }
