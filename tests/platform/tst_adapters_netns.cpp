@@ -11,8 +11,12 @@
 #include <QtTest>
 
 #include <net/if.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+
+#include <thread>
 
 class AdapterNamespace : public QObject {
     Q_OBJECT
@@ -101,24 +105,50 @@ private slots:
 
     void echoProbe() {
         auto echo = [](uint ip, uint i, int n) { return int(platform::echoUnfragmented(ip, 0, i, n, 500)); };
-        // Every request carries this process's id and the next sequence number, big-endian, past 255 too;
-        // this process probes here first. The requests loop back on lo, each ahead of its reply.
+        // Over a whole ICMP message, its checksum included, the one's complement sum is all ones.
+        auto sound = [](const unsigned char *m, int n) {
+            unsigned sum = 0;
+            for (int i = 0; i < n; ++i)
+                sum += i % 2 ? m[i] : m[i] << 8;
+            while (sum > 0xFFFF)
+                sum = (sum & 0xFFFF) + (sum >> 16);
+            return sum == 0xFFFF;
+        };
+        // Every request carries this process's id, the next sequence number, big-endian, past 255 too, and
+        // a sound checksum, odd sizes too; this process probes here first. The requests loop back on lo, each
+        // ahead of its reply.
         const int ownIcmp = socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK, 1); // ICMP
         unsigned char at[128];
-        for (int i = 0; i < 300; ++i)
-            QVERIFY(echo(0x7F000001, 0, 40) == 0 && recv(ownIcmp, at, 64, 0) == 40 &&
-                    recv(ownIcmp, at + 64, 64, 0) == 40 && at[20] == 8 &&
+        for (int i = 0, n = 41; i < 300; ++i, n = 41 + i % 2 * 13)
+            QVERIFY(echo(0x7F000001, 0, n) == 0 && recv(ownIcmp, at, 64, 0) == n && sound(at + 20, n - 20) &&
+                    recv(ownIcmp, at + 64, 64, 0) == n && at[20] == 8 &&
                     (at[24] << 8 | at[25]) == (getpid() & 0xFFFF) &&
                     (at[26] << 8 | at[27]) == ((i + 1) & 0xFFFF));
         // The size includes the headers; out of the adapter asked for even where the route picks a larger
-        // one. Its own request, looped back, is no answer; nor is a closed standard input a failed socket,
-        // and the probe and the adapter listing close the descriptor they got there. Answered, too big, too
-        // big:
+        // one. Its own request, looped back, is no answer. Answered, too big, too big:
         QVERIFY((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
                             echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}) == QList<int>({0, 2, 2}));
+        // Nor is a late reply to an earlier request: same identifier, another sequence number whose low byte
+        // matches (the checksum still holds).
+        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0);
+        while (recv(ownIcmp, at, 128, 0) > 0) {
+        }
+        std::thread late([&] {
+            pollfd p{ownIcmp, POLLIN, 0};
+            const sockaddr_in lo{AF_INET, 0, {htonl(0x7F000001)}, {}};
+            if (poll(&p, 1, 2000) == 1 && recv(ownIcmp, at, 128, 0) == 40)
+                at[20] = 0, at[26] += 8,
+                sendto(ownIcmp, at + 20, 20, 0, reinterpret_cast<const sockaddr *>(&lo), sizeof lo);
+        });
+        const int stale = echo(0x7F000001, 0, 40);
+        late.join();
+        QCOMPARE(stale, int(platform::EchoResult::NoAnswer));
+        // Where this user may have ICMP datagram sockets, whose identifier the kernel picks, the probe takes
+        // one, also on a closed standard input; the probe and the adapter listing close what they got there.
         std::vector<platform::AdapterRecord> none;
-        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0 && close(0) == 0 &&
-                echo(0x7F000001, 0, 40) == int(platform::EchoResult::NoAnswer) &&
+        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=0 'net.ipv4.ping_group_range=0 0'") ==
+                    0 &&
+                close(0) == 0 && echo(0x7F000001, 0, 40) == 0 &&
                 platform::systemAdapterSource().adapters(none) && close(0) != 0);
     }
 };
