@@ -53,7 +53,7 @@ std::vector<Interface>::iterator owner(std::vector<Interface> &known, const char
     auto best = known.end();
     for (auto it = known.begin(); it != known.end(); ++it) {
         if (it->name == name) return it;
-        const bool prefix = name.size() > it->name.size() && name.compare(0, it->name.size(), it->name) == 0;
+        const bool prefix = name.compare(0, it->name.size(), it->name) == 0;
         if (prefix && (best == known.end() || it->name.size() > best->name.size())) best = it;
     }
     return best;
