@@ -10,11 +10,16 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <net/if.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 
 #include <thread>
 
@@ -104,6 +109,38 @@ private slots:
         QCOMPARE((QVector<int>{gone.rpFilterInterface, gone.up, gone.speedMbps, gone.jumboPacket,
                                gone.receiveBuffers, gone.receiveBuffersMax, gone.interruptModeration}),
                  QVector<int>(7, -1));
+    }
+
+    void systemRefusingIpv4Sockets() {
+        // A sandbox that refuses this process IPv4 sockets (a child, as the filter stays for good): the
+        // adapters are still listed, named by their hardware type and without MTU, and the probe cannot send.
+        int out[2];
+        QVERIFY(pipe(out) == 0);
+        if (fork() == 0) {
+            sock_filter refuse[] = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+                                    BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_socket, 0, 3),
+                                    BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])),
+                                    BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AF_INET, 0, 1),
+                                    BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EACCES),
+                                    BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW)};
+            const sock_fprog program{6, refuse};
+            std::vector<platform::AdapterRecord> seen;
+            std::string text =
+                prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+                        prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0 &&
+                        platform::systemAdapterSource().adapters(seen)
+                    ? std::to_string(int(platform::echoUnfragmented(0x7F000001, 0, 0, 40, 100)))
+                    : "";
+            for (const auto &a : seen)
+                text += "|" + a.description + " " + std::to_string(a.mtu);
+            _exit(write(out[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 1);
+        }
+        close(out[1]);
+        QFile got;
+        QVERIFY(got.open(out[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
+        QCOMPARE(got.readAll(), QByteArray("3|Bond vxb-fifteen-chr 0|Ethernet vxa 0|VLAN vxc 0|Bridge vxbr 0|"
+                                           "Network vxt 0"));
+        QVERIFY(wait(nullptr) > 0);
     }
 
     void echoProbe() {
