@@ -22,6 +22,7 @@
 #include <sys/wait.h>
 
 #include <thread>
+#include <tuple>
 
 class AdapterNamespace : public QObject {
     Q_OBJECT
@@ -112,67 +113,53 @@ private slots:
     }
 
     void systemRefusingSockets() {
-        // What `work` says in a sandbox that refuses the system call `nr` where its argument `arg` is
-        // `value`; in a child, as the filter stays for good.
-        auto refused = [](int nr, int arg, unsigned value, std::string (*work)()) {
+        // A sandbox refuses one system call where one of its arguments has a value: IPv4 sockets, then
+        // binding to an adapter; a child each, as the filter stays for good. What the probe of 1400 bytes
+        // through vxt says, then the adapters: without sockets they are named by hardware type and have no
+        // MTU; without binding the probe still leaves through vxt and is too big.
+        const unsigned vxt = if_nametoindex("vxt"), low = 4 * (Q_BYTE_ORDER == Q_BIG_ENDIAN);
+        for (const auto &[nr, arg, value, want] :
+             {std::tuple<unsigned, unsigned, unsigned, const char *>{
+                  __NR_socket, 0, AF_INET,
+                  "3|Bond vxb-fifteen-chr 0|Ethernet vxa 0|VLAN vxc 0|Bridge vxbr 0|Network vxt 0"},
+              {__NR_setsockopt, 2, SO_BINDTOIFINDEX,
+               "2|Bond vxb-fifteen-chr 9000|veth vxa 9000|VLAN vxc 1500|Bridge vxbr 1400|tun vxt 1280"}}) {
             int out[2];
-            if (pipe(out) != 0) return QByteArray();
+            QVERIFY(pipe(out) == 0);
             if (fork() == 0) {
-                const unsigned at =
-                    offsetof(seccomp_data, args) + 8 * arg + 4 * (Q_BYTE_ORDER == Q_BIG_ENDIAN);
                 sock_filter refuse[] = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-                                        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, unsigned(nr), 0, 3),
-                                        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, at),
+                                        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, nr, 0, 3),
+                                        BPF_STMT(BPF_LD | BPF_W | BPF_ABS,
+                                                 unsigned(offsetof(seccomp_data, args)) + 8 * arg + low),
                                         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, value, 0, 1),
                                         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EPERM),
                                         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW)};
                 const sock_fprog program{6, refuse};
-                const std::string text = prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-                                                 prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0
-                                             ? work()
-                                             : "";
-                _exit(write(out[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 1);
+                std::vector<platform::AdapterRecord> seen;
+                if (!prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) &&
+                    !prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) &&
+                    platform::systemAdapterSource().adapters(seen))
+                    dprintf(out[1], "%d", int(platform::echoUnfragmented(0x0A4D0002, 0, vxt, 1400, 100)));
+                for (const auto &a : seen)
+                    dprintf(out[1], "|%s %u", a.description.c_str(), a.mtu);
+                _exit(0);
             }
-            close(out[1]);
-            QFile got;
-            const QByteArray text =
-                got.open(out[0], QIODevice::ReadOnly, QFile::AutoCloseHandle) ? got.readAll() : "";
-            return wait(nullptr) > 0 ? text : "no child";
-        };
-        // Without IPv4 sockets the adapters are still listed, named by their hardware type and without MTU,
-        // and the probe cannot send.
-        QCOMPARE(
-            refused(__NR_socket, 0, AF_INET,
-                    [] {
-                        std::vector<platform::AdapterRecord> seen;
-                        std::string text =
-                            platform::systemAdapterSource().adapters(seen)
-                                ? std::to_string(int(platform::echoUnfragmented(0x7F000001, 0, 0, 40, 100)))
-                                : "";
-                        for (const auto &a : seen)
-                            text += "|" + a.description + " " + std::to_string(a.mtu);
-                        return text;
-                    }),
-            QByteArray("3|Bond vxb-fifteen-chr 0|Ethernet vxa 0|VLAN vxc 0|Bridge vxbr 0|Network vxt 0"));
-        // Where binding to the adapter is refused, the probe still leaves through it: too big for vxt.
-        QCOMPARE(refused(__NR_setsockopt, 2, SO_BINDTOIFINDEX,
-                         [] {
-                             return std::to_string(int(platform::echoUnfragmented(
-                                 0x0A4D0002, 0, if_nametoindex("vxt"), 1400, 100)));
-                         }),
-                 QByteArray("2"));
+            // Once the child is gone, everything it wrote waits in the pipe.
+            char got[256] = {};
+            QVERIFY(wait(nullptr) > 0 && read(out[0], got, 255) > 0 && !close(out[0]) && !close(out[1]));
+            QCOMPARE(static_cast<const char *>(got), want);
+        }
     }
 
     void echoProbe() {
         auto echo = [](uint ip, uint i, int n) { return int(platform::echoUnfragmented(ip, 0, i, n, 500)); };
-        // Over a whole ICMP message, its checksum included, the one's complement sum is all ones.
+        // Over a whole ICMP message, its checksum included, the one's complement sum is all ones (0 modulo
+        // all ones).
         auto sound = [](const unsigned char *m, int n) {
             unsigned sum = 0;
             for (int i = 0; i < n; ++i)
                 sum += i % 2 ? m[i] : m[i] << 8;
-            while (sum > 0xFFFF)
-                sum = (sum & 0xFFFF) + (sum >> 16);
-            return sum == 0xFFFF;
+            return sum % 0xFFFF == 0;
         };
         // Every request carries this process's id, the next sequence number, big-endian, past 255 too, and
         // a sound checksum, odd sizes too; this process probes here first. The requests loop back on lo, each
@@ -184,31 +171,26 @@ private slots:
                     recv(ownIcmp, at + 64, 64, 0) == n && at[20] == 8 &&
                     (at[24] << 8 | at[25]) == (getpid() & 0xFFFF) &&
                     (at[26] << 8 | at[27]) == ((i + 1) & 0xFFFF));
-        // The size includes the headers; out of the adapter asked for even where the route picks a larger
-        // one. Its own request, looped back, is no answer. Answered, too big, too big:
-        QVERIFY((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
-                            echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}) == QList<int>({0, 2, 2}));
-        // Nor is a late reply to an earlier request: same identifier, another sequence number whose low byte
-        // matches (the checksum still holds).
+        // A late reply to an earlier request is no answer: same identifier, another sequence number whose low
+        // byte matches (the checksum still holds).
         QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0);
-        while (recv(ownIcmp, at, 128, 0) > 0) {
-        }
-        std::thread late([&] {
+        std::thread([ownIcmp, at]() mutable {
             pollfd p{ownIcmp, POLLIN, 0};
             const sockaddr_in lo{AF_INET, 0, {htonl(0x7F000001)}, {}};
-            if (poll(&p, 1, 2000) == 1 && recv(ownIcmp, at, 128, 0) == 40)
+            if (poll(&p, 1, 2000) == 1 && recv(ownIcmp, at, 64, 0) == 40)
                 at[20] = 0, at[26] += 8,
                 sendto(ownIcmp, at + 20, 20, 0, reinterpret_cast<const sockaddr *>(&lo), sizeof lo);
-        });
-        const int stale = echo(0x7F000001, 0, 40);
-        late.join();
-        QCOMPARE(stale, int(platform::EchoResult::NoAnswer));
+        }).detach();
+        QCOMPARE(echo(0x7F000001, 0, 40), int(platform::EchoResult::NoAnswer));
         // Where this user may have ICMP datagram sockets, whose identifier the kernel picks, the probe takes
-        // one, also on a closed standard input; the probe and the adapter listing close what they got there.
+        // one. The size includes the headers; out of the adapter asked for even where the route picks a
+        // larger one. Answered, too big, too big:
+        QVERIFY(!std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=0 'net.ipv4.ping_group_range=0 0'"));
+        QVERIFY((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
+                            echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}) == QList<int>({0, 2, 2}));
+        // Also on a closed standard input; the probe and the adapter listing close what they got there.
         std::vector<platform::AdapterRecord> none;
-        QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=0 'net.ipv4.ping_group_range=0 0'") ==
-                    0 &&
-                close(0) == 0 && echo(0x7F000001, 0, 40) == 0 &&
+        QVERIFY(close(0) == 0 && echo(0x7F000001, 0, 40) == 0 &&
                 platform::systemAdapterSource().adapters(none) && close(0) != 0);
     }
 };
