@@ -34,7 +34,8 @@ private slots:
         // vxa has two IPv4 networks and jumbo frames; its peer vxb-fifteen-chr (as long as names get) has no
         // IPv4 address but a hardware address of its own. vxc shares vxa's hardware address, as a VLAN shares
         // its parent's; vxd is a port of the bridge vxbr and shares the bridge's. vxa also has a labelled
-        // address on a third network. vxt is a tunnel without hardware address.
+        // address on a third network. vxt-fifteen-chr is a tunnel without hardware address,
+        // its name as long as names get too.
         QVERIFY(enterOwnNetwork(
             {"link add vxa address 02:00:00:00:00:0a mtu 9000 type veth peer name vxb-fifteen-chr address "
              "02:00:00:00:00:0b mtu 9000",
@@ -42,8 +43,8 @@ private slots:
              "link add vxc address 02:00:00:00:00:0a type veth peer name vxd address 02:00:00:00:00:0d",
              "addr add 10.79.0.1/24 dev vxc", "link add vxbr type bridge", "link set vxd master vxbr",
              "link set vxbr address 02:00:00:00:00:0d mtu 1400", "addr add 192.168.77.1/24 dev vxbr",
-             "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt mode tun",
-             "link set vxt mtu 1280 up", "addr add 10.81.0.1/24 dev vxt"}));
+             "addr add 10.66.4.1/24 dev vxa label vxa:7", "tuntap add dev vxt-fifteen-chr mode tun",
+             "link set vxt-fifteen-chr mtu 1280 up", "addr add 10.81.0.1/24 dev vxt-fifteen-chr"}));
         // /sys mounted again in a mount namespace of this process's own, so that the interface directory
         // shows the links above; both namespaces vanish with the process, whichever way it ends.
         QVERIFY(unshare(CLONE_NEWNS) == 0);
@@ -70,12 +71,12 @@ private slots:
         got.sort();
         // Loopback, the bridge port and the labelled address are not offered as adapters; every adapter has
         // its own interface's MTU, whoever shares its hardware address or whether it has one at all.
-        QCOMPARE(got,
-                 QStringList({"vxa|veth vxa|02:00:00:00:00:0A|0a4d0001|ffffff00|9000",
-                              "vxb-fifteen-chr|Bond vxb-fifteen-chr|02:00:00:00:00:0B|00000000|00000000|9000",
-                              "vxbr|Bridge vxbr|02:00:00:00:00:0D|c0a84d01|ffffff00|1400",
-                              "vxc|VLAN vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
-                              "vxt|tun vxt|00:00:00:00:00:00|0a510001|ffffff00|1280"}));
+        QCOMPARE(got, QStringList(
+                          {"vxa|veth vxa|02:00:00:00:00:0A|0a4d0001|ffffff00|9000",
+                           "vxb-fifteen-chr|Bond vxb-fifteen-chr|02:00:00:00:00:0B|00000000|00000000|9000",
+                           "vxbr|Bridge vxbr|02:00:00:00:00:0D|c0a84d01|ffffff00|1400",
+                           "vxc|VLAN vxc|02:00:00:00:00:0A|0a4f0001|ffffff00|1500",
+                           "vxt-fifteen-chr|tun vxt-fifteen-chr|00:00:00:00:00:00|0a510001|ffffff00|1280"}));
         // Cameras found through any address of an interface get that interface's MTU.
         for (const auto &[address, mtu] : {std::pair<quint32, quint32>{0x0A4D0001, 9000},
                                            {0x0A4E0001, 9000},
@@ -115,15 +116,15 @@ private slots:
     void systemRefusingSockets() {
         // A sandbox refuses one system call where one of its arguments has a value: IPv4 sockets, then
         // binding to an adapter; a child each, as the filter stays for good. What the probe of 1400 bytes
-        // through vxt says, then the adapters: without sockets they are named by hardware type and have no
-        // MTU; without binding the probe still leaves through vxt and is too big.
-        const unsigned vxt = if_nametoindex("vxt"), low = 4 * (Q_BYTE_ORDER == Q_BIG_ENDIAN);
+        // through the tunnel says, then the adapters' kinds and MTUs: without sockets they are named by
+        // hardware type and have no MTU; without binding the probe still leaves through the tunnel and is too
+        // big.
+        const unsigned vxt = if_nametoindex("vxt-fifteen-chr"), low = 4 * (Q_BYTE_ORDER == Q_BIG_ENDIAN);
+        using Row = std::tuple<unsigned, unsigned, unsigned, const char *>;
         for (const auto &[nr, arg, value, want] :
-             {std::tuple<unsigned, unsigned, unsigned, const char *>{
-                  __NR_socket, 0, AF_INET,
-                  "3|Bond vxb-fifteen-chr 0|Ethernet vxa 0|VLAN vxc 0|Bridge vxbr 0|Network vxt 0"},
-              {__NR_setsockopt, 2, SO_BINDTOIFINDEX,
-               "2|Bond vxb-fifteen-chr 9000|veth vxa 9000|VLAN vxc 1500|Bridge vxbr 1400|tun vxt 1280"}}) {
+             {Row{__NR_socket, 0, AF_INET, "3|Bond 0|Ethernet 0|VLAN 0|Bridge 0|Network 0"},
+              Row{__NR_setsockopt, 2, SO_BINDTOIFINDEX,
+                  "2|Bond 9000|veth 9000|VLAN 1500|Bridge 1400|tun 1280"}}) {
             int out[2];
             QVERIFY(pipe(out) == 0);
             if (fork() == 0) {
@@ -141,7 +142,7 @@ private slots:
                     platform::systemAdapterSource().adapters(seen))
                     dprintf(out[1], "%d", int(platform::echoUnfragmented(0x0A4D0002, 0, vxt, 1400, 100)));
                 for (const auto &a : seen)
-                    dprintf(out[1], "|%s %u", a.description.c_str(), a.mtu);
+                    dprintf(out[1], "|%.*s %u", int(a.description.find(' ')), a.description.c_str(), a.mtu);
                 _exit(0);
             }
             // Once the child is gone, everything it wrote waits in the pipe.
@@ -186,8 +187,9 @@ private slots:
         // one. The size includes the headers; out of the adapter asked for even where the route picks a
         // larger one. Answered, too big, too big:
         QVERIFY(!std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=0 'net.ipv4.ping_group_range=0 0'"));
-        QVERIFY((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27),
-                            echo(0x0A4D0002, if_nametoindex("vxt"), 1400)}) == QList<int>({0, 2, 2}));
+        const uint vxt = if_nametoindex("vxt-fifteen-chr");
+        QCOMPARE((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27), echo(0x0A4D0002, vxt, 1400)}),
+                 QList<int>({0, 2, 2}));
         // Also on a closed standard input; the probe and the adapter listing close what they got there.
         std::vector<platform::AdapterRecord> none;
         QVERIFY(close(0) == 0 && echo(0x7F000001, 0, 40) == 0 &&
