@@ -146,7 +146,9 @@ private slots:
     }
 
     void echoProbe() {
-        auto echo = [](uint ip, uint i, int n) { return int(platform::echoUnfragmented(ip, 0, i, n, 500)); };
+        auto echo = [](uint ip, uint i, int n, uint from = 0) {
+            return int(platform::echoUnfragmented(ip, from, i, n, 500));
+        };
         // Over a whole ICMP message, its checksum included, the one's complement sum is all ones (0 modulo
         // all ones).
         auto sound = [](const unsigned char *m, int n) {
@@ -155,25 +157,29 @@ private slots:
                 sum += i % 2 ? m[i] : m[i] << 8;
             return sum % 0xFFFF == 0;
         };
-        // Every request carries this process's id, the next sequence number, big-endian, past 255 too, and
-        // a sound checksum, odd sizes too; this process probes here first. The requests loop back on lo, each
-        // ahead of its reply.
+        // Every request leaves from the local address asked for and carries this process's id, the next
+        // sequence number, big-endian, past 255 too, and a sound checksum, odd sizes too; this process probes
+        // here first. The requests loop back on lo, each ahead of its reply.
         const int ownIcmp = socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK, 1); // ICMP
         unsigned char at[128];
         for (int i = 0, n = 41; i < 300; ++i, n = 41 + i % 2 * 13)
-            QVERIFY(echo(0x7F000001, 0, n) == 0 && recv(ownIcmp, at, 64, 0) == n && sound(at + 20, n - 20) &&
-                    recv(ownIcmp, at + 64, 64, 0) == n && at[20] == 8 &&
-                    (at[24] << 8 | at[25]) == (getpid() & 0xFFFF) &&
+            QVERIFY(echo(0x7F000001, 0, n, 0x0A4D0001) == 0 && recv(ownIcmp, at, 64, 0) == n &&
+                    at[12] == 10 && sound(at + 20, n - 20) && recv(ownIcmp, at + 64, 64, 0) == n &&
+                    at[20] == 8 && (at[24] << 8 | at[25]) == (getpid() & 0xFFFF) &&
                     (at[26] << 8 | at[27]) == ((i + 1) & 0xFFFF));
-        // A late reply to an earlier request is no answer: same identifier, another sequence number whose low
-        // byte matches (the checksum still holds).
+        // A late reply to an earlier request is no answer, nor one to another process's, nor one from another
+        // host: same sequence number and an identifier whose low byte matches; same identifier and a sequence
+        // number whose low byte matches; both the same, from another address (each checksum still holds).
         QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0);
         std::thread([ownIcmp, at]() mutable {
             pollfd p{ownIcmp, POLLIN, 0};
-            const sockaddr_in lo{AF_INET, 0, {htonl(0x7F000001)}, {}};
             if (poll(&p, 1, 2000) == 1 && recv(ownIcmp, at, 64, 0) == 40)
-                at[20] = 0, at[26] += 8,
-                sendto(ownIcmp, at + 20, 20, 0, reinterpret_cast<const sockaddr *>(&lo), sizeof lo);
+                for (const int b : {24, 26, 28}) {
+                    const sockaddr_in to{AF_INET, 0, {htonl(b < 28 ? 0x7F000001 : 0x0A4D0001)}, {}};
+                    at[20] = 0, at[b] += 8,
+                    sendto(ownIcmp, at + 20, 20, 0, reinterpret_cast<const sockaddr *>(&to), sizeof to),
+                    at[b] -= 8;
+                }
         }).detach();
         QCOMPARE(echo(0x7F000001, 0, 40), int(platform::EchoResult::NoAnswer));
         // Where this user may have ICMP datagram sockets, whose identifier the kernel picks, the probe takes
@@ -181,8 +187,9 @@ private slots:
         // larger one. Answered, too big, too big:
         QVERIFY(!std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=0 'net.ipv4.ping_group_range=0 0'"));
         const uint vxt = if_nametoindex("vxt-fifteen-chr");
-        QCOMPARE((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27), echo(0x0A4D0002, vxt, 1400)}),
-                 QList<int>({0, 2, 2}));
+        QCOMPARE((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27), echo(0x0A4D0002, vxt, 1400),
+                             echo(0x7F000001, 0, 0xFFFF)}),
+                 QList<int>({0, 2, 2, 0}));
         // Also on a closed standard input; the probe and the adapter listing close what they got there.
         std::vector<platform::AdapterRecord> none;
         QVERIFY(close(0) == 0 && echo(0x7F000001, 0, 40) == 0 &&
