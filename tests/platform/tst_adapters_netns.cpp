@@ -167,9 +167,10 @@ private slots:
                     at[12] == 10 && sound(at + 20, n - 20) && recv(ownIcmp, at + 64, 64, 0) == n &&
                     at[20] == 8 && (at[24] << 8 | at[25]) == (getpid() & 0xFFFF) &&
                     (at[26] << 8 | at[27]) == ((i + 1) & 0xFFFF));
-        // A late reply to an earlier request is no answer, nor one to another process's, nor one from another
-        // host: same sequence number and an identifier whose low byte matches; same identifier and a sequence
-        // number whose low byte matches; both the same, from another address (each checksum still holds).
+        // Its own request, looped back, is no answer; nor is a late reply to an earlier request, one to
+        // another process's or one from another host: same sequence number and an identifier whose low byte
+        // matches; same identifier and a sequence number whose low byte matches; both the same, from another
+        // address (each checksum still holds).
         QVERIFY(std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=1") == 0);
         std::thread([ownIcmp, at]() mutable {
             pollfd p{ownIcmp, POLLIN, 0};
@@ -184,7 +185,7 @@ private slots:
         QCOMPARE(echo(0x7F000001, 0, 40), int(platform::EchoResult::NoAnswer));
         // Where this user may have ICMP datagram sockets, whose identifier the kernel picks, the probe takes
         // one. The size includes the headers; out of the adapter asked for even where the route picks a
-        // larger one. Answered, too big, too big:
+        // larger one. Answered, too big, too big, and the largest packet there is answered:
         QVERIFY(!std::system("sysctl -qw net.ipv4.icmp_echo_ignore_all=0 'net.ipv4.ping_group_range=0 0'"));
         const uint vxt = if_nametoindex("vxt-fifteen-chr");
         QCOMPARE((QList<int>{echo(0x7F000001, 0, 28), echo(0x7F000001, 0, 27), echo(0x0A4D0002, vxt, 1400),
