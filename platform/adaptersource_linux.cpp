@@ -53,7 +53,7 @@ std::vector<Interface>::iterator owner(std::vector<Interface> &known, const char
     auto best = known.end();
     for (auto it = known.begin(); it != known.end(); ++it) {
         if (it->name == name) return it;
-        const bool prefix = name.size() > it->name.size() && name.compare(0, it->name.size(), it->name) == 0;
+        const bool prefix = name.compare(0, it->name.size(), it->name) == 0;
         if (prefix && (best == known.end() || it->name.size() > best->name.size())) best = it;
     }
     return best;
@@ -159,12 +159,11 @@ std::string describe(int fd, const Interface &i) {
     return kind + " " + i.name;
 }
 
-bool interfaceMtu(int fd, const std::string &name, std::uint32_t *mtu) {
+// 0 where the interface vanished since the scan or no query socket could be made.
+std::uint32_t interfaceMtu(int fd, const std::string &name) {
     ifreq request = {};
     std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
-    if (ioctl(fd, SIOCGIFMTU, &request) != 0 || request.ifr_mtu <= 0) return false;
-    *mtu = std::uint32_t(request.ifr_mtu);
-    return true;
+    return ioctl(fd, SIOCGIFMTU, &request) == 0 ? std::uint32_t(request.ifr_mtu) : 0;
 }
 
 // The socket only carries interface queries; nothing is ever sent on it.
@@ -198,9 +197,8 @@ public:
             record.maskText = i.hasIpv4 ? i.maskText : "0.0.0.0";
             record.moreIpTexts = i.moreIpTexts;
             // Each interface's own MTU: a VLAN shares its parent's hardware address and a tunnel has none,
-            // so matching by hardware address would give them the wrong MTU or none. An interface that
-            // vanished since the scan, or a query socket that could not be made, leaves the adapter none.
-            if (!interfaceMtu(socket.fd(), i.name, &record.mtu)) record.mtu = 0;
+            // so matching by hardware address would give them the wrong MTU or none.
+            record.mtu = interfaceMtu(socket.fd(), i.name);
             out.push_back(record);
         }
         return true;
