@@ -60,7 +60,6 @@ UdpInterface::UdpInterface(QObject *parent) : QObject(parent) {
 
 UdpInterface::~UdpInterface() {
     qDeleteAll(clips);
-    clips.clear();
 }
 
 void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
