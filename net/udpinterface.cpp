@@ -137,10 +137,10 @@ bool UdpInterface::mergeClipList(const QByteArray &datagram) {
 }
 
 void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) {
-    if (!active || datagram.isEmpty() || senderIp != camInfo.cameraIp) return;
+    if (!active || senderIp != camInfo.cameraIp) return;
+    // A datagram too short for its magic or opcode reads as zeros there, which none of them is.
     const ByteReader r(datagram);
     if (camInfo.protocol == 1) {
-        if (r.size() < 4) return;
         const quint32 magic = r.u32(0);
         if (magic == Proto::AdvCommand) {
             if (r.size() < Proto::AdvCommandReplyMinLength || r.u8(4) != Proto::AdvNameReplyCode) return;
@@ -153,7 +153,6 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
         return;
     }
 
-    if (r.size() < 4) return;
     switch (r.u8(3)) {
     case Proto::OpName:
         cameraName = QString::fromLatin1(r.cString(8));
