@@ -182,7 +182,7 @@ bool advancedRecordFromReply(const QByteArray &reply, quint32 senderIp, const Re
 ClipInfo ClipInfo::fromEntry(const QByteArray &entry) {
     ClipInfo c;
     const int n = qMin(int(entry.size()), Size);
-    if (n > 0) std::memcpy(c.raw.data(), entry.constData(), size_t(n));
+    std::memcpy(c.raw.data(), entry.constData(), size_t(n));
     const ByteReader r(c.raw); // zero-padded, so fields past a short entry read as 0
     c.frameCount = r.u64(8);
     const quint32 rateBits = r.u32(28);

@@ -138,12 +138,12 @@ bool UdpInterface::mergeClipList(const QByteArray &datagram) {
 
 void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) {
     if (!active || senderIp != camInfo.cameraIp) return;
-    // A datagram too short for its magic or opcode reads as zeros there, which none of them is.
+    // A datagram too short for its magic, opcode or reply code reads as zeros there, which none of them is.
     const ByteReader r(datagram);
     if (camInfo.protocol == 1) {
         const quint32 magic = r.u32(0);
         if (magic == Proto::AdvCommand) {
-            if (r.size() < Proto::AdvCommandReplyMinLength || r.u8(4) != Proto::AdvNameReplyCode) return;
+            if (r.u8(4) != Proto::AdvNameReplyCode) return;
             cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset));
             nameAnswered = true;
             emit cameraStatusChanged(index, NameChanged);
