@@ -62,11 +62,13 @@ private slots:
         connect(&e, &UdpEnumerator::cameraDetected, this, [&] {
             if (e.detected.size() == 4) e.open(Local, Mask, to);
         });
+        const QPointer<UdpLocalSocket> drained = e.sockets[0];
         say(0, Std);
         say(4, Std);
         QTRY_COMPARE(announced.size(), 4);
         QTest::qWait(100);
         QCOMPARE(announced.size(), 4);
+        QVERIFY(!drained);                // and is gone once the drain is over
         QCOMPARE(e.sockets[0]->port, to); // the old socket released its port
         say(3, Std);
         QTRY_COMPARE(e.detected.size(), 1);
