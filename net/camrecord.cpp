@@ -143,7 +143,6 @@ bool standardRecordFromReply(const QByteArray &reply, quint32 senderIp, const Re
     if (!out || reply.size() < Proto::StdDiscoverReplyLength || quint8(reply[0]) != 0) return false;
     const ByteReader r(reply);
     UdpCamInfo c = recordAt(senderIp, at);
-    c.protocol = 0;
     c.cameraType = r.u32(8);
     c.serialNumber = r.u32(16);
     c.firmwareVersion = r.u32(20);
