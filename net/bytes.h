@@ -13,10 +13,8 @@ public:
     quint32 u32(int at) const { return quint32(u16(at)) | quint32(u16(at + 2)) << 16; }
     quint64 u64(int at) const { return quint64(u32(at)) | quint64(u32(at + 4)) << 32; }
     int size() const { return d_.size(); }
-    bool has(int at, int width) const { return at >= 0 && width >= 0 && at + width <= d_.size(); }
     // Latin-1 text from `at` up to the first NUL byte or the end of the datagram.
     QByteArray cString(int at) const;
-    const QByteArray &data() const { return d_; }
 
 private:
     QByteArray d_; // exactly the datagram, never the whole receive buffer

@@ -143,7 +143,6 @@ bool standardRecordFromReply(const QByteArray &reply, quint32 senderIp, const Re
     if (!out || reply.size() < Proto::StdDiscoverReplyLength || quint8(reply[0]) != 0) return false;
     const ByteReader r(reply);
     UdpCamInfo c = recordAt(senderIp, at);
-    c.protocol = 0;
     c.cameraType = r.u32(8);
     c.serialNumber = r.u32(16);
     c.firmwareVersion = r.u32(20);
@@ -182,7 +181,7 @@ bool advancedRecordFromReply(const QByteArray &reply, quint32 senderIp, const Re
 ClipInfo ClipInfo::fromEntry(const QByteArray &entry) {
     ClipInfo c;
     const int n = qMin(int(entry.size()), Size);
-    if (n > 0) std::memcpy(c.raw.data(), entry.constData(), size_t(n));
+    std::memcpy(c.raw.data(), entry.constData(), size_t(n));
     const ByteReader r(c.raw); // zero-padded, so fields past a short entry read as 0
     c.frameCount = r.u64(8);
     const quint32 rateBits = r.u32(28);

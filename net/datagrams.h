@@ -31,7 +31,6 @@ constexpr quint16 AdvCameraPort = 9000;
 constexpr int StdDiscoverReplyLength = 52;
 constexpr int AdvDiscoverReplyLength = 55;
 constexpr int StdStatusReplyLength = 16;
-constexpr int AdvCommandReplyMinLength = 5;
 constexpr int AdvNameOffset = 68;
 constexpr int ClipListHeaderLength = 16;
 } // namespace Proto

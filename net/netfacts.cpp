@@ -74,8 +74,7 @@ Match matchReply(const QJsonObject &match, const QStringList &interfaces) {
             if (field == QLatin1String("dport")) return sure(holdsPort(right, DiscoveryFirstPort) != negated);
             return Match::Maybe;
         }
-        if ((protocol == QLatin1String("ip") || protocol == QLatin1String("ip6")) &&
-            field == QLatin1String("protocol"))
+        if (protocol == QLatin1String("ip") && field == QLatin1String("protocol"))
             return sure(holdsText(right, QStringLiteral("udp")) != negated);
         // Addresses and other header fields cannot be judged from here; other protocols never match UDP.
         return protocol == QLatin1String("ip") || protocol == QLatin1String("ether") ? Match::Maybe
@@ -359,10 +358,12 @@ QString firewalldZoneName(const QString &listing) {
 
 bool firewalldZoneAdmits(const QString &listing) {
     QMap<QString, QString> field;
+    bool richRules = false; // listed under their heading, one a line, indented by a tab
     for (const QString &line : listing.split(QLatin1Char('\n'))) {
         const int colon = line.indexOf(QLatin1Char(':'));
         if (line.startsWith(QLatin1String("  ")) && colon > 0)
             field.insert(line.left(colon).trimmed(), line.mid(colon + 1).trimmed());
+        richRules = richRules || (line.startsWith(QLatin1Char('\t')) && !line.trimmed().isEmpty());
     }
     if (!field.contains(QStringLiteral("target")))
         return true; // not a zone listing: nothing to hold against it
@@ -377,7 +378,7 @@ bool firewalldZoneAdmits(const QString &listing) {
     if (field.value(QStringLiteral("protocols")).split(QLatin1Char(' ')).contains(QStringLiteral("udp")))
         return true;
     // Rich rules and services of one's own may open the port; only the usual services are known not to.
-    if (!field.value(QStringLiteral("rich rules")).isEmpty()) return true;
+    if (richRules) return true;
     static const QStringList common = {
         QStringLiteral("ssh"),          QStringLiteral("dhcpv6-client"), QStringLiteral("mdns"),
         QStringLiteral("samba-client"), QStringLiteral("cockpit"),       QStringLiteral("dhcp"),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "adapters.h"
+#include "datagrams.h"
 
 #include <QByteArray>
 #include <QList>
@@ -64,8 +65,8 @@ struct NetworkFacts {
 };
 
 // The first and last local port the discovery sockets try.
-constexpr quint16 DiscoveryFirstPort = 45056;
-constexpr quint16 DiscoveryLastPort = 45056 + 199;
+constexpr quint16 DiscoveryFirstPort = Proto::DiscoveryBasePort;
+constexpr quint16 DiscoveryLastPort = Proto::DiscoveryBasePort + Proto::DiscoveryBindTries - 1;
 
 // Reads nft's JSON rule set: an input chain of the ip or inet family blocks the replies when every way
 // through it (and the chains it jumps to) ends in a drop or reject, or in its drop policy, before

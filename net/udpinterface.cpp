@@ -60,7 +60,6 @@ UdpInterface::UdpInterface(QObject *parent) : QObject(parent) {
 
 UdpInterface::~UdpInterface() {
     qDeleteAll(clips);
-    clips.clear();
 }
 
 void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
@@ -138,13 +137,13 @@ bool UdpInterface::mergeClipList(const QByteArray &datagram) {
 }
 
 void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) {
-    if (!active || datagram.isEmpty() || senderIp != camInfo.cameraIp) return;
+    if (!active || senderIp != camInfo.cameraIp) return;
+    // A datagram too short for its magic, opcode or reply code reads as zeros there, which none of them is.
     const ByteReader r(datagram);
     if (camInfo.protocol == 1) {
-        if (r.size() < 4) return;
         const quint32 magic = r.u32(0);
         if (magic == Proto::AdvCommand) {
-            if (r.size() < Proto::AdvCommandReplyMinLength || r.u8(4) != Proto::AdvNameReplyCode) return;
+            if (r.u8(4) != Proto::AdvNameReplyCode) return;
             cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset));
             nameAnswered = true;
             emit cameraStatusChanged(index, NameChanged);
@@ -154,7 +153,6 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
         return;
     }
 
-    if (r.size() < 4) return;
     switch (r.u8(3)) {
     case Proto::OpName:
         cameraName = QString::fromLatin1(r.cString(8));

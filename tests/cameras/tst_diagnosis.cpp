@@ -470,9 +470,16 @@ private slots:
              Blocks},
             {"NAT'ed traffic only",
              ruleset("accept", {match(R"({"ct": {"key": "status"}})", R"("dnat")", "in"), reject}), Blocks},
+            {"a drop on the camera adapter",
+             ruleset("accept", {match(R"({"meta": {"key": "iifname"}})", R"("lab0")", "==", "drop")}),
+             Blocks},
             {"a drop that may not apply",
              ruleset("accept", {match(R"({"payload": {"protocol": "ip", "field": "saddr"}})", R"("10.0.0.9")",
                                       "==", "drop")}),
+             Open},
+            {"an accept that may apply",
+             ruleset("drop",
+                     {match(R"({"payload": {"protocol": "ether", "field": "saddr"}})", R"("0:1:2:3:4:5")")}),
              Open},
             // ufw's shape: a chain returns for local addresses (an iptables match) before its drop.
             {"return before a drop",
@@ -501,13 +508,13 @@ private slots:
             {"public on, no rule", "111", 4, {}, "blocks public"},
             {"spelt otherwise", "111", 4, {rule("allow", R"(c:\\VARNIX\\Varnix-Scan.exe)")}, "open"},
             {"another program", "111", 4, {rule("allow", other)}, "blocks public"},
-            {"every program, the port range", "111", 4, {rule("allow", "", "137, 45000-46000")}, "open"},
-            {"other ports", "111", 4, {rule("allow", "", "80,443,RPC")}, "blocks public"},
+            {"every program, the port range", "111", 4, {rule("allow", "", "137, 45000-45056")}, "open"},
+            {"other ports", "111", 4, {rule("allow", "", "80,443,RPC-EPMap,1-45056-46000")}, "blocks public"},
             {"a service", "111", 4, {rule("allow", "", "*", 7, 17, "true", "Dhcp")}, "blocks public"},
             {"private profile only", "111", 6, {rule("allow", scan, "*", 2)}, "blocks public"},
             {"a disabled rule", "111", 4, {rule("allow", scan, "*", 7, 17, "false")}, "blocks public"},
             {"TCP only", "111", 4, {rule("allow", scan, "*", 7, 6)}, "blocks public"},
-            {"any protocol", "111", 4, {rule("allow", scan, "*", 7, 256)}, "open"},
+            {"any protocol", "111", 4, {rule("allow", scan, "45056-46000", 7, 256)}, "open"},
             {"block rule wins", "111", 4, {rule("allow", scan), rule("block", scan)}, "blocks public block"},
             {"blocking all inbound traffic", "11B", 4, {rule("allow", scan)}, "blocks public all"},
             {"letting inbound traffic in", "11A", 4, {}, "open"},
@@ -561,9 +568,11 @@ private slots:
             return QString("Status: active\nDefault: %1 (incoming)\n--\n%2\n").arg(policy, rules).toUtf8();
         };
         // firewalld's zone listing; a null one: firewalld is installed but not running.
-        const auto zone = [](const char *target, const char *services, const char *ports) {
-            return QString("public (active)\n  target: %1\n  interfaces: %2\n  services: %3\n  ports: %4\n")
-                .arg(target, "%1", services, ports)
+        const auto zone = [](const char *target, const char *services, const char *ports,
+                             const char *rich = "") {
+            return QString("public (active)\n  target: %1\n  interfaces: %2\n  services: %3\n  ports: %4\n"
+                           "  rich rules: \n\t%5\n")
+                .arg(target, "%1", services, ports, rich)
                 .toUtf8();
         };
         const auto Ufw = FirewallFacts::Ufw, Firewalld = FirewallFacts::Firewalld;
@@ -576,6 +585,8 @@ private slots:
             {"ufw inactive: nft decides", Ufw, "Status: inactive\n", "nft"},
             {"ufw rule for one adapter", Ufw, ufw("deny", "45056:45255/udp on lab0  ALLOW IN  Anywhere"),
              "lab1"},
+            {"ufw all traffic on one adapter", Ufw, ufw("deny", "Anywhere on lab1  ALLOW IN  Anywhere"),
+             "lab0"},
             {"ufw port open everywhere, both protocols", Ufw,
              ufw("reject", "45000:46000  ALLOW IN  Anywhere"), ""},
             {"ufw deny rule comes first", Ufw,
@@ -584,7 +595,9 @@ private slots:
             {"ufw TCP only", Ufw, ufw("deny", "45056:45255/tcp  ALLOW IN  Anywhere"), "lab0 lab1"},
             {"ufw allows by default", Ufw, ufw("allow", ""), ""},
             {"firewalld, usual services", Firewalld, zone("default", "dhcpv6-client ssh", ""), "lab0 lab1"},
-            {"firewalld, port open", Firewalld, zone("default", "ssh", "22/tcp 45056-45255/udp"), ""},
+            {"firewalld, port open", Firewalld, zone("default", "ssh", "22/tcp 45056/udp"), ""},
+            {"firewalld, a rich rule", Firewalld, zone("default", "ssh", "", "rule family=\"ipv4\" accept"),
+             ""},
             {"firewalld, accepting zone", Firewalld, zone("ACCEPT", "", ""), ""},
             {"firewalld, a service of one's own", Firewalld, zone("%%REJECT%%", "ssh cameras", ""), ""},
             {"firewalld not running: nft decides", Firewalld, QByteArray(), "nft"},

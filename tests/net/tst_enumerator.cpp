@@ -62,11 +62,13 @@ private slots:
         connect(&e, &UdpEnumerator::cameraDetected, this, [&] {
             if (e.detected.size() == 4) e.open(Local, Mask, to);
         });
+        const QPointer<UdpLocalSocket> drained = e.sockets[0];
         say(0, Std);
         say(4, Std);
         QTRY_COMPARE(announced.size(), 4);
         QTest::qWait(100);
         QCOMPARE(announced.size(), 4);
+        QVERIFY(!drained);                // and is gone once the drain is over
         QCOMPARE(e.sockets[0]->port, to); // the old socket released its port
         say(3, Std);
         QTRY_COMPARE(e.detected.size(), 1);
@@ -75,6 +77,16 @@ private slots:
         // discovery request carries.
         e.open(Local, Mask, 0);
         QCOMPARE(e.sockets[0]->port, e.sockets[0]->localPort());
+
+        // The walk ends with the 200 ports the firewall fixes open: a socket past them would hear nothing.
+        QUdpSocket held[200]; // above the system's own choices, at an address no other test uses
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(held[i].bind(QHostAddress(0x7F004D01), quint16(61000 + i)));
+        e.open(QHostAddress(0x7F004D01), Mask, 61000);
+        QVERIFY(e.sockets.isEmpty());
+        held[199].close();
+        e.open(QHostAddress(0x7F004D01), Mask, 61000);
+        QCOMPARE(e.sockets.value(0) ? e.sockets[0]->port : 0, 61199);
     }
 
     void secondCameraAtAKnownAddressIsKept() {
