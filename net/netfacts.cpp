@@ -358,12 +358,15 @@ QString firewalldZoneName(const QString &listing) {
 
 bool firewalldZoneAdmits(const QString &listing) {
     QMap<QString, QString> field;
-    bool richRules = false; // listed under their heading, one a line, indented by a tab
+    // Rich rules (and forwarded ports) are listed under their heading, one a line, indented by a tab.
+    QString heading;
+    bool richRules = false;
     for (const QString &line : listing.split(QLatin1Char('\n'))) {
         const int colon = line.indexOf(QLatin1Char(':'));
-        if (line.startsWith(QLatin1String("  ")) && colon > 0)
-            field.insert(line.left(colon).trimmed(), line.mid(colon + 1).trimmed());
-        richRules = richRules || (line.startsWith(QLatin1Char('\t')) && !line.trimmed().isEmpty());
+        if (line.startsWith(QLatin1Char('\t')))
+            richRules = richRules || (heading == QLatin1String("rich rules") && !line.trimmed().isEmpty());
+        else if (line.startsWith(QLatin1String("  ")) && colon > 0)
+            field.insert(heading = line.left(colon).trimmed(), line.mid(colon + 1).trimmed());
     }
     if (!field.contains(QStringLiteral("target")))
         return true; // not a zone listing: nothing to hold against it

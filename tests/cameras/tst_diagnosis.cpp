@@ -570,8 +570,9 @@ private slots:
         // firewalld's zone listing; a null one: firewalld is installed but not running.
         const auto zone = [](const char *target, const char *services, const char *ports,
                              const char *rich = "") {
-            return QString("public (active)\n  target: %1\n  interfaces: %2\n  services: %3\n  ports: %4\n"
-                           "  rich rules: \n\t%5\n")
+            return QString(
+                       "public (active)\n  target: %1\n  interfaces: %2\n  services: %3\n  ports: %4\n"
+                       "  forward-ports: \n\tport=80:proto=udp:toport=45056:toaddr=\n  rich rules: \n\t%5\n")
                 .arg(target, "%1", services, ports, rich)
                 .toUtf8();
         };
