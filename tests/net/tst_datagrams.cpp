@@ -75,6 +75,7 @@ private slots:
 
     void discoveryRepliesBecomeRecords() {
         UdpCamInfo r, longer;
+        QCOMPARE(fields(r).count(0u), 18); // what a channel holds before it is given its camera
         QVERIFY(standardRecordFromReply(StdReply, 0xC0A8010A, At, &r));
         QCOMPARE(fields(r), fields({0, 9, 1, 0, 12345, 0x102, 7, 0xC0A8010A, 0xFFFFFF00, 0x9C81F2A7, 0xC,
                                     1028, 0xC0A80102, 0xFFFFFF00, 0, 9000, 0, 0}));
