@@ -138,13 +138,12 @@ private slots:
             "840x420:splash 128x128:varnix,clip 80x80:ico-err,ico-wrn,ico-inf,ico-qstn "
             "64x64:b_red,b_orange,b_blue,b_green,b_gray 9x6:arrow_up,arrow_dn,"
             "arrow_up_dsb,arrow_dn_dsb 200x200:cam-pwy,cam-pwg,cam-wk,cam-j,cam-dm,cam-tvm,cam-bt";
-        for (const QString &group : pictures.split(' ')) {
+        for (const QString &group : pictures.split(' '))
             for (const QString &name : group.section(':', 1).split(',')) {
                 const QImage image(":/res/" + name + ".png");
                 QVERIFY2(QString("%1x%2").arg(image.width()).arg(image.height()) == group.section(':', 0, 0),
                          qPrintable(name));
             }
-        }
     }
 };
 

@@ -20,14 +20,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size < 1) return 0;
     UdpInterface channel;
-    UdpCamInfo info;
-    info.protocol = data[0] & 1;
-    info.cameraType = models[(data[0] >> 1) % (sizeof models / sizeof models[0])];
-    info.cameraIp = 0x7F000001;
-    info.adapterIp = 0x7F000001;
-    info.adapterMask = 0xFF000000;
-    info.cameraPort = 9000;
-    channel.camInfo = info;
+    // protocol, model, sensor, options, serial, firmware, revision, IP, mask, MAC low and high, port,
+    // adapter IP and mask
+    const quint32 model = models[(data[0] >> 1) % (sizeof models / sizeof models[0])];
+    channel.camInfo = {data[0] & 1u, model, 0, 0, 0, 0, 0, 0x7F000001, 0, 0, 0, 9000, 0x7F000001, 0xFF000000};
     channel.active = true;
 
     size_t at = 1;
@@ -35,8 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const size_t len = size_t(data[at]) | size_t(data[at + 1]) << 8;
         at += 2;
         const size_t take = len < size - at ? len : size - at;
-        channel.handleDatagram(QByteArray(reinterpret_cast<const char *>(data + at), int(take)),
-                               info.cameraIp);
+        channel.handleDatagram(QByteArray(reinterpret_cast<const char *>(data + at), int(take)), 0x7F000001);
         at += take;
     }
 

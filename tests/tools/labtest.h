@@ -65,8 +65,7 @@ struct Lab {
     } while (false)
 
 inline const QJsonObject find(const QJsonValue &array, const QString &key, const QString &value) {
-    for (const QJsonValue &v : array.toArray()) {
+    for (const QJsonValue &v : array.toArray())
         if (v[key].toString() == value) return v.toObject();
-    }
     return {};
 }

@@ -238,10 +238,9 @@ private slots:
             QVERIFY2(got.contains(want), qPrintable(QString(want) + " missing from\n" + got.join('\n')));
         QVERIFY(got.indexOf("not-responding 10.10.6.22") < got.indexOf("responding 10.10.6.22"));
         QCOMPARE(got.count("found 10.10.6.21"), 1);
-        for (const QJsonObject &e : events("watch")) {
-            QVERIFY(QDateTime::fromString(e["time"].toString(), Qt::ISODateWithMs).isValid());
-            QVERIFY(e["camera"]["mac"].toString().startsWith("00:0c:9c:00:01:"));
-        }
+        for (const QJsonObject &e : events("watch"))
+            QVERIFY(QDateTime::fromString(e["time"].toString(), Qt::ISODateWithMs).isValid() &&
+                    e["camera"]["mac"].toString().startsWith("00:0c:9c:00:01:"));
         const QJsonObject change = events("watch")[got.indexOf("status 10.10.6.21 1>2")];
         QVERIFY(change["oldText"] == "Idle" && change["newText"] == "Live" &&
                 change["camera"]["name"] == "W1");

@@ -22,14 +22,10 @@ QByteArray list(const QStringList &cameras) {
 
 class RealNetworks : public QObject {
     Q_OBJECT
-    Lab *lab = nullptr;
+    std::unique_ptr<Lab> lab;
 
 private slots:
-    void init() {
-        delete lab;
-        lab = new Lab; // a fresh output directory for each lab
-    }
-    void cleanupTestCase() { delete lab; }
+    void init() { lab = std::make_unique<Lab>(); } // a fresh output directory for each lab
 
     void labelledAddressAndSharedHardwareAddress() {
         // lab0 (MTU 9000) reaches a camera that still sits on its factory subnet through a labelled

@@ -25,9 +25,8 @@ private slots:
             "--set-address|10.0.0.5|10.0.0.6|0.0.0.0>0.0.0.0;--list-adapters|--wait|5>--list-adapters;"
             "--list-adapters|--set-address|1.2.3.4|1.2.3.5|255.0.0.0>cannot be combined;"
             "--doctor|--watch>cannot be combined;--doctor|--list-adapters>cannot be combined;"
-            "--doctor|--rescan|1000>--watch only;--duration|1000>--watch only;--metrics-file|m.prom>--watch "
-            "only;"
-            "--watch|--metrics-file=>needs a path;"
+            "--doctor|--rescan|1000>--watch only;--duration|1000>--watch only;"
+            "--metrics-file|m.prom>--watch only;--watch|--metrics-file=>needs a path;"
             "--watch|--wait|1000>--watch does not take --wait;"
             "--watch|--rescan|0>--rescan takes milliseconds;"
             "--watch|--duration=-5>--duration takes milliseconds;--watch|--rescan>needs a value;"
@@ -49,12 +48,9 @@ private slots:
 
     void doctorAndWatchTexts() {
         // Record fields: protocol, model, variant, options, serial, firmware (2), IP, mask, MAC low and high.
-        SeenCamera a;
-        a.index = 0;
-        a.info = {0, 0, 0, 0, 42, 0, 0, 0x0A0A0114, 0, 0x9C81F2A7, 0x000C};
-        a.name = "Bay 1";
-        SeenCamera b; // hidden behind the first: no index, no name yet
-        b.info.cameraIp = 0x0A0A0114;
+        const SeenCamera a{0, {0, 0, 0, 0, 42, 0, 0, 0x0A0A0114, 0, 0x9C81F2A7, 0x000C}, "Bay 1", true, {}};
+        // One hidden behind the first: no index, no name yet.
+        const SeenCamera b{-1, {0, 0, 0, 0, 0, 0, 0, 0x0A0A0114}, {}, true, {}};
         Finding f{"duplicate-ip", Severity::Problem,     "lab0",
                   {0, 1},         "2 cameras share ...", {"run this", "or that"}};
         QCOMPARE(findingText(f, {a, b}),

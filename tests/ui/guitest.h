@@ -20,8 +20,7 @@
 // Whether this process runs in the lab's app namespace (netlab.sh names it): anywhere else the window
 // would broadcast on the machine's real interfaces.
 inline bool inLabNamespace() {
-    struct stat own {
-    }, lab{};
+    struct stat own = {}, lab = {};
     const QByteArray labPath = "/var/run/netns/" + qgetenv("VARNIX_LAB_APPNS");
     return stat("/proc/self/ns/net", &own) == 0 && stat(labPath.constData(), &lab) == 0 &&
            own.st_ino == lab.st_ino && own.st_dev == lab.st_dev;
@@ -54,23 +53,18 @@ inline QStringList rowTexts(const MainWindow &w) {
     return texts;
 }
 
-// The number of message boxes on screen now.
-inline int visibleMessageBoxes() {
-    int open = 0;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        open += qobject_cast<QMessageBox *>(top) && top->isVisible();
-    return open;
-}
-
-// While it lives, closes every message box that comes up (keeping its texts, and first calling
-// `beforeClosing`) and hands any other modal widget to `handle`, which must close it.
+// While it lives, closes every message box that comes up (keeping its texts), unless `keepOpen` asks to
+// keep it for now, and hands any other modal widget to `handle`, which must close it.
 struct ModalHandler : QObject {
     explicit ModalHandler(std::function<void(QWidget *)> handle = {}) {
         connect(&timer, &QTimer::timeout, this, [this, handle] {
-            mostOpen = qMax(mostOpen, visibleMessageBoxes());
+            int open = 0;
+            for (QWidget *top : QApplication::topLevelWidgets())
+                open += qobject_cast<QMessageBox *>(top) && top->isVisible();
+            mostOpen = qMax(mostOpen, open);
             QWidget *modal = QApplication::activeModalWidget();
             if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                if (beforeClosing) beforeClosing();
+                if (keepOpen && keepOpen()) return;
                 messages << box->text();
                 details << box->informativeText();
                 box->done(QMessageBox::Ok);
@@ -82,6 +76,6 @@ struct ModalHandler : QObject {
     }
     QStringList messages, details;
     int mostOpen = 0; // message boxes on screen at once
-    std::function<void()> beforeClosing;
+    std::function<bool()> keepOpen;
     QTimer timer;
 };

@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -20,19 +19,15 @@ class GuiEndToEnd : public QObject {
     // The text of the first row that contains `text`, or "".
     QString row(const QString &text) const { return rowTexts(window).filter(text).value(0); }
 
-    // Watches the warning boxes: how many are open at once, what they say, and the list behind the
-    // first one, which it keeps open until all six cameras are listed with their names.
-    QTimer watcher;
-    QStringList warnings;
-    int mostOpen = 0;
+    // Keeps the first warning box open until all six cameras are listed with their names, and the list
+    // behind it.
+    ModalHandler boxes;
     QStringList rowsBehindFirstBox;
     QElapsedTimer firstOpen;
 
+    // Each row names one camera.
     static bool allNamed(const QStringList &rows) {
-        for (const char *name : {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot"}) {
-            if (rows.filter(name).isEmpty()) return false;
-        }
-        return true;
+        return rows.filter(QRegularExpression("Alpha|Bravo|Charlie|Delta|Echo|Foxtrot")).size() == 6;
     }
 
     // The lab's camera network namespace and its link, for unplugging a camera.
@@ -44,19 +39,12 @@ class GuiEndToEnd : public QObject {
 
 private slots:
     void initTestCase() {
-        connect(&watcher, &QTimer::timeout, this, [this] {
-            mostOpen = qMax(mostOpen, visibleMessageBoxes());
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box) return;
-            if (warnings.isEmpty()) {
-                if (!firstOpen.isValid()) firstOpen.start();
-                rowsBehindFirstBox = rowTexts(window);
-                if (!allNamed(rowsBehindFirstBox) && firstOpen.elapsed() < 20000) return;
-            }
-            warnings << box->text() + " / " + box->informativeText();
-            box->done(QMessageBox::Ok);
-        });
-        watcher.start(20);
+        boxes.keepOpen = [this] {
+            if (!boxes.messages.isEmpty()) return false;
+            if (!firstOpen.isValid()) firstOpen.start();
+            rowsBehindFirstBox = rowTexts(window);
+            return !allNamed(rowsBehindFirstBox) && firstOpen.elapsed() < 20000;
+        };
     }
 
     void sixCamerasListedBehindOneWarning() {
@@ -65,31 +53,31 @@ private slots:
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.ui->camList->count() >= 2 && row("Delta") != "", 10000);
         QTest::qWait(500);
-        QCOMPARE(mostOpen, 0);
+        QCOMPARE(boxes.mostOpen, 0);
         QVERIFY(QMetaObject::invokeMethod(&window, "ShowMainWindow"));
 
         // One warning, for the shared serial number; the list fills and names arrive behind it.
-        QTRY_COMPARE_WITH_TIMEOUT(warnings.size(), 1, 25000);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.messages.size(), 1, 25000);
         QVERIFY2(allNamed(rowsBehindFirstBox), qPrintable(rowsBehindFirstBox.join('\n')));
         QCOMPARE(rowsBehindFirstBox.size(), 6);
-        QVERIFY(warnings[0].startsWith(conflictText(ConflictKind::SameSerial)));
-        QVERIFY2(warnings[0].contains("192.168.77.11") && warnings[0].contains("192.168.77.14"),
-                 qPrintable(warnings[0]));
+        QCOMPARE(boxes.messages[0], conflictText(ConflictKind::SameSerial));
+        QVERIFY2(boxes.details[0].contains("192.168.77.11") && boxes.details[0].contains("192.168.77.14"),
+                 qPrintable(boxes.details[0]));
         // The two rows that share it are marked, the others not.
         for (int r = 0; r < window.ui->camList->count(); ++r) {
             const QString text = rowTexts(window)[r];
             QCOMPARE(entry(window, r)->isMarked(), text.contains("Alpha") || text.contains("Delta"));
         }
         QTest::qWait(4000); // polls and status replies come and go: no new warning
-        QCOMPARE(warnings.size(), 1);
+        QCOMPARE(boxes.messages.size(), 1);
 
         // "Update List" is a new look: the lasting conflict is told once more, once.
         window.ui->btnUpdList->click();
-        QTRY_COMPARE_WITH_TIMEOUT(warnings.size(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.messages.size(), 2, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(window.ui->camList->count(), 6, 10000);
         QTest::qWait(2000);
-        QCOMPARE(warnings.size(), 2);
-        QCOMPARE(mostOpen, 1);
+        QCOMPARE(boxes.messages.size(), 2);
+        QCOMPARE(boxes.mostOpen, 1);
     }
 
     void unpluggedCameraIsNotResponding() {

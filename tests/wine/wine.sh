@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The Windows build under Wine. Every Wine session runs inside a network namespace made here (or by
-# tools/lab/netlab.sh) with a wineserver of its own, stopped when the session ends: Wine's sockets are
-# made by its server, so a server started elsewhere would send on that namespace's links.
+# The Windows build under Wine, in the Wine lab of tools/lab/wine-lab.sh (which makes the prefix).
 #
-#   wine.sh prepare|clean|units|inventory|scan|doctor|window|installer BUILD WINBUILD SOURCE
+#   wine.sh units|inventory|scan|doctor|window|installer BUILD WINBUILD SOURCE
 #
 # BUILD is the Linux build (varnix-scan as the reference, varnix-camsim and tst_scan_netns for the lab),
 # WINBUILD the Windows build directory (dist/, tests/, package/), SOURCE the source tree. Outputs stay
@@ -11,25 +9,13 @@
 set -u
 
 mode=${1:?mode}
-build=${2:?Linux build directory}
-winbuild=${3:-}
-src=${4:-}
+source "${4:?source tree}/tools/lab/wine-lab.sh"
+wine_lab "${@:2}"
 
 skip() {
     echo "wine: SKIP: $*"
     exit 77
 }
-fail() {
-    echo "wine: FAIL: $*"
-    exit 1
-}
-
-export WINEPREFIX=$build/wine-prefix
-export WINEDEBUG=-all
-# No Mono or Gecko installer prompts on the first start.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
-qt_archive=${VARNIX_QT_ARCHIVE:-$src/../shared/toolchains/qt5-mingw-x86_64.tar.xz}
 settings_key='HKCU\Software\Halvorn\Tovek\Settings'
 
 # Wine's launcher warns about the missing 32-bit half on every start; nothing else is dropped.
@@ -41,10 +27,6 @@ quiet_wine() {
 run_dist() {
     (cd "$winbuild/dist" && quiet_wine "$@")
 }
-stop_wine() {
-    wineserver -k 2>/dev/null
-    wineserver -w 2>/dev/null
-}
 
 check_build() {
     command -v wine >/dev/null && command -v wineserver >/dev/null ||
@@ -52,18 +34,6 @@ check_build() {
     [[ $(id -u) == 0 ]] || skip "needs root for network namespaces"
     [[ -x $winbuild/dist/varnix.exe && -d $WINEPREFIX/drive_c ]] ||
         skip "no Windows build in $winbuild or no Wine prefix (needs the Qt for Windows at $qt_archive)"
-}
-
-# Runs "$@" in a network namespace of its own with only loopback, removed afterwards.
-in_private_net() {
-    local ns=vxw$$-$RANDOM rc
-    ip netns add "$ns" || fail "cannot create network namespace $ns"
-    ip -n "$ns" link set lo up
-    ip netns exec "$ns" "$@"
-    rc=$?
-    ip netns exec "$ns" wineserver -k 2>/dev/null
-    ip netns del "$ns"
-    return $rc
 }
 
 # The given fields of each adapter in a --list-adapters --json, one adapter a line.
@@ -320,27 +290,6 @@ installer() {
 }
 
 case $mode in
-prepare)
-    # Without what the tests need, the tests themselves say so and skip; preparing has nothing to do.
-    if ! command -v wine >/dev/null || [[ $(id -u) != 0 ]]; then
-        echo "wine: Wine or root is missing; the Wine tests will be skipped"
-        exit 0
-    fi
-    if [[ ! -d $winbuild/qt5-mingw && ! -r $qt_archive ]]; then
-        echo "wine: no Qt for Windows at $qt_archive; the Wine tests will be skipped"
-        exit 0
-    fi
-    "$src/scripts/windows-build" "$winbuild" || fail "the Windows build failed"
-    stop_wine
-    rm -rf "$WINEPREFIX"
-    in_private_net bash -c "wine wineboot -i >/dev/null 2>&1; wineserver -w" ||
-        fail "cannot make the Wine prefix $WINEPREFIX"
-    [[ -d $WINEPREFIX/drive_c ]] || fail "wineboot made no prefix in $WINEPREFIX"
-    ;;
-clean)
-    stop_wine
-    rm -rf "$WINEPREFIX"
-    ;;
 units | inventory | scan | doctor | window | installer)
     check_build
     stop_wine # a server left from elsewhere would make this session's sockets in its namespace
