@@ -288,11 +288,16 @@ private slots:
         QVERIFY(entry.pictureLabel->pixmap(Qt::ReturnByValue).isNull() &&
                 entry.textLabel->text() == manager.cameraText(1) &&
                 !entry.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
-        // Entries of every kind have a fixed height and picture size, and drop a cleared bullet.
+        // Entries of every kind have a fixed height and picture size, and drop a cleared bullet; without
+        // an application object they keep their unscaled sizes. The picture fills its label to the edges.
+        const QSize unscaled[] = {{44, 44}, {96, 28}, {52, 52}, {52, 52}};
         for (int kind = 0; kind < 4; ++kind) {
             QListItemLabel e(kind, QPixmap(":/res/cam-j.png"), "t", QPixmap(":/res/b_green.png"));
             QVERIFY(e.maximumHeight() == e.minimumHeight() &&
-                    e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize());
+                    e.minimumSize() == QSize(3 * unscaled[kind].width(), unscaled[kind].height()) &&
+                    e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize() &&
+                    e.pictureLabel->pixmap(Qt::ReturnByValue).width() == e.pictureLabel->width() &&
+                    e.pictureLabel->contentsRect() == e.pictureLabel->rect());
             // A bullet set later is drawn as large as the first one.
             const QSize bullet = e.bulletLabel->pixmap(Qt::ReturnByValue).size();
             e.setBulletPixmap(QPixmap(":/res/b_red.png"));
