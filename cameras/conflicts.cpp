@@ -114,8 +114,9 @@ QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quin
         for (ConflictKind kind : datagramSizeKinds) {
             if (groupOf.contains({kind, i})) add(kind, cameras.at(i).cameraIp, i);
         }
-        for (int j = 0; j < cameras.size(); ++j) {
-            const SharedValue *shared = j == i ? nullptr : firstShared(i, j);
+        // A pair is met once, from its first camera; both go into the conflict.
+        for (int j = i + 1; j < cameras.size(); ++j) {
+            const SharedValue *shared = firstShared(i, j);
             if (!shared) continue;
             add(shared->kind, shared->value(cameras.at(i)), i);
             add(shared->kind, shared->value(cameras.at(i)), j);
