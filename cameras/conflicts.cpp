@@ -126,20 +126,11 @@ QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quin
 }
 
 QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize) {
+    // The listed channels are never null, so a record's position is the camera's index.
     QList<UdpCamInfo> records;
-    QList<int> indices;
-    for (int i = 0; i < manager.cameraCount(); ++i) {
-        const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
+    for (const UdpInterface *channel : manager.cameras)
         records << channel->camInfo;
-        indices << i;
-    }
-    QList<CameraConflict> found = findCameraConflicts(records, datagramSize);
-    for (CameraConflict &c : found) {
-        for (int &i : c.cameras)
-            i = indices.at(i);
-    }
-    return found;
+    return findCameraConflicts(records, datagramSize);
 }
 
 ConflictKind findCameraConflict(const UdpCamManager &manager, quint32 datagramSize) {
