@@ -551,14 +551,16 @@ private slots:
         UdpCamManager manager;
         const QJsonObject report =
             doctorReportJson("lab0", gatherNetworkFacts(adapters, fake), manager, {}, {});
-        QJsonArray got{report["receiveBufferMax"], report["firewall"], report["firewallManager"]};
+        QJsonArray got{report["adapter"], report["receiveBufferMax"], report["firewall"],
+                       report["firewallManager"]};
         for (const QJsonValue a : report["adapters"].toArray())
             for (const char *key :
                  {"rpFilter", "up", "speedMbps", "jumboPacket", "receiveBuffers", "interruptModeration"})
                 got << a[key];
         QCOMPARE(
             QJsonDocument(got).toJson(QJsonDocument::Compact),
-            QByteArray(R"([212992,"open","nft",2,false,100,9014,512,false,null,null,null,null,null,null])"));
+            QByteArray(
+                R"(["lab0",212992,"open","nft",2,false,100,9014,512,false,null,null,null,null,null,null])"));
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;

@@ -32,8 +32,10 @@ run lost --set-address 10.10.1.50 10.10.1.60 255.255.255.0 --adapter lab0 --wait
 // What the scan of all adapters reports, by camera address.
 const char *const expected = R"({
   "10.10.1.20": {"name": "Std-A", "model": "Karvelo WKJet4", "serial": "00-0000-0042", "firmware": "5.2.0",
-   "protocol": "Standard", "port": 1029, "adapterMtu": 1500, "link": "1G", "statusText": "Waiting for trigger"},
-  "10.20.0.7": {"model": "Brisquet J4-S2", "adapterIp": "10.10.1.1", "inAdapterSubnet": false, "status": 8},
+   "protocol": "Standard", "port": 1029, "adapterMtu": 1500, "link": "1G", "statusText": "Waiting for trigger",
+   "cameraType": 19},
+  "10.20.0.7": {"model": "Brisquet J4-S2", "adapterIp": "10.10.1.1", "inAdapterSubnet": false, "status": 8,
+   "cameraType": 10, "sensorType": 2, "adapterMask": "255.255.255.0", "mac": "00:0c:9c:00:00:0b"},
   "10.10.2.30": {"name": "Adv-C", "model": "Tavolin Mini M-200", "firmware": "0001.02.03", "protocol": "Advanced",
    "port": 9000, "link": "10G", "statusText": "Idle", "status": 0, "inAdapterSubnet": true},
   "10.10.2.40": {"model": "Brisquet E2", "firmware": "3.14", "serial": "12-3456-7890", "mask": "255.255.0.0",
