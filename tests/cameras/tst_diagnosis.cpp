@@ -552,7 +552,7 @@ private slots:
         const QJsonObject report =
             doctorReportJson("lab0", gatherNetworkFacts(adapters, fake), manager, {}, {});
         QJsonArray got{report["adapter"], report["receiveBufferMax"], report["firewall"],
-                       report["firewallManager"]};
+                       report["firewallManager"], report["unreadable"]};
         for (const QJsonValue a : report["adapters"].toArray())
             for (const char *key :
                  {"rpFilter", "up", "speedMbps", "jumboPacket", "receiveBuffers", "interruptModeration"})
@@ -560,7 +560,7 @@ private slots:
         QCOMPARE(
             QJsonDocument(got).toJson(QJsonDocument::Compact),
             QByteArray(
-                R"(["lab0",212992,"open","nft",2,false,100,9014,512,false,null,null,null,null,null,null])"));
+                R"(["lab0",212992,"open","nft",[],2,false,100,9014,512,false,null,null,null,null,null,null])"));
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
