@@ -308,6 +308,9 @@ private slots:
                 QCOMPARE((QList<QRect>{e.pictureLabel->geometry(), e.textLabel->geometry(),
                                        e.bulletLabel->geometry()}),
                          (QList<QRect>{{4, 4, 44, 44}, {56, 4, 132, 44}, {196, 4, 14, 44}}));
+                // More room goes to the text; the bullet keeps the right edge.
+                e.layout()->setGeometry({0, 0, 314, 52});
+                QCOMPARE(e.bulletLabel->geometry(), QRect(296, 4, 14, 44));
             }
             e.setBulletPixmap(QPixmap());
             QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
