@@ -262,6 +262,8 @@ private slots:
         for (const auto &[status, word, bullet] :
              {std::tuple<int, const char *, const char *>{3, "Waiting", "red"},
               {8, "SD/SSD Transfer", "blue"},
+              {4, "Recording post-trigger", "orange"},
+              {11, "Playback", "green"},
               {9, "Idle", "green"},
               {-1, "Idle", "green"}}) {
             QVERIFY(UdpCamManager::statusText(status).contains(word));
