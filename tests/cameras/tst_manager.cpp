@@ -276,13 +276,12 @@ private slots:
         QVERIFY(shows(manager.statusBullet(1), "b_gray"));
         c->statusKnown = true;
         // Pictures by model code: the W series has its own picture outside its family; code 12 has none.
-        for (const auto &[code, picture] : {std::pair<quint32, const char *>{10, "cam-j"},
-                                            {19, "cam-wk"},
-                                            {23, "cam-wk"},
-                                            {56, "cam-bt"},
-                                            {12, ""}}) {
-            c->camInfo.cameraType = code;
-            QVERIFY2(shows(manager.cameraPicture(1), picture), picture);
+        for (const QString &row :
+             QString("10:cam-j 18:cam-wk 19:cam-wk 20:cam-wk 23:cam-wk 25:cam-wk 27:cam-pwg "
+                     "33:cam-pwg 37:cam-pwy 48:cam-tvm 55:cam-dm 56:cam-bt 12:")
+                 .split(' ')) {
+            c->camInfo.cameraType = row.section(':', 0, 0).toUInt();
+            QVERIFY2(shows(manager.cameraPicture(1), row.section(':', 1)), qPrintable(row));
         }
 
         // An entry without a picture keeps its text and bullet.
