@@ -688,9 +688,9 @@ private slots:
 
     void metricsFollowTheWatch() {
         const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
-        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b, further = a;
+        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b, further = a, twin = b;
         advanced.seen.info.protocol = advanced.seen.info.link10G = 1;
-        further.seen = via(a.seen, 0x0A0A0163);
+        further.seen = via(a.seen, 0x0A0A0163), twin.seen.info.cameraIp = A;
         moved.seen.info.macLow = A & 0xFF;
         using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
         // The samples split at '|', @A and @J for the labels naming the camera; a family named without a
@@ -733,9 +733,9 @@ private slots:
              "N/A\",adapter=\"lab1\","
              R"(protocol="Advanced"} 1|varnix_camera_responding|varnix_camera_link_speed_bytes{@J} 1250000000|)"
              R"(varnix_adapter_cameras{adapter="lab0"} 0|varnix_adapter_cameras{adapter="lab1"} 1)"},
-            {"two cameras share a serial number",
-             {{{a, b}, false}},
-             R"(varnix_conflict{code="duplicate-serial"} 1)"},
+            {"two cameras share address and serial number: by code",
+             {{{a, twin}, false}},
+             R"(varnix_conflict{code="duplicate-ip"} 1|varnix_conflict{code="duplicate-serial"} 1)"},
             {"a conflict raised and cleared stays, at 0",
              {{{a, b}, false}, {{a}, true}},
              R"(varnix_conflict{code="duplicate-serial"} 0)"},
