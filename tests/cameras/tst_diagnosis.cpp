@@ -690,7 +690,7 @@ private slots:
         const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
         WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b, further = a, twin = b;
         advanced.seen.info.protocol = advanced.seen.info.link10G = 1;
-        further.seen = via(a.seen, 0x0A0A0163), twin.seen.info.cameraIp = A;
+        further.seen = via(a.seen, 0x0A0A0263), twin.seen.info.cameraIp = A;
         moved.seen.info.macLow = A & 0xFF;
         using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
         // The samples split at '|', @A and @J for the labels naming the camera; a family named without a
@@ -726,7 +726,7 @@ private slots:
             {"moved, and the old address lost", {{{a}, true}, {{moved}, true}}, "varnix_camera_up{@A} 1"},
             {"behind an adapter's further address",
              {{{further}, false}},
-             R"(varnix_adapter_cameras{adapter="lab0"} 1|varnix_adapter_cameras{adapter="lab1"} 0)"},
+             R"(varnix_adapter_cameras{adapter="lab0"} 0|varnix_adapter_cameras{adapter="lab1"} 1)"},
             {"Advanced: no poll verdict, 10G, the name escaped",
              {{{advanced}, false}},
              "varnix_camera_info{@J,ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown "
@@ -740,13 +740,15 @@ private slots:
              {{{a, b}, false}, {{a}, true}},
              R"(varnix_conflict{code="duplicate-serial"} 0)"},
         };
+        NetworkFacts facts = labFacts(); // and an adapter without an address, never counted
+        facts.adapters << adapter("lab3", 0, 0, 1500);
         for (const auto &row : rows) {
             CameraWatch watch(labFacts(), 0);
             for (const auto &step : row.steps)
                 watch.update(step.first, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), step.second);
             const QStringList want =
                 QString(row.want).replace("@A", who(A)).replace("@J", who(J, 11)).split('|');
-            const QStringList got = samples(watchMetricsText(watch.snapshot(), labFacts(), "*ALL*",
+            const QStringList got = samples(watchMetricsText(watch.snapshot(), facts, "*ALL*",
                                                              QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC)),
                                             want);
             QVERIFY2(got == want.filter(" "),
