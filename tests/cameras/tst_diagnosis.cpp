@@ -416,6 +416,19 @@ private slots:
         QVERIFY(finished.wait(5000));
         QVERIFY(!finished.last().first().toBool() && progress.last() == QVariantList({10, 10}));
         QCOMPARE(prober.results().keys(), QList<int>{0});
+        // At most 32 cameras at once, however many cores the machine has.
+        std::atomic<int> busy{0}, most{0};
+        prober.setEcho([&](const PathTarget &, int, int) {
+            for (int n = ++busy, m = most; n > m && !most.compare_exchange_weak(m, n);) {
+            }
+            QThread::msleep(500);
+            return --busy, platform::EchoResult::Answered;
+        });
+        QList<PathTarget> many;
+        while (many.size() < 40)
+            many << targets;
+        prober.start(many, 8680);
+        QVERIFY(finished.wait(5000) && most == 32);
     }
 
     void firewall() {
