@@ -424,10 +424,8 @@ private slots:
             QThread::msleep(500);
             return --busy, platform::EchoResult::Answered;
         });
-        QList<PathTarget> many;
-        while (many.size() < 40)
-            many << targets;
-        prober.start(many, 8680);
+        const QVector<PathTarget> many(40, targets[0]);
+        prober.start(QList<PathTarget>(many.begin(), many.end()), 8680);
         QVERIFY(finished.wait(5000) && most == 32);
     }
 

@@ -111,8 +111,7 @@ private slots:
         // with a gap; requests go to the adapter's broadcast, 127.0.0.1.
         manager.pollTimer.stop();
         manager.setCameraAddress(nullptr, 1, 1);
-        s->camInfo.cameraIp = 0x0A000001;
-        s->camInfo.cameraMask = 0xFFFF0000;
+        s->camInfo.cameraIp = 0x0A000001, s->camInfo.cameraMask = 0xFFFF0000;
         int sent = 6;
         for (const auto &[ip, mask, goes] :
              {std::tuple<quint32, quint32, bool>{0x0A000001, 0xFFFF0000, false},
@@ -417,12 +416,8 @@ private slots:
         QVERIFY(detect(manager, 0, peers[3].localPort()));
         QCOMPARE(manager.cameraCount(), 1);
         QTest::qWait(300);
-        QCOMPARE(QString("%1 %2 %3")
-                     .arg(peers[0].received().size())
-                     .arg(peers[1].received().size())
-                     .arg(peers[2].received().size()),
-                 QString("1 0 0"));
-        QCOMPARE(told.count(), 0);
+        QVERIFY(peers[0].received().size() == 1 && peers[1].received().isEmpty() &&
+                peers[2].received().isEmpty() && told.isEmpty());
     }
 };
 
