@@ -114,8 +114,9 @@ QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quin
         for (ConflictKind kind : datagramSizeKinds) {
             if (groupOf.contains({kind, i})) add(kind, cameras.at(i).cameraIp, i);
         }
-        for (int j = 0; j < cameras.size(); ++j) {
-            const SharedValue *shared = j == i ? nullptr : firstShared(i, j);
+        // A pair is met once, from its first camera; both go into the conflict.
+        for (int j = i + 1; j < cameras.size(); ++j) {
+            const SharedValue *shared = firstShared(i, j);
             if (!shared) continue;
             add(shared->kind, shared->value(cameras.at(i)), i);
             add(shared->kind, shared->value(cameras.at(i)), j);
@@ -125,20 +126,11 @@ QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quin
 }
 
 QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize) {
+    // The listed channels are never null, so a record's position is the camera's index.
     QList<UdpCamInfo> records;
-    QList<int> indices;
-    for (int i = 0; i < manager.cameraCount(); ++i) {
-        const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
+    for (const UdpInterface *channel : manager.cameras)
         records << channel->camInfo;
-        indices << i;
-    }
-    QList<CameraConflict> found = findCameraConflicts(records, datagramSize);
-    for (CameraConflict &c : found) {
-        for (int &i : c.cameras)
-            i = indices.at(i);
-    }
-    return found;
+    return findCameraConflicts(records, datagramSize);
 }
 
 ConflictKind findCameraConflict(const UdpCamManager &manager, quint32 datagramSize) {

@@ -1,4 +1,5 @@
 #include "modelnames.h"
+#include "reportjson.h"
 #include "udpcammanager.h"
 
 #include "net/udpinterface.h"
@@ -53,9 +54,8 @@ QString UdpCamManager::cameraText(int index) const {
     const UdpCamInfo &info = channel->camInfo;
 
     // The name comes from the camera: it is shown as text, never read as markup.
-    const QString name = channel->cameraName.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1)
-                                                       : channel->cameraName.toHtmlEscaped();
-    const QString link = info.link10G != 0 ? QStringLiteral("10G") : QStringLiteral("1G");
+    const QString name = cameraTitle(*channel, index).toHtmlEscaped();
+    const QString link = linkName(info);
     const QString templ = QString::fromLatin1(inAdapterSubnet(info) ? inSubnetTemplate : outOfSubnetTemplate);
     // One substitution pass, so that a "%n" inside a camera's name is not filled in again.
     return templ.arg(name, modelName(info), channel->cameraIpText(), link, stateText(index));

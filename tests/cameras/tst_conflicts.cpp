@@ -74,9 +74,13 @@ private slots:
         QCOMPARE(got, QStringList({"1 [0] 1 c0a80114", "5 [0,1,2] 5 a", "3 [3,4] 3 c0a80117", "3 [5,6] 3 9",
                                    "4 [5,7,6] 4 c00000006"}));
         QCOMPARE(findCameraConflicts(cams, 0).size(), 4); // "Optimal": no datagram-size conflict
-        // A camera that reports its adapter's own address is not in that adapter's subnet.
+        // A camera that reports its adapter's own address is not in that adapter's subnet; one without an
+        // address, or found through no address of ours, is not judged.
         const UdpCamInfo own{0, 0, 0, 0, 0, 0, 0, A, 0, 0, 0, 0, A, 0xFFFFFF00};
+        UdpCamInfo unset = own, nowhere = own;
+        unset.cameraIp = nowhere.adapterIp = 0;
         QCOMPARE(conflictGroups({own}, 0).value(0).kind, K::OutsideSubnet);
+        QVERIFY(conflictGroups({unset}, 0).isEmpty() && conflictGroups({nowhere}, 0).isEmpty());
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "cameras/diagnosis.h"
 #include "cameras/pathprober.h"
+#include "cameras/reportjson.h"
+#include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
 #include "cameras/watchmetrics.h"
 #include "net/netfacts.h"
@@ -117,7 +119,8 @@ QList<CheckRow> checkRows() {
         {"every group of a shared value", on(cam(A, 1, 5), cam(B, 2, 5), cam(C, 3, 5), cam(D, 3, 6)),
          "duplicate-mac:problem:lab0:2,3 duplicate-serial:problem:lab0:0,1,2", "3 cameras share the serial"},
         {"hidden; across adapters", on(cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 10)),
-         "duplicate-ip:problem:lab0:0,1 duplicate-serial:problem::0,2", "unlisted", none, 0, "*ALL*"},
+         "duplicate-ip:problem:lab0:0,1 duplicate-serial:problem::0,2", "unlisted|#0 \"C20\" at 10.10.1.20",
+         none, 0, "*ALL*"},
         {"MTU too small, Advanced left alone", on(cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)),
          "datagram-size:problem:lab0:0,2", "sudo ip link set dev lab0 mtu 2920", none, 2920},
         {"jumbo adapter, standard datagrams", on(cam(J, 1, 10)), "datagram-size:problem:lab1:0",
@@ -394,7 +397,8 @@ private slots:
         prober.start(targets, 8680);
         QVERIFY(finished.wait(5000));
         QVERIFY2(clock.elapsed() < 1100, qPrintable(QString::number(clock.elapsed()))); // 1.55 s one by one
-        QVERIFY(!finished.last().first().toBool() && progress.last() == QVariantList({40, 40}));
+        QVERIFY(!finished.last().first().toBool() && progress.first() == QVariantList({0, 40}) &&
+                progress.last() == QVariantList({40, 40}));
         QVERIFY(prober.results().value(0).largestPassed == 8680 &&
                 prober.results().value(3).largestPassed == 1500);
 
@@ -412,6 +416,17 @@ private slots:
         QVERIFY(finished.wait(5000));
         QVERIFY(!finished.last().first().toBool() && progress.last() == QVariantList({10, 10}));
         QCOMPARE(prober.results().keys(), QList<int>{0});
+        // At most 32 cameras at once, however many cores the machine has.
+        std::atomic<int> busy{0}, most{0};
+        prober.setEcho([&](const PathTarget &, int, int) {
+            for (int n = ++busy, m = most; n > m && !most.compare_exchange_weak(m, n);) {
+            }
+            QThread::msleep(500);
+            return --busy, platform::EchoResult::Answered;
+        });
+        const QVector<PathTarget> many(40, targets[0]);
+        prober.start(QList<PathTarget>(many.begin(), many.end()), 8680);
+        QVERIFY(finished.wait(5000) && most == 32);
     }
 
     void firewall() {
@@ -549,6 +564,21 @@ private slots:
         QVERIFY(facts.adapters[1].up == -1 && facts.receiveBufferMax == 212992);
         QCOMPARE(facts.linuxCommands, QSysInfo::kernelType() == "linux");
         QCOMPARE(facts.firewall.state, FirewallFacts::Open); // the rule names an adapter of this machine
+        // As the report writes them: null where the system said nothing, a switched-off setting as false.
+        fake.lab0.jumboPacket = 9014, fake.lab0.receiveBuffers = 512, fake.lab0.interruptModeration = 0;
+        UdpCamManager manager;
+        const QJsonObject report =
+            doctorReportJson("lab0", gatherNetworkFacts(adapters, fake), manager, {}, {});
+        QJsonArray got{report["adapter"], report["receiveBufferMax"], report["firewall"],
+                       report["firewallManager"], report["unreadable"]};
+        for (const QJsonValue a : report["adapters"].toArray())
+            for (const char *key :
+                 {"rpFilter", "up", "speedMbps", "jumboPacket", "receiveBuffers", "interruptModeration"})
+                got << a[key];
+        QCOMPARE(
+            QJsonDocument(got).toJson(QJsonDocument::Compact),
+            QByteArray(
+                R"(["lab0",212992,"open","nft",[],2,false,100,9014,512,false,null,null,null,null,null,null])"));
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
@@ -683,8 +713,9 @@ private slots:
 
     void metricsFollowTheWatch() {
         const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
-        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b;
+        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b, further = a, twin = b;
         advanced.seen.info.protocol = advanced.seen.info.link10G = 1;
+        further.seen = via(a.seen, 0x0A0A0263), twin.seen.info.cameraIp = A;
         moved.seen.info.macLow = A & 0xFF;
         using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
         // The samples split at '|', @A and @J for the labels naming the camera; a family named without a
@@ -718,26 +749,31 @@ private slots:
              R"(varnix_camera_info{@A,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",)"
              R"(protocol="Standard"} 1|varnix_camera_up{@A} 1)"},
             {"moved, and the old address lost", {{{a}, true}, {{moved}, true}}, "varnix_camera_up{@A} 1"},
+            {"behind an adapter's further address",
+             {{{further}, false}},
+             R"(varnix_adapter_cameras{adapter="lab0"} 0|varnix_adapter_cameras{adapter="lab1"} 1)"},
             {"Advanced: no poll verdict, 10G, the name escaped",
              {{{advanced}, false}},
              "varnix_camera_info{@J,ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown "
              "N/A\",adapter=\"lab1\","
              R"(protocol="Advanced"} 1|varnix_camera_responding|varnix_camera_link_speed_bytes{@J} 1250000000|)"
              R"(varnix_adapter_cameras{adapter="lab0"} 0|varnix_adapter_cameras{adapter="lab1"} 1)"},
-            {"two cameras share a serial number",
-             {{{a, b}, false}},
-             R"(varnix_conflict{code="duplicate-serial"} 1)"},
+            {"two cameras share address and serial number: by code",
+             {{{a, twin}, false}},
+             R"(varnix_conflict{code="duplicate-ip"} 1|varnix_conflict{code="duplicate-serial"} 1)"},
             {"a conflict raised and cleared stays, at 0",
              {{{a, b}, false}, {{a}, true}},
              R"(varnix_conflict{code="duplicate-serial"} 0)"},
         };
+        NetworkFacts facts = labFacts(); // and an adapter without an address, never counted
+        facts.adapters << adapter("lab3", 0, 0, 1500);
         for (const auto &row : rows) {
             CameraWatch watch(labFacts(), 0);
             for (const auto &step : row.steps)
                 watch.update(step.first, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), step.second);
             const QStringList want =
                 QString(row.want).replace("@A", who(A)).replace("@J", who(J, 11)).split('|');
-            const QStringList got = samples(watchMetricsText(watch.snapshot(), labFacts(), "*ALL*",
+            const QStringList got = samples(watchMetricsText(watch.snapshot(), facts, "*ALL*",
                                                              QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC)),
                                             want);
             QVERIFY2(got == want.filter(" "),

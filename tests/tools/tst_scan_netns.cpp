@@ -32,8 +32,10 @@ run lost --set-address 10.10.1.50 10.10.1.60 255.255.255.0 --adapter lab0 --wait
 // What the scan of all adapters reports, by camera address.
 const char *const expected = R"({
   "10.10.1.20": {"name": "Std-A", "model": "Karvelo WKJet4", "serial": "00-0000-0042", "firmware": "5.2.0",
-   "protocol": "Standard", "port": 1029, "adapterMtu": 1500, "link": "1G", "statusText": "Waiting for trigger"},
-  "10.20.0.7": {"model": "Brisquet J4-S2", "adapterIp": "10.10.1.1", "inAdapterSubnet": false, "status": 8},
+   "protocol": "Standard", "port": 1029, "adapterMtu": 1500, "link": "1G", "statusText": "Waiting for trigger",
+   "cameraType": 19},
+  "10.20.0.7": {"model": "Brisquet J4-S2", "adapterIp": "10.10.1.1", "inAdapterSubnet": false, "status": 8,
+   "cameraType": 10, "sensorType": 2, "adapterMask": "255.255.255.0", "mac": "00:0c:9c:00:00:0b"},
   "10.10.2.30": {"name": "Adv-C", "model": "Tavolin Mini M-200", "firmware": "0001.02.03", "protocol": "Advanced",
    "port": 9000, "link": "10G", "statusText": "Idle", "status": 0, "inAdapterSubnet": true},
   "10.10.2.40": {"model": "Brisquet E2", "firmware": "3.14", "serial": "12-3456-7890", "mask": "255.255.0.0",
@@ -72,6 +74,12 @@ private slots:
         QCOMPARE(advanced["clips"][0]["summary"].toString(),
                  QString("Clip 1: 1000 frames - 1.000 s | Trim: 50 (0.050 s) to 200 (0.200 s) - 0.151 s | "
                          "640x480 @ 999 fps"));
+        QJsonObject clip = advanced["clips"][0].toObject();
+        QVERIFY(qAbs(clip.take("frameRate").toDouble() - 999.9) < 0.01 && clip.take("summary").isString());
+        QCOMPARE(
+            QJsonDocument(clip).toJson(QJsonDocument::Compact),
+            QByteArray(R"({"clipNumber":0,"firstFrame":900,"frameCount":1000,"height":480,"trimEnd":200,)"
+                       R"("trimStart":50,"width":640})"));
         // Optimal: only the serial number shared across the links conflicts. The stored settings choose lab1
         // and 1448, where the Standard camera on the jumbo link conflicts; they are never written.
         QVERIFY(all["conflict"]["text"] == "More than one camera have the same Serial Number.");
