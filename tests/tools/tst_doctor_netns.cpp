@@ -16,25 +16,19 @@ struct Link {
     const char *bridge = nullptr; // the MTU of a bridge port on the way to the camera
 };
 const Link links[] = {
-    {"lab0", "10.10.1.1/24", R"([{"model": 19, "serial": 42, "mac": "00:0c:9c:00:00:01", "ip": "10.10.1.20",
-       "name": "Clean"}])"},
-    {"lab1", "10.10.2.1/24", R"([{"model": 19, "serial": 43, "mac": "00:0c:9c:00:00:11", "ip": "10.20.0.7",
-       "name": "Away"}])"},
+    {"lab0", "10.10.1.1/24", R"([{"model":19,"serial":42,"mac":"00:0c:9c:00:00:01","ip":"10.10.1.20"}])"},
+    {"lab1", "10.10.2.1/24", R"([{"model":19,"serial":43,"mac":"00:0c:9c:00:00:11","ip":"10.20.0.7"}])"},
     {"lab2", "10.10.3.1/24", R"([
-      {"model": 19, "serial": 50, "mac": "00:0c:9c:00:00:21", "ip": "10.10.3.20", "name": "Mute", "discoveryOnly": true},
-      {"model": 19, "serial": 4242, "mac": "00:0c:9c:00:00:22", "ip": "10.10.3.21", "name": "Twin-1"},
-      {"model": 19, "serial": 4242, "mac": "00:0c:9c:00:00:23", "ip": "10.10.3.22", "name": "Twin-2"},
-      {"dialect": "advanced", "model": 4, "serial": 4242, "mac": "00:0c:9c:00:00:24", "ip": "10.10.3.23",
-       "name": "Twin-3"},
-      {"model": 19, "serial": 61, "mac": "00:0c:9c:00:00:25", "ip": "10.10.3.30", "name": "Same-1"},
-      {"model": 19, "serial": 62, "mac": "00:0c:9c:00:00:26", "ip": "10.10.3.30", "name": "Same-2"},
-      {"model": 19, "serial": 60, "mac": "00:0c:9c:00:00:27", "ip": "10.30.0.9", "name": "Outside"}])"},
-    {"lab3", "10.10.4.1/24",
-     R"([{"model": 19, "serial": 44, "mac": "00:0c:9c:00:00:31", "ip": "10.10.4.30"}])"},
-    {"lab4", "10.10.5.1/24", R"([{"model": 19, "serial": 45, "mac": "00:0c:9c:00:00:41", "ip": "10.10.5.40",
-       "name": "Left"}])"},
-    {"lab5", "10.10.5.2/24", R"([{"model": 19, "serial": 46, "mac": "00:0c:9c:00:00:51", "ip": "10.10.5.50",
-       "name": "Right"}])"},
+  {"model":19,"serial":50,"mac":"00:0c:9c:00:00:21","ip":"10.10.3.20","name":"Mute","discoveryOnly":true},
+  {"model":19,"serial":4242,"mac":"00:0c:9c:00:00:22","ip":"10.10.3.21","name":"Twin-1"},
+  {"model":19,"serial":4242,"mac":"00:0c:9c:00:00:23","ip":"10.10.3.22","name":"Twin-2"},
+  {"dialect":"advanced","model":4,"serial":4242,"mac":"00:0c:9c:00:00:24","ip":"10.10.3.23","name":"Twin-3"},
+  {"model":19,"serial":61,"mac":"00:0c:9c:00:00:25","ip":"10.10.3.30","name":"Same-1"},
+  {"model":19,"serial":62,"mac":"00:0c:9c:00:00:26","ip":"10.10.3.30","name":"Same-2"},
+  {"model":19,"serial":60,"mac":"00:0c:9c:00:00:27","ip":"10.30.0.9","name":"Outside"}])"},
+    {"lab3", "10.10.4.1/24", R"([{"model":19,"serial":44,"mac":"00:0c:9c:00:00:31","ip":"10.10.4.30"}])"},
+    {"lab4", "10.10.5.1/24", R"([{"model":19,"serial":45,"mac":"00:0c:9c:00:00:41","ip":"10.10.5.40"}])"},
+    {"lab5", "10.10.5.2/24", R"([{"model":19,"serial":46,"mac":"00:0c:9c:00:00:51","ip":"10.10.5.50"}])"},
     // W1 changes its status at 5 s; W2 (sharing W1's serial number) is silent from 2 s to 13 s.
     {"lab6", "10.10.6.1/24", R"([
       {"model": 19, "serial": 7, "options": "WK", "mac": "00:0c:9c:00:01:01", "ip": "10.10.6.21", "name": "W1",
@@ -43,11 +37,9 @@ const Link links[] = {
        "silentFromMs": 2000, "silentForMs": 11000},
       {"dialect": "advanced", "model": 4, "serial": 9, "mac": "00:0c:9c:00:01:03", "ip": "10.10.6.23", "name": "W3",
        "clips": [{"clipNumber": 0, "frameCount": 100, "frameRate": 1000, "width": 640, "height": 480}]}])"},
-    {"lab7", "10.10.7.1/24", R"([{"model": 19, "serial": 70, "mac": "00:0c:9c:00:00:71", "ip": "10.10.7.20",
-       "name": "Narrow"}])",
+    {"lab7", "10.10.7.1/24", R"([{"model":19,"serial":70,"mac":"00:0c:9c:00:00:71","ip":"10.10.7.20"}])",
      9000, "1500"},
-    {"lab8", "10.10.8.1/24", R"([{"model": 19, "serial": 80, "mac": "00:0c:9c:00:00:81", "ip": "10.10.8.20",
-       "name": "Wide"}])",
+    {"lab8", "10.10.8.1/24", R"([{"model":19,"serial":80,"mac":"00:0c:9c:00:00:81","ip":"10.10.8.20"}])",
      9000, "9000"},
 };
 
@@ -215,16 +207,10 @@ private slots:
     void adapterDownAndSharedSubnet() {
         verifyRc("down", 1);
         QCOMPARE(codes("down"), QStringList({"link:problem"}));
-        // lab4 and lab5 share 10.10.5.0/24; requests to the camera behind the second of them still leave
-        // through its own link.
-        int shared = 0;
-        for (const QJsonValue &f : lab.json("shared")["findings"].toArray()) {
-            const QString text = f["text"].toString();
-            shared += f["code"] == "shared-subnet" && text.contains("lab4 (10.10.5.1/24) and lab5");
-            QVERIFY2(f["code"] != "silent-channel" || !text.contains("10.10.5."), qPrintable(text));
-        }
-        QCOMPARE(shared, 1);
-        QVERIFY(!find(lab.json("shared")["cameras"], "ip", "10.10.5.50").isEmpty());
+        // lab4 and lab5 share 10.10.5.0/24: one finding names both.
+        QCOMPARE(codes("shared").filter("shared-subnet").size(), 1);
+        const QString text = find(lab.json("shared")["findings"], "code", "shared-subnet")["text"].toString();
+        QVERIFY2(text.contains("lab4 (10.10.5.1/24) and lab5"), qPrintable(text));
     }
 
     void watchEvents() {

@@ -1,5 +1,5 @@
-// varnix-scan on namespace networks shaped like real lab PCs (tools/lab/netlab.sh): a labelled address on a
-// factory subnet, two adapters sharing one hardware address, two adapters on one subnet, a tun link.
+// varnix-scan on namespace networks shaped like real lab PCs (tools/lab/netlab.sh): two adapters on one
+// subnet, a tun link.
 
 #include "labtest.h"
 
@@ -26,33 +26,6 @@ class RealNetworks : public QObject {
 
 private slots:
     void init() { lab = std::make_unique<Lab>(); } // a fresh output directory for each lab
-
-    void labelledAddressAndSharedHardwareAddress() {
-        // lab0 (MTU 9000) reaches a camera that still sits on its factory subnet through a labelled
-        // address; lab1 (MTU 4000) has lab0's hardware address. The factory camera has no way back to
-        // lab0's first address, so it is found through the labelled one only.
-        RUN_LAB(
-            *lab,
-            {"--link", lab->link("lab0", 9000, "10.50.1.1/24", list({camera("Factory", "10.66.4.20", 1, 3)})),
-             "--link", lab->link("lab1", 4000, "10.50.2.1/24", list({camera("Shared", "10.50.2.20", 2, 3)})),
-             "--app-ip", "lab0:10.66.4.1/24:7", "--mac", "lab0:02:00:00:00:50:01", "--mac",
-             "lab1:02:00:00:00:50:01"},
-            R"(ip -n $(camns lab0) route del 10.50.1.0/24 || exit 4
-run list --list-adapters --json
-run all --adapter '*ALL*' --json --wait 1500)");
-        QVERIFY(lab->rc("list") == 0 && lab->rc("all") == 0);
-        QStringList adapters;
-        for (const QJsonValue &a : lab->json("list")["adapters"].toArray())
-            adapters
-                << QString("%1 %2 %3").arg(a["name"].toString(), a["ip"].toString()).arg(a["mtu"].toInt());
-        adapters.sort();
-        QCOMPARE(adapters, QStringList({"lab0 10.50.1.1 9000", "lab1 10.50.2.1 4000"}));
-        const QJsonValue cameras = lab->json("all")["cameras"];
-        const QJsonObject factory = find(cameras, "name", "Factory"),
-                          shared = find(cameras, "name", "Shared");
-        QVERIFY(factory["adapterIp"] == "10.66.4.1" && factory["adapterMtu"] == 9000 &&
-                shared["adapterMtu"] == 4000);
-    }
 
     void twoAdaptersOnOneSubnet() {
         // Both adapters are on 10.77.1.0/24, each with cameras behind it. Every camera is named and polled
@@ -95,11 +68,8 @@ run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --j
         RUN_LAB(*lab,
                 {"--tun-link",
                  lab->link("tun0", 4000, "10.90.1.1/24", list({camera("Tunnelled", "10.90.1.20", 6, 2)}))},
-                R"(run list --list-adapters --json
-run tun --adapter tun0 --datagram-size 2920 --json)");
-        QVERIFY(lab->rc("list") == 0 && lab->rc("tun") == 0);
-        const QJsonObject adapter = find(lab->json("list")["adapters"], "name", "tun0");
-        QVERIFY(adapter["mtu"] == 4000 && adapter["mac"] == "00:00:00:00:00:00");
+                "run tun --adapter tun0 --datagram-size 2920 --json");
+        QCOMPARE(lab->rc("tun"), 0);
         const QJsonObject tunnelled = find(lab->json("tun")["cameras"], "ip", "10.90.1.20");
         QVERIFY(tunnelled["name"] == "Tunnelled" && tunnelled["statusText"] == "Live");
         QCOMPARE(tunnelled["adapterMtu"].toInt(), 4000);
