@@ -61,13 +61,6 @@ private slots:
         QVERIFY2(allNamed(rowsBehindFirstBox), qPrintable(rowsBehindFirstBox.join('\n')));
         QCOMPARE(rowsBehindFirstBox.size(), 6);
         QCOMPARE(boxes.messages[0], conflictText(ConflictKind::SameSerial));
-        QVERIFY2(boxes.details[0].contains("192.168.77.11") && boxes.details[0].contains("192.168.77.14"),
-                 qPrintable(boxes.details[0]));
-        // The two rows that share it are marked, the others not.
-        for (int r = 0; r < window.ui->camList->count(); ++r) {
-            const QString text = rowTexts(window)[r];
-            QCOMPARE(entry(window, r)->isMarked(), text.contains("Alpha") || text.contains("Delta"));
-        }
         QTest::qWait(4000); // polls and status replies come and go: no new warning
         QCOMPARE(boxes.messages.size(), 1);
 

@@ -3,7 +3,7 @@
 #
 #   wine.sh units|inventory|scan|doctor|window|installer BUILD WINBUILD SOURCE
 #
-# BUILD is the Linux build (varnix-scan as the reference, varnix-camsim and tst_scan_netns for the lab),
+# BUILD is the Linux build (varnix-camsim and tst_scan_netns for the lab),
 # WINBUILD the Windows build directory (dist/, tests/, package/), SOURCE the source tree. Outputs stay
 # in BUILD/wine-<mode>/. Exit 77 (skipped, with the reason) without Wine, root or a Windows build.
 set -u
@@ -63,10 +63,8 @@ units() {
         ((rc == 0)) && continue
         grep -q '^FAIL!' "$out/$name.txt" || { echo "--- $name: exit $rc without a failed test"; failed=$((failed + 1)); }
         while read -r fn; do
-            if known=$(printf '%s\n' "${known_wine_failures[@]}" | grep "^$name $fn:"); then
-                echo "  known under Wine: $known"
-                continue
-            fi
+            known=$(printf '%s\n' "${known_wine_failures[@]}" | grep "^$name $fn:") &&
+                { echo "  known under Wine: $known" && continue; }
             failed=$((failed + 1))
             echo "--- $name::$fn failed"
             grep -A4 "::$fn(" "$out/$name.txt" | grep -E '^(FAIL|   |QWARN|QSYSTEM)' | head -12
@@ -103,16 +101,12 @@ inventory() {
         [[ $addrs == - ]] || for a in ${addrs//,/ }; do ip -n "$ns" addr add "$a" dev "$name" || fail "address $a"; done
         [[ $state == up ]] && ip -n "$ns" link set "$name" up
     done
-    ip netns exec "$ns" "$build/tools/scan/varnix-scan" --list-adapters --json >"$out/linux.json" ||
-        fail "the Linux build cannot list the adapters"
     ip netns exec "$ns" bash -c "cd '$winbuild/dist' && wine varnix-scan.exe --list-adapters --json \
         >'$out/wine.json' 2>'$out/wine.err'; echo \$? >'$out/wine.rc'; wineserver -k"
     [[ $(cat "$out/wine.rc") == 0 ]] || fail "varnix-scan.exe --list-adapters exited with $(cat "$out/wine.rc")"
     adapters "$out/wine.json" name description ip mask mtu mac | tee "$out/wine.txt"
     diff <(cut -d' ' -f2- "$out/wine.txt" | sort) <(echo "$inventory_expected") ||
         fail "the inventory under Wine is not the links made"
-    diff <(cut -d' ' -f3- "$out/wine.txt" | sort) <(adapters "$out/linux.json" ip mask mtu mac | sort) ||
-        fail "the inventory under Wine differs from the Linux build's"
     [[ -z $(cut -d' ' -f1 "$out/wine.txt" | sort | uniq -d) ]] || fail "adapter names are not unique"
 }
 
@@ -131,8 +125,7 @@ as_linux_scan() {
     quiet_wine reg delete 'HKCU\Software\Halvorn' /f >/dev/null 2>&1
     while IFS='=' read -r key value; do
         [[ -n $value ]] || continue
-        type=REG_SZ
-        [[ $value =~ ^[0-9]+$ ]] && type=REG_DWORD
+        [[ $value =~ ^[0-9]+$ ]] && type=REG_DWORD || type=REG_SZ
         quiet_wine reg add "$settings_key" /v "$key" /t $type /d "${named[$value]:-$value}" /f >/dev/null
     done < <(tr -d '\r' <"${XDG_CONFIG_HOME:-$HOME/.config}/Halvorn/Tovek.conf" 2>/dev/null)
     for arg in "$@"; do
@@ -177,7 +170,7 @@ PY
 # Inside the lab: seed, run, and keep the answers (the Wine session is this namespace's alone).
 doctor_runs() {
     local key='HKLM\SYSTEM\CurrentControlSet\Control\Class\{4d36e972-e325-11ce-bfc1-08002be10318}'
-    local name run jumbo buffers moderation
+    local name run jumbo buffers moderation value
     run_dist varnix-scan.exe --list-adapters --json >"$out/list.json" || fail "cannot list the adapters"
     name=$(adapters "$out/list.json" name description | awk '$2 == "lab0" {print $1}')
     [[ -n $name ]] || fail "Wine lists no lab0"
@@ -185,11 +178,10 @@ doctor_runs() {
     quiet_wine reg add "$key\0100" /v '*JumboPacket' /d 1514 /f >/dev/null
     for run in "small 1514 256 0" "fits 9014 2048 1"; do
         read -r run jumbo buffers moderation <<<"$run"
-        quiet_wine reg add "$key\0101" /v NetCfgInstanceId /d "$name" /f >/dev/null
-        quiet_wine reg add "$key\0101" /v '*JumboPacket' /d "$jumbo" /f >/dev/null
-        quiet_wine reg add "$key\0101" /v '*ReceiveBuffers' /d "$buffers" /f >/dev/null
+        for value in "NetCfgInstanceId=$name" "*JumboPacket=$jumbo" "*ReceiveBuffers=$buffers" "*InterruptModeration=$moderation"; do
+            quiet_wine reg add "$key\0101" /v "${value%%=*}" /d "${value#*=}" /f >/dev/null
+        done
         quiet_wine reg add "$key\0101\Ndi\params\*ReceiveBuffers" /v max /d 4096 /f >/dev/null
-        quiet_wine reg add "$key\0101" /v '*InterruptModeration' /d "$moderation" /f >/dev/null
         (cd "$winbuild/dist" && timeout 120 wine varnix-scan.exe --doctor --json --adapter "$name" \
             --datagram-size 8680 --wait 1500 >"$out/$run.json" 2>"$out/$run.err")
         echo $? >"$out/$run.rc"
@@ -233,10 +225,7 @@ window_run() { # window_run TAG
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.5
     done
-    if kill -0 "$pid" 2>/dev/null; then
-        quiet_wine taskkill /F /IM varnix.exe >/dev/null 2>&1
-        echo hung >>"$out/$1.rc"
-    fi
+    kill -0 "$pid" 2>/dev/null && { quiet_wine taskkill /F /IM varnix.exe >/dev/null 2>&1; echo hung >>"$out/$1.rc"; }
     wait "$pid"
     echo "$?" >>"$out/$1.rc"
     quiet_wine reg query "$settings_key" 2>/dev/null | tr -d '\r' | awk 'NF == 3 {print $1, $3}' | sort >"$out/$1.reg"
