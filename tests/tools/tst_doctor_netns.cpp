@@ -158,11 +158,6 @@ private slots:
         QStringList narrow = codes("narrow"), wide = codes("wide");
         narrow.removeAll("receive-buffer:warning"), wide.removeAll("receive-buffer:warning");
         QCOMPARE(narrow, QStringList{"path-mtu:problem"});
-        const QJsonObject f = lab.json("narrow")["findings"][0].toObject();
-        QVERIFY2(f["cameras"][0]["ip"] == "10.10.7.20" &&
-                     f["text"].toString().contains("at most 1500 bytes") &&
-                     f["text"].toString().contains("need 8680"),
-                 qPrintable(f["text"].toString()));
         QCOMPARE(lab.json("narrow")["cameras"][0]["path"].toObject(),
                  QJsonObject({{"needed", 8680}, {"largestPassed", 1500}}));
         verifyRc("wide", 0);

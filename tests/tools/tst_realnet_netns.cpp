@@ -40,23 +40,19 @@ private slots:
              "--extra-ip", "lab1:10.77.1.31/24"},
             R"(run all --adapter '*ALL*' --json
 run move --set-address 10.77.1.30 10.77.1.31 255.255.255.0 --adapter '*ALL*' --json)");
-        QVERIFY(lab->rc("all") == 0);
-        const QJsonValue cameras = lab->json("all")["cameras"];
-        QCOMPARE(cameras.toArray().size(), 3);
-        const QStringList want = {"10.77.1.20 Left 10.77.1.1 Waiting for trigger",
-                                  "10.77.1.30 Right 10.77.1.2 Live", "10.77.1.40 RightAdv 10.77.1.2 Idle"};
-        for (const QString &row : want) {
-            const QJsonObject c = find(cameras, "ip", row.section(' ', 0, 0));
-            QCOMPARE(QString("%1 %2 %3 %4")
-                         .arg(c["ip"].toString(), c["name"].toString(), c["adapterIp"].toString(),
-                              c["statusText"].toString()),
-                     row);
-        }
+        QCOMPARE(lab->rc("all"), 0);
+        QStringList got;
+        for (const QJsonValue &c : lab->json("all")["cameras"].toArray())
+            got << QString("%1 %2 %3 %4")
+                       .arg(c["ip"].toString(), c["name"].toString(), c["adapterIp"].toString(),
+                            c["statusText"].toString());
+        got.sort();
+        QCOMPARE(got, QStringList({"10.77.1.20 Left 10.77.1.1 Waiting for trigger",
+                                   "10.77.1.30 Right 10.77.1.2 Live", "10.77.1.40 RightAdv 10.77.1.2 Idle"}));
         // The set-address broadcast left through the second link only, and the camera answers there.
         QCOMPARE(lab->rc("move"), 0);
         const QJsonObject move = lab->json("move");
         QVERIFY(move["answered"].toBool() && move["camera"]["name"] == "Right");
-        QVERIFY(move["answer"]["name"] == "Right" && move["answer"]["statusText"] == "Live");
         const QByteArray setAddress = "\"hex\":\"0100081718000000";
         QVERIFY(lab->read("lab1.camlog.jsonl").contains(setAddress));
         QVERIFY(!lab->read("lab0.camlog.jsonl").contains(setAddress));
