@@ -88,8 +88,6 @@ private slots:
         // Names come with the first replies on each camera's channel; statuses with the first poll.
         QTRY_VERIFY_WITH_TIMEOUT(
             !row("Alpha").isEmpty() && !row("Bravo").isEmpty() && !row("Charlie").isEmpty(), 10000);
-        QVERIFY(row("Alpha").contains("IP:192.168.77.11 (1G)") &&
-                row("Bravo").contains("IP:192.168.77.12 (10G)"));
         QTRY_VERIFY_WITH_TIMEOUT(row("Alpha").contains("'<font color=silver>Live</font>'"), 8000);
         QTRY_VERIFY_WITH_TIMEOUT(row("Charlie").contains("Waiting for trigger"), 12000);
 

@@ -28,14 +28,6 @@ run_dist() {
     (cd "$winbuild/dist" && quiet_wine "$@")
 }
 
-check_build() {
-    command -v wine >/dev/null && command -v wineserver >/dev/null ||
-        skip "Wine is not installed (scripts/setup installs it)"
-    [[ $(id -u) == 0 ]] || skip "needs root for network namespaces"
-    [[ -x $winbuild/dist/varnix.exe && -d $WINEPREFIX/drive_c ]] ||
-        skip "no Windows build in $winbuild or no Wine prefix (needs the Qt for Windows at $qt_archive)"
-}
-
 # The given fields of each adapter in a --list-adapters --json, one adapter a line.
 adapters() { # adapters JSON FIELD...
     python3 -c 'import json, sys
@@ -190,36 +182,27 @@ doctor_runs() {
     quiet_wine reg delete "$key\0101" /f >/dev/null 2>&1
 }
 
-# Waits up to 30 s for varnix.exe's main window (titled "Halvorn Varnix").
-await_window() {
+# One start of varnix.exe: wait for its window, look for GL, then close it as a user would (WM_CLOSE)
+# and record its exit code, or "hung" if it is still running after 15 s.
+window_run() { # window_run TAG
+    local pid p
+    (cd "$winbuild/dist" && exec wine varnix.exe) >/dev/null 2>"$out/$1.trace" &
+    pid=$!
+    # Up to 30 s for its main window (titled "Halvorn Varnix").
     for _ in $(seq 60); do
-        xwininfo -root -tree 2>/dev/null | grep -q '"Halvorn Varnix"' && return 0
+        xwininfo -root -tree 2>/dev/null | grep -q '"Halvorn Varnix"' && break
         sleep 0.5
     done
-    return 1
-}
-
-# The GL libraries mapped by the Wine processes (server, services, varnix.exe) of our prefix: there must
-# be none. Xvfb is not one of them; it links libGL itself, but loads no driver without GLX.
-gl_mappings() {
-    local p
+    xwininfo -root -tree 2>/dev/null | grep -q '"Halvorn Varnix"' || echo "no window" >>"$out/$1.rc"
+    sleep 3
+    # The GL libraries mapped by the Wine processes (server, services, varnix.exe) of our prefix: there
+    # must be none. Xvfb is not one of them; it links libGL itself, but loads no driver without GLX.
     for p in /proc/[0-9]*; do
         [[ $(readlink "$p/exe") == */wine/* ]] || continue
         tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
         grep -E 'swrast|libGLX|libGL\.|_dri\.so|/dri/|llvmpipe' "$p/maps" | awk '{print $6}' | sort -u |
             sed "s|^|${p#/proc/} |"
-    done
-}
-
-# One start of varnix.exe: wait for its window, look for GL, then close it as a user would (WM_CLOSE)
-# and record its exit code, or "hung" if it is still running after 15 s.
-window_run() { # window_run TAG
-    local pid
-    (cd "$winbuild/dist" && exec wine varnix.exe) >/dev/null 2>"$out/$1.trace" &
-    pid=$!
-    await_window || echo "no window" >>"$out/$1.rc"
-    sleep 3
-    gl_mappings >>"$out/gl.txt"
+    done >>"$out/gl.txt"
     quiet_wine taskkill /IM varnix.exe >/dev/null 2>&1
     for _ in $(seq 30); do
         kill -0 "$pid" 2>/dev/null || break
@@ -280,7 +263,11 @@ installer() {
 
 case $mode in
 units | inventory | scan | doctor | window | installer)
-    check_build
+    command -v wine >/dev/null && command -v wineserver >/dev/null ||
+        skip "Wine is not installed (scripts/setup installs it)"
+    [[ $(id -u) == 0 ]] || skip "needs root for network namespaces"
+    [[ -x $winbuild/dist/varnix.exe && -d $WINEPREFIX/drive_c ]] ||
+        skip "no Windows build in $winbuild or no Wine prefix (needs the Qt for Windows at $qt_archive)"
     stop_wine # a server left from elsewhere would make this session's sockets in its namespace
     out=$build/wine-$mode
     rm -rf "$out" && mkdir -p "$out"
