@@ -1,9 +1,9 @@
-// varnix-scan --doctor and --watch against simulated cameras in one namespace lab (tools/lab/netlab.sh):
-// a clean link; strict reverse-path filtering with a camera outside the subnet; a camera answering
-// discovery only, three sharing a serial number, two sharing an address and one outside the subnet;
-// a link that is down; two adapters on one subnet; cameras that change state, fall silent and come
-// back; a bridge on the way that drops jumbo frames; and last a packet filter that drops the replies. Each
-// fix the doctor proposes is applied and the doctor run again.
+// varnix-scan, above all --doctor and --watch, against simulated cameras in one namespace lab
+// (tools/lab/netlab.sh): a clean link; strict reverse-path filtering with a camera outside the subnet; a
+// camera answering discovery only, three sharing a serial number, two sharing an address and one outside
+// the subnet; a link that is down; two adapters on one subnet; a tun link; cameras that change state, fall
+// silent and come back; a bridge on the way that drops jumbo frames; and last a packet filter that drops
+// the replies. Each fix the doctor proposes is applied and the doctor run again.
 
 #include "labtest.h"
 
@@ -14,6 +14,7 @@ struct Link {
     const char *name, *cidr, *cameras;
     int mtu = 1500;
     const char *bridge = nullptr; // the MTU of a bridge port on the way to the camera
+    bool tun = false;             // a link without hardware address
 };
 const Link links[] = {
     {"lab0", "10.10.1.1/24", R"([{"model":19,"serial":42,"mac":"00:0c:9c:00:00:01","ip":"10.10.1.20"}])"},
@@ -27,8 +28,16 @@ const Link links[] = {
   {"model":19,"serial":62,"mac":"00:0c:9c:00:00:26","ip":"10.10.3.30","name":"Same-2"},
   {"model":19,"serial":60,"mac":"00:0c:9c:00:00:27","ip":"10.30.0.9","name":"Outside"}])"},
     {"lab3", "10.10.4.1/24", R"([{"model":19,"serial":44,"mac":"00:0c:9c:00:00:31","ip":"10.10.4.30"}])"},
-    {"lab4", "10.10.5.1/24", R"([{"model":19,"serial":45,"mac":"00:0c:9c:00:00:41","ip":"10.10.5.40"}])"},
-    {"lab5", "10.10.5.2/24", R"([{"model":19,"serial":46,"mac":"00:0c:9c:00:00:51","ip":"10.10.5.50"}])"},
+    {"lab4", "10.10.5.1/24",
+     R"([{"model":19,"serial":45,"status":3,"mac":"00:0c:9c:00:00:41","ip":"10.10.5.40",
+      "name":"Left"}])"},
+    {"lab5", "10.10.5.2/24", R"([
+  {"model":19,"serial":46,"status":2,"mac":"00:0c:9c:00:00:51","ip":"10.10.5.50","name":"Right"},
+  {"dialect":"advanced","model":4,"serial":47,"mac":"00:0c:9c:00:00:52","ip":"10.10.5.60","name":"RightAdv"}])"},
+    {"tun0", "10.90.1.1/24",
+     R"([{"model":19,"serial":90,"status":2,"mac":"00:0c:9c:00:00:91","ip":"10.90.1.20",
+      "name":"Tunnelled"}])",
+     4000, nullptr, true},
     // W1 changes its status at 5 s; W2 (sharing W1's serial number) is silent from 2 s to 13 s.
     {"lab6", "10.10.6.1/24", R"([
       {"model": 19, "serial": 7, "options": "WK", "mac": "00:0c:9c:00:01:01", "ip": "10.10.6.21", "name": "W1",
@@ -75,7 +84,9 @@ again loose 1 --doctor --adapter lab1 --json
 again many 6 --doctor --adapter lab2 --datagram-size 2920 --json
 run moved $(fix many outside-subnet) --wait 1500
 run down --doctor --adapter lab3 --json --wait 1500
-WAIT=2500 again shared 10 --doctor --adapter '*ALL*' --json
+WAIT=3500 again shared 10 --doctor --adapter '*ALL*' --json
+run sharedmove --set-address 10.10.5.50 10.10.5.51 255.255.255.0 --adapter '*ALL*' --json
+run tun --adapter tun0 --datagram-size 2920 --json
 kill -INT $wc; wait $wc; echo $? >interrupted.rc
 wait $wa; echo $? >watch.rc
 sleep 4; kill -TERM $wb; wait $wb; echo $? >rescan.rc
@@ -131,10 +142,11 @@ private slots:
     void initTestCase() {
         QStringList args;
         for (const Link &l : links) {
-            args << "--link" << lab.link(l.name, l.mtu, l.cidr, l.cameras);
+            args << (l.tun ? "--tun-link" : "--link") << lab.link(l.name, l.mtu, l.cidr, l.cameras);
             if (l.bridge) args << "--bridge" << QString("%1:%2").arg(l.name, l.bridge);
         }
-        args << QString("--unrouted lab1 --extra-ip lab2:10.10.3.2/24").split(' ');
+        args << QString("--unrouted lab1 --extra-ip lab2:10.10.3.2/24 --extra-ip lab5:10.10.5.51/24")
+                    .split(' ');
         RUN_LAB(lab, args, driver, 180000);
     }
 
@@ -202,10 +214,33 @@ private slots:
     void adapterDownAndSharedSubnet() {
         verifyRc("down", 1);
         QCOMPARE(codes("down"), QStringList({"link:problem"}));
-        // lab4 and lab5 share 10.10.5.0/24: one finding names both.
+        // lab4 and lab5 share 10.10.5.0/24: one finding names both. Every camera behind them is still
+        // named and polled through its own link, and the one behind the second is moved through that link.
         QCOMPARE(codes("shared").filter("shared-subnet").size(), 1);
         const QString text = find(lab.json("shared")["findings"], "code", "shared-subnet")["text"].toString();
         QVERIFY2(text.contains("lab4 (10.10.5.1/24) and lab5"), qPrintable(text));
+        QStringList got;
+        for (const char *ip : {"10.10.5.40", "10.10.5.50", "10.10.5.60"}) {
+            const QJsonObject c = find(lab.json("shared")["cameras"], "ip", ip);
+            got << c["name"].toString() + ' ' + c["adapterIp"].toString() + ' ' + c["statusText"].toString();
+        }
+        QCOMPARE(got, QStringList({"Left 10.10.5.1 Waiting for trigger", "Right 10.10.5.2 Live",
+                                   "RightAdv 10.10.5.2 Idle"}));
+        verifyRc("sharedmove", 0);
+        QVERIFY(lab.json("sharedmove")["answered"].toBool() &&
+                lab.json("sharedmove")["camera"]["name"] == "Right");
+        const QByteArray setAddress = "\"hex\":\"0100081718000000";
+        QVERIFY(lab.read("lab5.camlog.jsonl").contains(setAddress) &&
+                !lab.read("lab4.camlog.jsonl").contains(setAddress));
+    }
+
+    void linkWithoutHardwareAddress() {
+        // Its camera is named and polled through it, and carries its MTU.
+        verifyRc("tun", 0);
+        const QJsonObject tunnelled = find(lab.json("tun")["cameras"], "ip", "10.90.1.20");
+        QVERIFY2(tunnelled["name"] == "Tunnelled" && tunnelled["statusText"] == "Live" &&
+                     tunnelled["adapterMtu"] == 4000,
+                 lab.read("tun.out").constData());
     }
 
     void watchEvents() {
