@@ -50,8 +50,7 @@ private slots:
         e.accepting = false;
         QSignalSpy ready(e.sockets[0], &QUdpSocket::readyRead);
         say(3, Std);
-        QVERIFY(ready.wait(3000));
-        QVERIFY(!e.sockets[0]->hasPendingDatagrams());
+        QVERIFY(ready.wait(3000) && !e.sockets[0]->hasPendingDatagrams());
         QCOMPARE(e.detected.size(), 2);
         e.accepting = true;
         say(3, Std);

@@ -181,9 +181,9 @@ private slots:
     void strictReversePathFilter() {
         verifyRc("strict", 1);
         QCOMPARE(codes("strict"), QStringList({"rp-filter:problem", "no-cameras:warning"}));
-        QCOMPARE(find(lab.json("strict")["adapters"], "name", "lab1")["rpFilter"], 1);
-        QCOMPARE(find(lab.json("strict")["adapters"], "name", "lab0")["rpFilter"],
-                 0); // off is known, not null
+        // lab0's filter is off, which is known, not null.
+        QVERIFY(find(lab.json("strict")["adapters"], "name", "lab1")["rpFilter"] == 1 &&
+                find(lab.json("strict")["adapters"], "name", "lab0")["rpFilter"] == 0);
         // With the proposed loose filtering the camera shows up, outside its adapter's subnet.
         QVERIFY2(!codes("loose").contains("rp-filter:problem") &&
                      codes("loose").contains("outside-subnet:problem"),
