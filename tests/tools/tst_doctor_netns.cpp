@@ -156,7 +156,6 @@ private slots:
         QFile rmem("/proc/sys/net/core/rmem_max");
         const bool capped = rmem.open(QIODevice::ReadOnly) && rmem.readAll().trimmed().toLongLong() < 4194304;
         QCOMPARE(codes("clean"), capped ? QStringList{"receive-buffer:warning"} : QStringList());
-        QCOMPARE(lab.json("clean")["cameras"].toArray().size(), 1);
         QVERIFY(lab.read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
         if (!capped) QVERIFY(lab.read("cleantext.out").endsWith("\nNo problem found.\n"));
         QCOMPARE(lab.json("clean")["cameras"][0]["path"].toString(), QString("not probed"));

@@ -1,6 +1,6 @@
 // The whole program against simulated cameras: run by tools/lab/netlab.sh inside the app namespace of a
 // lab, under an X server of its own. It builds the main window as the program does and watches the
-// camera list fill, a camera fall silent and a camera move to the address given in the dialog.
+// camera list fill and a camera move to the address given in the dialog.
 #include "cameras/conflicts.h"
 #include "guitest.h"
 #include "ui_mainwindow.h"
@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -28,13 +27,6 @@ class GuiEndToEnd : public QObject {
     // Each row names one camera.
     static bool allNamed(const QStringList &rows) {
         return rows.filter(QRegularExpression("Alpha|Bravo|Charlie|Delta|Echo|Foxtrot")).size() == 6;
-    }
-
-    // The lab's camera network namespace and its link, for unplugging a camera.
-    static bool camNs(const QStringList &args) {
-        const QString ns =
-            QString::fromLocal8Bit(qgetenv("VARNIX_LAB_CAMNS")).section(' ', 0, 0).section('=', 1);
-        return QProcess::execute("ip", QStringList{"-n", ns} + args) == 0;
     }
 
 private slots:
@@ -71,14 +63,6 @@ private slots:
         QTest::qWait(2000);
         QCOMPARE(boxes.messages.size(), 2);
         QCOMPARE(boxes.mostOpen, 1);
-    }
-
-    void unpluggedCameraIsNotResponding() {
-        // Foxtrot unplugged: after three unanswered polls its row says so; the others go on.
-        QVERIFY(camNs({"addr", "del", "192.168.77.16/24", "dev", "cam0"}));
-        QTRY_VERIFY_WITH_TIMEOUT(row("Foxtrot").contains("Not responding"), 16000);
-        QVERIFY(row("Alpha").contains("Live"));
-        QVERIFY(camNs({"addr", "add", "192.168.77.16/24", "dev", "cam0"}));
     }
 
     void camerasListedAndOneMovedThroughTheDialog() {

@@ -230,12 +230,10 @@ private slots:
         qputenv("PATH", bin.path().toLocal8Bit());
         MainWindow w;
         w.show();
-        {
-            ModalHandler closer;
-            w.ui->btnNetPref->click();
-            QTRY_COMPARE(closer.messages.size(), 1); // nothing to start: the user is told
-            QVERIFY(closer.messages[0].contains("network settings"));
-        }
+        ModalHandler closer;
+        w.ui->btnNetPref->click();
+        QTRY_COMPARE(closer.messages.size(), 1); // nothing to start: the user is told
+        QVERIFY(closer.messages[0].contains("network settings"));
         // Only KDE's settings module is there: it is found and started with the network page.
         QFile kcm(bin.path() + "/kcmshell5");
         QVERIFY(kcm.open(QIODevice::WriteOnly) && kcm.write("#!/bin/sh\necho \"$@\" > \"$0.ran\"\n") > 0 &&
