@@ -50,8 +50,7 @@ private slots:
         e.accepting = false;
         QSignalSpy ready(e.sockets[0], &QUdpSocket::readyRead);
         say(3, Std);
-        QVERIFY(ready.wait(3000));
-        QVERIFY(!e.sockets[0]->hasPendingDatagrams());
+        QVERIFY(ready.wait(3000) && !e.sockets[0]->hasPendingDatagrams());
         QCOMPARE(e.detected.size(), 2);
         e.accepting = true;
         say(3, Std);
@@ -102,9 +101,8 @@ private slots:
             say(reply);
         QTRY_COMPARE(e.shadowed().size(), 1);
         QTest::qWait(100);
-        QCOMPARE(e.detected.size(), 1);
-        QCOMPARE(e.shadowed().size(), 1);
-        QVERIFY(e.shadowed()[0].cameraIp == 0x7F000002 && e.shadowed()[0].macLow == 0x2A);
+        QVERIFY(e.detected.size() == 1 && e.shadowed().size() == 1 &&
+                e.shadowed()[0].cameraIp == 0x7F000002 && e.shadowed()[0].macLow == 0x2A);
         // A flood of made-up MAC addresses is kept up to a cap.
         for (int n = 1; n <= 300; ++n) {
             other[41] = char(n);

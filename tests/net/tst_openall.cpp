@@ -11,17 +11,19 @@
 #include <cstring>
 
 // openAll and the broadcasts only ever run inside a network namespace of this process's own, which
-// vanishes with it: an adapter with two IPv4 networks and one IPv6 address, its veth peer alongside.
+// vanishes with it: an adapter with jumbo frames, two IPv4 networks (the second under a label, as a
+// factory subnet is often added) and one IPv6 address, its veth peer alongside.
 class OpenAll : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
         if (geteuid() != 0) QSKIP("needs root to make a network namespace");
-        QVERIFY(enterOwnNetwork({"link add vxa type veth peer name vxb", "link set vxa up", "link set vxb up",
-                                 "addr add 10.77.0.1/24 brd + dev vxa", "addr add 10.77.1.1/24 brd + dev vxa",
-                                 "tuntap add dev vxt mode tun",
-                                 "addr add 10.77.2.1 peer 10.77.2.2 dev vxt", // point-to-point
-                                 "addr add fd00:77::1/64 dev vxa nodad"}));
+        QVERIFY(
+            enterOwnNetwork({"link add vxa type veth peer name vxb", "link set vxa mtu 9000 up",
+                             "link set vxb up", "addr add 10.77.0.1/24 brd + dev vxa",
+                             "addr add 10.77.1.1/24 brd + dev vxa label vxa:1", "tuntap add dev vxt mode tun",
+                             "addr add 10.77.2.1 peer 10.77.2.2 dev vxt", // point-to-point
+                             "addr add fd00:77::1/64 dev vxa nodad"}));
     }
 
     void everyBroadcastNetworkGetsOneSocket() {
@@ -36,6 +38,7 @@ private slots:
         for (const UdpLocalSocket *s : e.sockets)
             got << QString("%1/%2:%3").arg(s->address.toString(), s->netmask.toString()).arg(s->port);
         QCOMPARE(got, QStringList({"10.77.0.1/255.255.255.0:45057", "10.77.1.1/255.255.255.0:45058"}));
+        QCOMPARE(e.sockets[1]->mtu, 9000u); // the labelled address's adapter's
 
         e.broadcast(1028, opDiscover().constData(), opDiscover().size());
         e.discoverAdvanced();

@@ -114,7 +114,6 @@ private slots:
         QCOMPARE(::mtuForAddress(0x0A000003), 0u);    // an adapter without MTU
         QCOMPARE(::mtuForAddress(0x0A00003F), 9062u); // the last adapter an inventory lists
         QCOMPARE(::mtuForAddress(0x0A000040), 1500u); // past those
-        QCOMPARE(::mtuForAddress(0x0A0000FE), 1500u); // no adapter has it
 
         // Further addresses (secondary, labelled) belong to their adapter; a first address wins over them.
         fake.records[3].moreIpTexts = {"10.66.4.1", "10.0.0.1"};

@@ -31,7 +31,6 @@ struct Lab {
     const QJsonObject json(const QString &tag) const {
         return QJsonDocument::fromJson(read(tag + ".out")).object();
     }
-    int rc(const QString &tag) const { return read(tag + ".rc").trimmed().toInt(); }
     static bool write(const QString &path, const QByteArray &bytes) {
         QFile f(path);
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();

@@ -1,9 +1,9 @@
-// varnix-scan --doctor and --watch against simulated cameras in one namespace lab (tools/lab/netlab.sh):
-// a clean link; strict reverse-path filtering with a camera outside the subnet; a camera answering
-// discovery only, three sharing a serial number, two sharing an address and one outside the subnet;
-// a link that is down; two adapters on one subnet; cameras that change state, fall silent and come
-// back; a bridge on the way that drops jumbo frames; and last a packet filter that drops the replies. Each
-// fix the doctor proposes is applied and the doctor run again.
+// varnix-scan, above all --doctor and --watch, against simulated cameras in one namespace lab
+// (tools/lab/netlab.sh): a clean link; strict reverse-path filtering with a camera outside the subnet; a
+// camera answering discovery only, three sharing a serial number, two sharing an address and one outside
+// the subnet; a link that is down; two adapters on one subnet; a tun link; cameras that change state, fall
+// silent and come back; a bridge on the way that drops jumbo frames; and last a packet filter that drops
+// the replies. Each fix the doctor proposes is applied and the doctor run again.
 
 #include "labtest.h"
 
@@ -14,27 +14,30 @@ struct Link {
     const char *name, *cidr, *cameras;
     int mtu = 1500;
     const char *bridge = nullptr; // the MTU of a bridge port on the way to the camera
+    bool tun = false;             // a link without hardware address
 };
 const Link links[] = {
-    {"lab0", "10.10.1.1/24", R"([{"model": 19, "serial": 42, "mac": "00:0c:9c:00:00:01", "ip": "10.10.1.20",
-       "name": "Clean"}])"},
-    {"lab1", "10.10.2.1/24", R"([{"model": 19, "serial": 43, "mac": "00:0c:9c:00:00:11", "ip": "10.20.0.7",
-       "name": "Away"}])"},
+    {"lab0", "10.10.1.1/24", R"([{"model":19,"serial":42,"mac":"00:0c:9c:00:00:01","ip":"10.10.1.20"}])"},
+    {"lab1", "10.10.2.1/24", R"([{"model":19,"serial":43,"mac":"00:0c:9c:00:00:11","ip":"10.20.0.7"}])"},
     {"lab2", "10.10.3.1/24", R"([
-      {"model": 19, "serial": 50, "mac": "00:0c:9c:00:00:21", "ip": "10.10.3.20", "name": "Mute", "discoveryOnly": true},
-      {"model": 19, "serial": 4242, "mac": "00:0c:9c:00:00:22", "ip": "10.10.3.21", "name": "Twin-1"},
-      {"model": 19, "serial": 4242, "mac": "00:0c:9c:00:00:23", "ip": "10.10.3.22", "name": "Twin-2"},
-      {"dialect": "advanced", "model": 4, "serial": 4242, "mac": "00:0c:9c:00:00:24", "ip": "10.10.3.23",
-       "name": "Twin-3"},
-      {"model": 19, "serial": 61, "mac": "00:0c:9c:00:00:25", "ip": "10.10.3.30", "name": "Same-1"},
-      {"model": 19, "serial": 62, "mac": "00:0c:9c:00:00:26", "ip": "10.10.3.30", "name": "Same-2"},
-      {"model": 19, "serial": 60, "mac": "00:0c:9c:00:00:27", "ip": "10.30.0.9", "name": "Outside"}])"},
-    {"lab3", "10.10.4.1/24",
-     R"([{"model": 19, "serial": 44, "mac": "00:0c:9c:00:00:31", "ip": "10.10.4.30"}])"},
-    {"lab4", "10.10.5.1/24", R"([{"model": 19, "serial": 45, "mac": "00:0c:9c:00:00:41", "ip": "10.10.5.40",
-       "name": "Left"}])"},
-    {"lab5", "10.10.5.2/24", R"([{"model": 19, "serial": 46, "mac": "00:0c:9c:00:00:51", "ip": "10.10.5.50",
-       "name": "Right"}])"},
+  {"model":19,"serial":50,"mac":"00:0c:9c:00:00:21","ip":"10.10.3.20","name":"Mute","discoveryOnly":true},
+  {"model":19,"serial":4242,"mac":"00:0c:9c:00:00:22","ip":"10.10.3.21","name":"Twin-1"},
+  {"model":19,"serial":4242,"mac":"00:0c:9c:00:00:23","ip":"10.10.3.22","name":"Twin-2"},
+  {"dialect":"advanced","model":4,"serial":4242,"mac":"00:0c:9c:00:00:24","ip":"10.10.3.23","name":"Twin-3"},
+  {"model":19,"serial":61,"mac":"00:0c:9c:00:00:25","ip":"10.10.3.30","name":"Same-1"},
+  {"model":19,"serial":62,"mac":"00:0c:9c:00:00:26","ip":"10.10.3.30","name":"Same-2"},
+  {"model":19,"serial":60,"mac":"00:0c:9c:00:00:27","ip":"10.30.0.9","name":"Outside"}])"},
+    {"lab3", "10.10.4.1/24", R"([{"model":19,"serial":44,"mac":"00:0c:9c:00:00:31","ip":"10.10.4.30"}])"},
+    {"lab4", "10.10.5.1/24",
+     R"([{"model":19,"serial":45,"status":3,"mac":"00:0c:9c:00:00:41","ip":"10.10.5.40",
+      "name":"Left"}])"},
+    {"lab5", "10.10.5.2/24", R"([
+  {"model":19,"serial":46,"status":2,"mac":"00:0c:9c:00:00:51","ip":"10.10.5.50","name":"Right"},
+  {"dialect":"advanced","model":4,"serial":47,"mac":"00:0c:9c:00:00:52","ip":"10.10.5.60","name":"RightAdv"}])"},
+    {"tun0", "10.90.1.1/24",
+     R"([{"model":19,"serial":90,"status":2,"mac":"00:0c:9c:00:00:91","ip":"10.90.1.20",
+      "name":"Tunnelled"}])",
+     4000, nullptr, true},
     // W1 changes its status at 5 s; W2 (sharing W1's serial number) is silent from 2 s to 13 s.
     {"lab6", "10.10.6.1/24", R"([
       {"model": 19, "serial": 7, "options": "WK", "mac": "00:0c:9c:00:01:01", "ip": "10.10.6.21", "name": "W1",
@@ -43,11 +46,9 @@ const Link links[] = {
        "silentFromMs": 2000, "silentForMs": 11000},
       {"dialect": "advanced", "model": 4, "serial": 9, "mac": "00:0c:9c:00:01:03", "ip": "10.10.6.23", "name": "W3",
        "clips": [{"clipNumber": 0, "frameCount": 100, "frameRate": 1000, "width": 640, "height": 480}]}])"},
-    {"lab7", "10.10.7.1/24", R"([{"model": 19, "serial": 70, "mac": "00:0c:9c:00:00:71", "ip": "10.10.7.20",
-       "name": "Narrow"}])",
+    {"lab7", "10.10.7.1/24", R"([{"model":19,"serial":70,"mac":"00:0c:9c:00:00:71","ip":"10.10.7.20"}])",
      9000, "1500"},
-    {"lab8", "10.10.8.1/24", R"([{"model": 19, "serial": 80, "mac": "00:0c:9c:00:00:81", "ip": "10.10.8.20",
-       "name": "Wide"}])",
+    {"lab8", "10.10.8.1/24", R"([{"model":19,"serial":80,"mac":"00:0c:9c:00:00:81","ip":"10.10.8.20"}])",
      9000, "9000"},
 };
 
@@ -83,7 +84,9 @@ again loose 1 --doctor --adapter lab1 --json
 again many 6 --doctor --adapter lab2 --datagram-size 2920 --json
 run moved $(fix many outside-subnet) --wait 1500
 run down --doctor --adapter lab3 --json --wait 1500
-WAIT=2500 again shared 10 --doctor --adapter '*ALL*' --json
+WAIT=3500 again shared 10 --doctor --adapter '*ALL*' --json
+run sharedmove --set-address 10.10.5.50 10.10.5.51 255.255.255.0 --adapter '*ALL*' --json
+run tun --adapter tun0 --datagram-size 2920 --json
 kill -INT $wc; wait $wc; echo $? >interrupted.rc
 wait $wa; echo $? >watch.rc
 sleep 4; kill -TERM $wb; wait $wb; echo $? >rescan.rc
@@ -99,7 +102,7 @@ command -v ufw >/dev/null || exit 0
 export -f run fix && export UFWDIR=$(mktemp -d) && cp -a /etc/ufw/. "$UFWDIR" && : >"$UFWDIR/sysctl.conf"
 unshare --mount --propagation private bash -c 'mount --bind "$UFWDIR" /etc/ufw && ufw --force enable >/dev/null &&
   run ufwblocked --doctor --adapter lab0 --json --wait 1500 && eval "$(fix ufwblocked firewall)" >/dev/null &&
-  run ufwopen --doctor --adapter lab0 --json --wait 1500'; echo $? >ufw.rc; rm -rf "$UFWDIR")sh";
+  run ufwunblocked --doctor --adapter lab0 --json --wait 1500'; echo $? >ufw.rc; rm -rf "$UFWDIR")sh";
 
 } // namespace
 
@@ -139,10 +142,11 @@ private slots:
     void initTestCase() {
         QStringList args;
         for (const Link &l : links) {
-            args << "--link" << lab.link(l.name, l.mtu, l.cidr, l.cameras);
+            args << (l.tun ? "--tun-link" : "--link") << lab.link(l.name, l.mtu, l.cidr, l.cameras);
             if (l.bridge) args << "--bridge" << QString("%1:%2").arg(l.name, l.bridge);
         }
-        args << QString("--unrouted lab1 --extra-ip lab2:10.10.3.2/24").split(' ');
+        args << QString("--unrouted lab1 --extra-ip lab2:10.10.3.2/24 --extra-ip lab5:10.10.5.51/24")
+                    .split(' ');
         RUN_LAB(lab, args, driver, 180000);
     }
 
@@ -152,9 +156,7 @@ private slots:
         QFile rmem("/proc/sys/net/core/rmem_max");
         const bool capped = rmem.open(QIODevice::ReadOnly) && rmem.readAll().trimmed().toLongLong() < 4194304;
         QCOMPARE(codes("clean"), capped ? QStringList{"receive-buffer:warning"} : QStringList());
-        QCOMPARE(lab.json("clean")["cameras"].toArray().size(), 1);
         QVERIFY(lab.read("cleantext.out").startsWith("Adapter: lab0, 1 camera(s) found\n"));
-        if (!capped) QVERIFY(lab.read("cleantext.out").endsWith("\nNo problem found.\n"));
         QCOMPARE(lab.json("clean")["cameras"][0]["path"].toString(), QString("not probed"));
         QVERIFY(lab.read("cleantext.out").contains("Path not probed: camera #0 10.10.1.20 "));
     }
@@ -166,11 +168,6 @@ private slots:
         QStringList narrow = codes("narrow"), wide = codes("wide");
         narrow.removeAll("receive-buffer:warning"), wide.removeAll("receive-buffer:warning");
         QCOMPARE(narrow, QStringList{"path-mtu:problem"});
-        const QJsonObject f = lab.json("narrow")["findings"][0].toObject();
-        QVERIFY2(f["cameras"][0]["ip"] == "10.10.7.20" &&
-                     f["text"].toString().contains("at most 1500 bytes") &&
-                     f["text"].toString().contains("need 8680"),
-                 qPrintable(f["text"].toString()));
         QCOMPARE(lab.json("narrow")["cameras"][0]["path"].toObject(),
                  QJsonObject({{"needed", 8680}, {"largestPassed", 1500}}));
         verifyRc("wide", 0);
@@ -182,9 +179,9 @@ private slots:
     void strictReversePathFilter() {
         verifyRc("strict", 1);
         QCOMPARE(codes("strict"), QStringList({"rp-filter:problem", "no-cameras:warning"}));
-        QCOMPARE(find(lab.json("strict")["adapters"], "name", "lab1")["rpFilter"], 1);
-        QCOMPARE(find(lab.json("strict")["adapters"], "name", "lab0")["rpFilter"],
-                 0); // off is known, not null
+        // lab0's filter is off, which is known, not null.
+        QVERIFY(find(lab.json("strict")["adapters"], "name", "lab1")["rpFilter"] == 1 &&
+                find(lab.json("strict")["adapters"], "name", "lab0")["rpFilter"] == 0);
         // With the proposed loose filtering the camera shows up, outside its adapter's subnet.
         QVERIFY2(!codes("loose").contains("rp-filter:problem") &&
                      codes("loose").contains("outside-subnet:problem"),
@@ -215,16 +212,33 @@ private slots:
     void adapterDownAndSharedSubnet() {
         verifyRc("down", 1);
         QCOMPARE(codes("down"), QStringList({"link:problem"}));
-        // lab4 and lab5 share 10.10.5.0/24; requests to the camera behind the second of them still leave
-        // through its own link.
-        int shared = 0;
-        for (const QJsonValue &f : lab.json("shared")["findings"].toArray()) {
-            const QString text = f["text"].toString();
-            shared += f["code"] == "shared-subnet" && text.contains("lab4 (10.10.5.1/24) and lab5");
-            QVERIFY2(f["code"] != "silent-channel" || !text.contains("10.10.5."), qPrintable(text));
+        // lab4 and lab5 share 10.10.5.0/24: one finding names both. Every camera behind them is still
+        // named and polled through its own link, and the one behind the second is moved through that link.
+        QCOMPARE(codes("shared").filter("shared-subnet").size(), 1);
+        const QString text = find(lab.json("shared")["findings"], "code", "shared-subnet")["text"].toString();
+        QVERIFY2(text.contains("lab4 (10.10.5.1/24) and lab5"), qPrintable(text));
+        QStringList got;
+        for (const char *ip : {"10.10.5.40", "10.10.5.50", "10.10.5.60"}) {
+            const QJsonObject c = find(lab.json("shared")["cameras"], "ip", ip);
+            got << c["name"].toString() + ' ' + c["adapterIp"].toString() + ' ' + c["statusText"].toString();
         }
-        QCOMPARE(shared, 1);
-        QVERIFY(!find(lab.json("shared")["cameras"], "ip", "10.10.5.50").isEmpty());
+        QCOMPARE(got, QStringList({"Left 10.10.5.1 Waiting for trigger", "Right 10.10.5.2 Live",
+                                   "RightAdv 10.10.5.2 Idle"}));
+        verifyRc("sharedmove", 0);
+        QVERIFY(lab.json("sharedmove")["answered"].toBool() &&
+                lab.json("sharedmove")["camera"]["name"] == "Right");
+        const QByteArray setAddress = "\"hex\":\"0100081718000000";
+        QVERIFY(lab.read("lab5.camlog.jsonl").contains(setAddress) &&
+                !lab.read("lab4.camlog.jsonl").contains(setAddress));
+    }
+
+    void linkWithoutHardwareAddress() {
+        // Its camera is named and polled through it, and carries its MTU.
+        verifyRc("tun", 0);
+        const QJsonObject tunnelled = find(lab.json("tun")["cameras"], "ip", "10.90.1.20");
+        QVERIFY2(tunnelled["name"] == "Tunnelled" && tunnelled["statusText"] == "Live" &&
+                     tunnelled["adapterMtu"] == 4000,
+                 lab.read("tun.out").constData());
     }
 
     void watchEvents() {
@@ -263,26 +277,18 @@ private slots:
     }
 
     void firewallDropsTheReplies() {
-        verifyRc("blocked", 1);
-        QCOMPARE(codes("blocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
-        // The proposed rule lets the replies in.
-        verifyRc("unblocked", 0);
-        QCOMPARE(lab.json("unblocked")["cameras"].toArray().size(), 1);
-        QVERIFY(lab.json("blocked")["firewall"] == "blocks" && lab.json("unblocked")["firewall"] == "open");
-    }
-
-    void ufwDropsTheReplies() {
-        if (!QFile::exists(lab.file("ufw.rc"))) QSKIP("ufw is not installed");
-        QCOMPARE(lab.read("ufw.rc").trimmed(), QByteArray("0"));
-        verifyRc("ufwblocked", 1);
-        QCOMPARE(codes("ufwblocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
+        QVERIFY(lab.json("blocked")["firewall"] == "blocks");
+        // nft, then ufw where it is installed: the proposed rule lets the replies in.
+        for (const QString by : {"", "ufw"}) {
+            if (by == "ufw" && !QFile::exists(lab.file("ufw.rc"))) QSKIP("ufw is not installed");
+            verifyRc(by + "blocked", 1);
+            QCOMPARE(codes(by + "blocked"), QStringList({"firewall:problem", "no-cameras:warning"}));
+            verifyRc(by + "unblocked", 0);
+            QVERIFY(lab.json(by + "unblocked")["cameras"].toArray().size() == 1 &&
+                    lab.json(by + "unblocked")["firewall"] == "open");
+        }
         QCOMPARE(lab.json("ufwblocked")["findings"][0]["fix"][0].toString(),
                  QString("sudo ufw allow in on lab0 proto udp to any port 45056:45255"));
-        // ufw's own rule lets the replies in.
-        verifyRc("ufwopen", 0);
-        QCOMPARE(lab.json("ufwopen")["cameras"].toArray().size(), 1);
-        QVERIFY(lab.json("ufwblocked")["firewallManager"] == "ufw" &&
-                lab.json("ufwopen")["firewall"] == "open");
     }
 };
 

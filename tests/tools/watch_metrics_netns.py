@@ -38,28 +38,19 @@ def outer(scan, camsim, netlab, source):
         if f.read() not in readme.read():
             fail("the README does not show tools/monitoring/varnix.rules.yml as it is")
     promtool(["test", "rules", os.path.join(source, "tests/tools/varnix_rules_test.yml")])
-    work = tempfile.mkdtemp(prefix="vxmetrics")
-    try:
+    with tempfile.TemporaryDirectory(prefix="vxmetrics", ignore_cleanup_errors=True) as work:
         os.chmod(work, 0o755)
         config = os.path.join(work, "cameras.json")
         with open(config, "w") as f:
             json.dump(CAMERAS, f)
         return subprocess.run([netlab, "--camsim", camsim, "--link", "lab0:1500:10.77.1.1/24:" + config, "--",
                                sys.executable, os.path.abspath(__file__), "--inner", work, scan, rules]).returncode
-    finally:
-        shutil.rmtree(work, ignore_errors=True)
 
 
 def promtool(args, stdin=None):
     check = subprocess.run(["promtool"] + args, stdin=stdin, capture_output=True, text=True)
     if check.returncode != 0:
         fail("promtool %s:\n%s%s" % (" ".join(args), check.stdout, check.stderr))
-
-
-def query(expr):
-    url = "http://127.0.0.1:9090/api/v1/query?" + urllib.parse.urlencode({"query": expr})
-    with HTTP.open(url, timeout=5) as r:
-        return json.load(r)
 
 
 def until(what, check, seconds):
@@ -75,9 +66,10 @@ def until(what, check, seconds):
 
 
 def wait_for(what, expr, want, seconds):
-    """The answer to the query once the values of its result are `want`."""
-    return until("%s (%s is not %s)" % (what, expr, want),
-                 lambda: sorted(s["value"][1] for s in query(expr)["data"]["result"]) == want, seconds)
+    """Waits until the values of the query's result are `want`."""
+    url = "http://127.0.0.1:9090/api/v1/query?" + urllib.parse.urlencode({"query": expr})
+    values = lambda: sorted(s["value"][1] for s in json.load(HTTP.open(url, timeout=5))["data"]["result"])
+    until("%s (%s is not %s)" % (what, expr, want), lambda: values() == want, seconds)
 
 
 def read_events(path):
@@ -168,8 +160,6 @@ def inner(work, scan, rules):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) == 5 and sys.argv[1] == "--inner":
-        sys.exit(inner(*sys.argv[2:]))
     if len(sys.argv) != 5:
         sys.exit("usage: watch_metrics_netns.py SCAN CAMSIM NETLAB SOURCE_DIR")
-    sys.exit(outer(*sys.argv[1:]))
+    sys.exit(inner(*sys.argv[2:]) if sys.argv[1] == "--inner" else outer(*sys.argv[1:]))

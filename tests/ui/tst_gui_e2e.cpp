@@ -1,6 +1,6 @@
 // The whole program against simulated cameras: run by tools/lab/netlab.sh inside the app namespace of a
 // lab, under an X server of its own. It builds the main window as the program does and watches the
-// camera list fill, a camera fall silent and a camera move to the address given in the dialog.
+// camera list fill and a camera move to the address given in the dialog.
 #include "cameras/conflicts.h"
 #include "guitest.h"
 #include "ui_mainwindow.h"
@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -28,13 +27,6 @@ class GuiEndToEnd : public QObject {
     // Each row names one camera.
     static bool allNamed(const QStringList &rows) {
         return rows.filter(QRegularExpression("Alpha|Bravo|Charlie|Delta|Echo|Foxtrot")).size() == 6;
-    }
-
-    // The lab's camera network namespace and its link, for unplugging a camera.
-    static bool camNs(const QStringList &args) {
-        const QString ns =
-            QString::fromLocal8Bit(qgetenv("VARNIX_LAB_CAMNS")).section(' ', 0, 0).section('=', 1);
-        return QProcess::execute("ip", QStringList{"-n", ns} + args) == 0;
     }
 
 private slots:
@@ -61,13 +53,6 @@ private slots:
         QVERIFY2(allNamed(rowsBehindFirstBox), qPrintable(rowsBehindFirstBox.join('\n')));
         QCOMPARE(rowsBehindFirstBox.size(), 6);
         QCOMPARE(boxes.messages[0], conflictText(ConflictKind::SameSerial));
-        QVERIFY2(boxes.details[0].contains("192.168.77.11") && boxes.details[0].contains("192.168.77.14"),
-                 qPrintable(boxes.details[0]));
-        // The two rows that share it are marked, the others not.
-        for (int r = 0; r < window.ui->camList->count(); ++r) {
-            const QString text = rowTexts(window)[r];
-            QCOMPARE(entry(window, r)->isMarked(), text.contains("Alpha") || text.contains("Delta"));
-        }
         QTest::qWait(4000); // polls and status replies come and go: no new warning
         QCOMPARE(boxes.messages.size(), 1);
 
@@ -80,14 +65,6 @@ private slots:
         QCOMPARE(boxes.mostOpen, 1);
     }
 
-    void unpluggedCameraIsNotResponding() {
-        // Foxtrot unplugged: after three unanswered polls its row says so; the others go on.
-        QVERIFY(camNs({"addr", "del", "192.168.77.16/24", "dev", "cam0"}));
-        QTRY_VERIFY_WITH_TIMEOUT(row("Foxtrot").contains("Not responding"), 16000);
-        QVERIFY(row("Alpha").contains("Live"));
-        QVERIFY(camNs({"addr", "add", "192.168.77.16/24", "dev", "cam0"}));
-    }
-
     void camerasListedAndOneMovedThroughTheDialog() {
         window.show();
         QVERIFY(QMetaObject::invokeMethod(&window, "ShowMainWindow")); // as the program does
@@ -95,8 +72,6 @@ private slots:
         // Names come with the first replies on each camera's channel; statuses with the first poll.
         QTRY_VERIFY_WITH_TIMEOUT(
             !row("Alpha").isEmpty() && !row("Bravo").isEmpty() && !row("Charlie").isEmpty(), 10000);
-        QVERIFY(row("Alpha").contains("IP:192.168.77.11 (1G)") &&
-                row("Bravo").contains("IP:192.168.77.12 (10G)"));
         QTRY_VERIFY_WITH_TIMEOUT(row("Alpha").contains("'<font color=silver>Live</font>'"), 8000);
         QTRY_VERIFY_WITH_TIMEOUT(row("Charlie").contains("Waiting for trigger"), 12000);
 
