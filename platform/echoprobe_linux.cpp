@@ -79,13 +79,16 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
     const std::uint16_t id = std::uint16_t(getpid());
     const std::uint16_t seq = std::uint16_t(++sequence);
     std::vector<unsigned char> request(size_t(ipSize - IpHeaderBytes));
+    // ICMP's fields are in network order.
+    const auto put16 = [&request](size_t at, std::uint16_t value) {
+        request[at] = value >> 8, request[at + 1] = value & 0xFF;
+    };
     request[0] = IcmpEchoRequest;
-    request[4] = id >> 8, request[5] = id & 0xFF;
-    request[6] = seq >> 8, request[7] = seq & 0xFF;
+    put16(4, id);
+    put16(6, seq);
     for (size_t i = IcmpHeaderBytes; i < request.size(); ++i)
         request[i] = static_cast<unsigned char>(i);
-    const std::uint16_t sum = checksum(request);
-    request[2] = sum >> 8, request[3] = sum & 0xFF;
+    put16(2, checksum(request));
 
     sockaddr_in to{};
     to.sin_family = AF_INET;
