@@ -38,7 +38,6 @@ QListItemLabel::QListItemLabel(int kind, const QPixmap &picture, const QString &
     setStyleSheet(QLatin1String(entryStyle));
     setMinimumSize(3 * w, h);
     setMaximumHeight(h);
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     pictureLabel = new QLabel(this);
     pictureLabel->setContentsMargins(0, 0, 0, 0);

@@ -166,9 +166,9 @@ QList<CheckRow> checkRows() {
          "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
          blockedBy(FirewallFacts::Firewalld), 0, "*ALL*"},
         {"shared subnet, not with an adapter without an address", on(cam(A, 1, 10)),
-         "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.3.1/16)",
+         "shared-subnet:problem:lab0:", "lab0 (10.10.1.1/24) and lab2 (10.10.1.9/32)",
          [](auto &f, auto &, auto &) {
-             f.adapters << adapter("lab2", 0x0A0A0301, 0xFFFF0000, 1500) << adapter("lab3", 0, 0, 1500);
+             f.adapters << adapter("lab2", 0x0A0A0109, 0xFFFFFFFF, 1500) << adapter("lab3", 0, 0, 1500);
          }},
         {"a VLAN down, its name quoted", on(), "rp-filter:problem:lab'0.7: link:problem:lab'0.7:",
          "sudo sysctl -w 'net.ipv4.conf.lab'\\''0/7.rp_filter=2'|sudo ip link set dev 'lab'\\''0.7' up",
@@ -176,7 +176,9 @@ QList<CheckRow> checkRows() {
              std::strcpy(a.adapter.name, "lab'0.7"), a.rpFilterInterface = 1, a.up = 0;
          },
          0, "lab'0.7"},
-        {"10G camera behind 1G", on(cam(A, 1, 10), fast(cam(B, 2, 11))), "link:warning:lab0:1"},
+        {"10G camera behind 1G; a receive buffer cap of 0", on(cam(A, 1, 10), fast(cam(B, 2, 11))),
+         "link:warning:lab0:1 receive-buffer:warning::", "rmem_max is 0 bytes",
+         [](auto &f, auto &, auto &) { f.receiveBufferMax = 0; }},
         {"all adapters: the empty one", on(cam(A, 1, 10)),
          "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
         {"driver drops jumbo frames, not behind Advanced cameras; few receive buffers, however many offered",
@@ -353,22 +355,30 @@ private slots:
                 QVERIFY2(everything(got).contains(piece),
                          qPrintable(QString(row.name) + ":\n" + everything(got)));
         }
+        // Each code's title names what it is about.
+        for (const QString &pair :
+             QString("duplicate-ip:IP address|duplicate-mac:MAC|duplicate-serial:serial|"
+                     "datagram-size:MTU|outside-subnet:outside|silent-channel:requests|"
+                     "rp-filter:reverse-path|firewall:Firewall|shared-subnet:share a|"
+                     "link:Network link|receive-buffer:buffer too|no-cameras:No camera|"
+                     "path-mtu:narrow|jumbo-packet:Jumbo|receive-buffers:buffers of|"
+                     "interrupt-moderation:Interrupt")
+                 .split('|'))
+            QVERIFY2(findingTitle(pair.section(':', 0, 0)).contains(pair.section(':', 1)), qPrintable(pair));
     }
 
     void pathSearch() {
         // The path passes packets up to `limit` bytes (0: the camera answers no echo); `lost` echoes of
-        // the first probes vanish on the way.
-        // The largest size that passed must lie between `lowest` and `highest`.
+        // the first probes vanish on the way. Past 1500 the search halves the gap between the largest size
+        // that passed and the smallest that failed, and stops when it closes.
         const struct {
-            qint64 needed, limit, lost, lowest, highest, probes;
+            qint64 needed, limit, lost, largest, probes;
             PathResult::State state;
         } rows[] = {
-            {8680, 9000, 0, 8680, 8680, 1, PathResult::Probed},
-            {8680, 9000, 1, 8680, 8680, 2, PathResult::Probed},
-            {8680, 1500, 0, 1500, 1500, 10, PathResult::Probed},
-            {8680, 4000, 0, 3900, 4000, 10, PathResult::Probed},
-            {2920, 1000, 0, 980, 1000, 10, PathResult::Probed},
-            {8680, 0, 0, 0, 0, 3, PathResult::NoEcho},
+            {8680, 9000, 0, 8680, 1, PathResult::Probed},  {8680, 9000, 1, 8680, 2, PathResult::Probed},
+            {8680, 1500, 0, 1500, 10, PathResult::Probed}, {8680, 4000, 0, 3967, 10, PathResult::Probed},
+            {2920, 1000, 0, 994, 10, PathResult::Probed},  {1510, 1505, 0, 1505, 7, PathResult::Probed},
+            {8680, 0, 0, 0, 3, PathResult::NoEcho},
         };
         for (const auto &row : rows) {
             PathSearch search(row.needed);
@@ -376,8 +386,8 @@ private slots:
             while (const quint32 size = search.next())
                 search.record(size <= row.limit && lost-- <= 0);
             const PathResult r = search.result();
-            QVERIFY2(r.state == row.state && r.needed == row.needed && r.largestPassed >= row.lowest &&
-                         r.largestPassed <= row.highest && search.probes() == row.probes,
+            QVERIFY2(r.state == row.state && r.needed == row.needed && r.largestPassed == row.largest &&
+                         search.probes() == row.probes,
                      qPrintable(QString::number(row.limit)));
         }
     }
@@ -554,14 +564,14 @@ private slots:
         FakeFacts fake;
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
-        fake.rmem = 212992, fake.hasNft = true;
+        fake.rmem = 0, fake.hasNft = true; // a cap of 0 is a cap, not unknown
         fake.json = ruleset("drop", {byName}).toStdString();
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         NetworkFacts facts = gatherNetworkFacts(adapters, fake);
         QCOMPARE(facts.adapters.size(), 2);
         const AdapterFacts &a = facts.adapters[0];
         QVERIFY(a.rpFilterAll == 1 && a.rpFilterInterface == 2 && a.up == 0 && a.speedMbps == 100);
-        QVERIFY(facts.adapters[1].up == -1 && facts.receiveBufferMax == 212992);
+        QVERIFY(facts.adapters[1].up == -1 && facts.receiveBufferMax == 0);
         QCOMPARE(facts.linuxCommands, QSysInfo::kernelType() == "linux");
         QCOMPARE(facts.firewall.state, FirewallFacts::Open); // the rule names an adapter of this machine
         // As the report writes them: null where the system said nothing, a switched-off setting as false.
@@ -578,7 +588,7 @@ private slots:
         QCOMPARE(
             QJsonDocument(got).toJson(QJsonDocument::Compact),
             QByteArray(
-                R"(["lab0",212992,"open","nft",[],2,false,100,9014,512,false,null,null,null,null,null,null])"));
+                R"(["lab0",0,"open","nft",[],2,false,100,9014,512,false,null,null,null,null,null,null])"));
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
