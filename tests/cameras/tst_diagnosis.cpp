@@ -356,14 +356,12 @@ private slots:
                          qPrintable(QString(row.name) + ":\n" + everything(got)));
         }
         // Each code's title names what it is about.
-        for (const QString &pair :
-             QString("duplicate-ip:IP address|duplicate-mac:MAC|duplicate-serial:serial|"
-                     "datagram-size:MTU|outside-subnet:outside|silent-channel:requests|"
-                     "rp-filter:reverse-path|firewall:Firewall|shared-subnet:share a|"
-                     "link:Network link|receive-buffer:buffer too|no-cameras:No camera|"
-                     "path-mtu:narrow|jumbo-packet:Jumbo|receive-buffers:buffers of|"
-                     "interrupt-moderation:Interrupt")
-                 .split('|'))
+        const char *titles =
+            "duplicate-ip:IP|duplicate-mac:MAC|duplicate-serial:serial|datagram-size:MTU|"
+            "outside-subnet:outside|silent-channel:requests|rp-filter:reverse|firewall:Firewall|"
+            "shared-subnet:Adapters|link:Network|receive-buffer:too small|no-cameras:No camera|"
+            "path-mtu:narrow|jumbo-packet:Jumbo|receive-buffers:buffers of|interrupt-moderation:Interrupt";
+        for (const QString &pair : QString(titles).split('|'))
             QVERIFY2(findingTitle(pair.section(':', 0, 0)).contains(pair.section(':', 1)), qPrintable(pair));
     }
 
@@ -567,11 +565,8 @@ private slots:
         fake.rmem = 0, fake.hasNft = true; // a cap of 0 is a cap, not unknown
         fake.json = ruleset("drop", {byName}).toStdString();
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
-        NetworkFacts facts = gatherNetworkFacts(adapters, fake);
-        QCOMPARE(facts.adapters.size(), 2);
-        const AdapterFacts &a = facts.adapters[0];
-        QVERIFY(a.rpFilterAll == 1 && a.rpFilterInterface == 2 && a.up == 0 && a.speedMbps == 100);
-        QVERIFY(facts.adapters[1].up == -1 && facts.receiveBufferMax == 0);
+        NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
+        QVERIFY(facts.adapters[0].rpFilterAll == 1 && facts.adapters[0].rpFilterInterface == 2);
         QCOMPARE(facts.linuxCommands, QSysInfo::kernelType() == "linux");
         QCOMPARE(facts.firewall.state, FirewallFacts::Open); // the rule names an adapter of this machine
         // As the report writes them: null where the system said nothing, a switched-off setting as false.

@@ -242,11 +242,8 @@ private slots:
         // is not filled in again.
         QVERIFY(manager.cameraText(1).contains(
             "Camera 2 (Karvelo G4-S2)<br/><font color=red><b>IP:127.0.0.1 (1G)"));
-        c->camInfo.adapterIp = 0x7F000005;
-        c->camInfo.adapterMask = 0xFFFFFF00;
-        c->camInfo.link10G = 1;
-        c->cameraName = "<i>A&B %3";
-        c->status = 3;
+        c->camInfo.adapterIp = 0x7F000005, c->camInfo.adapterMask = 0xFFFFFF00, c->camInfo.link10G = 1;
+        c->cameraName = "<i>A&B %3", c->status = 3;
         QVERIFY2(
             manager.cameraText(1).contains("&lt;i&gt;A&amp;B %3 (Karvelo G4-S2)<br/><font color=silver><b>"
                                            "IP:127.0.0.1 (10G) - '<font color=#c00000>Waiting for trigger"),
