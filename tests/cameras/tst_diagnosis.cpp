@@ -86,11 +86,13 @@ QString everything(const QList<Finding> &findings) {
 using Tweak = std::function<void(NetworkFacts &, AdapterFacts &, AdapterFacts &)>;
 const Tweak none = [](auto &, auto &, auto &) {};
 const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
-// ufw or firewalld keeps the replies from lab0 and from lab2 (a further adapter the list does not hold).
+// ufw or firewalld keeps the replies from lab0 and from lab2 and lab3 (further adapters the list does not
+// hold), lab3 in lab0's zone.
 Tweak blockedBy(FirewallFacts::Manager manager) {
     return [manager](NetworkFacts &f, auto &, auto &) {
         f.firewall.state = Blocks, f.firewall.manager = manager;
-        f.firewall.adapters = QStringList{"lab0", "lab2"}, f.firewall.zones = QStringList{"public", "work"};
+        f.firewall.adapters = QStringList{"lab0", "lab2", "lab3"};
+        f.firewall.zones = QStringList{"public", "work", "public"};
     };
 }
 
@@ -162,7 +164,7 @@ QList<CheckRow> checkRows() {
         {"ufw blocks the chosen adapter", on(cam(A, 1, 10)), "firewall:problem:lab0:",
          "sudo ufw allow in on lab0 proto udp to any port 45056:45255", blockedBy(FirewallFacts::Ufw)},
         {"firewalld, each zone", on(cam(A, 1, 10)), "firewall:problem:: no-cameras:warning:lab1:",
-         "sudo firewall-cmd --permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
+         "zone public, work lets|--permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
          "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
          blockedBy(FirewallFacts::Firewalld), 0, "*ALL*"},
         {"shared subnet, not with an adapter without an address", on(cam(A, 1, 10)),
@@ -719,9 +721,8 @@ private slots:
     void metricsFollowTheWatch() {
         const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
         WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b, further = a, twin = b;
-        advanced.seen.info.protocol = advanced.seen.info.link10G = 1;
-        further.seen = via(a.seen, 0x0A0A0263), twin.seen.info.cameraIp = A;
-        moved.seen.info.macLow = A & 0xFF;
+        advanced.seen.info.protocol = advanced.seen.info.link10G = 1, twin.seen.info.cameraIp = A;
+        further.seen = via(a.seen, 0x0A0A0263), moved.seen.info.macLow = A & 0xFF;
         using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
         // The samples split at '|', @A and @J for the labels naming the camera; a family named without a
         // sample must have none.
