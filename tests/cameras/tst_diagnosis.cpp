@@ -378,7 +378,7 @@ private slots:
             {8680, 9000, 0, 8680, 1, PathResult::Probed},  {8680, 9000, 1, 8680, 2, PathResult::Probed},
             {8680, 1500, 0, 1500, 10, PathResult::Probed}, {8680, 4000, 0, 3967, 10, PathResult::Probed},
             {2920, 1000, 0, 994, 10, PathResult::Probed},  {1510, 1505, 0, 1505, 7, PathResult::Probed},
-            {8680, 0, 0, 0, 3, PathResult::NoEcho},
+            {8680, 0, 0, 0, 3, PathResult::NoEcho},        {8680, 576, 0, 576, 10, PathResult::Probed},
         };
         for (const auto &row : rows) {
             PathSearch search(row.needed);
