@@ -93,7 +93,6 @@ void QListItemLabel::setMarked(bool on, const QString &why) {
 
 int QListItemLabel::fitHeightToText() {
     const int m = entryMargin();
-    textLabel->ensurePolished();
     const int textHeight = textLabel->sizeHint().height();
     const int h = qMax(entrySize(sizeKind).height(), textHeight + 2 * m);
     textLabel->setFixedHeight(h - 2 * m);
