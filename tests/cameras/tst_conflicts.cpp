@@ -45,12 +45,11 @@ private slots:
     }
 
     void firstConflict() {
-        for (const auto &[size, kind, cams] : rows) {
+        for (const auto &[size, kind, cams] : rows)
             QVERIFY2(
                 findCameraConflicts(cams, size).value(0).kind == kind,
                 qPrintable(
                     QString("want %1 from %2 cameras, size %3").arg(int(kind)).arg(cams.size()).arg(size)));
-        }
     }
 
     // Every conflict once, with all the cameras in it, keyed by what they share; only the first value a

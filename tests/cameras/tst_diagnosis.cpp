@@ -296,9 +296,8 @@ struct FakeFacts : platform::NetworkFactSource {
 WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, const char *name = nullptr,
                      bool responding = true) {
     WatchedCamera w;
-    w.responding = responding;
     w.seen = cam(ip, ip & 0xFF, serial), w.seen.index = index, w.seen.name = name ? QString(name) : QString();
-    w.nameKnown = name != nullptr, w.status = status, w.statusKnown = status != 0;
+    w.nameKnown = name != nullptr, w.status = status, w.statusKnown = status != 0, w.responding = responding;
     return w;
 }
 
