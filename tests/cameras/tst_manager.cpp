@@ -1,4 +1,5 @@
 #include "cameras/qlistitemlabel.h"
+#include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
 #include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
@@ -248,6 +249,9 @@ private slots:
             manager.cameraText(1).contains("&lt;i&gt;A&amp;B %3 (Karvelo G4-S2)<br/><font color=silver><b>"
                                            "IP:127.0.0.1 (10G) - '<font color=#c00000>Waiting for trigger"),
             qPrintable(manager.cameraText(1)));
+        // A corrupt 64-bit frame count, past qint64, is written positive.
+        c->clips << new ClipInfo, c->clips[0]->frameCount = ~0ull;
+        QCOMPARE(cameraJson(*c, 1).value("clips")[0]["frameCount"].toDouble(), 18446744073709551615.0);
         for (int i : {2, -1})
             QVERIFY(manager.cameraText(i) == "Camera" && manager.statusBullet(i).isNull() &&
                     manager.cameraPicture(i).isNull());
