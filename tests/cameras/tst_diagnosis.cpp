@@ -21,8 +21,7 @@ const quint32 Lab0 = 0x0A0A0101, Lab1 = 0x0A0A0201; // 10.10.1.1/24 MTU 1500, 10
 AdapterFacts adapter(const char *name, quint32 ip, quint32 mask, quint32 mtu) {
     AdapterFacts a;
     a.adapter = {{}, {}, {}, ip, mask, mtu};
-    a.rpFilterAll = a.rpFilterInterface = 0, a.up = 1, a.speedMbps = 1000;
-    std::strcpy(a.adapter.name, name);
+    a.rpFilterAll = a.rpFilterInterface = 0, a.up = 1, a.speedMbps = 1000, std::strcpy(a.adapter.name, name);
     return a;
 }
 
@@ -38,9 +37,8 @@ SeenCamera cam(quint32 ip, quint32 mac, quint32 serial, quint32 protocol = 0) {
     SeenCamera c;
     const bool second = (ip & 0xFFFFFF00) == (Lab1 & 0xFFFFFF00);
     c.info.protocol = protocol, c.info.cameraIp = ip, c.info.macLow = mac, c.info.serialNumber = serial;
-    c.info.adapterIp = second ? Lab1 : Lab0, c.info.adapterMask = 0xFFFFFF00,
-    c.info.adapterMtu = second ? 9000 : 1500;
-    c.name = QStringLiteral("C%1").arg(ip & 0xFF), c.index = 0;
+    c.info.adapterIp = second ? Lab1 : Lab0, c.info.adapterMask = 0xFFFFFF00;
+    c.name = QStringLiteral("C%1").arg(ip & 0xFF), c.index = 0, c.info.adapterMtu = second ? 9000 : 1500;
     return c;
 }
 
@@ -436,6 +434,8 @@ private slots:
         const QVector<PathTarget> many(40, targets[0]);
         prober.start(QList<PathTarget>(many.begin(), many.end()), 8680);
         QVERIFY(finished.wait(5000) && most == 32);
+        finished.clear(), prober.start({}, 8680); // nothing to probe: over at once
+        QVERIFY(finished.count() == 1 && !finished.first().first().toBool() && !prober.isRunning());
     }
 
     void firewall() {
