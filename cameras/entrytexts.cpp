@@ -1,5 +1,4 @@
 #include "modelnames.h"
-#include "reportjson.h"
 #include "udpcammanager.h"
 
 #include "net/udpinterface.h"

@@ -24,7 +24,7 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
         if (!all && fw.adapters.at(i) != adapter) continue;
         names << fw.adapters.at(i);
         const QString zone = fw.zones.value(i);
-        if (fw.manager == FirewallFacts::Firewalld && !zones.contains(zone)) zones << zone;
+        if (!zones.contains(zone)) zones << zone;
     }
     f.adapter = names.size() == 1 ? names.first() : QString();
     if (fw.manager == FirewallFacts::Ufw) {

@@ -295,3 +295,15 @@ QString serialText(const UdpCamInfo &info) {
     formatSerialNumber(info.cameraType, info.serialNumber, text);
     return QString::fromLatin1(text);
 }
+
+QString protocolName(const UdpCamInfo &info) {
+    return info.protocol == 1 ? QStringLiteral("Advanced") : QStringLiteral("Standard");
+}
+
+QString linkName(const UdpCamInfo &info) {
+    return info.link10G != 0 ? QStringLiteral("10G") : QStringLiteral("1G");
+}
+
+QString cameraTitle(const UdpInterface &channel, int index) {
+    return channel.cameraName.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1) : channel.cameraName;
+}

@@ -18,3 +18,8 @@ void formatSerialNumber(quint32 code, quint32 serial, char *buffer);
 QString modelName(const UdpCamInfo &info);
 QString firmwareText(const UdpCamInfo &info);
 QString serialText(const UdpCamInfo &info);
+// "Standard" or "Advanced"; "1G" or "10G".
+QString protocolName(const UdpCamInfo &info);
+QString linkName(const UdpCamInfo &info);
+// What a camera's row is titled: its name, or "Camera n" before the name has arrived.
+QString cameraTitle(const UdpInterface &channel, int index);

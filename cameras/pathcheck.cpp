@@ -46,8 +46,9 @@ QList<Finding> pathFindings(const NetworkFacts &facts, const QList<SeenCamera> &
         const SeenCamera &c = cameras.at(i);
         const PathResult &p = c.path;
         // An adapter too small for the datagrams is its own finding; the path beyond it says nothing new.
-        if (datagramSize == 0 || c.info.protocol != 0 || p.state != PathResult::Probed ||
-            p.largestPassed >= p.needed || jumboMismatch(c.info, datagramSize) == 2)
+        // Without a datagram size no path was probed.
+        if (c.info.protocol != 0 || p.state != PathResult::Probed || p.largestPassed >= p.needed ||
+            jumboMismatch(c.info, datagramSize) == 2)
             continue;
         Finding f;
         f.code = QStringLiteral("path-mtu");

@@ -38,7 +38,6 @@ QListItemLabel::QListItemLabel(int kind, const QPixmap &picture, const QString &
     setStyleSheet(QLatin1String(entryStyle));
     setMinimumSize(3 * w, h);
     setMaximumHeight(h);
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     pictureLabel = new QLabel(this);
     pictureLabel->setContentsMargins(0, 0, 0, 0);
@@ -94,7 +93,6 @@ void QListItemLabel::setMarked(bool on, const QString &why) {
 
 int QListItemLabel::fitHeightToText() {
     const int m = entryMargin();
-    textLabel->ensurePolished();
     const int textHeight = textLabel->sizeHint().height();
     const int h = qMax(entrySize(sizeKind).height(), textHeight + 2 * m);
     textLabel->setFixedHeight(h - 2 * m);

@@ -51,21 +51,9 @@ QString firewallName(const FirewallFacts &firewall, const QString &adapter) {
 
 } // namespace
 
-QString protocolName(const UdpCamInfo &info) {
-    return info.protocol == 1 ? QStringLiteral("Advanced") : QStringLiteral("Standard");
-}
-
-QString linkName(const UdpCamInfo &info) {
-    return info.link10G != 0 ? QStringLiteral("10G") : QStringLiteral("1G");
-}
-
 QString plainClipSummary(const ClipInfo &clip) {
     const ClipSummaryLines lines = clipSummaryLines(clip);
     return lines.head + QLatin1String(" | ") + lines.trim.trimmed() + QLatin1String(" | ") + lines.format;
-}
-
-QString cameraTitle(const UdpInterface &channel, int index) {
-    return channel.cameraName.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1) : channel.cameraName;
 }
 
 QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters) {

@@ -14,13 +14,8 @@ struct NetAdapterInfo;
 class UdpCamManager;
 class UdpInterface;
 
-// "Standard" or "Advanced"; "1G" or "10G".
-QString protocolName(const UdpCamInfo &info);
-QString linkName(const UdpCamInfo &info);
 // The clip summary of the clip list in plain text: its three lines joined by " | ".
 QString plainClipSummary(const ClipInfo &clip);
-// What a camera's row is titled: its name, or "Camera n" before the name has arrived.
-QString cameraTitle(const UdpInterface &channel, int index);
 
 QJsonObject adapterJson(const NetAdapterInfo &adapter);
 QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters);

@@ -1,4 +1,5 @@
 #include "cameras/qlistitemlabel.h"
+#include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
 #include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
@@ -242,15 +243,15 @@ private slots:
         // is not filled in again.
         QVERIFY(manager.cameraText(1).contains(
             "Camera 2 (Karvelo G4-S2)<br/><font color=red><b>IP:127.0.0.1 (1G)"));
-        c->camInfo.adapterIp = 0x7F000005;
-        c->camInfo.adapterMask = 0xFFFFFF00;
-        c->camInfo.link10G = 1;
-        c->cameraName = "<i>A&B %3";
-        c->status = 3;
+        c->camInfo.adapterIp = 0x7F000005, c->camInfo.adapterMask = 0xFFFFFF00, c->camInfo.link10G = 1;
+        c->cameraName = "<i>A&B %3", c->status = 3;
         QVERIFY2(
             manager.cameraText(1).contains("&lt;i&gt;A&amp;B %3 (Karvelo G4-S2)<br/><font color=silver><b>"
                                            "IP:127.0.0.1 (10G) - '<font color=#c00000>Waiting for trigger"),
             qPrintable(manager.cameraText(1)));
+        // A corrupt 64-bit frame count, past qint64, is written positive.
+        c->clips << new ClipInfo, c->clips[0]->frameCount = ~0ull;
+        QCOMPARE(cameraJson(*c, 1).value("clips")[0]["frameCount"].toDouble(), 18446744073709551615.0);
         for (int i : {2, -1})
             QVERIFY(manager.cameraText(i) == "Camera" && manager.statusBullet(i).isNull() &&
                     manager.cameraPicture(i).isNull());

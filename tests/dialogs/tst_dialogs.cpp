@@ -41,8 +41,7 @@ private slots:
             dlg.accept();
             QCOMPARE(dlg.result(), acceptable ? int(QDialog::Accepted) : -1);
             // Mending the fields enables OK again.
-            dlg.ui->ipAddEdit->setText("10.0.0.2");
-            dlg.ui->snMaskEdit->setText("255.0.0.0");
+            dlg.ui->ipAddEdit->setText("10.0.0.2"), dlg.ui->snMaskEdit->setText("255.0.0.0");
             QVERIFY(dlg.ui->btnOK->isEnabled());
         }
     }
