@@ -29,11 +29,6 @@ UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
     connect(&enumerator, &UdpEnumerator::cameraDetected, this, &UdpCamManager::OnCameraDetected);
 }
 
-UdpCamManager::~UdpCamManager() {
-    pollTimer.stop();
-    cameras.clear();
-}
-
 int UdpCamManager::cameraCount() const {
     return cameras.size();
 }

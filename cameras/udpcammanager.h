@@ -16,7 +16,6 @@ class UdpCamManager : public QObject {
     Q_OBJECT
 public:
     explicit UdpCamManager(QObject *parent = nullptr);
-    ~UdpCamManager() override;
 
     int cameraCount() const;
     UdpInterface *camera(int index) const;
