@@ -251,6 +251,9 @@ private slots:
               "responding 10.10.6.22"})
             QVERIFY2(got.contains(want), qPrintable(QString(want) + " missing from\n" + got.join('\n')));
         QVERIFY(got.indexOf("not-responding 10.10.6.22") < got.indexOf("responding 10.10.6.22"));
+        // Options are a Standard camera's, clip lists an Advanced one's: neither is told as the other.
+        QCOMPARE(got.filter(QRegularExpression("^(options|clips) 10.10.6.2[13]")),
+                 QStringList({"options 10.10.6.21", "clips 10.10.6.23"}));
         QCOMPARE(got.count("found 10.10.6.21"), 1);
         for (const QJsonObject &e : events("watch"))
             QVERIFY(QDateTime::fromString(e["time"].toString(), Qt::ISODateWithMs).isValid() &&
