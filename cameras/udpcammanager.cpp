@@ -22,10 +22,6 @@ UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
     pollTimer.setSingleShot(false);
     pollTimer.setInterval(PollIntervalMs);
     pollTimer.start();
-    // A coarse timer may fire up to 5 % early, and a camera needs the whole pause.
-    openingTimer.setSingleShot(true);
-    openingTimer.setTimerType(Qt::PreciseTimer);
-    connect(&openingTimer, &QTimer::timeout, this, [this] { continueOpening(); });
     connect(&enumerator, &UdpEnumerator::cameraDetected, this, &UdpCamManager::OnCameraDetected);
 }
 
@@ -57,17 +53,24 @@ void UdpCamManager::openNext() {
     opening = channel;
     openingSent = 1;
     channel->send(channel->camInfo.protocol == 1 ? advRegister(channel->localPort()) : opOptions(), false);
-    openingTimer.start(OpeningWaitMs);
+    pauseOpening(channel);
 }
 
-void UdpCamManager::continueOpening() {
-    UdpInterface *channel = opening;
-    if (!channel) return;
+void UdpCamManager::pauseOpening(UdpInterface *channel) {
+    // A coarse timer may fire up to 5 % early, and a camera needs the whole pause. The channel is the
+    // timer's context, and a restart takes it out of `opening` before it goes: a pause of a former
+    // opening never continues the next.
+    QTimer::singleShot(OpeningWaitMs, Qt::PreciseTimer, channel,
+                       [this, channel] { continueOpening(channel); });
+}
+
+void UdpCamManager::continueOpening(UdpInterface *channel) {
+    if (channel != opening) return;
     const bool advanced = channel->camInfo.protocol == 1;
     if (openingSent == 1) {
         openingSent = 2;
         channel->send(advanced ? advNameQuery() : opName(), false);
-        openingTimer.start(OpeningWaitMs);
+        pauseOpening(channel);
         return;
     }
 
@@ -147,7 +150,6 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
     if (opening) former.append(opening);
     cameras.clear();
     silent.clear();
-    openingTimer.stop();
     opening = nullptr;
     waiting.clear();
     heldBack.clear();

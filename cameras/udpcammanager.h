@@ -62,7 +62,8 @@ private:
     void pollCameras();
     void askStatusEarly(UdpInterface *channel);
     void openNext();
-    void continueOpening();
+    void pauseOpening(UdpInterface *channel);
+    void continueOpening(UdpInterface *channel);
     void relay(UdpInterface *channel, int index, int what);
 
     // Cameras are opened one after another, each opening request followed by a pause that a timer
@@ -72,7 +73,6 @@ private:
     UdpInterface *opening = nullptr; // not listed until its opening is done
     int openingSent = 0;             // opening requests it has been sent
     QList<int> heldBack;             // what it said meanwhile, told once it is listed
-    QTimer openingTimer;
 
     QList<UdpInterface *> silent; // Standard cameras past MissedPollLimit
     void askAgain(UdpInterface *channel);
