@@ -60,7 +60,6 @@ bool watched(const AdapterFacts &a, const QString &adapter) {
 
 QString metricLabelValue(const QString &value) {
     QString out;
-    out.reserve(value.size());
     for (const QChar c : value) {
         if (c == QLatin1Char('\\'))
             out += QLatin1String("\\\\");

@@ -120,9 +120,10 @@ bool exists(const std::string &path) {
 
 std::string deviceType(const std::string &name) {
     std::ifstream uevent("/sys/class/net/" + name + "/uevent");
+    const std::string key = "DEVTYPE=";
     std::string line;
     while (std::getline(uevent, line)) {
-        if (line.rfind("DEVTYPE=", 0) == 0) return line.substr(8);
+        if (line.compare(0, key.size(), key) == 0) return line.substr(key.size());
     }
     return std::string();
 }

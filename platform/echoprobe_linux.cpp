@@ -110,9 +110,10 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
         socklen_t fromLength = sizeof from;
         const ssize_t got =
             recvfrom(s.fd, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr *>(&from), &fromLength);
-        if (got <= 0 || from.sin_addr.s_addr != to.sin_addr.s_addr) continue;
+        if (from.sin_addr.s_addr != to.sin_addr.s_addr) continue;
         // A raw socket sees the IP header and every echo reply to this host; a datagram socket only the
-        // ICMP message of its own exchange, with the identifier the kernel chose.
+        // ICMP message of its own exchange, with the identifier the kernel chose. A failed read (-1)
+        // has no sender and fits no size.
         size_t at = 0;
         if (s.raw) at = size_t(reply[0] & 0x0F) * 4;
         if (size_t(got) != at + request.size() || reply[at] != IcmpEchoReply) continue;

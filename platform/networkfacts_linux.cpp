@@ -56,10 +56,8 @@ bool runTool(const std::string &root, const std::vector<const char *> &paths, co
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe) return false;
     out.clear();
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
-        out.append(chunk, got);
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        out += char(c);
     const int status = pclose(pipe);
     return WIFEXITED(status) && (anyExit || WEXITSTATUS(status) == 0);
 }
