@@ -32,8 +32,8 @@ const SharedValue sharedValues[] = {
 constexpr ConflictKind datagramSizeKinds[] = {ConflictKind::JumboAdapter, ConflictKind::DatagramOverMtu};
 
 ConflictKind datagramMismatch(const UdpCamInfo &c, quint32 datagramSize) {
-    // Advanced cameras choose their own datagram size; only Standard ones are compared.
-    const int mismatch = datagramSize >= 1 && c.protocol == 0 ? jumboMismatch(c, datagramSize) : 0;
+    // Advanced cameras choose their own datagram size; only Standard ones are compared, with a size given.
+    const int mismatch = datagramSize && c.protocol == 0 ? jumboMismatch(c, datagramSize) : 0;
     return mismatch == 1   ? ConflictKind::JumboAdapter
            : mismatch == 2 ? ConflictKind::DatagramOverMtu
                            : ConflictKind::None;

@@ -5,7 +5,9 @@
 
 #include "net/addresses.h"
 
-PathSearch::PathSearch(quint32 needed) : needed_(needed), candidate_(needed), failed_(needed + 1) {}
+// The first probe is the size needed: the search is over when it passes, and it is the smallest failure
+// when not.
+PathSearch::PathSearch(quint32 needed) : needed_(needed), candidate_(needed), failed_(needed) {}
 
 void PathSearch::record(bool passed) {
     if (candidate_ == 0) return;
