@@ -55,28 +55,28 @@ QString CameraWatch::identity(const UdpCamInfo &info) {
 QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDateTime &when, bool complete) {
     QList<WatchEvent> out;
     QSet<QString> present;
-    bool membersChanged = false;
     for (const WatchedCamera &c : now) {
         present.insert(key(c.seen.info));
-        membersChanged = compareCamera(c, when, out) || membersChanged;
+        compareCamera(c, when, out);
     }
     if (complete) {
-        membersChanged = loseMissing(present, when, out) || membersChanged;
+        loseMissing(present, when, out);
         lastDiscovery_ = when;
     }
     // Conflicts depend on who is there, not on names or states: with hundreds of cameras answering
     // every poll they are compared only when a camera comes or goes.
-    if (membersChanged) compareConflicts(when, out);
+    if (std::any_of(out.cbegin(), out.cend(), [](const WatchEvent &e) {
+            return e.kind == WatchEvent::Found || e.kind == WatchEvent::Lost;
+        }))
+        compareConflicts(when, out);
     for (const WatchEvent &e : qAsConst(out))
         ++eventCounts_[watchEventName(e.kind)];
     return out;
 }
 
-// True when the camera is new to the watch.
-bool CameraWatch::compareCamera(const WatchedCamera &c, const QDateTime &when, QList<WatchEvent> &out) {
+void CameraWatch::compareCamera(const WatchedCamera &c, const QDateTime &when, QList<WatchEvent> &out) {
     const QString k = key(c.seen.info);
-    const bool found = !states_.contains(k);
-    if (found) {
+    if (!states_.contains(k)) {
         out << event(WatchEvent::Found, when, c.seen);
         states_.insert(k, State());
         order_.append(k);
@@ -91,7 +91,6 @@ bool CameraWatch::compareCamera(const WatchedCamera &c, const QDateTime &when, Q
                  last.seen.info.options, when, out);
     compareValue(WatchEvent::Clips, c, c.clipsKnown, c.clipCount, last.clipsKnown, last.clipCount, when, out);
     st.last = carryOver(c, st.last);
-    return found;
 }
 
 // Said before the status that brought it back, so that the lines read in order. The channel of a
@@ -152,8 +151,7 @@ WatchedCamera CameraWatch::carryOver(const WatchedCamera &c, const WatchedCamera
 }
 
 // True when a camera was lost.
-bool CameraWatch::loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out) {
-    bool lost = false;
+void CameraWatch::loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out) {
     for (auto it = order_.begin(); it != order_.end();) {
         if (present.contains(*it)) {
             ++it;
@@ -165,9 +163,7 @@ bool CameraWatch::loseMissing(const QSet<QString> &present, const QDateTime &whe
         if (!gone_.contains(who)) goneOrder_.append(who);
         gone_.insert(who, st);
         it = order_.erase(it);
-        lost = true;
     }
-    return lost;
 }
 
 WatchSnapshot CameraWatch::snapshot() const {

@@ -89,8 +89,8 @@ private:
     static void compareValue(WatchEvent::Kind kind, const WatchedCamera &now, bool known, qint64 value,
                              bool knewBefore, qint64 before, const QDateTime &when, QList<WatchEvent> &out);
     static WatchedCamera carryOver(const WatchedCamera &now, const WatchedCamera &last);
-    bool compareCamera(const WatchedCamera &now, const QDateTime &when, QList<WatchEvent> &out);
-    bool loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out);
+    void compareCamera(const WatchedCamera &now, const QDateTime &when, QList<WatchEvent> &out);
+    void loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out);
     void compareConflicts(const QDateTime &when, QList<WatchEvent> &out);
 
     NetworkFacts facts_;
