@@ -36,9 +36,9 @@ public:
     // The front ends that own the rules where they are installed, each in its own words: `ufw status
     // verbose`, `firewall-cmd --state`, and `firewall-cmd --list-all` of the zone that holds the
     // interface (or of the default zone). False when the tool is missing or cannot be asked.
-    virtual bool ufwStatus(std::string &) { return false; }
-    virtual bool firewalldState(std::string &) { return false; }
-    virtual bool firewalldZone(const std::string &, std::string &) { return false; }
+    virtual bool ufwStatus(std::string &) = 0;
+    virtual bool firewalldState(std::string &) = 0;
+    virtual bool firewalldZone(const std::string &, std::string &) = 0;
 };
 
 // The running system's facts (Linux: /proc, /sys, nft, ufw and firewalld; Windows: IP Helper, the

@@ -152,6 +152,10 @@ public:
         json = windowsFirewallJson();
         return true;
     }
+    // Linux front ends of the packet filter: none here.
+    bool ufwStatus(std::string &) override { return false; }
+    bool firewalldState(std::string &) override { return false; }
+    bool firewalldZone(const std::string &, std::string &) override { return false; }
 };
 
 } // namespace
