@@ -115,14 +115,13 @@ int listAdapters(NetAdapterInfo *adapters, int maximum) {
 quint32 mtuForAddress(quint32 ip) {
     std::vector<NetAdapterInfo> adapters(MaxAdapters);
     std::vector<std::vector<quint32>> more;
-    const int count = fillAdapters(adapters.data(), int(adapters.size()), &more);
-    for (int i = 0; i < count; ++i) {
-        if (adapters[i].ip == ip) return adapters[i].mtu;
+    adapters.resize(size_t(fillAdapters(adapters.data(), int(adapters.size()), &more)));
+    for (const NetAdapterInfo &a : adapters) {
+        if (a.ip == ip) return a.mtu;
     }
     // A camera found through an adapter's further address is behind that adapter all the same.
-    for (int i = 0; i < count; ++i) {
-        if (std::find(more[size_t(i)].begin(), more[size_t(i)].end(), ip) != more[size_t(i)].end())
-            return adapters[i].mtu;
+    for (size_t i = 0; i < more.size(); ++i) {
+        if (std::find(more[i].begin(), more[i].end(), ip) != more[i].end()) return adapters[i].mtu;
     }
     return 1500;
 }
