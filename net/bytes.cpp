@@ -18,8 +18,3 @@ ByteWriter &ByteWriter::u16(quint16 v) {
 ByteWriter &ByteWriter::u32(quint32 v) {
     return u16(quint16(v)).u16(quint16(v >> 16));
 }
-
-ByteWriter &ByteWriter::bytes(const char *p, int n) {
-    if (p && n > 0) d_.append(p, n);
-    return *this;
-}

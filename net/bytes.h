@@ -26,7 +26,6 @@ public:
     ByteWriter &u8(quint8 v);
     ByteWriter &u16(quint16 v);
     ByteWriter &u32(quint32 v);
-    ByteWriter &bytes(const char *p, int n);
     const QByteArray &data() const { return d_; }
 
 private:
