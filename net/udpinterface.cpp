@@ -11,10 +11,9 @@
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
 #include <QPointer>
+#include <QSet>
 #include <QUdpSocket>
 #include <QVariant>
-
-#include <vector>
 
 namespace {
 constexpr int ChannelBufferBytes = 4096;
@@ -119,18 +118,18 @@ bool UdpInterface::mergeClipList(const QByteArray &datagram) {
 
     // Clip numbers are 16 bits and each is stored once, so the list never exceeds 65536 entries
     // whatever a camera sends.
-    std::vector<bool> stored(0x10000, false);
+    QSet<quint16> stored;
     for (const ClipInfo *c : qAsConst(clips))
-        stored[c->clipNumber] = true;
+        stored.insert(c->clipNumber);
     const int before = clips.size();
     for (int e = 0; e < entryCount; ++e) {
         const QByteArray entry = datagram.mid(Proto::ClipListHeaderLength + e * entrySize, entrySize);
         const quint16 number = ByteReader(entry).u16(44);
-        if (stored[number]) continue;
+        if (stored.contains(number)) continue;
         ClipInfo c = ClipInfo::fromEntry(entry);
         normaliseTrim(c, entrySize);
         clips.append(new ClipInfo(c));
-        stored[number] = true;
+        stored.insert(number);
     }
     // A long list arrives in several datagrams; it is announced once, when it is complete.
     return clips.size() != before && clips.size() == clipTotal;

@@ -39,6 +39,7 @@ private slots:
         const std::tuple<quint32, QByteArrayList, QList<int>, int> rows[] = {
             {0, {clipList(3, {0, 1}), clipList(3, {1, 2})}, {0, 1, 2}, 1}, // partial, then complete
             {0, {clipList(2, {5, 9}), clipList(2, {5, 9})}, {5, 9}, 1},
+            {0, {clipList(3, {4, 4, 5})}, {4, 5}, 0},                  // a number twice in one datagram
             {0, {clipList(3, {0, 1, 2}), clipList(2, {})}, {0, 1}, 2}, // a smaller total
             {0, {clipList(3, {0, 1, 2}), clipList(0, {7}), clipList(0, {})}, {}, 2},
             {0, {two.chopped(1), two.left(15), two, clipList(0, {0}).chopped(1)}, {0, 1}, 1}, // too short
