@@ -322,9 +322,8 @@ FirewallFacts judgeUfw(const QString &status, const QStringList &interfaces) {
         const QStringList columns = line.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}")));
         if (!table || columns.size() < 3 || line.contains(QLatin1String("(v6)"))) continue;
         Rule r;
-        r.target = columns.at(0);
-        const int on = r.target.indexOf(QLatin1String(" on "));
-        if (on >= 0) r.interface = r.target.mid(on + 4), r.target = r.target.left(on);
+        r.target = columns.at(0).section(QLatin1String(" on "), 0, 0);
+        r.interface = columns.at(0).section(QLatin1String(" on "), 1);
         r.action = columns.at(1);
         r.from = columns.at(2);
         if (r.action.endsWith(QLatin1String(" OUT")) || r.action.endsWith(QLatin1String(" FWD"))) continue;

@@ -151,8 +151,9 @@ void UdpEnumerator::OnProcessBroadcast() {
     // signal would leave it with a readyRead and nothing to read, and Qt would then never signal it
     // again: the cameras behind that adapter would be lost. A direct call drains every socket.
     const QObject *origin = sender();
-    for (int s = 0; s < sockets.size() && generation == generation_; ++s) {
-        UdpLocalSocket *socket = sockets.at(s);
+    const QList<UdpLocalSocket *> listening = sockets;
+    for (UdpLocalSocket *socket : listening) {
+        if (generation != generation_) break;
         if (origin && origin != socket) continue;
         const ReceivingAdapter at{socket->address.toIPv4Address(), socket->netmask.toIPv4Address(),
                                   socket->mtu};
