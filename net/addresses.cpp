@@ -26,13 +26,14 @@ bool readField(const QByteArray &field, quint32 *out) {
         ++i;
     bool negative = false;
     if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
-    quint64 value = 0;
+    quint32 value = 0;
     int digits = 0;
     for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i, ++digits) {
-        if (value <= 255) value = value * 10 + quint64(field[i] - '0');
+        value = value * 10 + quint32(field[i] - '0');
+        if (value > 255) return false;
     }
-    if (digits == 0 || value > 255 || (negative && value != 0)) return false;
-    *out = quint32(value);
+    if (digits == 0 || (negative && value != 0)) return false;
+    *out = value;
     return true;
 }
 
