@@ -68,10 +68,9 @@ void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
         socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, SocketReceiveBufferBytes);
         // The camera answered on the link of its adapter, so every request goes out there: with two
         // adapters on one subnet the routing table alone would send it out of the first one. When the
-        // system refuses, requests follow the routing table as before.
-        const int interfaceIndex = interfaceIndexOf(camInfo.adapterIp);
-        if (interfaceIndex > 0)
-            platform::pinSendInterface(socket->socketDescriptor(), unsigned(interfaceIndex));
+        // system refuses, or no interface has the address (index 0 pins nothing), requests follow the
+        // routing table as before.
+        platform::pinSendInterface(socket->socketDescriptor(), unsigned(interfaceIndexOf(camInfo.adapterIp)));
     }
     // Without a bound socket the first send still picks a local address, so the channel stays usable.
     active = true;

@@ -128,11 +128,17 @@ std::string deviceType(const std::string &name) {
     return std::string();
 }
 
+// An interface query about `name`, the rest of the request zero.
+ifreq requestFor(const std::string &name) {
+    ifreq request = {};
+    std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
+    return request;
+}
+
 std::string driverName(int fd, const std::string &name) {
     ethtool_drvinfo info = {};
     info.cmd = ETHTOOL_GDRVINFO;
-    ifreq request = {};
-    std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
+    ifreq request = requestFor(name);
     request.ifr_data = reinterpret_cast<char *>(&info);
     // Without a query socket (fd -1) the call fails as any other refusal does.
     if (ioctl(fd, SIOCETHTOOL, &request) != 0) return std::string();
@@ -162,8 +168,7 @@ std::string describe(int fd, const Interface &i) {
 
 // 0 where the interface vanished since the scan or no query socket could be made.
 std::uint32_t interfaceMtu(int fd, const std::string &name) {
-    ifreq request = {};
-    std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
+    ifreq request = requestFor(name);
     return ioctl(fd, SIOCGIFMTU, &request) == 0 ? std::uint32_t(request.ifr_mtu) : 0;
 }
 

@@ -68,13 +68,11 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
         local.sin_addr.s_addr = htonl(source);
         bind(s.fd, reinterpret_cast<const sockaddr *>(&local), sizeof local);
     }
-    // Out of the camera's own adapter, as its channel sends; where the system refuses both, the
-    // routing table decides.
-    if (interfaceIndex != 0) {
-        const int index = int(interfaceIndex);
-        if (setsockopt(s.fd, SOL_SOCKET, SO_BINDTOIFINDEX, &index, sizeof index) != 0)
-            pinSendInterface(s.fd, interfaceIndex);
-    }
+    // Out of the camera's own adapter, as its channel sends (index 0 binds to none); where the system
+    // refuses both, the routing table decides.
+    const int index = int(interfaceIndex);
+    if (setsockopt(s.fd, SOL_SOCKET, SO_BINDTOIFINDEX, &index, sizeof index) != 0)
+        pinSendInterface(s.fd, interfaceIndex);
 
     const std::uint16_t id = std::uint16_t(getpid());
     const std::uint16_t seq = std::uint16_t(++sequence);
