@@ -778,8 +778,8 @@ private slots:
              {{{a, b}, false}, {{a}, true}},
              R"(varnix_conflict{code="duplicate-serial"} 0)"},
         };
-        NetworkFacts facts = labFacts(); // and an adapter without an address, never counted
-        facts.adapters << adapter("lab3", 0, 0, 1500);
+        NetworkFacts facts = labFacts(); // and, first, an adapter without an address: never counted
+        facts.adapters.prepend(adapter("lab3", 0, 0, 1500));
         for (const auto &row : rows) {
             CameraWatch watch(labFacts(), 0);
             for (const auto &step : row.steps)
