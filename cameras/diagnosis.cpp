@@ -27,7 +27,7 @@ constexpr quint32 EthernetHeaderBytes = 14;
 constexpr quint32 CommonJumboFrame = 9014;
 // Fewer receive descriptors than this overflow during one image burst of a fast camera; asked for when
 // the driver does not say how many it offers.
-constexpr int FewReceiveBuffers = 1024;
+constexpr quint32 FewReceiveBuffers = 1024;
 constexpr int ProposedReceiveBuffers = 2048;
 
 QString quoted(const QString &word) {
@@ -351,7 +351,8 @@ void jumboPackets(const Scene &s, QList<Finding> &out) {
 
 void receiveBuffers(const Scene &s, QList<Finding> &out) {
     for (const AdapterFacts *a : settingAdapters(s)) {
-        if (a->receiveBuffers < 0 || a->receiveBuffers >= FewReceiveBuffers) continue;
+        // Not known (-1) reads as more than enough.
+        if (quint32(a->receiveBuffers) >= FewReceiveBuffers) continue;
         const int value = a->receiveBuffersMax > 0 ? a->receiveBuffersMax : ProposedReceiveBuffers;
         // Nothing to propose when the driver offers no more than it has.
         if (value <= a->receiveBuffers) continue;
