@@ -102,7 +102,8 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) return EchoResult::NoAnswer;
-        pollfd p{s.fd, POLLIN, 0};
+        pollfd p = {};
+        p.fd = s.fd, p.events = POLLIN;
         if (poll(&p, 1, int(left)) <= 0) continue;
         sockaddr_in from{};
         socklen_t fromLength = sizeof from;
