@@ -16,6 +16,7 @@
 #include <linux/sockios.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 
@@ -38,9 +39,10 @@ struct Interface {
     }
 };
 
+// An IPv4 entry's address or netmask; the system may leave the netmask out.
 std::string dotted(const sockaddr *address) {
     char text[INET_ADDRSTRLEN] = "0.0.0.0";
-    if (address && address->sa_family == AF_INET)
+    if (address)
         inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in *>(address)->sin_addr, text, sizeof text);
     return text;
 }
@@ -131,7 +133,7 @@ std::string deviceType(const std::string &name) {
 // An interface query about `name`, the rest of the request zero.
 ifreq requestFor(const std::string &name) {
     ifreq request = {};
-    std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
+    std::snprintf(request.ifr_name, sizeof request.ifr_name, "%s", name.c_str());
     return request;
 }
 
