@@ -166,7 +166,7 @@ private slots:
                                                      {"10.0.0.3", OutsideAdapterSubnet | UsedByOtherCamera}};
         for (const auto &[ip, want] : cautions)
             QCOMPARE(addressCautions(ipFromText(ip), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003}), want);
-        QCOMPARE(OutsideAdapterSubnet | UsedByOtherCamera | UsedByAdapter, 7); // three separate warnings
+        QCOMPARE(OutsideAdapterSubnet + UsedByOtherCamera + UsedByAdapter, 7); // three warnings, a bit each
         // Neighbours on the adapter's subnet: camera, adapter, mask. No address or the adapter's own is none.
         const QList<quint32> subnet[] = {{0x0A000002, 0x0A000001, 0xFF000000, 1},
                                          {0x0B000002, 0x0A000001, 0xFF000000, 0},
