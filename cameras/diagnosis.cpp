@@ -332,10 +332,10 @@ QList<const AdapterFacts *> settingAdapters(const Scene &s, int protocol = -1) {
 
 // The MTU may allow the datagrams while the driver still drops every frame longer than its setting.
 void jumboPackets(const Scene &s, QList<Finding> &out) {
-    if (s.datagramSize < 1) return;
+    if (!s.datagramSize) return;
     const quint32 needed = s.datagramSize + EthernetHeaderBytes;
     for (const AdapterFacts *a : settingAdapters(s, 0)) {
-        if (a->jumboPacket < 0 || quint32(a->jumboPacket) >= needed) continue;
+        if (quint32(a->jumboPacket) >= needed) continue; // an unknown setting (-1) reads as the largest
         const quint32 value = needed <= CommonJumboFrame ? CommonJumboFrame : needed;
         out << finding(
             "jumbo-packet", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
