@@ -119,6 +119,8 @@ private slots:
         fake.records[3].moreIpTexts = {"10.66.4.1", "10.0.0.1"};
         fake.records[5].moreIpTexts = {"192.168.0.1"};
         fake.records[5].mtu = 1400;
+        fake.records[0].moreIpTexts = {"10.66.0.1"};
+        QCOMPARE(::mtuForAddress(0x0A420001), 9000u);
         QCOMPARE(::mtuForAddress(0x0A420401), 9003u);
         QCOMPARE(::mtuForAddress(0x0A000001), 9000u);
         QCOMPARE(::mtuForAddress(0xC0A80001), 1400u);
