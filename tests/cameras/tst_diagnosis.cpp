@@ -549,7 +549,7 @@ private slots:
             {"block rule wins", "111", 4, {rule("allow", scan), rule("block", scan)}, "blocks public block"},
             {"blocking all inbound traffic", "11B", 4, {rule("allow", scan)}, "blocks public all"},
             {"letting inbound traffic in", "11A", 4, {}, "open"},
-            {"no current profile: all", "110", 0, {rule("allow", scan, "*", 1)}, "blocks private"},
+            {"no current profile: all", "110", 0, {rule("allow", scan, "*", 4)}, "blocks domain private"},
         };
         for (const auto &row : rows) {
             const FirewallFacts f = judgeFirewall(
@@ -736,7 +736,7 @@ private slots:
         const struct {
             const char *name;
             Steps steps;
-            const char *want;
+            const char *want, *adapter = "*ALL*";
         } rows[] = {
             {"listed and answering",
              {{{a}, false}},
@@ -762,9 +762,10 @@ private slots:
              R"(varnix_camera_info{@A,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",)"
              R"(protocol="Standard"} 1|varnix_camera_up{@A} 1)"},
             {"moved, and the old address lost", {{{a}, true}, {{moved}, true}}, "varnix_camera_up{@A} 1"},
-            {"behind an adapter's further address",
+            {"behind an adapter's further address, that adapter watched",
              {{{further}, false}},
-             R"(varnix_adapter_cameras{adapter="lab0"} 0|varnix_adapter_cameras{adapter="lab1"} 1)"},
+             R"(varnix_adapter_cameras{adapter="lab1"} 1)",
+             "lab1"},
             {"Advanced: no poll verdict, 10G, the name escaped",
              {{{advanced}, false}},
              "varnix_camera_info{@J,ip=\"10.10.2.30\",name=\"a\\\"b\\\\c\\nd\",model=\"Unknown "
@@ -786,7 +787,7 @@ private slots:
                 watch.update(step.first, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), step.second);
             const QStringList want =
                 QString(row.want).replace("@A", who(A)).replace("@J", who(J, 11)).split('|');
-            const QStringList got = samples(watchMetricsText(watch.snapshot(), facts, "*ALL*",
+            const QStringList got = samples(watchMetricsText(watch.snapshot(), facts, row.adapter,
                                                              QDateTime::fromMSecsSinceEpoch(1500, Qt::UTC)),
                                             want);
             QVERIFY2(got == want.filter(" "),
