@@ -82,7 +82,8 @@ private slots:
                 camera->cameraName = name;
             emit w.manager.updateCameraStatus(index, what);
             for (int row = 0; row < 2; ++row)
-                QVERIFY2(rowTexts(w)[row].contains(name) == (what <= C::ReadingsArrived && row == index),
+                QVERIFY2(rowTexts(w)[row].contains(name) ==
+                             (what != C::OptionsChanged && what != C::ClipsChanged && row == index),
                          qPrintable(name));
         }
         for (const auto &[row, bullet] : {std::pair<int, const char *>{0, "red"}, {1, "gray"}}) {
