@@ -8,11 +8,12 @@
 #include <QCoreApplication>
 #include <QMap>
 #include <QPair>
+#include <iterator>
 
 const quint32 datagramSizes[6] = {1448, 2920, 4360, 5800, 7240, 8680};
 
 quint32 datagramSizeFor(int jumboPacket) {
-    if (jumboPacket < 0 || jumboPacket > 5) return 0;
+    if (quint32(jumboPacket) >= std::size(datagramSizes)) return 0; // -1: not known
     return datagramSizes[jumboPacket];
 }
 
