@@ -204,12 +204,12 @@ QList<CheckRow> checkRows() {
          8680, "lab1"},
         {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
          "receive-buffers:warning:lab1: interrupt-moderation:warning:lab1: no-cameras:warning:lab0:",
-         "-Name 'Cam $1' -RegistryKeyword \"*ReceiveBuffers\" -RegistryValue 4096|"
+         "-Name 'Cam''s $1' -RegistryKeyword \"*ReceiveBuffers\" -RegistryValue 4096|"
          "\"*InterruptModeration\" -RegistryValue 1",
          [](auto &, auto &a, auto &b) {
              a.jumboPacket = 1514, a.receiveBuffers = b.receiveBuffers = 256, a.interruptModeration = 0;
              b.jumboPacket = 9014, b.receiveBuffersMax = 4096, b.interruptModeration = 0,
-             b.displayName = "Cam $1";
+             b.displayName = "Cam's $1";
          },
          8680, "*ALL*"},
         {"Windows firewall: a blocking rule goes first", on(), "firewall:problem:: no-cameras:warning:lab0:",
