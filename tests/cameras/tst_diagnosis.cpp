@@ -132,8 +132,9 @@ QList<CheckRow> checkRows() {
         {"address no adapter accounts for", on(via(cam(A, 1, 10), 0x0A0B0001)),
          "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
          "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920", none, 2920},
-        {"path narrower than the datagrams", on(pathTo(cam(J, 1, 10), 8680, 1500)), "path-mtu:problem:lab1:0",
-         "at most 1500 bytes, but its datagrams need 8680|between lab1 and 10.10.2.30|--datagram-size 1448",
+        {"path narrower than the datagrams, exactly as wide as smaller ones",
+         on(pathTo(cam(J, 1, 10), 8680, 2920)), "path-mtu:problem:lab1:0",
+         "at most 2920 bytes, but its datagrams need 8680|between lab1 and 10.10.2.30|--datagram-size 2920",
          none, 8680, "lab1"},
         {"path narrower than every datagram size", on(pathTo(cam(J, 1, 10), 8680, 1000)),
          "path-mtu:problem:lab1:0", "at most 1000 bytes|(MTU 9000 on each of them)\n\n", none, 8680, "lab1"},
@@ -193,6 +194,7 @@ QList<CheckRow> checkRows() {
          "need 8694|\"*ReceiveBuffers\" -RegistryValue 2048",
          [](auto &, auto &a, auto &b) {
              a.jumboPacket = b.jumboPacket = 1514, b.displayName = "Ethernet 2", b.receiveBuffers = 1023;
+             b.receiveBuffersMax = 0; // a driver that names no largest value
          },
          8680, "*ALL*"},
         {"ufw blocks another adapter only; driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "",
@@ -218,6 +220,13 @@ QList<CheckRow> checkRows() {
          [](auto &f, auto &, auto &) {
              f.firewall.state = Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
              f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
+         }},
+        {"Windows firewall blocking all inbound traffic", on(), "firewall:problem:: no-cameras:warning:lab0:",
+         "blocks all incoming traffic (public profile)|Set-NetFirewallProfile -Name public "
+         "-AllowInboundRules True",
+         [](auto &f, auto &, auto &) {
+             f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"},
+             f.firewall.blocksAll = true;
          }},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
     };
