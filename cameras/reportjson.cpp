@@ -94,6 +94,8 @@ QJsonObject cameraJson(const UdpInterface &channel, int index) {
     o.insert(QStringLiteral("link"), linkName(info));
     o.insert(QStringLiteral("status"), unsignedValue(channel.status));
     o.insert(QStringLiteral("statusText"), UdpCamManager::statusWord(int(channel.status)));
+    // False for a camera that has not yet told its name (a Standard one also its options and a status).
+    o.insert(QStringLiteral("answeredInTime"), UdpCamManager::toldAll(channel));
     o.insert(QStringLiteral("inAdapterSubnet"), inAdapterSubnet(info));
     o.insert(QStringLiteral("options"), unsignedValue(info.options));
     o.insert(QStringLiteral("cameraType"), unsignedValue(info.cameraType));

@@ -7,14 +7,21 @@
 
 #include <QHostAddress>
 
+#include <iterator>
+
 namespace {
 constexpr int PollIntervalMs = 3000;
 constexpr int OpeningWaitMs = 80;
 // A new Standard camera is asked for its status this soon instead of at the next poll, which may be
 // up to a whole interval away; a timer, so nothing blocks meanwhile.
 constexpr int EarlyStatusMs = 100;
-// How many polls after the opening may ask a silent camera for its name and options again.
-constexpr int MaxAskAgain = 3;
+// What a camera has not told this long after it was listed, or after it was last asked, is asked
+// again, a limited number of times; after that only the polls go on.
+constexpr int AskAgainAfterMs = 300;
+constexpr int MaxAskAgain = 6;
+constexpr int OpeningsPerPass = 24;
+// When the discovery requests go out again after the first ones, counted from the first.
+constexpr int DiscoveryRoundsMs[] = {250, 750, 1500, 2500};
 } // namespace
 
 UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
@@ -23,6 +30,12 @@ UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
     pollTimer.setInterval(PollIntervalMs);
     pollTimer.start();
     connect(&enumerator, &UdpEnumerator::cameraDetected, this, &UdpCamManager::OnCameraDetected);
+    connect(&enumerator, &UdpEnumerator::cameraSeenAgain, this, &UdpCamManager::OnCameraSeenAgain);
+    discoveryRounds.setSingleShot(true);
+    discoveryRounds.setTimerType(Qt::PreciseTimer);
+    connect(&discoveryRounds, &QTimer::timeout, this, [this] { sendDiscoveryRound(); });
+    nextPass.setSingleShot(true);
+    connect(&nextPass, &QTimer::timeout, this, [this] { openFound(); });
 }
 
 int UdpCamManager::cameraCount() const {
@@ -33,59 +46,121 @@ UdpInterface *UdpCamManager::camera(int index) const {
     return index >= 0 && index < cameras.size() ? cameras.at(index) : nullptr;
 }
 
-void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
-    if (!info) return;
-    waiting.append(*info);
-    openNext();
+void UdpCamManager::listOpeningsNow() {
+    while (!found.isEmpty())
+        startOpening(found.takeFirst());
+    for (Opening &o : openings)
+        o.done = true;
+    listOpened();
 }
 
-void UdpCamManager::openNext() {
-    if (opening || waiting.isEmpty()) return;
+bool UdpCamManager::toldAll(const UdpInterface &channel) {
+    if (!channel.nameAnswered) return false;
+    return channel.camInfo.protocol == 1 || (channel.optionsAnswered && channel.statusKnown);
+}
+
+bool UdpCamManager::latestRoundAnswered() const {
+    return enumerator.latestRoundAnswered();
+}
+
+int UdpCamManager::openingAt(const UdpInterface *channel) const {
+    for (int i = 0; i < openings.size(); ++i) {
+        if (openings.at(i).channel == channel) return i;
+    }
+    return -1;
+}
+
+void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
+    if (!info) return;
+    // Hundreds of cameras answer one broadcast at once, and making a channel takes a while: a few dozen
+    // openings start in one pass of the event loop, the rest in the next passes.
+    if (startedThisPass < OpeningsPerPass && found.isEmpty()) {
+        ++startedThisPass;
+        startOpening(*info);
+    } else {
+        found.append(*info);
+    }
+    if (!nextPass.isActive()) nextPass.start(0);
+}
+
+void UdpCamManager::openFound() {
+    startedThisPass = 0;
+    while (!found.isEmpty() && startedThisPass < OpeningsPerPass) {
+        ++startedThisPass;
+        startOpening(found.takeFirst());
+    }
+    if (!found.isEmpty()) nextPass.start(0);
+}
+
+void UdpCamManager::startOpening(const UdpCamInfo &info) {
+    // Rows are listed in the order found, so the index is known now.
     auto *channel = new UdpInterface(this);
-    channel->setCamera(waiting.takeFirst(), cameraCount());
+    channel->setCamera(info, cameraCount() + openings.size());
     connect(channel, &UdpInterface::cameraStatusChanged, this, [this, channel](int index, int what) {
         // Until the camera is listed its index names no row.
-        if (channel == opening)
-            heldBack.append(what);
+        const int at = openingAt(channel);
+        if (at >= 0)
+            openings[at].heardMeanwhile.append(what);
         else
             relay(channel, index, what);
     });
-    opening = channel;
-    openingSent = 1;
+    Opening opening;
+    opening.channel = channel;
+    opening.sent = 1;
+    openings.append(opening);
     channel->send(channel->camInfo.protocol == 1 ? advRegister(channel->localPort()) : opOptions(), false);
     pauseOpening(channel);
 }
 
+void UdpCamManager::OnCameraSeenAgain(const UdpCamInfo *info) {
+    for (UdpInterface *channel : qAsConst(cameras)) {
+        if (channel->camInfo.cameraIp == info->cameraIp && sameMac(channel->camInfo, *info)) {
+            seenAgain.insert(channel);
+            return;
+        }
+    }
+}
+
 void UdpCamManager::pauseOpening(UdpInterface *channel) {
     // A coarse timer may fire up to 5 % early, and a camera needs the whole pause. The channel is the
-    // timer's context, and a restart takes it out of `opening` before it goes: a pause of a former
-    // opening never continues the next.
+    // timer's context, and the pause looks its opening up again: after a restart it finds none.
     QTimer::singleShot(OpeningWaitMs, Qt::PreciseTimer, channel,
                        [this, channel] { continueOpening(channel); });
 }
 
 void UdpCamManager::continueOpening(UdpInterface *channel) {
-    if (channel != opening) return;
-    const bool advanced = channel->camInfo.protocol == 1;
-    if (openingSent == 1) {
-        openingSent = 2;
-        channel->send(advanced ? advNameQuery() : opName(), false);
+    const int at = openingAt(channel);
+    if (at < 0) return;
+    Opening &opening = openings[at];
+    if (opening.sent == 1) {
+        opening.sent = 2;
+        channel->send(channel->camInfo.protocol == 1 ? advNameQuery() : opName(), false);
         pauseOpening(channel);
         return;
     }
+    opening.done = true;
+    listOpened();
+}
 
-    opening = nullptr;
-    if (!advanced) askStatusEarly(channel);
-    cameras.append(channel);
-    const QList<int> held = heldBack;
-    heldBack.clear();
-    emit updateCameraList();
-    // A receiver may restart discovery, which discards this channel.
-    for (int what : held) {
-        if (!cameras.contains(channel)) return;
-        relay(channel, channel->index, what);
+void UdpCamManager::listOpened() {
+    QList<Opening> ready;
+    while (!openings.isEmpty() && openings.first().done)
+        ready.append(openings.takeFirst());
+    if (ready.isEmpty()) return;
+    for (const Opening &o : qAsConst(ready)) {
+        if (o.channel->camInfo.protocol != 1) askStatusEarly(o.channel);
+        scheduleAskAgain(o.channel);
+        cameras.append(o.channel);
+        seenAgain.insert(o.channel); // found by the discovery under way
     }
-    openNext();
+    emit updateCameraList();
+    // A receiver may restart discovery, which discards these channels.
+    for (const Opening &o : qAsConst(ready)) {
+        for (int what : o.heardMeanwhile) {
+            if (!cameras.contains(o.channel)) return;
+            relay(o.channel, o.channel->index, what);
+        }
+    }
 }
 
 void UdpCamManager::relay(UdpInterface *channel, int index, int what) {
@@ -118,46 +193,99 @@ void UdpCamManager::pollCameras() {
         channel->send(request, false);
         ++channel->unansweredPolls;
     }
-    for (UdpInterface *channel : snapshot)
-        askAgain(channel);
 }
 
-// Camera networks lose datagrams. A camera whose name or options have not come is asked again with
-// the next few polls, in the opening's order and spacing, without blocking; after that it stays as
-// it is and only the polls go on.
+void UdpCamManager::scheduleAskAgain(UdpInterface *channel) {
+    QTimer::singleShot(AskAgainAfterMs, channel, [this, channel] { askAgain(channel); });
+}
+
+// Camera networks lose datagrams. What a camera has not told a little while after it was listed is
+// asked again, in the opening's order and with its pause between the camera's requests, without
+// blocking; a few times, then only the polls go on.
 void UdpCamManager::askAgain(UdpInterface *channel) {
+    if (!channel->active || channel->askedAgain >= MaxAskAgain) return;
     const bool advanced = channel->camInfo.protocol == 1;
     QList<QByteArray> requests;
     if (!advanced && !channel->optionsAnswered) requests.append(opOptions());
     if (!channel->nameAnswered) requests.append(advanced ? advNameQuery() : opName());
-    if (requests.isEmpty() || channel->askedAgain >= MaxAskAgain) return;
+    if (!advanced && !channel->statusKnown) requests.append(opStatus());
+    if (requests.isEmpty()) return;
     ++channel->askedAgain;
-    for (int i = 0; i < requests.size(); ++i) {
+    channel->send(requests.first(), false);
+    for (int i = 1; i < requests.size(); ++i) {
         const QByteArray request = requests.at(i);
-        QTimer::singleShot((i + 1) * OpeningWaitMs, channel, [channel, request] {
+        QTimer::singleShot(i * OpeningWaitMs, Qt::PreciseTimer, channel, [channel, request] {
             if (channel->active) channel->send(request, false);
         });
     }
+    QTimer::singleShot(int(requests.size() - 1) * OpeningWaitMs + AskAgainAfterMs, channel,
+                       [this, channel] { askAgain(channel); });
 }
 
-void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
-    enumerator.accepting = false;
-
-    // The former channels may still be on the call stack (a restart can be started from a
-    // handler of their own notification), so they go later; until then they are silent, so
-    // that no notification carries an index that now names another camera or no camera.
-    QList<UdpInterface *> former = cameras;
-    if (opening) former.append(opening);
-    cameras.clear();
-    silent.clear();
-    opening = nullptr;
-    waiting.clear();
-    heldBack.clear();
-    for (UdpInterface *channel : former) {
+void UdpCamManager::dropChannels(const QList<UdpInterface *> &channels) {
+    // The channels may still be on the call stack (a restart can be started from a handler of their
+    // own notification), so they go later; until then they are silent, so that no notification
+    // carries an index that now names another camera or no camera.
+    for (UdpInterface *channel : channels) {
         channel->disconnect();
         channel->active = false;
         channel->deleteLater();
     }
+}
+
+void UdpCamManager::startDiscoveryRounds() {
+    roundsSent = 0;
+    sendDiscoveryRound();
+}
+
+void UdpCamManager::sendDiscoveryRound() {
+    enumerator.beginRound();
+    const QByteArray discover = opDiscover();
+    enumerator.broadcast(Proto::StdDiscoverPortA, discover.constData(), discover.size());
+    enumerator.broadcast(Proto::StdDiscoverPortB, discover.constData(), discover.size());
+    enumerator.discoverAdvanced();
+    const int next = roundsSent++;
+    if (next < int(std::size(DiscoveryRoundsMs)))
+        discoveryRounds.start(DiscoveryRoundsMs[next] - (next ? DiscoveryRoundsMs[next - 1] : 0));
+}
+
+void UdpCamManager::rediscover() {
+    seenAgain.clear();
+    startDiscoveryRounds();
+}
+
+void UdpCamManager::forgetUnseen() {
+    QList<UdpInterface *> kept, gone;
+    for (UdpInterface *channel : qAsConst(cameras))
+        (seenAgain.contains(channel) ? kept : gone).append(channel);
+    if (gone.isEmpty()) return;
+    for (UdpInterface *channel : qAsConst(gone)) {
+        silent.removeAll(channel);
+        // Found again later, it is a new camera.
+        enumerator.forget(channel->camInfo);
+    }
+    cameras = kept;
+    // Openings still under way follow the kept cameras.
+    for (int i = 0; i < cameras.size(); ++i)
+        cameras[i]->index = i;
+    for (int i = 0; i < openings.size(); ++i)
+        openings[i].channel->index = cameras.size() + i;
+    dropChannels(gone);
+}
+
+void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
+    enumerator.accepting = false;
+    discoveryRounds.stop();
+
+    QList<UdpInterface *> former = cameras;
+    for (const Opening &o : qAsConst(openings))
+        former.append(o.channel);
+    cameras.clear();
+    openings.clear();
+    found.clear();
+    silent.clear();
+    seenAgain.clear();
+    dropChannels(former);
 
     // Without an adapter there is nothing to listen on: discovery stays paused.
     if (!adapter) return;
@@ -165,11 +293,7 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
         enumerator.openAll(Proto::DiscoveryBasePort);
     else
         enumerator.open(QHostAddress(adapter->ip), QHostAddress(adapter->mask), Proto::DiscoveryBasePort);
-
-    const QByteArray discover = opDiscover();
-    enumerator.broadcast(Proto::StdDiscoverPortA, discover.constData(), discover.size());
-    enumerator.broadcast(Proto::StdDiscoverPortB, discover.constData(), discover.size());
-    enumerator.discoverAdvanced();
+    startDiscoveryRounds();
 }
 
 void UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask) {

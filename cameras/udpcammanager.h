@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 
@@ -20,7 +21,29 @@ public:
     int cameraCount() const;
     UdpInterface *camera(int index) const;
     void setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask);
+    // Drops every camera, listens on the adapter (all of them for the all-adapters entry, none
+    // without one) and asks who is there.
     void restartDiscovery(const NetAdapterInfo *adapter);
+    // Asks who is there on the sockets already open, keeping the cameras listed: those found again
+    // keep their channels, new ones are added. `forgetUnseen` then drops those that did not answer.
+    void rediscover();
+    void forgetUnseen();
+    // Sends the discovery requests on every open socket now and again in the first seconds, since a
+    // lost request loses every answer to it.
+    void startDiscoveryRounds();
+
+    // Whether cameras found are still being opened; each is listed, in the order found, once its
+    // opening is done.
+    bool openingsUnderWay() const { return !openings.isEmpty() || !found.isEmpty(); }
+    // Lists those cameras as they are, for a caller that stops listening now; the rest of their
+    // opening is not sent.
+    void listOpeningsNow();
+    // Whether a camera has told all that a scan waits for: its name and, for a Standard camera, its
+    // options and a status.
+    static bool toldAll(const UdpInterface &channel);
+    // Whether every camera found has answered the latest discovery round: a network that loses none
+    // of them has nothing more to find.
+    bool latestRoundAnswered() const;
 
     // Presentation of an entry.
     QString cameraText(int index) const;
@@ -57,23 +80,37 @@ signals:
 
 public slots:
     void OnCameraDetected(UdpCamInfo *);
+    void OnCameraSeenAgain(const UdpCamInfo *);
 
 private:
-    void pollCameras();
-    void askStatusEarly(UdpInterface *channel);
-    void openNext();
+    // A camera being opened: its own two requests with the whole pause after each, whatever other
+    // cameras are being opened meanwhile.
+    struct Opening {
+        UdpInterface *channel = nullptr;
+        int sent = 0;
+        bool done = false;
+        QList<int> heardMeanwhile; // told once it is listed
+    };
+    void openFound();
+    void startOpening(const UdpCamInfo &info);
+    int openingAt(const UdpInterface *channel) const;
     void pauseOpening(UdpInterface *channel);
     void continueOpening(UdpInterface *channel);
-    void relay(UdpInterface *channel, int index, int what);
-
-    // Cameras are opened one after another, each opening request followed by a pause that a timer
-    // measures; those found meanwhile wait here. Copies, since the enumerator frees its records at
-    // the next open.
-    QList<UdpCamInfo> waiting;
-    UdpInterface *opening = nullptr; // not listed until its opening is done
-    int openingSent = 0;             // opening requests it has been sent
-    QList<int> heldBack;             // what it said meanwhile, told once it is listed
-
-    QList<UdpInterface *> silent; // Standard cameras past MissedPollLimit
+    void listOpened();
+    void pollCameras();
+    void askStatusEarly(UdpInterface *channel);
+    void scheduleAskAgain(UdpInterface *channel);
     void askAgain(UdpInterface *channel);
+    void relay(UdpInterface *channel, int index, int what);
+    void sendDiscoveryRound();
+    void dropChannels(const QList<UdpInterface *> &channels);
+
+    QList<UdpCamInfo> found; // found, opening not yet started (copies: the enumerator frees its own)
+    int startedThisPass = 0;
+    QTimer nextPass;
+    QList<Opening> openings;        // in the order found; the front ones move to the list once done
+    QList<UdpInterface *> silent;   // Standard cameras past MissedPollLimit
+    QSet<UdpInterface *> seenAgain; // listed cameras that answered since the last rediscover()
+    QTimer discoveryRounds;
+    int roundsSent = 0;
 };

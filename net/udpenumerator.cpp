@@ -36,23 +36,49 @@ void UdpEnumerator::keepShadowed(const UdpCamInfo &record) {
 
 void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at) {
     if (!accepting) return;
-    bool known = false;
-    for (const UdpCamInfo *info : qAsConst(detected))
-        known = known || info->cameraIp == senderIp;
+    const UdpCamInfo *known = nullptr;
+    for (const UdpCamInfo *info : qAsConst(detected)) {
+        if (info->cameraIp == senderIp) known = info;
+    }
     UdpCamInfo record;
     const bool made = ByteReader(reply).u32(0) == Proto::AdvDiscoverReply
                           ? advancedRecordFromReply(reply, senderIp, at, &record)
                           : standardRecordFromReply(reply, senderIp, at, &record);
     if (!made) return;
-    // A camera answers both discovery requests and may be reached through several adapters; only its
-    // first reply is announced.
+    // A camera answers both discovery requests, every round of them, and may be reached through
+    // several adapters; only its first reply is announced. Another MAC address at the same address is
+    // another camera.
+    if (known && sameMac(*known, record)) {
+        answeredRound_[known] = round_;
+        emit cameraSeenAgain(known);
+        return;
+    }
     if (known) {
         keepShadowed(record);
         return;
     }
     auto *info = new UdpCamInfo(record);
     detected.append(info);
+    answeredRound_[info] = round_;
     emit cameraDetected(info);
+}
+
+void UdpEnumerator::forget(const UdpCamInfo &camera) {
+    for (int i = 0; i < detected.size(); ++i) {
+        UdpCamInfo *info = detected.at(i);
+        if (info->cameraIp == camera.cameraIp && sameMac(*info, camera)) {
+            answeredRound_.remove(info);
+            delete detected.takeAt(i);
+            return;
+        }
+    }
+}
+
+bool UdpEnumerator::latestRoundAnswered() const {
+    for (const UdpCamInfo *info : qAsConst(detected)) {
+        if (answeredRound_.value(info, -1) != round_) return false;
+    }
+    return true;
 }
 
 void UdpEnumerator::closeAll() {
@@ -70,6 +96,7 @@ void UdpEnumerator::closeAll() {
         }
     }
     sockets.clear();
+    answeredRound_.clear();
     qDeleteAll(detected);
     detected.clear();
 }

@@ -2,6 +2,7 @@
 
 #include "camrecord.h"
 
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -19,6 +20,12 @@ public:
     void openAll(quint16 basePort);
     void broadcast(quint16 port, const char *data, int length);
     void discoverAdvanced();
+    // Discovery goes out in rounds; a camera that answers any request of the latest round has
+    // answered it.
+    void beginRound() { ++round_; }
+    bool latestRoundAnswered() const;
+    // Forgets the camera recorded at that address with that MAC address: its next reply announces it.
+    void forget(const UdpCamInfo &camera);
 
     bool accepting = false;
     QList<UdpLocalSocket *> sockets; // owned
@@ -30,6 +37,8 @@ public:
 
 signals:
     void cameraDetected(UdpCamInfo *info);
+    // A camera already recorded answered again, from the same address with the same MAC address.
+    void cameraSeenAgain(const UdpCamInfo *info);
 
 private slots:
     void OnProcessBroadcast();
@@ -46,4 +55,6 @@ private:
     quint64 generation_ = 0;
     bool draining_ = false;
     QList<UdpCamInfo> shadowed_;
+    int round_ = 0;
+    QHash<const UdpCamInfo *, int> answeredRound_; // the latest round each record answered
 };

@@ -125,10 +125,24 @@ void MainWindow::rediscover(int adapterRow) {
 }
 
 void MainWindow::OnUpdateCameraList() {
+    // Hundreds of cameras can be listed at once; rows are made a batch at a time, so that the window
+    // keeps answering meanwhile.
+    constexpr int RowsPerPass = 24;
     const QSize rowSize = vxApp() ? vxApp()->itemSize(0) : QSize(44, 44);
+    int made = 0;
     for (int i = 0; i < manager.cameraCount(); ++i) {
         UdpInterface *channel = manager.camera(i);
         if (!channel || channel->listed) continue;
+        if (made++ == RowsPerPass) {
+            if (!moreRowsDue) {
+                moreRowsDue = true;
+                QTimer::singleShot(0, this, [this] {
+                    moreRowsDue = false;
+                    OnUpdateCameraList();
+                });
+            }
+            break;
+        }
         auto *entry = new QListItemLabel(0, manager.cameraPicture(i), manager.cameraText(i),
                                          manager.statusBullet(i), this);
         auto *item = new QListWidgetItem;

@@ -1,6 +1,7 @@
 // varnix-scan: finds the cameras on one adapter (or all) and prints them, with the first network
 // conflict the camera list would warn about; can also give one camera a new address.
 
+#include "discoverywait.h"
 #include "networkmodes.h"
 #include "scanoptions.h"
 #include "scanreport.h"
@@ -94,7 +95,7 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
              int jumboPacket) {
     UdpCamManager manager;
     manager.restartDiscovery(&chosen);
-    listen(manager, o.waitMs, [] { return false; });
+    listenForCameras(manager, o);
 
     const ConflictKind conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));
     if (o.json) {
@@ -115,6 +116,8 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
                         .arg(ipToText(chosen.ip), ipToText(chosen.mask))
                         .arg(chosen.mtu);
         print(stdout, text + QLatin1String("\n\n") + cameraTable(manager));
+        const QString note = shortNote(manager);
+        if (!note.isEmpty()) print(stdout, QLatin1Char('\n') + note);
         if (conflict != ConflictKind::None)
             print(stdout, QStringLiteral("\nWarning: %1\n").arg(conflictText(conflict)));
     }
@@ -145,10 +148,13 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
         QThread::msleep(AddressSettleMs); // nothing to handle meanwhile: the manager goes next
     }
 
-    // Found again as a scan finds it: after the whole wait, with its name and first status.
+    // Found again as a scan finds it, with its name and first status; no longer than that.
     UdpCamManager manager;
     manager.restartDiscovery(&chosen);
-    listen(manager, o.waitMs, [] { return false; });
+    listen(manager, o.waitMs, [&] {
+        const UdpInterface *found = cameraAt(manager, o.newIp);
+        return found && UdpCamManager::toldAll(*found);
+    });
     const UdpInterface *moved = cameraAt(manager, o.newIp);
     const bool answered = moved != nullptr;
 

@@ -1,5 +1,6 @@
 #include "networkmodes.h"
 
+#include "discoverywait.h"
 #include "doctorreport.h"
 #include "scanreport.h"
 
@@ -17,10 +18,10 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHash>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QTimer>
-#include <QVector>
 
 #include <csignal>
 
@@ -58,22 +59,29 @@ SeenCamera seenCamera(const UdpInterface &channel, int index) {
 int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
                int jumboPacket) {
     UdpCamManager manager;
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastFound = -AnswerGraceMs;
-    QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager,
-                     [&] { lastFound = clock.elapsed(); });
     manager.restartDiscovery(&chosen);
-    {
-        QEventLoop loop;
-        QTimer::singleShot(o.waitMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    const qint64 sinceLast = clock.elapsed() - lastFound;
-    if (sinceLast < AnswerGraceMs) {
-        QEventLoop loop;
-        QTimer::singleShot(int(AnswerGraceMs - sinceLast), &loop, &QEventLoop::quit);
-        loop.exec();
+    if (o.waitGiven) {
+        // Listening a fixed time, a camera found at its very end still gets a while to answer its
+        // opening requests.
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastFound = -AnswerGraceMs;
+        QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager,
+                         [&] { lastFound = clock.elapsed(); });
+        {
+            QEventLoop loop;
+            QTimer::singleShot(o.waitMs, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        const qint64 sinceLast = clock.elapsed() - lastFound;
+        if (sinceLast < AnswerGraceMs) {
+            QEventLoop loop;
+            QTimer::singleShot(int(AnswerGraceMs - sinceLast), &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        manager.listOpeningsNow();
+    } else {
+        listenForCameras(manager, o);
     }
 
     QList<SeenCamera> cameras = seenCameras(manager);
@@ -101,6 +109,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     } else {
         QString text =
             QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
+        text += shortNote(manager);
         if (!facts.unreadable.isEmpty())
             text += QStringLiteral("Not readable here, so not checked: %1.\n\n")
                         .arg(facts.unreadable.join(QLatin1String("; ")));
@@ -169,7 +178,7 @@ private:
         WatchedCamera w;
         const UdpInterface *channel = manager_.camera(index);
         if (!channel) return w;
-        const int codes = index < replied_.size() ? replied_.at(index) : 0;
+        const int codes = replied_.value(channel);
         w.seen = seenCamera(*channel, index);
         w.status = channel->status;
         w.clipCount = channel->clips.size();
@@ -188,14 +197,15 @@ private:
     }
 
     void cameraListed() {
-        const int index = manager_.cameraCount() - 1;
-        if (replied_.size() <= index) replied_.resize(index + 1);
-        updateOne(index);
+        // One listing may bring several cameras.
+        while (listedCount_ < manager_.cameraCount())
+            updateOne(listedCount_++);
         if (!settled_ && settle_.remainingTime() < SettleQuietMs) settle_.start(SettleQuietMs);
     }
     void cameraReplied(int index, int what) {
-        if (!manager_.camera(index) || index >= replied_.size() || what < 0 || what > 30) return;
-        replied_[index] |= 1 << what;
+        const UdpInterface *channel = manager_.camera(index);
+        if (!channel || what < 0 || what > 30) return;
+        replied_[channel] |= 1 << what;
         updateOne(index);
     }
     void cameraRespondingChanged(int index) {
@@ -204,6 +214,13 @@ private:
 
     void discoverySettled() {
         settled_ = true;
+        // Cameras that did not answer this discovery are lost; found again later, they are new.
+        manager_.forgetUnseen();
+        listedCount_ = manager_.cameraCount();
+        QHash<const UdpInterface *, int> kept;
+        for (int i = 0; i < manager_.cameraCount(); ++i)
+            kept.insert(manager_.camera(i), replied_.value(manager_.camera(i)));
+        replied_ = kept;
         report(watch_.update(listing(), QDateTime::currentDateTimeUtc(), true), true);
     }
     void rescanDue() {
@@ -216,8 +233,14 @@ private:
         settle_.start(SettleFirstMs);
         rediscover();
     }
+    // The first discovery opens the sockets; a rescan asks again on them and keeps the cameras it
+    // finds again, with all they have told and the polls they left unanswered.
     void rediscover() {
-        replied_.clear();
+        if (started_) {
+            manager_.rediscover();
+            return;
+        }
+        started_ = true;
         manager_.restartDiscovery(&chosen_);
     }
 
@@ -256,8 +279,10 @@ private:
     NetworkFacts facts_;
     CameraWatch watch_;
     UdpCamManager manager_;
-    // Which replies each listed camera has sent since the last discovery, by notification code.
-    QVector<int> replied_;
+    // Which replies each listed camera has sent since it was found, by notification code.
+    QHash<const UdpInterface *, int> replied_;
+    int listedCount_ = 0;
+    bool started_ = false;
     bool settled_ = true;
     QTimer settle_, rescan_, metricsDue_;
     QElapsedTimer sinceWritten_;

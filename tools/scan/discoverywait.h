@@ -1,0 +1,18 @@
+#pragma once
+
+#include "scanoptions.h"
+
+#include <QString>
+
+class UdpCamManager;
+
+// Lets the event loop run while the cameras answer a discovery the manager has started. With --wait,
+// exactly that long. Otherwise until the result is complete (every camera found has told what a scan
+// shows, each answered the latest discovery round, and no new camera answered for a while), and at
+// the latest after the default wait. Cameras still being opened then are listed as they are.
+void listenForCameras(UdpCamManager &manager, const ScanOptions &options);
+
+// How many listed cameras have not told all that a scan shows.
+int camerasShort(const UdpCamManager &manager);
+// A line that says how many, or "" when none.
+QString shortNote(const UdpCamManager &manager);
