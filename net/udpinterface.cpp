@@ -64,7 +64,9 @@ UdpInterface::~UdpInterface() {
 void UdpInterface::setCamera(const UdpCamInfo &info, int index) {
     camInfo = info;
     this->index = index;
-    if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::ShareAddress)) {
+    // A port of its own: with sharing allowed the system may give one port to two channels, and one of
+    // the two cameras' replies would reach the other's channel only.
+    if (socket->bind(QHostAddress(camInfo.adapterIp), 0, QAbstractSocket::DontShareAddress)) {
         socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, SocketReceiveBufferBytes);
         // The camera answered on the link of its adapter, so every request goes out there: with two
         // adapters on one subnet the routing table alone would send it out of the first one. When the

@@ -7,6 +7,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 namespace {
 const quint32 Camera = 0x0A000010;
 
@@ -145,6 +148,19 @@ private slots:
                                       C::NameChanged, C::NameChanged, C::ReadingsArrived}));
         QCOMPARE(QString("%1 %2 %3").arg(ch.cameraName).arg(ch.status, 0, 16).arg(ch.camInfo.options, 0, 16),
                  QString::fromLatin1("\xF6 1000b 4002"));
+    }
+
+    // Hundreds of cameras are opened at once; each channel's replies must come to a port of its own.
+    void channelsNeverShareAPort() {
+        std::vector<std::unique_ptr<UdpInterface>> channels;
+        QSet<quint16> ports;
+        for (int i = 0; i < 500; ++i) {
+            channels.push_back(std::make_unique<UdpInterface>());
+            channels.back()->setCamera(UdpCamInfo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x7F000001, 0xFF000000},
+                                       i);
+            ports.insert(channels.back()->localPort());
+        }
+        QCOMPARE(ports.size(), 500);
     }
 };
 
