@@ -43,6 +43,14 @@ int main(int argc, char **argv) {
     QElapsedTimer clock;
     qint64 lastListedMs = -1;
     QObject::connect(&manager, &UdpCamManager::updateCameraList, [&] { lastListedMs = clock.elapsed(); });
+    // When every camera expected has told its name.
+    qint64 allNamedMs = -1;
+    QObject::connect(&manager, &UdpCamManager::updateCameraStatus, [&](int, int what) {
+        if (what != UdpInterface::NameChanged || allNamedMs >= 0 || manager.cameraCount() < expect) return;
+        for (int i = 0; i < manager.cameraCount(); ++i)
+            if (manager.camera(i)->cameraName.isEmpty()) return;
+        allNamedMs = clock.elapsed();
+    });
 
     // A window that stops handling events for seconds looks hung; a 1 ms tick measures the longest
     // stretch without one while the list fills.
@@ -75,6 +83,7 @@ int main(int argc, char **argv) {
     });
     loop.exec();
     tick.stop();
+    poll.stop(); // it would end the idle wait below at its next tick
     const int found = manager.cameraCount();
     const qint64 listedMs = lastListedMs;
 
@@ -93,6 +102,7 @@ int main(int argc, char **argv) {
     QJsonObject out{{"cameras", expect},
                     {"found", found},
                     {"named", named},
+                    {"allNamedMs", allNamedMs},
                     {"lastListedMs", listedMs},
                     {"goalMs", bound},
                     {"withinGoal", listedMs >= 0 && listedMs <= bound},
