@@ -13,13 +13,15 @@ import time
 import urllib.parse
 import urllib.request
 
-QUIET, GONE, MOVER = "02:00:00:00:05:01", "02:00:00:00:05:02", "02:00:00:00:05:03"
+QUIET, GONE, MOVER, MUTE = "02:00:00:00:05:01", "02:00:00:00:05:02", "02:00:00:00:05:03", "02:00:00:00:05:04"
 CAMERAS = [
     {"model": 19, "serial": 501, "mac": QUIET, "ip": "10.77.1.21", "name": "Quiet"},
     {"model": 19, "serial": 502, "mac": GONE, "ip": "10.77.1.22", "name": "Gone"},
     {"model": 19, "serial": 503, "mac": MOVER, "ip": "10.77.1.23", "name": "Mover"},
     # The same camera at the address it moves to; its replies are dropped until then.
     {"model": 19, "serial": 503, "mac": MOVER, "ip": "10.77.1.24", "name": "Mover"},
+    # Answers discovery, never a poll: however often the watch rediscovers, it stops responding.
+    {"model": 19, "serial": 504, "mac": MUTE, "ip": "10.77.1.25", "discoveryOnly": True},
 ]
 # Never through a proxy: every request goes to the lab's loopback.
 HTTP = urllib.request.build_opener(urllib.request.ProxyHandler({}))
@@ -116,13 +118,15 @@ def inner(work, scan, rules):
                           "150000", "--metrics-file", metrics], stdout=events, stderr=log),
     ]
     try:
-        wait_for("all three listed", "varnix_camera_up", ["1", "1", "1"], 40)
+        wait_for("all four listed", "varnix_camera_up", ["1", "1", "1", "1"], 40)
         responding = 'varnix_camera_responding{mac="%s"}' % QUIET
         wait_for("answering", responding, ["1"], 20)
         block("10.77.1.21")
         wait_for("stopped answering", responding, ["0"], 30)
         block("10.77.1.21", drop=False)
         wait_for("answers again", responding, ["1"], 30)
+
+        wait_for("never answers a poll", 'varnix_camera_responding{mac="%s"}' % MUTE, ["0"], 30)
 
         camera_ns("ip", "addr", "del", "10.77.1.22/24", "dev", "cam0")
         wait_for("removed", 'varnix_camera_up{mac="%s"}' % GONE, ["0"], 30)
