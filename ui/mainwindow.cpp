@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -125,22 +126,27 @@ void MainWindow::rediscover(int adapterRow) {
 }
 
 void MainWindow::OnUpdateCameraList() {
-    // Hundreds of cameras can be listed at once; rows are made a batch at a time, so that the window
-    // keeps answering meanwhile.
-    constexpr int RowsPerPass = 24;
+    // Hundreds of cameras can be listed within a few milliseconds, and a row takes a while to make:
+    // rows are made a batch at a time, from the event loop, so that the window keeps answering.
+    if (rowsDue) return;
+    rowsDue = true;
+    QTimer::singleShot(0, this, [this] {
+        rowsDue = false;
+        addRows();
+    });
+}
+
+void MainWindow::addRows() {
+    // A pass ends after this long, with at least one row made.
+    constexpr qint64 PassMs = 16;
+    QElapsedTimer pass;
+    pass.start();
     const QSize rowSize = vxApp() ? vxApp()->itemSize(0) : QSize(44, 44);
-    int made = 0;
     for (int i = 0; i < manager.cameraCount(); ++i) {
         UdpInterface *channel = manager.camera(i);
         if (!channel || channel->listed) continue;
-        if (made++ == RowsPerPass) {
-            if (!moreRowsDue) {
-                moreRowsDue = true;
-                QTimer::singleShot(0, this, [this] {
-                    moreRowsDue = false;
-                    OnUpdateCameraList();
-                });
-            }
+        if (pass.elapsed() >= PassMs) {
+            OnUpdateCameraList();
             break;
         }
         auto *entry = new QListItemLabel(0, manager.cameraPicture(i), manager.cameraText(i),

@@ -43,7 +43,8 @@ public:
     // Opens the network check window (one, kept) and runs its check.
     void openNetworkCheck();
     NetworkCheckWindow *networkCheck = nullptr;
-    bool moreRowsDue = false; // rows of listed cameras wait for the next pass
+    bool rowsDue = false; // rows of listed cameras wait for the next pass
+    void addRows();
     // Programs that open the network settings here, in the order they are tried; `desktop` is the
     // desktop's name as XDG_CURRENT_DESKTOP gives it.
     static QList<QStringList> networkSettingsCommands(const QString &desktop);
