@@ -7,7 +7,10 @@
 
 #include "platform/socketroute.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
+#include <QMutex>
 #include <QNetworkAddressEntry>
 #include <QNetworkInterface>
 #include <QPointer>
@@ -38,7 +41,8 @@ void normaliseTrim(ClipInfo &c, int entrySize) {
 }
 } // namespace
 
-int interfaceIndexOf(quint32 ip) {
+namespace {
+int lookUpInterfaceIndex(quint32 ip) {
     const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &interface : interfaces) {
         const QList<QNetworkAddressEntry> entries = interface.addressEntries();
@@ -48,6 +52,26 @@ int interfaceIndexOf(quint32 ip) {
         }
     }
     return 0;
+}
+} // namespace
+
+// Listing the interfaces takes milliseconds on some systems, and hundreds of cameras are opened at
+// once through the same few adapters: an answer is reused for a second.
+int interfaceIndexOf(quint32 ip) {
+    constexpr qint64 ReuseMs = 1000;
+    static QMutex guard;
+    static QHash<quint32, int> known;
+    static QElapsedTimer age;
+    const QMutexLocker lock(&guard);
+    if (!age.isValid() || age.elapsed() > ReuseMs) {
+        known.clear();
+        age.start();
+    }
+    const auto it = known.constFind(ip);
+    if (it != known.constEnd()) return *it;
+    const int index = lookUpInterfaceIndex(ip);
+    known.insert(ip, index);
+    return index;
 }
 
 UdpInterface::UdpInterface(QObject *parent) : QObject(parent) {

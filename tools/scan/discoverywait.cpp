@@ -36,7 +36,7 @@ QString shortNote(const UdpCamManager &manager) {
         .arg(manager.cameraCount());
 }
 
-void listenForCameras(UdpCamManager &manager, const ScanOptions &options) {
+void listenForCameras(UdpCamManager &manager, const ScanOptions &options, int graceMs) {
     QEventLoop loop;
     QTimer::singleShot(options.waitMs, &loop, &QEventLoop::quit);
     QElapsedTimer clock, sinceNew;
@@ -52,5 +52,12 @@ void listenForCameras(UdpCamManager &manager, const ScanOptions &options) {
     });
     if (!options.waitGiven) check.start(CheckEveryMs);
     loop.exec();
+    // A camera found at the very end still gets a while to answer its opening requests.
+    const qint64 rest = graceMs - sinceNew.elapsed();
+    if (rest > 0 && !complete(manager)) {
+        QEventLoop grace;
+        QTimer::singleShot(int(rest), &grace, &QEventLoop::quit);
+        grace.exec();
+    }
     manager.listOpeningsNow();
 }

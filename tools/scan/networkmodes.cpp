@@ -28,7 +28,7 @@
 namespace {
 
 // A camera found at the very end of the wait still gets this long to answer its opening requests.
-constexpr qint64 AnswerGraceMs = 1000;
+constexpr int AnswerGraceMs = 1000;
 // After a rediscovery, the result counts as complete once nothing new came for this long, and not
 // before the first status poll could have gone out.
 constexpr int SettleQuietMs = 1500;
@@ -60,29 +60,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
                int jumboPacket) {
     UdpCamManager manager;
     manager.restartDiscovery(&chosen);
-    if (o.waitGiven) {
-        // Listening a fixed time, a camera found at its very end still gets a while to answer its
-        // opening requests.
-        QElapsedTimer clock;
-        clock.start();
-        qint64 lastFound = -AnswerGraceMs;
-        QObject::connect(&manager, &UdpCamManager::updateCameraList, &manager,
-                         [&] { lastFound = clock.elapsed(); });
-        {
-            QEventLoop loop;
-            QTimer::singleShot(o.waitMs, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-        const qint64 sinceLast = clock.elapsed() - lastFound;
-        if (sinceLast < AnswerGraceMs) {
-            QEventLoop loop;
-            QTimer::singleShot(int(AnswerGraceMs - sinceLast), &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-        manager.listOpeningsNow();
-    } else {
-        listenForCameras(manager, o);
-    }
+    listenForCameras(manager, o, AnswerGraceMs);
 
     QList<SeenCamera> cameras = seenCameras(manager);
     const quint32 datagramSize = datagramSizeFor(jumboPacket);
