@@ -19,6 +19,7 @@ constexpr int EarlyStatusMs = 100;
 // again, a limited number of times; after that only the polls go on.
 constexpr int AskAgainAfterMs = 300;
 constexpr int MaxAskAgain = 6;
+constexpr int MaxAskWithPolls = 3;
 constexpr int OpeningsPerPass = 24;
 // When the discovery requests go out again after the first ones, counted from the first.
 constexpr int DiscoveryRoundsMs[] = {250, 750, 1500, 2500};
@@ -193,33 +194,38 @@ void UdpCamManager::pollCameras() {
         channel->send(request, false);
         ++channel->unansweredPolls;
     }
+    for (UdpInterface *channel : snapshot)
+        askAgain(channel, true);
 }
 
 void UdpCamManager::scheduleAskAgain(UdpInterface *channel) {
-    QTimer::singleShot(AskAgainAfterMs, channel, [this, channel] { askAgain(channel); });
+    QTimer::singleShot(AskAgainAfterMs, channel, [this, channel] { askAgain(channel, false); });
 }
 
-// Camera networks lose datagrams. What a camera has not told a little while after it was listed is
-// asked again, in the opening's order and with its pause between the camera's requests, without
-// blocking; a few times, then only the polls go on.
-void UdpCamManager::askAgain(UdpInterface *channel) {
-    if (!channel->active || channel->askedAgain >= MaxAskAgain) return;
+// Camera networks lose datagrams, and a camera may answer discovery before it answers anything else.
+// What a camera has not told a little while after it was listed is asked again, in the opening's order
+// and with its pause between the camera's requests, without blocking: a few times in quick succession,
+// then a few times more with the polls (whose status request it follows).
+void UdpCamManager::askAgain(UdpInterface *channel, bool withPoll) {
+    const bool quick = channel->askedAgain < MaxAskAgain;
+    if (!channel->active || quick == withPoll || channel->askedAgain >= MaxAskAgain + MaxAskWithPolls) return;
     const bool advanced = channel->camInfo.protocol == 1;
     QList<QByteArray> requests;
     if (!advanced && !channel->optionsAnswered) requests.append(opOptions());
     if (!channel->nameAnswered) requests.append(advanced ? advNameQuery() : opName());
-    if (!advanced && !channel->statusKnown) requests.append(opStatus());
+    if (!advanced && !channel->statusKnown && quick) requests.append(opStatus());
     if (requests.isEmpty()) return;
     ++channel->askedAgain;
-    channel->send(requests.first(), false);
-    for (int i = 1; i < requests.size(); ++i) {
+    const int first = withPoll ? 1 : 0;
+    for (int i = 0; i < requests.size(); ++i) {
         const QByteArray request = requests.at(i);
-        QTimer::singleShot(i * OpeningWaitMs, Qt::PreciseTimer, channel, [channel, request] {
+        QTimer::singleShot((first + i) * OpeningWaitMs, Qt::PreciseTimer, channel, [channel, request] {
             if (channel->active) channel->send(request, false);
         });
     }
-    QTimer::singleShot(int(requests.size() - 1) * OpeningWaitMs + AskAgainAfterMs, channel,
-                       [this, channel] { askAgain(channel); });
+    if (quick)
+        QTimer::singleShot(int(requests.size() - 1) * OpeningWaitMs + AskAgainAfterMs, channel,
+                           [this, channel] { askAgain(channel, false); });
 }
 
 void UdpCamManager::dropChannels(const QList<UdpInterface *> &channels) {

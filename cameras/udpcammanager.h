@@ -100,7 +100,7 @@ private:
     void pollCameras();
     void askStatusEarly(UdpInterface *channel);
     void scheduleAskAgain(UdpInterface *channel);
-    void askAgain(UdpInterface *channel);
+    void askAgain(UdpInterface *channel, bool withPoll);
     void relay(UdpInterface *channel, int index, int what);
     void sendDiscoveryRound();
     void dropChannels(const QList<UdpInterface *> &channels);

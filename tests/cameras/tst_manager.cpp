@@ -186,7 +186,8 @@ private slots:
     }
 
     // What a camera has not told is asked again soon after it is listed, whatever the polls do, six
-    // times at most, with the pause between its requests; what it has told is not asked again.
+    // times, then three times more with the polls, with the pause between its requests; what it has
+    // told is not asked again.
     void lostRequestsAreAskedAgain() {
         // (protocol; the query it answers first for options, name and status, 0 for none; how many
         // option, name and status queries it got)
@@ -227,6 +228,11 @@ private slots:
             managers.back()->OnCameraDetected(&info);
         }
         QTest::qWait(3300);
+        // Then with the polls: one that never answers is asked its options and name three times more.
+        managers[3]->pollTimer.start(300);
+        QTest::qWait(1500);
+        QCOMPARE(seen[3].options, 10);
+        seen[3].options = 7, seen[3].names -= 3, seen[3].status = 7;
         for (size_t r = 0; r < std::size(rows); ++r) {
             const Seen &got = seen[r];
             const QString asked = QString("%1 %2 %3").arg(got.options).arg(got.names).arg(got.status);
