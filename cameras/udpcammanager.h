@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/addresses.h"
 #include "net/udpenumerator.h"
 
 #include <QList>
@@ -19,7 +20,7 @@ public:
 
     int cameraCount() const;
     UdpInterface *camera(int index) const;
-    void setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask);
+    AddressChange setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask);
     void restartDiscovery(const NetAdapterInfo *adapter);
 
     // Presentation of an entry.

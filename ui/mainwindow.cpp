@@ -326,7 +326,8 @@ void MainWindow::editCameraAddress(UdpInterface *camera, quint32 proposedIp, qui
         mask = dialog.subnetMask();
     }
     // The dialog lets nothing unsafe through; this guard keeps it so whoever fills the fields.
-    if (!accepted || ip == 0 || mask == 0 || judgeCameraAddress(ip, mask) != AddressVerdict::Usable) {
+    if (!accepted || ip == 0 || mask == 0 ||
+        judgeCameraAddress(ip, mask, camera->camInfo.adapterIp) != AddressVerdict::Usable) {
         if (checkPending) scheduleConflictCheck(false);
         return;
     }

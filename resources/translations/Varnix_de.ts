@@ -144,6 +144,14 @@
         <translation>Geben Sie Adresse und Maske als vier durch Punkte getrennte Zahlen von 0 bis 255 ein.</translation>
     </message>
     <message>
+        <source>An address has no plus or minus sign.</source>
+        <translation>Eine Adresse hat kein Plus- oder Minuszeichen.</translation>
+    </message>
+    <message>
+        <source>An address has four numbers, not five.</source>
+        <translation>Eine Adresse hat vier Zahlen, nicht fünf.</translation>
+    </message>
+    <message>
         <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
         <translation>Diese Adresse liegt außerhalb des Subnetzes des Netzwerkadapters: Die Kamera wird rot angezeigt und ist möglicherweise nicht mehr erreichbar.</translation>
     </message>

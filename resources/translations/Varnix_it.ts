@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Subnet mask:</source>
-        <translation>Subnet mask:</translation>
+        <translation>Maschera di sottorete:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -142,6 +142,14 @@
     <message>
         <source>Enter the address and the mask as four numbers from 0 to 255, separated by dots.</source>
         <translation>Inserire indirizzo e maschera come quattro numeri da 0 a 255 separati da punti.</translation>
+    </message>
+    <message>
+        <source>An address has no plus or minus sign.</source>
+        <translation>Un indirizzo non ha segno più o meno.</translation>
+    </message>
+    <message>
+        <source>An address has four numbers, not five.</source>
+        <translation>Un indirizzo ha quattro numeri, non cinque.</translation>
     </message>
     <message>
         <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>

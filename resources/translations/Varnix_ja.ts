@@ -144,6 +144,14 @@
         <translation>アドレスとマスクは 0～255 の 4 つの数値をドットで区切って入力してください。</translation>
     </message>
     <message>
+        <source>An address has no plus or minus sign.</source>
+        <translation>アドレスにプラスやマイナスの符号は付けられません。</translation>
+    </message>
+    <message>
+        <source>An address has four numbers, not five.</source>
+        <translation>アドレスの数値は 4 つです。5 つではありません。</translation>
+    </message>
+    <message>
         <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
         <translation>このアドレスはネットワークアダプターのサブネット外です。カメラは赤で表示され、接続できなくなる可能性があります。</translation>
     </message>

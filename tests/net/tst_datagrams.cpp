@@ -121,18 +121,32 @@ private slots:
     }
 
     void addressTextParses() {
-        // text=address; "-": does not parse, and ipFromText gives 255.255.255.255
+        // text=address[!fault the window's field names]; "-": does not parse, and ipFromText gives
+        // 255.255.255.255. The command line's reading takes only the rows marked "strict".
         for (const QString row :
-             {" 192. 168.\t1.10=192.168.1.10", "192.168.1.10]:80=192.168.1.10", "1.2.3.4.5=1.2.3.4",
-              "1.2.3.4x=1.2.3.4", "+1.2.3.4=1.2.3.4", "-0.2.3.4=0.2.3.4", "255.255.255.255=255.255.255.255",
-              "1.2.3=-", "192.168.1.256=-", "1.2.3.2550=-", "99999999999.1.1.1=-", "192.168.-1.1=-",
-              "1..3.4=-", "1.2]3.4=-"}) {
+             {" 192. 168.\t1.10=192.168.1.10", "192.168.1.10]:80=192.168.1.10", "1.2.3.4.5=1.2.3.4!fifth",
+              "10.99.1.50 . 7=10.99.1.50!fifth", "1.2.3.4.5]:80=1.2.3.4!fifth", "1.2.3.4.=1.2.3.4",
+              "1.2.3.4x=1.2.3.4", "+1.2.3.4=1.2.3.4!sign", "-0.2.3.4=0.2.3.4!sign", "10.1.-0.1=10.1.0.1!sign",
+              "255.255.255.255=255.255.255.255 strict", "010.1.2.3=10.1.2.3 strict", "1.2.3=-",
+              "192.168.1.256=-", "1.2.3.2550=-", "99999999999.1.1.1=-", "192.168.-1.1=-", "1..3.4=-",
+              "1.2]3.4=-"}) {
             const QString text = row.section('=', 0, 0);
-            quint32 ip = 0;
+            quint32 ip = 0, strictIp = 0;
             const bool parses = parseIp(text, &ip);
-            QCOMPARE(text + '=' + (parses ? ipToText(ip) : "-"), row);
+            const IpTextFault fault = ipTextFault(text);
+            const QString seen = text + '=' + (parses ? ipToText(ip) : "-") +
+                                 (fault == IpTextFault::Sign          ? "!sign"
+                                  : fault == IpTextFault::FifthNumber ? "!fifth"
+                                                                      : "") +
+                                 (parseStrictIp(text, &strictIp) && strictIp == ip ? " strict" : "");
+            QCOMPARE(seen, row);
             QCOMPARE(ipFromText(text), parses ? ip : 0xFFFFFFFFu);
+            QCOMPARE(fault == IpTextFault::Unreadable, !parses);
         }
+        // What a careless hand types on the command line, each refused there.
+        for (const char *text : {"10.99.1.99:80", "255.255.255.0 junk", " 1.2.3.4", "1.2.3.4 ", "1.2.3.+4",
+                                 "1.2.3.4.", "1.2.3.0x4", "1.2.3.\u0664", ""})
+            QVERIFY2(!parseStrictIp(QString::fromUtf8(text), nullptr), text);
         QVERIFY(parseIp("1.2.3.4" + QString(247, 'x'), nullptr)); // 254 bytes
         QVERIFY(!parseIp("1.2.3.4" + QString(248, 'x'), nullptr));
     }
@@ -151,22 +165,23 @@ private slots:
             {V::AddressMulticast, "224.0.0.1/255.255.255.0 239.255.0.1/255.255.255.0"},
             {V::AddressReserved, "240.0.0.1/255.255.255.0"},
             {V::NetworkAddress, "192.168.1.0/255.255.255.0"},
-            {V::BroadcastAddress, "192.168.1.255/255.255.255.0 10.0.0.7/255.255.255.252"}};
+            {V::BroadcastAddress, "192.168.1.255/255.255.255.0 10.0.0.7/255.255.255.252"},
+            {V::AdapterAddress, "192.168.1.5/255.255.255.0"}}; // the adapter is 192.168.1.5
         for (const auto &[verdict, list] : rows) {
             for (const QString &row : list.split(' '))
                 QVERIFY2(judgeCameraAddress(ipFromText(row.section('/', 0, 0)),
-                                            ipFromText(row.section('/', 1))) == verdict,
+                                            ipFromText(row.section('/', 1)), 0xC0A80105) == verdict,
                          qPrintable(row));
+            QCOMPARE(addressRefusalText(verdict) == nullptr, verdict == V::Usable);
         }
         // Cautions warn without refusing: adapter 192.168.1.5/24, other cameras at .11 and 10.0.0.3.
         const QPair<const char *, int> cautions[] = {{"192.168.1.20", 0},
                                                      {"192.168.2.20", OutsideAdapterSubnet},
                                                      {"192.168.1.11", UsedByOtherCamera},
-                                                     {"192.168.1.5", UsedByAdapter},
                                                      {"10.0.0.3", OutsideAdapterSubnet | UsedByOtherCamera}};
         for (const auto &[ip, want] : cautions)
             QCOMPARE(addressCautions(ipFromText(ip), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003}), want);
-        QCOMPARE(OutsideAdapterSubnet + UsedByOtherCamera + UsedByAdapter, 7); // three warnings, a bit each
+        QCOMPARE(OutsideAdapterSubnet + UsedByOtherCamera, 3); // two warnings, a bit each
         // Neighbours on the adapter's subnet: camera, adapter, mask. No address or the adapter's own is none.
         const QList<quint32> subnet[] = {{0x0A000002, 0x0A000001, 0xFF000000, 1},
                                          {0x0B000002, 0x0A000001, 0xFF000000, 0},

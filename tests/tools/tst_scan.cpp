@@ -31,12 +31,27 @@ private slots:
             "--watch|--rescan|0>--rescan takes milliseconds;"
             "--watch|--duration=-5>--duration takes milliseconds;--watch|--rescan>needs a value;"
             "--doctor|--adapter|no-such-adapter-42>unknown adapter;"
-            "--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448>--datagram-size";
+            "--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448>--datagram-size;"
+            // The new address is judged as the window's dialog judges it, and an address is four
+            // plain numbers: a slip of the hand is refused, never read as some other address.
+            "--set-address|10.77.1.21|10.77.1.50|255.0.255.0>ones followed by zeros;"
+            "--set-address|10.77.1.21|255.255.255.255|255.255.255.0>255.255.255.255 cannot be given;"
+            "--set-address|10.77.1.21|127.0.0.1|255.0.0.0>Loopback addresses;"
+            "--set-address|10.77.1.21|10.77.1.255|255.255.255.0>broadcast address of its subnet;"
+            "--set-address|10.99.1.13:80|10.99.1.50|255.255.255.0>camera address \"10.99.1.13:80\";"
+            "--set-address|10.99.1.13|10.99.1.50.7|255.255.255.0>new address \"10.99.1.50.7\" is not;"
+            "--set-address|10.99.1.13|+10.-0.1.50|255.255.255.0>new address \"+10.-0.1.50\" is not;"
+            "--set-address|10.99.1.13|10.99.1.50|255.255.255.0x>mask \"255.255.255.0x\" is not;"
+            "--set-address|10.99.1.13|10.99.1.50|255.255.255.0 junk>mask \"255.255.255.0 junk\" is not";
         for (const QString &row : rows.split(';')) {
             QTemporaryDir config;
             QProcess scan;
             scan.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path());
-            scan.start(VARNIX_SCAN_PATH, row.section('>', 0, 0).split('|'));
+            QStringList arguments = row.section('>', 0, 0).split('|');
+            // Should a set-address row be taken, an unknown adapter still stops it before any socket opens.
+            if (arguments.contains("--set-address") && !arguments.contains("--adapter"))
+                arguments << QStringList{"--adapter", "no-such-adapter-42"};
+            scan.start(VARNIX_SCAN_PATH, arguments);
             QVERIFY(scan.waitForFinished(10000));
             const QString err = scan.readAllStandardError();
             QVERIFY2(scan.exitStatus() == QProcess::NormalExit && scan.exitCode() == 2, qPrintable(row));

@@ -140,8 +140,10 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
             return 1;
         }
         before = cameraJson(*target, target->index);
-        sent = !(o.newIp == target->camInfo.cameraIp && o.newMask == target->camInfo.cameraMask);
-        manager.setCameraAddress(target, o.newIp, o.newMask);
+        const AddressChange change = manager.setCameraAddress(target, o.newIp, o.newMask);
+        if (change.outcome == AddressChange::Refused)
+            return refuse(newAddressRefusal(o.newIp, o.newMask, target->camInfo.adapterIp));
+        sent = change.outcome == AddressChange::Sent;
         QThread::msleep(AddressSettleMs); // nothing to handle meanwhile: the manager goes next
     }
 
@@ -223,7 +225,14 @@ int main(int argc, char **argv) {
         }
     }
 
-    if (o.mode == ScanOptions::SetAddress) return setAddressMode(o, adapters, chosen);
+    if (o.mode == ScanOptions::SetAddress) {
+        // The workstation's own addresses are known before any camera is: refuse them before discovery.
+        for (const NetAdapterInfo &a : adapters) {
+            const QString refusal = newAddressRefusal(o.newIp, o.newMask, a.ip);
+            if (!refusal.isEmpty()) return refuse(refusal);
+        }
+        return setAddressMode(o, adapters, chosen);
+    }
     const int jumboPacket = o.datagramGiven ? o.jumboPacket : stored.jumboPacket;
     if (o.mode == ScanOptions::Doctor) return doctorMode(o, adapters, chosen, jumboPacket);
     if (o.mode == ScanOptions::Watch) return watchMode(o, adapters, chosen, jumboPacket);

@@ -35,11 +35,6 @@ bool parseDatagramSize(const QString &text, int *jumboPacket) {
     return false;
 }
 
-// An address the camera is to take: it must parse and must not be 0.
-bool parseNewAddress(const QString &text, quint32 *out) {
-    return parseIp(text, out) && *out != 0;
-}
-
 // The argument that named the option `name`, as it was typed ("--frobnicate=1" for "frobnicate").
 QString asGiven(const QStringList &arguments, const QString &name) {
     for (const QString &arg : arguments) {
@@ -75,6 +70,13 @@ QString refusalBeforeParsing(const QStringList &arguments, const QStringList &va
 }
 
 } // namespace
+
+QString newAddressRefusal(quint32 ip, quint32 mask, quint32 adapterIp) {
+    const char *reason = addressRefusalText(judgeCameraAddress(ip, mask, adapterIp));
+    return reason ? QStringLiteral("new address %1 mask %2: %3")
+                        .arg(ipToText(ip), ipToText(mask), QString::fromLatin1(reason))
+                  : QString();
+}
 
 QString scanUsage() {
     return QStringLiteral(
@@ -164,18 +166,21 @@ bool OptionReader::parse(const QStringList &arguments, QString *error) {
 }
 
 bool OptionReader::readAddressChange(ScanOptions &o, QString *error) const {
+    const QString notAnAddress = QStringLiteral("is not four numbers from 0 to 255 separated by dots");
     const QStringList rest = parser.positionalArguments();
     const int taken = parser.isSet(setAddress) ? 2 : 0;
     if (rest.size() < taken) {
         *error = QStringLiteral("--set-address needs CAMERA_IP NEW_IP NEW_MASK");
-    } else if (taken > 0 && !parseIp(parser.value(setAddress), &o.cameraIp)) {
-        *error = QStringLiteral("camera address \"%1\" does not parse").arg(parser.value(setAddress));
-    } else if (taken > 0 && !parseNewAddress(rest.at(0), &o.newIp)) {
-        *error = QStringLiteral("new address \"%1\" does not parse or is 0").arg(rest.at(0));
-    } else if (taken > 0 && !parseNewAddress(rest.at(1), &o.newMask)) {
-        *error = QStringLiteral("new subnet mask \"%1\" does not parse or is 0").arg(rest.at(1));
+    } else if (taken > 0 && !parseStrictIp(parser.value(setAddress), &o.cameraIp)) {
+        *error = QStringLiteral("camera address \"%1\" %2").arg(parser.value(setAddress), notAnAddress);
+    } else if (taken > 0 && !parseStrictIp(rest.at(0), &o.newIp)) {
+        *error = QStringLiteral("new address \"%1\" %2").arg(rest.at(0), notAnAddress);
+    } else if (taken > 0 && !parseStrictIp(rest.at(1), &o.newMask)) {
+        *error = QStringLiteral("new subnet mask \"%1\" %2").arg(rest.at(1), notAnAddress);
     } else if (rest.size() > taken) {
         *error = unknownArgument(rest.at(taken));
+    } else if (taken > 0) {
+        *error = newAddressRefusal(o.newIp, o.newMask, NoIp);
     }
     return error->isEmpty();
 }

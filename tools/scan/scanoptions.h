@@ -28,3 +28,7 @@ struct ScanOptions {
 bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QString *error);
 
 QString scanUsage();
+
+// Why a camera must not be given `ip` with `mask` when reached through the adapter at `adapterIp`
+// (NoIp: judged without an adapter), in the words of the window's dialog; "" when it may.
+QString newAddressRefusal(quint32 ip, quint32 mask, quint32 adapterIp);
