@@ -74,6 +74,12 @@ QJsonObject adapterJson(const NetAdapterInfo &adapter) {
     return o;
 }
 
+QString statusDescription(quint32 status, bool known) {
+    if (!known) return QCoreApplication::translate("UdpCamManager", "Status not yet known");
+    if (UdpCamManager::isNamedStatus(status)) return UdpCamManager::statusWord(int(status));
+    return QCoreApplication::translate("UdpCamManager", "Unknown status (%1)").arg(status);
+}
+
 QJsonObject cameraJson(const UdpInterface &channel, int index) {
     const UdpCamInfo &info = channel.camInfo;
     QJsonObject o;
@@ -93,7 +99,8 @@ QJsonObject cameraJson(const UdpInterface &channel, int index) {
     o.insert(QStringLiteral("adapterMtu"), unsignedValue(info.adapterMtu));
     o.insert(QStringLiteral("link"), linkName(info));
     o.insert(QStringLiteral("status"), unsignedValue(channel.status));
-    o.insert(QStringLiteral("statusText"), UdpCamManager::statusWord(int(channel.status)));
+    o.insert(QStringLiteral("statusKnown"), channel.statusKnown);
+    o.insert(QStringLiteral("statusText"), statusDescription(channel.status, channel.statusKnown));
     o.insert(QStringLiteral("inAdapterSubnet"), inAdapterSubnet(info));
     o.insert(QStringLiteral("options"), unsignedValue(info.options));
     o.insert(QStringLiteral("cameraType"), unsignedValue(info.cameraType));

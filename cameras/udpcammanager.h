@@ -28,6 +28,7 @@ public:
     static QString statusText(int status);
     // The translated status word alone, without its colour markup.
     static QString statusWord(int status);
+    static bool isNamedStatus(quint32 status);
     QPixmap statusBullet(int index) const;
     // What the row can say about a camera's state: its reported status, nothing yet, or that it has
     // stopped answering; stateText is the coloured word for the row.
@@ -45,6 +46,7 @@ public:
     bool isResponding(int index) const;
     // Cameras heard at the address of a listed one but with another MAC address (never listed).
     const QList<UdpCamInfo> &shadowedCameras() const { return enumerator.shadowed(); }
+    const QList<quint32> &impossibleSenders() const { return enumerator.impossibleSenders(); }
 
     UdpEnumerator enumerator;
     QList<UdpInterface *> cameras;

@@ -36,6 +36,10 @@ void UdpEnumerator::keepShadowed(const UdpCamInfo &record) {
 
 void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at) {
     if (!accepting) return;
+    if (!canBeCameraSource(senderIp, at.ip, at.mask)) {
+        if (impossible_.size() < MaxShadowed && !impossible_.contains(senderIp)) impossible_.append(senderIp);
+        return;
+    }
     bool known = false;
     for (const UdpCamInfo *info : qAsConst(detected))
         known = known || info->cameraIp == senderIp;
@@ -58,6 +62,7 @@ void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const R
 void UdpEnumerator::closeAll() {
     ++generation_;
     shadowed_.clear();
+    impossible_.clear();
     for (UdpLocalSocket *socket : qAsConst(sockets)) {
         socket->disconnect(this);
         if (draining_) {

@@ -28,6 +28,10 @@ public:
     // same address, never announced, kept until the next open so that the conflict can be named.
     const QList<UdpCamInfo> &shadowed() const { return shadowed_; }
 
+    // Senders of replies no camera can send (see canBeCameraSource): never a camera, never asked
+    // anything; kept until the next open so that a check can name them.
+    const QList<quint32> &impossibleSenders() const { return impossible_; }
+
 signals:
     void cameraDetected(UdpCamInfo *info);
 
@@ -46,4 +50,5 @@ private:
     quint64 generation_ = 0;
     bool draining_ = false;
     QList<UdpCamInfo> shadowed_;
+    QList<quint32> impossible_;
 };

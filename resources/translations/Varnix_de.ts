@@ -318,6 +318,10 @@
         <translation>Noch unbekannt</translation>
     </message>
     <message>
+        <source>Unknown status (%1)</source>
+        <translation>Unbekannter Status (%1)</translation>
+    </message>
+    <message>
         <source>Not responding</source>
         <translation>Antwortet nicht</translation>
     </message>

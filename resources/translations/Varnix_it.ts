@@ -318,6 +318,10 @@
         <translation>Non ancora noto</translation>
     </message>
     <message>
+        <source>Unknown status (%1)</source>
+        <translation>Stato sconosciuto (%1)</translation>
+    </message>
+    <message>
         <source>Not responding</source>
         <translation>Non risponde</translation>
     </message>

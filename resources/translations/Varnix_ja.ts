@@ -318,6 +318,10 @@
         <translation>状態はまだ不明</translation>
     </message>
     <message>
+        <source>Unknown status (%1)</source>
+        <translation>不明な状態 (%1)</translation>
+    </message>
+    <message>
         <source>Not responding</source>
         <translation>応答なし</translation>
     </message>

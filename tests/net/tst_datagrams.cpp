@@ -116,8 +116,35 @@ private slots:
             QCOMPARE(QByteArray::number(t.first) + '=' + r.cString(t.first),
                      QByteArray::number(t.first) + '=' + t.second);
         QCOMPARE(ByteReader(QByteArray("\0x", 2)).cString(0), QByteArray());
+        QCOMPARE(r.cString(3, 1) + r.cString(0, 5), QByteArray("cab")); // at most that long
         // A view of a longer buffer ends at its own size.
         QCOMPARE(ByteReader(QByteArray::fromRawData("\1\2\3\4", 2)).u32(0), 0x0201u);
+    }
+
+    void impossibleSendersAreNoCameras() {
+        // sender: whether it can be a camera heard on 10.99.3.1/24 (a /31 and loopback at the end)
+        const QPair<const char *, bool> rows[] = {
+            {"10.99.3.20", true},       {"10.99.4.7", true},        {"192.168.0.255", true},
+            {"10.99.3.255", false},     {"10.99.3.0", false},       {"10.99.3.1", false},
+            {"0.0.0.0", false},         {"255.255.255.255", false}, {"127.0.0.1", false},
+            {"224.0.0.1", false},       {"239.1.1.1", false},       {"240.0.0.1", false},
+            {"255.255.255.254", false}, {"223.1.1.1", true}};
+        for (const auto &[sender, can] : rows)
+            QVERIFY2(canBeCameraSource(ipFromText(sender), 0x0A630301, 0xFFFFFF00) == can, sender);
+        QVERIFY(canBeCameraSource(0x0A000000, 0x0A000001, 0xFFFFFFFE)); // a /31 has no network address
+        QVERIFY(canBeCameraSource(0x7F000002, 0x7F000001, 0xFF000000)); // the loopback adapter hears itself
+        QVERIFY(!canBeCameraSource(0x0A000002, 0x7F000001, 0xFF000000));
+    }
+
+    void cameraTextIsShownVisibly() {
+        const QPair<QString, QString> rows[] = {
+            {"Bay 1", "Bay 1"},
+            {"a\x1b[31mb", "a\\x1b[31mb"},
+            {"one\ntwo\r\t", "one\\ntwo\\r\\t"},
+            {QString("\a\x7f") + QChar(0x9b) + QChar(0xe9), "\\x07\\x7f\\x9b\u00e9"},
+            {QString(QChar(0)), "\\x00"}};
+        for (const auto &[text, shown] : rows)
+            QCOMPARE(visibleText(text), shown);
     }
 
     void addressTextParses() {

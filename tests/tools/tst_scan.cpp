@@ -88,6 +88,9 @@ private slots:
             {WatchEvent::Found, false, 0, 0, id.arg("found")},
             {WatchEvent::Status, false, 0, 2, id.arg("status") + ": - -> Live (2)"},
             {WatchEvent::Status, true, 1, 2, id.arg("status") + ": Idle (1) -> Live (2)"},
+            {WatchEvent::Status, true, 0, 0xFFFFFFFF,
+             id.arg("status") + ": Unknown status (0) -> Unknown status "
+                                "(4294967295)"},
             {WatchEvent::Options, true, 0, 8, id.arg("options") + ": 0x00000000 -> 0x00000008"},
             {WatchEvent::Clips, false, 0, 3, id.arg("clips") + ": - -> 3 clip(s)"},
             {WatchEvent::Lost, false, 0, 0, id.arg("lost")}};
@@ -95,6 +98,22 @@ private slots:
             std::tie(e.kind, e.hadBefore, e.before, e.after) = std::tie(kind, hadBefore, before, after);
             QCOMPARE(watchEventText(e), text);
         }
+        // What a camera names itself never splits the line nor reaches the terminal as a control.
+        e.camera.name = "Bay\x1b[31m\n2\a";
+        std::tie(e.kind, e.hadBefore, e.nameBefore, e.nameAfter) =
+            std::make_tuple(WatchEvent::Name, true, QString("Bay 1"), e.camera.name);
+        const QString shown = "\"Bay\\x1b[31m\\n2\\x07\"";
+        QCOMPARE(watchEventText(e), id.arg("name").replace("\"Bay 1\"", shown) + ": \"Bay 1\" -> " + shown);
+        QVERIFY(findingText(f, {e.camera, b}).contains(shown + '\n'));
+        QCOMPARE(statusDescription(1, false), QString("Status not yet known"));
+        // The scan's conflict carries the code the doctor and the watch use.
+        const QPair<ConflictKind, const char *> codes[] = {
+            {ConflictKind::JumboAdapter, "datagram-size"},  {ConflictKind::DatagramOverMtu, "datagram-size"},
+            {ConflictKind::SameIp, "duplicate-ip"},         {ConflictKind::SameMac, "duplicate-mac"},
+            {ConflictKind::SameSerial, "duplicate-serial"}, {ConflictKind::OutsideSubnet, "outside-subnet"}};
+        for (const auto &[kind, code] : codes)
+            QCOMPARE(conflictJson(kind)["findingCode"].toString(), QString(code));
+        e.camera = a;
         e.kind = WatchEvent::ConflictCleared;
         e.conflict = f;
         e.conflictCameras = {a, b};

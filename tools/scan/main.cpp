@@ -155,7 +155,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
     const bool answered = moved != nullptr;
 
     const QString who = QStringLiteral("%1 (%2, MAC %3)")
-                            .arg(before.value(QStringLiteral("title")).toString(),
+                            .arg(visibleText(before.value(QStringLiteral("title")).toString()),
                                  before.value(QStringLiteral("model")).toString(),
                                  before.value(QStringLiteral("mac")).toString());
     const QString from = before.value(QStringLiteral("ip")).toString();

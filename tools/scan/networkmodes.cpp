@@ -90,7 +90,8 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
 
     const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
     const QString adapterName = QString::fromLocal8Bit(chosen.name);
-    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName);
+    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName) +
+                                    impossibleSourceFindings(manager.impossibleSenders());
     bool problem = false;
     for (const Finding &f : findings)
         problem = problem || f.severity == Severity::Problem;
