@@ -37,9 +37,37 @@ const char *const expected = R"({
   "10.20.0.7": {"model": "Brisquet J4-S2", "adapterIp": "10.10.1.1", "inAdapterSubnet": false, "status": 8,
    "cameraType": 10, "sensorType": 2, "adapterMask": "255.255.255.0", "mac": "00:0c:9c:00:00:0b"},
   "10.10.2.30": {"name": "Adv-C", "model": "Tavolin Mini M-200", "firmware": "0001.02.03", "protocol": "Advanced",
-   "port": 9000, "link": "10G", "statusText": "Idle", "status": 0, "inAdapterSubnet": true},
+   "port": 9000, "link": "10G", "statusText": "Status not yet known", "statusKnown": false, "status": 0,
+   "inAdapterSubnet": true},
   "10.10.2.40": {"model": "Brisquet E2", "firmware": "3.14", "serial": "12-3456-7890", "mask": "255.255.0.0",
    "adapterMtu": 9000, "statusText": "Live"}})";
+
+// A link where something answers discovery from addresses no camera can have (the subnet's broadcast
+// and network addresses, a reserved one) and from one plausible address that never answers anything
+// else; the one camera there names itself with control characters and reports a status no camera
+// defines. Replies are written whole, source address included, so any source can be had.
+const char *const hostileCameras =
+    R"([{"model": 5, "serial": 9, "mac": "00:0c:9c:00:00:99", "ip": "10.99.3.20",
+  "name": "Bad\u001b[31m\n\r\u0007X", "status": 4294967295}])";
+const char *const forger = R"(import socket, struct, sys, time
+out = socket.socket(socket.AF_INET, socket.SOCK_RAW, socket.IPPROTO_RAW)
+reply = bytes(52)  # a Standard discovery reply: byte 0 is 0
+for _ in range(150):
+    for src in ["10.99.3.255", "10.99.3.0", "240.0.0.1", "10.99.3.77"]:
+        udp = struct.pack("!HHHH", 1029, 45056, 8 + len(reply), 0) + reply
+        ip = struct.pack("!BBHHHBBH4s4s", 0x45, 0, 20 + len(udp), 0, 0, 64, 17, 0, socket.inet_aton(src),
+                         socket.inet_aton("10.99.3.1"))
+        out.sendto(ip + udp, ("10.99.3.1", 0))
+    time.sleep(0.1)
+)";
+const char *const hostileDriver = R"sh(ip netns exec "$(camns lab0)" python3 forger.py & forger=$!
+run hostile --adapter lab0 --json --wait 2500
+run hostiletext --adapter lab0 --wait 2500
+run hostiledoctor --doctor --adapter lab0 --json --wait 2500
+kill $forger; wait $forger
+run own --set-address 10.99.3.20 10.99.3.1 255.255.255.0 --adapter lab0 --wait 500
+run gap --set-address 10.99.3.20 10.99.3.50 255.0.255.0 --adapter lab0 --wait 500
+true)sh";
 
 } // namespace
 
@@ -119,6 +147,43 @@ private slots:
                                          R"("hex":"010008171800000032010a0a00ffffffa7f2819c0c000000")");
         QVERIFY(QString(lab.read("lab0.camlog.jsonl")).contains(request));
         QVERIFY(lab.read("missing.err").contains("no camera answers from 10.10.1.21"));
+    }
+
+    void impossibleSendersAndHostileTexts() {
+        Lab hostile;
+        QVERIFY(Lab::write(hostile.file("forger.py"), forger));
+        RUN_LAB(hostile, {"--link", hostile.link("lab0", 1500, "10.99.3.1/24", hostileCameras)},
+                hostileDriver);
+        // Only the camera and the plausible sender are listed; nothing is ever sent to the impossible ones.
+        QStringList listed;
+        for (const QJsonValue &c : hostile.json("hostile")["cameras"].toArray())
+            listed << c["ip"].toString();
+        QCOMPARE(listed, (QStringList{"10.99.3.20", "10.99.3.77"}));
+        QVERIFY(!hostile.read("lab0.camlog.jsonl").contains(R"("dst":"10.99.3.255")"));
+        const QJsonObject camera = find(hostile.json("hostile")["cameras"], "ip", "10.99.3.20");
+        QVERIFY(camera["statusText"] == "Unknown status (4294967295)" && camera["statusKnown"] == true);
+        QCOMPARE(camera["name"].toString(), QString("Bad\x1b[31m\n\r\aX")); // JSON escapes it itself
+        const QJsonObject silent = find(hostile.json("hostile")["cameras"], "ip", "10.99.3.77");
+        QVERIFY(silent["statusText"] == "Status not yet known" && silent["statusKnown"] == false);
+        // The table shows the name with visible escapes, one camera per line.
+        const QByteArray text = hostile.read("hostiletext.out");
+        QVERIFY2(text.contains(R"(Bad\x1b[31m\n\r\x07X  Brisquet)") && !text.contains('\x1b') &&
+                     text.count('\n') == 5 && text.contains("Status not yet known"),
+                 text.constData());
+        // The doctor counts the impossible senders in a warning of their own.
+        const QJsonObject doctor =
+            find(hostile.json("hostiledoctor")["findings"], "code", "impossible-source");
+        QVERIFY2(doctor["severity"] == "warning" &&
+                     doctor["text"].toString().contains("3 address(es) no camera can have (10.99.3.255, "
+                                                        "10.99.3.0, 240.0.0.1)"),
+                 qPrintable(doctor["text"].toString()));
+        // Addresses the camera must not take are refused before anything is sent.
+        QVERIFY(hostile.read("own.rc").trimmed() == "2" &&
+                hostile.read("own.err").contains(
+                    "10.99.3.1 mask 255.255.255.0: The network adapter itself uses"));
+        QVERIFY(hostile.read("gap.rc").trimmed() == "2" &&
+                hostile.read("gap.err").contains("ones followed by"));
+        QVERIFY(!hostile.read("lab0.camlog.jsonl").contains("01000817"));
     }
 };
 
