@@ -110,7 +110,8 @@ private slots:
                        R"("trimStart":50,"width":640})"));
         // Optimal: only the serial number shared across the links conflicts. The stored settings choose lab1
         // and 1448, where the Standard camera on the jumbo link conflicts; they are never written.
-        QVERIFY(all["conflict"]["text"] == "More than one camera have the same Serial Number.");
+        QVERIFY(all["conflict"]["text"] == "More than one camera have the same Serial Number." &&
+                all["conflict"]["findingCode"] == "duplicate-serial"); // as the doctor calls it
         const QJsonObject stored = lab.json("stored");
         QVERIFY(stored["adapter"] == "lab1" && stored["cameras"].toArray().size() == 2);
         QCOMPARE(stored["conflict"]["code"].toInt(), 1);
