@@ -684,6 +684,10 @@
         <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
     </message>
     <message>
+        <source>%1 is not a regular file; the report was not written.</source>
+        <translation>%1 ist keine gewöhnliche Datei; der Bericht wurde nicht geschrieben.</translation>
+    </message>
+    <message>
         <source>Not readable here, so not checked: %1.</source>
         <translation>Hier nicht lesbar, daher nicht geprüft: %1.</translation>
     </message>

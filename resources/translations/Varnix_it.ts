@@ -684,6 +684,10 @@
         <translation>Impossibile scrivere il rapporto in %1.</translation>
     </message>
     <message>
+        <source>%1 is not a regular file; the report was not written.</source>
+        <translation>%1 non è un file regolare; il rapporto non è stato scritto.</translation>
+    </message>
+    <message>
         <source>Not readable here, so not checked: %1.</source>
         <translation>Non leggibile qui, quindi non verificato: %1.</translation>
     </message>

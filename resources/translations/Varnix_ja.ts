@@ -684,6 +684,10 @@
         <translation>レポートを %1 に書き込めませんでした。</translation>
     </message>
     <message>
+        <source>%1 is not a regular file; the report was not written.</source>
+        <translation>%1 は通常のファイルではありません。レポートは書き込まれませんでした。</translation>
+    </message>
+    <message>
         <source>Not readable here, so not checked: %1.</source>
         <translation>ここでは読み取れないためチェックしていません: %1。</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "cameras/conflicts.h"
 #include "cameras/diagnosis.h"
 #include "cameras/pathprober.h"
+#include "cameras/savefile.h"
 #include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
 #include "cameras/watchmetrics.h"
@@ -18,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QTimer>
 #include <QVector>
 
@@ -242,14 +242,10 @@ private:
     bool writeMetrics(QString *error) {
         sinceWritten_.start();
         metricsDue_.start(MetricsLongestGapMs);
-        QSaveFile file(o_.metricsFile);
-        const bool ok =
-            file.open(QIODevice::WriteOnly) &&
-            file.write(watchMetricsText(watch_.snapshot(), facts_, QString::fromLocal8Bit(chosen_.name),
-                                        QDateTime::currentDateTimeUtc())) >= 0 &&
-            file.commit();
-        if (!ok) *error = file.errorString();
-        return ok;
+        return saveWholeFile(o_.metricsFile,
+                             watchMetricsText(watch_.snapshot(), facts_, QString::fromLocal8Bit(chosen_.name),
+                                              QDateTime::currentDateTimeUtc()),
+                             error);
     }
 
     const ScanOptions &o_;
