@@ -20,7 +20,9 @@ private slots:
         // refusal. None of these reaches a socket.
         const QString rows =
             "--frobnicate>unknown argument;--wait>needs a value;--wait|-1>--wait;"
-            "--datagram-size|1500>--datagram-size;--adapter|>--adapter;"
+            "--datagram-size|1501>--datagram-size;--wait|5|--wait|6>--wait is given more than once;"
+            "--json|--json>--json is given more than once;-h|--help>--help is given more than "
+            "once;--adapter|>--adapter;"
             "--adapter|no-such-adapter-42|--wait|0>unknown adapter;"
             "--set-address|10.0.0.5|10.0.0.6>--set-address;"
             "--set-address|10.0.0|10.0.0.6|255.255.255.0>10.0.0;"
@@ -51,9 +53,9 @@ private slots:
             QProcess scan;
             scan.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path());
             QStringList arguments = row.section('>', 0, 0).split('|');
-            // Should a set-address row be taken, an unknown adapter still stops it before any socket opens.
-            if (arguments.contains("--set-address") && !arguments.contains("--adapter"))
-                arguments << QStringList{"--adapter", "no-such-adapter-42"};
+            // Should a row be taken, an unknown adapter still stops it before any socket opens.
+            if (!arguments.contains("--adapter"))
+                arguments = QStringList{"--adapter", "no-such-adapter-42"} + arguments;
             scan.start(VARNIX_SCAN_PATH, arguments);
             QVERIFY(scan.waitForFinished(10000));
             const QString err = scan.readAllStandardError();

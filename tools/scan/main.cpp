@@ -206,6 +206,10 @@ int main(int argc, char **argv) {
         print(stdout, scanUsage());
         return 0;
     }
+    if (o.mode == ScanOptions::Version) {
+        print(stdout, QStringLiteral("varnix-scan %1\n").arg(QLatin1String(VARNIX_VERSION)));
+        return 0;
+    }
 
     const QList<NetAdapterInfo> adapters = inventory();
     if (o.mode == ScanOptions::ListAdapters) return listAdaptersMode(o, adapters);

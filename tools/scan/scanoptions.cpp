@@ -24,8 +24,10 @@ bool parseDatagramSize(const QString &text, int *jumboPacket) {
         return true;
     }
     bool ok = false;
-    const uint size = text.toUInt(&ok, 10);
+    uint size = text.toUInt(&ok, 10);
     if (!ok) return false;
+    // The window offers the smallest size as "1500 (standard)", the Ethernet MTU it fits.
+    if (size == 1500) size = datagramSizes[0];
     for (int i = 0; i < 6; ++i) {
         if (datagramSizes[i] == size) {
             *jumboPacket = i;
@@ -82,7 +84,7 @@ QString scanUsage() {
     return QStringLiteral(
                "Usage:\n"
                "  varnix-scan [--adapter NAME] [--wait MS]\n"
-               "              [--datagram-size optimal|1448|2920|4360|5800|7240|8680] [--json]\n"
+               "              [--datagram-size optimal|1448|1500|2920|4360|5800|7240|8680] [--json]\n"
                "  varnix-scan --list-adapters [--json]\n"
                "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] [--json]\n"
                "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
@@ -96,8 +98,9 @@ QString scanUsage() {
                "  --adapter NAME        adapter name as --list-adapters prints it, or \"%1\";\n"
                "                        default: the adapter stored in the settings\n"
                "  --wait MS             how long to listen after the discovery broadcast (default 3500)\n"
-               "  --datagram-size SIZE  datagram size the conflict check assumes;\n"
-               "                        default: the size stored in the settings\n"
+               "  --datagram-size SIZE  datagram size the conflict check assumes (1500: the window's\n"
+               "                        \"1500 (standard)\", that is 1448); default: the size stored in\n"
+               "                        the settings\n"
                "  --json                print one JSON object instead of text\n"
                "  --list-adapters       list the network adapters and exit\n"
                "  --set-address CAMERA_IP NEW_IP NEW_MASK\n"
@@ -115,9 +118,12 @@ QString scanUsage() {
                "period\n"
                "  --metrics-file PATH   --watch: keep PATH up to date in the Prometheus text format\n"
                "  -h, --help            show this text\n"
+               "  --version             print the version\n"
                "\n"
-               "Exit codes: 0 done, 1 the new address was not confirmed or --doctor found a problem,\n"
-               "2 bad arguments or unknown adapter.\n"
+               "Exit codes: 0 done; 1 the new address was not confirmed, or --doctor found a problem;\n"
+               "2 bad arguments (an option given twice, an address that does not parse or that a camera\n"
+               "must not take, a metrics file that is not a regular file) or an unknown adapter: nothing\n"
+               "was sent.\n"
                "The settings are read, never written.\n")
         .arg(QLatin1String(AllAdaptersName));
 }
@@ -134,12 +140,14 @@ class OptionReader {
 public:
     bool parse(const QStringList &arguments, QString *error);
     bool help() const { return parser.isSet(help_); }
+    bool version() const { return parser.isSet(version_); }
     bool readAddressChange(ScanOptions &o, QString *error) const;
     bool readValues(ScanOptions &o, QString *error) const;
     bool readMode(ScanOptions &o, QString *error) const;
 
 private:
-    const QCommandLineOption help_{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption help_{QStringList{QStringLiteral("h"), QStringLiteral("help")}},
+        version_{QStringLiteral("version")};
     const QCommandLineOption json{QStringLiteral("json")}, list{QStringLiteral("list-adapters")},
         doctor{QStringLiteral("doctor")}, watch{QStringLiteral("watch")};
     // --set-address takes the camera's address as its value, the new address and mask after it.
@@ -157,9 +165,18 @@ bool OptionReader::parse(const QStringList &arguments, QString *error) {
         valuedNames << option.names();
     *error = refusalBeforeParsing(arguments, valuedNames);
     if (!error->isEmpty()) return false;
-    parser.addOptions({help_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize, rescan,
-                       duration, metricsFile});
-    if (parser.parse(QStringList(QStringLiteral("varnix-scan")) + arguments)) return true;
+    parser.addOptions({help_, version_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize,
+                       rescan, duration, metricsFile});
+    if (parser.parse(QStringList(QStringLiteral("varnix-scan")) + arguments)) {
+        // A second value would silently win over the first; which one was meant is not known.
+        QStringList seen;
+        for (QString name : parser.optionNames()) {
+            if (name == QLatin1String("h")) name = QStringLiteral("help");
+            if (seen.contains(name)) *error = QStringLiteral("--%1 is given more than once").arg(name);
+            seen << name;
+        }
+        return error->isEmpty();
+    }
     const QStringList unknown = parser.unknownOptionNames();
     *error = unknown.isEmpty() ? parser.errorText() : unknownArgument(asGiven(arguments, unknown.first()));
     return false;
@@ -219,9 +236,10 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
     }
     o.datagramGiven = parser.isSet(datagramSize);
     if (o.datagramGiven && !parseDatagramSize(parser.value(datagramSize), &o.jumboPacket)) {
-        *error =
-            QStringLiteral("--datagram-size takes optimal, 1448, 2920, 4360, 5800, 7240 or 8680, not \"%1\"")
-                .arg(parser.value(datagramSize));
+        *error = QStringLiteral(
+                     "--datagram-size takes optimal, 1448 (or 1500), 2920, 4360, 5800, 7240 or 8680, not "
+                     "\"%1\"")
+                     .arg(parser.value(datagramSize));
         return false;
     }
     return true;
@@ -256,6 +274,8 @@ bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QStrin
     if (!reader.parse(arguments, error)) return false;
     if (reader.help()) {
         o.mode = ScanOptions::Help;
+    } else if (reader.version()) {
+        o.mode = ScanOptions::Version;
     } else if (!reader.readAddressChange(o, error) || !reader.readValues(o, error) ||
                !reader.readMode(o, error)) {
         return false;

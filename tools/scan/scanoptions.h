@@ -6,7 +6,7 @@
 
 // What one run of varnix-scan is asked to do.
 struct ScanOptions {
-    enum Mode { Scan, ListAdapters, SetAddress, Doctor, Watch, Help };
+    enum Mode { Scan, ListAdapters, SetAddress, Doctor, Watch, Help, Version };
     Mode mode = Scan;
     bool json = false;
     bool adapterGiven = false;
