@@ -156,6 +156,16 @@ private slots:
         }
     }
 
+    void checkWindowOpensOnTheScreen() {
+        // screen width x height, main window's frame x, placement of a 680x520 check window
+        const std::tuple<QSize, int, QRect> rows[] = {{{1920, 1080}, 0, {808, 40, 680, 520}},
+                                                      {{1920, 1080}, 1200, {512, 40, 680, 520}},
+                                                      {{1024, 768}, 0, {344, 40, 680, 520}},
+                                                      {{640, 480}, 0, {0, 0, 640, 480}}};
+        for (const auto &[screen, x, place] : rows)
+            QCOMPARE(MainWindow::besideWithin({x, 40, 800, 600}, {680, 520}, {{0, 0}, screen}), place);
+    }
+
     void networkPreferencesProgramOrNotice() {
         QTemporaryDir bin;
         const QByteArray path = qgetenv("PATH");
