@@ -1,17 +1,11 @@
-// The address dialog and the clip summary the clip dialog shows (no socket is bound, nothing is sent).
+// The address dialog, on its own (no socket is bound, nothing is sent).
 #include "app/qvxapplication.h"
-#include "cameras/clipsummary.h"
 #include "dialogs/ipeditdlg.h"
 #include "net/udpinterface.h"
 #include "ui_ipeditdlg.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-
-// A clip of 1280x1024 pictures.
-static ClipInfo clip(quint16 number, quint64 frames, float rate, quint32 trimStart, quint32 trimEnd) {
-    return {QByteArray(), frames, rate, 1280, 1024, number, 0, trimStart, trimEnd};
-}
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -47,29 +41,6 @@ private slots:
             // Mending the fields enables OK again.
             dlg.ui->ipAddEdit->setText("10.0.0.2"), dlg.ui->snMaskEdit->setText("255.0.0.0");
             QVERIFY(dlg.ui->btnOK->isEnabled());
-        }
-    }
-
-    void clipSummaryText() {
-        // The clip's numbers|the trim range|frames per second, 1280x1024 pictures each.
-        const QPair<ClipInfo, QString> rows[] = {
-            {clip(0, 1000, 500, 0, 999),
-             "1: 1000 frames - 2.000 s|0 (0.000 s) to 999 (1.998 s) - 2.000 s|500"},
-            {clip(6, 3, 999.9f, 1, 2), "7: 3 frames - 0.003 s|1 (0.001 s) to 2 (0.002 s) - 0.002 s|999"},
-            {clip(1, 16777217, 1, 0, 0), // a float quotient
-             "2: 16777217 frames - 16777216.000 s|0 (0.000 s) to 0 (0.000 s) - 1.000 s|1"},
-            {clip(65535, 5000000000ull, 1, 10, 4), // a count beyond 32 bits; the trim's length wraps in 32
-             "65536: 5000000000 frames - 5000000000.000 s|10 (10.000 s) to 4 (4.000 s) - 4294967296.000 s|1"},
-            {clip(65535, 0, 25, 0, 0), "65536: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.040 s|25"},
-            {clip(0, 1000, 0, 0, 999), "1: 1000 frames - 0.000 s|0 (0.000 s) to 999 (0.000 s) - 0.000 s|0"},
-            {clip(0, 0, 2147483648.0f, 0, 0),
-             "1: 0 frames - 0.000 s|0 (0.000 s) to 0 (0.000 s) - 0.000 s|2147483647"},
-            {clip(0, 10, qQNaN(), 0, 9), "1: 10 frames - 0.000 s|0 (0.000 s) to 9 (0.000 s) - 0.000 s|0"}};
-        for (const auto &[c, text] : rows) {
-            const ClipSummaryLines lines = clipSummaryLines(c);
-            QCOMPARE(lines.head.mid(5) + '|' + lines.trim.mid(6).trimmed() + '|' +
-                         lines.format.mid(12).chopped(4),
-                     text);
         }
     }
 };

@@ -3,14 +3,11 @@
 #include "doctorreport.h"
 #include "scanreport.h"
 
-#include "cameras/savefile.h"
 #include "net/camrecord.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/stat.h>
 
 class ScanTool : public QObject {
     Q_OBJECT
@@ -64,28 +61,6 @@ private slots:
                      qPrintable(err));
             QVERIFY(QDir(config.path()).isEmpty()); // the settings are never written
         }
-    }
-
-    void filesReplaceOnlyRegularFiles() {
-        // name=what is there before: a wrong path never replaces a FIFO or a directory, a link is followed.
-        QTemporaryDir dir;
-        const QString at = dir.path() + '/';
-        QVERIFY(QDir().mkdir(at + "dir") && mkfifo(QFile::encodeName(at + "fifo"), 0600) == 0);
-        QFile regular(at + "regular");
-        QVERIFY(regular.open(QIODevice::WriteOnly) && regular.write("old") == 3);
-        regular.close();
-        QVERIFY(QFile::link(at + "regular", at + "toRegular") && QFile::link(at + "fifo", at + "toFifo"));
-        for (const QString name : {"new", "regular", "toRegular", "dir", "fifo", "toFifo"}) {
-            QString error;
-            const bool replaceable = !name.contains(QRegularExpression("dir|ifo"));
-            QVERIFY2(saveWholeFile(at + name, name.toUtf8(), &error) == replaceable &&
-                         error.isEmpty() == replaceable,
-                     qPrintable(name));
-        }
-        QVERIFY(regular.open(QIODevice::ReadOnly) && regular.readAll() == "toRegular");
-        QVERIFY(QFileInfo(at + "toRegular").isSymLink() && QFileInfo(at + "dir").isDir());
-        struct stat fifo;
-        QVERIFY(stat(QFile::encodeName(at + "fifo"), &fifo) == 0 && S_ISFIFO(fifo.st_mode));
     }
 
     void doctorAndWatchTexts() {

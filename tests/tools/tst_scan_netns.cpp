@@ -67,9 +67,9 @@ run hostiledoctor --doctor --adapter lab0 --json --wait 2500
 kill $forger; wait $forger
 run own --set-address 10.99.3.20 10.99.3.1 255.255.255.0 --adapter lab0 --wait 500
 run gap --set-address 10.99.3.20 10.99.3.50 255.0.255.0 --adapter lab0 --wait 500
-mkfifo metrics.fifo && mknod metrics.dev c 1 3 && ln -s metrics.dev metrics.link
-for f in fifo dev link; do run $f --watch --adapter lab0 --duration 500 --metrics-file metrics.$f; done
-[[ -p metrics.fifo && -c metrics.dev && -L metrics.link ]] && echo kept >kept
+mkfifo metrics.fifo && mknod metrics.dev c 1 3 && ln -s metrics.dev metrics.link && mkdir metrics.dir
+for f in fifo dev link dir; do run $f --watch --adapter lab0 --duration 500 --metrics-file metrics.$f; done
+[[ -p metrics.fifo && -c metrics.dev && -L metrics.link && -d metrics.dir ]] && echo kept >kept
 run version --version
 run standard --adapter lab0 --datagram-size 1500 --json --wait 300
 echo '[{"ip": "10.55.0.9", "name": "Away", "mac": "00:0c:9c:00:00:55"}]' >away.json && echo '[{' >broken.json
@@ -192,8 +192,9 @@ private slots:
         QVERIFY(hostile.read("gap.rc").trimmed() == "2" &&
                 hostile.read("gap.err").contains("ones followed by"));
         QVERIFY(!hostile.read("lab0.camlog.jsonl").contains("01000817"));
-        // A metrics file that is a FIFO or a device (itself or behind a link) is refused and kept.
-        for (const QString f : {"fifo", "dev", "link"})
+        // A metrics file that is a FIFO, a device (itself or behind a link) or a directory is refused and
+        // kept.
+        for (const QString f : {"fifo", "dev", "link", "dir"})
             QVERIFY2(hostile.read(f + ".rc").trimmed() == "2" &&
                          hostile.read(f + ".err")
                              .contains(("metrics file \"metrics." + f + "\": not a regular file").toUtf8()),
