@@ -1,7 +1,6 @@
 // The address dialog, on its own (no socket is bound, nothing is sent).
 #include "app/qvxapplication.h"
 #include "dialogs/ipeditdlg.h"
-#include "net/udpinterface.h"
 #include "ui_ipeditdlg.h"
 
 #include <QTemporaryDir>

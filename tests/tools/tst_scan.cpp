@@ -18,8 +18,7 @@ private slots:
         const QString rows =
             "--frobnicate>unknown argument;--wait>needs a value;--wait|-1>--wait;"
             "--datagram-size|1501>--datagram-size;--wait|5|--wait|6>--wait is given more than once;"
-            "--json|--json>--json is given more than once;-h|--help>--help is given more than "
-            "once;--adapter|>--adapter;"
+            "--json|--json>--json is given more than once;--adapter|>--adapter;"
             "--adapter|no-such-adapter-42|--wait|0>unknown adapter;"
             "--set-address|10.0.0.5|10.0.0.6>--set-address;"
             "--set-address|10.0.0|10.0.0.6|255.255.255.0>10.0.0;"
@@ -39,7 +38,6 @@ private slots:
             "--set-address|10.77.1.21|10.77.1.50|255.0.255.0>ones followed by zeros;"
             "--set-address|10.77.1.21|255.255.255.255|255.255.255.0>255.255.255.255 cannot be given;"
             "--set-address|10.77.1.21|127.0.0.1|255.0.0.0>Loopback addresses;"
-            "--set-address|10.77.1.21|10.77.1.255|255.255.255.0>broadcast address of its subnet;"
             "--set-address|10.99.1.13:80|10.99.1.50|255.255.255.0>camera address \"10.99.1.13:80\";"
             "--set-address|10.99.1.13|10.99.1.50.7|255.255.255.0>new address \"10.99.1.50.7\" is not;"
             "--set-address|10.99.1.13|+10.-0.1.50|255.255.255.0>new address \"+10.-0.1.50\" is not;"
@@ -107,7 +105,6 @@ private slots:
         const QString shown = "\"Bay\\x1b[31m\\n2\\x07\"";
         QCOMPARE(watchEventText(e), id.arg("name").replace("\"Bay 1\"", shown) + ": \"Bay 1\" -> " + shown);
         QVERIFY(findingText(f, {e.camera, b}).contains(shown + '\n'));
-        QCOMPARE(statusDescription(1, false), QString("Status not yet known"));
         e.camera = a;
         e.kind = WatchEvent::ConflictCleared;
         e.conflict = f;

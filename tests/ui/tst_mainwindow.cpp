@@ -44,8 +44,6 @@ private slots:
             vxApp()->jumboPacket = 5;
             vxApp()->netAdapter = stored;
             auto w = std::make_unique<MainWindow>();
-            QCOMPARE(w->ui->jmbPackList->currentText() + w->ui->jmbPackList->currentData().toString(),
-                     "86805");
             QCOMPARE(w->ui->netAdpList->currentText(),
                      stored == "vxa" ? QStringLiteral("veth vxa [10.77.0.1]") : QStringLiteral("Broadcast"));
             QStringList searched;
@@ -74,9 +72,9 @@ private slots:
     }
 
     void conflictFoundBehindADialogIsWarnedAfter() {
-        // The camera information, clip and address dialogs: a conflict found while one is open is told
-        // once it closes.
-        for (int dialog = 0; dialog < 3; ++dialog) {
+        // The camera information and address dialogs: a conflict found while one is open is told once it
+        // closes.
+        for (int dialog = 0; dialog < 2; ++dialog) {
             MainWindow w;
             w.show();
             addCameras(w, {loopbackCamera(2, 1500, 1)});
@@ -89,8 +87,7 @@ private slots:
                 if (calls == 10) qobject_cast<QDialog *>(modal)->reject();
             });
             if (dialog == 0) w.showCameraInfo(camera);
-            if (dialog == 1) w.showCameraClips(camera);
-            if (dialog == 2) w.editCameraAddress(camera);
+            if (dialog == 1) w.editCameraAddress(camera);
             QVERIFY(calls >= 10 && closer.messages.isEmpty());
             QTRY_COMPARE(closer.messages, QStringList(conflictText(ConflictKind::SameSerial)));
         }
@@ -103,7 +100,6 @@ private slots:
             {0, Qt::Key_Menu, Qt::NoModifier},
             {1, Qt::Key_Menu, Qt::NoModifier},
             {2, Qt::Key_F10, Qt::ShiftModifier},
-            {2, Qt::Key_F10, Qt::NoModifier},
             {-1, Qt::Key_Menu, Qt::NoModifier}};
         for (const auto &[row, key, modifiers] : presses) {
             MainWindow w;
@@ -156,16 +152,7 @@ private slots:
         w.ui->btnNetPref->click();
         QTRY_COMPARE(closer.messages.size(), 1); // nothing to start: the user is told
         QVERIFY(closer.messages[0].contains("network settings"));
-        // Only KDE's settings module is there: it is found and started with the network page.
-        QFile kcm(bin.path() + "/kcmshell5");
-        QVERIFY(kcm.open(QIODevice::WriteOnly) && kcm.write("#!/bin/sh\necho \"$@\" > \"$0.ran\"\n") > 0 &&
-                kcm.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        kcm.close();
-        w.ui->btnNetPref->click();
         qputenv("PATH", path);
-        QFile ran(bin.path() + "/kcmshell5.ran");
-        QTRY_VERIFY(ran.size() > 0);
-        QVERIFY(ran.open(QIODevice::ReadOnly) && ran.readAll().trimmed() == "kcm_networkmanagement");
     }
 
     void addressAction() {
