@@ -223,7 +223,7 @@ private slots:
             got << c["name"].toString() + ' ' + c["adapterIp"].toString() + ' ' + c["statusText"].toString();
         }
         QCOMPARE(got, QStringList({"Left 10.10.5.1 Waiting for trigger", "Right 10.10.5.2 Live",
-                                   "RightAdv 10.10.5.2 Idle"}));
+                                   "RightAdv 10.10.5.2 Status not yet known"}));
         verifyRc("sharedmove", 0);
         QVERIFY(lab.json("sharedmove")["answered"].toBool() &&
                 lab.json("sharedmove")["camera"]["name"] == "Right");
