@@ -575,6 +575,7 @@ QString findingTitle(const QString &code) {
         {"jumbo-packet", QT_TRANSLATE_NOOP("FindingTexts", "Jumbo packet setting of the adapter")},
         {"receive-buffers", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffers of the adapter")},
         {"interrupt-moderation", QT_TRANSLATE_NOOP("FindingTexts", "Interrupt moderation of the adapter")},
+        {"impossible-source", QT_TRANSLATE_NOOP("FindingTexts", "Answers from impossible addresses")},
     };
     for (const auto &t : titles) {
         if (code == QLatin1String(t.code)) return FindingTexts::tr(t.title);
@@ -591,11 +592,10 @@ QList<Finding> impossibleSourceFindings(const QList<quint32> &senders) {
     f.code = QStringLiteral("impossible-source");
     f.severity = Severity::Warning;
     f.text =
-        FindingTexts::tr("Something on the link answers discovery from %n address(es) no camera can have "
-                         "(%1); it is not listed and nothing is sent to it.",
-                         nullptr, int(senders.size()))
+        FindingTexts::tr("Something on the link answers discovery from addresses no camera can have (%1); "
+                         "it is not listed and nothing is sent to it.")
             .arg(addresses.join(QLatin1String(", ")));
-    f.fix << FindingTexts::tr("Find the device that answers from that address and correct its address.");
+    f.fix << FindingTexts::tr("Find the device that answers from these addresses and correct its address.");
     return {f};
 }
 

@@ -174,7 +174,8 @@ void NetworkCheckWindow::stepDone() {
 void NetworkCheckWindow::finishCheck() {
     for (auto it = prober->results().constBegin(); it != prober->results().constEnd(); ++it)
         cameras[it.key()].path = it.value();
-    QList<Finding> found = diagnose(facts, cameras, datagramSize, adapter);
+    QList<Finding> found = diagnose(facts, cameras, datagramSize, adapter) +
+                           impossibleSourceFindings(main->manager.impossibleSenders());
     std::stable_partition(found.begin(), found.end(),
                           [](const Finding &f) { return f.severity == Severity::Problem; });
     shown = found;

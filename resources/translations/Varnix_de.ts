@@ -509,6 +509,18 @@
         <translation>Empfangspuffer des Adapters</translation>
     </message>
     <message>
+        <source>Answers from impossible addresses</source>
+        <translation>Antworten von unmöglichen Adressen</translation>
+    </message>
+    <message>
+        <source>Something on the link answers discovery from addresses no camera can have (%1); it is not listed and nothing is sent to it.</source>
+        <translation>Etwas im Netz antwortet auf die Suche von Adressen, die keine Kamera haben kann (%1); es wird nicht aufgeführt und nichts wird dorthin gesendet.</translation>
+    </message>
+    <message>
+        <source>Find the device that answers from these addresses and correct its address.</source>
+        <translation>Suchen Sie das Gerät, das von diesen Adressen antwortet, und korrigieren Sie seine Adresse.</translation>
+    </message>
+    <message>
         <source>Interrupt moderation of the adapter</source>
         <translation>Interrupt-Moderation des Adapters</translation>
     </message>

@@ -509,6 +509,18 @@
         <translation>Buffer di ricezione della scheda</translation>
     </message>
     <message>
+        <source>Answers from impossible addresses</source>
+        <translation>Risposte da indirizzi impossibili</translation>
+    </message>
+    <message>
+        <source>Something on the link answers discovery from addresses no camera can have (%1); it is not listed and nothing is sent to it.</source>
+        <translation>Qualcosa sulla rete risponde alla ricerca da indirizzi che nessuna telecamera può avere (%1); non viene elencato e non gli viene inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Find the device that answers from these addresses and correct its address.</source>
+        <translation>Trovate il dispositivo che risponde da questi indirizzi e correggetene l&apos;indirizzo.</translation>
+    </message>
+    <message>
         <source>Interrupt moderation of the adapter</source>
         <translation>Moderazione degli interrupt della scheda</translation>
     </message>

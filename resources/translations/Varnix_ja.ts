@@ -509,6 +509,18 @@
         <translation>アダプタの受信バッファ</translation>
     </message>
     <message>
+        <source>Answers from impossible addresses</source>
+        <translation>あり得ないアドレスからの応答</translation>
+    </message>
+    <message>
+        <source>Something on the link answers discovery from addresses no camera can have (%1); it is not listed and nothing is sent to it.</source>
+        <translation>ネットワーク上の何かが、カメラが持ち得ないアドレス (%1) から検索に応答しています。一覧には表示されず、何も送信されません。</translation>
+    </message>
+    <message>
+        <source>Find the device that answers from these addresses and correct its address.</source>
+        <translation>これらのアドレスから応答している機器を見つけ、そのアドレスを修正してください。</translation>
+    </message>
+    <message>
         <source>Interrupt moderation of the adapter</source>
         <translation>アダプタの割り込みモデレーション</translation>
     </message>
