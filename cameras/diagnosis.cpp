@@ -76,7 +76,8 @@ QString adapterLabel(const NetworkFacts &facts, const UdpCamInfo &info) {
 
 QString describe(const SeenCamera &c) {
     const QString who = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : FindingTexts::tr("unlisted");
-    const QString name = c.name.isEmpty() ? modelName(c.info) : QStringLiteral("\"%1\"").arg(c.name);
+    const QString name =
+        c.name.isEmpty() ? modelName(c.info) : QStringLiteral("\"%1\"").arg(visibleText(c.name));
     return FindingTexts::tr("%1 %2 at %3").arg(who, name, ipToText(c.info.cameraIp));
 }
 
@@ -537,6 +538,23 @@ QString severityName(Severity severity) {
     return severity == Severity::Problem ? QStringLiteral("problem") : QStringLiteral("warning");
 }
 
+QString findingCode(ConflictKind kind) {
+    switch (kind) {
+    case ConflictKind::JumboAdapter:
+    case ConflictKind::DatagramOverMtu:
+        return QStringLiteral("datagram-size");
+    case ConflictKind::SameIp:
+    case ConflictKind::SameMac:
+    case ConflictKind::SameSerial:
+        return QLatin1String(sharedValueText(kind).code);
+    case ConflictKind::OutsideSubnet:
+        return QStringLiteral("outside-subnet");
+    case ConflictKind::None:
+        break;
+    }
+    return QString();
+}
+
 QString findingTitle(const QString &code) {
     static const struct {
         const char *code, *title;
@@ -557,11 +575,28 @@ QString findingTitle(const QString &code) {
         {"jumbo-packet", QT_TRANSLATE_NOOP("FindingTexts", "Jumbo packet setting of the adapter")},
         {"receive-buffers", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffers of the adapter")},
         {"interrupt-moderation", QT_TRANSLATE_NOOP("FindingTexts", "Interrupt moderation of the adapter")},
+        {"impossible-source", QT_TRANSLATE_NOOP("FindingTexts", "Answers from impossible addresses")},
     };
     for (const auto &t : titles) {
         if (code == QLatin1String(t.code)) return FindingTexts::tr(t.title);
     }
     return code;
+}
+
+QList<Finding> impossibleSourceFindings(const QList<quint32> &senders) {
+    if (senders.isEmpty()) return {};
+    QStringList addresses;
+    for (quint32 ip : senders)
+        addresses << ipToText(ip);
+    Finding f;
+    f.code = QStringLiteral("impossible-source");
+    f.severity = Severity::Warning;
+    f.text =
+        FindingTexts::tr("Something on the link answers discovery from addresses no camera can have (%1); "
+                         "it is not listed and nothing is sent to it.")
+            .arg(addresses.join(QLatin1String(", ")));
+    f.fix << FindingTexts::tr("Find the device that answers from these addresses and correct its address.");
+    return {f};
 }
 
 QString findingCamera(const SeenCamera &camera) {

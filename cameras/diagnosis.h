@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cameras/conflicts.h"
 #include "cameras/pathcheck.h"
 #include "net/camrecord.h"
 #include "net/netfacts.h"
@@ -39,6 +40,8 @@ struct Finding {
 };
 
 QString severityName(Severity severity);
+// The code of the findings that report a conflict of this kind ("duplicate-ip"); "" for None.
+QString findingCode(ConflictKind kind);
 // A short heading for the findings with this code, translated; the code itself for one it does not know.
 QString findingTitle(const QString &code);
 // How findings name a camera ("#0 \"Cam A\" at 10.10.1.20"), and the adapter it answered through.
@@ -52,6 +55,10 @@ int camerasFittingBuffer(qint64 capBytes);
 // adapter MTU, cameras outside their adapter's subnet): what the window warns about, every case of it.
 QList<Finding> cameraFindings(const NetworkFacts &facts, const QList<SeenCamera> &cameras,
                               quint32 datagramSize);
+
+// Replies heard from addresses no camera can have (the discovery's impossible senders): they make no
+// camera, so no other check sees them; one warning names them all.
+QList<Finding> impossibleSourceFindings(const QList<quint32> &senders);
 
 // Every check. `adapter` is the adapter scanned ("" or "*ALL*" for all); adapter checks cover only it.
 QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &cameras, quint32 datagramSize,

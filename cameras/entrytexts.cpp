@@ -89,6 +89,10 @@ QString UdpCamManager::statusText(int status) {
         .arg(QCoreApplication::translate("UdpCamManager", w.word));
 }
 
+bool UdpCamManager::isNamedStatus(quint32 status) {
+    return (status >= 1 && status <= 8) || status == 11;
+}
+
 QString UdpCamManager::statusWord(int status) {
     return QCoreApplication::translate("UdpCamManager", wordOf(status).word);
 }

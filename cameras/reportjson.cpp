@@ -74,6 +74,22 @@ QJsonObject adapterJson(const NetAdapterInfo &adapter) {
     return o;
 }
 
+bool statusKnown(const UdpInterface &channel) {
+    // Advanced cameras are never polled: they stand at the status the window shows for them too.
+    return channel.camInfo.protocol != 0 || channel.statusKnown;
+}
+
+QString statusText(const UdpInterface &channel) {
+    if (channel.camInfo.protocol != 0) return UdpCamManager::statusWord(int(channel.status));
+    return statusDescription(channel.status, channel.statusKnown);
+}
+
+QString statusDescription(quint32 status, bool known) {
+    if (!known) return QCoreApplication::translate("UdpCamManager", "Status not yet known");
+    if (UdpCamManager::isNamedStatus(status)) return UdpCamManager::statusWord(int(status));
+    return QCoreApplication::translate("UdpCamManager", "Unknown status (%1)").arg(status);
+}
+
 QJsonObject cameraJson(const UdpInterface &channel, int index) {
     const UdpCamInfo &info = channel.camInfo;
     QJsonObject o;
@@ -93,7 +109,8 @@ QJsonObject cameraJson(const UdpInterface &channel, int index) {
     o.insert(QStringLiteral("adapterMtu"), unsignedValue(info.adapterMtu));
     o.insert(QStringLiteral("link"), linkName(info));
     o.insert(QStringLiteral("status"), unsignedValue(channel.status));
-    o.insert(QStringLiteral("statusText"), UdpCamManager::statusWord(int(channel.status)));
+    o.insert(QStringLiteral("statusKnown"), statusKnown(channel));
+    o.insert(QStringLiteral("statusText"), statusText(channel));
     // False for a camera that has not yet told its name (a Standard one also its options and a status).
     o.insert(QStringLiteral("answeredInTime"), UdpCamManager::toldAll(channel));
     o.insert(QStringLiteral("inAdapterSubnet"), inAdapterSubnet(info));

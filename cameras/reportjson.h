@@ -21,6 +21,14 @@ QJsonObject adapterJson(const NetAdapterInfo &adapter);
 QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters);
 QJsonObject cameraJson(const UdpInterface &channel, int index);
 
+// Whether a camera's status can be shown (a Standard camera's once it has answered a status request),
+// and the words for it.
+bool statusKnown(const UdpInterface &channel);
+QString statusText(const UdpInterface &channel);
+// A camera's status in words for the reports and the command line: "Status not yet known" before a
+// status reply, the status word of a code the cameras define, and the number of any other.
+QString statusDescription(quint32 status, bool known);
+
 // Who a camera is, for findings and events: {"index", "ip", "mac", "serial", "name"}.
 QJsonObject cameraIdentityJson(const SeenCamera &camera);
 QJsonObject findingJson(const Finding &finding, const QList<SeenCamera> &cameras);

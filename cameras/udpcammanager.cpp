@@ -302,11 +302,16 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
     startDiscoveryRounds();
 }
 
-void UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask) {
-    if (!channel) return;
+AddressChange UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask) {
+    AddressChange change;
+    if (!channel) return change;
     const UdpCamInfo &info = channel->camInfo;
-    if (ip == info.cameraIp && mask == info.cameraMask) return;
+    change.outcome = AddressChange::Unchanged;
+    if (ip == info.cameraIp && mask == info.cameraMask) return change;
     // An address a camera must not take (0.0.0.0, a broadcast, loopback, a bad mask...) is never sent.
-    if (judgeCameraAddress(ip, mask) != AddressVerdict::Usable) return;
-    channel->send(opSetAddress(ip, mask, info.macLow, info.macHigh), true);
+    change.refusal = judgeCameraAddress(ip, mask, info.adapterIp);
+    change.outcome = change.refusal == AddressVerdict::Usable ? AddressChange::Sent : AddressChange::Refused;
+    if (change.outcome == AddressChange::Sent)
+        channel->send(opSetAddress(ip, mask, info.macLow, info.macHigh), true);
+    return change;
 }

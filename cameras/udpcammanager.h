@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/addresses.h"
 #include "net/udpenumerator.h"
 
 #include <QList>
@@ -20,7 +21,7 @@ public:
 
     int cameraCount() const;
     UdpInterface *camera(int index) const;
-    void setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask);
+    AddressChange setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask);
     // Drops every camera, listens on the adapter (all of them for the all-adapters entry, none
     // without one) and asks who is there.
     void restartDiscovery(const NetAdapterInfo *adapter);
@@ -50,6 +51,7 @@ public:
     static QString statusText(int status);
     // The translated status word alone, without its colour markup.
     static QString statusWord(int status);
+    static bool isNamedStatus(quint32 status);
     QPixmap statusBullet(int index) const;
     // What the row can say about a camera's state: its reported status, nothing yet, or that it has
     // stopped answering; stateText is the coloured word for the row.
@@ -67,6 +69,7 @@ public:
     bool isResponding(int index) const;
     // Cameras heard at the address of a listed one but with another MAC address (never listed).
     const QList<UdpCamInfo> &shadowedCameras() const { return enumerator.shadowed(); }
+    const QList<quint32> &impossibleSenders() const { return enumerator.impossibleSenders(); }
 
     UdpEnumerator enumerator;
     QList<UdpInterface *> cameras;

@@ -14,40 +14,20 @@ const char *const badFieldSheet = "QLineEdit { border: 1px solid red; }";
 const char *const refusalSheet = "QLabel { color: #ff6060; }";
 const char *const cautionSheet = "QLabel { color: #ffaa34; }";
 
-const char *refusalText(AddressVerdict verdict) {
-    switch (verdict) {
-    case AddressVerdict::MaskZero:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "The subnet mask 0.0.0.0 cannot be used.");
-    case AddressVerdict::MaskNotContiguous:
+const char *fieldFaultText(IpTextFault fault) {
+    switch (fault) {
+    case IpTextFault::Unreadable:
         return QT_TRANSLATE_NOOP("IPEditDlg",
-                                 "The subnet mask must be ones followed by zeros, such as 255.255.255.0.");
-    case AddressVerdict::AddressZero:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "The address 0.0.0.0 cannot be given to a camera.");
-    case AddressVerdict::AddressAllOnes:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "The address 255.255.255.255 cannot be given to a camera.");
-    case AddressVerdict::AddressLoopback:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "Loopback addresses (127.x.x.x) cannot be given to a camera.");
-    case AddressVerdict::AddressMulticast:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "Multicast addresses (224.x.x.x to 239.x.x.x) cannot be given "
-                                              "to a camera.");
-    case AddressVerdict::AddressReserved:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "Reserved addresses (240.x.x.x and above) cannot be given to a "
-                                              "camera.");
-    case AddressVerdict::NetworkAddress:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "This is the network address of its subnet; it cannot be given "
-                                              "to a camera.");
-    case AddressVerdict::BroadcastAddress:
-        return QT_TRANSLATE_NOOP("IPEditDlg", "This is the broadcast address of its subnet; it cannot be "
-                                              "given to a camera.");
-    case AddressVerdict::Usable:
+                                 "Enter the address and the mask as four numbers from 0 to 255, separated by "
+                                 "dots.");
+    case IpTextFault::Sign:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "An address has no plus or minus sign.");
+    case IpTextFault::FifthNumber:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "An address has four numbers, not five.");
+    case IpTextFault::None:
         break;
     }
     return nullptr;
-}
-
-bool parses(const QLineEdit *edit) {
-    quint32 value = 0;
-    return parseIp(edit->text(), &value);
 }
 
 } // namespace
@@ -104,18 +84,20 @@ void IPEditDlg::setSurroundings(quint32 ip, quint32 mask, const QList<quint32> &
 }
 
 bool IPEditDlg::checkFields() {
-    bool allParse = true;
+    // The first field's fault is the one named; both fields are outlined.
+    IpTextFault fault = IpTextFault::None;
     for (QLineEdit *edit : {ui->ipAddEdit, ui->snMaskEdit}) {
-        const bool good = parses(edit);
-        edit->setStyleSheet(good ? QString() : QLatin1String(badFieldSheet));
-        allParse = allParse && good;
+        const IpTextFault own = ipTextFault(edit->text());
+        edit->setStyleSheet(own == IpTextFault::None ? QString() : QLatin1String(badFieldSheet));
+        if (fault == IpTextFault::None) fault = own;
     }
     // Refusals keep OK disabled and say why; cautions only warn.
     QString advice;
-    bool refused = !allParse;
-    if (!allParse) {
-        advice = tr("Enter the address and the mask as four numbers from 0 to 255, separated by dots.");
-    } else if (const char *refusal = refusalText(judgeCameraAddress(ipAddress(), subnetMask()))) {
+    bool refused = fault != IpTextFault::None;
+    if (refused) {
+        advice = tr(fieldFaultText(fault));
+    } else if (const char *refusal =
+                   addressRefusalText(judgeCameraAddress(ipAddress(), subnetMask(), adapterIp))) {
         advice = tr(refusal);
         refused = true;
     } else if (haveSurroundings) {
@@ -126,7 +108,6 @@ bool IPEditDlg::checkFields() {
                         "red and may become unreachable.");
         if (cautions & UsedByOtherCamera)
             lines << tr("Another camera in the list already uses this address.");
-        if (cautions & UsedByAdapter) lines << tr("The network adapter itself uses this address.");
         advice = lines.join(QLatin1Char('\n'));
     }
     ui->adviceLbl->setText(advice);

@@ -3,6 +3,8 @@
 #include "camrecord.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QStringList>
 
 QString ipToText(quint32 ip) {
     return QStringLiteral("%1.%2.%3.%4")
@@ -20,12 +22,15 @@ bool isBlank(char c) {
 
 // One dotted field read the way a C decimal conversion reads it: leading blanks, an optional sign,
 // digits up to the first non-digit, the rest ignored. Negative values count as huge unsigned ones.
-bool readField(const QByteArray &field, quint32 *out) {
+bool readField(const QByteArray &field, quint32 *out, bool *sign) {
     int i = 0;
     while (i < field.size() && isBlank(field[i]))
         ++i;
     bool negative = false;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        *sign = true;
+        negative = field[i++] == '-';
+    }
     quint32 value = 0;
     int digits = 0;
     for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i, ++digits) {
@@ -37,11 +42,9 @@ bool readField(const QByteArray &field, quint32 *out) {
     return true;
 }
 
-} // namespace
-
-bool parseIp(const QString &text, quint32 *out) {
+IpTextFault readIp(const QString &text, quint32 *out) {
     QByteArray bytes = text.toLatin1();
-    if (bytes.size() > 254) return false;
+    if (bytes.size() > 254) return IpTextFault::Unreadable;
     // "host]:port" leaves the closing bracket where the last dot would go.
     const int bracket = bytes.indexOf(']');
     if (bracket >= 0)
@@ -51,13 +54,45 @@ bool parseIp(const QString &text, quint32 *out) {
 
     quint32 result = 0;
     int from = 0;
+    bool sign = false;
     for (int part = 0; part < 4; ++part) {
         const int dot = bytes.indexOf('.', from);
-        if (dot < 0) return false;
+        if (dot < 0) return IpTextFault::Unreadable;
         quint32 value = 0;
-        if (!readField(bytes.mid(from, dot - from), &value)) return false;
+        if (!readField(bytes.mid(from, dot - from), &value, &sign)) return IpTextFault::Unreadable;
         result = result << 8 | value;
         from = dot + 1;
+    }
+    if (out) *out = result;
+    // A digit right after the fourth number's dot starts a fifth number ("10.1.2.3.4").
+    while (from < bytes.size() && isBlank(bytes[from]))
+        ++from;
+    if (from < bytes.size() && bytes[from] >= '0' && bytes[from] <= '9') return IpTextFault::FifthNumber;
+    return sign ? IpTextFault::Sign : IpTextFault::None;
+}
+
+} // namespace
+
+bool parseIp(const QString &text, quint32 *out) {
+    return readIp(text, out) != IpTextFault::Unreadable;
+}
+
+IpTextFault ipTextFault(const QString &text) {
+    return readIp(text, nullptr);
+}
+
+bool parseStrictIp(const QString &text, quint32 *out) {
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4) return false;
+    quint32 result = 0;
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part.size() > 3) return false;
+        for (const QChar c : part) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+        }
+        const uint value = part.toUInt();
+        if (value > 255) return false;
+        result = result << 8 | value;
     }
     if (out) *out = result;
     return true;
@@ -91,7 +126,7 @@ bool isContiguousMask(quint32 mask) {
     return (hostPart & (hostPart + 1)) == 0;
 }
 
-AddressVerdict judgeCameraAddress(quint32 ip, quint32 mask) {
+AddressVerdict judgeCameraAddress(quint32 ip, quint32 mask, quint32 adapterIp) {
     if (mask == 0) return AddressVerdict::MaskZero;
     if (!isContiguousMask(mask)) return AddressVerdict::MaskNotContiguous;
     if (ip == 0) return AddressVerdict::AddressZero;
@@ -106,13 +141,59 @@ AddressVerdict judgeCameraAddress(quint32 ip, quint32 mask) {
         if ((ip & hostPart) == 0) return AddressVerdict::NetworkAddress;
         if ((ip & hostPart) == hostPart) return AddressVerdict::BroadcastAddress;
     }
+    // The camera would answer from the workstation's own address, which the workstation never asks.
+    if (adapterIp != NoIp && ip == adapterIp) return AddressVerdict::AdapterAddress;
     return AddressVerdict::Usable;
+}
+
+const char *addressRefusalText(AddressVerdict verdict) {
+    switch (verdict) {
+    case AddressVerdict::MaskZero:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "The subnet mask 0.0.0.0 cannot be used.");
+    case AddressVerdict::MaskNotContiguous:
+        return QT_TRANSLATE_NOOP("IPEditDlg",
+                                 "The subnet mask must be ones followed by zeros, such as 255.255.255.0.");
+    case AddressVerdict::AddressZero:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "The address 0.0.0.0 cannot be given to a camera.");
+    case AddressVerdict::AddressAllOnes:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "The address 255.255.255.255 cannot be given to a camera.");
+    case AddressVerdict::AddressLoopback:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "Loopback addresses (127.x.x.x) cannot be given to a camera.");
+    case AddressVerdict::AddressMulticast:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "Multicast addresses (224.x.x.x to 239.x.x.x) cannot be given "
+                                              "to a camera.");
+    case AddressVerdict::AddressReserved:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "Reserved addresses (240.x.x.x and above) cannot be given to a "
+                                              "camera.");
+    case AddressVerdict::NetworkAddress:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "This is the network address of its subnet; it cannot be given "
+                                              "to a camera.");
+    case AddressVerdict::BroadcastAddress:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "This is the broadcast address of its subnet; it cannot be "
+                                              "given to a camera.");
+    case AddressVerdict::AdapterAddress:
+        return QT_TRANSLATE_NOOP("IPEditDlg", "The network adapter itself uses this address.");
+    case AddressVerdict::Usable:
+        break;
+    }
+    return nullptr;
+}
+
+bool canBeCameraSource(quint32 sender, quint32 adapterIp, quint32 adapterMask) {
+    const quint32 top = sender >> 24;
+    // Only the loopback interface hears a loopback sender, and there every sender has its address.
+    if (adapterIp >> 24 == 127) return top == 127;
+    if (sender == 0 || sender == 0xFFFFFFFFu || top == 127 || top >= 224 || sender == adapterIp) return false;
+    const quint32 hostPart = ~adapterMask;
+    // A /31 or /32 has no network or broadcast address of its own.
+    if (hostPart > 1 && (sender & adapterMask) == (adapterIp & adapterMask))
+        return (sender & hostPart) != 0 && (sender & hostPart) != hostPart;
+    return true;
 }
 
 int addressCautions(quint32 ip, quint32 adapterIp, quint32 adapterMask, const QList<quint32> &othersInUse) {
     int cautions = 0;
     if ((ip & adapterMask) != (adapterIp & adapterMask)) cautions |= OutsideAdapterSubnet;
     if (othersInUse.contains(ip)) cautions |= UsedByOtherCamera;
-    if (ip == adapterIp) cautions |= UsedByAdapter;
     return cautions;
 }

@@ -1,9 +1,10 @@
 #include "bytes.h"
 
-QByteArray ByteReader::cString(int at) const {
+QByteArray ByteReader::cString(int at, int maxBytes) const {
     if (at < 0 || at >= d_.size()) return QByteArray();
     const int end = d_.indexOf('\0', at);
-    return d_.mid(at, (end < 0 ? d_.size() : end) - at);
+    const int length = (end < 0 ? d_.size() : end) - at;
+    return d_.mid(at, maxBytes >= 0 ? qMin(length, maxBytes) : length);
 }
 
 ByteWriter &ByteWriter::u8(quint8 v) {

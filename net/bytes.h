@@ -13,8 +13,9 @@ public:
     quint32 u32(int at) const { return quint32(u16(at)) | quint32(u16(at + 2)) << 16; }
     quint64 u64(int at) const { return quint64(u32(at)) | quint64(u32(at + 4)) << 32; }
     int size() const { return d_.size(); }
-    // Latin-1 text from `at` up to the first NUL byte or the end of the datagram.
-    QByteArray cString(int at) const;
+    // Latin-1 text from `at` up to the first NUL byte or the end of the datagram, and at most
+    // `maxBytes` long when that is given.
+    QByteArray cString(int at, int maxBytes = -1) const;
 
 private:
     QByteArray d_; // exactly the datagram, never the whole receive buffer

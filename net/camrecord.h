@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 // The camera record built from a discovery reply and copied whole into each camera channel.
@@ -30,6 +31,10 @@ bool sameIp(const UdpCamInfo &a, const UdpCamInfo &b);
 bool sameMac(const UdpCamInfo &a, const UdpCamInfo &b);
 bool sameSerial(const UdpCamInfo &a, const UdpCamInfo &b);
 bool inAdapterSubnet(const UdpCamInfo &a);
+
+// Text a camera sent, fit for a terminal line: every control character is written as a visible
+// escape (\n, \r, \t, else \xHH), so that a camera can neither split a line nor drive the terminal.
+QString visibleText(const QString &text);
 
 // The local end that received a discovery reply.
 struct ReceivingAdapter {

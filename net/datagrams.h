@@ -32,6 +32,9 @@ constexpr int StdDiscoverReplyLength = 52;
 constexpr int AdvDiscoverReplyLength = 55;
 constexpr int StdStatusReplyLength = 16;
 constexpr int AdvNameOffset = 68;
+// The longest camera name kept: no camera's name field is longer (the Standard name query asks for 50
+// bytes). Text beyond it is a reply without its NUL, and would pad every table to its width.
+constexpr int MaxNameBytes = 64;
 constexpr int ClipListHeaderLength = 16;
 } // namespace Proto
 

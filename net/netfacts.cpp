@@ -444,8 +444,12 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
         }
     }
     std::string ruleset;
-    if (facts.firewall.manager == FirewallFacts::Nft && source.firewallRuleset(ruleset))
-        facts.firewall = judgeFirewall(QByteArray::fromStdString(ruleset), names);
+    if (facts.firewall.manager == FirewallFacts::Nft) {
+        if (source.firewallRuleset(ruleset))
+            facts.firewall = judgeFirewall(QByteArray::fromStdString(ruleset), names);
+        else
+            facts.firewall.unreadable = source.firewallRefused();
+    }
     if (facts.firewall.unreadable) facts.unreadable << QStringLiteral("firewall");
     return facts;
 }

@@ -36,6 +36,10 @@ void UdpEnumerator::keepShadowed(const UdpCamInfo &record) {
 
 void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at) {
     if (!accepting) return;
+    if (!canBeCameraSource(senderIp, at.ip, at.mask)) {
+        if (impossible_.size() < MaxShadowed && !impossible_.contains(senderIp)) impossible_.append(senderIp);
+        return;
+    }
     const UdpCamInfo *known = nullptr;
     for (const UdpCamInfo *info : qAsConst(detected)) {
         if (info->cameraIp == senderIp) known = info;
@@ -84,6 +88,7 @@ bool UdpEnumerator::latestRoundAnswered() const {
 void UdpEnumerator::closeAll() {
     ++generation_;
     shadowed_.clear();
+    impossible_.clear();
     for (UdpLocalSocket *socket : qAsConst(sockets)) {
         socket->disconnect(this);
         if (draining_) {

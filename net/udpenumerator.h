@@ -35,6 +35,10 @@ public:
     // same address, never announced, kept until the next open so that the conflict can be named.
     const QList<UdpCamInfo> &shadowed() const { return shadowed_; }
 
+    // Senders of replies no camera can send (see canBeCameraSource): never a camera, never asked
+    // anything; kept until the next open so that a check can name them.
+    const QList<quint32> &impossibleSenders() const { return impossible_; }
+
 signals:
     void cameraDetected(UdpCamInfo *info);
     // A camera already recorded answered again, from the same address with the same MAC address.
@@ -57,4 +61,5 @@ private:
     QList<UdpCamInfo> shadowed_;
     int round_ = 0;
     QHash<const UdpCamInfo *, int> answeredRound_; // the latest round each record answered
+    QList<quint32> impossible_;
 };

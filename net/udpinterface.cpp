@@ -168,7 +168,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
         const quint32 magic = r.u32(0);
         if (magic == Proto::AdvCommand) {
             if (r.u8(4) != Proto::AdvNameReplyCode) return;
-            cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset));
+            cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset, Proto::MaxNameBytes));
             nameAnswered = true;
             emit cameraStatusChanged(index, NameChanged);
         } else if (magic == Proto::AdvClipList) {
@@ -179,7 +179,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
 
     switch (r.u8(3)) {
     case Proto::OpName:
-        cameraName = QString::fromLatin1(r.cString(8));
+        cameraName = QString::fromLatin1(r.cString(8, Proto::MaxNameBytes));
         nameAnswered = true;
         emit cameraStatusChanged(index, NameChanged);
         break;

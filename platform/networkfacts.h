@@ -33,6 +33,9 @@ public:
     // with the profiles and the inbound UDP rules as the firewall's policy object gives them. False
     // when there is nothing to read.
     virtual bool firewallRuleset(std::string &json) = 0;
+    // Whether the last firewallRuleset found the packet filter's tool but was not let read the rules:
+    // then the firewall is unknown because of this program's rights, not because there is none.
+    virtual bool firewallRefused() { return false; }
     // The front ends that own the rules where they are installed, each in its own words: `ufw status
     // verbose`, `firewall-cmd --state`, and `firewall-cmd --list-all` of the zone that holds the
     // interface (or of the default zone). False when the tool is missing or cannot be asked.

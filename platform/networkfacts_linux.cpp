@@ -43,7 +43,7 @@ bool plainName(const std::string &name) {
 // prints. With `anyExit` its output counts whatever it exits with (firewall-cmd --state exits 252 to say
 // "not running").
 bool runTool(const std::string &root, const std::vector<const char *> &paths, const std::string &arguments,
-             std::string &out, bool anyExit = false) {
+             std::string &out, bool anyExit = false, bool *installed = nullptr) {
     std::string tool;
     for (const char *path : paths) {
         if (access((root + path).c_str(), X_OK) == 0) {
@@ -51,6 +51,7 @@ bool runTool(const std::string &root, const std::vector<const char *> &paths, co
             break;
         }
     }
+    if (installed) *installed = !tool.empty();
     if (tool.empty()) return false;
     const std::string command = "LC_ALL=C " + tool + " " + arguments + " 2>/dev/null";
     FILE *pipe = popen(command.c_str(), "r");
@@ -102,9 +103,13 @@ public:
 
     bool firewallRuleset(std::string &json) override {
         // Without the right to read the rule set nft fails; that says nothing about the firewall.
-        return runTool(root_, {"/usr/sbin/nft", "/sbin/nft", "/usr/bin/nft", "/bin/nft"}, "-j list ruleset",
-                       json);
+        bool installed = false;
+        const bool read = runTool(root_, {"/usr/sbin/nft", "/sbin/nft", "/usr/bin/nft", "/bin/nft"},
+                                  "-j list ruleset", json, false, &installed);
+        refused_ = installed && !read;
+        return read;
     }
+    bool firewallRefused() override { return refused_; }
 
     bool ufwStatus(std::string &out) override {
         // Only root may ask; anyone else learns nothing and the nft rule set decides.
@@ -128,6 +133,7 @@ public:
 
 private:
     const std::string root_;
+    bool refused_ = false;
 };
 
 } // namespace

@@ -24,9 +24,11 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QProcess>
+#include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -316,11 +318,27 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+QRect MainWindow::besideWithin(const QRect &main, QSize size, const QRect &available) {
+    constexpr int Gap = 8;
+    size = size.boundedTo(available.size());
+    QRect place(QPoint(main.right() + 1 + Gap, main.top()), size);
+    QRect left = place;
+    left.moveRight(main.left() - 1 - Gap);
+    if (place.right() > available.right() && left.left() >= available.left()) place = left;
+    // Room on neither side: against the screen's edge, over the main window, rather than off the screen.
+    place.moveLeft(qBound(available.left(), place.left(), available.right() + 1 - size.width()));
+    place.moveTop(qBound(available.top(), place.top(), available.bottom() + 1 - size.height()));
+    return place;
+}
+
 void MainWindow::openNetworkCheck() {
     if (!networkCheck) {
         networkCheck = new NetworkCheckWindow(this);
         // Beside the main window, so that the rows its findings select stay in view.
-        networkCheck->move(frameGeometry().topRight() + QPoint(8, 0));
+        const QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+        if (screen)
+            networkCheck->setGeometry(
+                besideWithin(frameGeometry(), networkCheck->size(), screen->availableGeometry()));
     }
     networkCheck->show();
     networkCheck->raise();
@@ -346,7 +364,8 @@ void MainWindow::editCameraAddress(UdpInterface *camera, quint32 proposedIp, qui
         mask = dialog.subnetMask();
     }
     // The dialog lets nothing unsafe through; this guard keeps it so whoever fills the fields.
-    if (!accepted || ip == 0 || mask == 0 || judgeCameraAddress(ip, mask) != AddressVerdict::Usable) {
+    if (!accepted || ip == 0 || mask == 0 ||
+        judgeCameraAddress(ip, mask, camera->camInfo.adapterIp) != AddressVerdict::Usable) {
         if (checkPending) scheduleConflictCheck(false);
         return;
     }

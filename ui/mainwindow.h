@@ -48,6 +48,9 @@ public:
     // Programs that open the network settings here, in the order they are tried; `desktop` is the
     // desktop's name as XDG_CURRENT_DESKTOP gives it.
     static QList<QStringList> networkSettingsCommands(const QString &desktop);
+    // Where a window of `size` opens beside the main window's frame `main`: to its right, else to its
+    // left, and always inside the screen's `available` area, shrunk to it when larger.
+    static QRect besideWithin(const QRect &main, QSize size, const QRect &available);
 
     // The context menu's actions for one camera.
     // The address dialog for one camera, filled with its address or, when given, a proposed one; on top

@@ -3,6 +3,7 @@
 #include "cameras/conflicts.h"
 #include "cameras/pathprober.h"
 #include "cameras/reportjson.h"
+#include "cameras/savefile.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
 #include "platform/networkfacts.h"
@@ -23,7 +24,6 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -174,7 +174,8 @@ void NetworkCheckWindow::stepDone() {
 void NetworkCheckWindow::finishCheck() {
     for (auto it = prober->results().constBegin(); it != prober->results().constEnd(); ++it)
         cameras[it.key()].path = it.value();
-    QList<Finding> found = diagnose(facts, cameras, datagramSize, adapter);
+    QList<Finding> found = diagnose(facts, cameras, datagramSize, adapter) +
+                           impossibleSourceFindings(main->manager.impossibleSenders());
     std::stable_partition(found.begin(), found.end(),
                           [](const Finding &f) { return f.severity == Severity::Problem; });
     shown = found;
@@ -352,10 +353,11 @@ void NetworkCheckWindow::saveReport() {
         this, tr("Save report"), QDir(folder).filePath(defaultReportName(QDate::currentDate())),
         tr("JSON files (*.json)"));
     if (path.isEmpty()) return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(lastReport).toJson(QJsonDocument::Indented)) < 0 || !file.commit())
-        MainWindow::showMessage(
-            this, tr("The report could not be written to %1.").arg(QDir::toNativeSeparators(path)), 0x1,
-            file.errorString());
+    const QString shown = QDir::toNativeSeparators(path);
+    QString error;
+    if (!isReplaceableFile(path))
+        MainWindow::showMessage(this, tr("%1 is not a regular file; the report was not written.").arg(shown),
+                                0x1);
+    else if (!saveWholeFile(path, QJsonDocument(lastReport).toJson(QJsonDocument::Indented), &error))
+        MainWindow::showMessage(this, tr("The report could not be written to %1.").arg(shown), 0x1, error);
 }

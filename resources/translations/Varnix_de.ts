@@ -144,6 +144,14 @@
         <translation>Geben Sie Adresse und Maske als vier durch Punkte getrennte Zahlen von 0 bis 255 ein.</translation>
     </message>
     <message>
+        <source>An address has no plus or minus sign.</source>
+        <translation>Eine Adresse hat kein Plus- oder Minuszeichen.</translation>
+    </message>
+    <message>
+        <source>An address has four numbers, not five.</source>
+        <translation>Eine Adresse hat vier Zahlen, nicht fünf.</translation>
+    </message>
+    <message>
         <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
         <translation>Diese Adresse liegt außerhalb des Subnetzes des Netzwerkadapters: Die Kamera wird rot angezeigt und ist möglicherweise nicht mehr erreichbar.</translation>
     </message>
@@ -308,6 +316,10 @@
     <message>
         <source>Status not yet known</source>
         <translation>Noch unbekannt</translation>
+    </message>
+    <message>
+        <source>Unknown status (%1)</source>
+        <translation>Unbekannter Status (%1)</translation>
     </message>
     <message>
         <source>Not responding</source>
@@ -497,6 +509,18 @@
         <translation>Empfangspuffer des Adapters</translation>
     </message>
     <message>
+        <source>Answers from impossible addresses</source>
+        <translation>Antworten von unmöglichen Adressen</translation>
+    </message>
+    <message>
+        <source>Something on the link answers discovery from addresses no camera can have (%1); it is not listed and nothing is sent to it.</source>
+        <translation>Etwas im Netz antwortet auf die Suche von Adressen, die keine Kamera haben kann (%1); es wird nicht aufgeführt und nichts wird dorthin gesendet.</translation>
+    </message>
+    <message>
+        <source>Find the device that answers from these addresses and correct its address.</source>
+        <translation>Suchen Sie das Gerät, das von diesen Adressen antwortet, und korrigieren Sie seine Adresse.</translation>
+    </message>
+    <message>
         <source>Interrupt moderation of the adapter</source>
         <translation>Interrupt-Moderation des Adapters</translation>
     </message>
@@ -670,6 +694,10 @@
     <message>
         <source>The report could not be written to %1.</source>
         <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; the report was not written.</source>
+        <translation>%1 ist keine gewöhnliche Datei; der Bericht wurde nicht geschrieben.</translation>
     </message>
     <message>
         <source>Not readable here, so not checked: %1.</source>

@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Subnet mask:</source>
-        <translation>Subnet mask:</translation>
+        <translation>Maschera di sottorete:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -142,6 +142,14 @@
     <message>
         <source>Enter the address and the mask as four numbers from 0 to 255, separated by dots.</source>
         <translation>Inserire indirizzo e maschera come quattro numeri da 0 a 255 separati da punti.</translation>
+    </message>
+    <message>
+        <source>An address has no plus or minus sign.</source>
+        <translation>Un indirizzo non ha segno più o meno.</translation>
+    </message>
+    <message>
+        <source>An address has four numbers, not five.</source>
+        <translation>Un indirizzo ha quattro numeri, non cinque.</translation>
     </message>
     <message>
         <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
@@ -308,6 +316,10 @@
     <message>
         <source>Status not yet known</source>
         <translation>Non ancora noto</translation>
+    </message>
+    <message>
+        <source>Unknown status (%1)</source>
+        <translation>Stato sconosciuto (%1)</translation>
     </message>
     <message>
         <source>Not responding</source>
@@ -497,6 +509,18 @@
         <translation>Buffer di ricezione della scheda</translation>
     </message>
     <message>
+        <source>Answers from impossible addresses</source>
+        <translation>Risposte da indirizzi impossibili</translation>
+    </message>
+    <message>
+        <source>Something on the link answers discovery from addresses no camera can have (%1); it is not listed and nothing is sent to it.</source>
+        <translation>Qualcosa sulla rete risponde alla ricerca da indirizzi che nessuna telecamera può avere (%1); non viene elencato e non gli viene inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Find the device that answers from these addresses and correct its address.</source>
+        <translation>Trovate il dispositivo che risponde da questi indirizzi e correggetene l&apos;indirizzo.</translation>
+    </message>
+    <message>
         <source>Interrupt moderation of the adapter</source>
         <translation>Moderazione degli interrupt della scheda</translation>
     </message>
@@ -670,6 +694,10 @@
     <message>
         <source>The report could not be written to %1.</source>
         <translation>Impossibile scrivere il rapporto in %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; the report was not written.</source>
+        <translation>%1 non è un file regolare; il rapporto non è stato scritto.</translation>
     </message>
     <message>
         <source>Not readable here, so not checked: %1.</source>

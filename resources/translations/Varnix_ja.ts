@@ -144,6 +144,14 @@
         <translation>アドレスとマスクは 0～255 の 4 つの数値をドットで区切って入力してください。</translation>
     </message>
     <message>
+        <source>An address has no plus or minus sign.</source>
+        <translation>アドレスにプラスやマイナスの符号は付けられません。</translation>
+    </message>
+    <message>
+        <source>An address has four numbers, not five.</source>
+        <translation>アドレスの数値は 4 つです。5 つではありません。</translation>
+    </message>
+    <message>
         <source>This address is outside the network adapter&apos;s subnet: the camera will be listed in red and may become unreachable.</source>
         <translation>このアドレスはネットワークアダプターのサブネット外です。カメラは赤で表示され、接続できなくなる可能性があります。</translation>
     </message>
@@ -308,6 +316,10 @@
     <message>
         <source>Status not yet known</source>
         <translation>状態はまだ不明</translation>
+    </message>
+    <message>
+        <source>Unknown status (%1)</source>
+        <translation>不明な状態 (%1)</translation>
     </message>
     <message>
         <source>Not responding</source>
@@ -497,6 +509,18 @@
         <translation>アダプタの受信バッファ</translation>
     </message>
     <message>
+        <source>Answers from impossible addresses</source>
+        <translation>あり得ないアドレスからの応答</translation>
+    </message>
+    <message>
+        <source>Something on the link answers discovery from addresses no camera can have (%1); it is not listed and nothing is sent to it.</source>
+        <translation>ネットワーク上の何かが、カメラが持ち得ないアドレス (%1) から検索に応答しています。一覧には表示されず、何も送信されません。</translation>
+    </message>
+    <message>
+        <source>Find the device that answers from these addresses and correct its address.</source>
+        <translation>これらのアドレスから応答している機器を見つけ、そのアドレスを修正してください。</translation>
+    </message>
+    <message>
         <source>Interrupt moderation of the adapter</source>
         <translation>アダプタの割り込みモデレーション</translation>
     </message>
@@ -670,6 +694,10 @@
     <message>
         <source>The report could not be written to %1.</source>
         <translation>レポートを %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; the report was not written.</source>
+        <translation>%1 は通常のファイルではありません。レポートは書き込まれませんでした。</translation>
     </message>
     <message>
         <source>Not readable here, so not checked: %1.</source>

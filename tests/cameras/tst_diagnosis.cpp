@@ -286,7 +286,7 @@ QString rule(const char *action, const char *application, const char *ports = "*
 struct FakeFacts : platform::NetworkFactSource {
     platform::InterfaceFacts lab0, other;
     long long rmem = -1;
-    bool hasNft = false;
+    bool hasNft = false, refused = false;
     std::string json;
     QByteArray ufw, firewalld, zone; // null: not installed
     static bool give(const QByteArray &text, std::string &out) {
@@ -302,6 +302,7 @@ struct FakeFacts : platform::NetworkFactSource {
     }
     long long receiveBufferMax() override { return rmem; }
     bool firewallRuleset(std::string &out) override { return (out = json), hasNft; }
+    bool firewallRefused() override { return refused; }
 };
 
 // Watch helpers: a listed camera with what its replies have told so far.
@@ -605,6 +606,9 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
+        QVERIFY(gatherNetworkFacts(adapters, fake).unreadable.isEmpty()); // no packet filter to read
+        fake.refused = true;                                              // one this user may not read
+        QCOMPARE(gatherNetworkFacts(adapters, fake).unreadable, QStringList("firewall"));
         // What the system refused is said once per fact, naming the adapters by the name users know.
         std::strcpy(adapters[0].name, "lab0");
         fake.hasNft = true, fake.json = R"({"windowsFirewall": {"program": "x"}})";

@@ -130,7 +130,7 @@ private slots:
               {0x0A000002, 0xFFFF0000, true},
               {Lo, 0xFFFF0000, false},
               {0x0A000002, 0xFF00FF00, false}}) {
-            manager.setCameraAddress(s, ip, mask);
+            QCOMPARE(manager.setCameraAddress(s, ip, mask).outcome == AddressChange::Sent, goes);
             QTest::qWait(30);
             QCOMPARE(ps.received().size(), sent += goes);
         }

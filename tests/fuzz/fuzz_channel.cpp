@@ -1,6 +1,8 @@
 // A camera channel fed any sequence of datagrams from its camera. The first input byte picks the
 // dialect and model (so every clip entry size is reached); the rest is a series of datagrams, each
 // preceded by a two-byte length, all delivered to one channel so the clip-list merge keeps state.
+#include "net/camrecord.h"
+#include "net/datagrams.h"
 #include "net/udpinterface.h"
 
 #include <QCoreApplication>
@@ -44,5 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (c->raw.size() != ClipInfo::Size) abort();
     }
     if (channel.clip(channel.clips.size()) != nullptr) abort();
+    // A name never outgrows the longest name field, and its text rendering holds no control character.
+    if (channel.cameraName.size() > Proto::MaxNameBytes) abort();
+    for (const QChar c : visibleText(channel.cameraName))
+        if (c.category() == QChar::Other_Control) abort();
     return 0;
 }

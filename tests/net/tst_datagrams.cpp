@@ -116,23 +116,61 @@ private slots:
             QCOMPARE(QByteArray::number(t.first) + '=' + r.cString(t.first),
                      QByteArray::number(t.first) + '=' + t.second);
         QCOMPARE(ByteReader(QByteArray("\0x", 2)).cString(0), QByteArray());
+        QCOMPARE(r.cString(3, 1) + r.cString(0, 5), QByteArray("cab")); // at most that long
         // A view of a longer buffer ends at its own size.
         QCOMPARE(ByteReader(QByteArray::fromRawData("\1\2\3\4", 2)).u32(0), 0x0201u);
     }
 
+    void impossibleSendersAreNoCameras() {
+        // sender: whether it can be a camera heard on 10.99.3.1/24 (a /31 and loopback at the end)
+        const QPair<const char *, bool> rows[] = {
+            {"10.99.3.20", true}, {"10.99.4.7", true},  {"192.168.0.255", true}, {"10.99.3.255", false},
+            {"10.99.3.0", false}, {"10.99.3.1", false}, {"0.0.0.0", false},      {"255.255.255.255", false},
+            {"127.0.0.1", false}, {"224.0.0.1", false}, {"240.0.0.1", false},    {"223.1.1.1", true}};
+        for (const auto &[sender, can] : rows)
+            QVERIFY2(canBeCameraSource(ipFromText(sender), 0x0A630301, 0xFFFFFF00) == can, sender);
+        QVERIFY(canBeCameraSource(0x0A000000, 0x0A000001, 0xFFFFFFFE)); // a /31 has no network address
+        QVERIFY(canBeCameraSource(0x7F000002, 0x7F000001, 0xFF000000)); // the loopback adapter hears itself
+        QVERIFY(!canBeCameraSource(0x0A000002, 0x7F000001, 0xFF000000));
+    }
+
+    void cameraTextIsShownVisibly() {
+        const QPair<QString, QString> rows[] = {
+            {"a\x1b[31mb", "a\\x1b[31mb"},
+            {"one\ntwo\r\t", "one\\ntwo\\r\\t"},
+            {QString("\a\x7f") + QChar(0x9b) + QChar(0xe9), "\\x07\\x7f\\x9b\u00e9"},
+            {QString(QChar(0)), "\\x00"}};
+        for (const auto &[text, shown] : rows)
+            QCOMPARE(visibleText(text), shown);
+    }
+
     void addressTextParses() {
-        // text=address; "-": does not parse, and ipFromText gives 255.255.255.255
+        // text=address[!fault the window's field names]; "-": does not parse, and ipFromText gives
+        // 255.255.255.255. The command line's reading takes only the rows marked "strict".
         for (const QString row :
-             {" 192. 168.\t1.10=192.168.1.10", "192.168.1.10]:80=192.168.1.10", "1.2.3.4.5=1.2.3.4",
-              "1.2.3.4x=1.2.3.4", "+1.2.3.4=1.2.3.4", "-0.2.3.4=0.2.3.4", "255.255.255.255=255.255.255.255",
-              "1.2.3=-", "192.168.1.256=-", "1.2.3.2550=-", "99999999999.1.1.1=-", "192.168.-1.1=-",
-              "1..3.4=-", "1.2]3.4=-"}) {
+             {" 192. 168.\t1.10=192.168.1.10", "192.168.1.10]:80=192.168.1.10", "1.2.3.4.5=1.2.3.4!fifth",
+              "10.99.1.50 . 7=10.99.1.50!fifth", "1.2.3.4.5]:80=1.2.3.4!fifth", "1.2.3.4.=1.2.3.4",
+              "1.2.3.4x=1.2.3.4", "+1.2.3.4=1.2.3.4!sign", "-0.2.3.4=0.2.3.4!sign", "10.1.-0.1=10.1.0.1!sign",
+              "255.255.255.255=255.255.255.255 strict", "010.1.2.3=10.1.2.3 strict", "1.2.3=-",
+              "192.168.1.256=-", "1.2.3.2550=-", "99999999999.1.1.1=-", "192.168.-1.1=-", "1..3.4=-",
+              "1.2]3.4=-"}) {
             const QString text = row.section('=', 0, 0);
-            quint32 ip = 0;
+            quint32 ip = 0, strictIp = 0;
             const bool parses = parseIp(text, &ip);
-            QCOMPARE(text + '=' + (parses ? ipToText(ip) : "-"), row);
+            const IpTextFault fault = ipTextFault(text);
+            const QString seen = text + '=' + (parses ? ipToText(ip) : "-") +
+                                 (fault == IpTextFault::Sign          ? "!sign"
+                                  : fault == IpTextFault::FifthNumber ? "!fifth"
+                                                                      : "") +
+                                 (parseStrictIp(text, &strictIp) && strictIp == ip ? " strict" : "");
+            QCOMPARE(seen, row);
             QCOMPARE(ipFromText(text), parses ? ip : 0xFFFFFFFFu);
+            QCOMPARE(fault == IpTextFault::Unreadable, !parses);
         }
+        // What a careless hand types on the command line, each refused there.
+        for (const char *text : {"10.99.1.99:80", "255.255.255.0 junk", " 1.2.3.4", "1.2.3.4 ", "1.2.3.+4",
+                                 "1.2.3.4.", "1.2.3.0x4", "1.2.3.\u0664", ""})
+            QVERIFY2(!parseStrictIp(QString::fromUtf8(text), nullptr), text);
         QVERIFY(parseIp("1.2.3.4" + QString(247, 'x'), nullptr)); // 254 bytes
         QVERIFY(!parseIp("1.2.3.4" + QString(248, 'x'), nullptr));
     }
@@ -151,22 +189,22 @@ private slots:
             {V::AddressMulticast, "224.0.0.1/255.255.255.0 239.255.0.1/255.255.255.0"},
             {V::AddressReserved, "240.0.0.1/255.255.255.0"},
             {V::NetworkAddress, "192.168.1.0/255.255.255.0"},
-            {V::BroadcastAddress, "192.168.1.255/255.255.255.0 10.0.0.7/255.255.255.252"}};
+            {V::BroadcastAddress, "192.168.1.255/255.255.255.0 10.0.0.7/255.255.255.252"},
+            {V::AdapterAddress, "192.168.1.5/255.255.255.0"}}; // the adapter is 192.168.1.5
         for (const auto &[verdict, list] : rows) {
             for (const QString &row : list.split(' '))
                 QVERIFY2(judgeCameraAddress(ipFromText(row.section('/', 0, 0)),
-                                            ipFromText(row.section('/', 1))) == verdict,
+                                            ipFromText(row.section('/', 1)), 0xC0A80105) == verdict,
                          qPrintable(row));
         }
         // Cautions warn without refusing: adapter 192.168.1.5/24, other cameras at .11 and 10.0.0.3.
         const QPair<const char *, int> cautions[] = {{"192.168.1.20", 0},
                                                      {"192.168.2.20", OutsideAdapterSubnet},
                                                      {"192.168.1.11", UsedByOtherCamera},
-                                                     {"192.168.1.5", UsedByAdapter},
                                                      {"10.0.0.3", OutsideAdapterSubnet | UsedByOtherCamera}};
         for (const auto &[ip, want] : cautions)
             QCOMPARE(addressCautions(ipFromText(ip), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003}), want);
-        QCOMPARE(OutsideAdapterSubnet + UsedByOtherCamera + UsedByAdapter, 7); // three warnings, a bit each
+        QCOMPARE(OutsideAdapterSubnet + UsedByOtherCamera, 3); // two warnings, a bit each
         // Neighbours on the adapter's subnet: camera, adapter, mask. No address or the adapter's own is none.
         const QList<quint32> subnet[] = {{0x0A000002, 0x0A000001, 0xFF000000, 1},
                                          {0x0B000002, 0x0A000001, 0xFF000000, 0},

@@ -74,7 +74,8 @@ private slots:
                      "case $1 in --get-zone*) echo trusted;; *) echo \"$@\";; esac",
                      "-1|1:5000|1:x|1:--state|1:--list-all --zone=trusted|0:-"},
                     {nullptr, "echo {}; exit 3", nullptr,
-                     "case $1 in --get-z*) echo 'x y';; *) echo $1;; esac", "-1|0:{}|0:-|1:--state|0:-|0:-"}};
+                     "case $1 in --get-z*) echo 'x y';; *) echo $1;; esac",
+                     "-1R|0:{}|0:-|1:--state|0:-|0:-"}};
         for (const auto &row : rows) {
             QTemporaryDir root;
             const char *paths[] = {"proc/sys/net/core/rmem_max", "usr/sbin/nft", "usr/sbin/ufw",
@@ -87,7 +88,7 @@ private slots:
             const bool ok[5] = {facts->firewallRuleset(out[0]), facts->ufwStatus(out[1]),
                                 facts->firewalldState(out[2]), facts->firewalldZone("vx0", out[3]),
                                 facts->firewalldZone("sixteen-chr-name", out[4])};
-            QString line = QString::number(facts->receiveBufferMax());
+            QString line = QString::number(facts->receiveBufferMax()) + (facts->firewallRefused() ? "R" : "");
             for (int i = 0; i < 5; ++i)
                 line += QString("|%1:").arg(int(ok[i])) +
                         QString::fromStdString(out[i].size() > 99 ? std::to_string(out[i].size()) : out[i])

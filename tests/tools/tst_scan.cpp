@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 class ScanTool : public QObject {
     Q_OBJECT
 private slots:
@@ -17,7 +19,8 @@ private slots:
         // refusal. None of these reaches a socket.
         const QString rows =
             "--frobnicate>unknown argument;--wait>needs a value;--wait|-1>--wait;"
-            "--datagram-size|1500>--datagram-size;--adapter|>--adapter;"
+            "--datagram-size|1501>--datagram-size;--wait|5|--wait|6>--wait is given more than once;"
+            "--json|--json>--json is given more than once;--adapter|>--adapter;"
             "--adapter|no-such-adapter-42|--wait|0>unknown adapter;"
             "--set-address|10.0.0.5|10.0.0.6>--set-address;"
             "--set-address|10.0.0|10.0.0.6|255.255.255.0>10.0.0;"
@@ -31,12 +34,30 @@ private slots:
             "--watch|--rescan|0>--rescan takes milliseconds;"
             "--watch|--duration=-5>--duration takes milliseconds;--watch|--rescan>needs a value;"
             "--doctor|--adapter|no-such-adapter-42>unknown adapter;"
-            "--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448>--datagram-size";
+            "--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448>--datagram-size;"
+            // The new address is judged as the window's dialog judges it, and an address is four
+            // plain numbers: a slip of the hand is refused, never read as some other address.
+            "--set-address|10.77.1.21|10.77.1.50|255.0.255.0>ones followed by zeros;"
+            "--set-address|10.77.1.21|255.255.255.255|255.255.255.0>255.255.255.255 cannot be given;"
+            "--set-address|10.77.1.21|127.0.0.1|255.0.0.0>Loopback addresses;"
+            "--set-address|10.99.1.13:80|10.99.1.50|255.255.255.0>camera address \"10.99.1.13:80\";"
+            "--set-address|10.99.1.13|10.99.1.50.7|255.255.255.0>new address \"10.99.1.50.7\" is not;"
+            "--set-address|10.99.1.13|+10.-0.1.50|255.255.255.0>new address \"+10.-0.1.50\" is not;"
+            "--set-address|10.99.1.13|10.99.1.50|255.255.255.0x>mask \"255.255.255.0x\" is not;"
+            "--set-address|10.99.1.13|10.99.1.50|255.255.255.0 junk>mask \"255.255.255.0 junk\" is not";
         for (const QString &row : rows.split(';')) {
             QTemporaryDir config;
             QProcess scan;
             scan.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path());
-            scan.start(VARNIX_SCAN_PATH, row.section('>', 0, 0).split('|'));
+            QStringList arguments = row.section('>', 0, 0).split('|');
+            // Should a row be taken, an unknown adapter still stops it before any socket opens.
+            if (!arguments.contains("--adapter"))
+                arguments = QStringList{"--adapter", "no-such-adapter-42"} + arguments;
+            // And as root, it runs in a network namespace of its own, with no link to send on.
+            if (geteuid() == 0)
+                scan.start("unshare", QStringList{"--net", VARNIX_SCAN_PATH} + arguments);
+            else
+                scan.start(VARNIX_SCAN_PATH, arguments);
             QVERIFY(scan.waitForFinished(10000));
             const QString err = scan.readAllStandardError();
             QVERIFY2(scan.exitStatus() == QProcess::NormalExit && scan.exitCode() == 2, qPrintable(row));
@@ -73,6 +94,9 @@ private slots:
             {WatchEvent::Found, false, 0, 0, id.arg("found")},
             {WatchEvent::Status, false, 0, 2, id.arg("status") + ": - -> Live (2)"},
             {WatchEvent::Status, true, 1, 2, id.arg("status") + ": Idle (1) -> Live (2)"},
+            {WatchEvent::Status, true, 0, 0xFFFFFFFF,
+             id.arg("status") + ": Unknown status (0) -> Unknown status "
+                                "(4294967295)"},
             {WatchEvent::Options, true, 0, 8, id.arg("options") + ": 0x00000000 -> 0x00000008"},
             {WatchEvent::Clips, false, 0, 3, id.arg("clips") + ": - -> 3 clip(s)"},
             {WatchEvent::Lost, false, 0, 0, id.arg("lost")}};
@@ -80,6 +104,14 @@ private slots:
             std::tie(e.kind, e.hadBefore, e.before, e.after) = std::tie(kind, hadBefore, before, after);
             QCOMPARE(watchEventText(e), text);
         }
+        // What a camera names itself never splits the line nor reaches the terminal as a control.
+        e.camera.name = "Bay\x1b[31m\n2\a";
+        std::tie(e.kind, e.hadBefore, e.nameBefore, e.nameAfter) =
+            std::make_tuple(WatchEvent::Name, true, QString("Bay 1"), e.camera.name);
+        const QString shown = "\"Bay\\x1b[31m\\n2\\x07\"";
+        QCOMPARE(watchEventText(e), id.arg("name").replace("\"Bay 1\"", shown) + ": \"Bay 1\" -> " + shown);
+        QVERIFY(findingText(f, {e.camera, b}).contains(shown + '\n'));
+        e.camera = a;
         e.kind = WatchEvent::ConflictCleared;
         e.conflict = f;
         e.conflictCameras = {a, b};

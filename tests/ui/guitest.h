@@ -66,7 +66,6 @@ struct ModalHandler : QObject {
             if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                 if (keepOpen && keepOpen()) return;
                 messages << box->text();
-                details << box->informativeText();
                 box->done(QMessageBox::Ok);
             } else if (modal && handle) {
                 handle(modal);
@@ -74,7 +73,7 @@ struct ModalHandler : QObject {
         });
         timer.start(10);
     }
-    QStringList messages, details;
+    QStringList messages;
     int mostOpen = 0; // message boxes on screen at once
     std::function<bool()> keepOpen;
     QTimer timer;

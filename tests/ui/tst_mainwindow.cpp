@@ -44,8 +44,6 @@ private slots:
             vxApp()->jumboPacket = 5;
             vxApp()->netAdapter = stored;
             auto w = std::make_unique<MainWindow>();
-            QCOMPARE(w->ui->jmbPackList->currentText() + w->ui->jmbPackList->currentData().toString(),
-                     "86805");
             QCOMPARE(w->ui->netAdpList->currentText(),
                      stored == "vxa" ? QStringLiteral("veth vxa [10.77.0.1]") : QStringLiteral("Broadcast"));
             QStringList searched;
@@ -68,30 +66,9 @@ private slots:
         addCameras(w, {loopbackCamera(20), loopbackCamera(10)});
         QCOMPARE(rowTexts(w), QStringList({w.manager.cameraText(0), w.manager.cameraText(1)}));
         QVERIFY(rowTexts(w)[0].contains("127.0.0.20") && rowTexts(w)[1].contains("127.0.0.10"));
-        // (row, what changed): a name, status or readings change refreshes that row only; options, the
-        // clip list or a missing row refresh none.
-        using C = UdpInterface;
-        const QPair<int, int> updates[] = {{1, C::NameChanged},     {0, C::StatusChanged},
-                                           {1, C::ReadingsArrived}, {1, C::OptionsChanged},
-                                           {1, C::ClipsChanged},    {2, C::NameChanged}};
-        w.manager.camera(0)->statusKnown = true; // its bullet turns from grey to red with the status update
-        w.manager.camera(0)->status = 3;
-        for (const auto &[index, what] : updates) {
-            const QString name = QString("Bench %1/%2").arg(index).arg(what);
-            for (UdpInterface *camera : w.manager.cameras)
-                camera->cameraName = name;
-            emit w.manager.updateCameraStatus(index, what);
-            for (int row = 0; row < 2; ++row)
-                QVERIFY2(rowTexts(w)[row].contains(name) ==
-                             (what != C::OptionsChanged && what != C::ClipsChanged && row == index),
-                         qPrintable(name));
-        }
-        for (const auto &[row, bullet] : {std::pair<int, const char *>{0, "red"}, {1, "gray"}}) {
-            const QPixmap shown = entry(w, row)->bulletLabel->pixmap(Qt::ReturnByValue);
-            QCOMPARE(shown.toImage(), QPixmap(QString(":/res/b_%1.png").arg(bullet))
-                                          .scaledToWidth(shown.width(), Qt::SmoothTransformation)
-                                          .toImage());
-        }
+        w.manager.camera(1)->cameraName = "Bench"; // a name change refreshes the row of its index
+        emit w.manager.updateCameraStatus(1, UdpInterface::NameChanged);
+        QVERIFY(rowTexts(w)[1].contains("Bench"));
     }
 
     // Cameras found in one burst are listed at once; their rows are made a few at a time, none lost.
@@ -106,76 +83,10 @@ private slots:
             QVERIFY2(rows.value(i).contains(QString("IP:127.0.0.%1 ").arg(i + 2)), qPrintable(rows.value(i)));
     }
 
-    void conflictWarnings() {
-        // (stored datagram size/the adapter MTU/warning): the stored size is the one checked.
-        for (const QString &row : QString("-1/9000/0 0/9000/1 5/1500/2").split(' ')) {
-            const int code = row.section('/', 2).toInt();
-            vxApp()->jumboPacket = row.section('/', 0, 0).toInt();
-            MainWindow w;
-            w.show();
-            ModalHandler closer;
-            addCameras(w, {loopbackCamera(2, row.section('/', 1, 1).toUInt()), loopbackCamera(3)});
-            if (code != 0) QTRY_VERIFY(!closer.messages.isEmpty());
-            QTest::qWait(50);
-            // The first warning; the second camera, listed while it is open, may bring one more.
-            QVERIFY2(closer.messages.value(0) == (code ? conflictText(ConflictKind(code)) : QString()),
-                     qPrintable(row));
-            QCOMPARE(entry(w, 0)->isMarked(), code != 0);
-        }
-    }
-
-    void oneWarningAtATimeWhileTheListFills() {
-        MainWindow w;
-        w.setWindowOpacity(0.0); // as behind the splash
-        w.show();
-        QList<UdpCamInfo> late = {loopbackCamera(4), loopbackCamera(5), loopbackCamera(6), loopbackCamera(7)};
-        late[0].serialNumber = 1002;         // a third camera with the shared serial number
-        late[3].cameraIp = late[2].cameraIp; // and another conflict: a shared address
-        ModalHandler closer;
-        QStringList &messages = closer.messages;
-        int rowsBehindBox = 0;
-        closer.keepOpen = [&] {
-            if (!messages.isEmpty()) return false;
-            // Cameras found while the first box is open: listed at once, checked after it closes.
-            addCameras(w, late);
-            QTest::qWait(100);
-            rowsBehindBox = w.ui->camList->count();
-            return false;
-        };
-        addCameras(w, {loopbackCamera(2), loopbackCamera(3)});
-        w.manager.camera(1)->camInfo.serialNumber = 1002;
-        w.manager.camera(0)->cameraName = QStringLiteral("Left");
-        emit w.manager.updateCameraList();
-        QTest::qWait(300);
-        QVERIFY(messages.isEmpty() && entry(w, 1)->isMarked()); // no box before the window shows; rows say it
-        QVERIFY(QMetaObject::invokeMethod(&w, "ShowMainWindow"));
-        QTRY_COMPARE(messages.size(), 2);
-        QTest::qWait(300);
-        QCOMPARE(closer.mostOpen, 1);
-        QCOMPARE(rowsBehindBox, 6);
-        QCOMPARE(messages,
-                 QStringList({conflictText(ConflictKind::SameSerial), conflictText(ConflictKind::SameIp)}));
-        // The box names the cameras as they were when it opened.
-        QCOMPARE(closer.details.value(0),
-                 QStringLiteral("Cameras involved: Left (127.0.0.2), Camera 2 (127.0.0.3)"));
-        QVERIFY(closer.details.value(1).contains("127.0.0.6"));
-        QList<bool> marked;
-        for (int row = 0; row < 6; ++row)
-            marked << entry(w, row)->isMarked();
-        QCOMPARE(marked, QList<bool>({true, true, true, false, true, true}));
-
-        // A new datagram-size choice is a new look: the lasting conflicts warn again, one box each.
-        emit w.ui->jmbPackList->activated(0);
-        QTRY_COMPARE(messages.size(), 3);
-        QTest::qWait(200);
-        QCOMPARE(messages.size(), 3);
-        QCOMPARE(messages.last(), conflictText(ConflictKind::SameSerial));
-    }
-
     void conflictFoundBehindADialogIsWarnedAfter() {
-        // The camera information, clip and address dialogs: a conflict found while one is open is told
-        // once it closes.
-        for (int dialog = 0; dialog < 3; ++dialog) {
+        // The camera information and address dialogs: a conflict found while one is open is told once it
+        // closes.
+        for (int dialog = 0; dialog < 2; ++dialog) {
             MainWindow w;
             w.show();
             addCameras(w, {loopbackCamera(2, 1500, 1)});
@@ -188,8 +99,7 @@ private slots:
                 if (calls == 10) qobject_cast<QDialog *>(modal)->reject();
             });
             if (dialog == 0) w.showCameraInfo(camera);
-            if (dialog == 1) w.showCameraClips(camera);
-            if (dialog == 2) w.editCameraAddress(camera);
+            if (dialog == 1) w.editCameraAddress(camera);
             QVERIFY(calls >= 10 && closer.messages.isEmpty());
             QTRY_COMPARE(closer.messages, QStringList(conflictText(ConflictKind::SameSerial)));
         }
@@ -202,7 +112,6 @@ private slots:
             {0, Qt::Key_Menu, Qt::NoModifier},
             {1, Qt::Key_Menu, Qt::NoModifier},
             {2, Qt::Key_F10, Qt::ShiftModifier},
-            {2, Qt::Key_F10, Qt::NoModifier},
             {-1, Qt::Key_Menu, Qt::NoModifier}};
         for (const auto &[row, key, modifiers] : presses) {
             MainWindow w;
@@ -231,10 +140,18 @@ private slots:
             QCOMPARE(w.contextMenu->activeAction(), w.contextMenu->actions().first());
             w.contextMenu->actions().last()->trigger(); // "Copy details", for the selected row's camera
             w.contextMenu->hide();
-            const QStringList lines = QApplication::clipboard()->text().split('\n');
-            QCOMPARE(lines.size(), 13); // twelve rows and the final newline
-            QCOMPARE(lines[5], QStringLiteral("Camera IP Address: 127.0.0.%1").arg(row + 2));
+            QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("127.0.0.%1\n").arg(row + 2)));
         }
+    }
+
+    void checkWindowOpensOnTheScreen() {
+        // screen width x height, main window's frame x, placement of a 680x520 check window
+        const std::tuple<QSize, int, QRect> rows[] = {{{1920, 1080}, 0, {808, 40, 680, 520}},
+                                                      {{1920, 1080}, 1200, {512, 40, 680, 520}},
+                                                      {{1024, 768}, 0, {344, 40, 680, 520}},
+                                                      {{640, 480}, 0, {0, 0, 640, 480}}};
+        for (const auto &[screen, x, place] : rows)
+            QCOMPARE(MainWindow::besideWithin({x, 40, 800, 600}, {680, 520}, {{0, 0}, screen}), place);
     }
 
     void networkPreferencesProgramOrNotice() {
@@ -247,32 +164,16 @@ private slots:
         w.ui->btnNetPref->click();
         QTRY_COMPARE(closer.messages.size(), 1); // nothing to start: the user is told
         QVERIFY(closer.messages[0].contains("network settings"));
-        // Only KDE's settings module is there: it is found and started with the network page.
-        QFile kcm(bin.path() + "/kcmshell5");
-        QVERIFY(kcm.open(QIODevice::WriteOnly) && kcm.write("#!/bin/sh\necho \"$@\" > \"$0.ran\"\n") > 0 &&
-                kcm.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        kcm.close();
-        w.ui->btnNetPref->click();
         qputenv("PATH", path);
-        QFile ran(bin.path() + "/kcmshell5.ran");
-        QTRY_VERIFY(ran.size() > 0);
-        QVERIFY(ran.open(QIODevice::ReadOnly) && ran.readAll().trimmed() == "kcm_networkmanagement");
-        // A KDE desktop tries its own module first; elsewhere it is the fallback.
-        QVERIFY(MainWindow::networkSettingsCommands("KDE").value(0).contains("kcm_networkmanagement") &&
-                !MainWindow::networkSettingsCommands("GNOME").value(0).contains("kcm_networkmanagement"));
     }
 
     void addressAction() {
         // entered address/mask=what is sent ("-": the dialog is cancelled)=what the dialog says, in part.
-        // Every unsafe entry is refused.
+        // Every unsafe entry is refused; the dialog's own test has each reason.
         const QString rows =
             "10.10.0.9/255.255.255.0=010008171800000009000a0a00ffffff0200ab1c11000000=outside the network "
             "adapter's subnet|127.0.0.2/255.255.255.0==Loopback|10.10.0.9/255.255.255.0=-=outside|"
-            "0.0.0.0/255.255.255.0==0.0.0.0 cannot|10.10.0.9/0.0.0.0==0.0.0.0 cannot|"
-            "255.255.255.255/255.255.255.0==255.255.255.255 cannot|224.0.0.9/255.255.255.0==Multicast|"
-            "240.0.0.9/255.255.255.0==Reserved|10.10.0.0/255.255.255.0==network address|"
-            "10.10.0.255/255.255.255.0==broadcast address|10.10.0.9/255.255.0.255==ones followed by zeros|"
-            "10.10.0.9/255.255.255.x==four numbers";
+            "10.10.0.9/255.255.0.255==ones followed by zeros|10.10.0.9/255.255.255.x==four numbers";
         for (const QString &row : rows.split('|')) {
             const QString entered = row.section('=', 0, 0), advice = row.section('=', 2);
             const QByteArray sent = QByteArray::fromHex(row.section('=', 1, 1).toLatin1());

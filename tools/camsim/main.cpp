@@ -91,8 +91,14 @@ int main(int argc, char *argv[]) {
 
     Simulator sim;
     QString error;
-    if (!sim.load(config.readAll(), &error) ||
-        (parser.isSet(logOpt) && !sim.setLog(parser.value(logOpt), &error)) || !sim.start(&error)) {
+    // Errors of a file name the file.
+    if (!sim.load(config.readAll(), &error))
+        error = config.fileName() + QStringLiteral(": ") + error;
+    else if (parser.isSet(logOpt) && !sim.setLog(parser.value(logOpt), &error))
+        error = parser.value(logOpt) + QStringLiteral(": ") + error;
+    else if (!sim.start(&error) && error.isEmpty())
+        error = QStringLiteral("cannot start");
+    if (!error.isEmpty()) {
         std::fprintf(stderr, "varnix-camsim: %s\n", qPrintable(error));
         return 2;
     }

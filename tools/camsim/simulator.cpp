@@ -65,8 +65,13 @@ bool Simulator::setLog(const QString &path, QString *error) {
 }
 
 bool Simulator::start(QString *error) {
-    for (int i = 0; i < cameras_.size(); ++i)
-        bindCamera(i);
+    // A camera that cannot answer from its own address would make a lab that looks up and is not.
+    for (int i = 0; i < cameras_.size(); ++i) {
+        if (!bindCamera(i)) {
+            *error = QStringLiteral("%1: its address cannot be used here").arg(cameras_[i].label);
+            return false;
+        }
+    }
 
     // The discovery ports come last: once 45611 is listening, everything is.
     QVector<quint16> ports;
@@ -115,7 +120,7 @@ bool Simulator::bindCamera(int index) {
     const quint16 port = cam.advanced ? AdvCommandPort : cam.commandPort;
     // Replies leave from the camera's own address; its command port when it is free.
     if (!s->bind(own, port, BindMode) && !s->bind(own, 0, BindMode)) {
-        note(QStringLiteral("%1: address %2 is not available here (%3); the camera stays silent")
+        note(QStringLiteral("%1: address %2 is not available here (%3)")
                  .arg(cam.label, own.toString(), s->errorString()));
         delete s;
         return false;

@@ -17,11 +17,12 @@ QString identityText(const SeenCamera &c) {
     QString text = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : QStringLiteral("unlisted");
     text += QStringLiteral(" %1 %2 %3")
                 .arg(ipToText(c.info.cameraIp), macToText(c.info.macLow, c.info.macHigh), serialText(c.info));
-    if (!c.name.isEmpty()) text += QStringLiteral(" \"%1\"").arg(c.name);
+    if (!c.name.isEmpty()) text += QStringLiteral(" \"%1\"").arg(visibleText(c.name));
     return text;
 }
 
 QString statusValue(qint64 status) {
+    if (!UdpCamManager::isNamedStatus(quint32(status))) return statusDescription(quint32(status), true);
     return QStringLiteral("%1 (%2)").arg(UdpCamManager::statusWord(int(status))).arg(status);
 }
 
@@ -79,8 +80,8 @@ QJsonObject watchEventJson(const WatchEvent &e) {
         o.insert(QStringLiteral("old"), e.hadBefore ? QJsonValue(e.before) : QJsonValue());
         o.insert(QStringLiteral("new"), e.after);
         o.insert(QStringLiteral("oldText"),
-                 e.hadBefore ? QJsonValue(UdpCamManager::statusWord(int(e.before))) : QJsonValue());
-        o.insert(QStringLiteral("newText"), UdpCamManager::statusWord(int(e.after)));
+                 e.hadBefore ? QJsonValue(statusDescription(quint32(e.before), true)) : QJsonValue());
+        o.insert(QStringLiteral("newText"), statusDescription(quint32(e.after), true));
         break;
     case WatchEvent::Options:
     case WatchEvent::Clips:
@@ -123,7 +124,8 @@ QString watchEventText(const WatchEvent &e) {
     switch (e.kind) {
     case WatchEvent::Name:
         line += QStringLiteral(": %1 -> \"%2\"")
-                    .arg(e.hadBefore ? QStringLiteral("\"%1\"").arg(e.nameBefore) : none, e.nameAfter);
+                    .arg(e.hadBefore ? QStringLiteral("\"%1\"").arg(visibleText(e.nameBefore)) : none,
+                         visibleText(e.nameAfter));
         break;
     case WatchEvent::Status:
         line += QStringLiteral(": %1 -> %2")

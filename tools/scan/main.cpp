@@ -143,8 +143,10 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
             return 1;
         }
         before = cameraJson(*target, target->index);
-        sent = !(o.newIp == target->camInfo.cameraIp && o.newMask == target->camInfo.cameraMask);
-        manager.setCameraAddress(target, o.newIp, o.newMask);
+        const AddressChange change = manager.setCameraAddress(target, o.newIp, o.newMask);
+        if (change.outcome == AddressChange::Refused)
+            return refuse(newAddressRefusal(o.newIp, o.newMask, target->camInfo.adapterIp));
+        sent = change.outcome == AddressChange::Sent;
         QThread::msleep(AddressSettleMs); // nothing to handle meanwhile: the manager goes next
     }
 
@@ -159,7 +161,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
     const bool answered = moved != nullptr;
 
     const QString who = QStringLiteral("%1 (%2, MAC %3)")
-                            .arg(before.value(QStringLiteral("title")).toString(),
+                            .arg(visibleText(before.value(QStringLiteral("title")).toString()),
                                  before.value(QStringLiteral("model")).toString(),
                                  before.value(QStringLiteral("mac")).toString());
     const QString from = before.value(QStringLiteral("ip")).toString();
@@ -210,6 +212,10 @@ int main(int argc, char **argv) {
         print(stdout, scanUsage());
         return 0;
     }
+    if (o.mode == ScanOptions::Version) {
+        print(stdout, QStringLiteral("varnix-scan %1\n").arg(QLatin1String(VARNIX_VERSION)));
+        return 0;
+    }
 
     const QList<NetAdapterInfo> adapters = inventory();
     if (o.mode == ScanOptions::ListAdapters) return listAdaptersMode(o, adapters);
@@ -229,7 +235,14 @@ int main(int argc, char **argv) {
         }
     }
 
-    if (o.mode == ScanOptions::SetAddress) return setAddressMode(o, adapters, chosen);
+    if (o.mode == ScanOptions::SetAddress) {
+        // The workstation's own addresses are known before any camera is: refuse them before discovery.
+        for (const NetAdapterInfo &a : adapters) {
+            const QString refusal = newAddressRefusal(o.newIp, o.newMask, a.ip);
+            if (!refusal.isEmpty()) return refuse(refusal);
+        }
+        return setAddressMode(o, adapters, chosen);
+    }
     const int jumboPacket = o.datagramGiven ? o.jumboPacket : stored.jumboPacket;
     if (o.mode == ScanOptions::Doctor) return doctorMode(o, adapters, chosen, jumboPacket);
     if (o.mode == ScanOptions::Watch) return watchMode(o, adapters, chosen, jumboPacket);

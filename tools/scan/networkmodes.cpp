@@ -7,6 +7,7 @@
 #include "cameras/conflicts.h"
 #include "cameras/diagnosis.h"
 #include "cameras/pathprober.h"
+#include "cameras/savefile.h"
 #include "cameras/udpcammanager.h"
 #include "cameras/watch.h"
 #include "cameras/watchmetrics.h"
@@ -20,7 +21,6 @@
 #include <QEventLoop>
 #include <QHash>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <csignal>
@@ -76,7 +76,8 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
 
     const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
     const QString adapterName = QString::fromLocal8Bit(chosen.name);
-    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName);
+    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName) +
+                                    impossibleSourceFindings(manager.impossibleSenders());
     bool problem = false;
     for (const Finding &f : findings)
         problem = problem || f.severity == Severity::Problem;
@@ -242,14 +243,10 @@ private:
     bool writeMetrics(QString *error) {
         sinceWritten_.start();
         metricsDue_.start(MetricsLongestGapMs);
-        QSaveFile file(o_.metricsFile);
-        const bool ok =
-            file.open(QIODevice::WriteOnly) &&
-            file.write(watchMetricsText(watch_.snapshot(), facts_, QString::fromLocal8Bit(chosen_.name),
-                                        QDateTime::currentDateTimeUtc())) >= 0 &&
-            file.commit();
-        if (!ok) *error = file.errorString();
-        return ok;
+        return saveWholeFile(o_.metricsFile,
+                             watchMetricsText(watch_.snapshot(), facts_, QString::fromLocal8Bit(chosen_.name),
+                                              QDateTime::currentDateTimeUtc()),
+                             error);
     }
 
     const ScanOptions &o_;

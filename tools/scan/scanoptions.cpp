@@ -24,8 +24,10 @@ bool parseDatagramSize(const QString &text, int *jumboPacket) {
         return true;
     }
     bool ok = false;
-    const uint size = text.toUInt(&ok, 10);
+    uint size = text.toUInt(&ok, 10);
     if (!ok) return false;
+    // The window offers the smallest size as "1500 (standard)", the Ethernet MTU it fits.
+    if (size == 1500) size = datagramSizes[0];
     for (int i = 0; i < 6; ++i) {
         if (datagramSizes[i] == size) {
             *jumboPacket = i;
@@ -33,11 +35,6 @@ bool parseDatagramSize(const QString &text, int *jumboPacket) {
         }
     }
     return false;
-}
-
-// An address the camera is to take: it must parse and must not be 0.
-bool parseNewAddress(const QString &text, quint32 *out) {
-    return parseIp(text, out) && *out != 0;
 }
 
 // The argument that named the option `name`, as it was typed ("--frobnicate=1" for "frobnicate").
@@ -76,11 +73,18 @@ QString refusalBeforeParsing(const QStringList &arguments, const QStringList &va
 
 } // namespace
 
+QString newAddressRefusal(quint32 ip, quint32 mask, quint32 adapterIp) {
+    const char *reason = addressRefusalText(judgeCameraAddress(ip, mask, adapterIp));
+    return reason ? QStringLiteral("new address %1 mask %2: %3")
+                        .arg(ipToText(ip), ipToText(mask), QString::fromLatin1(reason))
+                  : QString();
+}
+
 QString scanUsage() {
     return QStringLiteral(
                "Usage:\n"
                "  varnix-scan [--adapter NAME] [--wait MS]\n"
-               "              [--datagram-size optimal|1448|2920|4360|5800|7240|8680] [--json]\n"
+               "              [--datagram-size optimal|1448|1500|2920|4360|5800|7240|8680] [--json]\n"
                "  varnix-scan --list-adapters [--json]\n"
                "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] [--json]\n"
                "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
@@ -95,8 +99,9 @@ QString scanUsage() {
                "                        default: the adapter stored in the settings\n"
                "  --wait MS             listen exactly this long; without it, until every camera found has\n"
                "                        answered and no new one came for 500 ms, 3500 at the most\n"
-               "  --datagram-size SIZE  datagram size the conflict check assumes;\n"
-               "                        default: the size stored in the settings\n"
+               "  --datagram-size SIZE  datagram size the conflict check assumes (1500: the window's\n"
+               "                        \"1500 (standard)\", that is 1448); default: the size stored in\n"
+               "                        the settings\n"
                "  --json                print one JSON object instead of text\n"
                "  --list-adapters       list the network adapters and exit\n"
                "  --set-address CAMERA_IP NEW_IP NEW_MASK\n"
@@ -115,9 +120,12 @@ QString scanUsage() {
                "period\n"
                "  --metrics-file PATH   --watch: keep PATH up to date in the Prometheus text format\n"
                "  -h, --help            show this text\n"
+               "  --version             print the version\n"
                "\n"
-               "Exit codes: 0 done, 1 the new address was not confirmed or --doctor found a problem,\n"
-               "2 bad arguments or unknown adapter.\n"
+               "Exit codes: 0 done; 1 the new address was not confirmed, or --doctor found a problem;\n"
+               "2 bad arguments (an option given twice, an address that does not parse or that a camera\n"
+               "must not take, a metrics file that is not a regular file) or an unknown adapter: nothing\n"
+               "was sent.\n"
                "The settings are read, never written.\n")
         .arg(QLatin1String(AllAdaptersName));
 }
@@ -134,12 +142,14 @@ class OptionReader {
 public:
     bool parse(const QStringList &arguments, QString *error);
     bool help() const { return parser.isSet(help_); }
+    bool version() const { return parser.isSet(version_); }
     bool readAddressChange(ScanOptions &o, QString *error) const;
     bool readValues(ScanOptions &o, QString *error) const;
     bool readMode(ScanOptions &o, QString *error) const;
 
 private:
-    const QCommandLineOption help_{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption help_{QStringList{QStringLiteral("h"), QStringLiteral("help")}},
+        version_{QStringLiteral("version")};
     const QCommandLineOption json{QStringLiteral("json")}, list{QStringLiteral("list-adapters")},
         doctor{QStringLiteral("doctor")}, watch{QStringLiteral("watch")};
     // --set-address takes the camera's address as its value, the new address and mask after it.
@@ -157,27 +167,39 @@ bool OptionReader::parse(const QStringList &arguments, QString *error) {
         valuedNames << option.names();
     *error = refusalBeforeParsing(arguments, valuedNames);
     if (!error->isEmpty()) return false;
-    parser.addOptions({help_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize, rescan,
-                       duration, metricsFile});
-    if (parser.parse(QStringList(QStringLiteral("varnix-scan")) + arguments)) return true;
+    parser.addOptions({help_, version_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize,
+                       rescan, duration, metricsFile});
+    if (parser.parse(QStringList(QStringLiteral("varnix-scan")) + arguments)) {
+        // A second value would silently win over the first; which one was meant is not known.
+        QStringList seen;
+        for (QString name : parser.optionNames()) {
+            if (name == QLatin1String("h")) name = QStringLiteral("help");
+            if (seen.contains(name)) *error = QStringLiteral("--%1 is given more than once").arg(name);
+            seen << name;
+        }
+        return error->isEmpty();
+    }
     const QStringList unknown = parser.unknownOptionNames();
     *error = unknown.isEmpty() ? parser.errorText() : unknownArgument(asGiven(arguments, unknown.first()));
     return false;
 }
 
 bool OptionReader::readAddressChange(ScanOptions &o, QString *error) const {
+    const QString notAnAddress = QStringLiteral("is not four numbers from 0 to 255 separated by dots");
     const QStringList rest = parser.positionalArguments();
     const int taken = parser.isSet(setAddress) ? 2 : 0;
     if (rest.size() < taken) {
         *error = QStringLiteral("--set-address needs CAMERA_IP NEW_IP NEW_MASK");
-    } else if (taken > 0 && !parseIp(parser.value(setAddress), &o.cameraIp)) {
-        *error = QStringLiteral("camera address \"%1\" does not parse").arg(parser.value(setAddress));
-    } else if (taken > 0 && !parseNewAddress(rest.at(0), &o.newIp)) {
-        *error = QStringLiteral("new address \"%1\" does not parse or is 0").arg(rest.at(0));
-    } else if (taken > 0 && !parseNewAddress(rest.at(1), &o.newMask)) {
-        *error = QStringLiteral("new subnet mask \"%1\" does not parse or is 0").arg(rest.at(1));
+    } else if (taken > 0 && !parseStrictIp(parser.value(setAddress), &o.cameraIp)) {
+        *error = QStringLiteral("camera address \"%1\" %2").arg(parser.value(setAddress), notAnAddress);
+    } else if (taken > 0 && !parseStrictIp(rest.at(0), &o.newIp)) {
+        *error = QStringLiteral("new address \"%1\" %2").arg(rest.at(0), notAnAddress);
+    } else if (taken > 0 && !parseStrictIp(rest.at(1), &o.newMask)) {
+        *error = QStringLiteral("new subnet mask \"%1\" %2").arg(rest.at(1), notAnAddress);
     } else if (rest.size() > taken) {
         *error = unknownArgument(rest.at(taken));
+    } else if (taken > 0) {
+        *error = newAddressRefusal(o.newIp, o.newMask, NoIp);
     }
     return error->isEmpty();
 }
@@ -216,9 +238,10 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
     }
     o.datagramGiven = parser.isSet(datagramSize);
     if (o.datagramGiven && !parseDatagramSize(parser.value(datagramSize), &o.jumboPacket)) {
-        *error =
-            QStringLiteral("--datagram-size takes optimal, 1448, 2920, 4360, 5800, 7240 or 8680, not \"%1\"")
-                .arg(parser.value(datagramSize));
+        *error = QStringLiteral(
+                     "--datagram-size takes optimal, 1448 (or 1500), 2920, 4360, 5800, 7240 or 8680, not "
+                     "\"%1\"")
+                     .arg(parser.value(datagramSize));
         return false;
     }
     return true;
@@ -253,6 +276,8 @@ bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QStrin
     if (!reader.parse(arguments, error)) return false;
     if (reader.help()) {
         o.mode = ScanOptions::Help;
+    } else if (reader.version()) {
+        o.mode = ScanOptions::Version;
     } else if (!reader.readAddressChange(o, error) || !reader.readValues(o, error) ||
                !reader.readMode(o, error)) {
         return false;

@@ -6,7 +6,7 @@
 
 // What one run of varnix-scan is asked to do.
 struct ScanOptions {
-    enum Mode { Scan, ListAdapters, SetAddress, Doctor, Watch, Help };
+    enum Mode { Scan, ListAdapters, SetAddress, Doctor, Watch, Help, Version };
     Mode mode = Scan;
     bool json = false;
     bool adapterGiven = false;
@@ -28,3 +28,7 @@ struct ScanOptions {
 bool parseScanOptions(const QStringList &arguments, ScanOptions *options, QString *error);
 
 QString scanUsage();
+
+// Why a camera must not be given `ip` with `mask` when reached through the adapter at `adapterIp`
+// (NoIp: judged without an adapter), in the words of the window's dialog; "" when it may.
+QString newAddressRefusal(quint32 ip, quint32 mask, quint32 adapterIp);

@@ -53,7 +53,8 @@ void printTo(FILE *to, const QString &text) {
 QJsonValue conflictJson(ConflictKind kind) {
     if (kind == ConflictKind::None) return QJsonValue(QJsonValue::Null);
     QJsonObject o;
-    o.insert(QStringLiteral("code"), int(kind)); // the window's warning code
+    o.insert(QStringLiteral("code"), int(kind));                // the window's warning code
+    o.insert(QStringLiteral("findingCode"), findingCode(kind)); // what --doctor and --watch call it
     o.insert(QStringLiteral("text"), conflictText(kind));
     return o;
 }
@@ -84,8 +85,8 @@ QString cameraTable(const UdpCamManager &manager, int only) {
         const UdpCamInfo &info = channel->camInfo;
         const bool inside = inAdapterSubnet(info);
         anyOutside = anyOutside || !inside;
-        rows.append({QString::number(i), cameraTitle(*channel, i), modelName(info), ipToText(info.cameraIp),
-                     linkName(info), UdpCamManager::statusWord(int(channel->status)), serialText(info),
+        rows.append({QString::number(i), visibleText(cameraTitle(*channel, i)), modelName(info),
+                     ipToText(info.cameraIp), linkName(info), statusText(*channel), serialText(info),
                      firmwareText(info), macToText(info.macLow, info.macHigh), protocolName(info),
                      ipToText(info.adapterIp), QString::number(info.adapterMtu),
                      inside ? QString() : QStringLiteral("!")});
