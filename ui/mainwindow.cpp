@@ -140,7 +140,7 @@ void MainWindow::OnUpdateCameraList() {
 
 void MainWindow::addRows() {
     // A pass ends after this long, with at least one row made.
-    constexpr qint64 PassMs = 16;
+    constexpr qint64 PassMs = 8;
     QElapsedTimer pass;
     pass.start();
     const QSize rowSize = vxApp() ? vxApp()->itemSize(0) : QSize(44, 44);
