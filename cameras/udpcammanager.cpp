@@ -7,6 +7,7 @@
 
 #include <QHostAddress>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -73,6 +74,7 @@ int UdpCamManager::openingAt(const UdpInterface *channel) const {
 
 void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
     if (!info) return;
+    if (keepListed && knownAlready(*info)) return;
     // Hundreds of cameras answer one broadcast at once, and making a channel takes a while: a few dozen
     // openings start in one pass of the event loop, the rest in the next passes.
     if (startedThisPass < OpeningsPerPass && found.isEmpty()) {
@@ -111,6 +113,22 @@ void UdpCamManager::startOpening(const UdpCamInfo &info) {
     openings.append(opening);
     channel->send(channel->camInfo.protocol == 1 ? advRegister(channel->localPort()) : opOptions(), false);
     pauseOpening(channel);
+}
+
+bool UdpCamManager::knownAlready(const UdpCamInfo &info) {
+    const auto same = [&info](const UdpCamInfo &c) {
+        return c.cameraIp == info.cameraIp && sameMac(c, info) && c.adapterIp == info.adapterIp;
+    };
+    for (UdpInterface *channel : qAsConst(cameras)) {
+        if (same(channel->camInfo)) {
+            seenAgain.insert(channel);
+            return true;
+        }
+    }
+    for (const Opening &o : qAsConst(openings)) {
+        if (same(o.channel->camInfo)) return true;
+    }
+    return std::any_of(found.cbegin(), found.cend(), same);
 }
 
 void UdpCamManager::OnCameraSeenAgain(const UdpCamInfo *info) {
@@ -255,9 +273,10 @@ void UdpCamManager::sendDiscoveryRound() {
         discoveryRounds.start(DiscoveryRoundsMs[next] - (next ? DiscoveryRoundsMs[next - 1] : 0));
 }
 
-void UdpCamManager::rediscover() {
+void UdpCamManager::rediscover(const NetAdapterInfo *adapter) {
     seenAgain.clear();
-    startDiscoveryRounds();
+    keepListed = true;
+    listenOn(adapter);
 }
 
 void UdpCamManager::forgetUnseen() {
@@ -291,10 +310,17 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
     found.clear();
     silent.clear();
     seenAgain.clear();
+    keepListed = false;
     dropChannels(former);
+    listenOn(adapter);
+}
 
+void UdpCamManager::listenOn(const NetAdapterInfo *adapter) {
+    enumerator.accepting = false;
+    discoveryRounds.stop();
     // Without an adapter there is nothing to listen on: discovery stays paused.
     if (!adapter) return;
+    // Opened anew each time, so that an adapter that came up since is listened on too.
     if (isAllAdapters(*adapter))
         enumerator.openAll(Proto::DiscoveryBasePort);
     else

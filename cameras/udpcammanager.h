@@ -25,9 +25,10 @@ public:
     // Drops every camera, listens on the adapter (all of them for the all-adapters entry, none
     // without one) and asks who is there.
     void restartDiscovery(const NetAdapterInfo *adapter);
-    // Asks who is there on the sockets already open, keeping the cameras listed: those found again
-    // keep their channels, new ones are added. `forgetUnseen` then drops those that did not answer.
-    void rediscover();
+    // Asks again who is there, keeping the cameras listed: those found again keep their channels (with
+    // all they told and the polls they left unanswered), new ones are added. `forgetUnseen` then drops
+    // those that did not answer.
+    void rediscover(const NetAdapterInfo *adapter);
     void forgetUnseen();
     // Sends the discovery requests on every open socket now and again in the first seconds, since a
     // lost request loses every answer to it.
@@ -107,6 +108,9 @@ private:
     void relay(UdpInterface *channel, int index, int what);
     void sendDiscoveryRound();
     void dropChannels(const QList<UdpInterface *> &channels);
+    void listenOn(const NetAdapterInfo *adapter);
+    // With a rediscovery under way: whether the camera has a channel already (it is then seen again).
+    bool knownAlready(const UdpCamInfo &info);
 
     QList<UdpCamInfo> found; // found, opening not yet started (copies: the enumerator frees its own)
     int startedThisPass = 0;
@@ -114,6 +118,7 @@ private:
     QList<Opening> openings;        // in the order found; the front ones move to the list once done
     QList<UdpInterface *> silent;   // Standard cameras past MissedPollLimit
     QSet<UdpInterface *> seenAgain; // listed cameras that answered since the last rediscover()
+    bool keepListed = false;        // a rediscovery keeps the cameras it finds again
     QTimer discoveryRounds;
     int roundsSent = 0;
 };

@@ -212,11 +212,11 @@ private:
         settle_.start(SettleFirstMs);
         rediscover();
     }
-    // The first discovery opens the sockets; a rescan asks again on them and keeps the cameras it
+    // The first discovery starts from nothing; a rescan asks again and keeps the cameras it
     // finds again, with all they have told and the polls they left unanswered.
     void rediscover() {
         if (started_) {
-            manager_.rediscover();
+            manager_.rediscover(&chosen_);
             return;
         }
         started_ = true;
