@@ -38,7 +38,8 @@ QString shortNote(const UdpCamManager &manager) {
 
 void listenForCameras(UdpCamManager &manager, const ScanOptions &options, int graceMs) {
     QEventLoop loop;
-    QTimer::singleShot(options.waitMs, &loop, &QEventLoop::quit);
+    // Precise: a coarse timer may end a wait of 3500 ms up to 175 ms early or late.
+    QTimer::singleShot(options.waitMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     QElapsedTimer clock, sinceNew;
     clock.start();
     sinceNew.start();

@@ -63,7 +63,7 @@ void printJson(const QJsonObject &o) {
 // Lets the event loop run for `ms`, or less when `done` holds after a camera was listed or answered.
 template <typename Done> void listen(UdpCamManager &manager, int ms, Done done) {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     const auto check = [&] {
         if (done()) loop.quit();
     };
