@@ -13,6 +13,17 @@
 #include <unistd.h>
 #endif
 
+// As root on Linux the scanner runs in a network namespace of its own, with no link to send on.
+static void startScanner(QProcess &scan, const QStringList &arguments) {
+#ifdef Q_OS_LINUX
+    if (geteuid() == 0) {
+        scan.start("unshare", QStringList{"--net", VARNIX_SCAN_PATH} + arguments);
+        return;
+    }
+#endif
+    scan.start(VARNIX_SCAN_PATH, arguments);
+}
+
 class ScanTool : public QObject {
     Q_OBJECT
 private slots:
@@ -55,13 +66,7 @@ private slots:
             // Should a row be taken, an unknown adapter still stops it before any socket opens.
             if (!arguments.contains("--adapter"))
                 arguments = QStringList{"--adapter", "no-such-adapter-42"} + arguments;
-                // And as root on Linux, it runs in a network namespace of its own, with no link to send on.
-#ifdef Q_OS_LINUX
-            if (geteuid() == 0)
-                scan.start("unshare", QStringList{"--net", VARNIX_SCAN_PATH} + arguments);
-            else
-#endif
-                scan.start(VARNIX_SCAN_PATH, arguments);
+            startScanner(scan, arguments);
             QVERIFY(scan.waitForFinished(10000));
             const QString err = scan.readAllStandardError();
             QVERIFY2(scan.exitStatus() == QProcess::NormalExit && scan.exitCode() == 2, qPrintable(row));

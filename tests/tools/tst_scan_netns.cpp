@@ -241,13 +241,17 @@ private slots:
                 hostile.read("gap.err").contains("ones followed by"));
         QVERIFY(!hostile.read("lab0.camlog.jsonl").contains("01000817"));
         // A metrics file that is a FIFO, a device (itself or behind a link) or a directory is refused and
-        // kept.
-        for (const QString f : {"fifo", "dev", "link", "dir"})
-            QVERIFY2(hostile.read(f + ".rc").trimmed() == "2" &&
-                         hostile.read(f + ".err")
-                             .contains(("metrics file \"metrics." + f + "\": not a regular file").toUtf8()),
-                     hostile.read(f + ".err").constData());
-        QCOMPARE(hostile.read("kept"), QByteArray("kept\n"));
+        // kept. (Not for the Windows build under Wine, which starts in its own folder and knows no FIFO or
+        // device node.)
+        if (!qEnvironmentVariableIsSet("VARNIX_SCAN")) {
+            for (const QString f : {"fifo", "dev", "link", "dir"})
+                QVERIFY2(
+                    hostile.read(f + ".rc").trimmed() == "2" &&
+                        hostile.read(f + ".err")
+                            .contains(("metrics file \"metrics." + f + "\": not a regular file").toUtf8()),
+                    hostile.read(f + ".err").constData());
+            QCOMPARE(hostile.read("kept"), QByteArray("kept\n"));
+        }
         // The window's "1500 (standard)" is the smallest datagram size.
         QVERIFY(hostile.read("version.out").startsWith("varnix-scan 1.") &&
                 hostile.read("standard.rc") == "0\n");
