@@ -2,19 +2,16 @@
 
 #include "cameras/diagnosis.h"
 #include "cameras/reportjson.h"
-#include "cameras/watch.h"
 
 #include <QJsonObject>
 #include <QList>
 #include <QString>
 
+// A camera as the reports name it: its index (or "unlisted"), address, MAC, serial number and name.
+QString cameraIdentityText(const SeenCamera &camera);
 // One block per finding: severity, code and adapter, the text, the cameras, the fix indented.
 QString findingText(const Finding &finding, const QList<SeenCamera> &cameras);
 // A line for each camera whose path could not be probed, and why.
 QString pathNotes(const QList<SeenCamera> &cameras);
 // The closing line: how many problems and warnings.
 QString findingsSummary(const QList<Finding> &findings);
-
-QJsonObject watchEventJson(const WatchEvent &event);
-// One line, no line break: time, event, camera, and what changed.
-QString watchEventText(const WatchEvent &event);

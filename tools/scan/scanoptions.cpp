@@ -80,61 +80,138 @@ QString newAddressRefusal(quint32 ip, quint32 mask, quint32 adapterIp) {
                   : QString();
 }
 
+namespace {
+
+QCommandLineOption option(const QStringList &names, const QString &description, const char *value = nullptr) {
+    return value ? QCommandLineOption(names, description, QLatin1String(value))
+                 : QCommandLineOption(names, description);
+}
+
+// Every option with what --help says of it; the parser and the usage text are both made from these.
+struct Options {
+    const QCommandLineOption adapter =
+        option({QStringLiteral("adapter")},
+               QStringLiteral(
+                   "adapter name as --list-adapters prints it, or \"%1\"; default: the adapter stored in the "
+                   "settings")
+                   .arg(QLatin1String(AllAdaptersName)),
+               "NAME");
+    const QCommandLineOption wait = option(
+        {QStringLiteral("wait")},
+        QStringLiteral(
+            "listen exactly this long; without it, until every camera found has answered and no new one "
+            "came for 500 ms, 3500 at the most"),
+        "MS");
+    const QCommandLineOption datagramSize = option(
+        {QStringLiteral("datagram-size")},
+        QStringLiteral(
+            "datagram size the conflict check assumes (1500: the window's \"1500 (standard)\", that is "
+            "1448); default: the size stored in the settings"),
+        "SIZE");
+    const QCommandLineOption json =
+        option({QStringLiteral("json")}, QStringLiteral("print one JSON object instead of text"));
+    const QCommandLineOption list =
+        option({QStringLiteral("list-adapters")}, QStringLiteral("list the network adapters and exit"));
+    // Takes the camera's address as its value, the new address and mask after it.
+    const QCommandLineOption setAddress =
+        option({QStringLiteral("set-address")},
+               QStringLiteral(
+                   "give the camera answering from CAMERA_IP a new address and mask, listen again until it "
+                   "answers at NEW_IP (at most the wait) and report it with its name and status (exit 0), or "
+                   "that none answers (1)"),
+               "CAMERA_IP NEW_IP NEW_MASK");
+    const QCommandLineOption doctor = option(
+        {QStringLiteral("doctor")},
+        QStringLiteral("find the cameras, then say what is wrong with the network and how to fix it; exit 0 "
+                       "without a problem, 1 with one (warnings do not count)"));
+    const QCommandLineOption watch =
+        option({QStringLiteral("watch")},
+               QStringLiteral(
+                   "follow the cameras and print one line per event (found, name, status, options, clips, "
+                   "conflict, not-responding, responding, lost) until interrupted or for --duration"));
+    const QCommandLineOption rescan = option(
+        {QStringLiteral("rescan")}, QStringLiteral("--watch: rediscover the cameras on this period"), "MS");
+    const QCommandLineOption duration =
+        option({QStringLiteral("duration")}, QStringLiteral("--watch: stop after this long"), "MS");
+    const QCommandLineOption metricsFile =
+        option({QStringLiteral("metrics-file")},
+               QStringLiteral("--watch: keep PATH up to date in the Prometheus text format"), "PATH");
+    const QCommandLineOption help =
+        option({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this text"));
+    const QCommandLineOption version =
+        option({QStringLiteral("version")}, QStringLiteral("print the version"));
+
+    // In the order --help lists them.
+    QList<QCommandLineOption> all() const {
+        return {adapter, wait,   datagramSize, json,        list, setAddress, doctor,
+                watch,   rescan, duration,     metricsFile, help, version};
+    }
+};
+
+constexpr int UsageWidth = 100;
+constexpr int UsageIndent = 24;
+
+// "  --name VALUE" and the description after it, wrapped at the usage width.
+QString usageLines(const QCommandLineOption &o) {
+    QStringList names;
+    for (const QString &name : o.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString head = QStringLiteral("  ") + names.join(QLatin1String(", "));
+    if (!o.valueName().isEmpty()) head += QLatin1Char(' ') + o.valueName();
+    QString out, line = head.size() + 2 > UsageIndent ? head + QLatin1Char('\n') + QString(UsageIndent, ' ')
+                                                      : head.leftJustified(UsageIndent);
+    int used = line.size() - line.lastIndexOf(QLatin1Char('\n')) - 1;
+    bool first = true;
+    for (const QString &word : o.description().split(QLatin1Char(' '))) {
+        if (!first && used + 1 + word.size() > UsageWidth) {
+            out += line + QLatin1Char('\n');
+            line = QString(UsageIndent, ' ');
+            used = UsageIndent;
+            first = true;
+        }
+        if (!first) {
+            line += QLatin1Char(' ');
+            ++used;
+        }
+        line += word;
+        used += word.size();
+        first = false;
+    }
+    return out + line + QLatin1Char('\n');
+}
+
+} // namespace
+
 QString scanUsage() {
-    return QStringLiteral(
-               "Usage:\n"
-               "  varnix-scan [--adapter NAME] [--wait MS]\n"
-               "              [--datagram-size optimal|1448|1500|2920|4360|5800|7240|8680] [--json]\n"
-               "  varnix-scan --list-adapters [--json]\n"
-               "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] [--json]\n"
-               "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
-               "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] [--duration MS] "
-               "[--json]\n"
-               "              [--metrics-file PATH]\n"
-               "\n"
-               "Finds the cameras on one network adapter (or on all of them with \"%1\") and prints\n"
-               "them with the first network conflict the camera list would warn about.\n"
-               "\n"
-               "  --adapter NAME        adapter name as --list-adapters prints it, or \"%1\";\n"
-               "                        default: the adapter stored in the settings\n"
-               "  --wait MS             listen exactly this long; without it, until every camera found has\n"
-               "                        answered and no new one came for 500 ms, 3500 at the most\n"
-               "  --datagram-size SIZE  datagram size the conflict check assumes (1500: the window's\n"
-               "                        \"1500 (standard)\", that is 1448); default: the size stored in\n"
-               "                        the settings\n"
-               "  --json                print one JSON object instead of text\n"
-               "  --list-adapters       list the network adapters and exit\n"
-               "  --set-address CAMERA_IP NEW_IP NEW_MASK\n"
-               "                        give the camera answering from CAMERA_IP a new address and mask,\n"
-               "                        listen again until it answers at NEW_IP (at most the wait) and\n"
-               "                        report it with its name and status (exit 0), or that none answers "
-               "(1)\n"
-               "  --doctor              find the cameras, then say what is wrong with the network and how "
-               "to\n"
-               "                        fix it; exit 0 without a problem, 1 with one (warnings do not "
-               "count)\n"
-               "  --watch               follow the cameras and print one line per event (found, name, "
-               "status,\n"
-               "                        options, clips, conflict, not-responding, responding, lost) until\n"
-               "                        interrupted or for --duration MS; --rescan MS rediscovers on that "
-               "period\n"
-               "  --metrics-file PATH   --watch: keep PATH up to date in the Prometheus text format\n"
-               "  -h, --help            show this text\n"
-               "  --version             print the version\n"
+    QString text =
+        QStringLiteral("Usage:\n"
+                       "  varnix-scan [--adapter NAME] [--wait MS]\n"
+                       "              [--datagram-size optimal|1448|1500|2920|4360|5800|7240|8680] [--json]\n"
+                       "  varnix-scan --list-adapters [--json]\n"
+                       "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] "
+                       "[--json]\n"
+                       "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
+                       "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] "
+                       "[--duration MS] [--json]\n"
+                       "              [--metrics-file PATH]\n"
+                       "\n"
+                       "Finds the cameras on one network adapter (or on all of them with \"%1\") and prints\n"
+                       "them with the first network conflict the camera list would warn about.\n"
+                       "\n")
+            .arg(QLatin1String(AllAdaptersName));
+    for (const QCommandLineOption &o : Options().all())
+        text += usageLines(o);
+    return text +
+           QStringLiteral(
                "\n"
                "Exit codes: 0 done; 1 the new address was not confirmed, or --doctor found a problem;\n"
                "2 bad arguments (an option given twice, an address that does not parse or that a camera\n"
                "must not take, a metrics file that is not a regular file) or an unknown adapter: nothing\n"
                "was sent.\n"
-               "The settings are read, never written.\n")
-        .arg(QLatin1String(AllAdaptersName));
+               "The settings are read, never written.\n");
 }
 
 namespace {
-
-QCommandLineOption valued(const char *name) {
-    return QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"));
-}
 
 // The options, the toolkit's parser, and one step per kind of check that turns what it read into
 // ScanOptions. Each step sets `error` and answers false on the first refusal.
@@ -148,15 +225,13 @@ public:
     bool readMode(ScanOptions &o, QString *error) const;
 
 private:
-    const QCommandLineOption help_{QStringList{QStringLiteral("h"), QStringLiteral("help")}},
-        version_{QStringLiteral("version")};
-    const QCommandLineOption json{QStringLiteral("json")}, list{QStringLiteral("list-adapters")},
-        doctor{QStringLiteral("doctor")}, watch{QStringLiteral("watch")};
-    // --set-address takes the camera's address as its value, the new address and mask after it.
-    const QCommandLineOption setAddress = valued("set-address"), adapter = valued("adapter"),
-                             wait = valued("wait"), datagramSize = valued("datagram-size"),
-                             rescan = valued("rescan"), duration = valued("duration"),
-                             metricsFile = valued("metrics-file");
+    const Options options_;
+    const QCommandLineOption &help_ = options_.help, &version_ = options_.version, &json = options_.json,
+                             &list = options_.list, &doctor = options_.doctor, &watch = options_.watch,
+                             &setAddress = options_.setAddress, &adapter = options_.adapter,
+                             &wait = options_.wait, &datagramSize = options_.datagramSize,
+                             &rescan = options_.rescan, &duration = options_.duration,
+                             &metricsFile = options_.metricsFile;
     QCommandLineParser parser;
 };
 
@@ -167,8 +242,7 @@ bool OptionReader::parse(const QStringList &arguments, QString *error) {
         valuedNames << option.names();
     *error = refusalBeforeParsing(arguments, valuedNames);
     if (!error->isEmpty()) return false;
-    parser.addOptions({help_, version_, json, list, doctor, watch, setAddress, adapter, wait, datagramSize,
-                       rescan, duration, metricsFile});
+    parser.addOptions(options_.all());
     if (parser.parse(QStringList(QStringLiteral("varnix-scan")) + arguments)) {
         // A second value would silently win over the first; which one was meant is not known.
         QStringList seen;

@@ -1,0 +1,56 @@
+#pragma once
+
+// What every mode of varnix-scan shares: its output, its refusals, the adapters, and waiting on the
+// manager.
+
+#include "scanoptions.h"
+
+#include "net/adapters.h"
+
+#include <QEventLoop>
+#include <QJsonObject>
+#include <QList>
+#include <QTimer>
+
+#include <cstdio>
+
+class UdpCamManager;
+class UdpInterface;
+
+void printJson(const QJsonObject &o);
+// Says why the arguments cannot be used, and answers the exit code for it (2).
+int refuse(const QString &message);
+
+QList<NetAdapterInfo> inventory();
+// The adapter entry whose name matches, as the window's adapter list picks it: the last match.
+const NetAdapterInfo *findAdapter(const QList<NetAdapterInfo> &adapters, const QString &name);
+
+// The listed camera answering from `ip`, or null.
+UdpInterface *cameraAt(const UdpCamManager &manager, quint32 ip);
+
+// Lets the event loop run for `ms`, or less when `done` holds after a camera was listed or answered.
+template <typename Manager, typename Done> void listen(Manager &manager, int ms, Done done) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    const auto check = [&] {
+        if (done()) loop.quit();
+    };
+    QObject::connect(&manager, &Manager::updateCameraList, &loop, check);
+    QObject::connect(&manager, &Manager::updateCameraStatus, &loop, check);
+    if (!done()) loop.exec();
+}
+
+// The modes; each answers the program's exit code.
+int listAdaptersMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters);
+int scanMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
+             int jumboPacket);
+// 0 when the camera answers at its new address, 1 when it does not.
+int setAddressMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters,
+                   const NetAdapterInfo &chosen);
+// 0 without a problem, 1 with one (warnings do not count).
+int doctorMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters,
+               const NetAdapterInfo &chosen, int jumboPacket);
+// One line per event until interrupted or for --duration; 0 when it ends, 2 when the metrics file
+// cannot be written.
+int watchMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
+              int jumboPacket);

@@ -1,0 +1,106 @@
+#include "watchreport.h"
+
+#include "doctorreport.h"
+
+#include "cameras/modelnames.h"
+#include "cameras/reportjson.h"
+#include "cameras/udpcammanager.h"
+
+#include <QStringList>
+
+namespace {
+
+QString stamp(const QDateTime &when) {
+    return when.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QString statusValue(qint64 status) {
+    if (!UdpCamManager::isNamedStatus(quint32(status))) return statusDescription(quint32(status), true);
+    return QStringLiteral("%1 (%2)").arg(UdpCamManager::statusWord(int(status))).arg(status);
+}
+
+QString optionsValue(qint64 options) {
+    return QStringLiteral("0x%1").arg(quint32(options), 8, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+QJsonObject watchEventJson(const WatchEvent &e) {
+    QJsonObject o;
+    o.insert(QStringLiteral("time"), stamp(e.when));
+    o.insert(QStringLiteral("event"), watchEventName(e.kind));
+    o.insert(QStringLiteral("camera"), cameraIdentityJson(e.camera));
+    switch (e.kind) {
+    case WatchEvent::Name:
+        o.insert(QStringLiteral("old"), e.hadBefore ? QJsonValue(e.nameBefore) : QJsonValue());
+        o.insert(QStringLiteral("new"), e.nameAfter);
+        break;
+    case WatchEvent::Status:
+        o.insert(QStringLiteral("old"), e.hadBefore ? QJsonValue(e.before) : QJsonValue());
+        o.insert(QStringLiteral("new"), e.after);
+        o.insert(QStringLiteral("oldText"),
+                 e.hadBefore ? QJsonValue(statusDescription(quint32(e.before), true)) : QJsonValue());
+        o.insert(QStringLiteral("newText"), statusDescription(quint32(e.after), true));
+        break;
+    case WatchEvent::Options:
+    case WatchEvent::Clips:
+        o.insert(QStringLiteral("old"), e.hadBefore ? QJsonValue(e.before) : QJsonValue());
+        o.insert(QStringLiteral("new"), e.after);
+        break;
+    case WatchEvent::ConflictRaised:
+    case WatchEvent::ConflictCleared: {
+        o.insert(QStringLiteral("state"),
+                 e.kind == WatchEvent::ConflictRaised ? QStringLiteral("raised") : QStringLiteral("cleared"));
+        const QJsonObject f = findingJson(e.conflict, e.conflictCameras);
+        for (const char *key : {"code", "severity", "adapter", "cameras", "text", "fix"})
+            o.insert(QLatin1String(key), f.value(QLatin1String(key)));
+        break;
+    }
+    default:
+        break;
+    }
+    return o;
+}
+
+QString watchEventText(const WatchEvent &e) {
+    QString line = stamp(e.when) + QLatin1Char(' ');
+    switch (e.kind) {
+    case WatchEvent::ConflictRaised:
+    case WatchEvent::ConflictCleared: {
+        QStringList who;
+        for (int i : e.conflict.cameras)
+            who << cameraIdentityText(e.conflictCameras.at(i));
+        return line + QStringLiteral("conflict %1 %2: %3 [%4]")
+                          .arg(e.kind == WatchEvent::ConflictRaised ? QStringLiteral("raised")
+                                                                    : QStringLiteral("cleared"),
+                               e.conflict.code, e.conflict.text, who.join(QLatin1String("; ")));
+    }
+    default:
+        break;
+    }
+    line += watchEventName(e.kind) + QLatin1Char(' ') + cameraIdentityText(e.camera);
+    const QString none = QStringLiteral("-");
+    switch (e.kind) {
+    case WatchEvent::Name:
+        line += QStringLiteral(": %1 -> \"%2\"")
+                    .arg(e.hadBefore ? QStringLiteral("\"%1\"").arg(visibleText(e.nameBefore)) : none,
+                         visibleText(e.nameAfter));
+        break;
+    case WatchEvent::Status:
+        line += QStringLiteral(": %1 -> %2")
+                    .arg(e.hadBefore ? statusValue(e.before) : none, statusValue(e.after));
+        break;
+    case WatchEvent::Options:
+        line += QStringLiteral(": %1 -> %2")
+                    .arg(e.hadBefore ? optionsValue(e.before) : none, optionsValue(e.after));
+        break;
+    case WatchEvent::Clips:
+        line += QStringLiteral(": %1 -> %2 clip(s)")
+                    .arg(e.hadBefore ? QString::number(e.before) : none)
+                    .arg(e.after);
+        break;
+    default:
+        break;
+    }
+    return line;
+}
