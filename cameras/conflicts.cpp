@@ -10,10 +10,8 @@
 #include <QPair>
 #include <iterator>
 
-const quint32 datagramSizes[6] = {1448, 2920, 4360, 5800, 7240, 8680};
-
 quint32 datagramSizeFor(int jumboPacket) {
-    if (quint32(jumboPacket) >= std::size(datagramSizes)) return 0; // -1: not known
+    if (jumboPacket < 0 || jumboPacket >= DatagramSizeCount) return 0; // -1: not known
     return datagramSizes[jumboPacket];
 }
 
@@ -34,7 +32,7 @@ constexpr ConflictKind datagramSizeKinds[] = {ConflictKind::JumboAdapter, Confli
 
 ConflictKind datagramMismatch(const UdpCamInfo &c, quint32 datagramSize) {
     // Advanced cameras choose their own datagram size; only Standard ones are compared, with a size given.
-    const int mismatch = datagramSize && c.protocol == 0 ? jumboMismatch(c, datagramSize) : 0;
+    const int mismatch = datagramSize && isStandard(c) ? jumboMismatch(c, datagramSize) : 0;
     return mismatch == 1   ? ConflictKind::JumboAdapter
            : mismatch == 2 ? ConflictKind::DatagramOverMtu
                            : ConflictKind::None;

@@ -8,8 +8,10 @@
 
 class UdpCamManager;
 
-// Datagram sizes behind the "Settings/JumboPacket" index 0..5.
-extern const quint32 datagramSizes[6];
+// Datagram sizes behind the "Settings/JumboPacket" index 0..5, the one table of them. The first fits
+// a standard 1500-byte Ethernet frame.
+inline constexpr quint32 datagramSizes[] = {1448, 2920, 4360, 5800, 7240, 8680};
+constexpr int DatagramSizeCount = int(sizeof datagramSizes / sizeof datagramSizes[0]);
 // The size the conflict check compares with: 0 ("Optimal") for -1 and for any index outside 0..5.
 quint32 datagramSizeFor(int jumboPacket);
 

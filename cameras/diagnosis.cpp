@@ -49,26 +49,6 @@ QString subnetText(quint32 ip, quint32 mask) {
     return QStringLiteral("%1/%2").arg(ipToText(ip & mask)).arg(prefixLength(mask));
 }
 
-QString adapterName(const AdapterFacts &a) {
-    return QString::fromLocal8Bit(a.adapter.name);
-}
-
-bool hasAddress(const AdapterFacts &a) {
-    return a.adapter.ip != NoIp && a.adapter.ip != UnparsedIp;
-}
-
-// The adapter a camera answered through: the one with that address, or else (a further address of an
-// adapter, which the inventory does not list) the first whose subnet holds it.
-const AdapterFacts *adapterOf(const NetworkFacts &facts, const UdpCamInfo &info) {
-    for (const AdapterFacts &a : facts.adapters) {
-        if (hasAddress(a) && a.adapter.ip == info.adapterIp) return &a;
-    }
-    for (const AdapterFacts &a : facts.adapters) {
-        if (hasAddress(a) && (a.adapter.ip & a.adapter.mask) == (info.adapterIp & a.adapter.mask)) return &a;
-    }
-    return nullptr;
-}
-
 QString adapterLabel(const NetworkFacts &facts, const UdpCamInfo &info) {
     const AdapterFacts *a = adapterOf(facts, info);
     return a ? adapterName(*a) : ipToText(info.adapterIp);
@@ -124,8 +104,7 @@ QString setAddressCommand(quint32 cameraIp, quint32 ip, quint32 mask, const QStr
 }
 
 bool chosen(const AdapterFacts &a, const QString &adapter) {
-    return hasAddress(a) &&
-           (adapter.isEmpty() || adapter == QLatin1String(AllAdaptersName) || adapterName(a) == adapter);
+    return hasAddress(a) && (namesAllAdapters(adapter) || adapterName(a) == adapter);
 }
 
 QList<int> camerasOn(const NetworkFacts &facts, const QList<SeenCamera> &cameras, const AdapterFacts &a) {
@@ -319,7 +298,7 @@ QString asAdministrator() {
 // The adapters a driver setting matters on: the one scanned, or with all adapters scanned those with
 // cameras behind them (of the given protocol, or any when it is -1).
 QList<const AdapterFacts *> settingAdapters(const Scene &s, int protocol = -1) {
-    const bool all = s.adapter.isEmpty() || s.adapter == QLatin1String("*ALL*");
+    const bool all = namesAllAdapters(s.adapter);
     QList<const AdapterFacts *> out;
     for (const AdapterFacts &a : s.facts.adapters) {
         if (!chosen(a, s.adapter)) continue;
@@ -336,14 +315,14 @@ void jumboPackets(const Scene &s, QList<Finding> &out) {
     if (!s.datagramSize) return;
     const quint32 needed = s.datagramSize + EthernetHeaderBytes;
     for (const AdapterFacts *a : settingAdapters(s, 0)) {
-        if (quint32(a->jumboPacket) >= needed) continue; // an unknown setting (-1) reads as the largest
+        if (quint32(a->jumboPacketBytes) >= needed) continue; // an unknown setting (-1) reads as the largest
         const quint32 value = needed <= CommonJumboFrame ? CommonJumboFrame : needed;
         out << finding(
             "jumbo-packet", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
             FindingTexts::tr("The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the "
                              "cameras' %3-byte datagrams need %4, and every image datagram is dropped.")
                 .arg(shownName(*a))
-                .arg(a->jumboPacket)
+                .arg(a->jumboPacketBytes)
                 .arg(s.datagramSize)
                 .arg(needed),
             {setAdvancedProperty(*a, "*JumboPacket", int(value)), asAdministrator()});

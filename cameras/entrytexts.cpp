@@ -63,7 +63,7 @@ QString UdpCamManager::cameraText(int index) const {
 UdpCamManager::State UdpCamManager::cameraState(int index) const {
     const UdpInterface *channel = camera(index);
     // Advanced cameras are never polled: what they last said stands.
-    if (!channel || channel->camInfo.protocol != 0) return StateReported;
+    if (!channel || isAdvanced(channel->camInfo)) return StateReported;
     if (!isResponding(index)) return StateNotResponding;
     return channel->statusKnown ? StateReported : StateUnknown;
 }

@@ -18,7 +18,7 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
                                   "\"ct state established,related accept\" in that chain)");
         return {f};
     }
-    const bool all = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
+    const bool all = namesAllAdapters(adapter);
     QStringList names, zones;
     for (int i = 0; i < fw.adapters.size(); ++i) {
         if (!all && fw.adapters.at(i) != adapter) continue;

@@ -297,7 +297,7 @@ QString serialText(const UdpCamInfo &info) {
 }
 
 QString protocolName(const UdpCamInfo &info) {
-    return info.protocol == 1 ? QStringLiteral("Advanced") : QStringLiteral("Standard");
+    return isAdvanced(info) ? QStringLiteral("Advanced") : QStringLiteral("Standard");
 }
 
 QString linkName(const UdpCamInfo &info) {

@@ -49,7 +49,7 @@ QList<Finding> pathFindings(const NetworkFacts &facts, const QList<SeenCamera> &
         const PathResult &p = c.path;
         // An adapter too small for the datagrams is its own finding; the path beyond it says nothing new.
         // Without a datagram size no path was probed.
-        if (c.info.protocol != 0 || p.state != PathResult::Probed || p.largestPassed >= p.needed ||
+        if (isAdvanced(c.info) || p.state != PathResult::Probed || p.largestPassed >= p.needed ||
             jumboMismatch(c.info, datagramSize) == 2)
             continue;
         Finding f;

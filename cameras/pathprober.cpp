@@ -57,7 +57,7 @@ QList<PathTarget> pathTargets(const QList<SeenCamera> &cameras) {
     QList<quint32> seen;
     for (int i = 0; i < cameras.size(); ++i) {
         const UdpCamInfo &info = cameras.at(i).info;
-        if (info.protocol != 0 || info.cameraIp == 0 || seen.contains(info.cameraIp)) continue;
+        if (isAdvanced(info) || info.cameraIp == 0 || seen.contains(info.cameraIp)) continue;
         seen << info.cameraIp;
         PathTarget t;
         t.camera = i;

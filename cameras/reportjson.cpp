@@ -35,7 +35,7 @@ QJsonArray adapterFactsJson(const NetworkFacts &facts) {
         o.insert(QStringLiteral("rpFilter"), known(qMax(a.rpFilterAll, a.rpFilterInterface)));
         o.insert(QStringLiteral("up"), a.up >= 0 ? QJsonValue(a.up == 1) : QJsonValue());
         o.insert(QStringLiteral("speedMbps"), known(a.speedMbps));
-        o.insert(QStringLiteral("jumboPacket"), known(a.jumboPacket));
+        o.insert(QStringLiteral("jumboPacket"), known(a.jumboPacketBytes));
         o.insert(QStringLiteral("receiveBuffers"), known(a.receiveBuffers));
         o.insert(QStringLiteral("interruptModeration"),
                  a.interruptModeration >= 0 ? QJsonValue(a.interruptModeration != 0) : QJsonValue());
@@ -76,11 +76,11 @@ QJsonObject adapterJson(const NetAdapterInfo &adapter) {
 
 bool statusKnown(const UdpInterface &channel) {
     // Advanced cameras are never polled: they stand at the status the window shows for them too.
-    return channel.camInfo.protocol != 0 || channel.statusKnown;
+    return isAdvanced(channel.camInfo) || channel.statusKnown;
 }
 
 QString statusText(const UdpInterface &channel) {
-    if (channel.camInfo.protocol != 0) return UdpCamManager::statusWord(int(channel.status));
+    if (isAdvanced(channel.camInfo)) return UdpCamManager::statusWord(int(channel.status));
     return statusDescription(channel.status, channel.statusKnown);
 }
 

@@ -58,7 +58,7 @@ void UdpCamManager::listOpeningsNow() {
 
 bool UdpCamManager::toldAll(const UdpInterface &channel) {
     if (!channel.nameAnswered) return false;
-    return channel.camInfo.protocol == 1 || (channel.optionsAnswered && channel.statusKnown);
+    return isAdvanced(channel.camInfo) || (channel.optionsAnswered && channel.statusKnown);
 }
 
 bool UdpCamManager::latestRoundAnswered() const {
@@ -111,13 +111,13 @@ void UdpCamManager::startOpening(const UdpCamInfo &info) {
     opening.channel = channel;
     opening.sent = 1;
     openings.append(opening);
-    channel->send(channel->camInfo.protocol == 1 ? advRegister(channel->localPort()) : opOptions(), false);
+    channel->send(isAdvanced(channel->camInfo) ? advRegister(channel->localPort()) : opOptions(), false);
     pauseOpening(channel);
 }
 
 bool UdpCamManager::knownAlready(const UdpCamInfo &info) {
     const auto same = [&info](const UdpCamInfo &c) {
-        return c.cameraIp == info.cameraIp && sameMac(c, info) && c.adapterIp == info.adapterIp;
+        return sameCameraAt(c, info) && c.adapterIp == info.adapterIp;
     };
     for (UdpInterface *channel : qAsConst(cameras)) {
         if (same(channel->camInfo)) {
@@ -133,7 +133,7 @@ bool UdpCamManager::knownAlready(const UdpCamInfo &info) {
 
 void UdpCamManager::OnCameraSeenAgain(const UdpCamInfo *info) {
     for (UdpInterface *channel : qAsConst(cameras)) {
-        if (channel->camInfo.cameraIp == info->cameraIp && sameMac(channel->camInfo, *info)) {
+        if (sameCameraAt(channel->camInfo, *info)) {
             seenAgain.insert(channel);
             return;
         }
@@ -153,7 +153,7 @@ void UdpCamManager::continueOpening(UdpInterface *channel) {
     Opening &opening = openings[at];
     if (opening.sent == 1) {
         opening.sent = 2;
-        channel->send(channel->camInfo.protocol == 1 ? advNameQuery() : opName(), false);
+        channel->send(isAdvanced(channel->camInfo) ? advNameQuery() : opName(), false);
         pauseOpening(channel);
         return;
     }
@@ -167,7 +167,7 @@ void UdpCamManager::listOpened() {
         ready.append(openings.takeFirst());
     if (ready.isEmpty()) return;
     for (const Opening &o : qAsConst(ready)) {
-        if (o.channel->camInfo.protocol != 1) askStatusEarly(o.channel);
+        if (isStandard(o.channel->camInfo)) askStatusEarly(o.channel);
         scheduleAskAgain(o.channel);
         cameras.append(o.channel);
         seenAgain.insert(o.channel); // found by the discovery under way
@@ -204,7 +204,7 @@ void UdpCamManager::pollCameras() {
     const QList<UdpInterface *> snapshot = cameras;
     const QByteArray request = opStatus();
     for (UdpInterface *channel : snapshot) {
-        if (channel->camInfo.protocol != 0) continue;
+        if (isAdvanced(channel->camInfo)) continue;
         if (channel->unansweredPolls >= MissedPollLimit && !silent.contains(channel)) {
             silent.append(channel);
             emit cameraRespondingChanged(channel->index, false);
@@ -227,7 +227,7 @@ void UdpCamManager::scheduleAskAgain(UdpInterface *channel) {
 void UdpCamManager::askAgain(UdpInterface *channel, bool withPoll) {
     const bool quick = channel->askedAgain < MaxAskAgain;
     if (!channel->active || quick == withPoll || channel->askedAgain >= MaxAskAgain + MaxAskWithPolls) return;
-    const bool advanced = channel->camInfo.protocol == 1;
+    const bool advanced = isAdvanced(channel->camInfo);
     QList<QByteArray> requests;
     if (!advanced && !channel->optionsAnswered) requests.append(opOptions());
     if (!channel->nameAnswered) requests.append(advanced ? advNameQuery() : opName());

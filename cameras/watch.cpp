@@ -45,11 +45,11 @@ CameraWatch::CameraWatch(const NetworkFacts &facts, quint32 datagramSize)
     : facts_(facts), datagramSize_(datagramSize) {}
 
 QString CameraWatch::key(const UdpCamInfo &info) {
-    return ipToText(info.cameraIp) + QLatin1Char('/') + macToText(info.macLow, info.macHigh);
+    return ipToText(info.cameraIp) + QLatin1Char('@') + cameraIdentity(info);
 }
 
 QString CameraWatch::identity(const UdpCamInfo &info) {
-    return QString::number(info.serialNumber) + QLatin1Char('/') + macToText(info.macLow, info.macHigh);
+    return cameraIdentity(info);
 }
 
 QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDateTime &when, bool complete) {

@@ -40,20 +40,14 @@ QString seconds(const QDateTime &t) {
     return QString::number(double(t.toMSecsSinceEpoch()) / 1000.0, 'f', 3);
 }
 
-// The adapter that received a camera's reply: the one with that address, else the one whose subnet has it.
-QString adapterOf(const UdpCamInfo &info, const NetworkFacts &facts) {
-    for (const AdapterFacts &a : facts.adapters)
-        if (a.adapter.ip == info.adapterIp) return QString::fromLocal8Bit(a.adapter.name);
-    for (const AdapterFacts &a : facts.adapters)
-        if (a.adapter.mask != 0 && (a.adapter.ip & a.adapter.mask) == (info.adapterIp & a.adapter.mask))
-            return QString::fromLocal8Bit(a.adapter.name);
-    return QString();
+QString adapterLabelOf(const UdpCamInfo &info, const NetworkFacts &facts) {
+    const AdapterFacts *a = adapterOf(facts, info);
+    return a ? adapterName(*a) : QString();
 }
 
 bool watched(const AdapterFacts &a, const QString &adapter) {
-    const QString name = QString::fromLocal8Bit(a.adapter.name);
-    if (adapter.isEmpty() || adapter == QLatin1String("*ALL*")) return a.adapter.ip != 0;
-    return name == adapter;
+    if (namesAllAdapters(adapter)) return a.adapter.ip != 0;
+    return adapterName(a) == adapter;
 }
 
 } // namespace
@@ -99,19 +93,18 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
     for (const WatchSnapshot::Camera &c : snapshot.cameras) {
         const UdpCamInfo &i = c.last.seen.info;
         const Labels who{{"serial", serialText(i)}, {"mac", macToText(i.macLow, i.macHigh)}};
-        const QString adapterName = adapterOf(i, facts);
+        const QString adapterLabel = adapterLabelOf(i, facts);
         info.add(who + Labels{{"ip", ipToText(i.cameraIp)},
                               {"name", c.last.nameKnown ? c.last.seen.name : QString()},
                               {"model", modelName(i)},
-                              {"adapter", adapterName},
-                              {"protocol",
-                               i.protocol == 1 ? QStringLiteral("Advanced") : QStringLiteral("Standard")}},
+                              {"adapter", adapterLabel},
+                              {"protocol", protocolName(i)}},
                  1);
         up.add(who, c.listed ? 1 : 0);
-        if (i.protocol == 0) responding.add(who, c.listed && !c.silent ? 1 : 0);
+        if (isStandard(i)) responding.add(who, c.listed && !c.silent ? 1 : 0);
         if (c.last.statusKnown) status.add(who, c.last.status);
         speed.add(who, i.link10G != 0 ? Q_INT64_C(1250000000) : Q_INT64_C(125000000));
-        if (c.listed && !adapterName.isEmpty()) ++cameraCount[adapterName];
+        if (c.listed && !adapterLabel.isEmpty()) ++cameraCount[adapterLabel];
     }
     for (auto it = cameraCount.cbegin(); it != cameraCount.cend(); ++it)
         perAdapter.add({{"adapter", it.key()}}, it.value());

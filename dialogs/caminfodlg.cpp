@@ -40,7 +40,7 @@ QList<QPair<QString, QString>> CamInfoDlg::rows(const UdpInterface *channel) {
         modelName(camInfo),
         serialText(camInfo),
         firmwareText(camInfo),
-        camInfo.protocol == 1 ? QStringLiteral("Advanced") : QStringLiteral("Standard"),
+        protocolName(camInfo),
         ipToText(camInfo.cameraIp),
         ipToText(camInfo.cameraMask),
         macToText(camInfo.macLow, camInfo.macHigh),

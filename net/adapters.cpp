@@ -125,3 +125,7 @@ quint32 mtuForAddress(quint32 ip) {
     }
     return 1500;
 }
+
+bool namesAllAdapters(const QString &name) {
+    return name.isEmpty() || name == QLatin1String(AllAdaptersName);
+}

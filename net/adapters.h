@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 // One local network adapter.
@@ -20,6 +21,9 @@ constexpr int MaxAdapters = 63;
 inline constexpr char AllAdaptersName[] = "*ALL*";
 constexpr quint32 AllAdaptersIp = 0xFFFFFFFFu;
 NetAdapterInfo allAdaptersEntry();
+// Whether an adapter name as the settings and the scanner hold it means every adapter: the entry's
+// name, or none given.
+bool namesAllAdapters(const QString &name);
 // Told by name and address together: an adapter whose address did not parse carries the same value.
 bool isAllAdapters(const NetAdapterInfo &adapter);
 

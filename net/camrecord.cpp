@@ -17,6 +17,19 @@ bool sameSerial(const UdpCamInfo &a, const UdpCamInfo &b) {
     return a.serialNumber == b.serialNumber;
 }
 
+bool sameCamera(const UdpCamInfo &a, const UdpCamInfo &b) {
+    const bool macs = (a.macLow || a.macHigh) && (b.macLow || b.macHigh);
+    const bool serials = a.serialNumber && b.serialNumber;
+    return (macs || serials) && (!macs || sameMac(a, b)) && (!serials || sameSerial(a, b));
+}
+
+QString cameraIdentity(const UdpCamInfo &c) {
+    return QStringLiteral("%1/%2%3")
+        .arg(c.serialNumber)
+        .arg(c.macHigh & 0xFFFF, 4, 16, QLatin1Char('0'))
+        .arg(c.macLow, 8, 16, QLatin1Char('0'));
+}
+
 bool inAdapterSubnet(const UdpCamInfo &a) {
     // A camera that reports the adapter's own address is a conflict, not a neighbour.
     if (a.cameraIp == 0 || a.adapterIp == 0 || a.cameraIp == a.adapterIp) return false;
@@ -163,7 +176,7 @@ bool advancedRecordFromReply(const QByteArray &reply, quint32 senderIp, const Re
     if (!out || reply.size() < Proto::AdvDiscoverReplyLength || r.u32(0) != Proto::AdvDiscoverReply)
         return false;
     UdpCamInfo c = recordAt(senderIp, at);
-    c.protocol = 1;
+    c.protocol = AdvancedDialect;
     c.cameraMask = at.mask; // the reply carries no mask
     c.firmwareVersion = r.u32(16);
     c.firmwareRevision = c.firmwareVersion;

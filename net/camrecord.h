@@ -4,10 +4,13 @@
 #include <QString>
 #include <QtGlobal>
 
+// The two dialects cameras speak; a record's `protocol` holds one of these values.
+enum CamDialect : quint32 { StandardDialect = 0, AdvancedDialect = 1 };
+
 // The camera record built from a discovery reply and copied whole into each camera channel.
 // Eighteen unsigned fields, all zero in a new record.
 struct UdpCamInfo {
-    quint32 protocol = 0; // 0 Standard, 1 Advanced
+    quint32 protocol = StandardDialect; // a CamDialect
     quint32 cameraType = 0;
     quint32 sensorType = 0;
     quint32 options = 0;
@@ -27,9 +30,27 @@ struct UdpCamInfo {
     quint32 modelQualifier = 0;
 };
 
+inline bool isAdvanced(const UdpCamInfo &c) {
+    return c.protocol == AdvancedDialect;
+}
+inline bool isStandard(const UdpCamInfo &c) {
+    return c.protocol == StandardDialect;
+}
+
 bool sameIp(const UdpCamInfo &a, const UdpCamInfo &b);
 bool sameMac(const UdpCamInfo &a, const UdpCamInfo &b);
 bool sameSerial(const UdpCamInfo &a, const UdpCamInfo &b);
+// Who a camera is, whatever address it has: its serial number and MAC address where both are known.
+// A zero serial number or MAC address is not known and is not compared; with neither known in either
+// record, they are not taken for one camera.
+bool sameCamera(const UdpCamInfo &a, const UdpCamInfo &b);
+// The same camera answering from the same address: a camera found again.
+inline bool sameCameraAt(const UdpCamInfo &a, const UdpCamInfo &b) {
+    return a.cameraIp == b.cameraIp && sameCamera(a, b);
+}
+// A text naming a camera's identity ("serial/MAC"), equal for records sameCamera calls one camera
+// when both carry both values.
+QString cameraIdentity(const UdpCamInfo &c);
 bool inAdapterSubnet(const UdpCamInfo &a);
 
 // Text a camera sent, fit for a terminal line: every control character is written as a visible

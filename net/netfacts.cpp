@@ -1,5 +1,6 @@
 #include "netfacts.h"
 
+#include "addresses.h"
 #include "platform/networkfacts.h"
 
 #include <QJsonArray>
@@ -408,7 +409,7 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
         af.rpFilterInterface = f.rpFilterInterface;
         af.up = f.up;
         af.speedMbps = f.speedMbps;
-        af.jumboPacket = f.jumboPacket;
+        af.jumboPacketBytes = f.jumboPacketBytes;
         af.receiveBuffers = f.receiveBuffers;
         af.receiveBuffersMax = f.receiveBuffersMax;
         af.interruptModeration = f.interruptModeration;
@@ -452,4 +453,25 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
     }
     if (facts.firewall.unreadable) facts.unreadable << QStringLiteral("firewall");
     return facts;
+}
+
+QString adapterName(const AdapterFacts &a) {
+    return QString::fromLocal8Bit(a.adapter.name);
+}
+
+bool hasAddress(const AdapterFacts &a) {
+    return a.adapter.ip != NoIp && a.adapter.ip != UnparsedIp;
+}
+
+const AdapterFacts *adapterOf(const NetworkFacts &facts, const UdpCamInfo &info) {
+    for (const AdapterFacts &a : facts.adapters) {
+        if (hasAddress(a) && a.adapter.ip == info.adapterIp) return &a;
+    }
+    // An adapter without a mask has no subnet, rather than one that holds every address.
+    for (const AdapterFacts &a : facts.adapters) {
+        if (hasAddress(a) && a.adapter.mask != 0 &&
+            (a.adapter.ip & a.adapter.mask) == (info.adapterIp & a.adapter.mask))
+            return &a;
+    }
+    return nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "adapters.h"
+#include "camrecord.h"
 #include "datagrams.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ struct AdapterFacts {
     int speedMbps = -1;
     // The driver's advanced properties (Windows): *JumboPacket, *ReceiveBuffers and the largest the
     // driver offers, *InterruptModeration.
-    int jumboPacket = -1;
+    int jumboPacketBytes = -1;
     int receiveBuffers = -1;
     int receiveBuffersMax = -1;
     int interruptModeration = -1;
@@ -41,7 +42,7 @@ struct FirewallFacts {
 
     // Whether it blocks the replies on `adapter` ("" or "*ALL*": on any adapter).
     bool blocks(const QString &adapter) const {
-        const bool any = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
+        const bool any = namesAllAdapters(adapter);
         return state == Blocks && (manager == Nft || any || adapters.contains(adapter));
     }
     // Windows Defender Firewall: the program the inbound rules were read for, the active profiles that
@@ -87,6 +88,14 @@ FirewallFacts judgeUfw(const QString &status, const QStringList &interfaces);
 bool firewalldZoneAdmits(const QString &listing);
 // The zone's name in such a listing ("public" from "public (default, active)").
 QString firewalldZoneName(const QString &listing);
+
+// The adapter's name as the inventory lists it.
+QString adapterName(const AdapterFacts &adapter);
+// Whether the adapter has an address a camera can answer to.
+bool hasAddress(const AdapterFacts &adapter);
+// The adapter a camera answered through: the one with that address, or else (a further address of an
+// adapter, which the inventory does not list) the first whose subnet holds it. Null when none does.
+const AdapterFacts *adapterOf(const NetworkFacts &facts, const UdpCamInfo &info);
 
 // Asks the platform about every adapter, the receive buffer cap and the firewall.
 NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform::NetworkFactSource &source);

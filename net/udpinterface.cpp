@@ -164,7 +164,7 @@ void UdpInterface::handleDatagram(const QByteArray &datagram, quint32 senderIp) 
     if (!active || senderIp != camInfo.cameraIp) return;
     // A datagram too short for its magic, opcode or reply code reads as zeros there, which none of them is.
     const ByteReader r(datagram);
-    if (camInfo.protocol == 1) {
+    if (isAdvanced(camInfo)) {
         const quint32 magic = r.u32(0);
         if (magic == Proto::AdvCommand) {
             if (r.u8(4) != Proto::AdvNameReplyCode) return;

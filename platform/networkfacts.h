@@ -14,7 +14,7 @@ struct InterfaceFacts {
     int up = -1;                // 1 administratively up with a carrier, 0 down or without carrier
     int speedMbps = -1;         // link speed as the driver reports it
     // The driver's advanced properties (Windows), as stored for the adapter.
-    int jumboPacket = -1;         // *JumboPacket: the largest frame in bytes, Ethernet header included
+    int jumboPacketBytes = -1;    // *JumboPacket: the largest frame in bytes, Ethernet header included
     int receiveBuffers = -1;      // *ReceiveBuffers: receive descriptors
     int receiveBuffersMax = -1;   // the largest *ReceiveBuffers the driver offers
     int interruptModeration = -1; // *InterruptModeration: 1 on, 0 off

@@ -83,7 +83,7 @@ void readAdvancedProperties(const std::string &name, InterfaceFacts &facts) {
         }
         if (sameName(registryText(adapter, L"NetCfgInstanceId"), name)) {
             found = true;
-            facts.jumboPacket = registryNumber(adapter, L"*JumboPacket");
+            facts.jumboPacketBytes = registryNumber(adapter, L"*JumboPacket");
             facts.receiveBuffers = registryNumber(adapter, L"*ReceiveBuffers");
             facts.interruptModeration = registryNumber(adapter, L"*InterruptModeration");
             HKEY range = nullptr;

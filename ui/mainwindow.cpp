@@ -75,14 +75,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->netAdpList->setCurrentIndex(chosen);
     connect(ui->netAdpList, QOverload<int>::of(&QComboBox::activated), this, &MainWindow::rediscover);
 
-    const char *const sizeTexts[] = {
-        QT_TR_NOOP("Optimal"), QT_TR_NOOP("1500 (standard)"),
-        QT_TR_NOOP("2920"),    QT_TR_NOOP("4360"),
-        QT_TR_NOOP("5800"),    QT_TR_NOOP("7240"),
-        QT_TR_NOOP("8680"),
-    };
-    for (int row = 0; row < 7; ++row)
-        ui->jmbPackList->addItem(tr(sizeTexts[row]), row - 1);
+    // "Optimal" (index -1), then the datagram sizes; the first as the frame size it fits.
+    ui->jmbPackList->addItem(tr("Optimal"), -1);
+    ui->jmbPackList->addItem(tr("1500 (standard)"), 0);
+    for (int index = 1; index < DatagramSizeCount; ++index)
+        ui->jmbPackList->addItem(QString::number(datagramSizes[index]), index);
     connect(ui->jmbPackList, QOverload<int>::of(&QComboBox::activated), this, [this](int row) {
         if (QVXApplication *a = vxApp()) a->jumboPacket = ui->jmbPackList->itemData(row).toInt();
         scheduleConflictCheck(true);
@@ -199,7 +196,7 @@ void MainWindow::checkCameraConflicts() {
         if (acknowledged.contains(conflict.key)) continue;
         acknowledged << conflict.key;
         warningOpen = true;
-        showMessage(this, conflictText(conflict.kind), 0x1, involvedCameras(conflict));
+        showMessage(this, conflictText(conflict.kind), MessageError, involvedCameras(conflict));
         warningOpen = false;
         break;
     }
@@ -233,35 +230,7 @@ QString MainWindow::involvedCameras(const CameraConflict &conflict) const {
 
 QMessageBox::StandardButton MainWindow::showMessage(QWidget *parent, const QString &text, int flags,
                                                     const QString &details) {
-    QMessageBox box(parent);
-    const QSize buttonSize = vxApp() ? vxApp()->itemSize(2) : QSize(52, 52);
-    box.setStyleSheet(QStringLiteral("QPushButton { padding: 2px; min-width: %1px; min-height: %2px; }")
-                          .arg(buttonSize.width())
-                          .arg(buttonSize.height()));
-    box.setWindowTitle(QCoreApplication::translate("MainWindow", "Halvorn Varnix"));
-    box.setText(text);
-    if (!details.isEmpty()) box.setInformativeText(details);
-
-    const char *picture = nullptr;
-    if (flags & 0x2)
-        picture = ":/res/ico-wrn.png";
-    else if (flags & 0x1)
-        picture = ":/res/ico-err.png";
-    else if (flags & 0x4)
-        picture = ":/res/ico-inf.png";
-    if (picture) box.setIconPixmap(QPixmap(QLatin1String(picture)));
-
-    if (flags & 0x100) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::No);
-    } else if (flags & 0x200) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-    }
-    return QMessageBox::StandardButton(box.exec());
+    return showMessageBox(parent, text, flags, details);
 }
 
 void MainWindow::showContextMenu(const QPoint &pos) {
@@ -279,7 +248,7 @@ void MainWindow::showContextMenu(const QPoint &pos) {
     connect(contextMenu->addAction(tr("Camera Info...")), &QAction::triggered, this, [this, channel] {
         if (channel) showCameraInfo(channel);
     });
-    if (camera->camInfo.protocol == 1 && !camera->clips.isEmpty()) {
+    if (isAdvanced(camera->camInfo) && !camera->clips.isEmpty()) {
         connect(contextMenu->addAction(tr("Edit clips...")), &QAction::triggered, this, [this, channel] {
             if (channel) showCameraClips(channel);
         });
@@ -430,6 +399,6 @@ void MainWindow::openNetworkPreferences() {
     showMessage(this,
                 tr("No program for the network settings was found. Please open the network settings of "
                    "your system yourself."),
-                0x4);
+                MessageInformation);
     if (checkPending) scheduleConflictCheck(false);
 }

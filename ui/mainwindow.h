@@ -3,6 +3,7 @@
 #include "cameras/conflicts.h"
 #include "cameras/udpcammanager.h"
 #include "net/adapters.h"
+#include "ui/messagebox.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -32,8 +33,7 @@ public:
     // requests before it runs make one check. `fresh` (the user asked for a new look) lets conflicts
     // acknowledged before warn once more.
     void scheduleConflictCheck(bool fresh);
-    // A modal message box; flags pick the picture (0x2, 0x1, 0x4) and the buttons (0x100, 0x200).
-    // `details` goes below the message.
+    // A modal message box; `flags` are MessageKind values. `details` goes below the message.
     static QMessageBox::StandardButton showMessage(QWidget *parent, const QString &text, int flags,
                                                    const QString &details = QString());
     void showContextMenu(const QPoint &pos);

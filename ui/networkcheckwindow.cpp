@@ -1,5 +1,7 @@
 #include "ui/networkcheckwindow.h"
 
+#include "ui/messagebox.h"
+
 #include "cameras/conflicts.h"
 #include "cameras/pathprober.h"
 #include "cameras/reportjson.h"
@@ -195,7 +197,7 @@ void NetworkCheckWindow::showFindings() {
         delete item->widget();
         delete item;
     }
-    const bool all = adapter.isEmpty() || adapter == QLatin1String("*ALL*");
+    const bool all = namesAllAdapters(adapter);
     int problems = 0;
     for (const Finding &f : shown)
         problems += f.severity == Severity::Problem;
@@ -306,9 +308,7 @@ int NetworkCheckWindow::rowOf(int seen) const {
     const UdpCamInfo &info = cameras.at(seen).info;
     for (int i = 0; i < main->manager.cameraCount(); ++i) {
         const UdpInterface *channel = main->manager.camera(i);
-        if (channel && channel->camInfo.cameraIp == info.cameraIp && channel->camInfo.macLow == info.macLow &&
-            channel->camInfo.macHigh == info.macHigh)
-            return i;
+        if (channel && sameCameraAt(channel->camInfo, info)) return i;
     }
     return -1;
 }
@@ -324,7 +324,7 @@ void NetworkCheckWindow::selectCamera(int seen) {
 void NetworkCheckWindow::moveCamera(const Finding &f) {
     const int row = rowOf(f.cameras.first());
     if (row < 0) {
-        MainWindow::showMessage(this, tr("The camera is no longer listed. Check again."), 0x4);
+        showMessageBox(this, tr("The camera is no longer listed. Check again."), MessageInformation);
         return;
     }
     const UdpCamInfo &info = cameras.at(f.cameras.first()).info;
@@ -356,8 +356,8 @@ void NetworkCheckWindow::saveReport() {
     const QString shown = QDir::toNativeSeparators(path);
     QString error;
     if (!isReplaceableFile(path))
-        MainWindow::showMessage(this, tr("%1 is not a regular file; the report was not written.").arg(shown),
-                                0x1);
+        showMessageBox(this, tr("%1 is not a regular file; the report was not written.").arg(shown),
+                       MessageError);
     else if (!saveWholeFile(path, QJsonDocument(lastReport).toJson(QJsonDocument::Indented), &error))
-        MainWindow::showMessage(this, tr("The report could not be written to %1.").arg(shown), 0x1, error);
+        showMessageBox(this, tr("The report could not be written to %1.").arg(shown), MessageError, error);
 }

@@ -193,7 +193,8 @@ QList<CheckRow> checkRows() {
          "-RegistryValue 9014|"
          "need 8694|\"*ReceiveBuffers\" -RegistryValue 2048",
          [](auto &, auto &a, auto &b) {
-             a.jumboPacket = b.jumboPacket = 1514, b.displayName = "Ethernet 2", b.receiveBuffers = 1023;
+             a.jumboPacketBytes = b.jumboPacketBytes = 1514, b.displayName = "Ethernet 2",
+             b.receiveBuffers = 1023;
              b.receiveBuffersMax = 0; // a driver that names no largest value
          },
          8680, "*ALL*"},
@@ -201,7 +202,8 @@ QList<CheckRow> checkRows() {
          "",
          [](auto &f, auto &a, auto &b) {
              blockedBy(FirewallFacts::Ufw)(f, a, b);
-             b.jumboPacket = 8694, b.receiveBuffers = b.receiveBuffersMax = 512, b.interruptModeration = 1;
+             b.jumboPacketBytes = 8694, b.receiveBuffers = b.receiveBuffersMax = 512,
+             b.interruptModeration = 1;
          },
          8680, "lab1"},
         {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
@@ -209,8 +211,8 @@ QList<CheckRow> checkRows() {
          "-Name 'Cam''s $1' -RegistryKeyword \"*ReceiveBuffers\" -RegistryValue 4096|"
          "\"*InterruptModeration\" -RegistryValue 1",
          [](auto &, auto &a, auto &b) {
-             a.jumboPacket = 1514, a.receiveBuffers = b.receiveBuffers = 256, a.interruptModeration = 0;
-             b.jumboPacket = 9014, b.receiveBuffersMax = 4096, b.interruptModeration = 0,
+             a.jumboPacketBytes = 1514, a.receiveBuffers = b.receiveBuffers = 256, a.interruptModeration = 0;
+             b.jumboPacketBytes = 9014, b.receiveBuffersMax = 4096, b.interruptModeration = 0,
              b.displayName = "Cam's $1";
          },
          8680, "*ALL*"},
@@ -588,7 +590,7 @@ private slots:
         QCOMPARE(facts.linuxCommands, QSysInfo::kernelType() == "linux");
         QCOMPARE(facts.firewall.state, FirewallFacts::Open); // the rule names an adapter of this machine
         // As the report writes them: null where the system said nothing, a switched-off setting as false.
-        fake.lab0.jumboPacket = 9014, fake.lab0.receiveBuffers = 512, fake.lab0.interruptModeration = 0;
+        fake.lab0.jumboPacketBytes = 9014, fake.lab0.receiveBuffers = 512, fake.lab0.interruptModeration = 0;
         UdpCamManager manager;
         const QJsonObject report =
             doctorReportJson("lab0", gatherNetworkFacts(adapters, fake), manager, {}, {});

@@ -217,6 +217,35 @@ private slots:
             QVERIFY2(inAdapterSubnet(c) == bool(s[3]), qPrintable(ipToText(s[0])));
         }
     }
+
+    // Who a camera is: serial number and MAC where both records know them, its address aside.
+    void oneCameraWhateverItsAddress_data() {
+        QTest::addColumn<QList<quint32>>("a"); // serial, MAC low, address
+        QTest::addColumn<QList<quint32>>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("both known, equal")
+            << QList<quint32>{7, 0x9C0001, 1} << QList<quint32>{7, 0x9C0001, 2} << true;
+        QTest::newRow("serial differs")
+            << QList<quint32>{7, 0x9C0001, 1} << QList<quint32>{8, 0x9C0001, 1} << false;
+        QTest::newRow("MAC differs") << QList<quint32>{7, 0x9C0001, 1} << QList<quint32>{7, 0x9C0002, 1}
+                                     << false;
+        QTest::newRow("serial unknown")
+            << QList<quint32>{0, 0x9C0001, 1} << QList<quint32>{7, 0x9C0001, 1} << true;
+        QTest::newRow("MAC unknown") << QList<quint32>{7, 0, 1} << QList<quint32>{7, 0x9C0001, 1} << true;
+        QTest::newRow("nothing known") << QList<quint32>{0, 0, 1} << QList<quint32>{0, 0, 1} << false;
+    }
+    void oneCameraWhateverItsAddress() {
+        QFETCH(QList<quint32>, a);
+        QFETCH(QList<quint32>, b);
+        QFETCH(bool, same);
+        UdpCamInfo x, y;
+        x.serialNumber = a[0], x.macLow = a[1], x.cameraIp = a[2];
+        y.serialNumber = b[0], y.macLow = b[1], y.cameraIp = b[2];
+        QCOMPARE(sameCamera(x, y), same);
+        QCOMPARE(sameCamera(y, x), same);
+        QCOMPARE(sameCameraAt(x, y), same && a[2] == b[2]);
+        if (same && a[0] && b[0] && a[1] && b[1]) QCOMPARE(cameraIdentity(x), cameraIdentity(y));
+    }
 };
 
 QTEST_GUILESS_MAIN(Datagrams)

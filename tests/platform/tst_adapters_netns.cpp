@@ -94,7 +94,7 @@ private slots:
         // A link the system does not have is unknown throughout, not down; so are the driver settings only
         // Windows keeps, for every link.
         const platform::InterfaceFacts gone = platform::systemNetworkFacts().interfaceFacts("vxgone");
-        QCOMPARE((QVector<int>{gone.rpFilterInterface, gone.up, gone.speedMbps, gone.jumboPacket,
+        QCOMPARE((QVector<int>{gone.rpFilterInterface, gone.up, gone.speedMbps, gone.jumboPacketBytes,
                                gone.receiveBuffers, gone.receiveBuffersMax, gone.interruptModeration}),
                  QVector<int>(7, -1));
     }

@@ -59,9 +59,11 @@ for _ in range(150):
         ip = struct.pack("!BBHHHBBH4s4s", 0x45, 0, 20 + len(udp), 0, 0, 64, 17, 0, socket.inet_aton(src),
                          socket.inet_aton("10.99.3.1"))
         out.sendto(ip + udp, ("10.99.3.1", 0))
+    open("forging", "w").close()
     time.sleep(0.1)
 )";
 const char *const hostileDriver = R"sh(ip netns exec "$(camns lab0)" python3 forger.py & forger=$!
+until [[ -e forging ]]; do sleep 0.05; done
 run hostile --adapter lab0 --json --wait 2500
 run hostiletext --adapter lab0 --wait 2500
 run hostiledoctor --doctor --adapter lab0 --json --wait 2500

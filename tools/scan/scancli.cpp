@@ -35,10 +35,11 @@ const NetAdapterInfo *findAdapter(const QList<NetAdapterInfo> &adapters, const Q
     return found;
 }
 
-UdpInterface *cameraAt(const UdpCamManager &manager, quint32 ip) {
+UdpInterface *cameraAt(const UdpCamManager &manager, quint32 ip, const UdpCamInfo *who) {
     for (int i = 0; i < manager.cameraCount(); ++i) {
         UdpInterface *channel = manager.camera(i);
-        if (channel && channel->camInfo.cameraIp == ip) return channel;
+        if (channel && channel->camInfo.cameraIp == ip && (!who || sameCamera(channel->camInfo, *who)))
+            return channel;
     }
     return nullptr;
 }

@@ -16,6 +16,7 @@
 
 class UdpCamManager;
 class UdpInterface;
+struct UdpCamInfo;
 
 void printJson(const QJsonObject &o);
 // Says why the arguments cannot be used, and answers the exit code for it (2).
@@ -25,8 +26,8 @@ QList<NetAdapterInfo> inventory();
 // The adapter entry whose name matches, as the window's adapter list picks it: the last match.
 const NetAdapterInfo *findAdapter(const QList<NetAdapterInfo> &adapters, const QString &name);
 
-// The listed camera answering from `ip`, or null.
-UdpInterface *cameraAt(const UdpCamManager &manager, quint32 ip);
+// The listed camera answering from `ip` (and, given `who`, the same camera as that record), or null.
+UdpInterface *cameraAt(const UdpCamManager &manager, quint32 ip, const UdpCamInfo *who = nullptr);
 
 // Lets the event loop run for `ms`, or less when `done` holds after a camera was listed or answered.
 template <typename Manager, typename Done> void listen(Manager &manager, int ms, Done done) {

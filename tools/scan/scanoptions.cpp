@@ -28,7 +28,7 @@ bool parseDatagramSize(const QString &text, int *jumboPacket) {
     if (!ok) return false;
     // The window offers the smallest size as "1500 (standard)", the Ethernet MTU it fits.
     if (size == 1500) size = datagramSizes[0];
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < DatagramSizeCount; ++i) {
         if (datagramSizes[i] == size) {
             *jumboPacket = i;
             return true;
@@ -46,6 +46,17 @@ QString asGiven(const QStringList &arguments, const QString &name) {
         if (named) return arg;
     }
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The datagram sizes an option takes, the last after "or": "1448 (or 1500), 2920, ... or 8680".
+QString sizeList(const QString &separator, const QString &afterFirst) {
+    QString text = QString::number(datagramSizes[0]) + afterFirst;
+    for (int i = 1; i < DatagramSizeCount; ++i)
+        text += (i == 1                                                          ? QString()
+                 : i + 1 == DatagramSizeCount && separator != QLatin1String("|") ? QStringLiteral(" or ")
+                                                                                 : separator) +
+                QString::number(datagramSizes[i]);
+    return text;
 }
 
 QString unknownArgument(const QString &arg) {
@@ -186,7 +197,7 @@ QString scanUsage() {
     QString text =
         QStringLiteral("Usage:\n"
                        "  varnix-scan [--adapter NAME] [--wait MS]\n"
-                       "              [--datagram-size optimal|1448|1500|2920|4360|5800|7240|8680] [--json]\n"
+                       "              [--datagram-size optimal|%2] [--json]\n"
                        "  varnix-scan --list-adapters [--json]\n"
                        "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] "
                        "[--json]\n"
@@ -198,7 +209,7 @@ QString scanUsage() {
                        "Finds the cameras on one network adapter (or on all of them with \"%1\") and prints\n"
                        "them with the first network conflict the camera list would warn about.\n"
                        "\n")
-            .arg(QLatin1String(AllAdaptersName));
+            .arg(QLatin1String(AllAdaptersName), sizeList(QStringLiteral("|"), QStringLiteral("|1500|")));
     for (const QCommandLineOption &o : Options().all())
         text += usageLines(o);
     return text +
@@ -312,10 +323,9 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
     }
     o.datagramGiven = parser.isSet(datagramSize);
     if (o.datagramGiven && !parseDatagramSize(parser.value(datagramSize), &o.jumboPacket)) {
-        *error = QStringLiteral(
-                     "--datagram-size takes optimal, 1448 (or 1500), 2920, 4360, 5800, 7240 or 8680, not "
-                     "\"%1\"")
-                     .arg(parser.value(datagramSize));
+        *error = QStringLiteral("--datagram-size takes optimal, %1, not \"%2\"")
+                     .arg(sizeList(QStringLiteral(", "), QStringLiteral(" (or 1500), ")),
+                          parser.value(datagramSize));
         return false;
     }
     return true;

@@ -18,6 +18,7 @@ constexpr int AddressSettleMs = 200;
 int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
                    const NetAdapterInfo &chosen) {
     QJsonObject before;
+    UdpCamInfo moving;
     bool sent = false;
     {
         // The camera is looked for until it has told its name, so that the report can say which it was.
@@ -34,6 +35,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
             return 1;
         }
         before = cameraJson(*target, target->index);
+        moving = target->camInfo;
         const AddressChange change = manager.setCameraAddress(target, o.newIp, o.newMask);
         if (change.outcome == AddressChange::Refused)
             return refuse(newAddressRefusal(o.newIp, o.newMask, target->camInfo.adapterIp));
@@ -45,10 +47,10 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
     UdpCamManager manager;
     manager.restartDiscovery(&chosen);
     listen(manager, o.waitMs, [&] {
-        const UdpInterface *found = cameraAt(manager, o.newIp);
+        const UdpInterface *found = cameraAt(manager, o.newIp, &moving);
         return found && UdpCamManager::toldAll(*found);
     });
-    const UdpInterface *moved = cameraAt(manager, o.newIp);
+    const UdpInterface *moved = cameraAt(manager, o.newIp, &moving);
     const bool answered = moved != nullptr;
 
     const QString who = QStringLiteral("%1 (%2, MAC %3)")
