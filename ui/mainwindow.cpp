@@ -8,6 +8,7 @@
 #include "dialogs/ipeditdlg.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "ui/messagebox.h"
 #include "ui/networkcheckwindow.h"
 #include "ui_mainwindow.h"
 
@@ -233,35 +234,7 @@ QString MainWindow::involvedCameras(const CameraConflict &conflict) const {
 
 QMessageBox::StandardButton MainWindow::showMessage(QWidget *parent, const QString &text, int flags,
                                                     const QString &details) {
-    QMessageBox box(parent);
-    const QSize buttonSize = vxApp() ? vxApp()->itemSize(2) : QSize(52, 52);
-    box.setStyleSheet(QStringLiteral("QPushButton { padding: 2px; min-width: %1px; min-height: %2px; }")
-                          .arg(buttonSize.width())
-                          .arg(buttonSize.height()));
-    box.setWindowTitle(QCoreApplication::translate("MainWindow", "Halvorn Varnix"));
-    box.setText(text);
-    if (!details.isEmpty()) box.setInformativeText(details);
-
-    const char *picture = nullptr;
-    if (flags & 0x2)
-        picture = ":/res/ico-wrn.png";
-    else if (flags & 0x1)
-        picture = ":/res/ico-err.png";
-    else if (flags & 0x4)
-        picture = ":/res/ico-inf.png";
-    if (picture) box.setIconPixmap(QPixmap(QLatin1String(picture)));
-
-    if (flags & 0x100) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::No);
-    } else if (flags & 0x200) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-    }
-    return QMessageBox::StandardButton(box.exec());
+    return showMessageBox(parent, text, flags, details);
 }
 
 void MainWindow::showContextMenu(const QPoint &pos) {
@@ -334,6 +307,9 @@ QRect MainWindow::besideWithin(const QRect &main, QSize size, const QRect &avail
 void MainWindow::openNetworkCheck() {
     if (!networkCheck) {
         networkCheck = new NetworkCheckWindow(this);
+        connect(networkCheck, &NetworkCheckWindow::checkRequested, this, &MainWindow::openNetworkCheck);
+        connect(networkCheck, &NetworkCheckWindow::selectCameraRequested, this, &MainWindow::selectCamera);
+        connect(networkCheck, &NetworkCheckWindow::moveCameraRequested, this, &MainWindow::moveCamera);
         // Beside the main window, so that the rows its findings select stay in view.
         const QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
         if (screen)
@@ -343,7 +319,38 @@ void MainWindow::openNetworkCheck() {
     networkCheck->show();
     networkCheck->raise();
     networkCheck->activateWindow();
-    networkCheck->runCheck();
+    QList<NetAdapterInfo> system;
+    for (int i = 1; i < adapterCount; ++i)
+        system << adapters[i];
+    const NetAdapterInfo &chosen = adapters[qBound(0, ui->netAdpList->currentIndex(), adapterCount - 1)];
+    networkCheck->runCheck(
+        networkCheckInput(manager, chosen, system, datagramSizeFor(ui->jmbPackList->currentData().toInt())));
+}
+
+int MainWindow::rowOfCamera(const UdpCamInfo &camera) const {
+    for (int i = 0; i < manager.cameraCount(); ++i) {
+        const UdpInterface *channel = manager.camera(i);
+        if (channel && channel->camInfo.cameraIp == camera.cameraIp &&
+            channel->camInfo.macLow == camera.macLow && channel->camInfo.macHigh == camera.macHigh)
+            return i;
+    }
+    return -1;
+}
+
+void MainWindow::selectCamera(const UdpCamInfo &camera) {
+    const int row = rowOfCamera(camera);
+    if (row < 0 || row >= ui->camList->count()) return;
+    ui->camList->setCurrentRow(row);
+    ui->camList->scrollToItem(ui->camList->item(row));
+}
+
+void MainWindow::moveCamera(const UdpCamInfo &camera, quint32 address, quint32 mask) {
+    const int row = rowOfCamera(camera);
+    if (row < 0) {
+        showMessage(networkCheck, tr("The camera is no longer listed. Check again."), 0x4);
+        return;
+    }
+    editCameraAddress(manager.camera(row), address, mask, networkCheck);
 }
 
 void MainWindow::editCameraAddress(UdpInterface *camera, quint32 proposedIp, quint32 proposedMask,
