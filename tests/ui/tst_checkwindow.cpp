@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -73,7 +74,7 @@ private slots:
         for (QFrame *frame : frames(w))
             shown << frame->objectName();
         QCOMPARE(shown, QStringList({"outside-subnet", "duplicate-ip", "outside-subnet", "receive-buffer"}));
-        QVERIFY(w.btnCopy->isEnabled() && w.btnAgain->isEnabled() && !w.progress->isVisible());
+        QVERIFY(w.btnCopy->isEnabled() && w.btnAgain->isEnabled() && w.progress->isHidden());
     }
 
     void asksForTheCameraOfAFinding_data() {
