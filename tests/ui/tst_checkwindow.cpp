@@ -1,31 +1,33 @@
-// The network check window on a result handed to it: what it shows and what it asks for. It runs no
-// check and needs no network.
+// The network check window on results handed to it or made from facts and echoes invented here:
+// nothing is sent and nothing read from the system.
 #include "app/qvxapplication.h"
+#include "cameras/pathprober.h"
 #include "ui/networkcheckwindow.h"
 
 #include <QClipboard>
 #include <QFrame>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
-#include <QProgressBar>
+#include <QLayout>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(UdpCamInfo)
 
 namespace {
 
-SeenCamera camera(int index, quint32 ip, quint32 mac, const char *name) {
+SeenCamera camera(int index, quint32 ip, quint32 adapterIp) {
     SeenCamera c;
     c.index = index;
-    c.name = QLatin1String(name);
     c.info.cameraIp = ip;
     c.info.cameraMask = 0xFFFF0000u;
-    c.info.macLow = mac;
-    c.info.adapterIp = 0xC0A84D01;    // 192.168.77.1
+    c.info.macLow = ip & 0xFF;
+    c.info.adapterIp = adapterIp;
     c.info.adapterMask = 0xFFFFFF00u; // what a move proposes, not the camera's own mask
+    c.info.link10G = 1;
+    c.info.adapterMtu = 1500;
     return c;
 }
 
@@ -34,30 +36,14 @@ Finding finding(const char *code, Severity severity, QList<int> cameras, quint32
     f.code = QLatin1String(code);
     f.severity = severity;
     f.cameras = cameras;
-    f.text = QStringLiteral("text of %1").arg(f.code);
     f.proposedAddress = proposed;
     return f;
 }
 
-// Two listed cameras and one hidden behind the first one's address.
-NetworkCheckResult result() {
-    NetworkCheckResult r;
-    r.adapter = QStringLiteral("lab0");
-    r.cameras = {camera(0, 0xC0A84D0B, 0x11, "Alpha"), camera(1, 0xAC100814, 0x17, "Spare"),
-                 camera(-1, 0xC0A84D0B, 0x19, "")};
-    r.findings = {finding("outside-subnet", Severity::Problem, {1}, 0xC0A84D02),
-                  finding("duplicate-ip", Severity::Problem, {0, 2}),
-                  finding("outside-subnet", Severity::Problem, {0}),
-                  finding("receive-buffer", Severity::Warning, {})};
-    r.report = QJsonObject{{"adapter", "lab0"}, {"findings", QJsonArray{}}};
-    return r;
-}
-
 QList<QFrame *> frames(const NetworkCheckWindow &w) {
     QList<QFrame *> out;
-    const QLayout *layout = w.findingList->layout();
-    for (int i = 0; i < layout->count(); ++i)
-        if (auto *frame = qobject_cast<QFrame *>(layout->itemAt(i)->widget())) out << frame;
+    for (int i = 0; i < w.findingList->layout()->count(); ++i)
+        if (auto *frame = qobject_cast<QFrame *>(w.findingList->layout()->itemAt(i)->widget())) out << frame;
     return out;
 }
 
@@ -66,69 +52,92 @@ QList<QFrame *> frames(const NetworkCheckWindow &w) {
 class TestCheckWindow : public QObject {
     Q_OBJECT
 private slots:
-    void showsTheFindingsInTheirOrder() {
+    // Two listed cameras and one hidden behind the first one's address.
+    void showsAndAsksForTheCamerasOfTheFindings() {
+        NetworkCheckResult r;
+        r.cameras = {camera(0, 0xC0A84D0B, 0xC0A84D01), camera(1, 0xAC100814, 0xC0A84D01),
+                     camera(-1, 0xC0A84D0B, 0xC0A84D01)};
+        r.findings = {finding("outside-subnet", Severity::Problem, {1}, 0xC0A84D02),
+                      finding("duplicate-ip", Severity::Problem, {2, 0}),
+                      finding("outside-subnet", Severity::Problem, {0})};
+        r.report = QJsonObject{{"adapter", "lab0"}};
         NetworkCheckWindow w;
-        w.showResult(result());
-        w.showResult(result()); // a second result replaces the first
-        QStringList shown;
-        for (QFrame *frame : frames(w))
-            shown << frame->objectName();
-        QCOMPARE(shown, QStringList({"outside-subnet", "duplicate-ip", "outside-subnet", "receive-buffer"}));
-        QVERIFY(w.btnCopy->isEnabled() && w.btnAgain->isEnabled() && w.progress->isHidden());
-    }
-
-    void asksForTheCameraOfAFinding_data() {
-        QTest::addColumn<int>("finding");
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<quint32>("ip");
-        QTest::addColumn<quint32>("mac");
-        QTest::newRow("outside the subnet") << 0 << "1" << 0xAC100814u << 0x17u;
-        QTest::newRow("sharing an address") << 1 << "0" << 0xC0A84D0Bu << 0x11u;
-    }
-    void asksForTheCameraOfAFinding() {
-        QFETCH(int, finding);
-        QFETCH(QString, link);
-        QFETCH(quint32, ip);
-        QFETCH(quint32, mac);
-        NetworkCheckWindow w;
-        w.showResult(result());
-        QSignalSpy select(&w, &NetworkCheckWindow::selectCameraRequested);
-        auto *cameras = frames(w).at(finding)->findChild<QLabel *>(QStringLiteral("cameras"));
-        QVERIFY(cameras);
-        // The hidden camera is named, but there is no row to select for it.
-        QCOMPARE(cameras->text().count(QLatin1String("href")), 1);
-        emit cameras->linkActivated(link);
-        QCOMPARE(select.size(), 1);
-        const auto asked = select.at(0).at(0).value<UdpCamInfo>();
-        QCOMPARE(asked.cameraIp, ip);
-        QCOMPARE(asked.macLow, mac);
-    }
-
-    void movesOnlyWithAnAddressToGo() {
-        NetworkCheckWindow w;
-        w.showResult(result());
-        QSignalSpy move(&w, &NetworkCheckWindow::moveCameraRequested);
+        QSignalSpy again(&w, &NetworkCheckWindow::checkRequested),
+            select(&w, &NetworkCheckWindow::selectCameraRequested),
+            move(&w, &NetworkCheckWindow::moveCameraRequested);
+        w.btnAgain->click();
+        w.showResult(r);
+        w.showResult(r); // a second result replaces the first
         const QList<QFrame *> shown = frames(w);
-        QVERIFY(!shown.at(2)->findChild<QPushButton *>(QStringLiteral("moveCamera")));
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown.at(1)->objectName(), QStringLiteral("duplicate-ip"));
+        // Only listed cameras have a row to select.
+        auto *shared = shown.at(1)->findChild<QLabel *>(QStringLiteral("cameras"));
+        QCOMPARE(shared->text().count(QLatin1String("href")), 1);
+        emit shared->linkActivated(QStringLiteral("0"));
+        emit shown.at(0)->findChild<QLabel *>(QStringLiteral("cameras"))->linkActivated(QStringLiteral("1"));
+        QVERIFY(!shown.at(2)->findChild<QPushButton *>(QStringLiteral("moveCamera"))); // no address to go to
         shown.at(0)->findChild<QPushButton *>(QStringLiteral("moveCamera"))->click();
+        QCOMPARE(again.size(), 1);
+        QCOMPARE(select.size(), 2);
+        QCOMPARE(select.at(0).at(0).value<UdpCamInfo>().cameraIp, 0xC0A84D0Bu);
+        QCOMPARE(select.at(1).at(0).value<UdpCamInfo>().cameraIp, 0xAC100814u);
         QCOMPARE(move.size(), 1);
         QCOMPARE(move.at(0).at(0).value<UdpCamInfo>().cameraIp, 0xAC100814u);
         QCOMPARE(move.at(0).at(1).toUInt(), 0xC0A84D02u);
         QCOMPARE(move.at(0).at(2).toUInt(), 0xFFFFFF00u);
-    }
-
-    void copiesTheReportWithWhereAndWhen() {
-        NetworkCheckWindow w;
-        QSignalSpy again(&w, &NetworkCheckWindow::checkRequested);
-        w.btnAgain->click();
-        QCOMPARE(again.size(), 1);
-        w.showResult(result());
-        QApplication::clipboard()->clear();
         w.btnCopy->click();
         const QJsonObject copied =
             QJsonDocument::fromJson(QApplication::clipboard()->text().toUtf8()).object();
-        QCOMPARE(copied["adapter"].toString(), QStringLiteral("lab0"));
-        QVERIFY(!copied["os"].toString().isEmpty() && !copied["time"].toString().isEmpty());
+        QVERIFY(copied["adapter"] == "lab0" && !copied["os"].toString().isEmpty() &&
+                !copied["time"].isUndefined());
+    }
+
+    void runsTheCheckProblemsFirst_data() {
+        QTest::addColumn<bool>("downFirst");
+        QTest::newRow("the slow adapter listed first") << false;
+        QTest::newRow("the down adapter listed first") << true;
+    }
+    // A 10G camera behind a gigabit link is a warning, an adapter that is down a problem: whatever order
+    // the adapters come in, the problem leads, on screen and in the report alike.
+    void runsTheCheckProblemsFirst() {
+        QFETCH(bool, downFirst);
+        NetAdapterInfo slow, down;
+        slow.ip = 0x0A000001, down.ip = 0x0A010001;
+        slow.mask = down.mask = 0xFFFFFF00u;
+        NetworkCheckInput in;
+        in.adapters = downFirst ? QList<NetAdapterInfo>{down, slow} : QList<NetAdapterInfo>{slow, down};
+        in.datagramSize = 1448;
+        in.cameras = {camera(0, 0x0A000014, slow.ip)};
+        in.listed = {QJsonObject{{"index", 0}}};
+        NetworkCheckWindow w;
+        w.check->setFactSource([](const QList<NetAdapterInfo> &adapters) {
+            NetworkFacts facts;
+            for (const NetAdapterInfo &a : adapters) {
+                AdapterFacts f;
+                f.adapter = a;
+                f.up = a.ip == 0x0A010001 ? 0 : 1;
+                f.speedMbps = 1000;
+                facts.adapters << f;
+            }
+            return facts;
+        });
+        w.check->prober()->setEcho(
+            [](const PathTarget &, int, int) { return platform::EchoResult::Answered; });
+        QSignalSpy finished(&w, &NetworkCheckWindow::checkFinished);
+        w.runCheck(in);
+        QVERIFY(w.isChecking() && !w.btnAgain->isEnabled());
+        QVERIFY(finished.wait(5000));
+        const QJsonObject report = w.report();
+        QStringList shown, reported;
+        for (const Finding &f : w.findings())
+            shown << f.code + QLatin1Char('/') + severityName(f.severity);
+        for (const QJsonValue &f : report["findings"].toArray())
+            reported << f["code"].toString() + QLatin1Char('/') + f["severity"].toString();
+        QCOMPARE(shown, QStringList({"link/problem", "link/warning"}));
+        QCOMPARE(reported, shown);
+        QCOMPARE(frames(w).size(), 2);
+        QVERIFY(report["cameras"][0]["path"].isObject()); // the probe's result goes with its camera
     }
 };
 

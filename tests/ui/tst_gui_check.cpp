@@ -75,8 +75,6 @@ private slots:
         QTest::keySequence(check, QKeySequence::Copy);
         const QJsonObject report =
             QJsonDocument::fromJson(QApplication::clipboard()->text().toUtf8()).object();
-        QVERIFY(!report["version"].toString().isEmpty() && !report["os"].toString().isEmpty() &&
-                !report["time"].toString().isEmpty());
         QProcess doctor;
         doctor.start(VARNIX_SCAN_PATH, {"--doctor", "--json", "--adapter", "lab0", "--datagram-size", "8680",
                                         "--wait", "2000"});
