@@ -63,8 +63,6 @@ public:
     void copyCameraDetails(UdpInterface *channel);
 
     Ui::MainWindow *ui;
-    int adapterCount = 0;
-    NetAdapterInfo adapters[MaxAdapters + 1]; // the all-adapters entry first
     UdpCamManager manager;
     QMenu *contextMenu = nullptr;
 
@@ -87,6 +85,8 @@ private:
     void moveCamera(const UdpCamInfo &camera, quint32 address, quint32 mask);
 
     NetworkCheckWindow *networkCheck = nullptr;
+    int adapterCount = 0;
+    NetAdapterInfo adapters[MaxAdapters + 1]; // the all-adapters entry first
 
     bool checkQueued = false;  // a check waits in the event queue
     bool checkPending = false; // a check was asked for and has not been able to warn yet

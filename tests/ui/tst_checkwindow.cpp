@@ -93,20 +93,14 @@ private slots:
                 !copied["time"].isUndefined());
     }
 
-    void runsTheCheckProblemsFirst_data() {
-        QTest::addColumn<bool>("downFirst");
-        QTest::newRow("the slow adapter listed first") << false;
-        QTest::newRow("the down adapter listed first") << true;
-    }
-    // A 10G camera behind a gigabit link is a warning, an adapter that is down a problem: whatever order
-    // the adapters come in, the problem leads, on screen and in the report alike.
+    // A 10G camera behind a gigabit link is a warning, an adapter that is down a problem: though the slow
+    // adapter comes first, the problem leads, on screen and in the report alike.
     void runsTheCheckProblemsFirst() {
-        QFETCH(bool, downFirst);
         NetAdapterInfo slow, down;
         slow.ip = 0x0A000001, down.ip = 0x0A010001;
         slow.mask = down.mask = 0xFFFFFF00u;
         NetworkCheckInput in;
-        in.adapters = downFirst ? QList<NetAdapterInfo>{down, slow} : QList<NetAdapterInfo>{slow, down};
+        in.adapters = {slow, down};
         in.datagramSize = 1448;
         in.cameras = {camera(0, 0x0A000014, slow.ip)};
         in.listed = {QJsonObject{{"index", 0}}};
