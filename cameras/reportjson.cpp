@@ -190,13 +190,20 @@ QList<SeenCamera> seenCameras(const UdpCamManager &manager) {
 
 QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, const UdpCamManager &manager,
                              const QList<SeenCamera> &cameras, const QList<Finding> &findings) {
+    QList<QJsonObject> listed;
+    for (int i = 0; i < manager.cameraCount(); ++i)
+        if (const UdpInterface *channel = manager.camera(i)) listed << cameraJson(*channel, i);
+    return doctorReportJson(adapter, facts, listed, cameras, findings);
+}
+
+QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts,
+                             const QList<QJsonObject> &listed, const QList<SeenCamera> &cameras,
+                             const QList<Finding> &findings) {
     QJsonArray cameraList, findingList;
-    for (int i = 0; i < manager.cameraCount(); ++i) {
-        const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
-        QJsonObject camera = cameraJson(*channel, i);
+    for (QJsonObject camera : listed) {
+        const int index = camera.value(QStringLiteral("index")).toInt(-1);
         for (const SeenCamera &c : cameras)
-            if (c.index == i) camera.insert(QStringLiteral("path"), pathJson(c.path));
+            if (c.index == index) camera.insert(QStringLiteral("path"), pathJson(c.path));
         cameraList.append(camera);
     }
     for (const Finding &f : findings)

@@ -45,3 +45,7 @@ QList<SeenCamera> seenCameras(const UdpCamManager &manager);
 // "findings"}.
 QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts, const UdpCamManager &manager,
                              const QList<SeenCamera> &cameras, const QList<Finding> &findings);
+// The same with the listed cameras' entries (cameraJson) taken beforehand.
+QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts,
+                             const QList<QJsonObject> &listed, const QList<SeenCamera> &cameras,
+                             const QList<Finding> &findings);

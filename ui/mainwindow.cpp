@@ -8,6 +8,7 @@
 #include "dialogs/ipeditdlg.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "ui/messagebox.h"
 #include "ui/networkcheckwindow.h"
 #include "ui_mainwindow.h"
 
@@ -303,6 +304,9 @@ QRect MainWindow::besideWithin(const QRect &main, QSize size, const QRect &avail
 void MainWindow::openNetworkCheck() {
     if (!networkCheck) {
         networkCheck = new NetworkCheckWindow(this);
+        connect(networkCheck, &NetworkCheckWindow::checkRequested, this, &MainWindow::openNetworkCheck);
+        connect(networkCheck, &NetworkCheckWindow::selectCameraRequested, this, &MainWindow::selectCamera);
+        connect(networkCheck, &NetworkCheckWindow::moveCameraRequested, this, &MainWindow::moveCamera);
         // Beside the main window, so that the rows its findings select stay in view.
         const QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
         if (screen)
@@ -312,7 +316,36 @@ void MainWindow::openNetworkCheck() {
     networkCheck->show();
     networkCheck->raise();
     networkCheck->activateWindow();
-    networkCheck->runCheck();
+    QList<NetAdapterInfo> system;
+    for (int i = 1; i < adapterCount; ++i)
+        system << adapters[i];
+    const NetAdapterInfo &chosen = adapters[qBound(0, ui->netAdpList->currentIndex(), adapterCount - 1)];
+    networkCheck->runCheck(
+        networkCheckInput(manager, chosen, system, datagramSizeFor(ui->jmbPackList->currentData().toInt())));
+}
+
+int MainWindow::rowOfCamera(const UdpCamInfo &camera) const {
+    for (int i = 0; i < manager.cameraCount(); ++i) {
+        const UdpInterface *channel = manager.camera(i);
+        if (channel && sameCameraAt(channel->camInfo, camera)) return i;
+    }
+    return -1;
+}
+
+void MainWindow::selectCamera(const UdpCamInfo &camera) {
+    const int row = rowOfCamera(camera);
+    if (row < 0 || row >= ui->camList->count()) return;
+    ui->camList->setCurrentRow(row);
+    ui->camList->scrollToItem(ui->camList->item(row));
+}
+
+void MainWindow::moveCamera(const UdpCamInfo &camera, quint32 address, quint32 mask) {
+    const int row = rowOfCamera(camera);
+    if (row < 0) {
+        showMessage(networkCheck, tr("The camera is no longer listed. Check again."), MessageInformation);
+        return;
+    }
+    editCameraAddress(manager.camera(row), address, mask, networkCheck);
 }
 
 void MainWindow::editCameraAddress(UdpInterface *camera, quint32 proposedIp, quint32 proposedMask,

@@ -12,6 +12,7 @@ class QMenu;
 class QPoint;
 class NetworkCheckWindow;
 class UdpInterface;
+struct UdpCamInfo;
 
 namespace Ui {
 class MainWindow;
@@ -42,7 +43,7 @@ public:
     void openNetworkPreferences();
     // Opens the network check window (one, kept) and runs its check.
     void openNetworkCheck();
-    NetworkCheckWindow *networkCheck = nullptr;
+    NetworkCheckWindow *networkCheckWindow() const { return networkCheck; }
     bool rowsDue = false; // rows of listed cameras wait for the next pass
     void addRows();
     // Programs that open the network settings here, in the order they are tried; `desktop` is the
@@ -62,8 +63,6 @@ public:
     void copyCameraDetails(UdpInterface *channel);
 
     Ui::MainWindow *ui;
-    int adapterCount = 0;
-    NetAdapterInfo adapters[MaxAdapters + 1]; // the all-adapters entry first
     UdpCamManager manager;
     QMenu *contextMenu = nullptr;
 
@@ -80,6 +79,14 @@ private:
     void rediscover(int adapterRow);
     void markConflictRows(const QList<CameraConflict> &conflicts);
     QString involvedCameras(const CameraConflict &conflict) const;
+    // The row of the listed camera with this address and MAC address; -1 when it is gone.
+    int rowOfCamera(const UdpCamInfo &camera) const;
+    void selectCamera(const UdpCamInfo &camera);
+    void moveCamera(const UdpCamInfo &camera, quint32 address, quint32 mask);
+
+    NetworkCheckWindow *networkCheck = nullptr;
+    int adapterCount = 0;
+    NetAdapterInfo adapters[MaxAdapters + 1]; // the all-adapters entry first
 
     bool checkQueued = false;  // a check waits in the event queue
     bool checkPending = false; // a check was asked for and has not been able to warn yet

@@ -1,16 +1,8 @@
 #include "ui/networkcheckwindow.h"
 
-#include "ui/messagebox.h"
-
-#include "cameras/conflicts.h"
-#include "cameras/pathprober.h"
-#include "cameras/reportjson.h"
 #include "cameras/savefile.h"
 #include "net/addresses.h"
-#include "net/udpinterface.h"
-#include "platform/networkfacts.h"
-#include "ui/mainwindow.h"
-#include "ui_mainwindow.h"
+#include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QLabel>
-#include <QListWidget>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,11 +21,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QSysInfo>
-#include <QThread>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -50,8 +37,7 @@ QLabel *wrappedLabel(const QString &text, QWidget *parent) {
 
 } // namespace
 
-NetworkCheckWindow::NetworkCheckWindow(MainWindow *mainWindow)
-    : QWidget(mainWindow, Qt::Window), main(mainWindow) {
+NetworkCheckWindow::NetworkCheckWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(tr("Network check"));
     setObjectName(QStringLiteral("networkCheck"));
     resize(680, 520);
@@ -92,17 +78,21 @@ NetworkCheckWindow::NetworkCheckWindow(MainWindow *mainWindow)
     buttons->addWidget(btnClose);
     layout->addLayout(buttons);
 
-    prober = new PathProber(this);
-    connect(prober, &PathProber::progress, this, [this](int done, int total) {
-        if (!checking || total <= 0) return;
+    check = new NetworkCheck(this);
+    connect(check, &NetworkCheck::progress, this, [this](int done, int total) {
         progress->setRange(0, total);
         progress->setValue(done);
     });
-    connect(prober, &PathProber::finished, this, [this] {
-        if (checking) stepDone();
+    connect(check, &NetworkCheck::stageChanged, this, [this](NetworkCheck::Stage stage) {
+        summary->setText(stage == NetworkCheck::ProbingPaths ? tr("Probing the path to each camera...")
+                                                             : tr("Checking the network..."));
+    });
+    connect(check, &NetworkCheck::finished, this, [this] {
+        showResult(check->result());
+        emit checkFinished();
     });
     connect(btnCancel, &QPushButton::clicked, this, &NetworkCheckWindow::cancelCheck);
-    connect(btnAgain, &QPushButton::clicked, this, &NetworkCheckWindow::runCheck);
+    connect(btnAgain, &QPushButton::clicked, this, &NetworkCheckWindow::checkRequested);
     connect(btnCopy, &QPushButton::clicked, this, &NetworkCheckWindow::copyReport);
     connect(btnSave, &QPushButton::clicked, this, &NetworkCheckWindow::saveReport);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
@@ -113,7 +103,6 @@ NetworkCheckWindow::NetworkCheckWindow(MainWindow *mainWindow)
 }
 
 void NetworkCheckWindow::setChecking(bool on) {
-    checking = on;
     progress->setVisible(on);
     btnCancel->setVisible(on);
     btnAgain->setEnabled(!on);
@@ -121,74 +110,24 @@ void NetworkCheckWindow::setChecking(bool on) {
     btnSave->setEnabled(!on && !lastReport.isEmpty());
 }
 
-void NetworkCheckWindow::runCheck() {
-    const quint64 id = ++runId;
-    const int row = main->ui->netAdpList->currentIndex();
-    const NetAdapterInfo chosen = main->adapters[qBound(0, row, main->adapterCount - 1)];
-    QList<NetAdapterInfo> system;
-    for (int i = 1; i < main->adapterCount; ++i)
-        system << main->adapters[i];
-    adapter = QString::fromLocal8Bit(chosen.name);
-    datagramSize = datagramSizeFor(main->ui->jmbPackList->currentData().toInt());
-    cameras = seenCameras(main->manager);
-    haveFacts = false;
-    probeCancelled = false;
-
-    summary->setText(tr("Checking the network..."));
+void NetworkCheckWindow::runCheck(const NetworkCheckInput &input) {
     progress->setRange(0, 0);
+    check->start(input);
     setChecking(true);
-    // The Linux facts read files and run nft: a worker does it, and the result of a check that was
-    // started again meanwhile falls.
-    auto gathered = std::make_shared<NetworkFacts>();
-    QThread *worker = QThread::create(
-        [gathered, system] { *gathered = gatherNetworkFacts(system, platform::systemNetworkFacts()); });
-    connect(worker, &QThread::finished, this, [this, id, gathered] {
-        if (id != runId || !checking) return;
-        facts = *gathered;
-        haveFacts = true;
-        stepDone();
-    });
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    worker->start();
-    // Without a datagram size of its own there is no size to carry along the path.
-    prober->start(datagramSize > 0 ? pathTargets(cameras) : QList<PathTarget>(),
-                  pathPacketSize(datagramSize));
 }
 
 void NetworkCheckWindow::cancelCheck() {
-    if (!checking || !prober->isRunning()) return;
-    probeCancelled = true;
-    prober->cancel();
+    check->cancel();
 }
 
-void NetworkCheckWindow::stepDone() {
-    if (!haveFacts) {
-        summary->setText(tr("Checking the network..."));
-        return;
-    }
-    if (prober->isRunning()) {
-        summary->setText(tr("Probing the path to each camera..."));
-        return;
-    }
-    finishCheck();
-}
-
-void NetworkCheckWindow::finishCheck() {
-    for (auto it = prober->results().constBegin(); it != prober->results().constEnd(); ++it)
-        cameras[it.key()].path = it.value();
-    QList<Finding> found = diagnose(facts, cameras, datagramSize, adapter) +
-                           impossibleSourceFindings(main->manager.impossibleSenders());
-    std::stable_partition(found.begin(), found.end(),
-                          [](const Finding &f) { return f.severity == Severity::Problem; });
-    shown = found;
-    unreadable = facts.unreadable;
-    lastReport = doctorReportJson(adapter, facts, main->manager, cameras, shown);
+void NetworkCheckWindow::showResult(const NetworkCheckResult &result) {
+    shown = result;
+    lastReport = result.report;
     lastReport.insert(QStringLiteral("version"), QCoreApplication::applicationVersion());
     lastReport.insert(QStringLiteral("os"), QSysInfo::prettyProductName());
     lastReport.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-    setChecking(false);
+    setChecking(check->isRunning());
     showFindings();
-    emit checkFinished();
 }
 
 void NetworkCheckWindow::showFindings() {
@@ -197,35 +136,38 @@ void NetworkCheckWindow::showFindings() {
         delete item->widget();
         delete item;
     }
+    const QString &adapter = shown.adapter;
+    const QList<Finding> &found = shown.findings;
     const bool all = namesAllAdapters(adapter);
     int problems = 0;
-    for (const Finding &f : shown)
+    for (const Finding &f : found)
         problems += f.severity == Severity::Problem;
     QStringList lines;
-    if (shown.isEmpty())
+    if (found.isEmpty())
         lines << (all ? tr("No problem found on any adapter.") : tr("No problem found on %1.").arg(adapter));
     else
         lines
-            << (all ? tr("All adapters: problems %1, warnings %2.").arg(problems).arg(shown.size() - problems)
+            << (all ? tr("All adapters: problems %1, warnings %2.").arg(problems).arg(found.size() - problems)
                     : tr("Adapter %1: problems %2, warnings %3.")
-                          .arg(adapter, QString::number(problems), QString::number(shown.size() - problems)));
+                          .arg(adapter, QString::number(problems), QString::number(found.size() - problems)));
     // Paths that could not be probed are no finding, but the reader should know they were not looked at.
     QStringList silent;
     bool unavailable = false;
-    for (const SeenCamera &c : qAsConst(cameras)) {
+    for (const SeenCamera &c : shown.cameras) {
         if (c.path.state == PathResult::NoEcho) silent << ipToText(c.info.cameraIp);
         unavailable = unavailable || c.path.state == PathResult::Unavailable;
     }
-    if (!unreadable.isEmpty())
-        lines << tr("Not readable here, so not checked: %1.").arg(unreadable.join(QStringLiteral("; ")));
-    if (probeCancelled) lines << tr("The path probe was cancelled: the paths were not checked.");
+    if (!shown.unreadable.isEmpty())
+        lines
+            << tr("Not readable here, so not checked: %1.").arg(shown.unreadable.join(QStringLiteral("; ")));
+    if (shown.probeCancelled) lines << tr("The path probe was cancelled: the paths were not checked.");
     if (unavailable) lines << tr("The paths were not checked: this program may not send ICMP echo here.");
     if (!silent.isEmpty())
         lines
             << tr("Paths not checked, the camera answers no echo: %1").arg(silent.join(QStringLiteral(", ")));
     summary->setText(lines.join(QLatin1Char('\n')));
-    for (int i = 0; i < shown.size(); ++i)
-        findingLayout->insertWidget(i, findingFrame(shown.at(i)));
+    for (int i = 0; i < found.size(); ++i)
+        findingLayout->insertWidget(i, findingFrame(found.at(i)));
 }
 
 QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
@@ -254,7 +196,7 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
 
     QStringList links;
     for (int seen : f.cameras) {
-        const SeenCamera &c = cameras.at(seen);
+        const SeenCamera &c = shown.cameras.at(seen);
         const QString name = (c.name.isEmpty() ? tr("Camera") : c.name).toHtmlEscaped();
         const QString who = QStringLiteral("%1 (%2)").arg(name, ipToText(c.info.cameraIp));
         links << (c.index >= 0
@@ -268,8 +210,11 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         list->setTextFormat(Qt::RichText);
         list->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
         list->setToolTip(tr("Click a camera to select it in the list"));
-        connect(list, &QLabel::linkActivated, this,
-                [this](const QString &link) { selectCamera(link.toInt()); });
+        connect(list, &QLabel::linkActivated, this, [this](const QString &link) {
+            const int seen = link.toInt();
+            if (seen >= 0 && seen < shown.cameras.size())
+                emit selectCameraRequested(shown.cameras.at(seen).info);
+        });
         box->addWidget(list);
     }
 
@@ -293,46 +238,16 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
     if (f.code == QLatin1String("outside-subnet") && f.proposedAddress != 0 && !f.cameras.isEmpty()) {
         auto *move = new QPushButton(tr("Move camera..."), frame);
         move->setObjectName(QStringLiteral("moveCamera"));
-        const Finding copy = f;
-        connect(move, &QPushButton::clicked, this, [this, copy] { moveCamera(copy); });
+        const UdpCamInfo camera = shown.cameras.at(f.cameras.first()).info;
+        const quint32 address = f.proposedAddress;
+        connect(move, &QPushButton::clicked, this,
+                [this, camera, address] { emit moveCameraRequested(camera, address, camera.adapterMask); });
         auto *row = new QHBoxLayout;
         row->addWidget(move);
         row->addStretch(1);
         box->addLayout(row);
     }
     return frame;
-}
-
-int NetworkCheckWindow::rowOf(int seen) const {
-    if (seen < 0 || seen >= cameras.size()) return -1;
-    const UdpCamInfo &info = cameras.at(seen).info;
-    for (int i = 0; i < main->manager.cameraCount(); ++i) {
-        const UdpInterface *channel = main->manager.camera(i);
-        if (channel && sameCameraAt(channel->camInfo, info)) return i;
-    }
-    return -1;
-}
-
-void NetworkCheckWindow::selectCamera(int seen) {
-    const int row = rowOf(seen);
-    QListWidget *list = main->ui->camList;
-    if (row < 0 || row >= list->count()) return;
-    list->setCurrentRow(row);
-    list->scrollToItem(list->item(row));
-}
-
-void NetworkCheckWindow::moveCamera(const Finding &f) {
-    const int row = rowOf(f.cameras.first());
-    if (row < 0) {
-        showMessageBox(this, tr("The camera is no longer listed. Check again."), MessageInformation);
-        return;
-    }
-    const UdpCamInfo &info = cameras.at(f.cameras.first()).info;
-    main->editCameraAddress(main->manager.camera(row), f.proposedAddress, info.adapterMask, this);
-}
-
-QJsonObject NetworkCheckWindow::report() const {
-    return lastReport;
 }
 
 void NetworkCheckWindow::copyReport() {

@@ -274,6 +274,10 @@
         <source>Check network...</source>
         <translation>Netzwerk prüfen...</translation>
     </message>
+    <message>
+        <source>The camera is no longer listed. Check again.</source>
+        <translation>Die Kamera ist nicht mehr in der Liste. Prüfen Sie erneut.</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -678,10 +682,6 @@
     <message>
         <source>Move camera...</source>
         <translation>Kamera verschieben...</translation>
-    </message>
-    <message>
-        <source>The camera is no longer listed. Check again.</source>
-        <translation>Die Kamera ist nicht mehr in der Liste. Prüfen Sie erneut.</translation>
     </message>
     <message>
         <source>Save report</source>

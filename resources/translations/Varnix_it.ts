@@ -274,6 +274,10 @@
         <source>Check network...</source>
         <translation>Verifica rete...</translation>
     </message>
+    <message>
+        <source>The camera is no longer listed. Check again.</source>
+        <translation>La telecamera non è più nell&apos;elenco. Ripetete la verifica.</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -678,10 +682,6 @@
     <message>
         <source>Move camera...</source>
         <translation>Sposta telecamera...</translation>
-    </message>
-    <message>
-        <source>The camera is no longer listed. Check again.</source>
-        <translation>La telecamera non è più nell&apos;elenco. Ripetete la verifica.</translation>
     </message>
     <message>
         <source>Save report</source>

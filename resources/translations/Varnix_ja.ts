@@ -274,6 +274,10 @@
         <source>Check network...</source>
         <translation>ネットワークチェック...</translation>
     </message>
+    <message>
+        <source>The camera is no longer listed. Check again.</source>
+        <translation>カメラはもう一覧にありません。再チェックしてください。</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -678,10 +682,6 @@
     <message>
         <source>Move camera...</source>
         <translation>カメラを移動...</translation>
-    </message>
-    <message>
-        <source>The camera is no longer listed. Check again.</source>
-        <translation>カメラはもう一覧にありません。再チェックしてください。</translation>
     </message>
     <message>
         <source>Save report</source>

@@ -18,7 +18,7 @@
 
 namespace {
 
-// "code:severity:adapter:camera ips" for each finding, sorted: the window lists problems first.
+// "code:severity:adapter:camera ips" for each finding, in the order given.
 QStringList findingKeys(const QJsonArray &findings) {
     QStringList keys;
     for (const QJsonValue &f : findings) {
@@ -29,7 +29,6 @@ QStringList findingKeys(const QJsonArray &findings) {
                     .arg(f["code"].toString(), f["severity"].toString(), f["adapter"].toString(),
                          ips.join(','));
     }
-    keys.sort();
     return keys;
 }
 
@@ -55,7 +54,7 @@ private slots:
 
         QApplication::setActiveWindow(&window); // no window manager hands out the focus
         QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
-        NetworkCheckWindow *check = window.networkCheck;
+        NetworkCheckWindow *check = window.networkCheckWindow();
         QVERIFY(check && check->isVisible() && check->isChecking());
         QTRY_VERIFY_WITH_TIMEOUT(!check->isChecking(), 30000);
         QStringList codes;
@@ -70,14 +69,12 @@ private slots:
         emit outside->findChild<QLabel *>("cameras")->linkActivated("2");
         QVERIFY(rowTexts(window).value(window.ui->camList->currentRow()).contains("172.16.8.20"));
 
-        // The report is the doctor's, with the same findings.
+        // The report is the doctor's, with the same findings in the same order.
         QApplication::clipboard()->clear();
         QApplication::setActiveWindow(check);
         QTest::keySequence(check, QKeySequence::Copy);
         const QJsonObject report =
             QJsonDocument::fromJson(QApplication::clipboard()->text().toUtf8()).object();
-        QVERIFY(!report["version"].toString().isEmpty() && !report["os"].toString().isEmpty() &&
-                !report["time"].toString().isEmpty());
         QProcess doctor;
         doctor.start(VARNIX_SCAN_PATH, {"--doctor", "--json", "--adapter", "lab0", "--datagram-size", "8680",
                                         "--wait", "2000"});

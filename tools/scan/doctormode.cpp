@@ -5,11 +5,9 @@
 
 #include "cameras/conflicts.h"
 #include "cameras/diagnosis.h"
-#include "cameras/pathprober.h"
+#include "cameras/networkcheck.h"
 #include "cameras/udpcammanager.h"
 #include "net/adapters.h"
-#include "net/netfacts.h"
-#include "platform/networkfacts.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -27,36 +25,28 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     manager.restartDiscovery(&chosen);
     listenForCameras(manager, o, AnswerGraceMs);
 
-    QList<SeenCamera> cameras = seenCameras(manager);
-    const quint32 datagramSize = datagramSizeFor(jumboPacket);
-    if (datagramSize > 0) {
-        PathProber prober;
-        QEventLoop loop;
-        QObject::connect(&prober, &PathProber::finished, &loop, &QEventLoop::quit);
-        prober.start(pathTargets(cameras), pathPacketSize(datagramSize));
-        if (prober.isRunning()) loop.exec();
-        for (auto it = prober.results().constBegin(); it != prober.results().constEnd(); ++it)
-            cameras[it.key()].path = it.value();
-    }
-
-    const NetworkFacts facts = gatherNetworkFacts(adapters, platform::systemNetworkFacts());
-    const QString adapterName = QString::fromLocal8Bit(chosen.name);
-    const QList<Finding> findings = diagnose(facts, cameras, datagramSize, adapterName) +
-                                    impossibleSourceFindings(manager.impossibleSenders());
+    NetworkCheck check;
+    QEventLoop loop;
+    QObject::connect(&check, &NetworkCheck::finished, &loop, &QEventLoop::quit);
+    check.start(networkCheckInput(manager, chosen, adapters, datagramSizeFor(jumboPacket)));
+    if (check.isRunning()) loop.exec();
+    const NetworkCheckResult &result = check.result();
+    const QList<Finding> &findings = result.findings;
+    const QList<SeenCamera> &cameras = result.cameras;
     bool problem = false;
     for (const Finding &f : findings)
         problem = problem || f.severity == Severity::Problem;
 
     if (o.json) {
-        const QJsonObject out = doctorReportJson(adapterName, facts, manager, cameras, findings);
-        printTo(stdout, QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)));
+        printTo(stdout, QString::fromUtf8(QJsonDocument(result.report).toJson(QJsonDocument::Indented)));
     } else {
-        QString text =
-            QStringLiteral("Adapter: %1, %2 camera(s) found\n\n").arg(adapterName).arg(manager.cameraCount());
+        QString text = QStringLiteral("Adapter: %1, %2 camera(s) found\n\n")
+                           .arg(result.adapter)
+                           .arg(manager.cameraCount());
         text += shortNote(manager);
-        if (!facts.unreadable.isEmpty())
+        if (!result.unreadable.isEmpty())
             text += QStringLiteral("Not readable here, so not checked: %1.\n\n")
-                        .arg(facts.unreadable.join(QLatin1String("; ")));
+                        .arg(result.unreadable.join(QLatin1String("; ")));
         for (const Finding &f : findings)
             text += findingText(f, cameras) + QLatin1Char('\n');
         printTo(stdout, text + pathNotes(cameras) + findingsSummary(findings));

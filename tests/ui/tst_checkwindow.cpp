@@ -1,0 +1,145 @@
+// The network check window on results handed to it or made from facts and echoes invented here:
+// nothing is sent and nothing read from the system.
+#include "app/qvxapplication.h"
+#include "cameras/pathprober.h"
+#include "ui/networkcheckwindow.h"
+
+#include <QClipboard>
+#include <QFrame>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(UdpCamInfo)
+
+namespace {
+
+SeenCamera camera(int index, quint32 ip, quint32 adapterIp) {
+    SeenCamera c;
+    c.index = index;
+    c.info.cameraIp = ip;
+    c.info.cameraMask = 0xFFFF0000u;
+    c.info.macLow = ip & 0xFF;
+    c.info.adapterIp = adapterIp;
+    c.info.adapterMask = 0xFFFFFF00u; // what a move proposes, not the camera's own mask
+    c.info.link10G = 1;
+    c.info.adapterMtu = 1500;
+    return c;
+}
+
+Finding finding(const char *code, Severity severity, QList<int> cameras, quint32 proposed = 0) {
+    Finding f;
+    f.code = QLatin1String(code);
+    f.severity = severity;
+    f.cameras = cameras;
+    f.proposedAddress = proposed;
+    return f;
+}
+
+QList<QFrame *> frames(const NetworkCheckWindow &w) {
+    QList<QFrame *> out;
+    for (int i = 0; i < w.findingList->layout()->count(); ++i)
+        if (auto *frame = qobject_cast<QFrame *>(w.findingList->layout()->itemAt(i)->widget())) out << frame;
+    return out;
+}
+
+} // namespace
+
+class TestCheckWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // Two listed cameras and one hidden behind the first one's address.
+    void showsAndAsksForTheCamerasOfTheFindings() {
+        NetworkCheckResult r;
+        r.cameras = {camera(0, 0xC0A84D0B, 0xC0A84D01), camera(1, 0xAC100814, 0xC0A84D01),
+                     camera(-1, 0xC0A84D0B, 0xC0A84D01)};
+        r.findings = {finding("outside-subnet", Severity::Problem, {1}, 0xC0A84D02),
+                      finding("duplicate-ip", Severity::Problem, {2, 0}),
+                      finding("outside-subnet", Severity::Problem, {0})};
+        r.report = QJsonObject{{"adapter", "lab0"}};
+        NetworkCheckWindow w;
+        QSignalSpy again(&w, &NetworkCheckWindow::checkRequested),
+            select(&w, &NetworkCheckWindow::selectCameraRequested),
+            move(&w, &NetworkCheckWindow::moveCameraRequested);
+        w.btnAgain->click();
+        w.showResult(r);
+        w.showResult(r); // a second result replaces the first
+        const QList<QFrame *> shown = frames(w);
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown.at(1)->objectName(), QStringLiteral("duplicate-ip"));
+        // Only listed cameras have a row to select.
+        auto *shared = shown.at(1)->findChild<QLabel *>(QStringLiteral("cameras"));
+        QCOMPARE(shared->text().count(QLatin1String("href")), 1);
+        emit shared->linkActivated(QStringLiteral("0"));
+        emit shown.at(0)->findChild<QLabel *>(QStringLiteral("cameras"))->linkActivated(QStringLiteral("1"));
+        QVERIFY(!shown.at(2)->findChild<QPushButton *>(QStringLiteral("moveCamera"))); // no address to go to
+        shown.at(0)->findChild<QPushButton *>(QStringLiteral("moveCamera"))->click();
+        QCOMPARE(again.size(), 1);
+        QCOMPARE(select.size(), 2);
+        QCOMPARE(select.at(0).at(0).value<UdpCamInfo>().cameraIp, 0xC0A84D0Bu);
+        QCOMPARE(select.at(1).at(0).value<UdpCamInfo>().cameraIp, 0xAC100814u);
+        QCOMPARE(move.size(), 1);
+        QCOMPARE(move.at(0).at(0).value<UdpCamInfo>().cameraIp, 0xAC100814u);
+        QCOMPARE(move.at(0).at(1).toUInt(), 0xC0A84D02u);
+        QCOMPARE(move.at(0).at(2).toUInt(), 0xFFFFFF00u);
+        w.btnCopy->click();
+        const QJsonObject copied =
+            QJsonDocument::fromJson(QApplication::clipboard()->text().toUtf8()).object();
+        QVERIFY(copied["adapter"] == "lab0" && !copied["os"].toString().isEmpty() &&
+                !copied["time"].isUndefined());
+    }
+
+    // A 10G camera behind a gigabit link is a warning, an adapter that is down a problem: though the slow
+    // adapter comes first, the problem leads, on screen and in the report alike.
+    void runsTheCheckProblemsFirst() {
+        NetAdapterInfo slow, down;
+        slow.ip = 0x0A000001, down.ip = 0x0A010001;
+        slow.mask = down.mask = 0xFFFFFF00u;
+        NetworkCheckInput in;
+        in.adapters = {slow, down};
+        in.datagramSize = 1448;
+        in.cameras = {camera(0, 0x0A000014, slow.ip)};
+        in.listed = {QJsonObject{{"index", 0}}};
+        NetworkCheckWindow w;
+        w.check->setFactSource([](const QList<NetAdapterInfo> &adapters) {
+            NetworkFacts facts;
+            for (const NetAdapterInfo &a : adapters) {
+                AdapterFacts f;
+                f.adapter = a;
+                f.up = a.ip == 0x0A010001 ? 0 : 1;
+                f.speedMbps = 1000;
+                facts.adapters << f;
+            }
+            return facts;
+        });
+        w.check->prober()->setEcho(
+            [](const PathTarget &, int, int) { return platform::EchoResult::Answered; });
+        QSignalSpy finished(&w, &NetworkCheckWindow::checkFinished);
+        w.runCheck(in);
+        QVERIFY(w.isChecking() && !w.btnAgain->isEnabled());
+        QVERIFY(finished.wait(5000));
+        const QJsonObject report = w.report();
+        QStringList shown, reported;
+        for (const Finding &f : w.findings())
+            shown << f.code + QLatin1Char('/') + severityName(f.severity);
+        for (const QJsonValue &f : report["findings"].toArray())
+            reported << f["code"].toString() + QLatin1Char('/') + f["severity"].toString();
+        QCOMPARE(shown, QStringList({"link/problem", "link/warning"}));
+        QCOMPARE(reported, shown);
+        QCOMPARE(frames(w).size(), 2);
+        QVERIFY(report["cameras"][0]["path"].isObject()); // the probe's result goes with its camera
+    }
+};
+
+int main(int argc, char *argv[]) {
+    QVXApplication app(argc, argv);
+    qRegisterMetaType<UdpCamInfo>();
+    TestCheckWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_checkwindow.moc"
