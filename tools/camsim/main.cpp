@@ -20,7 +20,8 @@
 //   discoveryPorts      Standard discovery ports answered (default [1028, 1029])
 //   answerBoth      also answer the other dialect's discovery and commands
 //   discoveryOnly   answer discovery only, never the requests that follow (a broken unicast path)
-//   silentFromMs, silentForMs   answer nothing from that time on (after the simulator started), for
+//   silentFromMs, silentForMs   answer nothing from that time on (counted, as statusScript is, from the
+//                   first datagram the simulator receives), for
 //                   that long (0 or missing: for good)
 //
 // --log FILE writes one JSON line per received datagram:

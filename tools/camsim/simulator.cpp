@@ -139,9 +139,14 @@ void Simulator::onReadyRead() {
     while (s->hasPendingDatagrams()) {
         const QNetworkDatagram d = s->receiveDatagram();
         if (!d.isValid()) continue;
+        if (!scriptClock_.isValid()) scriptClock_.start();
         logDatagram(d, localPort);
         handle(d, localPort, owner);
     }
+}
+
+qint64 Simulator::scriptMs() {
+    return scriptClock_.isValid() ? scriptClock_.elapsed() : 0;
 }
 
 void Simulator::logDatagram(const QNetworkDatagram &d, quint16 localPort) {
@@ -210,7 +215,7 @@ void Simulator::handleStandardCommand(int index, const QByteArray &b, const QHos
         reply(cam, cam.nameReply(), src, srcPort);
         break;
     case 14:
-        reply(cam, cam.statusReply(clock_.elapsed()), src, srcPort);
+        reply(cam, cam.statusReply(scriptMs()), src, srcPort);
         if (cam.hasReadings) reply(cam, cam.readingsReply(), src, srcPort);
         break;
     case 39:
@@ -268,7 +273,7 @@ void Simulator::setAddress(int index, quint32 ip, quint32 mask) {
 void Simulator::reply(SimCamera &cam, const QByteArray &data, const QHostAddress &to, quint16 port) {
     // An unbound socket would pick some other local address: better silent than from the wrong one.
     if (!cam.out || cam.out->state() != QAbstractSocket::BoundState || port == 0) return;
-    if (cam.silentAt(clock_.elapsed())) return; // switched off or unplugged for a while
+    if (cam.silentAt(scriptMs())) return; // switched off or unplugged for a while
     cam.out->writeDatagram(data, to, port);
 }
 

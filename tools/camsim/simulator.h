@@ -47,4 +47,8 @@ private:
     QMap<quint16, QUdpSocket *> listeners_; // port -> socket on 0.0.0.0
     QFile log_;
     QElapsedTimer clock_;
+    // The cameras' scripted behaviour (status steps, silence) counts from the first datagram received,
+    // so that a program slow to start on a busy machine meets the same script.
+    QElapsedTimer scriptClock_;
+    qint64 scriptMs();
 };
