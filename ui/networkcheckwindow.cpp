@@ -7,6 +7,7 @@
 #include "net/addresses.h"
 #include "net/udpinterface.h"
 #include "platform/networkfacts.h"
+#include "ui/fixview.h"
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -215,7 +216,7 @@ void NetworkCheckWindow::showFindings() {
         unavailable = unavailable || c.path.state == PathResult::Unavailable;
     }
     if (!unreadable.isEmpty())
-        lines << tr("Not readable here, so not checked: %1.").arg(unreadable.join(QStringLiteral("; ")));
+        lines << tr("Not readable here, so not checked: %1.").arg(shownUnreadable(unreadable));
     if (probeCancelled) lines << tr("The path probe was cancelled: the paths were not checked.");
     if (unavailable) lines << tr("The paths were not checked: this program may not send ICMP echo here.");
     if (!silent.isEmpty())
@@ -271,19 +272,26 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         box->addWidget(list);
     }
 
-    if (!f.fix.isEmpty()) {
+    for (const Fix &fix : f.fixes) {
+        const ShownFix shown = shownFix(fix);
+        if (!shown.text.isEmpty()) {
+            QLabel *text = wrappedLabel(shown.text, frame);
+            text->setObjectName(QStringLiteral("fixText"));
+            text->setTextFormat(Qt::PlainText);
+            box->addWidget(text);
+        }
+        if (shown.command.isEmpty()) continue;
         auto *fixRow = new QHBoxLayout;
-        QLabel *fix = wrappedLabel(f.fix.join(QLatin1Char('\n')), frame);
-        fix->setObjectName(QStringLiteral("fix"));
-        fix->setTextFormat(Qt::PlainText);
-        fix->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        fix->setStyleSheet(QLatin1String(fixSheet));
+        QLabel *command = wrappedLabel(shown.command, frame);
+        command->setObjectName(QStringLiteral("fix"));
+        command->setTextFormat(Qt::PlainText);
+        command->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        command->setStyleSheet(QLatin1String(fixSheet));
         auto *copy = new QPushButton(tr("Copy"), frame);
         copy->setObjectName(QStringLiteral("copyFix"));
-        const QString fixText = f.fix.join(QLatin1Char('\n'));
         connect(copy, &QPushButton::clicked, this,
-                [fixText] { QApplication::clipboard()->setText(fixText); });
-        fixRow->addWidget(fix, 1);
+                [text = shown.command] { QApplication::clipboard()->setText(text); });
+        fixRow->addWidget(command, 1);
         fixRow->addWidget(copy, 0, Qt::AlignTop);
         box->addLayout(fixRow);
     }

@@ -68,7 +68,7 @@ private:
     bool probeCancelled = false;
     // The last check's result.
     QList<Finding> shown;
-    QStringList unreadable; // what the system would not tell this program
+    QList<UnreadableFact> unreadable; // what the system would not tell this program
     QJsonObject lastReport;
     QVBoxLayout *findingLayout;
 };
