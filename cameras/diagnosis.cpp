@@ -300,8 +300,12 @@ Fix setAdvancedProperty(const AdapterFacts &a, const char *keyword, int setting)
                           << word(QString::number(setting)));
 }
 
-Fix asAdministrator() {
-    return Fix::advice(FindingTexts::tr("(in PowerShell run as administrator; the adapter restarts)"));
+Fix asAdministrator(Dialect dialect, bool adapterRestarts) {
+    Fix f;
+    f.kind = Fix::AsAdministrator;
+    f.command.dialect = dialect;
+    f.adapterRestarts = adapterRestarts;
+    return f;
 }
 
 // The adapters a driver setting matters on: the one scanned, or with all adapters scanned those with
@@ -334,7 +338,8 @@ void jumboPackets(const Scene &s, QList<Finding> &out) {
                 .arg(a->jumboPacket)
                 .arg(s.datagramSize)
                 .arg(needed),
-            {setAdvancedProperty(*a, "*JumboPacket", int(value)), asAdministrator()});
+            {setAdvancedProperty(*a, "*JumboPacket", int(value)),
+             asAdministrator(Dialect::PowerShell, true)});
     }
 }
 
@@ -351,7 +356,7 @@ void receiveBuffers(const Scene &s, QList<Finding> &out) {
                              "burst overflows them and datagrams are lost.")
                 .arg(shownName(*a))
                 .arg(a->receiveBuffers),
-            {setAdvancedProperty(*a, "*ReceiveBuffers", value), asAdministrator()});
+            {setAdvancedProperty(*a, "*ReceiveBuffers", value), asAdministrator(Dialect::PowerShell, true)});
     }
 }
 
@@ -365,7 +370,7 @@ void interruptModeration(const Scene &s, QList<Finding> &out) {
             FindingTexts::tr("Interrupt moderation is off on %1 (*InterruptModeration): every datagram "
                              "interrupts the processor, which falls behind during an image transfer.")
                 .arg(shownName(*a)),
-            {setAdvancedProperty(*a, "*InterruptModeration", 1), asAdministrator()});
+            {setAdvancedProperty(*a, "*InterruptModeration", 1), asAdministrator(Dialect::PowerShell, true)});
     }
 }
 
@@ -419,7 +424,7 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
                                                   << words("dir=in action=allow protocol=UDP program=")
                                                   << value(p) << word(QStringLiteral("enable=yes")));
     }
-    fix << Fix::advice(FindingTexts::tr("(in a command prompt run as administrator)"));
+    fix << asAdministrator(Dialect::Netsh, false);
     if (powerShell) fix << Fix::advice(FindingTexts::tr("(Disable-NetFirewallRule in PowerShell)"));
     return finding("firewall", Severity::Problem, QString(), {}, text, fix);
 }

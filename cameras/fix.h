@@ -36,6 +36,8 @@ struct Fix {
         SeparateSubnets,    // give each camera adapter a subnet of its own and move its cameras into it
         ChooseDatagramSize, // the cameras' datagram size: `datagramSize`, or 0 for another one
         ListenLonger,       // check the cameras' power and cables, or wait `waitMs` for their answers
+        AsAdministrator,    // the commands before run in `command.dialect` as administrator;
+                            // `adapterRestarts` when they restart the adapter
     };
     Kind kind = Advice;
     QString text;
@@ -45,6 +47,7 @@ struct Fix {
     QString adapter;
     quint32 datagramSize = 0;
     int waitMs = 0;
+    bool adapterRestarts = false;
 
     static Fix advice(const QString &text);
     static Fix shell(Dialect dialect, const QList<CommandWord> &words);

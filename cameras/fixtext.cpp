@@ -57,6 +57,10 @@ QString commandLineFix(const Fix &fix) {
         return FindingTexts::tr("or set the camera to %1-byte datagrams, which fit the path, and check with "
                                 "--datagram-size %1")
             .arg(fix.datagramSize);
+    case Fix::AsAdministrator:
+        if (fix.command.dialect == Dialect::PowerShell && fix.adapterRestarts)
+            return FindingTexts::tr("(in PowerShell run as administrator; the adapter restarts)");
+        return FindingTexts::tr("(in a command prompt run as administrator)");
     case Fix::ListenLonger:
         return FindingTexts::tr("Check the cameras' power and cables, or listen longer (--wait %1)")
             .arg(fix.waitMs);

@@ -59,6 +59,8 @@ ShownFix shownFix(const Fix &fix) {
                             "Datagram size, then Check again.")
                     .arg(fix.datagramSize),
                 QString()};
+    case Fix::AsAdministrator:
+        return {fix.adapterRestarts ? FixView::tr("The adapter restarts.") : QString(), QString()};
     case Fix::ListenLonger:
         return {FixView::tr("Check the cameras' power and cables; a camera that has just been switched on "
                             "answers a little later: Update List, then Check again."),
@@ -84,6 +86,19 @@ QString shownFact(const UnreadableFact &fact) {
 }
 
 } // namespace
+
+QList<ShownFix> shownFixes(const QList<Fix> &fixes) {
+    QList<ShownFix> out;
+    for (int i = 0; i < fixes.size(); ++i) {
+        ShownFix shown = shownFix(fixes.at(i));
+        const Fix *before = i > 0 ? &fixes.at(i - 1) : nullptr;
+        if (fixes.at(i).kind == Fix::Command && fixes.at(i).lead.isEmpty() && before &&
+            before->kind == Fix::Command && before->command.dialect == fixes.at(i).command.dialect)
+            shown.text.clear();
+        if (!shown.text.isEmpty() || !shown.command.isEmpty()) out << shown;
+    }
+    return out;
+}
 
 QString shownUnreadable(const QList<UnreadableFact> &facts) {
     QStringList out;

@@ -20,6 +20,9 @@ struct FixView {
 };
 
 ShownFix shownFix(const Fix &fix);
+// A finding's fixes: a run of commands for one shell is introduced once, and what the introduction says
+// is not repeated after them; nothing is shown for a fix with nothing left to say.
+QList<ShownFix> shownFixes(const QList<Fix> &fixes);
 
 // What the system would not tell, in the window's language ("adapter settings of Ethernet 2; firewall").
 QString shownUnreadable(const QList<UnreadableFact> &facts);

@@ -272,8 +272,7 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         box->addWidget(list);
     }
 
-    for (const Fix &fix : f.fixes) {
-        const ShownFix shown = shownFix(fix);
+    for (const ShownFix &shown : shownFixes(f.fixes)) {
         if (!shown.text.isEmpty()) {
             QLabel *text = wrappedLabel(shown.text, frame);
             text->setObjectName(QStringLiteral("fixText"));

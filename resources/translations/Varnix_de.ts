@@ -711,6 +711,10 @@
 <context>
     <name>FixView</name>
     <message>
+        <source>The adapter restarts.</source>
+        <translation>Der Adapter startet neu.</translation>
+    </message>
+    <message>
         <source>In PowerShell run as administrator:</source>
         <translation>In PowerShell als Administrator ausführen:</translation>
     </message>

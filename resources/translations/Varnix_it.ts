@@ -711,6 +711,10 @@
 <context>
     <name>FixView</name>
     <message>
+        <source>The adapter restarts.</source>
+        <translation>La scheda si riavvia.</translation>
+    </message>
+    <message>
         <source>In PowerShell run as administrator:</source>
         <translation>In PowerShell eseguita come amministratore:</translation>
     </message>

@@ -711,6 +711,10 @@
 <context>
     <name>FixView</name>
     <message>
+        <source>The adapter restarts.</source>
+        <translation>アダプタは再起動します。</translation>
+    </message>
+    <message>
         <source>In PowerShell run as administrator:</source>
         <translation>管理者として実行した PowerShell で:</translation>
     </message>

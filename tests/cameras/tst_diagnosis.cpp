@@ -223,6 +223,13 @@ QList<CheckRow> checkRows() {
              f.firewall.state = Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
              f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
          }},
+        {"Windows firewall: a rule name netsh cannot carry", on(),
+         "firewall:problem:: no-cameras:warning:lab0:",
+         "Disable-NetFirewallRule -DisplayName '50% \"off\"'\n|(Disable-NetFirewallRule in PowerShell)",
+         [](auto &f, auto &, auto &) {
+             f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"};
+             f.firewall.blockingRule = "50% \"off\"";
+         }},
         {"Windows firewall blocking all inbound traffic", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "blocks all incoming traffic (public profile)|Set-NetFirewallProfile -Name public "
          "-AllowInboundRules True",

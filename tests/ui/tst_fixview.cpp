@@ -68,6 +68,11 @@ private slots:
                                          << "or set the camera to 8680-byte datagrams, which fit the path, "
                                             "and check with --datagram-size 8680"
                                          << "";
+        Fix administrator = of(Fix::AsAdministrator);
+        administrator.command.dialect = Dialect::PowerShell, administrator.adapterRestarts = true;
+        QTest::newRow("as administrator")
+            << administrator << "(in PowerShell run as administrator; the adapter restarts)"
+            << "";
         QTest::newRow("listen longer")
             << of(Fix::ListenLonger) << "Check the cameras' power and cables, or listen longer (--wait 10000)"
             << "";
