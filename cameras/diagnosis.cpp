@@ -1,6 +1,7 @@
 #include "diagnosis.h"
 
 #include "conflicts.h"
+#include "dialects.h"
 #include "firewallcheck.h"
 #include "modelnames.h"
 
@@ -29,14 +30,8 @@ constexpr quint32 CommonJumboFrame = 9014;
 // the driver does not say how many it offers.
 constexpr quint32 FewReceiveBuffers = 1024;
 constexpr int ProposedReceiveBuffers = 2048;
-
-QString quoted(const QString &word) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._:@%+=/-]+$"));
-    if (plain.match(word).hasMatch()) return word;
-    QString inner = word;
-    inner.replace(QLatin1String("'"), QLatin1String("'\\''"));
-    return QLatin1Char('\'') + inner + QLatin1Char('\'');
-}
+// A discovery wait that hears a camera still starting up.
+constexpr int LongerWaitMs = 10000;
 
 int prefixLength(quint32 mask) {
     int n = 0;
@@ -68,22 +63,15 @@ QString describeAll(const QList<SeenCamera> &cameras, const QList<int> &which) {
     return parts.join(QLatin1String(", "));
 }
 
-// The sysctl key of an interface: a dot in its name (a VLAN) is written as a slash.
-QString sysctlName(const QString &interface) {
-    QString key = interface;
-    key.replace(QLatin1Char('.'), QLatin1Char('/'));
-    return key;
-}
-
 Finding finding(const char *code, Severity severity, const QString &adapter, const QList<int> &cameras,
-                const QString &text, const QStringList &fix) {
+                const QString &text, const QList<Fix> &fixes) {
     Finding f;
     f.code = QLatin1String(code);
     f.severity = severity;
     f.adapter = adapter;
     f.cameras = cameras;
     f.text = text;
-    f.fix = fix;
+    f.fixes = fixes;
     return f;
 }
 
@@ -96,11 +84,6 @@ quint32 freeAddress(quint32 adapterIp, quint32 mask, const QSet<quint32> &taken)
         if (!taken.contains(network + n)) return network + n;
     }
     return 0;
-}
-
-QString setAddressCommand(quint32 cameraIp, quint32 ip, quint32 mask, const QString &adapter) {
-    return QStringLiteral("varnix-scan --set-address %1 %2 %3 --adapter %4")
-        .arg(ipToText(cameraIp), ipToText(ip), ipToText(mask), quoted(adapter));
 }
 
 bool chosen(const AdapterFacts &a, const QString &adapter) {
@@ -130,31 +113,33 @@ struct SharedValueText {
     const char *code;
     const char *text; // "%1 cameras share the <value> %2: %3."
     QString (*value)(const UdpCamInfo &);
-    const char *fix;
+    Fix fix;
 };
+
+Fix readdress() {
+    Fix f;
+    f.kind = Fix::ReaddressCameras;
+    return f;
+}
 
 SharedValueText sharedValueText(ConflictKind kind) {
     switch (kind) {
     case ConflictKind::SameIp:
         return {"duplicate-ip", QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the IP address %2: %3."),
-                [](const UdpCamInfo &c) { return ipToText(c.cameraIp); },
-                QT_TRANSLATE_NOOP("FindingTexts",
-                                  "Give all but one of them a new address: connect one at a time and run "
-                                  "varnix-scan --set-address CAMERA_IP NEW_IP MASK")};
+                [](const UdpCamInfo &c) { return ipToText(c.cameraIp); }, readdress()};
     case ConflictKind::SameMac:
-        return {
-            "duplicate-mac", QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the MAC address %2: %3."),
-            [](const UdpCamInfo &c) { return macToText(c.macLow, c.macHigh); },
-            QT_TRANSLATE_NOOP("FindingTexts", "A MAC address must be unique on a network: keep one of these "
-                                              "cameras on this network and have "
-                                              "the others' MAC addresses corrected by the manufacturer")};
+        return {"duplicate-mac",
+                QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the MAC address %2: %3."),
+                [](const UdpCamInfo &c) { return macToText(c.macLow, c.macHigh); },
+                Fix::advice(FindingTexts::tr("A MAC address must be unique on a network: keep one of these "
+                                             "cameras on this network and have "
+                                             "the others' MAC addresses corrected by the manufacturer"))};
     default:
         return {"duplicate-serial",
                 QT_TRANSLATE_NOOP("FindingTexts", "%1 cameras share the serial number %2: %3."), serialText,
-                QT_TRANSLATE_NOOP("FindingTexts",
-                                  "A serial number names one camera: the others carry a copied "
-                                  "configuration; have it corrected "
-                                  "by the manufacturer")};
+                Fix::advice(FindingTexts::tr("A serial number names one camera: the others carry a copied "
+                                             "configuration; have it corrected "
+                                             "by the manufacturer"))};
     }
 }
 
@@ -169,7 +154,7 @@ Finding sharedValueFinding(const Scene &s, const ConflictGroup &g) {
             .arg(t.value(s.cameras.at(g.cameras.first()).info), describeAll(s.cameras, g.cameras));
     // A group that spans adapters concerns none of them alone.
     return finding(t.code, Severity::Problem, adapters.size() == 1 ? *adapters.begin() : QString(), g.cameras,
-                   text, {FindingTexts::tr(t.fix)});
+                   text, {t.fix});
 }
 
 Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
@@ -193,14 +178,18 @@ Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
                     .arg(s.datagramSize)
                     .arg(needed)
                     .arg(describeAll(s.cameras, g.cameras));
-    QStringList fix;
+    QList<Fix> fix;
     if (s.facts.linuxCommands && adapterOf(s.facts, first))
-        fix << QStringLiteral("sudo ip link set dev %1 mtu %2").arg(quoted(name)).arg(needed);
+        fix << Fix::shell(Dialect::Posix, words("sudo ip link set dev")
+                                              << value(name) << word(QStringLiteral("mtu"))
+                                              << word(QString::number(needed)));
     else
-        fix << FindingTexts::tr("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
-                   .arg(name)
-                   .arg(needed);
-    fix << FindingTexts::tr("or, if the cameras use another datagram size, pass it with --datagram-size");
+        fix << Fix::advice(FindingTexts::tr("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
+                               .arg(name)
+                               .arg(needed));
+    Fix other;
+    other.kind = Fix::ChooseDatagramSize; // any other than the one checked
+    fix << other;
     return finding("datagram-size", Severity::Problem, name, g.cameras, text, fix);
 }
 
@@ -212,13 +201,18 @@ Finding outsideSubnetFinding(const Scene &s, int i, QSet<quint32> &taken) {
         FindingTexts::tr("Camera %1 is outside the subnet %2 of %3: it is reached only through a host "
                          "route, and not at all with strict reverse-path filtering.")
             .arg(describe(c), subnetText(c.info.adapterIp, c.info.adapterMask), adapter);
-    QStringList fix;
+    QList<Fix> fix;
     const quint32 proposed = freeAddress(c.info.adapterIp, c.info.adapterMask, taken);
     if (proposed != 0) {
         taken.insert(proposed);
-        fix << setAddressCommand(c.info.cameraIp, proposed, c.info.adapterMask, adapter);
+        Fix move;
+        move.kind = Fix::MoveCamera;
+        move.camera = c.info.cameraIp, move.address = proposed, move.mask = c.info.adapterMask;
+        move.adapter = adapter;
+        fix << move;
     } else {
-        fix << FindingTexts::tr("Widen the subnet of %1: it has no free address for the camera").arg(adapter);
+        fix << Fix::advice(
+            FindingTexts::tr("Widen the subnet of %1: it has no free address for the camera").arg(adapter));
     }
     Finding f = finding("outside-subnet", Severity::Problem, adapter, {i}, text, fix);
     f.proposedAddress = proposed;
@@ -232,14 +226,16 @@ void silentChannels(const Scene &s, QList<Finding> &out) {
         const SeenCamera &c = s.cameras.at(i);
         if (c.index < 0 || c.channelAnswered) continue;
         const QString via = adapterLabel(s.facts, c.info);
-        QStringList fix;
-        if (s.facts.linuxCommands)
-            fix << FindingTexts::tr("ip route get %1   (must leave through %2)")
-                       .arg(ipToText(c.info.cameraIp), via);
-        fix << FindingTexts::tr(
-                   "Let UDP from %1 in: firewalls on this machine and on the way must pass the camera's "
-                   "replies")
-                   .arg(ipToText(c.info.cameraIp));
+        QList<Fix> fix;
+        if (s.facts.linuxCommands) {
+            Fix route;
+            route.kind = Fix::CheckRoute;
+            route.camera = c.info.cameraIp, route.adapter = via;
+            fix << route;
+        }
+        fix << Fix::advice(FindingTexts::tr("Let UDP from %1 in: firewalls on this machine and on the way "
+                                            "must pass the camera's replies")
+                               .arg(ipToText(c.info.cameraIp)));
         out << finding("silent-channel", Severity::Problem, via, {i},
                        FindingTexts::tr("Camera %1 answered discovery but none of its name, option or status "
                                         "requests: the unicast path to it is broken.")
@@ -252,14 +248,15 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
     for (const AdapterFacts &a : s.facts.adapters) {
         if (!chosen(a, s.adapter) || qMax(a.rpFilterAll, a.rpFilterInterface) != 1) continue;
         const QString name = adapterName(a);
-        QStringList fix;
-        if (a.rpFilterInterface == 1)
-            fix << QStringLiteral("sudo sysctl -w %1")
-                       .arg(quoted(QStringLiteral("net.ipv4.conf.%1.rp_filter=2").arg(sysctlName(name))));
-        if (a.rpFilterAll == 1) fix << QStringLiteral("sudo sysctl -w net.ipv4.conf.all.rp_filter=2");
-        fix << FindingTexts::tr(
+        QList<Fix> fix;
+        const auto loose = [](const QString &key) {
+            return Fix::shell(Dialect::Posix, words("sudo sysctl -w") << value(key + QLatin1String("=2")));
+        };
+        if (a.rpFilterInterface == 1) fix << loose(sysctlInterfaceKey(name, "rp_filter"));
+        if (a.rpFilterAll == 1) fix << loose(sysctlInterfaceKey(QStringLiteral("all"), "rp_filter"));
+        fix << Fix::advice(FindingTexts::tr(
             "(loose mode, 2, keeps the protection; add the same settings under /etc/sysctl.d/ "
-            "to keep them)");
+            "to keep them)"));
         out << finding(
             "rp-filter", Severity::Problem, name, {},
             FindingTexts::tr("Strict reverse-path filtering on %1 drops the replies of cameras outside "
@@ -274,25 +271,20 @@ QString shownName(const AdapterFacts &a) {
     return a.displayName.isEmpty() ? adapterName(a) : a.displayName;
 }
 
-// A PowerShell argument: double quotes, or single ones (literal) when the word holds what double
-// quotes would expand.
-QString psQuoted(const QString &word) {
-    if (!word.contains(QLatin1Char('"')) && !word.contains(QLatin1Char('$')) &&
-        !word.contains(QLatin1Char('`')))
-        return QLatin1Char('"') + word + QLatin1Char('"');
-    QString inner = word;
-    inner.replace(QLatin1String("'"), QLatin1String("''"));
-    return QLatin1Char('\'') + inner + QLatin1Char('\'');
+Fix setAdvancedProperty(const AdapterFacts &a, const char *keyword, int setting) {
+    return Fix::shell(Dialect::PowerShell,
+                      words("Set-NetAdapterAdvancedProperty -Name")
+                          << value(shownName(a)) << word(QStringLiteral("-RegistryKeyword"))
+                          << value(QLatin1String(keyword)) << word(QStringLiteral("-RegistryValue"))
+                          << word(QString::number(setting)));
 }
 
-QString setAdvancedProperty(const AdapterFacts &a, const char *keyword, int value) {
-    return QStringLiteral("Set-NetAdapterAdvancedProperty -Name %1 -RegistryKeyword \"%2\" -RegistryValue %3")
-        .arg(psQuoted(shownName(a)), QLatin1String(keyword))
-        .arg(value);
-}
-
-QString asAdministrator() {
-    return FindingTexts::tr("(in PowerShell run as administrator; the adapter restarts)");
+Fix asAdministrator(Dialect dialect, bool adapterRestarts) {
+    Fix f;
+    f.kind = Fix::AsAdministrator;
+    f.command.dialect = dialect;
+    f.adapterRestarts = adapterRestarts;
+    return f;
 }
 
 // The adapters a driver setting matters on: the one scanned, or with all adapters scanned those with
@@ -325,7 +317,8 @@ void jumboPackets(const Scene &s, QList<Finding> &out) {
                 .arg(a->jumboPacketBytes)
                 .arg(s.datagramSize)
                 .arg(needed),
-            {setAdvancedProperty(*a, "*JumboPacket", int(value)), asAdministrator()});
+            {setAdvancedProperty(*a, "*JumboPacket", int(value)),
+             asAdministrator(Dialect::PowerShell, true)});
     }
 }
 
@@ -342,7 +335,7 @@ void receiveBuffers(const Scene &s, QList<Finding> &out) {
                              "burst overflows them and datagrams are lost.")
                 .arg(shownName(*a))
                 .arg(a->receiveBuffers),
-            {setAdvancedProperty(*a, "*ReceiveBuffers", value), asAdministrator()});
+            {setAdvancedProperty(*a, "*ReceiveBuffers", value), asAdministrator(Dialect::PowerShell, true)});
     }
 }
 
@@ -356,7 +349,7 @@ void interruptModeration(const Scene &s, QList<Finding> &out) {
             FindingTexts::tr("Interrupt moderation is off on %1 (*InterruptModeration): every datagram "
                              "interrupts the processor, which falls behind during an image transfer.")
                 .arg(shownName(*a)),
-            {setAdvancedProperty(*a, "*InterruptModeration", 1), asAdministrator()});
+            {setAdvancedProperty(*a, "*InterruptModeration", 1), asAdministrator(Dialect::PowerShell, true)});
     }
 }
 
@@ -366,14 +359,22 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
     const QString profiles = f.profiles.join(QLatin1String(", "));
     const QString program = f.program.isEmpty() ? QStringLiteral("Varnix") : f.program;
     QString text;
-    QStringList fix;
+    QList<Fix> fix;
+    bool powerShell = false; // the rule is disabled in PowerShell rather than a command prompt
     if (!f.blockingRule.isEmpty()) {
         text = FindingTexts::tr(
                    "The firewall rule \"%1\" blocks UDP to %2 (%3 profile), whatever other rules allow: "
                    "the cameras' replies never arrive.")
                    .arg(f.blockingRule, program, profiles);
-        fix << QStringLiteral("netsh advfirewall firewall set rule name=\"%1\" dir=in new enable=no")
-                   .arg(f.blockingRule);
+        // netsh cannot be given a name with a double quote or a percent sign; PowerShell can.
+        if (netshCanQuote(f.blockingRule)) {
+            fix << Fix::shell(Dialect::Netsh, words("netsh advfirewall firewall set rule name=")
+                                                  << value(f.blockingRule) << words("dir=in new enable=no"));
+        } else {
+            fix << Fix::shell(Dialect::PowerShell, words("Disable-NetFirewallRule -DisplayName")
+                                                       << value(f.blockingRule));
+            powerShell = true;
+        }
     } else if (f.blocksAll) {
         text = FindingTexts::tr(
                    "Windows Defender Firewall blocks all incoming traffic (%1 profile): the cameras' "
@@ -387,7 +388,8 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
     }
     if (f.blocksAll) {
         for (const QString &p : f.profiles)
-            fix << QStringLiteral("Set-NetFirewallProfile -Name %1 -AllowInboundRules True").arg(p);
+            fix << Fix::shell(Dialect::PowerShell, words("Set-NetFirewallProfile -Name")
+                                                       << word(p) << words("-AllowInboundRules True"));
     }
     QStringList programs{f.program};
     // The scanner's folder holds the window's program too, which needs the same rule.
@@ -396,11 +398,13 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
         programs.prepend(f.program.left(slash + 1) + QLatin1String("varnix.exe"));
     for (const QString &p : qAsConst(programs)) {
         if (!p.isEmpty())
-            fix << QStringLiteral("netsh advfirewall firewall add rule name=\"Varnix\" dir=in action=allow "
-                                  "protocol=UDP program=\"%1\" enable=yes")
-                       .arg(p);
+            fix << Fix::shell(Dialect::Netsh, words("netsh advfirewall firewall add rule name=")
+                                                  << value(QStringLiteral("Varnix"))
+                                                  << words("dir=in action=allow protocol=UDP program=")
+                                                  << value(p) << word(QStringLiteral("enable=yes")));
     }
-    fix << FindingTexts::tr("(in a command prompt run as administrator)");
+    fix << asAdministrator(Dialect::Netsh, false);
+    if (powerShell) fix << Fix::advice(FindingTexts::tr("(Disable-NetFirewallRule in PowerShell)"));
     return finding("firewall", Severity::Problem, QString(), {}, text, fix);
 }
 
@@ -419,6 +423,8 @@ void narrowPaths(const Scene &s, QList<Finding> &out) {
 }
 
 void sharedSubnets(const Scene &s, QList<Finding> &out) {
+    Fix separate;
+    separate.kind = Fix::SeparateSubnets;
     const QList<AdapterFacts> &all = s.facts.adapters;
     for (int i = 0; i < all.size(); ++i) {
         for (int j = i + 1; j < all.size(); ++j) {
@@ -436,8 +442,7 @@ void sharedSubnets(const Scene &s, QList<Finding> &out) {
                     .arg(prefixLength(a.adapter.mask))
                     .arg(adapterName(b), ipToText(b.adapter.ip))
                     .arg(prefixLength(b.adapter.mask)),
-                {FindingTexts::tr("Give each camera adapter a subnet of its own and move its cameras "
-                                  "into it (varnix-scan --set-address)")});
+                {separate});
         }
     }
 }
@@ -449,24 +454,25 @@ void links(const Scene &s, QList<Finding> &out) {
         const QString name = adapterName(a);
         const QList<int> on = camerasOn(s.facts, s.cameras, a);
         if (a.up == 0) {
-            QStringList fix;
-            if (s.facts.linuxCommands) fix << QStringLiteral("sudo ip link set dev %1 up").arg(quoted(name));
-            fix << FindingTexts::tr("Check the cable, the switch port and the camera's power");
+            QList<Fix> fix;
+            if (s.facts.linuxCommands)
+                fix << Fix::shell(Dialect::Posix, words("sudo ip link set dev") << value(name) << word("up"));
+            fix << Fix::advice(FindingTexts::tr("Check the cable, the switch port and the camera's power"));
             out << finding("link", Severity::Problem, name, on,
                            FindingTexts::tr("%1 is down: nothing behind it can answer.").arg(name), fix);
             continue;
         }
         if (a.speedMbps <= 0 || on.isEmpty()) continue;
-        const QStringList check = s.facts.linuxCommands
-                                      ? QStringList{QStringLiteral("ethtool %1").arg(quoted(name))}
-                                      : QStringList();
+        const QList<Fix> check = s.facts.linuxCommands
+                                     ? QList<Fix>{Fix::shell(Dialect::Posix, {word("ethtool"), value(name)})}
+                                     : QList<Fix>();
         if (quint32(a.speedMbps) < GigabitMbps) {
             out << finding("link", Severity::Problem, name, on,
                            FindingTexts::tr("%1 links at %2 Mb/s; cameras need 1 Gb/s or more.")
                                .arg(name)
                                .arg(a.speedMbps),
-                           QStringList{FindingTexts::tr(
-                               "Check the cable (all four pairs), the switch port and auto-negotiation")} +
+                           QList<Fix>{Fix::advice(FindingTexts::tr(
+                               "Check the cable (all four pairs), the switch port and auto-negotiation"))} +
                                check);
             continue;
         }
@@ -475,13 +481,14 @@ void links(const Scene &s, QList<Finding> &out) {
             if (s.cameras.at(i).info.link10G != 0) fast << i;
         }
         if (!fast.isEmpty() && quint32(a.speedMbps) < TenGigabitMbps)
-            out << finding(
-                "link", Severity::Warning, name, fast,
-                FindingTexts::tr("%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.")
-                    .arg(name)
-                    .arg(a.speedMbps)
-                    .arg(describeAll(s.cameras, fast)),
-                QStringList{FindingTexts::tr("Connect them through a 10 Gb/s adapter and switch")} + check);
+            out << finding("link", Severity::Warning, name, fast,
+                           FindingTexts::tr("%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.")
+                               .arg(name)
+                               .arg(a.speedMbps)
+                               .arg(describeAll(s.cameras, fast)),
+                           QList<Fix>{Fix::advice(
+                               FindingTexts::tr("Connect them through a 10 Gb/s adapter and switch"))} +
+                               check);
     }
 }
 
@@ -496,18 +503,22 @@ void receiveBuffer(const Scene &s, QList<Finding> &out) {
             .arg(cap)
             .arg(SocketReceiveBufferBytes)
             .arg(camerasFittingBuffer(cap)),
-        {QStringLiteral("sudo sysctl -w net.core.rmem_max=%1").arg(SocketReceiveBufferBytes)});
+        {Fix::shell(Dialect::Posix,
+                    words("sudo sysctl -w")
+                        << value(QStringLiteral("net.core.rmem_max=%1").arg(SocketReceiveBufferBytes)))});
 }
 
 void emptyAdapters(const Scene &s, QList<Finding> &out) {
+    Fix longer;
+    longer.kind = Fix::ListenLonger;
+    longer.waitMs = LongerWaitMs;
     for (const AdapterFacts &a : s.facts.adapters) {
         if (!chosen(a, s.adapter) || a.up == 0 || !camerasOn(s.facts, s.cameras, a).isEmpty()) continue;
         const QString name = adapterName(a);
-        out << finding(
-            "no-cameras", Severity::Warning, name, {},
-            FindingTexts::tr("Nothing answered on %1 (%2).")
-                .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
-            {FindingTexts::tr("Check the cameras' power and cables, or listen longer (--wait 10000)")});
+        out << finding("no-cameras", Severity::Warning, name, {},
+                       FindingTexts::tr("Nothing answered on %1 (%2).")
+                           .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
+                       {longer});
     }
 }
 
@@ -574,7 +585,8 @@ QList<Finding> impossibleSourceFindings(const QList<quint32> &senders) {
         FindingTexts::tr("Something on the link answers discovery from addresses no camera can have (%1); "
                          "it is not listed and nothing is sent to it.")
             .arg(addresses.join(QLatin1String(", ")));
-    f.fix << FindingTexts::tr("Find the device that answers from these addresses and correct its address.");
+    f.fixes << Fix::advice(
+        FindingTexts::tr("Find the device that answers from these addresses and correct its address."));
     return {f};
 }
 

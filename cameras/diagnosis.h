@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cameras/conflicts.h"
+#include "cameras/fix.h"
 #include "cameras/pathcheck.h"
 #include "net/camrecord.h"
 #include "net/netfacts.h"
@@ -34,7 +35,7 @@ struct Finding {
     QString adapter;    // the adapter it concerns, when it concerns one
     QList<int> cameras; // positions in the camera list handed to the check
     QString text;       // one line
-    QStringList fix;    // commands or settings, one per line
+    QList<Fix> fixes;   // what to do about it, in order
     // outside-subnet: the free address in the adapter's subnet that the fix gives the camera; 0 for none
     quint32 proposedAddress = 0;
 };

@@ -1,6 +1,7 @@
 #include "firewallcheck.h"
 
 #include "diagnosis.h"
+#include "dialects.h"
 
 QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapter) {
     const FirewallFacts &fw = facts.firewall;
@@ -13,9 +14,12 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
             FindingTexts::tr("The input chain \"%1\" drops what it does not accept and accepts no UDP to the "
                              "discovery ports %2: the cameras' replies never arrive.")
                 .arg(fw.chain, ports);
-        f.fix << QStringLiteral("sudo nft insert rule %1 udp dport %2 accept").arg(fw.chain, ports)
-              << FindingTexts::tr("(camera replies to name and status requests also need "
-                                  "\"ct state established,related accept\" in that chain)");
+        QList<CommandWord> insert = words("sudo nft insert rule");
+        for (const QString &part : fw.chain.split(QLatin1Char(' ')))
+            insert << value(part);
+        f.fixes << Fix::shell(Dialect::Posix, insert << words("udp dport") << word(ports) << word("accept"))
+                << Fix::advice(FindingTexts::tr("(camera replies to name and status requests also need "
+                                                "\"ct state established,related accept\" in that chain)"));
         return {f};
     }
     const bool all = namesAllAdapters(adapter);
@@ -33,24 +37,30 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
                              "arrive.")
                 .arg(ports, names.join(QLatin1String(", ")));
         for (const QString &name : qAsConst(names))
-            f.fix << QStringLiteral("sudo ufw allow in on %1 proto udp to any port %2:%3")
-                         .arg(name)
-                         .arg(DiscoveryFirstPort)
-                         .arg(DiscoveryLastPort);
+            f.fixes << Fix::shell(
+                Dialect::Posix,
+                words("sudo ufw allow in on")
+                    << value(name) << words("proto udp to any port")
+                    << word(QStringLiteral("%1:%2").arg(DiscoveryFirstPort).arg(DiscoveryLastPort)));
         return {f};
     }
     f.text =
         FindingTexts::tr("firewalld's zone %1 lets no UDP to the discovery ports %2 in on %3: the cameras' "
                          "replies never arrive.")
             .arg(zones.join(QLatin1String(", ")), ports, names.join(QLatin1String(", ")));
-    for (const QString &zone : qAsConst(zones))
-        f.fix << QStringLiteral(
-                     "sudo firewall-cmd --permanent --zone=%1 --add-port=%2/udp && sudo firewall-cmd "
-                     "--reload")
-                     .arg(zone, ports);
-    f.fix << FindingTexts::tr(
-                 "(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd "
-                 "--permanent --zone=trusted --change-interface=%1)")
-                 .arg(names.first());
+    for (const QString &zone : qAsConst(zones)) {
+        Fix open;
+        open.kind = Fix::Command;
+        open.command.steps = {words("sudo firewall-cmd --permanent")
+                                  << value(QLatin1String("--zone=") + zone)
+                                  << word(QStringLiteral("--add-port=%1/udp").arg(ports)),
+                              words("sudo firewall-cmd --reload")};
+        f.fixes << open;
+    }
+    Fix trusted =
+        Fix::shell(Dialect::Posix, words("sudo firewall-cmd --permanent --zone=trusted")
+                                       << value(QLatin1String("--change-interface=") + names.first()));
+    trusted.lead = FindingTexts::tr("or give the camera adapter a zone of its own that accepts them");
+    f.fixes << trusted;
     return {f};
 }

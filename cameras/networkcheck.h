@@ -32,7 +32,7 @@ struct NetworkCheckResult {
     QString adapter;
     QList<SeenCamera> cameras; // with what the path probe found for each
     QList<Finding> findings;   // problems first, then warnings, each in the order the checks found them
-    QStringList unreadable;    // what the system would not tell this program
+    QList<UnreadableFact> unreadable; // what the system would not tell this program
     bool probeCancelled = false;
     QJsonObject report; // the doctor's report, findings in the same order
 };

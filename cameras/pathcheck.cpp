@@ -61,19 +61,20 @@ QList<Finding> pathFindings(const NetworkFacts &facts, const QList<SeenCamera> &
                      .arg(findingCamera(c))
                      .arg(p.largestPassed)
                      .arg(p.needed);
-        f.fix << FindingTexts::tr(
-                     "Every switch and network card between %1 and %2 must pass jumbo frames of %3 "
-                     "bytes or more (MTU 9000 on each of them)")
-                     .arg(f.adapter, ipToText(c.info.cameraIp))
-                     .arg(p.needed);
+        f.fixes << Fix::advice(FindingTexts::tr("Every switch and network card between %1 and %2 must pass "
+                                                "jumbo frames of %3 bytes or more (MTU 9000 on each of them)")
+                                   .arg(f.adapter, ipToText(c.info.cameraIp))
+                                   .arg(p.needed));
         quint32 fits = 0;
         for (quint32 size : datagramSizes) {
             if (pathPacketSize(size) <= p.largestPassed) fits = qMax(fits, size);
         }
-        if (fits != 0)
-            f.fix << FindingTexts::tr("or set the camera to %1-byte datagrams, which fit the path, and check "
-                                      "with --datagram-size %1")
-                         .arg(fits);
+        if (fits != 0) {
+            Fix smaller;
+            smaller.kind = Fix::ChooseDatagramSize;
+            smaller.datagramSize = fits;
+            f.fixes << smaller;
+        }
         out << f;
     }
     return out;

@@ -1,6 +1,7 @@
 #include "reportjson.h"
 
 #include "clipsummary.h"
+#include "fixtext.h"
 #include "modelnames.h"
 #include "udpcammanager.h"
 
@@ -156,7 +157,7 @@ QJsonObject findingJson(const Finding &f, const QList<SeenCamera> &cameras) {
         list.append(cameraIdentityJson(cameras.at(i)));
     o.insert(QStringLiteral("cameras"), list);
     o.insert(QStringLiteral("text"), f.text);
-    o.insert(QStringLiteral("fix"), QJsonArray::fromStringList(f.fix));
+    o.insert(QStringLiteral("fix"), QJsonArray::fromStringList(commandLineFixes(f.fixes)));
     return o;
 }
 
@@ -216,7 +217,7 @@ QJsonObject doctorReportJson(const QString &adapter, const NetworkFacts &facts,
     out.insert(QStringLiteral("firewall"), firewallName(facts.firewall, adapter));
     const char *const managers[] = {"nft", "ufw", "firewalld"};
     out.insert(QStringLiteral("firewallManager"), QLatin1String(managers[facts.firewall.manager]));
-    out.insert(QStringLiteral("unreadable"), QJsonArray::fromStringList(facts.unreadable));
+    out.insert(QStringLiteral("unreadable"), QJsonArray::fromStringList(unreadableNames(facts.unreadable)));
     out.insert(QStringLiteral("cameras"), cameraList);
     out.insert(QStringLiteral("findings"), findingList);
     return out;

@@ -4,6 +4,8 @@
 #include "camrecord.h"
 #include "datagrams.h"
 
+#include "hostpolicy/firewall.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -29,30 +31,11 @@ struct AdapterFacts {
     QString displayName; // the name the system shows the user, when it has one besides the adapter name
 };
 
-// Whether the packet filter lets the cameras' discovery replies in.
-struct FirewallFacts {
-    enum State { Unknown, Open, Blocks };
-    // Who owns the rules: a rule added behind ufw's or firewalld's back goes at their next reload.
-    enum Manager { Nft, Ufw, Firewalld };
-    State state = Unknown;
-    QString chain; // nft: "inet filter input", the first input chain that drops them
-    Manager manager = Nft;
-    QStringList adapters; // ufw, firewalld: the adapters whose replies it blocks
-    QStringList zones;    // firewalld: the zone of each of those adapters
-
-    // Whether it blocks the replies on `adapter` ("" or "*ALL*": on any adapter).
-    bool blocks(const QString &adapter) const {
-        const bool any = namesAllAdapters(adapter);
-        return state == Blocks && (manager == Nft || any || adapters.contains(adapter));
-    }
-    // Windows Defender Firewall: the program the inbound rules were read for, the active profiles that
-    // keep its UDP out, the inbound rule that blocks it (it wins over any rule that allows) and whether
-    // such a profile blocks all inbound traffic whatever the rules say.
-    QString program;
-    QStringList profiles;
-    QString blockingRule;
-    bool blocksAll = false;
-    bool unreadable = false; // the system did not let this program read it
+// Something the system did not let this program read ("adapter settings", "firewall"), and the adapters
+// it could not be read for, by the names users know.
+struct UnreadableFact {
+    QString fact;
+    QStringList adapters;
 };
 
 struct NetworkFacts {
@@ -60,34 +43,17 @@ struct NetworkFacts {
     qint64 receiveBufferMax = -1; // bytes; -1 unknown
     FirewallFacts firewall;
     bool linuxCommands = false; // fixes are given as Linux commands (ip, sysctl, nft)
-    // Facts the system did not let this program read ("firewall", "link state of NAME"): the checks that
-    // need them say nothing, and the report says so once.
-    QStringList unreadable;
+    // Facts the system did not let this program read: the checks that need them say nothing, and the
+    // report says so once.
+    QList<UnreadableFact> unreadable;
 };
 
 // The first and last local port the discovery sockets try.
 constexpr quint16 DiscoveryFirstPort = Proto::DiscoveryBasePort;
 constexpr quint16 DiscoveryLastPort = Proto::DiscoveryBasePort + Proto::DiscoveryBindTries - 1;
 
-// Reads nft's JSON rule set: an input chain of the ip or inet family blocks the replies when every way
-// through it (and the chains it jumps to) ends in a drop or reject, or in its drop policy, before
-// anything accepts UDP to the first discovery port. A rule that matches on something unknown may
-// accept, so that an unusual rule set does not raise a false alarm, and drops only if it surely
-// applies; one limited to other interfaces (`interfaces` are the camera adapters), to loopback, to
-// another protocol or to established traffic does not apply.
-// Windows' answer ({"windowsFirewall": ...}) is judged per active profile: it blocks when the profile
-// blocks all inbound traffic, when an inbound rule blocks UDP to the program, or when no rule allows it
-// and the profile's default is to block; an error in the answer leaves it unknown and unreadable.
-FirewallFacts judgeFirewall(const QByteArray &json, const QStringList &interfaces);
-
-// ufw's `status verbose`: Unknown unless it is active; else whether each of `interfaces` takes UDP to
-// the first discovery port, by the first rule that covers it or the default incoming policy.
-FirewallFacts judgeUfw(const QString &status, const QStringList &interfaces);
-// firewalld's `--list-all` of one zone: false when the zone lets nothing to the first discovery port
-// in (its target is not ACCEPT, and no port, protocol, rich rule or uncommon service may).
-bool firewalldZoneAdmits(const QString &listing);
-// The zone's name in such a listing ("public" from "public (default, active)").
-QString firewalldZoneName(const QString &listing);
+// The unreadable facts as the command line and the report name them ("adapter settings of eth0, eth1").
+QStringList unreadableNames(const QList<UnreadableFact> &facts);
 
 // The adapter's name as the inventory lists it.
 QString adapterName(const AdapterFacts &adapter);

@@ -2,6 +2,7 @@
 
 #include "cameras/savefile.h"
 #include "net/addresses.h"
+#include "ui/fixview.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
@@ -158,8 +159,7 @@ void NetworkCheckWindow::showFindings() {
         unavailable = unavailable || c.path.state == PathResult::Unavailable;
     }
     if (!shown.unreadable.isEmpty())
-        lines
-            << tr("Not readable here, so not checked: %1.").arg(shown.unreadable.join(QStringLiteral("; ")));
+        lines << tr("Not readable here, so not checked: %1.").arg(shownUnreadable(shown.unreadable));
     if (shown.probeCancelled) lines << tr("The path probe was cancelled: the paths were not checked.");
     if (unavailable) lines << tr("The paths were not checked: this program may not send ICMP echo here.");
     if (!silent.isEmpty())
@@ -218,19 +218,25 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         box->addWidget(list);
     }
 
-    if (!f.fix.isEmpty()) {
+    for (const ShownFix &shown : shownFixes(f.fixes)) {
+        if (!shown.text.isEmpty()) {
+            QLabel *text = wrappedLabel(shown.text, frame);
+            text->setObjectName(QStringLiteral("fixText"));
+            text->setTextFormat(Qt::PlainText);
+            box->addWidget(text);
+        }
+        if (shown.command.isEmpty()) continue;
         auto *fixRow = new QHBoxLayout;
-        QLabel *fix = wrappedLabel(f.fix.join(QLatin1Char('\n')), frame);
-        fix->setObjectName(QStringLiteral("fix"));
-        fix->setTextFormat(Qt::PlainText);
-        fix->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        fix->setStyleSheet(QLatin1String(fixSheet));
+        QLabel *command = wrappedLabel(shown.command, frame);
+        command->setObjectName(QStringLiteral("fix"));
+        command->setTextFormat(Qt::PlainText);
+        command->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        command->setStyleSheet(QLatin1String(fixSheet));
         auto *copy = new QPushButton(tr("Copy"), frame);
         copy->setObjectName(QStringLiteral("copyFix"));
-        const QString fixText = f.fix.join(QLatin1Char('\n'));
         connect(copy, &QPushButton::clicked, this,
-                [fixText] { QApplication::clipboard()->setText(fixText); });
-        fixRow->addWidget(fix, 1);
+                [text = shown.command] { QApplication::clipboard()->setText(text); });
+        fixRow->addWidget(command, 1);
         fixRow->addWidget(copy, 0, Qt::AlignTop);
         box->addLayout(fixRow);
     }

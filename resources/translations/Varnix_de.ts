@@ -389,8 +389,8 @@
         <translation>Vergrößern Sie das Subnetz von %1: Es hat keine freie Adresse für die Kamera</translation>
     </message>
     <message>
-        <source>ip route get %1   (must leave through %2)</source>
-        <translation>ip route get %1   (muss über %2 hinausgehen)</translation>
+        <source>%1   (must leave through %2)</source>
+        <translation>%1   (muss über %2 hinausgehen)</translation>
     </message>
     <message>
         <source>Let UDP from %1 in: firewalls on this machine and on the way must pass the camera&apos;s replies</source>
@@ -449,8 +449,8 @@
         <translation>Auf %1 (%2) hat nichts geantwortet.</translation>
     </message>
     <message>
-        <source>Check the cameras&apos; power and cables, or listen longer (--wait 10000)</source>
-        <translation>Prüfen Sie Stromversorgung und Kabel der Kameras, oder warten Sie länger (--wait 10000)</translation>
+        <source>Check the cameras&apos; power and cables, or listen longer (--wait %1)</source>
+        <translation>Prüfen Sie Stromversorgung und Kabel der Kameras, oder warten Sie länger (--wait %1)</translation>
     </message>
     <message>
         <source>Cameras share an IP address</source>
@@ -557,8 +557,8 @@
         <translation>Die firewalld-Zone %1 lässt auf %3 kein UDP an die Suchports %2 herein: Die Antworten der Kameras kommen nie an.</translation>
     </message>
     <message>
-        <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
-        <translation>(oder geben Sie dem Kamera-Adapter eine eigene Zone, die sie annimmt: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
+        <source>or give the camera adapter a zone of its own that accepts them</source>
+        <translation>oder geben Sie dem Kamera-Adapter eine eigene Zone, die sie annimmt</translation>
     </message>
     <message>
         <source>(in PowerShell run as administrator; the adapter restarts)</source>
@@ -591,6 +591,10 @@
     <message>
         <source>(in a command prompt run as administrator)</source>
         <translation>(in einer Eingabeaufforderung als Administrator ausführen)</translation>
+    </message>
+    <message>
+        <source>(Disable-NetFirewallRule in PowerShell)</source>
+        <translation>(Disable-NetFirewallRule in PowerShell)</translation>
     </message>
 </context>
 <context>
@@ -702,6 +706,69 @@
     <message>
         <source>Not readable here, so not checked: %1.</source>
         <translation>Hier nicht lesbar, daher nicht geprüft: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FixView</name>
+    <message>
+        <source>The adapter restarts.</source>
+        <translation>Der Adapter startet neu.</translation>
+    </message>
+    <message>
+        <source>In PowerShell run as administrator:</source>
+        <translation>In PowerShell als Administrator ausführen:</translation>
+    </message>
+    <message>
+        <source>In a command prompt run as administrator:</source>
+        <translation>In einer Eingabeaufforderung als Administrator ausführen:</translation>
+    </message>
+    <message>
+        <source>In a terminal:</source>
+        <translation>In einem Terminal:</translation>
+    </message>
+    <message>
+        <source>The route to the camera must leave through %1; in a terminal:</source>
+        <translation>Die Route zur Kamera muss über %1 hinausgehen; in einem Terminal:</translation>
+    </message>
+    <message>
+        <source>Move camera... gives it the free address %1 (mask %2) in the subnet of %3.</source>
+        <translation>Kamera verschieben... gibt ihr die freie Adresse %1 (Maske %2) im Subnetz von %3.</translation>
+    </message>
+    <message>
+        <source>Give all but one of them a new address: right-click each in the camera list and choose Edit IP Address...</source>
+        <translation>Geben Sie allen bis auf eine eine neue Adresse: klicken Sie jede in der Kameraliste mit der rechten Maustaste an und wählen Sie IP-Adresse bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Give each camera adapter a subnet of its own and move its cameras into it (Edit IP Address... in the camera list).</source>
+        <translation>Geben Sie jedem Kamera-Adapter ein eigenes Subnetz und verschieben Sie seine Kameras dorthin (IP-Adresse bearbeiten... in der Kameraliste).</translation>
+    </message>
+    <message>
+        <source>Or, if the cameras use another datagram size, choose it under Datagram size, then Check again.</source>
+        <translation>Oder, falls die Kameras eine andere Datagrammgröße verwenden, wählen Sie diese unter Datagrammgröße, dann Erneut prüfen.</translation>
+    </message>
+    <message>
+        <source>Or set the camera to %1-byte datagrams, which fit the path, choose %1 under Datagram size, then Check again.</source>
+        <translation>Oder stellen Sie die Kamera auf Datagramme von %1 Byte, die durch den Pfad passen, wählen Sie %1 unter Datagrammgröße, dann Erneut prüfen.</translation>
+    </message>
+    <message>
+        <source>Check the cameras&apos; power and cables; a camera that has just been switched on answers a little later: Update List, then Check again.</source>
+        <translation>Prüfen Sie Stromversorgung und Kabel der Kameras; eine gerade eingeschaltete Kamera antwortet etwas später: Liste aktualisieren, dann Erneut prüfen.</translation>
+    </message>
+    <message>
+        <source>firewall</source>
+        <translation>Firewall</translation>
+    </message>
+    <message>
+        <source>adapter settings</source>
+        <translation>Adaptereinstellungen</translation>
+    </message>
+    <message>
+        <source>link state</source>
+        <translation>Verbindungsstatus</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 </TS>

@@ -389,8 +389,8 @@
         <translation>Allargate la sottorete di %1: non ha indirizzi liberi per la telecamera</translation>
     </message>
     <message>
-        <source>ip route get %1   (must leave through %2)</source>
-        <translation>ip route get %1   (deve uscire da %2)</translation>
+        <source>%1   (must leave through %2)</source>
+        <translation>%1   (deve uscire da %2)</translation>
     </message>
     <message>
         <source>Let UDP from %1 in: firewalls on this machine and on the way must pass the camera&apos;s replies</source>
@@ -449,8 +449,8 @@
         <translation>Nessuna risposta su %1 (%2).</translation>
     </message>
     <message>
-        <source>Check the cameras&apos; power and cables, or listen longer (--wait 10000)</source>
-        <translation>Controllate l&apos;alimentazione e i cavi delle telecamere, oppure attendete più a lungo (--wait 10000)</translation>
+        <source>Check the cameras&apos; power and cables, or listen longer (--wait %1)</source>
+        <translation>Controllate l&apos;alimentazione e i cavi delle telecamere, oppure attendete più a lungo (--wait %1)</translation>
     </message>
     <message>
         <source>Cameras share an IP address</source>
@@ -557,8 +557,8 @@
         <translation>La zona %1 di firewalld non lascia entrare UDP verso le porte di ricerca %2 su %3: le risposte delle telecamere non arrivano mai.</translation>
     </message>
     <message>
-        <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
-        <translation>(oppure assegnate alla scheda delle telecamere una zona propria che le accetti: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
+        <source>or give the camera adapter a zone of its own that accepts them</source>
+        <translation>oppure assegnate alla scheda delle telecamere una zona propria che le accetti</translation>
     </message>
     <message>
         <source>(in PowerShell run as administrator; the adapter restarts)</source>
@@ -591,6 +591,10 @@
     <message>
         <source>(in a command prompt run as administrator)</source>
         <translation>(in un prompt dei comandi eseguito come amministratore)</translation>
+    </message>
+    <message>
+        <source>(Disable-NetFirewallRule in PowerShell)</source>
+        <translation>(Disable-NetFirewallRule in PowerShell)</translation>
     </message>
 </context>
 <context>
@@ -702,6 +706,69 @@
     <message>
         <source>Not readable here, so not checked: %1.</source>
         <translation>Non leggibile qui, quindi non verificato: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FixView</name>
+    <message>
+        <source>The adapter restarts.</source>
+        <translation>La scheda si riavvia.</translation>
+    </message>
+    <message>
+        <source>In PowerShell run as administrator:</source>
+        <translation>In PowerShell eseguita come amministratore:</translation>
+    </message>
+    <message>
+        <source>In a command prompt run as administrator:</source>
+        <translation>In un prompt dei comandi eseguito come amministratore:</translation>
+    </message>
+    <message>
+        <source>In a terminal:</source>
+        <translation>In un terminale:</translation>
+    </message>
+    <message>
+        <source>The route to the camera must leave through %1; in a terminal:</source>
+        <translation>Il percorso verso la telecamera deve uscire da %1; in un terminale:</translation>
+    </message>
+    <message>
+        <source>Move camera... gives it the free address %1 (mask %2) in the subnet of %3.</source>
+        <translation>Sposta telecamera... le assegna l&apos;indirizzo libero %1 (maschera %2) nella sottorete di %3.</translation>
+    </message>
+    <message>
+        <source>Give all but one of them a new address: right-click each in the camera list and choose Edit IP Address...</source>
+        <translation>Assegnate un nuovo indirizzo a tutte tranne una: fate clic destro su ciascuna nell&apos;elenco delle telecamere e scegliete Modifica indirizzo IP...</translation>
+    </message>
+    <message>
+        <source>Give each camera adapter a subnet of its own and move its cameras into it (Edit IP Address... in the camera list).</source>
+        <translation>Assegnate a ogni scheda delle telecamere una sottorete propria e spostatevi le sue telecamere (Modifica indirizzo IP... nell&apos;elenco delle telecamere).</translation>
+    </message>
+    <message>
+        <source>Or, if the cameras use another datagram size, choose it under Datagram size, then Check again.</source>
+        <translation>Oppure, se le telecamere usano un&apos;altra dimensione dei datagrammi, sceglietela in Dimensione datagramma, poi Verifica di nuovo.</translation>
+    </message>
+    <message>
+        <source>Or set the camera to %1-byte datagrams, which fit the path, choose %1 under Datagram size, then Check again.</source>
+        <translation>Oppure impostate la telecamera su datagrammi da %1 byte, che passano dal percorso, scegliete %1 in Dimensione datagramma, poi Verifica di nuovo.</translation>
+    </message>
+    <message>
+        <source>Check the cameras&apos; power and cables; a camera that has just been switched on answers a little later: Update List, then Check again.</source>
+        <translation>Controllate l&apos;alimentazione e i cavi delle telecamere; una telecamera appena accesa risponde un po&apos; più tardi: Aggiorna elenco, poi Verifica di nuovo.</translation>
+    </message>
+    <message>
+        <source>firewall</source>
+        <translation>firewall</translation>
+    </message>
+    <message>
+        <source>adapter settings</source>
+        <translation>impostazioni della scheda</translation>
+    </message>
+    <message>
+        <source>link state</source>
+        <translation>stato del collegamento</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 </TS>

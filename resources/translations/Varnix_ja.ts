@@ -389,8 +389,8 @@
         <translation>%1 のサブネットを広げてください: カメラに割り当てる空きアドレスがありません</translation>
     </message>
     <message>
-        <source>ip route get %1   (must leave through %2)</source>
-        <translation>ip route get %1   (%2 から出ていく必要があります)</translation>
+        <source>%1   (must leave through %2)</source>
+        <translation>%1   (%2 から出ていく必要があります)</translation>
     </message>
     <message>
         <source>Let UDP from %1 in: firewalls on this machine and on the way must pass the camera&apos;s replies</source>
@@ -449,8 +449,8 @@
         <translation>%1 (%2) では何も応答しませんでした。</translation>
     </message>
     <message>
-        <source>Check the cameras&apos; power and cables, or listen longer (--wait 10000)</source>
-        <translation>カメラの電源とケーブルを確認するか、より長く待ってください (--wait 10000)</translation>
+        <source>Check the cameras&apos; power and cables, or listen longer (--wait %1)</source>
+        <translation>カメラの電源とケーブルを確認するか、より長く待ってください (--wait %1)</translation>
     </message>
     <message>
         <source>Cameras share an IP address</source>
@@ -557,8 +557,8 @@
         <translation>firewalld のゾーン %1 は %3 で検出ポート %2 への UDP を受け入れていません: カメラの応答は届きません。</translation>
     </message>
     <message>
-        <source>(or give the camera adapter a zone of its own that accepts them: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</source>
-        <translation>(または、カメラ用アダプタにそれらを受け入れる専用ゾーンを割り当ててください: sudo firewall-cmd --permanent --zone=trusted --change-interface=%1)</translation>
+        <source>or give the camera adapter a zone of its own that accepts them</source>
+        <translation>または、カメラ用アダプタにそれらを受け入れる専用ゾーンを割り当ててください</translation>
     </message>
     <message>
         <source>(in PowerShell run as administrator; the adapter restarts)</source>
@@ -591,6 +591,10 @@
     <message>
         <source>(in a command prompt run as administrator)</source>
         <translation>(管理者として実行したコマンドプロンプトで実行します)</translation>
+    </message>
+    <message>
+        <source>(Disable-NetFirewallRule in PowerShell)</source>
+        <translation>(Disable-NetFirewallRule は PowerShell で実行)</translation>
     </message>
 </context>
 <context>
@@ -702,6 +706,69 @@
     <message>
         <source>Not readable here, so not checked: %1.</source>
         <translation>ここでは読み取れないためチェックしていません: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>FixView</name>
+    <message>
+        <source>The adapter restarts.</source>
+        <translation>アダプタは再起動します。</translation>
+    </message>
+    <message>
+        <source>In PowerShell run as administrator:</source>
+        <translation>管理者として実行した PowerShell で:</translation>
+    </message>
+    <message>
+        <source>In a command prompt run as administrator:</source>
+        <translation>管理者として実行したコマンドプロンプトで:</translation>
+    </message>
+    <message>
+        <source>In a terminal:</source>
+        <translation>ターミナルで:</translation>
+    </message>
+    <message>
+        <source>The route to the camera must leave through %1; in a terminal:</source>
+        <translation>カメラへの経路は %1 から出ていく必要があります。ターミナルで:</translation>
+    </message>
+    <message>
+        <source>Move camera... gives it the free address %1 (mask %2) in the subnet of %3.</source>
+        <translation>カメラを移動... で、%3 のサブネット内の空きアドレス %1 (マスク %2) を設定します。</translation>
+    </message>
+    <message>
+        <source>Give all but one of them a new address: right-click each in the camera list and choose Edit IP Address...</source>
+        <translation>1 台を除くすべてのカメラに新しいアドレスを設定してください: カメラ一覧で各カメラを右クリックし、IPアドレスの編集... を選びます</translation>
+    </message>
+    <message>
+        <source>Give each camera adapter a subnet of its own and move its cameras into it (Edit IP Address... in the camera list).</source>
+        <translation>カメラ用アダプタごとに専用のサブネットを割り当て、そのカメラをそこへ移してください (カメラ一覧の IPアドレスの編集...)。</translation>
+    </message>
+    <message>
+        <source>Or, if the cameras use another datagram size, choose it under Datagram size, then Check again.</source>
+        <translation>または、カメラが別のデータグラムサイズを使用している場合は、データグラムサイズでそれを選び、再チェックしてください。</translation>
+    </message>
+    <message>
+        <source>Or set the camera to %1-byte datagrams, which fit the path, choose %1 under Datagram size, then Check again.</source>
+        <translation>または、経路を通る %1 バイトのデータグラムにカメラを設定し、データグラムサイズで %1 を選んで再チェックしてください。</translation>
+    </message>
+    <message>
+        <source>Check the cameras&apos; power and cables; a camera that has just been switched on answers a little later: Update List, then Check again.</source>
+        <translation>カメラの電源とケーブルを確認してください。電源を入れたばかりのカメラは少し遅れて応答します: リストを更新してから再チェックしてください。</translation>
+    </message>
+    <message>
+        <source>firewall</source>
+        <translation>ファイアウォール</translation>
+    </message>
+    <message>
+        <source>adapter settings</source>
+        <translation>アダプタの設定</translation>
+    </message>
+    <message>
+        <source>link state</source>
+        <translation>リンク状態</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 の%1</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // The network check, the firewall reading, the camera watch and its metrics, case by case without a network.
 
 #include "cameras/diagnosis.h"
+#include "cameras/fixtext.h"
 #include "cameras/pathprober.h"
 #include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
@@ -78,7 +79,8 @@ QString summary(const QList<Finding> &findings) {
 QString everything(const QList<Finding> &findings) {
     QString all;
     for (const Finding &f : findings)
-        all += f.text + '\n' + f.fix.join('\n') + "\n\n"; // a blank line ends each finding
+        all +=
+            f.text + '\n' + commandLineFixes(f.fixes).join('\n') + "\n\n"; // a blank line ends each finding
     return all;
 }
 
@@ -223,6 +225,13 @@ QList<CheckRow> checkRows() {
              f.firewall.state = Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
              f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
          }},
+        {"Windows firewall: a rule name netsh cannot carry", on(),
+         "firewall:problem:: no-cameras:warning:lab0:",
+         "Disable-NetFirewallRule -DisplayName '50% \"off\"'\n|(Disable-NetFirewallRule in PowerShell)",
+         [](auto &f, auto &, auto &) {
+             f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"};
+             f.firewall.blockingRule = "50% \"off\"";
+         }},
         {"Windows firewall blocking all inbound traffic", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "blocks all incoming traffic (public profile)|Set-NetFirewallProfile -Name public "
          "-AllowInboundRules True",
@@ -257,33 +266,7 @@ QString match(const char *left, const char *right, const char *op = "==", const 
     return QStringLiteral(R"([{"match": {"op": "%1", "left": %2, "right": %3}}, {"%4": null}])")
         .arg(op, left, right, verdict);
 }
-const char *dport = R"({"payload": {"protocol": "udp", "field": "dport"}})";
-const QString loAccept = match(R"({"meta": {"key": "iif"}})", R"("lo")"),
-              byName = match(R"({"meta": {"key": "iifname"}})", R"("lab0")"),
-              established = match(R"({"ct": {"key": "state"}})", R"(["established", "related"])", "in");
-
-// Windows' firewall answer for the scanner: per profile (domain, private, public) '0' off, '1' on, 'A' on
-// and letting inbound traffic in by default, 'B' on and blocking all inbound traffic; the current
-// profiles; the rules.
-QByteArray windowsFirewall(const char *profiles, int current, const QStringList &rules) {
-    QStringList list;
-    for (int i = 0; i < 3; ++i)
-        list << QStringLiteral(
-                    R"({"type": %1, "enabled": %2, "blockAllInbound": %3, "defaultInbound": "%4"})")
-                    .arg(QString::number(1 << i), profiles[i] == '0' ? "false" : "true",
-                         profiles[i] == 'B' ? "true" : "false", profiles[i] == 'A' ? "allow" : "block");
-    return QStringLiteral(R"({"windowsFirewall": {"program": "C:\\Varnix\\varnix-scan.exe",
-                            "currentProfiles": %1, "profiles": [%2], "rules": [%3]}})")
-        .arg(QString::number(current), list.join(','), rules.join(','))
-        .toUtf8();
-}
-QString rule(const char *action, const char *application, const char *ports = "*", int profiles = 7,
-             int protocol = 17, const char *enabled = "true", const char *service = "") {
-    return QStringLiteral(R"({"name": "%1", "enabled": %2, "action": "%1", "protocol": %3,
-                             "application": "%4", "service": "%5", "localPorts": "%6", "profiles": %7})")
-        .arg(action, enabled, QString::number(protocol), application, service, ports,
-             QString::number(profiles));
-}
+const QString byName = match(R"({"meta": {"key": "iifname"}})", R"("lab0")");
 
 struct FakeFacts : platform::NetworkFactSource {
     platform::InterfaceFacts lab0, other;
@@ -361,24 +344,21 @@ QString who(quint32 ip, quint32 serial = 10) {
 class Diagnosis : public QObject {
     Q_OBJECT
 private slots:
+    void findings_data() {
+        QTest::addColumn<int>("row");
+        const QList<CheckRow> rows = checkRows();
+        for (int i = 0; i < rows.size(); ++i)
+            QTest::newRow(rows.at(i).name) << i;
+    }
     void findings() {
-        for (const CheckRow &row : checkRows()) {
-            NetworkFacts facts = labFacts();
-            row.tweak(facts, facts.adapters[0], facts.adapters[1]);
-            const QList<Finding> got = diagnose(facts, row.cameras, row.datagramSize, row.adapter);
-            QVERIFY2(summary(got) == row.want, qPrintable(QString("%1: got %2").arg(row.name, summary(got))));
-            for (const QString &piece : QString(row.mentions).split('|'))
-                QVERIFY2(everything(got).contains(piece),
-                         qPrintable(QString(row.name) + ":\n" + everything(got)));
-        }
-        // Each code's title names what it is about.
-        const char *titles =
-            "duplicate-ip:IP|duplicate-mac:MAC|duplicate-serial:serial|datagram-size:MTU|"
-            "outside-subnet:outside|silent-channel:requests|rp-filter:reverse|firewall:Firewall|"
-            "shared-subnet:Adapters|link:Network|receive-buffer:too small|no-cameras:No camera|"
-            "path-mtu:narrow|jumbo-packet:Jumbo|receive-buffers:buffers of|interrupt-moderation:Interrupt";
-        for (const QString &pair : QString(titles).split('|'))
-            QVERIFY2(findingTitle(pair.section(':', 0, 0)).contains(pair.section(':', 1)), qPrintable(pair));
+        QFETCH(int, row);
+        const CheckRow r = checkRows().at(row);
+        NetworkFacts facts = labFacts();
+        r.tweak(facts, facts.adapters[0], facts.adapters[1]);
+        const QList<Finding> got = diagnose(facts, r.cameras, r.datagramSize, r.adapter);
+        QCOMPARE(summary(got), QString(r.want));
+        for (const QString &piece : QString(r.mentions).split('|'))
+            QVERIFY2(everything(got).contains(piece), qPrintable(everything(got)));
     }
 
     void pathSearch() {
@@ -457,127 +437,6 @@ private slots:
         QVERIFY(finished.count() == 1 && !finished.first().first().toBool() && !prober.isRunning());
     }
 
-    void firewall() {
-        const QString jump = R"([{"jump": {"target": "allow"}}])";
-        const QString reject =
-            R"([{"counter": null}, {"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
-        const char *ports = R"({"range": [45056, 45255]})";
-        // The input chain jumps to "allow", which jumps through c1 .. c<levels>; the last accepts the port.
-        const auto nested = [&](int levels) {
-            QString chains;
-            for (int i = 1; i <= levels; ++i)
-                chains += QString(R"(, {"chain": {"family": "inet", "table": "filter", "name": "c%1"}},
-                    {"rule": {"family": "inet", "table": "filter", "chain": "c%1", "expr": %2}})")
-                              .arg(i)
-                              .arg(i < levels ? QString(R"([{"jump": {"target": "c%1"}}])").arg(i + 1)
-                                              : match(dport, "45056"));
-            QByteArray json = ruleset("drop", {jump}, {R"([{"jump": {"target": "c1"}}])"});
-            return json.insert(json.size() - 2, chains.toUtf8());
-        };
-        const struct {
-            const char *name;
-            QByteArray json;
-            FirewallFacts::State want;
-        } rows[] = {
-            {"not nft's output", "nonsense", FirewallFacts::Unknown},
-            {"drop policy, loopback and established only", ruleset("drop", {loAccept, established}), Blocks},
-            {"drop policy in an IPv6-only table", ruleset("drop", {}, {}, "ip6"), Open},
-            {"the port range", ruleset("drop", {match(dport, ports)}, {}, "ip"), Open},
-            {"a set holding the port", ruleset("drop", {match(dport, R"({"set": [22, 45056]})")}), Open},
-            {"other ports", ruleset("drop", {match(dport, R"({"set": [1028, {"range": [1029, 45055]}]})")}),
-             Blocks},
-            {"the port, but dropped", ruleset("drop", {match(dport, "45056", "==", "drop")}), Blocks},
-            {"through a jump", ruleset("drop", {jump}, {match(dport, "45056")}), Open},
-            {"a jump to a chain that accepts nothing", ruleset("drop", {jump}), Blocks},
-            {"a chain that jumps to itself", ruleset("drop", {jump}, {jump}), Blocks},
-            {"a jump to a chain that drops all", ruleset("accept", {jump}, {R"([{"drop": null}])"}), Blocks},
-            {"jumps nested deep", nested(7), Open},
-            {"jumps nested deeper than followed", nested(8), Blocks},
-            {"new UDP from anywhere",
-             ruleset("drop",
-                     {R"([{"match": {"op": "==", "left": {"meta": {"key": "l4proto"}}, "right": "udp"}},
-                      {"match": {"op": "in", "left": {"ct": {"key": "state"}}, "right": ["new", "established"]}},
-                      {"counter": {"packets": 0, "bytes": 0}}, {"accept": null}])"}),
-             Open},
-            {"TCP only",
-             ruleset("drop", {match(R"({"payload": {"protocol": "tcp", "field": "dport"}})", "45056")}),
-             Blocks},
-            // firewalld's shape: an accepting input chain that ends in a reject after the zone's chain.
-            {"reject after the zone", ruleset("accept", {established, jump, reject}), Blocks},
-            {"reject after a zone that opens the port",
-             ruleset("accept", {established, jump, reject}, {match(dport, R"({"range": [45000, 45056]})")}),
-             Open},
-            {"all but TCP dropped",
-             ruleset("accept", {match(R"({"payload": {"protocol": "ip", "field": "protocol"}})", R"("tcp")",
-                                      "!=", "drop")}),
-             Blocks},
-            {"NAT'ed traffic only",
-             ruleset("accept", {match(R"({"ct": {"key": "status"}})", R"("dnat")", "in"), reject}), Blocks},
-            {"a drop on the camera adapter",
-             ruleset("accept", {match(R"({"meta": {"key": "iifname"}})", R"("lab0")", "==", "drop")}),
-             Blocks},
-            {"a drop that may not apply",
-             ruleset("accept", {match(R"({"payload": {"protocol": "ip", "field": "saddr"}})", R"("10.0.0.9")",
-                                      "==", "drop")}),
-             Open},
-            {"an accept that may apply",
-             ruleset("drop",
-                     {match(R"({"payload": {"protocol": "ether", "field": "saddr"}})", R"("0:1:2:3:4:5")")}),
-             Open},
-            // ufw's shape: a chain returns for local addresses (an iptables match) before its drop.
-            {"return before a drop",
-             ruleset("drop", {jump, match(dport, "45056")},
-                     {R"([{"xt": {"type": "match", "name": "addrtype"}}, {"return": null}])",
-                      R"([{"drop": null}])"}),
-             Open},
-        };
-        for (const auto &row : rows) {
-            const FirewallFacts got = judgeFirewall(row.json, {"lab0"});
-            QVERIFY2(got.state == row.want && got.chain == (row.want == Blocks ? "inet filter input" : ""),
-                     row.name);
-        }
-    }
-
-    void windowsFirewallJudged() {
-        const char *scan = R"(C:\\Varnix\\varnix-scan.exe)", *other = R"(C:\\Other\\other.exe)";
-        const struct {
-            const char *name, *profiles; // no profiles: the system refused
-            int current;
-            QStringList rules;
-            const char *want; // state, then the blocking profiles and rule
-        } rows[] = {
-            {"the system refused", nullptr, 0, {}, "unknown unreadable"},
-            {"all profiles off", "000", 4, {}, "open"},
-            {"public on, no rule", "111", 4, {}, "blocks public"},
-            {"spelt otherwise", "111", 4, {rule("allow", R"(c:\\VARNIX\\Varnix-Scan.exe)")}, "open"},
-            {"another program", "111", 4, {rule("allow", other)}, "blocks public"},
-            {"every program, the port range", "111", 4, {rule("allow", "", "137, 45000-45056")}, "open"},
-            {"other ports", "111", 4, {rule("allow", "", "80,443,RPC-EPMap,1-45056-46000")}, "blocks public"},
-            {"a service", "111", 4, {rule("allow", "", "*", 7, 17, "true", "Dhcp")}, "blocks public"},
-            {"private profile only", "111", 6, {rule("allow", scan, "*", 2)}, "blocks public"},
-            {"a disabled rule", "111", 4, {rule("allow", scan, "*", 7, 17, "false")}, "blocks public"},
-            {"TCP only", "111", 4, {rule("allow", scan, "*", 7, 6)}, "blocks public"},
-            {"any protocol", "111", 4, {rule("allow", scan, "45056-46000", 7, 256)}, "open"},
-            {"block rule wins", "111", 4, {rule("allow", scan), rule("block", scan)}, "blocks public block"},
-            {"blocking all inbound traffic", "11B", 4, {rule("allow", scan)}, "blocks public all"},
-            {"letting inbound traffic in", "11A", 4, {}, "open"},
-            {"no current profile: all", "110", 0, {rule("allow", scan, "*", 4)}, "blocks domain private"},
-        };
-        for (const auto &row : rows) {
-            const FirewallFacts f = judgeFirewall(
-                row.profiles ? windowsFirewall(row.profiles, row.current, row.rules)
-                             : R"j({"windowsFirewall": {"program": "x", "error": "rules (0x80004001)"}})j",
-                {"lab0"});
-            QStringList got{QStringList{"unknown", "open", "blocks"}.at(f.state)};
-            got << f.profiles;
-            if (!f.blockingRule.isEmpty()) got << f.blockingRule;
-            if (f.blocksAll) got << "all";
-            if (f.unreadable) got << "unreadable";
-            QVERIFY2(got.join(' ') == row.want,
-                     qPrintable(QString("%1: got %2").arg(row.name, got.join(' '))));
-        }
-    }
-
     void gatheredFromThePlatform() {
         FakeFacts fake;
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
@@ -610,13 +469,13 @@ private slots:
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Unknown);
         QVERIFY(gatherNetworkFacts(adapters, fake).unreadable.isEmpty()); // no packet filter to read
         fake.refused = true;                                              // one this user may not read
-        QCOMPARE(gatherNetworkFacts(adapters, fake).unreadable, QStringList("firewall"));
+        QCOMPARE(unreadableNames(gatherNetworkFacts(adapters, fake).unreadable), QStringList("firewall"));
         // What the system refused is said once per fact, naming the adapters by the name users know.
         std::strcpy(adapters[0].name, "lab0");
         fake.hasNft = true, fake.json = R"({"windowsFirewall": {"program": "x"}})";
         fake.lab0.unreadable = fake.other.unreadable = {"adapter settings"},
         fake.other.displayName = "Ethernet 2";
-        QCOMPARE(gatherNetworkFacts(adapters, fake).unreadable,
+        QCOMPARE(unreadableNames(gatherNetworkFacts(adapters, fake).unreadable),
                  QStringList({"adapter settings of lab0, Ethernet 2", "firewall"}));
     }
 

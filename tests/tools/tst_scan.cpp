@@ -83,7 +83,7 @@ private slots:
         // One hidden behind the first: no index, no name yet.
         const SeenCamera b{-1, {0, 0, 0, 0, 0, 0, 0, 0x0A0A0114}, {}, true, {}};
         Finding f{"duplicate-ip", Severity::Problem,     "lab0",
-                  {0, 1},         "2 cameras share ...", {"run this", "or that"}};
+                  {0, 1},         "2 cameras share ...", {Fix::advice("run this"), Fix::advice("or that")}};
         QCOMPARE(findingText(f, {a, b}),
                  QString("PROBLEM duplicate-ip (lab0)\n  2 cameras share ...\n"
                          "  camera #0 10.10.1.20 00:0c:9c:81:f2:a7 00-0000-0042 \"Bay 1\"\n"

@@ -46,7 +46,7 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         text += shortNote(manager);
         if (!result.unreadable.isEmpty())
             text += QStringLiteral("Not readable here, so not checked: %1.\n\n")
-                        .arg(result.unreadable.join(QLatin1String("; ")));
+                        .arg(unreadableNames(result.unreadable).join(QLatin1String("; ")));
         for (const Finding &f : findings)
             text += findingText(f, cameras) + QLatin1Char('\n');
         printTo(stdout, text + pathNotes(cameras) + findingsSummary(findings));

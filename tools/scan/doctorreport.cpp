@@ -1,5 +1,6 @@
 #include "doctorreport.h"
 
+#include "cameras/fixtext.h"
 #include "cameras/modelnames.h"
 #include "net/addresses.h"
 
@@ -19,8 +20,8 @@ QString findingText(const Finding &f, const QList<SeenCamera> &cameras) {
     out += QStringLiteral("\n  %1\n").arg(f.text);
     for (int i : f.cameras)
         out += QStringLiteral("  camera %1\n").arg(cameraIdentityText(cameras.at(i)));
-    if (!f.fix.isEmpty()) out += QStringLiteral("  fix:\n");
-    for (const QString &line : f.fix)
+    if (!f.fixes.isEmpty()) out += QStringLiteral("  fix:\n");
+    for (const QString &line : commandLineFixes(f.fixes))
         out += QStringLiteral("    %1\n").arg(line);
     return out;
 }
