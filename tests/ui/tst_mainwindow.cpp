@@ -113,7 +113,9 @@ private slots:
         }
         QTRY_COMPARE(closer.messages, said);
         QVERIFY(calls >= 10 && closer.mostOpen == 1);
-        QCOMPARE(entry(w, w.ui->camList->count() - 1)->toolTip(), said.last());
+        const QListItemLabel *twinRow = entry(w, w.ui->camList->count() - 1);
+        QVERIFY(twinRow->isMarked());
+        QCOMPARE(twinRow->toolTip(), said.last());
     }
 
     void contextMenuByMouseAndKeyboard_data() {
