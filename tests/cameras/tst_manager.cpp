@@ -279,6 +279,9 @@ private slots:
         c->statusKnown = false;
         QVERIFY(manager.cameraText(1).contains("Status not yet known"));
 
+        // The W series is shown with the Karvelo body, outside its family.
+        c->camInfo.cameraType = 20;
+        QVERIFY(manager.cameraPicture(1).toImage() == QPixmap(":/res/cam-wk.png").toImage());
         // An entry without a picture (code 12 has none) keeps its text and bullet.
         c->camInfo.cameraType = 12;
         QListItemLabel entry(0, manager.cameraPicture(1), manager.cameraText(1), manager.statusBullet(1));
