@@ -1,8 +1,8 @@
 // varnix-scan without a network: refused arguments and the texts of the doctor and the watch.
 
 #include "doctorreport.h"
-#include "watchreport.h"
 #include "scanreport.h"
+#include "watchreport.h"
 
 #include "net/camrecord.h"
 
