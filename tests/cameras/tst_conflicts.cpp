@@ -1,4 +1,5 @@
 #include "cameras/conflicts.h"
+#include "tests/datarows.h"
 
 #include <QtTest>
 
@@ -44,12 +45,11 @@ private slots:
             QVERIFY(*words ? conflictText(kind).contains(words) : conflictText(kind).isEmpty());
     }
 
+    void firstConflict_data() { indexRows(std::size(rows)); }
     void firstConflict() {
-        for (const auto &[size, kind, cams] : rows)
-            QVERIFY2(
-                findCameraConflicts(cams, size).value(0).kind == kind,
-                qPrintable(
-                    QString("want %1 from %2 cameras, size %3").arg(int(kind)).arg(cams.size()).arg(size)));
+        QFETCH(int, index);
+        const auto &[size, kind, cams] = rows[index];
+        QCOMPARE(int(findCameraConflicts(cams, size).value(0).kind), int(kind));
     }
 
     // Every conflict once, with all the cameras in it, keyed by what they share; only the first value a

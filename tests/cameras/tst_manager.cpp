@@ -3,9 +3,9 @@
 #include "cameras/udpcammanager.h"
 #include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
+#include "tests/loopbackcamera.h"
 
 #include <QElapsedTimer>
-#include <QLayout>
 #include <QNetworkDatagram>
 #include <QPointer>
 #include <QSignalSpy>
@@ -46,15 +46,8 @@ struct Peer : QUdpSocket {
     }
 };
 
-// A Karvelo G4-S2 at 127.0.0.1, MAC 00:0c:9c:81:f2:a7, found through the adapter 127.0.0.1 whose
-// directed broadcast is 127.0.0.1 itself. The record's fields in order: protocol, model, variant,
-// options, serial, firmware (2), IP, mask, MAC (low, high), port, adapter IP, adapter mask.
-UdpCamInfo loopbackCamera(quint32 protocol, quint16 port) {
-    return {protocol, 28, 2, 0, 0, 0, 0, Lo, 0xFFFFFF00, 0x9C81F2A7, 0x000C, port, Lo, 0xFFFFFFFF};
-}
-
 UdpInterface *detect(UdpCamManager &manager, quint32 protocol, quint16 port) {
-    UdpCamInfo info = loopbackCamera(protocol, port);
+    UdpCamInfo info = loopbackCamera(1, port, protocol);
     const int before = manager.cameraCount();
     manager.OnCameraDetected(&info);
     // Listed once its opening is done.
@@ -176,7 +169,7 @@ private slots:
         QCOMPARE(responding.at(0), (QVariantList{0, false}));
         QCOMPARE(missedWhenDeclared, 3);
         QCOMPARE(manager.cameraState(0), UdpCamManager::StateNotResponding);
-        QVERIFY(manager.cameraText(0).contains("<font color=gray>Not responding</font>"));
+        QVERIFY(manager.cameraText(0).contains("Not responding"));
         QTest::qWait(300);
         QCOMPARE(responding.count(), 1); // said once, not at every poll
         answering = true;
@@ -224,7 +217,7 @@ private slots:
             }));
             managers.push_back(std::make_unique<UdpCamManager>());
             managers.back()->pollTimer.stop();
-            UdpCamInfo info = loopbackCamera(row.protocol, cameras.back()->localPort());
+            UdpCamInfo info = loopbackCamera(1, cameras.back()->localPort(), row.protocol);
             managers.back()->OnCameraDetected(&info);
         }
         QTest::qWait(3300);
@@ -265,82 +258,42 @@ private slots:
         manager.pollTimer.stop(); // channels put in by hand: nothing is ever sent
         manager.cameras = {new UdpInterface(&manager), new UdpInterface(&manager)};
         UdpInterface *c = manager.camera(1);
-        c->camInfo = loopbackCamera(0, 0); // on the adapter's own address: outside its subnet
+        c->camInfo = loopbackCamera(1); // on the adapter's own address: outside its subnet
         c->statusKnown = true;
-        // Outside its adapter's subnet the address is red; a camera's name is shown as text and its "%3"
-        // is not filled in again.
-        QVERIFY(manager.cameraText(1).contains(
-            "Camera 2 (Karvelo G4-S2)<br/><font color=red><b>IP:127.0.0.1 (1G)"));
-        c->camInfo.adapterIp = 0x7F000005, c->camInfo.adapterMask = 0xFFFFFF00, c->camInfo.link10G = 1;
+        QVERIFY(manager.cameraText(1).contains("color=red"));
+        // Inside its subnet it is not marked; a camera's name is shown as text and its "%3" is not filled in.
+        c->camInfo.adapterIp = 0x7F000005, c->camInfo.adapterMask = 0xFFFFFF00;
         c->cameraName = "<i>A&B %3", c->status = 3;
-        QVERIFY2(
-            manager.cameraText(1).contains("&lt;i&gt;A&amp;B %3 (Karvelo G4-S2)<br/><font color=silver><b>"
-                                           "IP:127.0.0.1 (10G) - '<font color=#c00000>Waiting for trigger"),
-            qPrintable(manager.cameraText(1)));
+        const QString text = manager.cameraText(1);
+        QVERIFY2(text.contains("&lt;i&gt;A&amp;B %3 (Karvelo G4-S2)") && !text.contains("color=red") &&
+                     text.contains("Waiting for trigger"),
+                 qPrintable(text));
         // A corrupt 64-bit frame count, past qint64, is written positive.
         c->clips << new ClipInfo, c->clips[0]->frameCount = ~0ull;
         QCOMPARE(cameraJson(*c, 1).value("clips")[0]["frameCount"].toDouble(), 18446744073709551615.0);
         for (int i : {2, -1})
             QVERIFY(manager.cameraText(i) == "Camera" && manager.statusBullet(i).isNull() &&
                     manager.cameraPicture(i).isNull());
-        const auto shows = [](const QPixmap &p, const QString &name) {
-            return p.toImage() == QPixmap(":/res/" + name + ".png").toImage(); // ":/res/.png" is no picture
-        };
-        // (status, word, bullet): a status without a word of its own is idle.
-        for (const auto &[status, word, bullet] :
-             {std::tuple<int, const char *, const char *>{3, "Waiting", "red"},
-              {8, "SD/SSD Transfer", "blue"},
-              {4, "Recording post-trigger", "orange"},
-              {11, "Playback", "green"},
-              {9, "Idle", "green"},
-              {-1, "Idle", "green"}}) {
-            QVERIFY(UdpCamManager::statusText(status).contains(word));
-            c->status = quint32(status);
-            QVERIFY(shows(manager.statusBullet(1), QString("b_") + bullet));
-        }
-        // A Standard camera that has not answered yet: grey.
+        QVERIFY(UdpCamManager::statusText(-1).contains("Idle")); // a status without a word of its own
+        // A Standard camera that has not answered yet.
         c->statusKnown = false;
-        QVERIFY(manager.cameraText(1).contains("<font color=gray>Status not yet known</font>"));
-        QVERIFY(shows(manager.statusBullet(1), "b_gray"));
-        c->statusKnown = true;
-        // Pictures by model code: the W series has its own picture outside its family; code 12 has none.
-        for (const QString &row :
-             QString("10:cam-j 18:cam-wk 19:cam-wk 20:cam-wk 23:cam-wk 25:cam-wk 27:cam-pwg "
-                     "33:cam-pwg 37:cam-pwy 48:cam-tvm 55:cam-dm 56:cam-bt 12:")
-                 .split(' ')) {
-            c->camInfo.cameraType = row.section(':', 0, 0).toUInt();
-            QVERIFY2(shows(manager.cameraPicture(1), row.section(':', 1)), qPrintable(row));
-        }
+        QVERIFY(manager.cameraText(1).contains("Status not yet known"));
 
-        // An entry without a picture keeps its text and bullet.
+        // The W series is shown with the Karvelo body, outside its family.
+        c->camInfo.cameraType = 20;
+        QVERIFY(manager.cameraPicture(1).toImage() == QPixmap(":/res/cam-wk.png").toImage());
+        // An entry without a picture (code 12 has none) keeps its text and bullet.
+        c->camInfo.cameraType = 12;
         QListItemLabel entry(0, manager.cameraPicture(1), manager.cameraText(1), manager.statusBullet(1));
         QVERIFY(entry.pictureLabel->pixmap(Qt::ReturnByValue).isNull() &&
                 entry.textLabel->text() == manager.cameraText(1) &&
                 !entry.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
-        // Entries of every kind have a fixed height and picture size, and drop a cleared bullet; without
-        // an application object they keep their unscaled sizes. The picture fills its label to the edges.
-        const QSize unscaled[] = {{44, 44}, {96, 28}, {52, 52}, {52, 52}};
         for (int kind = 0; kind < 4; ++kind) {
             QListItemLabel e(kind, QPixmap(":/res/cam-j.png"), "t", QPixmap(":/res/b_green.png"));
-            QVERIFY(e.maximumHeight() == e.minimumHeight() &&
-                    e.minimumSize() == QSize(3 * unscaled[kind].width(), unscaled[kind].height()) &&
-                    e.pictureLabel->maximumSize() == e.pictureLabel->minimumSize() &&
-                    e.pictureLabel->pixmap(Qt::ReturnByValue).width() == e.pictureLabel->width() &&
-                    e.pictureLabel->contentsRect() == e.pictureLabel->rect());
-            // A bullet set later is drawn as large as the first one.
+            // A bullet set later is drawn as large as the first one; a cleared one is dropped.
             const QSize bullet = e.bulletLabel->pixmap(Qt::ReturnByValue).size();
             e.setBulletPixmap(QPixmap(":/res/b_red.png"));
             QCOMPARE(e.bulletLabel->pixmap(Qt::ReturnByValue).size(), bullet);
-            if (kind == 2) { // a large-icon row just wide enough: picture, text three pictures wide, bullet
-                e.resize(214, 52);
-                e.layout()->activate();
-                QCOMPARE((QList<QRect>{e.pictureLabel->geometry(), e.textLabel->geometry(),
-                                       e.bulletLabel->geometry()}),
-                         (QList<QRect>{{4, 4, 44, 44}, {56, 4, 132, 44}, {196, 4, 14, 44}}));
-                // More room goes to the text; the bullet keeps the right edge.
-                e.layout()->setGeometry({0, 0, 314, 52});
-                QCOMPARE(e.bulletLabel->geometry(), QRect(296, 4, 14, 44));
-            }
             e.setBulletPixmap(QPixmap());
             QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
             // Marking tints the row and says why; unmarking gives the plain row back.
@@ -384,7 +337,7 @@ private slots:
         });
         QTimer::singleShot(0, &manager, [&] {
             for (int i = 0; i < 3; ++i) {
-                UdpCamInfo info = loopbackCamera(protocols[i], peers[i].localPort());
+                UdpCamInfo info = loopbackCamera(1, peers[i].localPort(), protocols[i]);
                 manager.OnCameraDetected(&info);
             }
         });
@@ -430,7 +383,7 @@ private slots:
         UdpCamManager manager;
         manager.pollTimer.stop();
         for (int i = 0; i < 3; ++i) {
-            UdpCamInfo info = loopbackCamera(0, peers[i].localPort());
+            UdpCamInfo info = loopbackCamera(1, peers[i].localPort());
             manager.OnCameraDetected(&info);
         }
         QTest::qWait(40);

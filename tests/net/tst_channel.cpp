@@ -33,7 +33,11 @@ QByteArray clipList(int total, const QList<int> &numbers, int size = 128, QList<
 class Channel : public QObject {
     Q_OBJECT
 private slots:
-    void clipListsMerge() {
+    void clipListsMerge_data() {
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<QByteArrayList>("datagrams");
+        QTest::addColumn<QList<int>>("clips");
+        QTest::addColumn<int>("announced");
         const QByteArray two = clipList(2, {0, 1});
         QList<int> low; // 65535 clip numbers from 0; the same list from 1 overlaps all but one of them
         for (int n = 0; n < 65535; ++n)
@@ -52,19 +56,26 @@ private slots:
              {clipList(65535, low, 48), clipList(65535, low.mid(1) << 65535, 48), clipList(65535, low, 48)},
              low,
              2}};
-        for (const auto &[type, datagrams, clips, announced] : rows) {
-            UdpInterface ch;
-            ch.setCamera(UdpCamInfo{1, type, 0, 0, 0, 0, 0, Camera}, 2);
-            QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
-            for (const QByteArray &d : datagrams)
-                ch.handleDatagram(d, Camera);
-            QList<int> numbers;
-            for (const ClipInfo *c : ch.clips)
-                numbers << c->clipNumber;
-            QCOMPARE(numbers, clips);
-            QCOMPARE(int(spy.count()), announced);
-            QVERIFY(!ch.clip(-1) && !ch.clip(clips.size()));
-        }
+        int row = 0;
+        for (const auto &[type, datagrams, clips, announced] : rows)
+            QTest::addRow("%d", row++) << type << datagrams << clips << announced;
+    }
+    void clipListsMerge() {
+        QFETCH(quint32, type);
+        QFETCH(QByteArrayList, datagrams);
+        QFETCH(QList<int>, clips);
+        QFETCH(int, announced);
+        UdpInterface ch;
+        ch.setCamera(UdpCamInfo{1, type, 0, 0, 0, 0, 0, Camera}, 2);
+        QSignalSpy spy(&ch, &UdpInterface::cameraStatusChanged);
+        for (const QByteArray &d : datagrams)
+            ch.handleDatagram(d, Camera);
+        QList<int> numbers;
+        for (const ClipInfo *c : ch.clips)
+            numbers << c->clipNumber;
+        QCOMPARE(numbers, clips);
+        QCOMPARE(int(spy.count()), announced);
+        QVERIFY(!ch.clip(-1) && !ch.clip(clips.size()));
     }
 
     void trimPositionsBecomeRelative() {

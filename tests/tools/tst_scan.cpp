@@ -28,9 +28,10 @@ static void startScanner(QProcess &scan, const QStringList &arguments) {
 class ScanTool : public QObject {
     Q_OBJECT
 private slots:
-    void badArgumentsExitWith2() {
+    void badArgumentsExitWith2_data() {
         // Rows split at ';'; arguments split at '|', then after '>' the part of the message that names the
         // refusal. None of these reaches a socket.
+        QTest::addColumn<QString>("row");
         const QString rows =
             "--frobnicate>unknown argument;--wait>needs a value;--wait|-1>--wait;"
             "--datagram-size|1501>--datagram-size;--wait|5|--wait|6>--wait is given more than once;"
@@ -59,22 +60,25 @@ private slots:
             "--set-address|10.99.1.13|+10.-0.1.50|255.255.255.0>new address \"+10.-0.1.50\" is not;"
             "--set-address|10.99.1.13|10.99.1.50|255.255.255.0x>mask \"255.255.255.0x\" is not;"
             "--set-address|10.99.1.13|10.99.1.50|255.255.255.0 junk>mask \"255.255.255.0 junk\" is not";
-        for (const QString &row : rows.split(';')) {
-            QTemporaryDir config;
-            QProcess scan;
-            scan.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path());
-            QStringList arguments = row.section('>', 0, 0).split('|');
-            // Should a row be taken, an unknown adapter still stops it before any socket opens.
-            if (!arguments.contains("--adapter"))
-                arguments = QStringList{"--adapter", "no-such-adapter-42"} + arguments;
-            startScanner(scan, arguments);
-            QVERIFY(scan.waitForFinished(10000));
-            const QString err = scan.readAllStandardError();
-            QVERIFY2(scan.exitStatus() == QProcess::NormalExit && scan.exitCode() == 2, qPrintable(row));
-            QVERIFY2(scan.readAllStandardOutput().isEmpty() && err.contains(row.section('>', 1)),
-                     qPrintable(err));
-            QVERIFY(QDir(config.path()).isEmpty()); // the settings are never written
-        }
+        for (const QString &row : rows.split(';'))
+            QTest::newRow(qPrintable(row)) << row;
+    }
+    void badArgumentsExitWith2() {
+        QFETCH(QString, row);
+        QTemporaryDir config;
+        QProcess scan;
+        scan.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + config.path());
+        QStringList arguments = row.section('>', 0, 0).split('|');
+        // Should a row be taken, an unknown adapter still stops it before any socket opens.
+        if (!arguments.contains("--adapter"))
+            arguments = QStringList{"--adapter", "no-such-adapter-42"} + arguments;
+        startScanner(scan, arguments);
+        QVERIFY(scan.waitForFinished(10000));
+        const QString err = scan.readAllStandardError();
+        QVERIFY2(scan.exitStatus() == QProcess::NormalExit && scan.exitCode() == 2, qPrintable(row));
+        QVERIFY2(scan.readAllStandardOutput().isEmpty() && err.contains(row.section('>', 1)),
+                 qPrintable(err));
+        QVERIFY(QDir(config.path()).isEmpty()); // the settings are never written
     }
 
     void doctorAndWatchTexts() {

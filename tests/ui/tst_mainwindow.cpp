@@ -6,6 +6,7 @@
 #include "guitest.h"
 #include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
+#include "tests/loopbackcamera.h"
 #include "tests/netns.h"
 #include "ui_ipeditdlg.h"
 #include "ui_mainwindow.h"
@@ -15,15 +16,6 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 #include <QtTest>
-
-// A camera on 127.0.0.n (port 47123) whose channel sends from and to loopback only. The adapter mask of /32
-// turns the set-address "subnet broadcast" into a unicast to 127.0.0.1, where a test can listen.
-static UdpCamInfo loopbackCamera(quint32 n, quint32 mtu = 1500, quint32 protocol = 0) {
-    // protocol, model, sensor, options, serial, firmware, revision, IP, mask, MAC low and high, port,
-    // adapter IP and mask, reserved, adapter MTU
-    return {protocol,       9,      0,     0,          1000 + n,   0, 0,  0x7F000000 + n, 0xFFFFFF00,
-            0x1CAB0000 + n, 0x0011, 47123, 0x7F000001, 0xFFFFFFFF, 0, mtu};
-}
 
 // Returns once they all have rows.
 static void addCameras(MainWindow &w, QList<UdpCamInfo> cameras) {
@@ -83,75 +75,108 @@ private slots:
             QVERIFY2(rows.value(i).contains(QString("IP:127.0.0.%1 ").arg(i + 2)), qPrintable(rows.value(i)));
     }
 
+    void conflictFoundBehindADialogIsWarnedAfter_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::newRow("camera information") << 0;
+        QTest::newRow("address") << 1;
+        QTest::newRow("another warning") << 2;
+    }
+    // A conflict found while a dialog or another warning is open is told once it closes, one box at a
+    // time; the rows of the cameras in it say why.
     void conflictFoundBehindADialogIsWarnedAfter() {
-        // The camera information and address dialogs: a conflict found while one is open is told once it
-        // closes.
-        for (int dialog = 0; dialog < 2; ++dialog) {
-            MainWindow w;
-            w.show();
-            addCameras(w, {loopbackCamera(2, 1500, 1)});
-            UdpInterface *camera = w.manager.camera(0);
-            int calls = 0;
-            ModalHandler closer([&](QWidget *modal) {
-                UdpCamInfo twin = loopbackCamera(3, 1500, 1);
-                twin.serialNumber = camera->camInfo.serialNumber;
+        QFETCH(int, dialog);
+        MainWindow w;
+        w.show();
+        addCameras(w, {loopbackCamera(2, 47123, 1)});
+        UdpInterface *camera = w.manager.camera(0);
+        UdpCamInfo twin = loopbackCamera(3, 47123, 1);
+        twin.serialNumber = camera->camInfo.serialNumber;
+        int calls = 0;
+        ModalHandler closer([&](QWidget *modal) {
+            if (++calls == 1) addCameras(w, {twin});
+            if (calls == 10) qobject_cast<QDialog *>(modal)->reject();
+        });
+        QStringList said(conflictText(ConflictKind::SameSerial));
+        if (dialog == 0) w.showCameraInfo(camera);
+        if (dialog == 1) w.editCameraAddress(camera);
+        if (dialog == 2) {
+            closer.keepOpen = [&] {
                 if (++calls == 1) addCameras(w, {twin});
-                if (calls == 10) qobject_cast<QDialog *>(modal)->reject();
-            });
-            if (dialog == 0) w.showCameraInfo(camera);
-            if (dialog == 1) w.editCameraAddress(camera);
-            QVERIFY(calls >= 10 && closer.messages.isEmpty());
-            QTRY_COMPARE(closer.messages, QStringList(conflictText(ConflictKind::SameSerial)));
+                return calls < 10;
+            };
+            UdpCamInfo sameMac = loopbackCamera(4, 47123, 1);
+            sameMac.macLow = camera->camInfo.macLow;
+            addCameras(w, {sameMac});
+            said.prepend(conflictText(ConflictKind::SameMac));
+        } else {
+            QVERIFY(calls >= 10 && closer.messages.isEmpty()); // nothing while the dialog was open
         }
+        QTRY_COMPARE(closer.messages, said);
+        QVERIFY(calls >= 10 && closer.mostOpen == 1);
+        const QListItemLabel *twinRow = entry(w, w.ui->camList->count() - 1);
+        QVERIFY(twinRow->isMarked());
+        QCOMPARE(twinRow->toolTip(), said.last());
     }
 
-    void contextMenuByMouseAndKeyboard() {
+    void contextMenuByMouseAndKeyboard_data() {
         // (selected row or -1, key, modifiers): the menu key or Shift+F10 open it, F10 alone or no row do
         // not.
-        const std::tuple<int, Qt::Key, Qt::KeyboardModifiers> presses[] = {
-            {0, Qt::Key_Menu, Qt::NoModifier},
-            {1, Qt::Key_Menu, Qt::NoModifier},
-            {2, Qt::Key_F10, Qt::ShiftModifier},
-            {-1, Qt::Key_Menu, Qt::NoModifier}};
-        for (const auto &[row, key, modifiers] : presses) {
-            MainWindow w;
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            addCameras(w, {loopbackCamera(2), loopbackCamera(3, 1500, 1), loopbackCamera(4, 1500, 1)});
-            w.manager.camera(0)->clips.append(new ClipInfo);
-            w.manager.camera(2)->clips.append(new ClipInfo);
-            w.ui->camList->setCurrentRow(row);
-            w.ui->camList->setFocus();
-            QApplication::clipboard()->clear();
-            QTest::keyClick(w.ui->camList, key, modifiers);
-            const bool opens = row >= 0 && (key == Qt::Key_Menu || modifiers == Qt::ShiftModifier);
-            QTRY_COMPARE(w.contextMenu->isVisible(), opens);
-            if (!opens) {
-                // Below the last row there is no camera and so no menu.
-                const QRect last = w.ui->camList->visualItemRect(w.ui->camList->item(2));
-                w.showContextMenu(last.center());
-                w.showContextMenu(last.bottomLeft() + QPoint(5, 10));
-                QVERIFY(w.contextMenu->actions().isEmpty());
-                continue;
-            }
-            // Standard with clip records, Advanced without clips: three entries; Advanced with clips can
-            // edit them.
-            QCOMPARE(w.contextMenu->actions().size(), row == 2 ? 4 : 3);
-            QCOMPARE(w.contextMenu->activeAction(), w.contextMenu->actions().first());
-            w.contextMenu->actions().last()->trigger(); // "Copy details", for the selected row's camera
-            w.contextMenu->hide();
-            QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("127.0.0.%1\n").arg(row + 2)));
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("menu key, Standard") << 0 << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("menu key, Advanced") << 1 << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10, Advanced with clips") << 2 << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("no row") << -1 << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    }
+    void contextMenuByMouseAndKeyboard() {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        addCameras(w, {loopbackCamera(2), loopbackCamera(3, 47123, 1), loopbackCamera(4, 47123, 1)});
+        w.manager.camera(0)->clips.append(new ClipInfo);
+        w.manager.camera(2)->clips.append(new ClipInfo);
+        w.ui->camList->setCurrentRow(row);
+        w.ui->camList->setFocus();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(w.ui->camList, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const bool opens = row >= 0 && (key == Qt::Key_Menu || modifiers == Qt::ShiftModifier);
+        QTRY_COMPARE(w.contextMenu->isVisible(), opens);
+        if (!opens) {
+            // Below the last row there is no camera and so no menu.
+            const QRect last = w.ui->camList->visualItemRect(w.ui->camList->item(2));
+            w.showContextMenu(last.center());
+            w.showContextMenu(last.bottomLeft() + QPoint(5, 10));
+            QVERIFY(w.contextMenu->actions().isEmpty());
+            return;
         }
+        // Standard with clip records, Advanced without clips: three entries; Advanced with clips can
+        // edit them.
+        QCOMPARE(w.contextMenu->actions().size(), row == 2 ? 4 : 3);
+        QCOMPARE(w.contextMenu->activeAction(), w.contextMenu->actions().first());
+        w.contextMenu->actions().last()->trigger(); // "Copy details", for the selected row's camera
+        w.contextMenu->hide();
+        QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("127.0.0.%1\n").arg(row + 2)));
     }
 
+    void checkWindowOpensOnTheScreen_data() {
+        // screen, main window's frame x, placement of a 680x520 check window
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("wide") << QSize(1920, 1080) << 0 << QRect(808, 40, 680, 520);
+        QTest::newRow("wide, window right") << QSize(1920, 1080) << 1200 << QRect(512, 40, 680, 520);
+        QTest::newRow("1024") << QSize(1024, 768) << 0 << QRect(344, 40, 680, 520);
+        QTest::newRow("smaller than it") << QSize(640, 480) << 0 << QRect(0, 0, 640, 480);
+    }
     void checkWindowOpensOnTheScreen() {
-        // screen width x height, main window's frame x, placement of a 680x520 check window
-        const std::tuple<QSize, int, QRect> rows[] = {{{1920, 1080}, 0, {808, 40, 680, 520}},
-                                                      {{1920, 1080}, 1200, {512, 40, 680, 520}},
-                                                      {{1024, 768}, 0, {344, 40, 680, 520}},
-                                                      {{640, 480}, 0, {0, 0, 640, 480}}};
-        for (const auto &[screen, x, place] : rows)
-            QCOMPARE(MainWindow::besideWithin({x, 40, 800, 600}, {680, 520}, {{0, 0}, screen}), place);
+        QFETCH(QSize, screen);
+        QFETCH(int, x);
+        QFETCH(QRect, place);
+        QCOMPARE(MainWindow::besideWithin({x, 40, 800, 600}, {680, 520}, {{0, 0}, screen}), place);
     }
 
     void networkPreferencesProgramOrNotice() {
@@ -167,44 +192,48 @@ private slots:
         qputenv("PATH", path);
     }
 
-    void addressAction() {
+    void addressAction_data() {
         // entered address/mask=what is sent ("-": the dialog is cancelled)=what the dialog says, in part.
         // Every unsafe entry is refused; the dialog's own test has each reason.
-        const QString rows =
-            "10.10.0.9/255.255.255.0=010008171800000009000a0a00ffffff0200ab1c11000000=outside the network "
-            "adapter's subnet|127.0.0.2/255.255.255.0==Loopback|10.10.0.9/255.255.255.0=-=outside|"
-            "10.10.0.9/255.255.0.255==ones followed by zeros|10.10.0.9/255.255.255.x==four numbers";
-        for (const QString &row : rows.split('|')) {
-            const QString entered = row.section('=', 0, 0), advice = row.section('=', 2);
-            const QByteArray sent = QByteArray::fromHex(row.section('=', 1, 1).toLatin1());
-            const bool accept = row.section('=', 1, 1) != "-";
-            QUdpSocket listener;
-            QVERIFY(listener.bind(QHostAddress::LocalHost, 47123));
-            MainWindow w;
-            addCameras(w, {loopbackCamera(2)});
-            QString shown, said;
-            bool refused = false;
-            ModalHandler handler([&](QWidget *modal) {
-                Ui::IPEditDlg *ui = qobject_cast<IPEditDlg *>(modal)->ui;
-                shown = ui->ipAddEdit->text() + "/" + ui->snMaskEdit->text();
-                ui->ipAddEdit->setText(entered.section('/', 0, 0));
-                ui->snMaskEdit->setText(entered.section('/', 1));
-                said = ui->adviceLbl->isVisibleTo(modal) ? ui->adviceLbl->text() : QString();
-                refused = !ui->btnOK->isEnabled();
-                ui->btnOK->click(); // does nothing while refused
-                if (!accept || refused) ui->btnCancel->click();
-            });
-            w.editCameraAddress(w.manager.camera(0));
-            // The dialog opens on the camera's address and the mask of the adapter it was found through.
-            QCOMPARE(shown, QStringLiteral("127.0.0.2/255.255.255.255"));
-            QVERIFY2(said.contains(advice) && refused == (sent.isEmpty() && accept),
-                     qPrintable(row + ": " + said));
-            QTest::qWait(50);
-            QVERIFY2(listener.receiveDatagram().data() == sent && !listener.hasPendingDatagrams(),
-                     qPrintable(row));
-            // A sent change rediscovers a moment later: the list starts empty again.
-            QTRY_COMPARE(w.ui->camList->count() + w.manager.cameraCount(), sent.isEmpty() ? 2 : 0);
-        }
+        QTest::addColumn<QString>("row");
+        for (const char *row :
+             {"10.10.0.9/255.255.255.0=010008171800000009000a0a00ffffffa8f2819c0c000000=outside the network "
+              "adapter's subnet",
+              "127.0.0.2/255.255.255.0==Loopback", "10.10.0.9/255.255.255.0=-=outside",
+              "10.10.0.9/255.255.0.255==ones followed by zeros", "10.10.0.9/255.255.255.x==four numbers"})
+            QTest::newRow(row) << QString(row);
+    }
+    void addressAction() {
+        QFETCH(QString, row);
+        const QString entered = row.section('=', 0, 0), advice = row.section('=', 2);
+        const QByteArray sent = QByteArray::fromHex(row.section('=', 1, 1).toLatin1());
+        const bool accept = row.section('=', 1, 1) != "-";
+        QUdpSocket listener;
+        QVERIFY(listener.bind(QHostAddress::LocalHost, 47123));
+        MainWindow w;
+        addCameras(w, {loopbackCamera(2)});
+        QString shown, said;
+        bool refused = false;
+        ModalHandler handler([&](QWidget *modal) {
+            Ui::IPEditDlg *ui = qobject_cast<IPEditDlg *>(modal)->ui;
+            shown = ui->ipAddEdit->text() + "/" + ui->snMaskEdit->text();
+            ui->ipAddEdit->setText(entered.section('/', 0, 0));
+            ui->snMaskEdit->setText(entered.section('/', 1));
+            said = ui->adviceLbl->isVisibleTo(modal) ? ui->adviceLbl->text() : QString();
+            refused = !ui->btnOK->isEnabled();
+            ui->btnOK->click(); // does nothing while refused
+            if (!accept || refused) ui->btnCancel->click();
+        });
+        w.editCameraAddress(w.manager.camera(0));
+        // The dialog opens on the camera's address and the mask of the adapter it was found through.
+        QCOMPARE(shown, QStringLiteral("127.0.0.2/255.255.255.255"));
+        QVERIFY2(said.contains(advice) && refused == (sent.isEmpty() && accept),
+                 qPrintable(row + ": " + said));
+        QTest::qWait(50);
+        QVERIFY2(listener.receiveDatagram().data() == sent && !listener.hasPendingDatagrams(),
+                 qPrintable(row));
+        // A sent change rediscovers a moment later: the list starts empty again.
+        QTRY_COMPARE(w.ui->camList->count() + w.manager.cameraCount(), sent.isEmpty() ? 2 : 0);
     }
 };
 
