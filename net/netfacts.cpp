@@ -414,6 +414,8 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
         af.receiveBuffersMax = f.receiveBuffersMax;
         af.interruptModeration = f.interruptModeration;
         af.displayName = QString::fromStdString(f.displayName);
+        af.interfaceIndex = f.interfaceIndex;
+        af.networkCategory = f.networkCategory;
         facts.adapters.append(af);
         names.append(QString::fromLocal8Bit(a.name));
         for (const std::string &what : f.unreadable) {

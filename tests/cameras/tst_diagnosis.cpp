@@ -230,6 +230,20 @@ QList<CheckRow> checkRows() {
              f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"},
              f.firewall.blocksAll = true;
          }},
+        {"Public network of the chosen adapter, by its index; a Private one says nothing", on(cam(A, 1, 10)),
+         "network-profile:problem:lab0:0",
+         "Set-NetConnectionProfile -InterfaceIndex 7 -NetworkCategory Private",
+         [](auto &, auto &a, auto &b) {
+             a.networkCategory = 0, a.interfaceIndex = 7, b.networkCategory = 1;
+         }},
+        {"all adapters: the Public one with cameras, by its name; an empty Public one is not a camera "
+         "network",
+         on(cam(A, 1, 10)), "network-profile:problem:lab0:0 no-cameras:warning:lab1:",
+         "-InterfaceAlias \"Cam net\" -NetworkCategory Private",
+         [](auto &, auto &a, auto &b) {
+             a.networkCategory = b.networkCategory = 0, a.displayName = "Cam net";
+         },
+         0, "*ALL*"},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
     };
 }
@@ -376,7 +390,8 @@ private slots:
             "duplicate-ip:IP|duplicate-mac:MAC|duplicate-serial:serial|datagram-size:MTU|"
             "outside-subnet:outside|silent-channel:requests|rp-filter:reverse|firewall:Firewall|"
             "shared-subnet:Adapters|link:Network|receive-buffer:too small|no-cameras:No camera|"
-            "path-mtu:narrow|jumbo-packet:Jumbo|receive-buffers:buffers of|interrupt-moderation:Interrupt";
+            "path-mtu:narrow|jumbo-packet:Jumbo|receive-buffers:buffers of|interrupt-moderation:Interrupt|"
+            "network-profile:Public";
         for (const QString &pair : QString(titles).split('|'))
             QVERIFY2(findingTitle(pair.section(':', 0, 0)).contains(pair.section(':', 1)), qPrintable(pair));
     }
