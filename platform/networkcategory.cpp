@@ -17,7 +17,7 @@ bool sameId(const std::string &a, const std::string &b) {
 } // namespace
 
 int adapterNetworkCategory(const std::vector<ConnectedNetwork> &networks, const std::string &name,
-                           bool &unread) {
+                           bool linkUp, bool &unread) {
     unread = false;
     bool connected = false;
     int least = DomainCategory;
@@ -35,6 +35,7 @@ int adapterNetworkCategory(const std::vector<ConnectedNetwork> &networks, const 
         else
             least = std::min(least, n.category);
     }
+    if (!connected) unread = linkUp;
     return connected && !unread ? least : UnreadCategory;
 }
 

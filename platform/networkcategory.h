@@ -16,9 +16,10 @@ struct ConnectedNetwork {
 };
 
 // The category of the networks the adapter `name` is connected to: Public when any of them is (the
-// firewall then keeps to its strictest profile on it), else the least trusted of them. -1 when it is
-// connected to none; -1 with `unread` set when one of them would not say.
+// firewall then keeps to its strictest profile on it), else the least trusted of them. -1 when it is in
+// none; -1 with `unread` set when one of them would not say, or when none names an adapter whose link is
+// up (Windows files every such adapter under some network, if only an unidentified one).
 int adapterNetworkCategory(const std::vector<ConnectedNetwork> &networks, const std::string &name,
-                           bool &unread);
+                           bool linkUp, bool &unread);
 
 } // namespace platform

@@ -11,6 +11,7 @@ namespace {
 
 // Far more than a workstation is ever connected to; the bound only stops an enumerator that never ends.
 constexpr int MaxEnumerated = 1000;
+// The enumerators are read one item at a time, by the item: Wine's leave the count fetched unset.
 
 std::vector<std::string> adapterIds(INetwork *network) {
     std::vector<std::string> ids;
@@ -19,7 +20,7 @@ std::vector<std::string> adapterIds(INetwork *network) {
     for (int n = 0; n < MaxEnumerated; ++n) {
         Com<INetworkConnection> connection;
         ULONG got = 0;
-        if (connections->Next(1, connection.out(), &got) != S_OK || got != 1) break;
+        if (connections->Next(1, connection.out(), &got) != S_OK || !connection) break;
         GUID id = {};
         wchar_t text[64] = {};
         if (SUCCEEDED(connection->GetAdapterId(&id)) && StringFromGUID2(id, text, 64) > 0)
@@ -34,7 +35,7 @@ bool readNetworks(INetworkListManager *manager, std::vector<ConnectedNetwork> &o
     for (int n = 0; n < MaxEnumerated; ++n) {
         Com<INetwork> network;
         ULONG got = 0;
-        if (networks->Next(1, network.out(), &got) != S_OK || got != 1) break;
+        if (networks->Next(1, network.out(), &got) != S_OK || !network) break;
         ConnectedNetwork one;
         NLM_NETWORK_CATEGORY category = NLM_NETWORK_CATEGORY_PUBLIC;
         if (SUCCEEDED(network->GetCategory(&category))) one.category = int(category);

@@ -148,7 +148,7 @@ public:
         readAdvancedProperties(name, facts);
         std::vector<ConnectedNetwork> networks;
         bool unread = !connectedNetworks(networks);
-        if (!unread) facts.networkCategory = adapterNetworkCategory(networks, name, unread);
+        if (!unread) facts.networkCategory = adapterNetworkCategory(networks, name, facts.up == 1, unread);
         if (unread) facts.unreadable.push_back("network category");
         return facts;
     }

@@ -133,18 +133,22 @@ private slots:
     void networkCategory_data() {
         QTest::addColumn<QString>("adapter");
         QTest::addColumn<int>("category");
+        QTest::addColumn<bool>("up");
         QTest::addColumn<bool>("unread");
         QTest::newRow("public, the id in other letters")
-            << "{6f1c2a90-0b1e-4c55-9d3a-7e21b4c8a001}" << 0 << false;
-        QTest::newRow("private") << "{0D4E8F11-5A2B-4C3D-8E9F-102A3B4C5D02}" << 1 << false;
+            << "{6f1c2a90-0b1e-4c55-9d3a-7e21b4c8a001}" << 0 << true << false;
+        QTest::newRow("private") << "{0D4E8F11-5A2B-4C3D-8E9F-102A3B4C5D02}" << 1 << true << false;
         QTest::newRow("private and domain: the least trusted")
-            << "{9B7A6C5D-4E3F-4A1B-8C2D-3E4F5A6B7C03}" << 1 << false;
+            << "{9B7A6C5D-4E3F-4A1B-8C2D-3E4F5A6B7C03}" << 1 << true << false;
         QTest::newRow("one of its networks refused")
-            << "{1A2B3C4D-5E6F-4A8B-9C0D-1E2F3A4B5C04}" << -1 << true;
+            << "{1A2B3C4D-5E6F-4A8B-9C0D-1E2F3A4B5C04}" << -1 << true << true;
         QTest::newRow("public whatever else is refused")
-            << "{2B3C4D5E-6F7A-4B9C-8D1E-2F3A4B5C6D05}" << 0 << false;
-        QTest::newRow("connected to none") << "{3C4D5E6F-7A8B-4C0D-9E2F-3A4B5C6D7E06}" << -1 << false;
-        QTest::newRow("part of an id") << "{6F1C2A90-0B1E-4C55-9D3A" << -1 << false;
+            << "{2B3C4D5E-6F7A-4B9C-8D1E-2F3A4B5C6D05}" << 0 << true << false;
+        QTest::newRow("in no network, the link down")
+            << "{3C4D5E6F-7A8B-4C0D-9E2F-3A4B5C6D7E06}" << -1 << false << false;
+        QTest::newRow("in no network, the link up")
+            << "{3C4D5E6F-7A8B-4C0D-9E2F-3A4B5C6D7E06}" << -1 << true << true;
+        QTest::newRow("part of an id") << "{6F1C2A90-0B1E-4C55-9D3A" << -1 << false << false;
     }
     void networkCategory() {
         const std::vector<platform::ConnectedNetwork> recorded = {
@@ -157,9 +161,10 @@ private slots:
         };
         QFETCH(QString, adapter);
         QFETCH(int, category);
+        QFETCH(bool, up);
         QFETCH(bool, unread);
         bool refused = !unread; // the call sets it either way
-        QCOMPARE(platform::adapterNetworkCategory(recorded, adapter.toStdString(), refused), category);
+        QCOMPARE(platform::adapterNetworkCategory(recorded, adapter.toStdString(), up, refused), category);
         QCOMPARE(refused, unread);
     }
 };
