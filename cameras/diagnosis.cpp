@@ -7,6 +7,7 @@
 
 #include "net/addresses.h"
 #include "net/receivebuffer.h"
+#include "platform/networkcategory.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -418,6 +419,27 @@ void firewallBlocks(const Scene &s, QList<Finding> &out) {
     out << firewallFindings(s.facts, s.adapter);
 }
 
+// A camera network has no gateway or domain to recognise it by, so Windows files it as Public, the
+// category its firewall trusts least: discovery replies are dropped there unless a rule lets them in.
+void publicNetworks(const Scene &s, QList<Finding> &out) {
+    for (const AdapterFacts *a : settingAdapters(s)) {
+        if (a->networkCategory != platform::PublicCategory) continue;
+        const QList<CommandWord> which =
+            a->interfaceIndex > 0
+                ? QList<CommandWord>{word(QStringLiteral("-InterfaceIndex")),
+                                     word(QString::number(a->interfaceIndex))}
+                : QList<CommandWord>{word(QStringLiteral("-InterfaceAlias")), value(shownName(*a))};
+        out << finding("network-profile", Severity::Problem, adapterName(*a),
+                       camerasOn(s.facts, s.cameras, *a),
+                       FindingTexts::tr("Windows counts the network of %1 as Public and trusts it least: its "
+                                        "firewall may drop the cameras' discovery replies there.")
+                           .arg(shownName(*a)),
+                       {Fix::shell(Dialect::PowerShell, words("Set-NetConnectionProfile")
+                                                            << which << words("-NetworkCategory Private")),
+                        Fix::advice(FindingTexts::tr("(in PowerShell run as administrator)"))});
+    }
+}
+
 void narrowPaths(const Scene &s, QList<Finding> &out) {
     out << pathFindings(s.facts, s.cameras, s.datagramSize);
 }
@@ -565,6 +587,7 @@ QString findingTitle(const QString &code) {
         {"jumbo-packet", QT_TRANSLATE_NOOP("FindingTexts", "Jumbo packet setting of the adapter")},
         {"receive-buffers", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffers of the adapter")},
         {"interrupt-moderation", QT_TRANSLATE_NOOP("FindingTexts", "Interrupt moderation of the adapter")},
+        {"network-profile", QT_TRANSLATE_NOOP("FindingTexts", "Adapter on a Public network")},
         {"impossible-source", QT_TRANSLATE_NOOP("FindingTexts", "Answers from impossible addresses")},
     };
     for (const auto &t : titles) {
@@ -638,9 +661,9 @@ QList<Finding> diagnose(const NetworkFacts &facts, const QList<SeenCamera> &came
     QList<Finding> out = cameraFindings(facts, cameras, datagramSize);
     // The checks after the cameras' conflicts, in the order their findings are listed.
     using Check = void (*)(const Scene &, QList<Finding> &);
-    const Check checks[] = {narrowPaths,         silentChannels, strictReversePath, firewallBlocks,
-                            sharedSubnets,       links,          jumboPackets,      receiveBuffers,
-                            interruptModeration, receiveBuffer,  emptyAdapters};
+    const Check checks[] = {
+        narrowPaths, silentChannels, strictReversePath, firewallBlocks,      publicNetworks, sharedSubnets,
+        links,       jumboPackets,   receiveBuffers,    interruptModeration, receiveBuffer,  emptyAdapters};
     for (Check check : checks)
         check(s, out);
     return out;

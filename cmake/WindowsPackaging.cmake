@@ -55,4 +55,10 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_CREATE_ICONS_EXTRA
   "SetOutPath '$INSTDIR'\n  CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Varnix.lnk' '$INSTDIR\\\\varnix.exe'")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\\\$START_MENU\\\\Varnix.lnk'")
+# Inbound rules for both programs, removed again by the uninstaller (single quotes only: CPack passes
+# these values on unescaped).
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+  "!include '${PROJECT_SOURCE_DIR}/cmake/firewall.nsh'\n  !insertmacro VarnixFirewallAdd")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+  "!include '${PROJECT_SOURCE_DIR}/cmake/firewall.nsh'\n  !insertmacro VarnixFirewallRemove")
 include(CPack)

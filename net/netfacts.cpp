@@ -25,6 +25,8 @@ NetworkFacts gatherNetworkFacts(const QList<NetAdapterInfo> &adapters, platform:
         af.receiveBuffersMax = f.receiveBuffersMax;
         af.interruptModeration = f.interruptModeration;
         af.displayName = QString::fromStdString(f.displayName);
+        af.interfaceIndex = f.interfaceIndex;
+        af.networkCategory = f.networkCategory;
         facts.adapters.append(af);
         names.append(QString::fromLocal8Bit(a.name));
         // Each fact once, in the order first met, with the adapters it could not be read for.

@@ -29,6 +29,8 @@ struct AdapterFacts {
     int receiveBuffersMax = -1;
     int interruptModeration = -1;
     QString displayName; // the name the system shows the user, when it has one besides the adapter name
+    int interfaceIndex = -1;
+    int networkCategory = -1; // Windows: the category of its network (platform::NetworkCategory)
 };
 
 // Something the system did not let this program read ("adapter settings", "firewall"), and the adapters

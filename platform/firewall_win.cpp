@@ -27,22 +27,6 @@ constexpr LONG AnyProtocol = 256;
 // A firewall never holds this many rules; the bound only stops an enumerator that never ends.
 constexpr int MaxRules = 100000;
 
-template <class T> class Com {
-public:
-    Com() = default;
-    Com(const Com &) = delete;
-    Com &operator=(const Com &) = delete;
-    ~Com() {
-        if (p_) p_->Release();
-    }
-    T **out() { return &p_; }
-    T *operator->() const { return p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-
-private:
-    T *p_ = nullptr;
-};
-
 std::string jsonText(const std::string &text) {
     std::string out = "\"";
     for (unsigned char c : text) {

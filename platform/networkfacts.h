@@ -19,6 +19,8 @@ struct InterfaceFacts {
     int receiveBuffersMax = -1;   // the largest *ReceiveBuffers the driver offers
     int interruptModeration = -1; // *InterruptModeration: 1 on, 0 off
     std::string displayName;      // the name the system shows the user (UTF-8), when it differs
+    int interfaceIndex = -1;      // the system's interface index (Windows)
+    int networkCategory = -1;     // Windows: the category of its network (NetworkCategory)
     // Facts of this adapter the system refused to give ("link state", "adapter settings").
     std::vector<std::string> unreadable;
 };

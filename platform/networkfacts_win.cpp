@@ -120,6 +120,7 @@ void readLink(const std::string &name, InterfaceFacts &facts) {
          a = a->Next) {
         if (!a->AdapterName || name != a->AdapterName) continue;
         facts.displayName = utf8(a->FriendlyName);
+        facts.interfaceIndex = int(a->IfIndex);
         MIB_IF_ROW2 row = {};
         row.InterfaceLuid = a->Luid;
         if (GetIfEntry2(&row) != NO_ERROR) {
@@ -145,6 +146,10 @@ public:
         InterfaceFacts facts;
         readLink(name, facts);
         readAdvancedProperties(name, facts);
+        std::vector<ConnectedNetwork> networks;
+        bool unread = !connectedNetworks(networks);
+        if (!unread) facts.networkCategory = adapterNetworkCategory(networks, name, facts.up == 1, unread);
+        if (unread) facts.unreadable.push_back("network category");
         return facts;
     }
     long long receiveBufferMax() override { return -1; }

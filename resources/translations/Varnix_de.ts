@@ -577,6 +577,18 @@
         <translation>Die Interrupt-Moderation ist auf %1 aus (*InterruptModeration): Jedes Datagramm unterbricht den Prozessor, der bei einer Bildübertragung nicht mehr nachkommt.</translation>
     </message>
     <message>
+        <source>Adapter on a Public network</source>
+        <translation>Adapter in einem öffentlichen Netzwerk</translation>
+    </message>
+    <message>
+        <source>Windows counts the network of %1 as Public and trusts it least: its firewall may drop the cameras&apos; discovery replies there.</source>
+        <translation>Windows stuft das Netzwerk von %1 als öffentlich ein und vertraut ihm am wenigsten: Seine Firewall kann dort die Antworten der Kameras auf die Suche verwerfen.</translation>
+    </message>
+    <message>
+        <source>(in PowerShell run as administrator)</source>
+        <translation>(in einer PowerShell als Administrator ausführen)</translation>
+    </message>
+    <message>
         <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
         <translation>Die Firewall-Regel &quot;%1&quot; blockiert UDP an %2 (Profil %3), was auch immer andere Regeln erlauben: Die Antworten der Kameras kommen nie an.</translation>
     </message>

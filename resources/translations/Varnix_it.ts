@@ -577,6 +577,18 @@
         <translation>La moderazione degli interrupt è disattivata su %1 (*InterruptModeration): ogni datagramma interrompe il processore, che durante un trasferimento di immagini resta indietro.</translation>
     </message>
     <message>
+        <source>Adapter on a Public network</source>
+        <translation>Scheda su una rete pubblica</translation>
+    </message>
+    <message>
+        <source>Windows counts the network of %1 as Public and trusts it least: its firewall may drop the cameras&apos; discovery replies there.</source>
+        <translation>Windows considera pubblica la rete di %1 e le dà la minima fiducia: il suo firewall può scartarvi le risposte delle telecamere alla ricerca.</translation>
+    </message>
+    <message>
+        <source>(in PowerShell run as administrator)</source>
+        <translation>(in PowerShell eseguita come amministratore)</translation>
+    </message>
+    <message>
         <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
         <translation>La regola del firewall &quot;%1&quot; blocca l&apos;UDP verso %2 (profilo %3), qualunque cosa consentano le altre regole: le risposte delle telecamere non arrivano mai.</translation>
     </message>

@@ -577,6 +577,18 @@
         <translation>%1 の割り込みモデレーションがオフです (*InterruptModeration): データグラムごとにプロセッサに割り込みが入り、画像転送中に処理が追いつかなくなります。</translation>
     </message>
     <message>
+        <source>Adapter on a Public network</source>
+        <translation>パブリック ネットワーク上のアダプタ</translation>
+    </message>
+    <message>
+        <source>Windows counts the network of %1 as Public and trusts it least: its firewall may drop the cameras&apos; discovery replies there.</source>
+        <translation>Windows は %1 のネットワークをパブリックとして扱い、最も信頼しません: ファイアウォールがそこでカメラの検出応答を破棄することがあります。</translation>
+    </message>
+    <message>
+        <source>(in PowerShell run as administrator)</source>
+        <translation>(管理者として実行した PowerShell で実行します)</translation>
+    </message>
+    <message>
         <source>The firewall rule &quot;%1&quot; blocks UDP to %2 (%3 profile), whatever other rules allow: the cameras&apos; replies never arrive.</source>
         <translation>ファイアウォール規則 &quot;%1&quot; は、他の規則の許可にかかわらず %2 への UDP をブロックしています (%3 プロファイル): カメラの応答は届きません。</translation>
     </message>

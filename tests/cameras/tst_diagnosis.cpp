@@ -239,6 +239,20 @@ QList<CheckRow> checkRows() {
              f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"},
              f.firewall.blocksAll = true;
          }},
+        {"Public network of the chosen adapter, by its index; a Private one says nothing", on(cam(A, 1, 10)),
+         "network-profile:problem:lab0:0",
+         "Set-NetConnectionProfile -InterfaceIndex 7 -NetworkCategory Private",
+         [](auto &, auto &a, auto &b) {
+             a.networkCategory = 0, a.interfaceIndex = 7, b.networkCategory = 1;
+         }},
+        {"all adapters: the Public one with cameras, by its name; an empty Public one is not a camera "
+         "network",
+         on(cam(A, 1, 10)), "network-profile:problem:lab0:0 no-cameras:warning:lab1:",
+         "-InterfaceAlias \"Cam net\" -NetworkCategory Private",
+         [](auto &, auto &a, auto &b) {
+             a.networkCategory = b.networkCategory = 0, a.displayName = "Cam net";
+         },
+         0, "*ALL*"},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
     };
 }

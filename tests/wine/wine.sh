@@ -144,7 +144,7 @@ doctor() {
     "$src/tools/lab/netlab.sh" --camsim "$build/tools/camsim/varnix-camsim" --logdir "$out" \
         --link "lab0:9000:10.60.1.1/24:$cams" -- "$0" _doctor "$build" "$winbuild" "$src" || fail "the lab failed"
     python3 - "$out" <<'PY' || fail "the findings under Wine are not as expected (see $out)"
-import json, sys
+import json, re, sys
 out = sys.argv[1]
 settings = ["jumbo-packet", "receive-buffers", "interrupt-moderation", "datagram-size"]
 bad = 0
@@ -154,7 +154,12 @@ for run, codes in {"small": settings[:3], "fits": []}.items():
     got = [f for f in doc["findings"] if f["code"] in settings]
     print(f"wine: {run}: exit {rc}, firewall {doc['firewall']}, unreadable {doc['unreadable']}, findings {got}")
     bad |= sorted(f["code"] for f in got) != sorted(codes) or rc not in ("0", "1") or len(doc["cameras"]) != 1
-    bad |= run == "small" and "-RegistryValue 9014" not in doc["findings"][0]["fix"][0]
+    bad |= run == "small" and "-RegistryValue 9014" not in got[0]["fix"][0]
+    # Wine's network list files every network as Public: the camera link is named, by its interface index.
+    public = [f for f in doc["findings"] if f["code"] == "network-profile"]
+    print(f"wine: {run}: {public}")
+    bad |= len(public) != 1 or not re.fullmatch(r"Set-NetConnectionProfile -InterfaceIndex [1-9][0-9]* "
+                                                 "-NetworkCategory Private", public[0]["fix"][0])
 sys.exit(bad)
 PY
 }
@@ -235,18 +240,59 @@ window() {
     ((bad == 0)) || fail "the window under Wine is not as expected (see $out)"
 }
 
+# The firewall rules that the recorded netsh calls leave, one a line ("name|dir|action|protocol|program|
+# enable", lower case), replayed on a firewall that held the rules of FIRST already; a call that is not
+# the system folder's netsh adding or deleting a rule by name is printed as "bad: ...".
+firewall_rules() { # firewall_rules CALLS FIRST
+    python3 - "$@" <<'PY'
+import shlex, sys
+rules = []
+calls = open(sys.argv[2], encoding="utf-8").readlines() + open(sys.argv[1], encoding="utf-8").readlines()
+for line in filter(str.strip, calls):
+    words = shlex.split(line.lower())
+    pairs = dict(w.split("=", 1) for w in words[5:] if "=" in w)
+    if words[0] != r"c:\windows\system32\netsh.exe" or words[1:3] != ["advfirewall", "firewall"] \
+            or words[3:5] not in (["add", "rule"], ["delete", "rule"]) or "name" not in pairs:
+        print("bad:", line.strip())
+    elif words[3] == "delete":
+        rules = [r for r in rules if r["name"] != pairs["name"]]
+    else:
+        rules.append(pairs)
+for r in sorted(rules, key=lambda r: r["name"]):
+    print("|".join(r.get(k, "-") for k in ("name", "dir", "action", "protocol", "program", "enable")))
+PY
+}
+
 # The installer, silently, in a namespace with one known link; then the installed scanner lists it using
-# only the installed DLLs (no WINEPATH), and the uninstaller removes everything again.
+# only the installed DLLs (no WINEPATH), and the uninstaller removes everything again. netsh.exe is a
+# recorder here: the firewall rules replayed from its calls must be one inbound UDP rule for each
+# program after an installation and after a second one over it (an older rule of the same name gone
+# too), and none after the uninstallation.
 installer() {
     local setup dir c_drive=$WINEPREFIX/drive_c f
+    local netsh=$WINEPREFIX/drive_c/windows/system32/netsh.exe calls=$WINEPREFIX/drive_c/netsh-calls.txt
+    local first=$out/firewall-before.txt want
     setup=$(ls "$winbuild"/package/varnix-*-win64.exe 2>/dev/null | tail -1)
     [[ -n $setup ]] || fail "no installer in $winbuild/package"
+    x86_64-w64-mingw32-gcc -O2 -o "$out/netsh.exe" "$src/tests/wine/netsh-recorder.c" ||
+        fail "cannot build the netsh recorder"
+    cp "$netsh" "$out/netsh.orig" && cp "$out/netsh.exe" "$netsh" || fail "cannot put the recorder in place"
+    trap 'cp "$out/netsh.orig" "$netsh"' EXIT
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netsh.exe=n"
+    rm -f "$calls"
+    echo '"C:\windows\system32\netsh.exe" advfirewall firewall add rule name="Varnix" dir=in action=allow protocol=UDP program="C:\Old\varnix.exe" enable=yes' >"$first"
     ip link add vxi0 type veth peer name vxi1 && ip link set vxi0 address 02:00:00:00:1E:01 mtu 1500 &&
         ip addr add 10.50.0.1/24 dev vxi0 && ip link set vxi0 up || fail "cannot make the link"
-    quiet_wine "$setup" /S >"$out/install.log" 2>&1 || fail "the installer exited with $?"
-    wineserver -w
-    dir=$(find "$c_drive" -maxdepth 3 -type d -name Varnix -path '*Program Files*' | head -1)
-    [[ -n $dir ]] || fail "nothing installed under Program Files"
+    for f in 1 2; do
+        quiet_wine "$setup" /S >"$out/install$f.log" 2>&1 || fail "installation $f exited with $?"
+        wineserver -w
+        dir=$(find "$c_drive" -maxdepth 3 -type d -name Varnix -path '*Program Files*' | head -1)
+        [[ -n $dir ]] || fail "nothing installed under Program Files"
+        want="varnix|in|allow|udp|c:\\program files\\varnix\\varnix.exe|yes
+varnix scanner|in|allow|udp|c:\\program files\\varnix\\varnix-scan.exe|yes"
+        diff <(echo "$want") <(firewall_rules "$calls" "$first") ||
+            fail "installation $f leaves other firewall rules (the calls are in $calls)"
+    done
     for f in varnix.exe varnix-scan.exe Qt5Core.dll Qt5Widgets.dll platforms/qwindows.dll libstdc++-6.dll \
         Languages/Varnix_de.qm Languages/Varnix_it.qm Languages/Varnix_ja.qm Uninstall.exe; do
         [[ -f $dir/$f ]] || fail "not installed: $f"
@@ -259,6 +305,8 @@ installer() {
     quiet_wine "$dir/Uninstall.exe" /S >"$out/uninstall.log" 2>&1
     wineserver -w
     [[ ! -e $dir/varnix.exe && -z $(find "$c_drive" -iname 'Varnix.lnk') ]] || fail "the uninstaller left files"
+    diff /dev/null <(firewall_rules "$calls" "$first") || fail "the uninstaller left firewall rules"
+    cp "$calls" "$out/"
 }
 
 case $mode in
