@@ -185,7 +185,7 @@ private slots:
         addCameras(w, {loopbackCamera(2), twin, loopbackCamera(4, 47123, 1)});
         w.manager.camera(0)->cameraName = "Bay 1, \"east\"\tline\n2 \u00e9 \u65e5\u672c"; // from the network
         w.manager.camera(1)->cameraName = "=HYPERLINK(\"http://x\",\"y\")";
-        w.manager.camera(2)->cameraName = "@SUM(1)";
+        w.manager.camera(2)->cameraName = "@SUM(1)\nx";
         QTemporaryDir dir;
         QString error;
         QVERIFY2(w.writeList(dir.filePath("l.csv"), false, &error) &&
