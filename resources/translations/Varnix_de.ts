@@ -805,6 +805,7 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>CameraList</name>
