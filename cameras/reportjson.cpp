@@ -1,6 +1,7 @@
 #include "reportjson.h"
 
 #include "clipsummary.h"
+#include "conflicts.h"
 #include "fixtext.h"
 #include "modelnames.h"
 #include "udpcammanager.h"
@@ -135,6 +136,29 @@ QJsonObject cameraJson(const UdpInterface &channel, int index) {
     }
     o.insert(QStringLiteral("clips"), clips);
     return o;
+}
+
+QJsonObject scanReportJson(const NetAdapterInfo &chosen, const QList<NetAdapterInfo> &adapters,
+                           const UdpCamManager &manager, quint32 datagramSize) {
+    QJsonArray cameras;
+    for (int i = 0; i < manager.cameraCount(); ++i) {
+        if (const UdpInterface *channel = manager.camera(i)) cameras.append(cameraJson(*channel, i));
+    }
+    QJsonValue conflict;
+    const ConflictKind kind = findCameraConflict(manager, datagramSize);
+    if (kind != ConflictKind::None) {
+        QJsonObject o;
+        o.insert(QStringLiteral("code"), int(kind));                // the window's warning code
+        o.insert(QStringLiteral("findingCode"), findingCode(kind)); // what --doctor and --watch call it
+        o.insert(QStringLiteral("text"), conflictText(kind));
+        conflict = o;
+    }
+    QJsonObject out;
+    out.insert(QStringLiteral("adapter"), QString::fromLocal8Bit(chosen.name));
+    out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
+    out.insert(QStringLiteral("cameras"), cameras);
+    out.insert(QStringLiteral("conflict"), conflict);
+    return out;
 }
 
 QJsonObject cameraIdentityJson(const SeenCamera &c) {

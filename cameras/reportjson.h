@@ -21,6 +21,12 @@ QJsonObject adapterJson(const NetAdapterInfo &adapter);
 QJsonArray adaptersJson(const QList<NetAdapterInfo> &adapters);
 QJsonObject cameraJson(const UdpInterface &channel, int index);
 
+// What varnix-scan --json prints and the window saves: {"adapter" (its name, or "*ALL*"), "adapters",
+// "cameras", "conflict" (the first the window would warn about: null, or {"code", "findingCode",
+// "text"})}.
+QJsonObject scanReportJson(const NetAdapterInfo &chosen, const QList<NetAdapterInfo> &adapters,
+                           const UdpCamManager &manager, quint32 datagramSize);
+
 // Whether a camera's status can be shown (a Standard camera's once it has answered a status request),
 // and the words for it.
 bool statusKnown(const UdpInterface &channel);

@@ -1,8 +1,11 @@
 #include "ui/mainwindow.h"
 
 #include "app/qvxapplication.h"
+#include "cameras/cameralist.h"
 #include "cameras/conflicts.h"
 #include "cameras/qlistitemlabel.h"
+#include "cameras/reportjson.h"
+#include "cameras/savefile.h"
 #include "dialogs/caminfodlg.h"
 #include "dialogs/clipeditdlg.h"
 #include "dialogs/ipeditdlg.h"
@@ -16,12 +19,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
+#include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
 #include <QProcess>
@@ -54,6 +62,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         label->ensurePolished();
         label->setMinimumWidth(qMax(label->minimumWidth(), label->sizeHint().width() + 8));
     }
+    // Nor is a button narrower than its text: the window grows to fit them all.
+    for (QPushButton *button : {ui->btnNetPref, ui->btnNetCheck, ui->btnUpdList}) {
+        button->ensurePolished();
+        button->setMinimumWidth(qMax(button->minimumWidth(), button->sizeHint().width()));
+    }
+    ui->btnsLayout->activate();
+    setMinimumWidth(qMax(minimumWidth(), ui->btnsLayout->minimumSize().width() +
+                                             ui->verticalLayout->contentsMargins().left() +
+                                             ui->verticalLayout->contentsMargins().right()));
 
     connect(&manager, &UdpCamManager::updateCameraList, this,
             static_cast<void (MainWindow::*)()>(&MainWindow::OnUpdateCameraList));
@@ -96,6 +113,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->btnNetCheck, &QPushButton::clicked, this, &MainWindow::openNetworkCheck);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
             &MainWindow::openNetworkCheck);
+    listMenu = menuBar()->addMenu(tr("&List"));
+    QAction *save = listMenu->addAction(tr("&Save list..."), this, &MainWindow::saveList);
+    save->setShortcut(QKeySequence::Save);
+    QAction *copy = listMenu->addAction(tr("&Copy list"), this, &MainWindow::copyList);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     contextMenu = new QMenu(this);
     connect(ui->camList, &QListWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
     ui->camList->installEventFilter(this);
@@ -394,6 +416,56 @@ void MainWindow::showCameraClips(UdpInterface *channel) {
 
 void MainWindow::copyCameraDetails(UdpInterface *channel) {
     QApplication::clipboard()->setText(CamInfoDlg::detailsText(channel));
+}
+
+bool MainWindow::writeList(const QString &path, bool json, QString *error) const {
+    const quint32 datagramSize = datagramSizeFor(vxApp() ? vxApp()->jumboPacket : -1);
+    QByteArray bytes;
+    if (json) {
+        const QList<NetAdapterInfo> found(adapters + 1, adapters + adapterCount);
+        const int row = qBound(0, ui->netAdpList->currentIndex(), adapterCount - 1);
+        bytes = QJsonDocument(scanReportJson(adapters[row], found, manager, datagramSize)).toJson();
+    } else {
+        bytes = csvText(cameraListRows(manager, datagramSize));
+    }
+    return saveWholeFile(path, bytes, error);
+}
+
+void MainWindow::saveList() {
+    const QString csvType = tr("CSV table (*.csv)"), jsonType = tr("JSON (*.json)");
+    QFileDialog dialog(this, tr("Save list"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({csvType, jsonType});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    // Not the folder the program runs in, which the desktop entry makes a system one.
+    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog.selectFile(tr("cameras") + QStringLiteral(".csv"));
+    // The name's ending follows the type chosen.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, jsonType](const QString &type) {
+        dialog.setDefaultSuffix(type == jsonType ? QStringLiteral("json") : QStringLiteral("csv"));
+    });
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (accepted) {
+        const QString path = dialog.selectedFiles().first();
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        // A name typed with the other type's ending is saved as that type.
+        const bool json = suffix == QLatin1String("json") ||
+                          (suffix != QLatin1String("csv") && dialog.selectedNameFilter() == jsonType);
+        QString error;
+        if (!isReplaceableFile(path))
+            error = tr("It is not a regular file; it is left as it is.");
+        else
+            writeList(path, json, &error);
+        if (!error.isEmpty())
+            showMessage(this, tr("The list could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
+                        0x1, error);
+    }
+    if (checkPending) scheduleConflictCheck(false);
+}
+
+void MainWindow::copyList() {
+    const quint32 datagramSize = datagramSizeFor(vxApp() ? vxApp()->jumboPacket : -1);
+    QApplication::clipboard()->setText(tabSeparatedText(cameraListRows(manager, datagramSize)));
 }
 
 QList<QStringList> MainWindow::networkSettingsCommands(const QString &desktop) {

@@ -62,6 +62,15 @@ public:
     void showCameraClips(UdpInterface *channel);
     void copyCameraDetails(UdpInterface *channel);
 
+    // The whole list: written to `path` as JSON (what varnix-scan --json prints) or CSV; false with the
+    // reason in `error`. Only regular files are replaced.
+    bool writeList(const QString &path, bool json, QString *error) const;
+    // Asks where, and in which of the two forms, the list is saved (Ctrl+S).
+    void saveList();
+    // The list as tab-separated text on the clipboard, which a spreadsheet pastes as columns.
+    void copyList();
+    QMenu *listMenu = nullptr; // the menu bar's "List": what is done with the whole list
+
     Ui::MainWindow *ui;
     UdpCamManager manager;
     QMenu *contextMenu = nullptr;

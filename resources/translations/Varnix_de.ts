@@ -278,6 +278,42 @@
         <source>The camera is no longer listed. Check again.</source>
         <translation>Die Kamera ist nicht mehr in der Liste. Prüfen Sie erneut.</translation>
     </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Save list...</source>
+        <translation>Liste &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy list</source>
+        <translation>Liste &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Save list</source>
+        <translation>Liste speichern</translation>
+    </message>
+    <message>
+        <source>cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>It is not a regular file; it is left as it is.</source>
+        <translation>Es ist keine gewöhnliche Datei; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1.</source>
+        <translation>Die Liste konnte nicht in %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -781,6 +817,73 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CameraList</name>
+    <message>
+        <source>Index</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maske</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>In subnet</source>
+        <translation>Im Subnetz</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>Konflikt</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 </TS>

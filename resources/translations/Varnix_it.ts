@@ -278,6 +278,42 @@
         <source>The camera is no longer listed. Check again.</source>
         <translation>La telecamera non è più nell&apos;elenco. Ripetete la verifica.</translation>
     </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Save list...</source>
+        <translation>&amp;Salva elenco...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy list</source>
+        <translation>&amp;Copia elenco</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabella CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Save list</source>
+        <translation>Salva elenco</translation>
+    </message>
+    <message>
+        <source>cameras</source>
+        <translation>telecamere</translation>
+    </message>
+    <message>
+        <source>It is not a regular file; it is left as it is.</source>
+        <translation>Non è un file normale; viene lasciato com'è.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1.</source>
+        <translation>Impossibile salvare l'elenco in %1.</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -781,6 +817,73 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>CameraList</name>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maschera</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adattatore</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Collegamento</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocollo</translation>
+    </message>
+    <message>
+        <source>In subnet</source>
+        <translation>Nella sottorete</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>Conflitto</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
     </message>
 </context>
 </TS>

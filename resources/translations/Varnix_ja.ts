@@ -278,6 +278,42 @@
         <source>The camera is no longer listed. Check again.</source>
         <translation>カメラはもう一覧にありません。再チェックしてください。</translation>
     </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>リスト(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Save list...</source>
+        <translation>リストを保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy list</source>
+        <translation>リストをコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 表 (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Save list</source>
+        <translation>リストを保存</translation>
+    </message>
+    <message>
+        <source>cameras</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>It is not a regular file; it is left as it is.</source>
+        <translation>通常のファイルではないため、そのままにします。</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1.</source>
+        <translation>リストを %1 に保存できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -781,6 +817,73 @@
     <message>
         <source>%1 of %2</source>
         <translation>%2 の%1</translation>
+    </message>
+</context>
+<context>
+    <name>CameraList</name>
+    <message>
+        <source>Index</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>ファームウェア</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP アドレス</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>マスク</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC アドレス</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>アダプター</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>プロトコル</translation>
+    </message>
+    <message>
+        <source>In subnet</source>
+        <translation>サブネット内</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>競合</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>いいえ</translation>
     </message>
 </context>
 </TS>

@@ -286,7 +286,7 @@ private slots:
         c->camInfo.cameraType = 12;
         QListItemLabel entry(0, manager.cameraPicture(1), manager.cameraText(1), manager.statusBullet(1));
         QVERIFY(entry.pictureLabel->pixmap(Qt::ReturnByValue).isNull() &&
-                entry.textLabel->text() == manager.cameraText(1) &&
+                entry.entryText() == manager.cameraText(1) &&
                 !entry.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
         for (int kind = 0; kind < 4; ++kind) {
             QListItemLabel e(kind, QPixmap(":/res/cam-j.png"), "t", QPixmap(":/res/b_green.png"));

@@ -35,7 +35,8 @@ private slots:
         const QString rows =
             "--frobnicate>unknown argument;--wait>needs a value;--wait|-1>--wait;"
             "--datagram-size|1501>--datagram-size;--wait|5|--wait|6>--wait is given more than once;"
-            "--json|--json>--json is given more than once;--adapter|>--adapter;"
+            "--json|--json>--json is given more than once;--csv|--json>--csv goes with a scan "
+            "only;--adapter|>--adapter;"
             "--adapter|no-such-adapter-42|--wait|0>unknown adapter;"
             "--set-address|10.0.0.5|10.0.0.6>--set-address;"
             "--set-address|10.0.0|10.0.0.6|255.255.255.0>10.0.0;"

@@ -25,6 +25,7 @@ const char *const storedSettings = "[Settings]\nNetAdapter=lab1\nJumboPacket=0\n
 const char *const driver = R"(s=$(date +%s%N); run all --adapter '*ALL*' --datagram-size optimal --json
 echo $((($(date +%s%N) - s) / 1000000)) >all.ms
 run stored --json --wait 1500
+run csv --adapter '*ALL*' --datagram-size optimal --csv
 run text --adapter=lab0 --datagram-size 2920
 run missing --set-address 10.10.1.21 10.10.1.51 255.255.255.0 --adapter lab0 --wait 1500
 run move --set-address 10.10.1.20 10.10.1.50 255.255.255.0 --adapter lab0 --json
@@ -93,7 +94,7 @@ private slots:
                 {"--link", lab.link("lab0", 1500, "10.10.1.1/24", lab0Cameras), "--link",
                  lab.link("lab1", 9000, "10.10.2.1/24", lab1Cameras), "--extra-ip", "lab0:10.10.1.50/24"},
                 driver);
-        for (const QString &run : QString("all:0 stored:0 text:0 missing:1 move:0 lost:1").split(' '))
+        for (const QString &run : QString("all:0 stored:0 csv:0 text:0 missing:1 move:0 lost:1").split(' '))
             QCOMPARE(lab.read(run.section(':', 0, 0) + ".rc").trimmed(), run.section(':', 1).toLatin1());
     }
 
@@ -126,6 +127,11 @@ private slots:
         // and 1448, where the Standard camera on the jumbo link conflicts; they are never written.
         QVERIFY(all["conflict"]["text"] == "More than one camera have the same Serial Number." &&
                 all["conflict"]["findingCode"] == "duplicate-serial"); // as the doctor calls it
+        // The same cameras as CSV: a header, a row each, the shared serial number named in both its rows.
+        const QByteArray csv = lab.read("csv.out");
+        QVERIFY2(csv.startsWith("Index,Name,Model,") && csv.count("\r\n") == 5 &&
+                     csv.count(",duplicate-serial\r\n") == 2,
+                 csv.constData());
         const QJsonObject stored = lab.json("stored");
         QVERIFY(stored["adapter"] == "lab1" && stored["cameras"].toArray().size() == 2);
         QCOMPARE(stored["conflict"]["code"].toInt(), 1);

@@ -49,7 +49,7 @@ inline QListItemLabel *entry(const MainWindow &w, int row) {
 inline QStringList rowTexts(const MainWindow &w) {
     QStringList texts;
     for (int row = 0; row < w.ui->camList->count(); ++row)
-        texts << entry(w, row)->textLabel->text();
+        texts << entry(w, row)->entryText();
     return texts;
 }
 

@@ -12,10 +12,20 @@
 #include "ui_mainwindow.h"
 
 #include <QClipboard>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QNetworkDatagram>
+#include <QTextDocument>
+#include <QTranslator>
 #include <QUdpSocket>
 #include <QtTest>
+
+static QByteArray readFile(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // Returns once they all have rows.
 static void addCameras(MainWindow &w, QList<UdpCamInfo> cameras) {
@@ -160,6 +170,106 @@ private slots:
         w.contextMenu->actions().last()->trigger(); // "Copy details", for the selected row's camera
         w.contextMenu->hide();
         QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("127.0.0.%1\n").arg(row + 2)));
+    }
+
+    void savedAndCopiedList() {
+        // Python's csv module reads back the saved CSV and the copied text; it prints both as JSON.
+        const char *const reader =
+            "import csv, json, sys\n"
+            "rows = lambda f, d: list(csv.reader(open(f, newline='', encoding='utf-8'), "
+            "delimiter=d))\n"
+            "print(json.dumps([rows(sys.argv[1], ','), rows(sys.argv[2], '\\t')]))";
+        MainWindow w;
+        UdpCamInfo twin = loopbackCamera(3);
+        twin.serialNumber = loopbackCamera(2).serialNumber;
+        addCameras(w, {loopbackCamera(2), twin, loopbackCamera(4, 47123, 1)});
+        w.manager.camera(0)->cameraName = "Bay 1, \"east\"\tline\n2 \u00e9 \u65e5\u672c"; // from the network
+        w.manager.camera(1)->cameraName = "=HYPERLINK(\"http://x\",\"y\")";
+        w.manager.camera(2)->cameraName = "@SUM(1)\nx";
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(w.writeList(dir.filePath("l.csv"), false, &error) &&
+                     w.writeList(dir.filePath("l.json"), true, &error),
+                 qPrintable(error));
+        w.copyList();
+        QFile tsv(dir.filePath("l.tsv"));
+        QVERIFY(tsv.open(QIODevice::WriteOnly) && tsv.write(QApplication::clipboard()->text().toUtf8()) > 0);
+        tsv.close();
+        QProcess python;
+        python.start("python3", {"-c", reader, dir.filePath("l.csv"), dir.filePath("l.tsv")});
+        QVERIFY(python.waitForFinished(10000) && python.exitCode() == 0);
+        const QJsonArray read = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+        const QJsonObject saved = QJsonDocument::fromJson(readFile(dir.filePath("l.json"))).object();
+        QCOMPARE(readFile(dir.filePath("l.csv")).count("\r\n"), 4); // the header and a line per camera
+        QCOMPARE(read[1], read[0]);                                 // the copied list is the saved one
+        const QJsonArray cameras = saved["cameras"].toArray();
+        QCOMPARE(read[0].toArray().size(), cameras.size() + 1);
+        const QStringList keys = {"index",          "name", "model",     "serial", "firmware",   "ip",
+                                  "mask",           "mac",  "adapterIp", "link",   "statusText", "protocol",
+                                  "inAdapterSubnet"};
+        for (int i = 0; i < cameras.size(); ++i) {
+            QStringList want;
+            for (const QString &key : keys) {
+                const QJsonValue v = cameras[i][key];
+                want << (v.isBool()     ? (v.toBool() ? "yes" : "no")
+                         : v.isDouble() ? QString::number(v.toInt())
+                                        : v.toString());
+            }
+            // A name that would run as a formula is shown as text; the JSON keeps it as it came.
+            if (i > 0) want[1].prepend('\'');
+            want << (i < 2 ? "duplicate-serial" : "");
+            QCOMPARE(read[0][i + 1].toVariant().toStringList(), want);
+        }
+        QCOMPARE(cameras[0]["name"].toString(), w.manager.camera(0)->cameraName);
+    }
+
+    void fitsInEveryLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"", "de", "it", "ja"})
+            QTest::newRow(*language ? language : "en") << QString(language);
+    }
+
+    void fitsInEveryLanguage() {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language.isEmpty() || translator.load("Varnix_" + language, VARNIX_LANGUAGES_DIR));
+        QCoreApplication::installTranslator(&translator);
+        MainWindow w;
+        w.resize(w.minimumSize());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The buttons under the list keep apart, each as wide as its text needs.
+        const QList<QPushButton *> buttons = {w.ui->btnNetPref, w.ui->btnNetCheck, w.ui->btnUpdList};
+        for (int b = 0; b < buttons.size(); ++b) {
+            QVERIFY2(buttons[b]->width() >= buttons[b]->sizeHint().width() &&
+                         (b == 0 || buttons[b]->x() > buttons[b - 1]->geometry().right() + 3),
+                     qPrintable(buttons[b]->text()));
+        }
+        // A row shows what fits its width and ends in "…"; the tool tip holds the whole text.
+        const quint32 statuses[] = {3, 4, 5, 6, 8, 11};
+        QList<UdpCamInfo> cameras;
+        for (quint32 n = 2; n < 8; ++n)
+            cameras << loopbackCamera(n, 47123, 1);
+        addCameras(w, cameras);
+        int cut = 0;
+        for (int row = 0; row < 6; ++row) {
+            w.manager.camera(row)->cameraName = "Line 4 east bay, overview of the upper level";
+            w.manager.camera(row)->status = statuses[row];
+            emit w.manager.updateCameraStatus(row, UdpInterface::StatusChanged);
+            const QListItemLabel *e = entry(w, row);
+            QTextDocument shown;
+            shown.setDefaultFont(e->textLabel->font());
+            shown.setDocumentMargin(0);
+            shown.setHtml(e->textLabel->text());
+            const QString status = UdpCamManager::statusWord(int(statuses[row]));
+            const bool whole = e->textLabel->text() == w.manager.cameraText(row);
+            cut += !whole;
+            QVERIFY2(shown.idealWidth() <= e->textLabel->contentsRect().width() &&
+                         e->geometry().right() < w.ui->camList->viewport()->width() &&
+                         (whole ? e->toolTip().isEmpty() : e->toolTip().contains(status)),
+                     qPrintable(status + ": " + shown.toPlainText()));
+        }
+        QVERIFY(cut > 0);
     }
 
     void checkWindowOpensOnTheScreen_data() {

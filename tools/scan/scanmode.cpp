@@ -2,12 +2,15 @@
 #include "scancli.h"
 #include "scanreport.h"
 
+#include "cameras/cameralist.h"
 #include "cameras/conflicts.h"
 #include "cameras/udpcammanager.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
 
 #include <QJsonArray>
+
+#include <cstdio>
 
 int listAdaptersMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters) {
     if (o.json) {
@@ -26,18 +29,12 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
     manager.restartDiscovery(&chosen);
     listenForCameras(manager, o);
 
-    const ConflictKind conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));
     if (o.json) {
-        QJsonArray cameras;
-        for (int i = 0; i < manager.cameraCount(); ++i) {
-            if (const UdpInterface *channel = manager.camera(i)) cameras.append(cameraJson(*channel, i));
-        }
-        QJsonObject out;
-        out.insert(QStringLiteral("adapter"), QString::fromLocal8Bit(chosen.name));
-        out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
-        out.insert(QStringLiteral("cameras"), cameras);
-        out.insert(QStringLiteral("conflict"), conflictJson(conflict));
-        printJson(out);
+        printJson(scanReportJson(chosen, adapters, manager, datagramSizeFor(jumboPacket)));
+    } else if (o.csv) {
+        const QByteArray rows = csvText(cameraListRows(manager, datagramSizeFor(jumboPacket)));
+        std::fwrite(rows.constData(), 1, size_t(rows.size()), stdout); // UTF-8, whatever the locale
+        std::fflush(stdout);
     } else {
         QString text = QStringLiteral("Adapter: %1").arg(QString::fromLocal8Bit(chosen.name));
         if (!isAllAdapters(chosen))
@@ -47,6 +44,7 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
         printTo(stdout, text + QLatin1String("\n\n") + cameraTable(manager));
         const QString note = shortNote(manager);
         if (!note.isEmpty()) printTo(stdout, QLatin1Char('\n') + note);
+        const ConflictKind conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));
         if (conflict != ConflictKind::None)
             printTo(stdout, QStringLiteral("\nWarning: %1\n").arg(conflictText(conflict)));
     }

@@ -121,6 +121,11 @@ struct Options {
         "SIZE");
     const QCommandLineOption json =
         option({QStringLiteral("json")}, QStringLiteral("print one JSON object instead of text"));
+    const QCommandLineOption csv =
+        option({QStringLiteral("csv")},
+               QStringLiteral(
+                   "print the camera list as CSV (RFC 4180, UTF-8): a header row, then one row per camera; "
+                   "a field a spreadsheet would run as a formula starts with ' so that it stays text"));
     const QCommandLineOption list =
         option({QStringLiteral("list-adapters")}, QStringLiteral("list the network adapters and exit"));
     // Takes the camera's address as its value, the new address and mask after it.
@@ -154,8 +159,8 @@ struct Options {
 
     // In the order --help lists them.
     QList<QCommandLineOption> all() const {
-        return {adapter, wait,   datagramSize, json,        list, setAddress, doctor,
-                watch,   rescan, duration,     metricsFile, help, version};
+        return {adapter, wait,  datagramSize, json,     csv,         list, setAddress,
+                doctor,  watch, rescan,       duration, metricsFile, help, version};
     }
 };
 
@@ -197,7 +202,7 @@ QString scanUsage() {
     QString text =
         QStringLiteral("Usage:\n"
                        "  varnix-scan [--adapter NAME] [--wait MS]\n"
-                       "              [--datagram-size optimal|%2] [--json]\n"
+                       "              [--datagram-size optimal|%2] [--json | --csv]\n"
                        "  varnix-scan --list-adapters [--json]\n"
                        "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] "
                        "[--json]\n"
@@ -238,11 +243,11 @@ public:
 private:
     const Options options_;
     const QCommandLineOption &help_ = options_.help, &version_ = options_.version, &json = options_.json,
-                             &list = options_.list, &doctor = options_.doctor, &watch = options_.watch,
-                             &setAddress = options_.setAddress, &adapter = options_.adapter,
-                             &wait = options_.wait, &datagramSize = options_.datagramSize,
-                             &rescan = options_.rescan, &duration = options_.duration,
-                             &metricsFile = options_.metricsFile;
+                             &csv = options_.csv, &list = options_.list, &doctor = options_.doctor,
+                             &watch = options_.watch, &setAddress = options_.setAddress,
+                             &adapter = options_.adapter, &wait = options_.wait,
+                             &datagramSize = options_.datagramSize, &rescan = options_.rescan,
+                             &duration = options_.duration, &metricsFile = options_.metricsFile;
     QCommandLineParser parser;
 };
 
@@ -291,6 +296,7 @@ bool OptionReader::readAddressChange(ScanOptions &o, QString *error) const {
 
 bool OptionReader::readValues(ScanOptions &o, QString *error) const {
     o.json = parser.isSet(json);
+    o.csv = parser.isSet(csv);
     for (const QCommandLineOption *period : {&rescan, &duration}) {
         int ms = 0;
         if (!parser.isSet(*period)) continue;
@@ -336,6 +342,8 @@ bool OptionReader::readMode(ScanOptions &o, QString *error) const {
                moving = parser.isSet(setAddress);
     if (int(listing) + int(moving) + int(parser.isSet(doctor)) + int(watching) > 1)
         *error = QStringLiteral("--list-adapters, --set-address, --doctor and --watch cannot be combined");
+    else if (o.csv && (o.json || listing || moving || parser.isSet(doctor) || watching))
+        *error = QStringLiteral("--csv goes with a scan only, without --json");
     else if ((parser.isSet(rescan) || parser.isSet(duration) || parser.isSet(metricsFile)) && !watching)
         *error = QStringLiteral("--rescan, --duration and --metrics-file go with --watch only");
     else if (watching && o.waitGiven)

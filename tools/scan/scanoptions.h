@@ -9,6 +9,7 @@ struct ScanOptions {
     enum Mode { Scan, ListAdapters, SetAddress, Doctor, Watch, Help, Version };
     Mode mode = Scan;
     bool json = false;
+    bool csv = false; // a scan only: the camera list as CSV
     bool adapterGiven = false;
     QString adapter; // as --list-adapters prints it, or "*ALL*"
     bool waitGiven = false;

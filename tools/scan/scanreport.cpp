@@ -50,15 +50,6 @@ void printTo(FILE *to, const QString &text) {
     std::fflush(to);
 }
 
-QJsonValue conflictJson(ConflictKind kind) {
-    if (kind == ConflictKind::None) return QJsonValue(QJsonValue::Null);
-    QJsonObject o;
-    o.insert(QStringLiteral("code"), int(kind));                // the window's warning code
-    o.insert(QStringLiteral("findingCode"), findingCode(kind)); // what --doctor and --watch call it
-    o.insert(QStringLiteral("text"), conflictText(kind));
-    return o;
-}
-
 QString adapterTable(const QList<NetAdapterInfo> &adapters) {
     QList<QStringList> rows;
     rows.append({QStringLiteral("Name"), QStringLiteral("IP"), QStringLiteral("Mask"), QStringLiteral("MTU"),

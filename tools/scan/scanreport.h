@@ -12,14 +12,10 @@
 struct ClipInfo;
 struct NetAdapterInfo;
 class UdpCamManager;
-enum class ConflictKind;
 class UdpInterface;
 
 // Writes the text in the local encoding and flushes, so that a pipe sees every line at once.
 void printTo(FILE *to, const QString &text);
-
-// null when there is no conflict, else {"code", "text"}.
-QJsonValue conflictJson(ConflictKind kind);
 
 QString adapterTable(const QList<NetAdapterInfo> &adapters);
 // The cameras in columns; with `only`, just the camera with that index.
