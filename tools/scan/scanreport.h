@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -21,6 +22,8 @@ void printTo(FILE *to, const QString &text);
 // null when there is no conflict, else {"code", "text"}.
 QJsonValue conflictJson(ConflictKind kind);
 
+// Rows of cells printed in columns two blanks apart, the last column unpadded.
+QString alignedTable(const QList<QStringList> &rows);
 QString adapterTable(const QList<NetAdapterInfo> &adapters);
 // The cameras in columns; with `only`, just the camera with that index.
 QString cameraTable(const UdpCamManager &manager, int only = -1);
