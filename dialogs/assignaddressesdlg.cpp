@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QThread>
 
@@ -47,9 +48,12 @@ AssignAddressesDlg::AssignAddressesDlg(UdpCamManager *m, const QList<quint32> &i
     table->horizontalHeader()->setStretchLastSection(true);
     connect(table, &QTableWidget::itemChanged, this, &AssignAddressesDlg::checkLines);
     connect(ui->firstEdit, &QLineEdit::editingFinished, this, [this] {
+        // The field also finishes when it loses the focus, to "Apply" among others: only a new value plans
+        // again, and never once the plan is being applied.
+        const QString text = ui->firstEdit->text().trimmed();
         quint32 first = 0;
-        if (ui->firstEdit->text().trimmed().isEmpty() ||
-            parseStrictIp(ui->firstEdit->text().trimmed(), &first))
+        if (text == plannedFirst || !ui->firstEdit->isEnabled()) return;
+        if (text.isEmpty() || parseStrictIp(text, &first))
             plan();
         else
             ui->adviceLbl->setText(
@@ -69,7 +73,8 @@ AssignAddressesDlg::~AssignAddressesDlg() {
 void AssignAddressesDlg::plan() {
     const QList<PlannedCamera> cameras = heardCameras(*manager);
     quint32 first = 0;
-    parseStrictIp(ui->firstEdit->text().trimmed(), &first);
+    plannedFirst = ui->firstEdit->text().trimmed();
+    parseStrictIp(plannedFirst, &first);
     const int ticket = ++planning;
     ui->btnApply->setEnabled(false);
     ui->adviceLbl->setText(tr("Looking for free addresses..."));
@@ -118,8 +123,10 @@ void AssignAddressesDlg::showPlan(const QList<PlannedCamera> &cameras, const QLi
     }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
-    if (ui->firstEdit->text().trimmed().isEmpty() && !moves.isEmpty() && moves.first().ip)
-        ui->firstEdit->setText(ipToText(moves.first().ip));
+    if (plannedFirst.isEmpty() && !moves.isEmpty() && moves.first().ip) {
+        plannedFirst = ipToText(moves.first().ip);
+        ui->firstEdit->setText(plannedFirst);
+    }
     checkLines();
     if (moves.isEmpty())
         ui->adviceLbl->setText(tr("Every camera has an address of its own in its network adapter's subnet."));
@@ -264,6 +271,11 @@ void AssignAddressesDlg::showResults(bool final) {
             break;
         }
     }
+    // The results are longer than the empty column: the dialog grows to show them whole.
+    ui->planTable->resizeColumnToContents(ColResult);
+    const int needed = ui->planTable->horizontalHeader()->length() + 2 * ui->planTable->frameWidth() +
+                       ui->planTable->verticalScrollBar()->sizeHint().width() + 24;
+    if (width() < needed) resize(needed, height());
     if (!final) return;
     ui->adviceLbl->setText(QString());
     emit resultsShown();

@@ -56,7 +56,8 @@ private:
     QList<quint32> ownAddresses;
     QList<quint32> otherCameras; // addresses of the cameras that keep theirs
     QList<Line> lines;
-    int planning = 0; // plans under way; only the latest is shown
+    int planning = 0;     // plans under way; only the latest is shown
+    QString plannedFirst; // the first address of the latest plan, as typed
     QTimer watch;
     int watchedMs = 0;
 };
