@@ -2,7 +2,7 @@
 
 #include "app/qvxapplication.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QCoreApplication>
 #include <QPixmap>
 
