@@ -125,11 +125,12 @@ QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quin
 }
 
 QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize) {
-    // The listed channels are never null, so a record's position is the camera's index.
+    // The listed channels are never null, so a record's position is the camera's index. A camera heard
+    // behind a listed one's address has no row but is as much in conflict: it comes after them.
     QList<UdpCamInfo> records;
     for (const UdpInterface *channel : manager.cameras)
         records << channel->camInfo;
-    return findCameraConflicts(records, datagramSize);
+    return findCameraConflicts(records + manager.shadowedCameras(), datagramSize);
 }
 
 ConflictKind findCameraConflict(const UdpCamManager &manager, quint32 datagramSize) {

@@ -58,7 +58,8 @@ struct CameraConflict {
 // every other camera, where only the first value a pair shares (IP, MAC, serial number) counts. Every
 // conflict once; the first is the one the window warns about.
 QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quint32 datagramSize);
-// The same over the manager's cameras, by their indices in the manager.
+// The same over the manager's cameras, by their indices in the manager; the cameras heard at a listed
+// camera's address without a row follow, from cameraCount() on, in the order of shadowedCameras().
 QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize);
 ConflictKind findCameraConflict(const UdpCamManager &manager, quint32 datagramSize);
 // The warning text of one of the window's conflicts, translated in the "MainWindow" context; empty for

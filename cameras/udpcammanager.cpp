@@ -4,6 +4,7 @@
 #include "net/addresses.h"
 #include "net/datagrams.h"
 #include "net/udpinterface.h"
+#include "net/udplocalsocket.h"
 
 #include <QHostAddress>
 
@@ -339,5 +340,24 @@ AddressChange UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip,
     change.outcome = change.refusal == AddressVerdict::Usable ? AddressChange::Sent : AddressChange::Refused;
     if (change.outcome == AddressChange::Sent)
         channel->send(opSetAddress(ip, mask, info.macLow, info.macHigh), true);
+    return change;
+}
+
+AddressChange UdpCamManager::setAddressByMac(const UdpCamInfo &camera, quint32 ip, quint32 mask) {
+    AddressChange change;
+    UdpLocalSocket *from = nullptr;
+    for (UdpLocalSocket *socket : qAsConst(enumerator.sockets)) {
+        if (socket->address.toIPv4Address() == camera.adapterIp) from = socket;
+    }
+    if (!from) return change;
+    change.outcome = AddressChange::Unchanged;
+    if (ip == camera.cameraIp && mask == camera.cameraMask) return change;
+    change.refusal = judgeCameraAddress(ip, mask, camera.adapterIp);
+    change.outcome = change.refusal == AddressVerdict::Usable ? AddressChange::Sent : AddressChange::Refused;
+    if (change.outcome != AddressChange::Sent) return change;
+    // A camera outside the subnet, or one of several at one address, is reached only by broadcast.
+    const quint32 broadcast = (camera.adapterIp & camera.adapterMask) | ~camera.adapterMask;
+    from->writeDatagram(opSetAddress(ip, mask, camera.macLow, camera.macHigh), QHostAddress(broadcast),
+                        quint16(camera.cameraPort));
     return change;
 }

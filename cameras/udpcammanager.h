@@ -22,6 +22,9 @@ public:
     int cameraCount() const;
     UdpInterface *camera(int index) const;
     AddressChange setCameraAddress(UdpInterface *channel, quint32 ip, quint32 mask);
+    // The same for any camera heard, listed or not: the command goes by its MAC address to the broadcast
+    // address of its adapter's subnet, from the discovery socket of that adapter.
+    AddressChange setAddressByMac(const UdpCamInfo &camera, quint32 ip, quint32 mask);
     // Drops every camera, listens on the adapter (all of them for the all-adapters entry, none
     // without one) and asks who is there.
     void restartDiscovery(const NetAdapterInfo *adapter);

@@ -20,6 +20,11 @@ enum class EchoResult {
 EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned interfaceIndex, int ipSize,
                             int timeoutMs);
 
+// Whether a host at `target` gave its hardware address to the adapter at `source` (it answered ARP,
+// which a host that ignores echo still does). On Linux the neighbour table is read, so an echo or any
+// datagram to `target` goes first; on Windows an ARP request is sent. Blocking.
+bool answeredArp(std::uint32_t target, std::uint32_t source);
+
 // The IPv4 and ICMP echo headers inside `ipSize`: the rest is payload.
 constexpr int EchoHeaderBytes = 20 + 8;
 

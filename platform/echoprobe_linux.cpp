@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <vector>
 
 namespace platform {
@@ -119,6 +120,21 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
         if (s.raw && (reply[at + 4] != request[4] || reply[at + 5] != request[5])) continue;
         if (reply[at + 6] == request[6] && reply[at + 7] == request[7]) return EchoResult::Answered;
     }
+}
+
+bool answeredArp(std::uint32_t target, std::uint32_t) {
+    FILE *table = std::fopen("/proc/net/arp", "r");
+    if (!table) return false;
+    char line[256];
+    bool answered = false;
+    while (!answered && std::fgets(line, sizeof line, table)) {
+        unsigned a = 0, b = 0, c = 0, d = 0, flags = 0;
+        // "10.77.1.100  0x1  0x2  02:..  *  eth0": flag 0x2 means the hardware address is known.
+        if (std::sscanf(line, "%u.%u.%u.%u %*x %x", &a, &b, &c, &d, &flags) == 5)
+            answered = (a << 24 | b << 16 | c << 8 | d) == target && (flags & 0x2);
+    }
+    std::fclose(table);
+    return answered;
 }
 
 } // namespace platform

@@ -59,4 +59,10 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
                : EchoResult::NoAnswer;
 }
 
+bool answeredArp(std::uint32_t target, std::uint32_t source) {
+    ULONG mac[2] = {0, 0};
+    ULONG length = 6;
+    return SendARP(htonl(target), htonl(source), mac, &length) == NO_ERROR && length > 0;
+}
+
 } // namespace platform

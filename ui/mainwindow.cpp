@@ -6,6 +6,7 @@
 #include "cameras/qlistitemlabel.h"
 #include "cameras/reportjson.h"
 #include "cameras/savefile.h"
+#include "dialogs/assignaddressesdlg.h"
 #include "dialogs/caminfodlg.h"
 #include "dialogs/clipeditdlg.h"
 #include "dialogs/ipeditdlg.h"
@@ -118,6 +119,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     save->setShortcut(QKeySequence::Save);
     QAction *copy = listMenu->addAction(tr("&Copy list"), this, &MainWindow::copyList);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    listMenu->addSeparator();
+    listMenu->addAction(tr("Assign addresses..."), this, &MainWindow::assignAddresses);
     contextMenu = new QMenu(this);
     connect(ui->camList, &QListWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
     ui->camList->installEventFilter(this);
@@ -219,8 +222,12 @@ void MainWindow::checkCameraConflicts() {
         if (acknowledged.contains(conflict.key)) continue;
         acknowledged << conflict.key;
         warningOpen = true;
-        showMessage(this, conflictText(conflict.kind), MessageError, involvedCameras(conflict));
+        // Cameras at one address: one of them may have no row to right-click, the plan reaches them all.
+        const int offer = conflict.kind == ConflictKind::SameIp ? MessageAssignAddresses : 0;
+        const QMessageBox::StandardButton answer =
+            showMessage(this, conflictText(conflict.kind), MessageError | offer, involvedCameras(conflict));
         warningOpen = false;
+        if (answer == QMessageBox::Apply) assignAddresses();
         break;
     }
     // Cameras found while the warning was open are checked now, as one.
@@ -241,12 +248,17 @@ void MainWindow::markConflictRows(const QList<CameraConflict> &conflicts) {
 
 QString MainWindow::involvedCameras(const CameraConflict &conflict) const {
     QStringList names;
+    const QList<UdpCamInfo> &unlisted = manager.shadowedCameras();
     for (int index : conflict.cameras) {
         const UdpInterface *channel = manager.camera(index);
-        if (!channel) continue;
-        const QString name =
-            channel->cameraName.isEmpty() ? tr("Camera %1").arg(index + 1) : channel->cameraName;
-        names << QStringLiteral("%1 (%2)").arg(name, channel->cameraIpText());
+        const int other = index - manager.cameraCount();
+        if (!channel && (other < 0 || other >= unlisted.size())) continue;
+        const UdpCamInfo &info = channel ? channel->camInfo : unlisted.at(other);
+        const QString name = !channel                        ? tr("Camera without a row")
+                             : channel->cameraName.isEmpty() ? tr("Camera %1").arg(index + 1)
+                                                             : channel->cameraName;
+        names
+            << tr("%1 (%2, MAC %3)").arg(name, ipToText(info.cameraIp), macToText(info.macLow, info.macHigh));
     }
     return tr("Cameras involved: %1").arg(names.join(QStringLiteral(", ")));
 }
@@ -259,9 +271,14 @@ QMessageBox::StandardButton MainWindow::showMessage(QWidget *parent, const QStri
 void MainWindow::showContextMenu(const QPoint &pos) {
     contextMenu->clear();
     const QModelIndex index = ui->camList->indexAt(pos);
-    if (!index.isValid() || manager.cameraCount() == 0) return;
-    UdpInterface *camera = manager.camera(index.row());
-    if (!camera) return;
+    UdpInterface *camera = index.isValid() ? manager.camera(index.row()) : nullptr;
+    if (!camera) {
+        // Beside the rows the list's own action: cameras without a row are reached by it too.
+        connect(contextMenu->addAction(tr("Assign addresses...")), &QAction::triggered, this,
+                &MainWindow::assignAddresses);
+        contextMenu->popup(ui->camList->viewport()->mapToGlobal(pos));
+        return;
+    }
 
     // A restart may discard the channel while the menu is open; the actions then do nothing.
     const QPointer<UdpInterface> channel(camera);
@@ -279,6 +296,9 @@ void MainWindow::showContextMenu(const QPoint &pos) {
     connect(contextMenu->addAction(tr("Copy details")), &QAction::triggered, this, [this, channel] {
         if (channel) copyCameraDetails(channel);
     });
+    contextMenu->addSeparator();
+    connect(contextMenu->addAction(tr("Assign addresses...")), &QAction::triggered, this,
+            &MainWindow::assignAddresses);
     contextMenu->popup(ui->camList->viewport()->mapToGlobal(pos));
 }
 
@@ -329,6 +349,8 @@ void MainWindow::openNetworkCheck() {
         connect(networkCheck, &NetworkCheckWindow::checkRequested, this, &MainWindow::openNetworkCheck);
         connect(networkCheck, &NetworkCheckWindow::selectCameraRequested, this, &MainWindow::selectCamera);
         connect(networkCheck, &NetworkCheckWindow::moveCameraRequested, this, &MainWindow::moveCamera);
+        connect(networkCheck, &NetworkCheckWindow::assignAddressesRequested, this,
+                &MainWindow::assignAddresses);
         // Beside the main window, so that the rows its findings select stay in view.
         const QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
         if (screen)
@@ -396,6 +418,19 @@ void MainWindow::editCameraAddress(UdpInterface *camera, quint32 proposedIp, qui
     if (channel) manager.setCameraAddress(channel, ip, mask);
     // The camera takes its new address in its own time; give it a moment before looking again.
     QTimer::singleShot(AddressSettleMs, this, [this] { rediscover(ui->netAdpList->currentIndex()); });
+}
+
+void MainWindow::assignAddresses() {
+    QList<quint32> own;
+    for (int i = 1; i < adapterCount; ++i)
+        own << adapters[i].ip;
+    {
+        AssignAddressesDlg dialog(&manager, own, this);
+        connect(&dialog, &AssignAddressesDlg::rediscoverRequested, this,
+                [this] { rediscover(ui->netAdpList->currentIndex()); });
+        dialog.exec();
+    }
+    if (checkPending) scheduleConflictCheck(false);
 }
 
 void MainWindow::showCameraInfo(UdpInterface *channel) {

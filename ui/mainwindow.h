@@ -41,6 +41,11 @@ public:
     // The context menu of the selected row, for the menu key and Shift+F10.
     void showKeyboardContextMenu();
     void openNetworkPreferences();
+    // The plan that gives every camera sharing an address or outside its subnet one of its own.
+public slots:
+    void assignAddresses();
+
+public:
     // Opens the network check window (one, kept) and runs its check.
     void openNetworkCheck();
     NetworkCheckWindow *networkCheckWindow() const { return networkCheck; }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QPixmap>
+#include <QPushButton>
 
 QMessageBox::StandardButton showMessageBox(QWidget *parent, const QString &text, int kinds,
                                            const QString &details) {
@@ -35,5 +36,11 @@ QMessageBox::StandardButton showMessageBox(QWidget *parent, const QString &text,
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    return QMessageBox::StandardButton(box.exec());
+    const QAbstractButton *assign =
+        kinds & MessageAssignAddresses
+            ? box.addButton(QCoreApplication::translate("MainWindow", "Assign addresses..."),
+                            QMessageBox::ActionRole)
+            : nullptr;
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    return assign && box.clickedButton() == assign ? QMessageBox::Apply : answer;
 }

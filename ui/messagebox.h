@@ -13,6 +13,7 @@ enum MessageKind : int {
     MessageInformation = 0x4,
     MessageYesNo = 0x100,
     MessageYesNoCancel = 0x200,
+    MessageAssignAddresses = 0x400, // an "Assign addresses..." button besides, answered as QMessageBox::Apply
 };
 
 // A modal message box in the program's look; `details` goes below the message. Answers the button

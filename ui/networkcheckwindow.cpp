@@ -253,6 +253,16 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         row->addStretch(1);
         box->addLayout(row);
     }
+    // Cameras sharing an address, or outside their subnet, are given addresses all in one plan.
+    if (f.code == QLatin1String("duplicate-ip") || f.code == QLatin1String("outside-subnet")) {
+        auto *assign = new QPushButton(tr("Assign addresses..."), frame);
+        assign->setObjectName(QStringLiteral("assignAddresses"));
+        connect(assign, &QPushButton::clicked, this, &NetworkCheckWindow::assignAddressesRequested);
+        auto *row = new QHBoxLayout;
+        row->addWidget(assign);
+        row->addStretch(1);
+        box->addLayout(row);
+    }
     return frame;
 }
 

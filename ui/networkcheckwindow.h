@@ -49,6 +49,8 @@ signals:
     // address and mask.
     void selectCameraRequested(const UdpCamInfo &camera);
     void moveCameraRequested(const UdpCamInfo &camera, quint32 address, quint32 mask);
+    // The user asks for new addresses for every camera that shares one or lies outside its subnet.
+    void assignAddressesRequested();
 
 private:
     void showFindings();

@@ -167,6 +167,18 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Assign addresses...</source>
+        <translation>Adressen zuweisen...</translation>
+    </message>
+    <message>
+        <source>%1 (%2, MAC %3)</source>
+        <translation>%1 (%2, MAC %3)</translation>
+    </message>
+    <message>
+        <source>Camera without a row</source>
+        <translation>Kamera ohne Zeile</translation>
+    </message>
+    <message>
         <source>Halvorn Varnix</source>
         <translation>Halvorn Varnix</translation>
     </message>
@@ -648,6 +660,10 @@
 <context>
     <name>NetworkCheckWindow</name>
     <message>
+        <source>Assign addresses...</source>
+        <translation>Adressen zuweisen...</translation>
+    </message>
+    <message>
         <source>Network check</source>
         <translation>Netzwerkprüfung</translation>
     </message>
@@ -884,6 +900,97 @@
     <message>
         <source>no</source>
         <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>AssignAddressesDlg</name>
+    <message>
+        <source>Not changed</source>
+        <translation>Nicht geändert</translation>
+    </message>
+    <message>
+        <source>Does not answer at %1</source>
+        <translation>Antwortet nicht unter %1</translation>
+    </message>
+    <message>
+        <source>Answers at %1</source>
+        <translation>Antwortet unter %1</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Looking for the cameras at their new addresses...</source>
+        <translation>Die Kameras werden unter ihren neuen Adressen gesucht...</translation>
+    </message>
+    <message>
+        <source>Sending the new addresses...</source>
+        <translation>Die neuen Adressen werden gesendet...</translation>
+    </message>
+    <message>
+        <source>Another camera already uses this address or is given it here.</source>
+        <translation>Eine andere Kamera verwendet diese Adresse bereits oder erhält sie hier.</translation>
+    </message>
+    <message>
+        <source>Enter the address as four numbers from 0 to 255, separated by dots.</source>
+        <translation>Geben Sie die Adresse als vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
+    </message>
+    <message>
+        <source>Every camera has an address of its own in its network adapter's subnet.</source>
+        <translation>Jede Kamera hat eine eigene Adresse im Subnetz ihres Netzwerkadapters.</translation>
+    </message>
+    <message>
+        <source>Looking for free addresses...</source>
+        <translation>Freie Adressen werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers from 0 to 255, separated by dots.</source>
+        <translation>Geben Sie die erste Adresse als vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>New address</source>
+        <translation>Neue Adresse</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>First address:</source>
+        <translation>Erste Adresse:</translation>
+    </message>
+    <message>
+        <source>These cameras share their address with another camera or lie outside the subnet of their network adapter. Each is offered a free address in that subnet; nothing is sent before &quot;Apply&quot;.</source>
+        <translation>Diese Kameras teilen ihre Adresse mit einer anderen Kamera oder liegen außerhalb des Subnetzes ihres Netzwerkadapters. Jede erhält eine freie Adresse in diesem Subnetz; vor &quot;Übernehmen&quot; wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Adressen zuweisen</translation>
     </message>
 </context>
 </TS>

@@ -167,6 +167,18 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Assign addresses...</source>
+        <translation>Assegna indirizzi...</translation>
+    </message>
+    <message>
+        <source>%1 (%2, MAC %3)</source>
+        <translation>%1 (%2, MAC %3)</translation>
+    </message>
+    <message>
+        <source>Camera without a row</source>
+        <translation>Telecamera senza riga</translation>
+    </message>
+    <message>
         <source>Halvorn Varnix</source>
         <translation>Halvorn Varnix</translation>
     </message>
@@ -648,6 +660,10 @@
 <context>
     <name>NetworkCheckWindow</name>
     <message>
+        <source>Assign addresses...</source>
+        <translation>Assegna indirizzi...</translation>
+    </message>
+    <message>
         <source>Network check</source>
         <translation>Verifica della rete</translation>
     </message>
@@ -884,6 +900,97 @@
     <message>
         <source>no</source>
         <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>AssignAddressesDlg</name>
+    <message>
+        <source>Not changed</source>
+        <translation>Non modificato</translation>
+    </message>
+    <message>
+        <source>Does not answer at %1</source>
+        <translation>Non risponde a %1</translation>
+    </message>
+    <message>
+        <source>Answers at %1</source>
+        <translation>Risponde a %1</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Inviato</translation>
+    </message>
+    <message>
+        <source>Looking for the cameras at their new addresses...</source>
+        <translation>Ricerca delle telecamere ai nuovi indirizzi...</translation>
+    </message>
+    <message>
+        <source>Sending the new addresses...</source>
+        <translation>Invio dei nuovi indirizzi...</translation>
+    </message>
+    <message>
+        <source>Another camera already uses this address or is given it here.</source>
+        <translation>Un'altra telecamera usa già questo indirizzo o lo riceve qui.</translation>
+    </message>
+    <message>
+        <source>Enter the address as four numbers from 0 to 255, separated by dots.</source>
+        <translation>Inserire l'indirizzo come quattro numeri da 0 a 255 separati da punti.</translation>
+    </message>
+    <message>
+        <source>Every camera has an address of its own in its network adapter's subnet.</source>
+        <translation>Ogni telecamera ha un indirizzo proprio nella sottorete della sua scheda di rete.</translation>
+    </message>
+    <message>
+        <source>Looking for free addresses...</source>
+        <translation>Ricerca di indirizzi liberi...</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers from 0 to 255, separated by dots.</source>
+        <translation>Inserire il primo indirizzo come quattro numeri da 0 a 255 separati da punti.</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>New address</source>
+        <translation>Nuovo indirizzo</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>First address:</source>
+        <translation>Primo indirizzo:</translation>
+    </message>
+    <message>
+        <source>These cameras share their address with another camera or lie outside the subnet of their network adapter. Each is offered a free address in that subnet; nothing is sent before &quot;Apply&quot;.</source>
+        <translation>Queste telecamere condividono l'indirizzo con un'altra telecamera o sono fuori dalla sottorete della loro scheda di rete. A ognuna è proposto un indirizzo libero in quella sottorete; nulla viene inviato prima di &quot;Applica&quot;.</translation>
+    </message>
+    <message>
+        <source>Assign addresses</source>
+        <translation>Assegna indirizzi</translation>
     </message>
 </context>
 </TS>

@@ -167,6 +167,18 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Assign addresses...</source>
+        <translation>アドレスを割り当て...</translation>
+    </message>
+    <message>
+        <source>%1 (%2, MAC %3)</source>
+        <translation>%1 (%2、MAC %3)</translation>
+    </message>
+    <message>
+        <source>Camera without a row</source>
+        <translation>行のないカメラ</translation>
+    </message>
+    <message>
         <source>Halvorn Varnix</source>
         <translation>Halvorn Varnix</translation>
     </message>
@@ -648,6 +660,10 @@
 <context>
     <name>NetworkCheckWindow</name>
     <message>
+        <source>Assign addresses...</source>
+        <translation>アドレスを割り当て...</translation>
+    </message>
+    <message>
         <source>Network check</source>
         <translation>ネットワークチェック</translation>
     </message>
@@ -884,6 +900,97 @@
     <message>
         <source>no</source>
         <translation>いいえ</translation>
+    </message>
+</context>
+<context>
+    <name>AssignAddressesDlg</name>
+    <message>
+        <source>Not changed</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>Does not answer at %1</source>
+        <translation>%1 で応答なし</translation>
+    </message>
+    <message>
+        <source>Answers at %1</source>
+        <translation>%1 で応答あり</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>送信済み</translation>
+    </message>
+    <message>
+        <source>Looking for the cameras at their new addresses...</source>
+        <translation>新しいアドレスでカメラを検索しています...</translation>
+    </message>
+    <message>
+        <source>Sending the new addresses...</source>
+        <translation>新しいアドレスを送信しています...</translation>
+    </message>
+    <message>
+        <source>Another camera already uses this address or is given it here.</source>
+        <translation>このアドレスは別のカメラがすでに使用しているか、ここで割り当てられています。</translation>
+    </message>
+    <message>
+        <source>Enter the address as four numbers from 0 to 255, separated by dots.</source>
+        <translation>アドレスは 0～255 の 4 つの数字をドットで区切って入力してください。</translation>
+    </message>
+    <message>
+        <source>Every camera has an address of its own in its network adapter's subnet.</source>
+        <translation>すべてのカメラがネットワークアダプターのサブネット内に固有のアドレスを持っています。</translation>
+    </message>
+    <message>
+        <source>Looking for free addresses...</source>
+        <translation>空きアドレスを検索しています...</translation>
+    </message>
+    <message>
+        <source>Enter the first address as four numbers from 0 to 255, separated by dots.</source>
+        <translation>開始アドレスは 0～255 の 4 つの数字をドットで区切って入力してください。</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>New address</source>
+        <translation>新しいアドレス</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC アドレス</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>First address:</source>
+        <translation>開始アドレス:</translation>
+    </message>
+    <message>
+        <source>These cameras share their address with another camera or lie outside the subnet of their network adapter. Each is offered a free address in that subnet; nothing is sent before &quot;Apply&quot;.</source>
+        <translation>これらのカメラは他のカメラとアドレスが重複しているか、ネットワークアダプターのサブネット外にあります。それぞれにそのサブネット内の空きアドレスを提案します。「適用」を押すまで何も送信されません。</translation>
+    </message>
+    <message>
+        <source>Assign addresses</source>
+        <translation>アドレスの割り当て</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,6 @@
+#include "cameras/addressplan.h"
 #include "cameras/conflicts.h"
+#include "net/addresses.h"
 #include "tests/datarows.h"
 
 #include <QtTest>
@@ -80,6 +82,78 @@ private slots:
         unset.cameraIp = nowhere.adapterIp = 0;
         QCOMPARE(conflictGroups({own}, 0).value(0).kind, K::OutsideSubnet);
         QVERIFY(conflictGroups({unset}, 0).isEmpty() && conflictGroups({nowhere}, 0).isEmpty());
+    }
+
+    // Cameras as "ip mac listed[/adapter/prefix]" (adapter 10.77.1.1/24 unless given); moves as
+    // "camera>ip/prefix", "camera>-" when the subnet is full.
+    void addressPlan_data() {
+        QTest::addColumn<QString>("cameras");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("answering");
+        QTest::addColumn<QString>("want");
+        QTest::newRow("of three at one address the listed one keeps it")
+            << "10.77.1.50 1 0,10.77.1.50 2 1,10.77.1.50 3 0"
+            << "10.77.1.100"
+            << ""
+            << "0>10.77.1.100/24 2>10.77.1.101/24";
+        QTest::newRow("none listed: the first keeps it") << "10.77.1.50 1 0,10.77.1.50 2 0"
+                                                         << "10.77.1.100"
+                                                         << ""
+                                                         << "1>10.77.1.100/24";
+        QTest::newRow("outside ones take the adapter's mask and skip cameras")
+            << "10.88.0.7 1 1/10.77.1.1/24,10.77.1.100 2 1,10.77.1.1 3 1"
+            << "10.77.1.100"
+            << ""
+            << "0>10.77.1.101/24 2>10.77.1.102/24";
+        QTest::newRow("a first address outside the subnet starts at its first host") << "10.88.0.7 1 1"
+                                                                                     << "192.168.0.5"
+                                                                                     << ""
+                                                                                     << "0>10.77.1.2/24";
+        QTest::newRow("answering addresses skipped, then wrapped past broadcast and adapter")
+            << "10.88.0.7 1 1,10.88.0.8 2 0"
+            << "10.77.1.253"
+            << "10.77.1.253,10.77.1.2"
+            << "0>10.77.1.254/24 1>10.77.1.3/24";
+        QTest::newRow("each adapter its own subnet") << "10.88.0.7 1 1/10.5.0.1/16,10.88.0.7 2 1"
+                                                     << "10.77.1.9"
+                                                     << ""
+                                                     << "0>10.5.0.2/16 1>10.77.1.9/24";
+        QTest::newRow("full subnet: no address") << "10.77.1.2 1 1/10.77.1.1/30,10.77.1.2 2 0/10.77.1.1/30"
+                                                 << "10.77.1.2"
+                                                 << ""
+                                                 << "1>-";
+        QTest::newRow("nothing to move") << "10.77.1.20 1 1,10.77.1.21 2 0"
+                                         << "10.77.1.20"
+                                         << "10.77.1.20"
+                                         << "";
+    }
+
+    void addressPlan() {
+        QFETCH(QString, cameras);
+        QFETCH(QString, first);
+        QFETCH(QString, answering);
+        QList<PlannedCamera> planned;
+        for (const QString &text : cameras.split(',')) {
+            const QStringList f = text.split(QRegularExpression("[ /]"));
+            PlannedCamera c;
+            c.info.cameraIp = ipFromText(f[0]);
+            c.info.macLow = f[1].toUInt();
+            c.listed = f[2] == "1";
+            c.info.adapterIp = ipFromText(f.value(3, "10.77.1.1"));
+            c.info.adapterMask = ~0u << (32 - f.value(4, "24").toInt());
+            planned << c;
+        }
+        QList<quint32> answers, inUse;
+        for (const QString &ip : answering.split(',', Qt::SkipEmptyParts))
+            answers << ipFromText(ip);
+        QStringList got;
+        for (const AddressMove &m :
+             planAddressesProbed(planned, ipFromText(first), inUse,
+                                 [&](quint32 ip, quint32) { return answers.contains(ip); }))
+            got << QString("%1>%2").arg(m.camera).arg(
+                m.ip ? ipToText(m.ip) + '/' + QString::number(32 - qCountTrailingZeroBits(m.mask)) : "-");
+        QFETCH(QString, want);
+        QCOMPARE(got.join(' '), want);
     }
 };
 

@@ -216,6 +216,58 @@ private slots:
                                 .arg(requests.value(45611))));
     }
 
+    // Three cameras at one address, two outside the subnet, one in place, on a link whose simulator takes
+    // any address it is given.
+    void assignAddressesMovesExactlyThoseThatNeedIt() {
+        Lab line;
+        QFile cameras(LINE_CAMERAS_PATH); // the window's test uses the same line
+        QVERIFY(cameras.open(QIODevice::ReadOnly));
+        RUN_LAB(line,
+                {"--link", line.link("lab0", 1500, "10.77.1.1/24", cameras.readAll()), "--take-addresses",
+                 "lab0"},
+                R"(ip link add nowhere type veth peer name nowhere1 && ip link set nowhere up
+run plan --assign-addresses --adapter lab0 --first 10.77.1.100 --json; cp lab0.camlog.jsonl plan.log
+run apply --assign-addresses --adapter lab0 --first 10.77.1.100 --apply --json; cp lab0.camlog.jsonl apply.log
+run after --adapter lab0 --json
+run again --assign-addresses --adapter lab0
+run outside --assign-addresses --adapter lab0 --first 10.78.0.1 --apply
+run bare --assign-addresses --adapter nowhere --apply)");
+        const auto setAddressRequests = [&](const QString &log) {
+            QSet<QString> requests;
+            for (const QByteArray &l : line.read(log).split('\n'))
+                if (l.contains("\"hex\":\"01000817"))
+                    requests << QJsonDocument::fromJson(l)["hex"].toString();
+            return requests;
+        };
+        QVERIFY(line.read("plan.rc") == "0\n" && setAddressRequests("plan.log").isEmpty());
+        QCOMPARE(line.json("plan")["plan"].toArray().size(), 4);
+        // Each of the four moved once, to distinct free addresses of the subnet; all answer there.
+        QCOMPARE(line.read("apply.rc"), QByteArray("0\n"));
+        QCOMPARE(setAddressRequests("apply.log").size(), 4);
+        QSet<QString> macs, newIps;
+        for (const QJsonValue &l : line.json("apply")["plan"].toArray()) {
+            QVERIFY2(l["sent"].toBool() && l["answered"].toBool(), qPrintable(l["mac"].toString()));
+            QVERIFY(l["newIp"].toString().startsWith("10.77.1.1") && l["newMask"] == "255.255.255.0");
+            macs << l["mac"].toString();
+            newIps << l["newIp"].toString();
+        }
+        QCOMPARE(newIps.size(), 4);
+        QVERIFY(!macs.contains("02:00:00:77:00:06") && macs.size() == 4);
+        const QJsonArray after = line.json("after")["cameras"].toArray();
+        QSet<QString> addresses;
+        for (const QJsonValue &c : after)
+            addresses << c["ip"].toString();
+        QVERIFY2(after.size() == 6 && addresses.size() == 6 && line.json("after")["conflict"].isNull(),
+                 line.read("after.out").constData());
+        QVERIFY(addresses.contains("10.77.1.50") && addresses.contains("10.77.1.20"));
+        QVERIFY2(line.read("again.rc") == "0\n" && line.read("again.out").contains("nothing to move"),
+                 line.read("again.out").constData());
+        // A first address outside the adapter's subnet, an adapter without an address: refused, nothing sent.
+        QVERIFY(line.read("outside.rc") == "2\n" && line.read("bare.rc") == "2\n" &&
+                line.read("bare.err").contains("has no IPv4 address"));
+        QCOMPARE(setAddressRequests("lab0.camlog.jsonl").size(), 4);
+    }
+
     void impossibleSendersAndHostileTexts() {
         Lab hostile;
         QVERIFY(Lab::write(hostile.file("forger.py"), forger));

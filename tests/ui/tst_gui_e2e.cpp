@@ -2,7 +2,9 @@
 // lab, under an X server of its own. It builds the main window as the program does and watches the
 // camera list fill and a camera move to the address given in the dialog.
 #include "cameras/conflicts.h"
+#include "dialogs/assignaddressesdlg.h"
 #include "guitest.h"
+#include "ui_assignaddressesdlg.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 class GuiEndToEnd : public QObject {
@@ -89,6 +92,46 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(row("192.168.77.50").contains("Alpha"), 10000);
         QCOMPARE(row("192.168.77.11"), QString());
         QTRY_COMPARE_WITH_TIMEOUT(window.ui->camList->count(), 6, 8000);
+    }
+
+    // The camera line's lab: three cameras at one address (one row), two outside the subnet, one in place.
+    // The warning names all three at the shared address; its plan, applied with one click, moves four.
+    void sharedAddressWarnedAndPlanApplied() {
+        QString details;
+        QStringList results;
+        bool applied = false;
+        QTimer hand;
+        connect(&hand, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                details = box->informativeText();
+                for (QAbstractButton *button : box->buttons())
+                    if (box->buttonRole(button) == QMessageBox::ActionRole) button->click();
+            } else if (auto *plan = qobject_cast<AssignAddressesDlg *>(modal)) {
+                if (!applied && plan->ui->btnApply->isEnabled()) {
+                    applied = true;
+                    connect(plan, &AssignAddressesDlg::resultsShown, plan, [&results, plan] {
+                        for (int row = 0; row < plan->lineCount(); ++row)
+                            results << plan->ui->planTable->item(row, 5)->text();
+                        plan->reject();
+                    });
+                    plan->ui->btnApply->click();
+                }
+            }
+        });
+        hand.start(50);
+        window.show();
+        QVERIFY(QMetaObject::invokeMethod(&window, "ShowMainWindow"));
+        QTRY_VERIFY_WITH_TIMEOUT(!results.isEmpty(), 30000);
+        QCOMPARE(details.count("10.77.1.50"), 3);
+        QCOMPARE(details.count("Camera without a row"), 2);
+        QCOMPARE(results.filter(QRegularExpression("^Answers at 10\\.77\\.1\\.\\d+$")).size(), 4);
+        QCOMPARE(results.size(), 4);
+        // The look after: six rows, no warning left.
+        QTRY_COMPARE_WITH_TIMEOUT(window.ui->camList->count(), 6, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(findCameraConflicts(window.manager, 0).isEmpty() &&
+                                     rowTexts(window).filter("10.77.1.").size() == 6,
+                                 10000);
     }
 };
 

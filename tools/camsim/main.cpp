@@ -67,6 +67,10 @@ int main(int argc, char *argv[]) {
                                     QStringLiteral("file"));
     const QCommandLineOption hostOpt(QStringLiteral("allow-host-namespace"),
                                      QStringLiteral("Run even in the host's network namespace."));
+    const QCommandLineOption deviceOpt(QStringLiteral("address-device"),
+                                       QStringLiteral("Put a camera's new address on this interface."),
+                                       QStringLiteral("name"));
+    parser.addOption(deviceOpt);
     parser.addOption(configOpt);
     parser.addOption(logOpt);
     parser.addOption(hostOpt);
@@ -91,6 +95,7 @@ int main(int argc, char *argv[]) {
     }
 
     Simulator sim;
+    sim.setAddressDevice(parser.value(deviceOpt));
     QString error;
     // Errors of a file name the file.
     if (!sim.load(config.readAll(), &error))

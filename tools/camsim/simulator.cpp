@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkDatagram>
+#include <QProcess>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -262,8 +263,25 @@ void Simulator::setAddress(int index, quint32 ip, quint32 mask) {
     SimCamera &cam = cameras_[index];
     note(QStringLiteral("%1: new address %2 mask %3")
              .arg(cam.label, QHostAddress(ip).toString(), QHostAddress(mask).toString()));
+    const quint32 old = cam.ip;
+    const quint32 oldMask = cam.mask;
     cam.ip = ip;
     cam.mask = mask;
+    if (!addressDevice_.isEmpty()) {
+        const auto cidr = [](quint32 a, quint32 m) {
+            return QHostAddress(a).toString() + QLatin1Char('/') +
+                   QString::number(32 - qCountTrailingZeroBits(m));
+        };
+        const auto ipAddr = [this](const char *verb, const QString &address) {
+            QProcess::execute(QStringLiteral("ip"), {QStringLiteral("addr"), QLatin1String(verb), address,
+                                                     QStringLiteral("dev"), addressDevice_});
+        };
+        bool oldStillUsed = false;
+        for (const SimCamera &other : qAsConst(cameras_))
+            oldStillUsed = oldStillUsed || other.ip == old;
+        if (!oldStillUsed) ipAddr("del", cidr(old, oldMask));
+        ipAddr("add", cidr(ip, mask)); // "exists" when another camera or the lab put it there: fine
+    }
     cam.label = QString::fromLatin1(cam.name) + QLatin1Char('@') + QHostAddress(ip).toString();
     // The old registrations were made to the old address; a client registers again after finding it.
     cam.listeners.clear();

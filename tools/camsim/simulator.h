@@ -22,6 +22,9 @@ public:
     // Reads the camera list (a JSON array, or an object with a "cameras" array).
     bool load(const QByteArray &json, QString *error);
     bool setLog(const QString &path, QString *error);
+    // A camera given a new address puts it on `device` (and takes its old one off once no camera is
+    // left there), as a camera's own interface would; without one only addresses already there work.
+    void setAddressDevice(const QString &device) { addressDevice_ = device; }
     // Binds every socket; false when a shared listening port cannot be bound.
     bool start(QString *error);
 
@@ -51,4 +54,5 @@ private:
     // so that a program slow to start on a busy machine meets the same script.
     QElapsedTimer scriptClock_;
     qint64 scriptMs();
+    QString addressDevice_;
 };

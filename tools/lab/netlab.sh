@@ -23,6 +23,8 @@
 #                   like --link, but a tun device at each end (no hardware address, point to point),
 #                   joined by tools/lab/tunpair.py
 #   --route CAM_IP:NAME      extra /32 route to CAM_IP via NAME in the app namespace
+#   --take-addresses NAME    the simulator of link NAME puts a camera's new address on its link itself
+#                            (and takes the old one off), so any address can be given
 #   --extra-ip NAME:CIDR     extra address on the camera end of link NAME (a camera moved there by
 #                            a set-address command answers from it)
 #   --unrouted NAME          no /32 routes for the cameras outside the app subnet of link NAME, as
@@ -58,7 +60,7 @@ hold=0
 links=()
 routes=()
 extras=()
-declare -A unrouted
+declare -A unrouted takers
 appips=()
 loss=0
 declare -A mac_of tun_of bridge_of
@@ -69,6 +71,7 @@ while (($#)); do
     --link) links+=("${2:?--link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); shift 2 ;;
     --tun-link) links+=("${2:?--tun-link needs NAME:MTU:APP_CIDR:CAMS_JSON}"); tun_of[${2%%:*}]=1; shift 2 ;;
     --route) routes+=("${2:?--route needs CAM_IP:NAME}"); shift 2 ;;
+    --take-addresses) takers[${2:?--take-addresses needs NAME}]=1; shift 2 ;;
     --extra-ip) extras+=("${2:?--extra-ip needs NAME:CIDR}"); shift 2 ;;
     --unrouted) unrouted[${2:?--unrouted needs NAME}]=1; shift 2 ;;
     --app-ip) appips+=("${2:?--app-ip needs NAME:CIDR[:SUFFIX]}"); shift 2 ;;
@@ -282,6 +285,7 @@ for item in "${links[@]}"; do
     IFS=: read -r name _ _ json <<<"$item"
     camns=${camns_of[$name]}
     args=(--config "$json")
+    [[ -n ${takers[$name]:-} ]] && args+=(--address-device "${camdev_of[$name]}")
     if [[ -n $logdir ]]; then
         args+=(--log "$logdir/$name.camlog.jsonl")
         ip netns exec "$camns" "$camsim" "${args[@]}" </dev/null >&2 2>"$logdir/$name.camsim.err" &

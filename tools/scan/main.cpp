@@ -53,6 +53,7 @@ int main(int argc, char **argv) {
         }
         return setAddressMode(o, adapters, chosen);
     }
+    if (o.mode == ScanOptions::AssignAddresses) return assignMode(o, adapters, chosen);
     const int jumboPacket = o.datagramGiven ? o.jumboPacket : stored.jumboPacket;
     if (o.mode == ScanOptions::Doctor) return doctorMode(o, adapters, chosen, jumboPacket);
     if (o.mode == ScanOptions::Watch) return watchMode(o, adapters, chosen, jumboPacket);

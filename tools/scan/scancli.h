@@ -48,6 +48,10 @@ int scanMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters, 
 // 0 when the camera answers at its new address, 1 when it does not.
 int setAddressMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters,
                    const NetAdapterInfo &chosen);
+// 0 when every camera planned answers at its new address (or none has to move), 1 when one does not or
+// has no free address, 2 when the adapter has no address or --first lies outside it.
+int assignMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters,
+               const NetAdapterInfo &chosen);
 // 0 without a problem, 1 with one (warnings do not count).
 int doctorMode(const ScanOptions &options, const QList<NetAdapterInfo> &adapters,
                const NetAdapterInfo &chosen, int jumboPacket);

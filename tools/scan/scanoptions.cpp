@@ -136,6 +136,21 @@ struct Options {
                    "answers at NEW_IP (at most the wait) and report it with its name and status (exit 0), or "
                    "that none answers (1)"),
                "CAMERA_IP NEW_IP NEW_MASK");
+    const QCommandLineOption assign =
+        option({QStringLiteral("assign-addresses")},
+               QStringLiteral(
+                   "find the cameras, then plan a free address in its adapter's subnet for every camera that "
+                   "shares its address or lies outside the subnet (of cameras at one address one keeps it) "
+                   "and print the plan; nothing is sent without --apply"));
+    const QCommandLineOption first =
+        option({QStringLiteral("first")},
+               QStringLiteral("--assign-addresses: the first address the plan may give"), "IP");
+    const QCommandLineOption apply = option(
+        {QStringLiteral("apply")},
+        QStringLiteral(
+            "--assign-addresses: give each camera its address (by its MAC address, 200 ms apart), look "
+            "again and print whether each answers there; exit 0 when all do (or none had to move), 1 "
+            "when one does not"));
     const QCommandLineOption doctor = option(
         {QStringLiteral("doctor")},
         QStringLiteral("find the cameras, then say what is wrong with the network and how to fix it; exit 0 "
@@ -159,8 +174,8 @@ struct Options {
 
     // In the order --help lists them.
     QList<QCommandLineOption> all() const {
-        return {adapter, wait,  datagramSize, json,     csv,         list, setAddress,
-                doctor,  watch, rescan,       duration, metricsFile, help, version};
+        return {adapter, wait,   datagramSize, json,   csv,      list,        setAddress, assign, first,
+                apply,   doctor, watch,        rescan, duration, metricsFile, help,       version};
     }
 };
 
@@ -206,6 +221,8 @@ QString scanUsage() {
                        "  varnix-scan --list-adapters [--json]\n"
                        "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] "
                        "[--json]\n"
+                       "  varnix-scan --assign-addresses [--adapter NAME] [--first IP] [--apply] [--wait MS] "
+                       "[--json]\n"
                        "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
                        "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] "
                        "[--duration MS] [--json]\n"
@@ -220,10 +237,13 @@ QString scanUsage() {
     return text +
            QStringLiteral(
                "\n"
-               "Exit codes: 0 done; 1 the new address was not confirmed, or --doctor found a problem;\n"
+               "Exit codes: 0 done; 1 the new address was not confirmed, a camera planned by\n"
+               "--assign-addresses has no free address or does not answer at it, or --doctor found a "
+               "problem;\n"
                "2 bad arguments (an option given twice, an address that does not parse or that a camera\n"
-               "must not take, a metrics file that is not a regular file) or an unknown adapter: nothing\n"
-               "was sent.\n"
+               "must not take, a metrics file that is not a regular file, a first address outside the\n"
+               "adapter's subnet), an unknown adapter or, for --assign-addresses, an adapter without an\n"
+               "address: nothing was sent.\n"
                "The settings are read, never written.\n");
 }
 
@@ -247,14 +267,15 @@ private:
                              &watch = options_.watch, &setAddress = options_.setAddress,
                              &adapter = options_.adapter, &wait = options_.wait,
                              &datagramSize = options_.datagramSize, &rescan = options_.rescan,
-                             &duration = options_.duration, &metricsFile = options_.metricsFile;
+                             &duration = options_.duration, &metricsFile = options_.metricsFile,
+                             &assign = options_.assign, &first = options_.first, &apply = options_.apply;
     QCommandLineParser parser;
 };
 
 bool OptionReader::parse(const QStringList &arguments, QString *error) {
     QStringList valuedNames;
     for (const QCommandLineOption &option :
-         {setAddress, adapter, wait, datagramSize, rescan, duration, metricsFile})
+         {setAddress, adapter, wait, datagramSize, rescan, duration, metricsFile, first})
         valuedNames << option.names();
     *error = refusalBeforeParsing(arguments, valuedNames);
     if (!error->isEmpty()) return false;
@@ -309,6 +330,12 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
         }
         (period == &rescan ? o.rescanMs : o.durationMs) = ms;
     }
+    if (parser.isSet(first) && !parseStrictIp(parser.value(first), &o.firstIp)) {
+        *error = QStringLiteral("--first \"%1\" is not four numbers from 0 to 255 separated by dots")
+                     .arg(parser.value(first));
+        return false;
+    }
+    o.apply = parser.isSet(apply);
     o.metricsFile = parser.value(metricsFile);
     if (parser.isSet(metricsFile) && o.metricsFile.isEmpty()) {
         *error = QStringLiteral("--metrics-file needs a path");
@@ -339,11 +366,16 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
 
 bool OptionReader::readMode(ScanOptions &o, QString *error) const {
     const bool watching = parser.isSet(watch), listing = parser.isSet(list),
-               moving = parser.isSet(setAddress);
-    if (int(listing) + int(moving) + int(parser.isSet(doctor)) + int(watching) > 1)
-        *error = QStringLiteral("--list-adapters, --set-address, --doctor and --watch cannot be combined");
-    else if (o.csv && (o.json || listing || moving || parser.isSet(doctor) || watching))
+               moving = parser.isSet(setAddress), assigning = parser.isSet(assign);
+    if (int(listing) + int(moving) + int(parser.isSet(doctor)) + int(watching) + int(assigning) > 1)
+        *error = QStringLiteral(
+            "--list-adapters, --set-address, --assign-addresses, --doctor and --watch cannot be combined");
+    else if (o.csv && (o.json || listing || moving || parser.isSet(doctor) || watching || assigning))
         *error = QStringLiteral("--csv goes with a scan only, without --json");
+    else if ((parser.isSet(first) || o.apply) && !assigning)
+        *error = QStringLiteral("--first and --apply go with --assign-addresses only");
+    else if (assigning && o.datagramGiven)
+        *error = QStringLiteral("--assign-addresses does not take --datagram-size");
     else if ((parser.isSet(rescan) || parser.isSet(duration) || parser.isSet(metricsFile)) && !watching)
         *error = QStringLiteral("--rescan, --duration and --metrics-file go with --watch only");
     else if (watching && o.waitGiven)
@@ -356,6 +388,7 @@ bool OptionReader::readMode(ScanOptions &o, QString *error) const {
              : parser.isSet(doctor) ? ScanOptions::Doctor
              : listing              ? ScanOptions::ListAdapters
              : moving               ? ScanOptions::SetAddress
+             : assigning            ? ScanOptions::AssignAddresses
                                     : ScanOptions::Scan;
     return error->isEmpty();
 }

@@ -6,7 +6,7 @@
 
 // What one run of varnix-scan is asked to do.
 struct ScanOptions {
-    enum Mode { Scan, ListAdapters, SetAddress, Doctor, Watch, Help, Version };
+    enum Mode { Scan, ListAdapters, SetAddress, AssignAddresses, Doctor, Watch, Help, Version };
     Mode mode = Scan;
     bool json = false;
     bool csv = false; // a scan only: the camera list as CSV
@@ -19,6 +19,8 @@ struct ScanOptions {
     quint32 cameraIp = 0; // --set-address only
     quint32 newIp = 0;
     quint32 newMask = 0;
+    quint32 firstIp = 0; // --assign-addresses: where the plan starts; 0 from each subnet's first host
+    bool apply = false;  // --assign-addresses: send the plan, not only print it
     int rescanMs = 0;    // --watch: rediscover on this period; 0 never
     int durationMs = -1; // --watch: stop after this long; -1 when interrupted
     QString metricsFile; // --watch: the Prometheus text file kept up to date; "" none

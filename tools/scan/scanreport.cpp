@@ -14,9 +14,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-// Rows of cells printed in columns two blanks apart, the last column unpadded.
 QString alignedTable(const QList<QStringList> &rows) {
     QList<int> widths;
     for (const QStringList &row : rows) {
@@ -41,8 +38,6 @@ QString alignedTable(const QList<QStringList> &rows) {
     }
     return out;
 }
-
-} // namespace
 
 void printTo(FILE *to, const QString &text) {
     const QByteArray bytes = text.toLocal8Bit();

@@ -1,0 +1,162 @@
+// varnix-scan --assign-addresses: a free address for every camera that shares its address or lies outside
+// its adapter's subnet, printed and, with --apply, given.
+
+#include "discoverywait.h"
+#include "scancli.h"
+#include "scanreport.h"
+
+#include "cameras/addressplan.h"
+#include "cameras/modelnames.h"
+#include "cameras/udpcammanager.h"
+#include "net/adapters.h"
+#include "net/addresses.h"
+#include "net/udpinterface.h"
+
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+// How long a camera is given to take a new address before the next command or the look after.
+constexpr int AddressSettleMs = 200;
+
+QList<PlannedCamera> heardCameras(const UdpCamManager &manager) {
+    QList<PlannedCamera> cameras;
+    for (const UdpInterface *channel : manager.cameras)
+        cameras << PlannedCamera{channel->camInfo, true};
+    for (const UdpCamInfo &info : manager.shadowedCameras())
+        cameras << PlannedCamera{info, false};
+    return cameras;
+}
+
+QList<UdpCamInfo> records(const QList<PlannedCamera> &cameras) {
+    QList<UdpCamInfo> out;
+    for (const PlannedCamera &c : cameras)
+        out << c.info;
+    return out;
+}
+
+// Rediscovers until every moved camera answers at its new address, at most `waitMs`.
+QList<UdpCamInfo> lookAgain(const NetAdapterInfo &chosen, const QList<PlannedCamera> &cameras,
+                            const QList<AddressMove> &moves, int waitMs) {
+    UdpCamManager manager;
+    manager.restartDiscovery(&chosen);
+    const auto allAnswer = [&] {
+        const QList<UdpCamInfo> found = records(heardCameras(manager));
+        for (const AddressMove &m : moves) {
+            if (m.ip != NoIp && !answersAt(cameras.at(m.camera).info, m.ip, found)) return false;
+        }
+        return true;
+    };
+    QEventLoop loop;
+    QTimer::singleShot(waitMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer tick; // unlisted cameras announce nothing: look now and then as well
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (allAnswer()) loop.quit();
+    });
+    tick.start(100);
+    if (!allAnswer()) loop.exec();
+    return records(heardCameras(manager));
+}
+
+} // namespace
+
+int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen) {
+    const bool all = isAllAdapters(chosen);
+    const QString adapterName = QString::fromLocal8Bit(chosen.name);
+    if (!all && (chosen.ip == NoIp || chosen.ip == UnparsedIp))
+        return refuse(
+            QStringLiteral("adapter \"%1\" has no IPv4 address to place cameras in").arg(adapterName));
+    if (!all && o.firstIp && (o.firstIp & chosen.mask) != (chosen.ip & chosen.mask))
+        return refuse(QStringLiteral("--first %1 is outside the subnet of adapter \"%2\" (%3 / %4)")
+                          .arg(ipToText(o.firstIp), adapterName, ipToText(chosen.ip), ipToText(chosen.mask)));
+
+    UdpCamManager manager;
+    manager.restartDiscovery(&chosen);
+    listenForCameras(manager, o);
+    const QList<PlannedCamera> cameras = heardCameras(manager);
+    QList<quint32> inUse;
+    for (const NetAdapterInfo &a : adapters)
+        inUse << a.ip;
+    const QList<AddressMove> moves = planAddressesProbed(cameras, o.firstIp, inUse, addressAnswers);
+
+    QList<int> sent; // positions in `moves`
+    QList<UdpCamInfo> after;
+    if (o.apply) {
+        for (int i = 0; i < moves.size(); ++i) {
+            const AddressMove &m = moves.at(i);
+            if (m.ip == NoIp) continue;
+            if (manager.setAddressByMac(cameras.at(m.camera).info, m.ip, m.mask).outcome ==
+                AddressChange::Sent)
+                sent << i;
+            QThread::msleep(AddressSettleMs); // one camera at a time; nothing else to handle meanwhile
+        }
+        after = lookAgain(chosen, cameras, moves, o.waitMs);
+    }
+
+    bool allMoved = true;
+    QJsonArray plan;
+    QList<QStringList> rows{{QStringLiteral("MAC"), QStringLiteral("Serial"), QStringLiteral("Model"),
+                             QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("New address"),
+                             QStringLiteral("New mask")}};
+    if (o.apply) rows.first() << QStringLiteral("Result");
+    for (int i = 0; i < moves.size(); ++i) {
+        const AddressMove &m = moves.at(i);
+        const UdpCamInfo &c = cameras.at(m.camera).info;
+        const UdpInterface *channel = m.camera < manager.cameraCount() ? manager.camera(m.camera) : nullptr;
+        const QString name = channel ? channel->cameraName : QString();
+        const bool answered = o.apply && m.ip != NoIp && answersAt(c, m.ip, after);
+        allMoved = allMoved && m.ip != NoIp && (!o.apply || answered);
+        const QString result = m.ip == NoIp        ? QStringLiteral("no free address")
+                               : !sent.contains(i) ? QStringLiteral("not sent")
+                               : answered          ? QStringLiteral("answers")
+                                                   : QStringLiteral("does not answer");
+        QJsonObject line;
+        line.insert(QStringLiteral("mac"), macToText(c.macLow, c.macHigh));
+        line.insert(QStringLiteral("serial"), serialText(c));
+        line.insert(QStringLiteral("model"), modelName(c));
+        line.insert(QStringLiteral("name"), name);
+        line.insert(QStringLiteral("listed"), channel != nullptr);
+        line.insert(QStringLiteral("ip"), ipToText(c.cameraIp));
+        line.insert(QStringLiteral("adapterIp"), ipToText(c.adapterIp));
+        line.insert(QStringLiteral("newIp"), m.ip ? QJsonValue(ipToText(m.ip)) : QJsonValue());
+        line.insert(QStringLiteral("newMask"), ipToText(m.mask));
+        if (o.apply) {
+            line.insert(QStringLiteral("sent"), sent.contains(i));
+            line.insert(QStringLiteral("answered"), answered);
+        }
+        plan.append(line);
+        QStringList cells{macToText(c.macLow, c.macHigh),
+                          serialText(c),
+                          modelName(c),
+                          visibleText(name),
+                          ipToText(c.cameraIp),
+                          m.ip ? ipToText(m.ip) : QStringLiteral("-"),
+                          ipToText(m.mask)};
+        if (o.apply) cells << result;
+        rows << cells;
+    }
+
+    if (o.json) {
+        QJsonObject out;
+        out.insert(QStringLiteral("adapter"), adapterName);
+        out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
+        out.insert(QStringLiteral("applied"), o.apply);
+        out.insert(QStringLiteral("plan"), plan);
+        printJson(out);
+    } else if (moves.isEmpty()) {
+        printTo(stdout,
+                QStringLiteral("Every camera on %1 has an address of its own in its adapter's subnet; "
+                               "nothing to move.\n")
+                    .arg(adapterName));
+    } else {
+        printTo(stdout,
+                alignedTable(rows) + (o.apply ? QString()
+                                              : QStringLiteral("\nNothing was sent; --apply gives the "
+                                                               "cameras these addresses.\n")));
+    }
+    return allMoved ? 0 : 1;
+}
