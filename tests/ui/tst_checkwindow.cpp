@@ -64,7 +64,8 @@ private slots:
         NetworkCheckWindow w;
         QSignalSpy again(&w, &NetworkCheckWindow::checkRequested),
             select(&w, &NetworkCheckWindow::selectCameraRequested),
-            move(&w, &NetworkCheckWindow::moveCameraRequested);
+            move(&w, &NetworkCheckWindow::moveCameraRequested),
+            assign(&w, &NetworkCheckWindow::assignAddressesRequested);
         w.btnAgain->click();
         w.showResult(r);
         w.showResult(r); // a second result replaces the first
@@ -78,6 +79,8 @@ private slots:
         emit shown.at(0)->findChild<QLabel *>(QStringLiteral("cameras"))->linkActivated(QStringLiteral("1"));
         QVERIFY(!shown.at(2)->findChild<QPushButton *>(QStringLiteral("moveCamera"))); // no address to go to
         shown.at(0)->findChild<QPushButton *>(QStringLiteral("moveCamera"))->click();
+        shown.at(1)->findChild<QPushButton *>(QStringLiteral("assignAddresses"))->click();
+        QCOMPARE(assign.size(), 1);
         QCOMPARE(again.size(), 1);
         QCOMPARE(select.size(), 2);
         QCOMPARE(select.at(0).at(0).value<UdpCamInfo>().cameraIp, 0xC0A84D0Bu);
