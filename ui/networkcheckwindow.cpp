@@ -241,6 +241,8 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         box->addLayout(fixRow);
     }
 
+    // The window's own actions for the finding, side by side under it.
+    auto *actions = new QHBoxLayout;
     if (f.code == QLatin1String("outside-subnet") && f.proposedAddress != 0 && !f.cameras.isEmpty()) {
         auto *move = new QPushButton(tr("Move camera..."), frame);
         move->setObjectName(QStringLiteral("moveCamera"));
@@ -248,21 +250,17 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         const quint32 address = f.proposedAddress;
         connect(move, &QPushButton::clicked, this,
                 [this, camera, address] { emit moveCameraRequested(camera, address, camera.adapterMask); });
-        auto *row = new QHBoxLayout;
-        row->addWidget(move);
-        row->addStretch(1);
-        box->addLayout(row);
+        actions->addWidget(move);
     }
     // Cameras sharing an address, or outside their subnet, are given addresses all in one plan.
     if (f.code == QLatin1String("duplicate-ip") || f.code == QLatin1String("outside-subnet")) {
         auto *assign = new QPushButton(tr("Assign addresses..."), frame);
         assign->setObjectName(QStringLiteral("assignAddresses"));
         connect(assign, &QPushButton::clicked, this, &NetworkCheckWindow::assignAddressesRequested);
-        auto *row = new QHBoxLayout;
-        row->addWidget(assign);
-        row->addStretch(1);
-        box->addLayout(row);
+        actions->addWidget(assign);
     }
+    actions->addStretch(1);
+    box->addLayout(actions);
     return frame;
 }
 
