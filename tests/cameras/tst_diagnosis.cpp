@@ -257,30 +257,15 @@ QList<CheckRow> checkRows() {
     };
 }
 
-// nft's JSON with one table "filter" of `family` holding an input chain with `policy` and `rules`
-// (each a JSON array of expressions), and a regular chain "allow" with `allowRules`.
-QByteArray ruleset(const char *policy, const QStringList &rules, const QStringList &allowRules = {},
-                   const char *family = "inet") {
-    QString items = QStringLiteral(R"({"metainfo": {"json_schema_version": 1}},
-      {"table": {"family": "%1", "name": "filter"}},
-      {"chain": {"family": "%1", "table": "filter", "name": "input", "type": "filter", "hook": "input",
-                 "prio": 0, "policy": "%2"}},
-      {"chain": {"family": "%1", "table": "filter", "name": "allow"}})")
-                        .arg(family, policy);
-    for (const auto &chain : {qMakePair(QString("input"), rules), qMakePair(QString("allow"), allowRules)})
-        for (const QString &r : chain.second)
-            items += QStringLiteral(
-                         R"(, {"rule": {"family": "%1", "table": "filter", "chain": "%2", "expr": %3}})")
-                         .arg(family, chain.first, r);
-    return QStringLiteral(R"({"nftables": [%1]})").arg(items).toUtf8();
+// nft's rule set: an input chain that drops all but, with `rule`, what lab0 receives.
+std::string dropping(const char *rule = "") {
+    return QString(R"({"nftables": [{"chain": {"family": "inet", "table": "filter", "name": "input",
+        "type": "filter", "hook": "input", "prio": 0, "policy": "drop"}}%1]})")
+        .arg(rule)
+        .toStdString();
 }
-
-// A rule: `left` `op` `right`, then `verdict`.
-QString match(const char *left, const char *right, const char *op = "==", const char *verdict = "accept") {
-    return QStringLiteral(R"([{"match": {"op": "%1", "left": %2, "right": %3}}, {"%4": null}])")
-        .arg(op, left, right, verdict);
-}
-const QString byName = match(R"({"meta": {"key": "iifname"}})", R"("lab0")");
+const char *byName = R"(, {"rule": {"family": "inet", "table": "filter", "chain": "input", "expr": [
+    {"match": {"op": "==", "left": {"meta": {"key": "iifname"}}, "right": "lab0"}}, {"accept": null}]}})";
 
 struct FakeFacts : platform::NetworkFactSource {
     platform::InterfaceFacts lab0, other;
@@ -456,7 +441,7 @@ private slots:
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
         fake.rmem = 0, fake.hasNft = true; // a cap of 0 is a cap, not unknown
-        fake.json = ruleset("drop", {byName}).toStdString();
+        fake.json = dropping(byName);
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
         QVERIFY(facts.adapters[0].rpFilterAll == 1 && facts.adapters[0].rpFilterInterface == 2);
@@ -538,7 +523,7 @@ private slots:
         const QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         for (const auto &row : rows) {
             FakeFacts fake;
-            fake.hasNft = true, fake.json = ruleset("drop", {}).toStdString();
+            fake.hasNft = true, fake.json = dropping();
             if (row.tool == Ufw)
                 fake.ufw = row.out;
             else // a zone that would block, should a stopped firewalld be asked

@@ -54,15 +54,10 @@ private slots:
 
     void decodingTables() {
         // Standard: reported code/variant=internal code/variant.
-        table("10/4=10/4 10/5=9/1 10/6=9/2 10/7=22/1 10/9=22/3 10/10=24/1 19/3=19/3 19/4=18/3 19/5=23/1 "
-              "19/7=23/3 19/8=25/1 19/10=25/3 19/11=18/4 19/12=25/4 19/13=25/6 27/3=27/3 27/4=38/0 27/5=42/0 "
-              "27/6=43/0 27/7=45/0 27/8=27/8 28/3=28/3 28/4=32/1 28/7=32/4 28/8=33/0 28/9=40/1 28/11=40/3 "
-              "28/12=32/9 30/5=30/5 30/6=36/0 30/7=30/7 31/4=31/4 31/5=34/0 31/6=35/0 31/7=37/0 31/8=41/0 "
-              "31/9=44/0 31/10=59/0 31/11=31/11 12/9=12/9 0/0=0/0",
+        table("10/4=10/4 10/5=9/1 19/4=18/3 19/13=25/6 27/4=38/0 28/12=32/9 31/10=59/0 31/11=31/11 0/0=0/0",
               [](QList<quint32> &v) { normaliseModelCode(v[0], v[1]); });
         // Advanced: reported model number/variant before=internal code/variant.
-        table("0/99=46/0 1/99=47/0 2/99=55/0 3/99=51/10 4/99=48/0 5/99=49/0 6/99=50/0 7/99=52/0 8/99=53/0 "
-              "9/99=54/0 10/99=57/0 11/99=11/0",
+        table("0/99=46/0 3/99=51/10 10/99=57/0 11/99=11/0",
               [](QList<quint32> &v) { advancedModelCode(v[0], v[0], v[1]); });
         // Standard command port by internal code.
         table("8=1029 9=1028 11=1028 12=1027 17=1027 18=1029 21=1028 22=1028 24=1028 26=1028 27=1029",
@@ -247,16 +242,18 @@ private slots:
         QTest::addColumn<QList<quint32>>("a"); // serial, MAC low, address
         QTest::addColumn<QList<quint32>>("b");
         QTest::addColumn<bool>("same");
-        QTest::newRow("both known, equal")
-            << QList<quint32>{7, 0x9C0001, 1} << QList<quint32>{7, 0x9C0001, 2} << true;
-        QTest::newRow("serial differs")
-            << QList<quint32>{7, 0x9C0001, 1} << QList<quint32>{8, 0x9C0001, 1} << false;
-        QTest::newRow("MAC differs") << QList<quint32>{7, 0x9C0001, 1} << QList<quint32>{7, 0x9C0002, 1}
-                                     << false;
-        QTest::newRow("serial unknown")
-            << QList<quint32>{0, 0x9C0001, 1} << QList<quint32>{7, 0x9C0001, 1} << true;
-        QTest::newRow("MAC unknown") << QList<quint32>{7, 0, 1} << QList<quint32>{7, 0x9C0001, 1} << true;
-        QTest::newRow("nothing known") << QList<quint32>{0, 0, 1} << QList<quint32>{0, 0, 1} << false;
+        const struct {
+            const char *name;
+            QList<quint32> a, b;
+            bool same;
+        } rows[] = {{"both known, equal", {7, 0x9C0001, 1}, {7, 0x9C0001, 2}, true},
+                    {"serial differs", {7, 0x9C0001, 1}, {8, 0x9C0001, 1}, false},
+                    {"MAC differs", {7, 0x9C0001, 1}, {7, 0x9C0002, 1}, false},
+                    {"serial unknown", {0, 0x9C0001, 1}, {7, 0x9C0001, 1}, true},
+                    {"MAC unknown", {7, 0, 1}, {7, 0x9C0001, 1}, true},
+                    {"nothing known", {0, 0, 1}, {0, 0, 1}, false}};
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << r.a << r.b << r.same;
     }
     void oneCameraWhateverItsAddress() {
         QFETCH(QList<quint32>, a);
