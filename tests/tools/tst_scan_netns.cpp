@@ -54,7 +54,8 @@ const char *const hostileCameras =
 const char *const forger = R"(import socket, struct, sys, time
 out = socket.socket(socket.AF_INET, socket.SOCK_RAW, socket.IPPROTO_RAW)
 reply = bytes(52)  # a Standard discovery reply: byte 0 is 0
-for _ in range(150):
+end = time.time() + 60  # the lab stops it long before; a slow Windows build under Wine needs more than 15 s
+while time.time() < end:
     for src in ["10.99.3.255", "10.99.3.0", "240.0.0.1", "10.99.3.77"]:
         udp = struct.pack("!HHHH", 1029, 45056, 8 + len(reply), 0) + reply
         ip = struct.pack("!BBHHHBBH4s4s", 0x45, 0, 20 + len(udp), 0, 0, 64, 17, 0, socket.inet_aton(src),
