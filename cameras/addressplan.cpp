@@ -1,6 +1,9 @@
 #include "addressplan.h"
 
+#include "udpcammanager.h"
+
 #include "net/addresses.h"
+#include "net/udpinterface.h"
 #include "platform/echoprobe.h"
 
 #include <QSet>
@@ -99,4 +102,13 @@ bool addressAnswers(quint32 ip, quint32 adapterIp) {
     return platform::echoUnfragmented(ip, adapterIp, 0, ProbeBytes, ProbeMs) ==
                platform::EchoResult::Answered ||
            platform::answeredArp(ip, adapterIp);
+}
+
+QList<PlannedCamera> heardCameras(const UdpCamManager &manager) {
+    QList<PlannedCamera> cameras;
+    for (const UdpInterface *channel : manager.cameras)
+        cameras << PlannedCamera{channel->camInfo, true};
+    for (const UdpCamInfo &info : manager.shadowedCameras())
+        cameras << PlannedCamera{info, false};
+    return cameras;
 }

@@ -13,6 +13,11 @@ struct PlannedCamera {
     bool listed = false;
 };
 
+class UdpCamManager;
+// Every camera the manager heard: its listed cameras (with a row), then those heard only behind a
+// listed camera's address.
+QList<PlannedCamera> heardCameras(const UdpCamManager &manager);
+
 // One camera to move: its position among the cameras handed in and where it goes. `ip` is NoIp when its
 // adapter's subnet has no free address left.
 struct AddressMove {

@@ -25,15 +25,6 @@ constexpr int WatchTickMs = 100;
 
 const QColor refusedColour(0xff, 0x60, 0x60), cautionColour(0xff, 0xaa, 0x34), fineColour(0x60, 0xc0, 0x60);
 
-QList<PlannedCamera> heardCameras(const UdpCamManager &manager) {
-    QList<PlannedCamera> cameras;
-    for (const UdpInterface *channel : manager.cameras)
-        cameras << PlannedCamera{channel->camInfo, true};
-    for (const UdpCamInfo &info : manager.shadowedCameras())
-        cameras << PlannedCamera{info, false};
-    return cameras;
-}
-
 } // namespace
 
 AssignAddressesDlg::AssignAddressesDlg(UdpCamManager *m, const QList<quint32> &inUse, QWidget *parent)

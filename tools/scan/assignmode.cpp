@@ -23,15 +23,6 @@ namespace {
 // How long a camera is given to take a new address before the next command or the look after.
 constexpr int AddressSettleMs = 200;
 
-QList<PlannedCamera> heardCameras(const UdpCamManager &manager) {
-    QList<PlannedCamera> cameras;
-    for (const UdpInterface *channel : manager.cameras)
-        cameras << PlannedCamera{channel->camInfo, true};
-    for (const UdpCamInfo &info : manager.shadowedCameras())
-        cameras << PlannedCamera{info, false};
-    return cameras;
-}
-
 QList<UdpCamInfo> records(const QList<PlannedCamera> &cameras) {
     QList<UdpCamInfo> out;
     for (const PlannedCamera &c : cameras)
