@@ -7,9 +7,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-#include <vector>
-
 namespace {
 const quint32 Camera = 0x0A000010;
 
@@ -164,13 +161,11 @@ private slots:
 
     // Hundreds of cameras are opened at once; each channel's replies must come to a port of its own.
     void channelsNeverShareAPort() {
-        std::vector<std::unique_ptr<UdpInterface>> channels;
+        UdpInterface channels[500];
         QSet<quint16> ports;
-        for (int i = 0; i < 500; ++i) {
-            channels.push_back(std::make_unique<UdpInterface>());
-            channels.back()->setCamera(UdpCamInfo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x7F000001, 0xFF000000},
-                                       i);
-            ports.insert(channels.back()->localPort());
+        for (UdpInterface &c : channels) {
+            c.setCamera(UdpCamInfo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x7F000001, 0xFF000000}, 0);
+            ports.insert(c.localPort());
         }
         QCOMPARE(ports.size(), 500);
     }

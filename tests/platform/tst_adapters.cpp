@@ -127,37 +127,28 @@ private slots:
         QCOMPARE(::mtuForAddress(0xC0A80001), 1400u);
     }
 
-    // The Network List Manager's answer as recorded on a workstation: the camera link on an unidentified
-    // (Public) network, office links Private and one also on the Domain, a network whose category was
-    // refused, and a link on both a refused and a Public network.
+    // The Network List Manager's answer as recorded on a workstation (ids shortened): the camera link on an
+    // unidentified (Public) network, office links Private and one also on the Domain, a network whose
+    // category was refused, and a link on both a refused and a Public network.
     void networkCategory_data() {
         QTest::addColumn<QString>("adapter");
         QTest::addColumn<int>("category");
         QTest::addColumn<bool>("up");
         QTest::addColumn<bool>("unread");
-        QTest::newRow("public, the id in other letters")
-            << "{6f1c2a90-0b1e-4c55-9d3a-7e21b4c8a001}" << 0 << true << false;
-        QTest::newRow("private") << "{0D4E8F11-5A2B-4C3D-8E9F-102A3B4C5D02}" << 1 << true << false;
-        QTest::newRow("private and domain: the least trusted")
-            << "{9B7A6C5D-4E3F-4A1B-8C2D-3E4F5A6B7C03}" << 1 << true << false;
-        QTest::newRow("one of its networks refused")
-            << "{1A2B3C4D-5E6F-4A8B-9C0D-1E2F3A4B5C04}" << -1 << true << true;
-        QTest::newRow("public whatever else is refused")
-            << "{2B3C4D5E-6F7A-4B9C-8D1E-2F3A4B5C6D05}" << 0 << true << false;
-        QTest::newRow("in no network, the link down")
-            << "{3C4D5E6F-7A8B-4C0D-9E2F-3A4B5C6D7E06}" << -1 << false << false;
-        QTest::newRow("in no network, the link up")
-            << "{3C4D5E6F-7A8B-4C0D-9E2F-3A4B5C6D7E06}" << -1 << true << true;
-        QTest::newRow("part of an id") << "{6F1C2A90-0B1E-4C55-9D3A" << -1 << false << false;
+        QTest::newRow("public, the id in other letters") << "{6f1c-a001}" << 0 << true << false;
+        QTest::newRow("private") << "{0D4E-A002}" << 1 << true << false;
+        QTest::newRow("private and domain: the least trusted") << "{9B7A-A003}" << 1 << true << false;
+        QTest::newRow("one of its networks refused") << "{1A2B-A004}" << -1 << true << true;
+        QTest::newRow("public whatever else is refused") << "{2B3C-A005}" << 0 << true << false;
+        QTest::newRow("in no network, the link down") << "{3C4D-A006}" << -1 << false << false;
+        QTest::newRow("in no network, the link up") << "{3C4D-A006}" << -1 << true << true;
+        QTest::newRow("part of an id") << "{6F1C-A0" << -1 << false << false;
     }
     void networkCategory() {
         const std::vector<platform::ConnectedNetwork> recorded = {
-            {0, {"{6F1C2A90-0B1E-4C55-9D3A-7E21B4C8A001}"}},
-            {1, {"{0D4E8F11-5A2B-4C3D-8E9F-102A3B4C5D02}", "{9B7A6C5D-4E3F-4A1B-8C2D-3E4F5A6B7C03}"}},
-            {2, {"{9B7A6C5D-4E3F-4A1B-8C2D-3E4F5A6B7C03}"}},
-            {-1, {"{1A2B3C4D-5E6F-4A8B-9C0D-1E2F3A4B5C04}", "{2B3C4D5E-6F7A-4B9C-8D1E-2F3A4B5C6D05}"}},
-            {1, {"{1A2B3C4D-5E6F-4A8B-9C0D-1E2F3A4B5C04}"}},
-            {0, {"{2B3C4D5E-6F7A-4B9C-8D1E-2F3A4B5C6D05}"}},
+            {0, {"{6F1C-A001}"}}, {1, {"{0D4E-A002}", "{9B7A-A003}"}},
+            {2, {"{9B7A-A003}"}}, {-1, {"{1A2B-A004}", "{2B3C-A005}"}},
+            {1, {"{1A2B-A004}"}}, {0, {"{2B3C-A005}"}},
         };
         QFETCH(QString, adapter);
         QFETCH(int, category);
