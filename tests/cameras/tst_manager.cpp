@@ -196,7 +196,7 @@ private slots:
         };
         std::vector<Seen> seen(std::size(rows));
         std::vector<std::unique_ptr<Answering>> cameras;
-        std::vector<std::unique_ptr<UdpCamManager>> managers;
+        UdpCamManager managers[std::size(rows)];
         QElapsedTimer clock;
         clock.start();
         for (size_t r = 0; r < std::size(rows); ++r) {
@@ -215,14 +215,13 @@ private slots:
                     return QByteArray::fromHex("0000080e100000000000000002000000");
                 return QByteArray();
             }));
-            managers.push_back(std::make_unique<UdpCamManager>());
-            managers.back()->pollTimer.stop();
+            managers[r].pollTimer.stop();
             UdpCamInfo info = loopbackCamera(1, cameras.back()->localPort(), row.protocol);
-            managers.back()->OnCameraDetected(&info);
+            managers[r].OnCameraDetected(&info);
         }
         QTest::qWait(3300);
         // Then with the polls: one that never answers is asked its options and name three times more.
-        managers[3]->pollTimer.start(300);
+        managers[3].pollTimer.start(300);
         QTest::qWait(1500);
         QCOMPARE(seen[3].options, 10);
         seen[3].options = 7, seen[3].names -= 3, seen[3].status = 7;
@@ -231,7 +230,7 @@ private slots:
             const QString asked = QString("%1 %2 %3").arg(got.options).arg(got.names).arg(got.status);
             QVERIFY2(asked == rows[r].asked, qPrintable(asked + " for " + rows[r].asked));
             QVERIFY2(got.closest >= 50, qPrintable(QString::number(got.closest)));
-            QCOMPARE(managers[r]->camera(0)->cameraName,
+            QCOMPARE(managers[r].camera(0)->cameraName,
                      rows[r].name ? QString(rows[r].protocol ? "Adv" : "Std") : QString());
         }
     }
