@@ -132,11 +132,13 @@ private slots:
 
         // A restart from a handler of a channel's own notification. Both replies wait in the socket:
         // the second is read after the restart and must not be announced; the former channels go later.
+        // Without an adapter discovery pauses: a reply still on its way to its socket is dropped there.
+        manager.enumerator.open(QHostAddress::LocalHost, QHostAddress("255.0.0.0"), 0);
         connect(&manager, &UdpCamManager::updateCameraStatus, [&] { manager.restartDiscovery(nullptr); });
         ps.replyStatus(s, 2);
         ps.replyStatus(s, 4);
         QThread::msleep(50);
-        QTRY_VERIFY(a.isNull() && s.isNull() && manager.cameraCount() == 0);
+        QTRY_VERIFY(a.isNull() && s.isNull() && manager.cameraCount() == 0 && !manager.enumerator.accepting);
         QCOMPARE(changed.count(), 2);
         knownWhenListed = true; // then the early status request is not sent
         const int asked = ps.received().size();
@@ -233,14 +235,6 @@ private slots:
             QCOMPARE(managers[r].camera(0)->cameraName,
                      rows[r].name ? QString(rows[r].protocol ? "Adv" : "Std") : QString());
         }
-    }
-
-    void withoutAnAdapterDiscoveryPauses() {
-        // A reply still on its way to the discovery socket when the adapter goes is dropped on arrival.
-        UdpCamManager manager;
-        manager.enumerator.open(QHostAddress::LocalHost, QHostAddress("255.0.0.0"), 0);
-        manager.restartDiscovery(nullptr);
-        QVERIFY(!manager.enumerator.accepting);
     }
 
     void entryPresentation() {
