@@ -195,8 +195,7 @@ private slots:
         struct Seen {
             int options = 0, names = 0, status = 0;
             qint64 last = -1000, closest = 1000; // the shortest pause between two of its requests
-        };
-        std::vector<Seen> seen(std::size(rows));
+        } seen[std::size(rows)];
         std::vector<std::unique_ptr<Answering>> cameras;
         UdpCamManager managers[std::size(rows)];
         QElapsedTimer clock;

@@ -13,9 +13,8 @@ const quint32 Camera = 0x0A000010;
 // An AdvClipList datagram: the camera's clip total, the entry count, then one entry per clip number, cut
 // to the camera's entry size: 1280x720 at 1000 frames/s, with frames, first frame, trim start and trim end.
 QByteArray clipList(int total, const QList<int> &numbers, int size = 128, QList<quint64> f = {100, 0, 0, 0}) {
-    ByteWriter w;
-    w.u32(0xABCD0002).u32(0).u16(quint16(total)).u16(quint16(numbers.size())).u32(0);
-    QByteArray d = w.data();
+    QByteArray d =
+        ByteWriter().u32(0xABCD0002).u32(0).u16(quint16(total)).u16(quint16(numbers.size())).u32(0).data();
     for (int n : numbers) {
         ByteWriter e; // frames and trim positions are narrowed where the layout wants 32 bits
         e.u32(0).u32(0).u32(quint32(f[0])).u32(f[0] >> 32).u32(0).u32(0).u32(0).u32(0x447A0000).u32(0).u32(0);
