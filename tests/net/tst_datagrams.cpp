@@ -30,7 +30,9 @@ QList<quint32> fields(const UdpCamInfo &c) {
 class Datagrams : public QObject {
     Q_OBJECT
 private slots:
-    void requestsAreSentByteForByte() {
+    void requestsAreSentByteForByte_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("expected");
         const QPair<QByteArray, const char *> requests[] = {
             {opDiscover(), "01 00 08 01 08 00 00 00"},
             {opName(), "01 00 08 02 0C 00 00 00 32 00 00 00"},
@@ -41,10 +43,13 @@ private slots:
             {advDiscover(45056), "07 00 CD AB 00 B0 00 00"},
             {advRegister(50000), "04 00 CD AB 00 02 02 00 50 C3 00 00"},
             {advNameQuery(), "04 00 CD AB 0B 01 02 00 00 00 00 00"}};
-        QStringList wrong; // every request sent otherwise, as sent
-        for (const auto &[request, expected] : requests)
-            if (request.toHex(' ').toUpper() != expected) wrong << request.toHex(' ');
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(" | ")));
+        for (const auto &r : requests)
+            QTest::newRow(r.second) << r.first << QByteArray(r.second);
+    }
+    void requestsAreSentByteForByte() {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(request.toHex(' ').toUpper(), expected);
     }
 
     void decodingTables() {
@@ -121,31 +126,40 @@ private slots:
         QCOMPARE(ByteReader(QByteArray::fromRawData("\1\2\3\4", 2)).u32(0), 0x0201u);
     }
 
-    void impossibleSendersAreNoCameras() {
+    void impossibleSendersAreNoCameras_data() {
         // sender: whether it can be a camera heard on 10.99.3.1/24
+        QTest::addColumn<bool>("can");
         const QPair<const char *, bool> rows[] = {
             {"10.99.3.20", true}, {"10.99.4.7", true},  {"192.168.0.255", true}, {"10.99.3.255", false},
             {"10.99.3.0", false}, {"10.99.3.1", false}, {"0.0.0.0", false},      {"255.255.255.255", false},
             {"127.0.0.1", false}, {"224.0.0.1", false}, {"240.0.0.1", false},    {"223.1.1.1", true}};
-        QStringList wrong; // every sender judged otherwise
         for (const auto &[sender, can] : rows)
-            if (canBeCameraSource(ipFromText(sender), 0x0A630301, 0xFFFFFF00) != can) wrong << sender;
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(' ')));
+            QTest::newRow(sender) << can;
+    }
+    void impossibleSendersAreNoCameras() {
+        QFETCH(bool, can);
+        QCOMPARE(canBeCameraSource(ipFromText(QTest::currentDataTag()), 0x0A630301, 0xFFFFFF00), can);
+        // A /31 and loopback.
         QVERIFY(canBeCameraSource(0x0A000000, 0x0A000001, 0xFFFFFFFE)); // a /31 has no network address
         QVERIFY(canBeCameraSource(0x7F000002, 0x7F000001, 0xFF000000)); // the loopback adapter hears itself
         QVERIFY(!canBeCameraSource(0x0A000002, 0x7F000001, 0xFF000000));
     }
 
-    void cameraTextIsShownVisibly() {
+    void cameraTextIsShownVisibly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
         const QPair<QString, QString> rows[] = {
             {"a\x1b[31mb", "a\\x1b[31mb"},
             {"one\ntwo\r\t", "one\\ntwo\\r\\t"},
             {QString("\a\x7f") + QChar(0x9b) + QChar(0xe9), "\\x07\\x7f\\x9b\u00e9"},
             {QString(QChar(0)), "\\x00"}};
-        QStringList wrong; // every text shown otherwise, as shown
         for (const auto &[text, shown] : rows)
-            if (visibleText(text) != shown) wrong << visibleText(text);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(" | ")));
+            QTest::newRow(qPrintable(shown)) << text << shown;
+    }
+    void cameraTextIsShownVisibly() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(visibleText(text), shown);
     }
 
     void addressTextParses() {
@@ -211,29 +225,48 @@ private slots:
         for (const char *ip : {"192.168.1.20", "192.168.2.20", "192.168.1.11", "10.0.0.3"})
             cautions << addressCautions(ipFromText(ip), 0xC0A80105, 0xFFFFFF00, {0xC0A8010B, 0x0A000003});
         QCOMPARE(cautions, (QList<int>{0, OutsideAdapterSubnet, UsedByOtherCamera, 3}));
-        // Neighbours on the adapter's subnet: camera/adapter/mask (4278190080 is 255.0.0.0, 16777218 is
-        // 1.0.0.2)=on it. No address or the adapter's own is none.
-        table("2/1/4278190080=1 16777218/1/4278190080=0 0/1/0=0 1/1/0=0 2/0/0=0", [](QList<quint32> &v) {
+        // Neighbours on the adapter's subnet: camera, adapter, mask. No address or the adapter's own is none.
+        const QList<quint32> subnet[] = {{0x0A000002, 0x0A000001, 0xFF000000, 1},
+                                         {0x0B000002, 0x0A000001, 0xFF000000, 0},
+                                         {0, 0x0A000001, 0, 0},
+                                         {0x0A000001, 0x0A000001, 0, 0},
+                                         {0x0A000002, 0, 0, 0}};
+        for (const QList<quint32> &s : subnet) {
             UdpCamInfo c;
-            c.cameraIp = v[0], c.adapterIp = v[1], c.adapterMask = v[2];
-            v = {inAdapterSubnet(c)};
-        });
+            c.cameraIp = s[0], c.adapterIp = s[1], c.adapterMask = s[2];
+            QVERIFY2(inAdapterSubnet(c) == bool(s[3]), qPrintable(ipToText(s[0])));
+        }
     }
 
     // Who a camera is: serial number and MAC where both records know them, its address aside.
+    void oneCameraWhateverItsAddress_data() {
+        QTest::addColumn<QList<quint32>>("a"); // serial, MAC low, address
+        QTest::addColumn<QList<quint32>>("b");
+        QTest::addColumn<bool>("same");
+        const struct {
+            const char *name;
+            QList<quint32> a, b;
+            bool same;
+        } rows[] = {{"both known, equal", {7, 0x9C0001, 1}, {7, 0x9C0001, 2}, true},
+                    {"serial differs", {7, 0x9C0001, 1}, {8, 0x9C0001, 1}, false},
+                    {"MAC differs", {7, 0x9C0001, 1}, {7, 0x9C0002, 1}, false},
+                    {"serial unknown", {0, 0x9C0001, 1}, {7, 0x9C0001, 1}, true},
+                    {"MAC unknown", {7, 0, 1}, {7, 0x9C0001, 1}, true},
+                    {"nothing known", {0, 0, 1}, {0, 0, 1}, false}};
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << r.a << r.b << r.same;
+    }
     void oneCameraWhateverItsAddress() {
-        // serial/MAC low/address of one record, then of the other=the same camera, either way round/and at
-        // the same address
-        table("7/1/1/7/1/2=1/1/0 7/1/1/8/1/1=0/0/0 7/1/1/7/2/1=0/0/0 0/1/1/7/1/1=1/1/1 7/0/1/7/1/1=1/1/1 "
-              "0/0/1/0/0/1=0/0/0",
-              [](QList<quint32> &v) {
-                  UdpCamInfo x, y;
-                  x.serialNumber = v[0], x.macLow = v[1], x.cameraIp = v[2];
-                  y.serialNumber = v[3], y.macLow = v[4], y.cameraIp = v[5];
-                  if (v[0] && v[1] && v[3] && v[4] && sameCamera(x, y))
-                      QCOMPARE(cameraIdentity(x), cameraIdentity(y));
-                  v = {sameCamera(x, y), sameCamera(y, x), sameCameraAt(x, y)};
-              });
+        QFETCH(QList<quint32>, a);
+        QFETCH(QList<quint32>, b);
+        QFETCH(bool, same);
+        UdpCamInfo x, y;
+        x.serialNumber = a[0], x.macLow = a[1], x.cameraIp = a[2];
+        y.serialNumber = b[0], y.macLow = b[1], y.cameraIp = b[2];
+        QCOMPARE(sameCamera(x, y), same);
+        QCOMPARE(sameCamera(y, x), same);
+        QCOMPARE(sameCameraAt(x, y), same && a[2] == b[2]);
+        if (same && a[0] && b[0] && a[1] && b[1]) QCOMPARE(cameraIdentity(x), cameraIdentity(y));
     }
 };
 
