@@ -27,6 +27,28 @@ const std::tuple<quint32, K, QList<UdpCamInfo>> rows[] = {
     {1448, K::SameSerial, {cam(1, A, 1, 10, 1500), cam(0, B, 2, 10, 9000)}},
     {0, K::SameIp, {cam(0, B, 3, 12, 1500), cam(0, A, 1, 10, 1500), cam(0, A, 2, 11, 1500)}}, // later side
 };
+// Cameras as "ip mac listed[/adapter/prefix]" (adapter 10.77.1.1/24 unless given), the first address to
+// hand out, addresses that answer; moves as "camera>ip/prefix", "camera>-" when the subnet is full.
+const struct {
+    const char *name, *cameras, *first, *answering, *want;
+} plans[] = {
+    {"of three at one address the listed one keeps it", "10.77.1.50 1 0,10.77.1.50 2 1,10.77.1.50 3 0",
+     "10.77.1.100", "", "0>10.77.1.100/24 2>10.77.1.101/24"},
+    {"none listed: the first keeps it", "10.77.1.50 1 0,10.77.1.50 2 0", "10.77.1.100", "",
+     "1>10.77.1.100/24"},
+    {"outside ones take the adapter's mask and skip cameras",
+     "10.88.0.7 1 1/10.77.1.1/24,10.77.1.100 2 1,10.77.1.1 3 1", "10.77.1.100", "",
+     "0>10.77.1.101/24 2>10.77.1.102/24"},
+    {"a first address outside the subnet starts at its first host", "10.88.0.7 1 1", "192.168.0.5", "",
+     "0>10.77.1.2/24"},
+    {"answering addresses skipped, then wrapped past broadcast and adapter", "10.88.0.7 1 1,10.88.0.8 2 0",
+     "10.77.1.253", "10.77.1.253,10.77.1.2", "0>10.77.1.254/24 1>10.77.1.3/24"},
+    {"each adapter its own subnet", "10.88.0.7 1 1/10.5.0.1/16,10.88.0.7 2 1", "10.77.1.9", "",
+     "0>10.5.0.2/16 1>10.77.1.9/24"},
+    {"full subnet: no address", "10.77.1.2 1 1/10.77.1.1/30,10.77.1.2 2 0/10.77.1.1/30", "10.77.1.2", "",
+     "1>-"},
+    {"nothing to move", "10.77.1.20 1 1,10.77.1.21 2 0", "10.77.1.20", "10.77.1.20", ""},
+};
 } // namespace
 
 class Conflicts : public QObject {
@@ -84,56 +106,17 @@ private slots:
         QVERIFY(conflictGroups({unset}, 0).isEmpty() && conflictGroups({nowhere}, 0).isEmpty());
     }
 
-    // Cameras as "ip mac listed[/adapter/prefix]" (adapter 10.77.1.1/24 unless given); moves as
-    // "camera>ip/prefix", "camera>-" when the subnet is full.
     void addressPlan_data() {
-        QTest::addColumn<QString>("cameras");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("answering");
-        QTest::addColumn<QString>("want");
-        QTest::newRow("of three at one address the listed one keeps it")
-            << "10.77.1.50 1 0,10.77.1.50 2 1,10.77.1.50 3 0"
-            << "10.77.1.100"
-            << ""
-            << "0>10.77.1.100/24 2>10.77.1.101/24";
-        QTest::newRow("none listed: the first keeps it") << "10.77.1.50 1 0,10.77.1.50 2 0"
-                                                         << "10.77.1.100"
-                                                         << ""
-                                                         << "1>10.77.1.100/24";
-        QTest::newRow("outside ones take the adapter's mask and skip cameras")
-            << "10.88.0.7 1 1/10.77.1.1/24,10.77.1.100 2 1,10.77.1.1 3 1"
-            << "10.77.1.100"
-            << ""
-            << "0>10.77.1.101/24 2>10.77.1.102/24";
-        QTest::newRow("a first address outside the subnet starts at its first host") << "10.88.0.7 1 1"
-                                                                                     << "192.168.0.5"
-                                                                                     << ""
-                                                                                     << "0>10.77.1.2/24";
-        QTest::newRow("answering addresses skipped, then wrapped past broadcast and adapter")
-            << "10.88.0.7 1 1,10.88.0.8 2 0"
-            << "10.77.1.253"
-            << "10.77.1.253,10.77.1.2"
-            << "0>10.77.1.254/24 1>10.77.1.3/24";
-        QTest::newRow("each adapter its own subnet") << "10.88.0.7 1 1/10.5.0.1/16,10.88.0.7 2 1"
-                                                     << "10.77.1.9"
-                                                     << ""
-                                                     << "0>10.5.0.2/16 1>10.77.1.9/24";
-        QTest::newRow("full subnet: no address") << "10.77.1.2 1 1/10.77.1.1/30,10.77.1.2 2 0/10.77.1.1/30"
-                                                 << "10.77.1.2"
-                                                 << ""
-                                                 << "1>-";
-        QTest::newRow("nothing to move") << "10.77.1.20 1 1,10.77.1.21 2 0"
-                                         << "10.77.1.20"
-                                         << "10.77.1.20"
-                                         << "";
+        QTest::addColumn<int>("index");
+        for (const auto &plan : plans)
+            QTest::newRow(plan.name) << int(&plan - plans);
     }
 
     void addressPlan() {
-        QFETCH(QString, cameras);
-        QFETCH(QString, first);
-        QFETCH(QString, answering);
+        QFETCH(int, index);
+        const auto &[name, cameras, first, answering, want] = plans[index];
         QList<PlannedCamera> planned;
-        for (const QString &text : cameras.split(',')) {
+        for (const QString &text : QString(cameras).split(',')) {
             const QStringList f = text.split(QRegularExpression("[ /]"));
             PlannedCamera c;
             c.info.cameraIp = ipFromText(f[0]);
@@ -144,7 +127,7 @@ private slots:
             planned << c;
         }
         QList<quint32> answers, inUse;
-        for (const QString &ip : answering.split(',', Qt::SkipEmptyParts))
+        for (const QString &ip : QString(answering).split(',', Qt::SkipEmptyParts))
             answers << ipFromText(ip);
         QStringList got;
         for (const AddressMove &m :
@@ -152,8 +135,7 @@ private slots:
                                  [&](quint32 ip, quint32) { return answers.contains(ip); }))
             got << QString("%1>%2").arg(m.camera).arg(
                 m.ip ? ipToText(m.ip) + '/' + QString::number(32 - qCountTrailingZeroBits(m.mask)) : "-");
-        QFETCH(QString, want);
-        QCOMPARE(got.join(' '), want);
+        QCOMPARE(got.join(' '), QString(want));
     }
 };
 

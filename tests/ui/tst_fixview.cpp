@@ -19,11 +19,6 @@ Fix of(Fix::Kind kind, quint32 size = 0) {
     return f;
 }
 
-Fix withLead(Fix f) {
-    f.lead = "or give the camera adapter a zone of its own that accepts them"; // translated by the check
-    return f;
-}
-
 } // namespace
 
 class FixViews : public QObject {
@@ -35,47 +30,43 @@ private slots:
         QTest::addColumn<QString>("copied"); // what the window offers to copy
         const Fix up =
             Fix::shell(Dialect::Posix, words("sudo ip link set dev") << value("my lab") << word("up"));
-        const Fix prompt = Fix::shell(Dialect::Netsh, words("netsh x name=") << value("a b"));
-        QTest::newRow("shell command") << up << "sudo ip link set dev 'my lab' up"
-                                       << "sudo ip link set dev 'my lab' up";
-        QTest::newRow("command prompt") << prompt << "netsh x name=\"a b\""
-                                        << "netsh x name=\"a b\"";
-        QTest::newRow("another way") << withLead(up)
-                                     << "(or give the camera adapter a zone of its own that accepts them: "
-                                        "sudo ip link set dev 'my lab' up)"
-                                     << "sudo ip link set dev 'my lab' up";
-        QTest::newRow("route") << of(Fix::CheckRoute)
-                               << "ip route get 10.20.0.7   (must leave through my lab)"
-                               << "ip route get 10.20.0.7";
-        QTest::newRow("move camera")
-            << of(Fix::MoveCamera)
-            << "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter 'my lab'"
-            << "";
-        QTest::newRow("shared address")
-            << of(Fix::ReaddressCameras)
-            << "Give all but one of them a new address: connect one at a time and "
-               "run varnix-scan --set-address CAMERA_IP NEW_IP MASK"
-            << "";
-        QTest::newRow("shared subnet") << of(Fix::SeparateSubnets)
-                                       << "Give each camera adapter a subnet of its own and move its cameras "
-                                          "into it (varnix-scan --set-address)"
-                                       << "";
-        QTest::newRow("another datagram size")
-            << of(Fix::ChooseDatagramSize)
-            << "or, if the cameras use another datagram size, pass it with --datagram-size"
-            << "";
-        QTest::newRow("a datagram size") << of(Fix::ChooseDatagramSize, 8680)
-                                         << "or set the camera to 8680-byte datagrams, which fit the path, "
-                                            "and check with --datagram-size 8680"
-                                         << "";
-        Fix administrator = of(Fix::AsAdministrator);
+        Fix another = up, administrator = of(Fix::AsAdministrator);
+        // A lead the check translates itself.
+        another.lead = "or give the camera adapter a zone of its own that accepts them";
         administrator.command.dialect = Dialect::PowerShell, administrator.adapterRestarts = true;
-        QTest::newRow("as administrator")
-            << administrator << "(in PowerShell run as administrator; the adapter restarts)"
-            << "";
-        QTest::newRow("listen longer")
-            << of(Fix::ListenLonger) << "Check the cameras' power and cables, or listen longer (--wait 10000)"
-            << "";
+        const struct {
+            const char *name;
+            Fix fix;
+            const char *commandLine, *copied = "";
+        } rows[] = {
+            {"shell command", up, "sudo ip link set dev 'my lab' up", "sudo ip link set dev 'my lab' up"},
+            {"command prompt", Fix::shell(Dialect::Netsh, words("netsh x name=") << value("a b")),
+             "netsh x name=\"a b\"", "netsh x name=\"a b\""},
+            {"another way", another,
+             "(or give the camera adapter a zone of its own that accepts them: "
+             "sudo ip link set dev 'my lab' up)",
+             "sudo ip link set dev 'my lab' up"},
+            {"route", of(Fix::CheckRoute), "ip route get 10.20.0.7   (must leave through my lab)",
+             "ip route get 10.20.0.7"},
+            {"move camera", of(Fix::MoveCamera),
+             "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter 'my lab'"},
+            {"shared address", of(Fix::ReaddressCameras),
+             "Give all but one of them a new address: connect one at a time and run "
+             "varnix-scan --set-address CAMERA_IP NEW_IP MASK"},
+            {"shared subnet", of(Fix::SeparateSubnets),
+             "Give each camera adapter a subnet of its own and move its cameras into it (varnix-scan "
+             "--set-address)"},
+            {"another datagram size", of(Fix::ChooseDatagramSize),
+             "or, if the cameras use another datagram size, pass it with --datagram-size"},
+            {"a datagram size", of(Fix::ChooseDatagramSize, 8680),
+             "or set the camera to 8680-byte datagrams, which fit the path, and check "
+             "with --datagram-size 8680"},
+            {"as administrator", administrator, "(in PowerShell run as administrator; the adapter restarts)"},
+            {"listen longer", of(Fix::ListenLonger),
+             "Check the cameras' power and cables, or listen longer (--wait 10000)"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << row.fix << QString(row.commandLine) << QString(row.copied);
     }
     void fronts() {
         QFETCH(Fix, fix);
