@@ -97,6 +97,14 @@ Tweak blockedBy(FirewallFacts::Manager manager) {
         f.firewall.zones = QStringList{"public", "work", "public"};
     };
 }
+// Windows' firewall keeps the replies out in its public profile: by the inbound rule `rule`, or ("") by
+// blocking all inbound traffic.
+Tweak windowsBlocks(const char *rule, const char *program = "") {
+    return [=](NetworkFacts &f, auto &, auto &) {
+        f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"}, f.firewall.program = program;
+        f.firewall.blockingRule = rule, f.firewall.blocksAll = !*rule;
+    };
+}
 
 struct CheckRow {
     const char *name;
@@ -119,7 +127,6 @@ QList<CheckRow> checkRows() {
         f.receiveBufferMax = -1, f.firewall.state = FirewallFacts::Unknown;
     };
     return {
-        {"clean network", on(cam(A, 1, 10), cam(B, 2, 11, 1)), "", "", none, 1448},
         {"every group of a shared value", on(cam(A, 1, 5), cam(B, 2, 5), cam(C, 3, 5), cam(D, 3, 6)),
          "duplicate-mac:problem:lab0:2,3 duplicate-serial:problem:lab0:0,1,2", "3 cameras share the serial"},
         {"hidden; across adapters", on(cam(A, 1, 10), hidden(cam(A, 2, 11)), cam(J, 3, 10)),
@@ -127,10 +134,10 @@ QList<CheckRow> checkRows() {
          none, 0, "*ALL*"},
         {"MTU too small, Advanced left alone", on(cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)),
          "datagram-size:problem:lab0:0,2", "sudo ip link set dev lab0 mtu 2920", none, 2920},
-        {"jumbo adapter, standard datagrams", on(cam(J, 1, 10)), "datagram-size:problem:lab1:0",
-         "sudo ip link set dev lab1 mtu 1500", none, 1448, "lab1"},
         {"adapter's further address", on(via(cam(A, 1, 10), 0x0A0A0163)), "datagram-size:problem:lab0:0", "",
          none, 2920},
+        {"jumbo adapter, standard datagrams", on(cam(J, 1, 10)), "datagram-size:problem:lab1:0",
+         "sudo ip link set dev lab1 mtu 1500", none, 1448, "lab1"},
         {"address no adapter accounts for", on(via(cam(A, 1, 10), 0x0A0B0001)),
          "datagram-size:problem:10.11.0.1:0 outside-subnet:problem:10.11.0.1:0 no-cameras:warning:lab0:",
          "Set the MTU (jumbo packet size) of the adapter of 10.11.0.1 to 2920", none, 2920},
@@ -159,8 +166,6 @@ QList<CheckRow> checkRows() {
          "rp-filter:problem:lab0: link:problem:lab0:0 receive-buffer:warning::",
          "net.ipv4.conf.all.rp_filter=2|100 Mb/s|about 416 cameras",
          [](auto &f, auto &a, auto &) { a.rpFilterAll = 1, a.speedMbps = 100, f.receiveBufferMax = 212992; }},
-        {"loose filter on either side wins; 10G camera behind 10G", on(fast(cam(A, 1, 10))), "", "",
-         [](auto &, auto &a, auto &) { a.rpFilterAll = 2, a.rpFilterInterface = 1, a.speedMbps = 10000; }},
         {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "sudo nft insert rule inet filter input udp dport 45056-45255 accept",
          [](auto &f, auto &, auto &) { f.firewall.state = Blocks, f.firewall.chain = "inet filter input"; }},
@@ -181,14 +186,14 @@ QList<CheckRow> checkRows() {
              std::strcpy(a.adapter.name, "lab'0.7"), a.rpFilterInterface = 1, a.up = 0;
          },
          0, "lab'0.7"},
+        {"loose filter on either side wins; 10G camera behind 10G", on(fast(cam(A, 1, 10))), "", "",
+         [](auto &, auto &a, auto &) { a.rpFilterAll = 2, a.rpFilterInterface = 1, a.speedMbps = 10000; }},
         {"10G camera behind 1G; a receive buffer cap of 0", on(cam(A, 1, 10), fast(cam(B, 2, 11))),
          "link:warning:lab0:1 receive-buffer:warning::", "rmem_max is 0 bytes",
          [](auto &f, auto &, auto &) { f.receiveBufferMax = 0; }},
-        {"a link of unknown speed behind a camera, a slow one behind none", on(cam(A, 1, 10)),
-         "no-cameras:warning:lab1:", "", [](auto &, auto &a, auto &b) { a.speedMbps = 0, b.speedMbps = 100; },
-         0, "*ALL*"},
-        {"all adapters: the empty one", on(cam(A, 1, 10)),
-         "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).", none, 0, "*ALL*"},
+        {"all adapters: a link of unknown speed behind a camera, a slow one behind none", on(cam(A, 1, 10)),
+         "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).",
+         [](auto &, auto &a, auto &b) { a.speedMbps = 0, b.speedMbps = 100; }, 0, "*ALL*"},
         {"driver drops jumbo frames, not behind Advanced cameras; few receive buffers, however many offered",
          on(cam(J, 1, 10), cam(A, 2, 11, 1)), "jumbo-packet:problem:lab1:0 receive-buffers:warning:lab1:",
          "Set-NetAdapterAdvancedProperty -Name \"Ethernet 2\" -RegistryKeyword \"*JumboPacket\" "
@@ -221,24 +226,13 @@ QList<CheckRow> checkRows() {
         {"Windows firewall: a blocking rule goes first", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "set rule name=\"varnix-scan.exe\" dir=in new enable=no\n|"
          "program=\"C:\\V\\varnix.exe\" enable=yes\n|program=\"C:\\V\\varnix-scan.exe\"",
-         [](auto &f, auto &, auto &) {
-             f.firewall.state = Blocks, f.firewall.program = "C:\\V\\varnix-scan.exe";
-             f.firewall.profiles = QStringList{"public"}, f.firewall.blockingRule = "varnix-scan.exe";
-         }},
-        {"Windows firewall: a rule name netsh cannot carry", on(),
-         "firewall:problem:: no-cameras:warning:lab0:",
+         windowsBlocks("varnix-scan.exe", "C:\\V\\varnix-scan.exe")},
+        {"Windows firewall: a rule netsh cannot name", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "Disable-NetFirewallRule -DisplayName '50% \"off\"'\n|(Disable-NetFirewallRule in PowerShell)",
-         [](auto &f, auto &, auto &) {
-             f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"};
-             f.firewall.blockingRule = "50% \"off\"";
-         }},
+         windowsBlocks("50% \"off\"")},
         {"Windows firewall blocking all inbound traffic", on(), "firewall:problem:: no-cameras:warning:lab0:",
-         "blocks all incoming traffic (public profile)|Set-NetFirewallProfile -Name public "
-         "-AllowInboundRules True",
-         [](auto &f, auto &, auto &) {
-             f.firewall.state = Blocks, f.firewall.profiles = QStringList{"public"},
-             f.firewall.blocksAll = true;
-         }},
+         "all incoming traffic (public profile)|Set-NetFirewallProfile -Name public -AllowInboundRules True",
+         windowsBlocks("")},
         {"Public network of the chosen adapter, by its index; a Private one says nothing", on(cam(A, 1, 10)),
          "network-profile:problem:lab0:0",
          "Set-NetConnectionProfile -InterfaceIndex 7 -NetworkCategory Private",
@@ -441,12 +435,11 @@ private slots:
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
         fake.rmem = 0, fake.hasNft = true; // a cap of 0 is a cap, not unknown
-        fake.json = dropping(byName);
+        fake.json = dropping(byName);      // open: the rule names an adapter of this machine
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
         QVERIFY(facts.adapters[0].rpFilterAll == 1 && facts.adapters[0].rpFilterInterface == 2);
         QCOMPARE(facts.linuxCommands, QSysInfo::kernelType() == "linux");
-        QCOMPARE(facts.firewall.state, FirewallFacts::Open); // the rule names an adapter of this machine
         // As the report writes them: null where the system said nothing, a switched-off setting as false.
         fake.lab0.jumboPacketBytes = 9014, fake.lab0.receiveBuffers = 512, fake.lab0.interruptModeration = 0;
         UdpCamManager manager;
@@ -492,39 +485,36 @@ private slots:
                 .arg(target, "%1", services, ports, rich)
                 .toUtf8();
         };
-        const auto Ufw = FirewallFacts::Ufw, Firewalld = FirewallFacts::Firewalld;
+        // Each row's name starts with the front end it asks.
         const struct {
             const char *name;
-            FirewallFacts::Manager tool;
             QByteArray out;
             const char *blocked; // adapters, or "nft" when the rule set decides
         } rows[] = {
-            {"ufw inactive: nft decides", Ufw, "Status: inactive\n", "nft"},
-            {"ufw rule for one adapter", Ufw, ufw("deny", "45056:45255/udp on lab0  ALLOW IN  Anywhere"),
-             "lab1"},
-            {"ufw all traffic on one adapter", Ufw, ufw("deny", "Anywhere on lab1  ALLOW IN  Anywhere"),
-             "lab0"},
-            {"ufw port open everywhere, both protocols", Ufw,
-             ufw("reject", "45000:46000  ALLOW IN  Anywhere"), ""},
-            {"ufw deny rule comes first", Ufw,
+            {"ufw inactive: nft decides", "Status: inactive\n", "nft"},
+            {"ufw rule for one adapter", ufw("deny", "45056:45255/udp on lab0  ALLOW IN  Anywhere"), "lab1"},
+            {"ufw all traffic on one adapter", ufw("deny", "Anywhere on lab1  ALLOW IN  Anywhere"), "lab0"},
+            {"ufw port open everywhere, both protocols", ufw("reject", "45000:46000  ALLOW IN  Anywhere"),
+             ""},
+            {"ufw deny rule comes first",
              ufw("deny", "45056/udp  DENY IN  Anywhere\n45056:45255/udp  ALLOW IN  Anywhere"), "lab0 lab1"},
-            {"ufw rule for some senders", Ufw, ufw("deny", "45056,45100/udp  ALLOW IN  10.10.0.0/16"), ""},
-            {"ufw TCP only", Ufw, ufw("deny", "45056:45255/tcp  ALLOW IN  Anywhere"), "lab0 lab1"},
-            {"ufw allows by default, denies another port", Ufw, ufw("allow", "22/udp  DENY IN  Anywhere"),
-             ""},
-            {"firewalld, usual services", Firewalld, zone("default", "dhcpv6-client ssh", ""), "lab0 lab1"},
-            {"firewalld, port open", Firewalld, zone("default", "ssh", "22/tcp 45056/udp"), ""},
-            {"firewalld, a rich rule", Firewalld, zone("default", "ssh", "", "rule family=\"ipv4\" accept"),
-             ""},
-            {"firewalld, accepting zone", Firewalld, zone("ACCEPT", "", ""), ""},
-            {"firewalld, a service of one's own", Firewalld, zone("%%REJECT%%", "ssh cameras", ""), ""},
-            {"firewalld not running: nft decides", Firewalld, QByteArray(), "nft"},
+            {"ufw rule for some senders", ufw("deny", "45056,45100/udp  ALLOW IN  10.10.0.0/16"), ""},
+            {"ufw TCP only", ufw("deny", "45056:45255/tcp  ALLOW IN  Anywhere"), "lab0 lab1"},
+            {"ufw allows by default, denies another port", ufw("allow", "22/udp  DENY IN  Anywhere"), ""},
+            {"firewalld, usual services", zone("default", "dhcpv6-client ssh", ""), "lab0 lab1"},
+            {"firewalld, port open", zone("default", "ssh", "22/tcp 45056/udp"), ""},
+            {"firewalld, a rich rule", zone("default", "ssh", "", "rule family=\"ipv4\" accept"), ""},
+            {"firewalld, accepting zone", zone("ACCEPT", "", ""), ""},
+            {"firewalld, a service of one's own", zone("%%REJECT%%", "ssh cameras", ""), ""},
+            {"firewalld not running: nft decides", QByteArray(), "nft"},
         };
         const QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         for (const auto &row : rows) {
             FakeFacts fake;
+            const auto tool =
+                QByteArray(row.name).startsWith("ufw") ? FirewallFacts::Ufw : FirewallFacts::Firewalld;
             fake.hasNft = true, fake.json = dropping();
-            if (row.tool == Ufw)
+            if (tool == FirewallFacts::Ufw)
                 fake.ufw = row.out;
             else // a zone that would block, should a stopped firewalld be asked
                 fake.firewalld = row.out.isNull() ? "not running\n" : "running\n",
@@ -532,10 +522,10 @@ private slots:
             const FirewallFacts got = gatherNetworkFacts(adapters, fake).firewall;
             const bool nft = QByteArray(row.blocked) == "nft";
             const QString blocked = nft ? "nft" : got.adapters.join(' ');
-            QVERIFY2(got.manager == (nft ? FirewallFacts::Nft : row.tool) && blocked == row.blocked &&
+            QVERIFY2(got.manager == (nft ? FirewallFacts::Nft : tool) && blocked == row.blocked &&
                          got.state == (*row.blocked ? FirewallFacts::Blocks : FirewallFacts::Open),
                      qPrintable(QString("%1: %2 blocks \"%3\"").arg(row.name).arg(got.manager).arg(blocked)));
-            if (row.tool == Firewalld && got.state == FirewallFacts::Blocks && !nft)
+            if (tool == FirewallFacts::Firewalld && got.state == FirewallFacts::Blocks && !nft)
                 QCOMPARE(got.zones, QStringList({"public", "public"}));
         }
     }
@@ -599,7 +589,8 @@ private slots:
     }
 
     void metricsFollowTheWatch() {
-        const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
+        const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam"),
+                            silent = listed(0, A, 10, 2, "Cam", false);
         WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b, further = a, twin = b;
         advanced.seen.info.protocol = advanced.seen.info.link10G = 1, twin.seen.info.cameraIp = A;
         further.seen = via(a.seen, 0x0A0A0263), moved.seen.info.macLow = A & 0xFF;
@@ -615,9 +606,7 @@ private slots:
              {{{a}, false}},
              "varnix_camera_up{@A} 1|varnix_camera_responding{@A} 1|varnix_camera_status{@A} 2|"
              "varnix_camera_link_speed_bytes{@A} 125000000"},
-            {"not answering its polls",
-             {{{listed(0, A, 10, 2, "Cam", false)}, false}},
-             "varnix_camera_responding{@A} 0"},
+            {"not answering its polls", {{{silent}, false}}, "varnix_camera_responding{@A} 0"},
             {"lost: still shown, as gone",
              {{{a}, false}, {{}, true}},
              R"(varnix_camera_up{@A} 0|varnix_camera_responding{@A} 0|varnix_camera_status{@A} 2|)"
@@ -630,11 +619,10 @@ private slots:
              R"(varnix_events_total{event="not-responding"} 0|varnix_events_total{event="responding"} 0|)"
              R"(varnix_events_total{event="lost"} 1|varnix_last_discovery_timestamp_seconds 0.000|)"
              R"(varnix_metrics_written_timestamp_seconds 1.500)"},
-            {"moved to another address: one series, the new address",
-             {{{a}, true}, {{moved}, false}},
+            {"moved to another address, the old one lost: one series, the new address, up",
+             {{{a}, true}, {{moved}, true}},
              R"(varnix_camera_info{@A,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",)"
              R"(protocol="Standard"} 1|varnix_camera_up{@A} 1)"},
-            {"moved, and the old address lost", {{{a}, true}, {{moved}, true}}, "varnix_camera_up{@A} 1"},
             {"behind an adapter's further address, that adapter watched",
              {{{further}, false}},
              R"(varnix_adapter_cameras{adapter="lab1"} 1)",
