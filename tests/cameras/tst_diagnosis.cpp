@@ -199,17 +199,14 @@ QList<CheckRow> checkRows() {
          "-RegistryValue 9014|"
          "need 8694|\"*ReceiveBuffers\" -RegistryValue 2048",
          [](auto &, auto &a, auto &b) {
-             a.jumboPacketBytes = b.jumboPacketBytes = 1514, b.displayName = "Ethernet 2",
-             b.receiveBuffers = 1023;
-             b.receiveBuffersMax = 0; // a driver that names no largest value
+             a.jumboPacketBytes = b.jumboPacketBytes = 1514, b.displayName = "Ethernet 2";
+             b.receiveBuffers = 1023, b.receiveBuffersMax = 0; // a driver that names no largest value
          },
          8680, "*ALL*"},
-        {"ufw blocks another adapter only; driver settings that fit, or cannot grow", on(cam(J, 1, 10)), "",
-         "",
+        {"ufw blocks another adapter; driver settings that fit or cannot grow", on(cam(J, 1, 10)), "", "",
          [](auto &f, auto &a, auto &b) {
-             blockedBy(FirewallFacts::Ufw)(f, a, b);
-             b.jumboPacketBytes = 8694, b.receiveBuffers = b.receiveBuffersMax = 512,
-             b.interruptModeration = 1;
+             blockedBy(FirewallFacts::Ufw)(f, a, b), b.interruptModeration = 1;
+             b.jumboPacketBytes = 8694, b.receiveBuffers = b.receiveBuffersMax = 512;
          },
          8680, "lab1"},
         {"driver settings of the adapters with cameras, all scanned", on(cam(J, 1, 10)),
@@ -232,19 +229,13 @@ QList<CheckRow> checkRows() {
         {"Windows firewall blocking all inbound traffic", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "all incoming traffic (public profile)|Set-NetFirewallProfile -Name public -AllowInboundRules True",
          windowsBlocks("")},
-        {"Public network of the chosen adapter, by its index; a Private one says nothing", on(cam(A, 1, 10)),
-         "network-profile:problem:lab0:0",
+        {"Public network of the adapter, by its index", on(cam(A, 1, 10)), "network-profile:problem:lab0:0",
          "Set-NetConnectionProfile -InterfaceIndex 7 -NetworkCategory Private",
-         [](auto &, auto &a, auto &b) {
-             a.networkCategory = 0, a.interfaceIndex = 7, b.networkCategory = 1;
-         }},
-        {"all adapters: the Public one with cameras, by its name; an empty Public one is not a camera "
-         "network",
-         on(cam(A, 1, 10)), "network-profile:problem:lab0:0 no-cameras:warning:lab1:",
-         "-InterfaceAlias \"Cam net\" -NetworkCategory Private",
-         [](auto &, auto &a, auto &b) {
-             a.networkCategory = b.networkCategory = 0, a.displayName = "Cam net";
-         },
+         [](auto &, auto &a, auto &) { a.networkCategory = 0, a.interfaceIndex = 7; }},
+        {"all adapters: the Public one with cameras, by name, not the empty one", on(cam(A, 1, 10)),
+         "network-profile:problem:lab0:0 no-cameras:warning:lab1:",
+         "-InterfaceAlias \"C net\" -NetworkCategory Private",
+         [](auto &, auto &a, auto &b) { a.networkCategory = b.networkCategory = 0, a.displayName = "C net"; },
          0, "*ALL*"},
         {"unknown facts say nothing", on(cam(A, 1, 10), cam(J, 2, 11)), "", "", unknown, 0, ""},
     };
@@ -433,17 +424,16 @@ private slots:
         FakeFacts fake;
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
+        fake.lab0.jumboPacketBytes = 9014, fake.lab0.receiveBuffers = 512, fake.lab0.interruptModeration = 0;
         fake.rmem = 0, fake.hasNft = true; // a cap of 0 is a cap, not unknown
         fake.json = dropping(byName);      // open: the rule names an adapter of this machine
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
-        NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
+        const NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
         QVERIFY(facts.adapters[0].rpFilterAll == 1 && facts.adapters[0].rpFilterInterface == 2);
         QCOMPARE(facts.linuxCommands, QSysInfo::kernelType() == "linux");
         // As the report writes them: null where the system said nothing, a switched-off setting as false.
-        fake.lab0.jumboPacketBytes = 9014, fake.lab0.receiveBuffers = 512, fake.lab0.interruptModeration = 0;
         UdpCamManager manager;
-        const QJsonObject report =
-            doctorReportJson("lab0", gatherNetworkFacts(adapters, fake), manager, {}, {});
+        const QJsonObject report = doctorReportJson("lab0", facts, manager, {}, {});
         QJsonArray got{report["adapter"], report["receiveBufferMax"], report["firewall"],
                        report["firewallManager"], report["unreadable"]};
         for (const QJsonValue a : report["adapters"].toArray())

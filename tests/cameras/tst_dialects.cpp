@@ -42,7 +42,6 @@ private slots:
             bool netsh;
         } rows[] = {
             {"plain, spaces", "Ethernet 2", "\"Ethernet 2\"", true},
-            {"leading dash", "-Name", "\"-Name\"", true},
             {"dollar, single quote", "Cam's $1", "'Cam''s $1'", true},
             {"double quote", "a\"b", "'a\"b'", false},
             {"backtick", "a`b", "'a`b'", true},
