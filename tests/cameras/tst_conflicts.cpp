@@ -84,11 +84,8 @@ private slots:
             QStringList indices;
             for (int i : c.cameras)
                 indices << QString::number(i);
-            got << QString("%1 [%2] %3 %4")
-                       .arg(int(c.kind))
-                       .arg(indices.join(','))
-                       .arg(int(c.key.kind))
-                       .arg(c.key.value, 0, 16);
+            got << QString::asprintf("%d [%s] %d %llx", int(c.kind), qPrintable(indices.join(',')),
+                                     int(c.key.kind), static_cast<unsigned long long>(c.key.value));
         }
         QCOMPARE(got, QStringList({"1 [0] 1 c0a80114", "5 [0,1,2] 5 a", "3 [3,4] 3 c0a80117", "3 [5,6] 3 9",
                                    "4 [5,7,6] 4 c00000006"}));
