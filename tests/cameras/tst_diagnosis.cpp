@@ -441,10 +441,8 @@ private slots:
             for (const char *key :
                  {"rpFilter", "up", "speedMbps", "jumboPacket", "receiveBuffers", "interruptModeration"})
                 got << a[key];
-        QCOMPARE(
-            QJsonDocument(got).toJson(QJsonDocument::Compact),
-            QByteArray(
-                R"(["lab0",0,"open","nft",[],2,false,100,9014,512,false,null,null,null,null,null,null])"));
+        QCOMPARE(QJsonDocument(got).toJson(QJsonDocument::Compact).constData(),
+                 R"(["lab0",0,"open","nft",[],2,false,100,9014,512,false,null,null,null,null,null,null])");
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
