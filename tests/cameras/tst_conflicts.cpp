@@ -19,7 +19,6 @@ const std::tuple<quint32, K, QList<UdpCamInfo>> rows[] = {
     {8680, K::DatagramOverMtu, {cam(0, A, 1, 10, 1500)}},
     {1448, K::None, {cam(1, A, 1, 10, 9000)}},
     {0, K::SameMac, {cam(0, A, 1, 10, 1500), cam(0, B, 1, 11, 1500), cam(0, A, 2, 12, 1500)}}, // 0-1 first
-    {1448, K::JumboAdapter, {cam(0, A, 1, 10, 9000), cam(0, B, 2, 10, 1500)}},
     {1448, K::SameSerial, {cam(1, A, 1, 10, 1500), cam(0, B, 2, 10, 9000)}},
     {0, K::SameIp, {cam(0, B, 3, 12, 1500), cam(0, A, 1, 10, 1500), cam(0, A, 2, 11, 1500)}}, // later side
 };
