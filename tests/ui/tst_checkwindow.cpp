@@ -88,13 +88,12 @@ private slots:
     }
 
     // A 10G camera behind a gigabit link is a warning, an adapter that is down a problem: though the slow
-    // adapter comes first, the problem leads, on screen and in the report alike.
+    // adapter comes first, the problem leads, in the window and in the report alike.
     void runsTheCheckProblemsFirst() {
         NetAdapterInfo slow, down;
         slow.ip = 0x0A000001, down.ip = 0x0A010001, slow.mask = down.mask = 0xFFFFFF00u;
         NetworkCheckInput in;
         in.adapters = {slow, down}, in.datagramSize = 1448, in.cameras = {camera(0, 0x0A000014, slow.ip)};
-        in.listed = {QJsonObject{{"index", 0}}};
         NetworkCheckWindow w;
         w.check->setFactSource([](const QList<NetAdapterInfo> &adapters) {
             NetworkFacts facts;
@@ -109,18 +108,14 @@ private slots:
             [](const PathTarget &, int, int) { return platform::EchoResult::Answered; });
         QSignalSpy finished(&w, &NetworkCheckWindow::checkFinished);
         w.runCheck(in);
-        QVERIFY(w.isChecking() && !w.btnAgain->isEnabled());
         QVERIFY(finished.wait(5000));
-        const QJsonObject report = w.report();
         QStringList shown, reported;
         for (const Finding &f : w.findings())
             shown << f.code + QLatin1Char('/') + severityName(f.severity);
-        for (const QJsonValue &f : report["findings"].toArray())
+        for (const QJsonValue &f : w.report()["findings"].toArray())
             reported << f["code"].toString() + QLatin1Char('/') + f["severity"].toString();
         QCOMPARE(shown, QStringList({"link/problem", "link/warning"}));
         QCOMPARE(reported, shown);
-        QCOMPARE(frames(w).size(), 2);
-        QVERIFY(report["cameras"][0]["path"].isObject()); // the probe's result goes with its camera
     }
 };
 

@@ -37,7 +37,7 @@ private slots:
         QApplication::setActiveWindow(&window); // no window manager hands out the focus
         QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
         NetworkCheckWindow *check = window.networkCheckWindow();
-        QVERIFY(check && check->isVisible() && check->isChecking());
+        QVERIFY(check && check->isVisible() && check->isChecking() && !check->btnAgain->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(!check->isChecking(), 30000);
         QStringList codes;
         for (const Finding &f : check->findings())
