@@ -39,11 +39,6 @@ private slots:
         NetworkCheckWindow *check = window.networkCheckWindow();
         QVERIFY(check && check->isVisible() && check->isChecking() && !check->btnAgain->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(!check->isChecking(), 30000);
-        QStringList codes;
-        for (const Finding &f : check->findings())
-            codes << f.code;
-        for (const char *code : {"duplicate-serial", "outside-subnet", "rp-filter", "path-mtu"})
-            QVERIFY2(codes.contains(code), qPrintable(codes.join(' ')));
 
         // The camera named in a finding is selected in the main list.
         auto *outside = check->findingList->findChild<QFrame *>("outside-subnet");
