@@ -53,8 +53,8 @@ inline QStringList rowTexts(const MainWindow &w) {
     return texts;
 }
 
-// While it lives, closes every message box that comes up (keeping its texts), unless `keepOpen` asks to
-// keep it for now, and hands any other modal widget to `handle`, which must close it.
+// While it lives, closes every message box that comes up (keeping its texts), unless `keepOpen`, given
+// the box, asks to keep it for now, and hands any other modal widget to `handle`, which must close it.
 struct ModalHandler : QObject {
     explicit ModalHandler(std::function<void(QWidget *)> handle = {}) {
         connect(&timer, &QTimer::timeout, this, [this, handle] {
@@ -64,7 +64,7 @@ struct ModalHandler : QObject {
             mostOpen = qMax(mostOpen, open);
             QWidget *modal = QApplication::activeModalWidget();
             if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                if (keepOpen && keepOpen()) return;
+                if (keepOpen && keepOpen(box)) return;
                 messages << box->text();
                 box->done(QMessageBox::Ok);
             } else if (modal && handle) {
@@ -75,6 +75,6 @@ struct ModalHandler : QObject {
     }
     QStringList messages;
     int mostOpen = 0; // message boxes on screen at once
-    std::function<bool()> keepOpen;
+    std::function<bool(QMessageBox *)> keepOpen;
     QTimer timer;
 };

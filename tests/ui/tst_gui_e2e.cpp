@@ -34,7 +34,7 @@ class GuiEndToEnd : public QObject {
 
 private slots:
     void initTestCase() {
-        boxes.keepOpen = [this] {
+        boxes.keepOpen = [this](QMessageBox *) {
             if (!boxes.messages.isEmpty()) return false;
             if (!firstOpen.isValid()) firstOpen.start();
             rowsBehindFirstBox = rowTexts(window);
@@ -100,26 +100,24 @@ private slots:
         QString details;
         QStringList results;
         bool applied = false;
-        QTimer hand;
-        connect(&hand, &QTimer::timeout, this, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                details = box->informativeText();
-                for (QAbstractButton *button : box->buttons())
-                    if (box->buttonRole(button) == QMessageBox::ActionRole) button->click();
-            } else if (auto *plan = qobject_cast<AssignAddressesDlg *>(modal)) {
-                if (!applied && plan->ui->btnApply->isEnabled()) {
-                    applied = true;
-                    connect(plan, &AssignAddressesDlg::resultsShown, plan, [&results, plan] {
-                        for (int row = 0; row < plan->lineCount(); ++row)
-                            results << plan->ui->planTable->item(row, 5)->text();
-                        plan->reject();
-                    });
-                    plan->ui->btnApply->click();
-                }
-            }
+        // The warning's own button opens the plan; the plan is applied once it can be.
+        ModalHandler hand([&](QWidget *modal) {
+            auto *plan = qobject_cast<AssignAddressesDlg *>(modal);
+            if (!plan || applied || !plan->ui->btnApply->isEnabled()) return;
+            applied = true;
+            connect(plan, &AssignAddressesDlg::resultsShown, plan, [&results, plan] {
+                for (int row = 0; row < plan->lineCount(); ++row)
+                    results << plan->ui->planTable->item(row, 5)->text();
+                plan->reject();
+            });
+            plan->ui->btnApply->click();
         });
-        hand.start(50);
+        hand.keepOpen = [&](QMessageBox *box) {
+            details = box->informativeText();
+            for (QAbstractButton *button : box->buttons())
+                if (box->buttonRole(button) == QMessageBox::ActionRole) button->click();
+            return true;
+        };
         window.show();
         QVERIFY(QMetaObject::invokeMethod(&window, "ShowMainWindow"));
         QTRY_VERIFY_WITH_TIMEOUT(!results.isEmpty(), 30000);

@@ -106,7 +106,7 @@ private slots:
         if (dialog == 0) w.showCameraInfo(camera);
         if (dialog == 1) w.editCameraAddress(camera);
         if (dialog == 2) {
-            closer.keepOpen = [&] {
+            closer.keepOpen = [&](QMessageBox *) {
                 if (++calls == 1) addCameras(w, {twin});
                 return calls < 10;
             };
@@ -198,7 +198,6 @@ private slots:
         const QJsonObject saved = QJsonDocument::fromJson(readFile(dir.filePath("l.json"))).object();
         QCOMPARE(read[1], read[0]); // the copied list is the saved one
         const QJsonArray cameras = saved["cameras"].toArray();
-        QCOMPARE(read[0].toArray().size(), cameras.size() + 1);
         const QStringList keys = {"index",          "name", "model",     "serial", "firmware",   "ip",
                                   "mask",           "mac",  "adapterIp", "link",   "statusText", "protocol",
                                   "inAdapterSubnet"};
