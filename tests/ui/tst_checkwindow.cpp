@@ -33,13 +33,6 @@ Finding finding(const char *code, Severity severity, QList<int> cameras, quint32
     return f;
 }
 
-QList<QFrame *> frames(const NetworkCheckWindow &w) {
-    QList<QFrame *> out;
-    for (int i = 0; i < w.findingList->layout()->count(); ++i)
-        if (auto *frame = qobject_cast<QFrame *>(w.findingList->layout()->itemAt(i)->widget())) out << frame;
-    return out;
-}
-
 } // namespace
 
 class TestCheckWindow : public QObject {
@@ -62,7 +55,8 @@ private slots:
         w.btnAgain->click();
         w.showResult(r);
         w.showResult(r); // a second result replaces the first
-        const QList<QFrame *> shown = frames(w);
+        const QList<QFrame *> shown =
+            w.findingList->findChildren<QFrame *>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(shown.size(), 3);
         QCOMPARE(shown.at(1)->objectName(), QStringLiteral("duplicate-ip"));
         // Only listed cameras have a row to select.
