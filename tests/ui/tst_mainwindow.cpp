@@ -22,11 +22,6 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-static QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Returns once they all have rows.
 static void addCameras(MainWindow &w, QList<UdpCamInfo> cameras) {
     const int listed = w.manager.cameraCount() + cameras.size();
@@ -169,12 +164,13 @@ private slots:
     }
 
     void savedAndCopiedList() {
-        // Python's csv module reads back the saved CSV and the copied text; it prints both as JSON.
+        // Python's csv module reads back the saved CSV and the copied text; it prints both, and the saved
+        // JSON, as one JSON array.
         const char *const reader =
-            "import csv, json, sys\n"
-            "rows = lambda f, d: list(csv.reader(open(f, newline='', encoding='utf-8'), "
-            "delimiter=d))\n"
-            "print(json.dumps([rows(sys.argv[1], ','), rows(sys.argv[2], '\\t')]))";
+            "import csv, json\n"
+            "f = lambda n: open(n, newline='', encoding='utf-8')\n"
+            "rows = lambda n, d: list(csv.reader(f(n), delimiter=d))\n"
+            "print(json.dumps([rows('l.csv', ','), rows('l.tsv', '\\t'), json.load(f('l.json'))]))";
         MainWindow w;
         UdpCamInfo twin = loopbackCamera(3);
         twin.serialNumber = loopbackCamera(2).serialNumber;
@@ -192,12 +188,12 @@ private slots:
         QVERIFY(tsv.open(QIODevice::WriteOnly) && tsv.write(QApplication::clipboard()->text().toUtf8()) > 0);
         tsv.close();
         QProcess python;
-        python.start("python3", {"-c", reader, dir.filePath("l.csv"), dir.filePath("l.tsv")});
+        python.setWorkingDirectory(dir.path());
+        python.start("python3", {"-c", reader});
         QVERIFY(python.waitForFinished(10000) && python.exitCode() == 0);
         const QJsonArray read = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-        const QJsonObject saved = QJsonDocument::fromJson(readFile(dir.filePath("l.json"))).object();
         QCOMPARE(read[1], read[0]); // the copied list is the saved one
-        const QJsonArray cameras = saved["cameras"].toArray();
+        const QJsonArray cameras = read[2]["cameras"].toArray();
         const QStringList keys = {"index",          "name", "model",     "serial", "firmware",   "ip",
                                   "mask",           "mac",  "adapterIp", "link",   "statusText", "protocol",
                                   "inAdapterSubnet"};
