@@ -54,7 +54,6 @@ private slots:
         // One warning, for the shared serial number; the list fills and names arrive behind it.
         QTRY_COMPARE_WITH_TIMEOUT(boxes.messages.size(), 1, 25000);
         QVERIFY2(allNamed(rowsBehindFirstBox), qPrintable(rowsBehindFirstBox.join('\n')));
-        QCOMPARE(rowsBehindFirstBox.size(), 6);
         QCOMPARE(boxes.messages[0], conflictText(ConflictKind::SameSerial));
         QTest::qWait(4000); // polls and status replies come and go: no new warning
         QCOMPARE(boxes.messages.size(), 1);

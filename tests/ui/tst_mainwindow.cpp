@@ -241,7 +241,6 @@ private slots:
         for (quint32 n = 2; n < 8; ++n)
             cameras << loopbackCamera(n, 47123, 1);
         addCameras(w, cameras);
-        int cut = 0;
         for (int row = 0; row < 6; ++row) {
             w.manager.camera(row)->cameraName = "Line 4 east bay, overview of the upper level";
             w.manager.camera(row)->status = statuses[row];
@@ -253,13 +252,11 @@ private slots:
             shown.setHtml(e->textLabel->text());
             const QString status = UdpCamManager::statusWord(int(statuses[row]));
             const bool whole = e->textLabel->text() == w.manager.cameraText(row);
-            cut += !whole;
             QVERIFY2(shown.idealWidth() <= e->textLabel->contentsRect().width() &&
                          e->geometry().right() < w.ui->camList->viewport()->width() &&
                          (whole ? e->toolTip().isEmpty() : e->toolTip().contains(status)),
                      qPrintable(status + ": " + shown.toPlainText()));
         }
-        QVERIFY(cut > 0);
     }
 
     void checkWindowOpensOnTheScreen() {
