@@ -134,7 +134,8 @@ def inner(work, scan, rules):
         block("10.77.1.23")
         block("10.77.1.24", drop=False)
         wait_for("moved", 'varnix_camera_info{mac="%s",ip="10.77.1.24"}' % MOVER, ["1"], 30)
-        # Once a completed discovery has missed the old address the camera is still up, in one series.
+        # Once a completed discovery has missed the old address (its event on standard output beside the
+        # file) the camera is still up, in one series.
         until("old address lost", lambda: any(e["event"] == "lost" and e["camera"]["ip"] == "10.77.1.23"
                                               for e in read_events(events.name)), 30)
         time.sleep(3)  # the next write and scrape
@@ -148,9 +149,6 @@ def inner(work, scan, rules):
             series = [line.rsplit(" ", 1)[0] for line in f if not line.startswith("#")]
         if len(series) != len(set(series)):
             fail("a series twice in the file:\n" + "\n".join(series))
-        names = {e["event"] for e in read_events(events.name)}
-        if not {"found", "status", "lost"} <= names:
-            fail("events on standard output: " + ", ".join(sorted(names)))
         print("watch metrics: all checks passed", flush=True)
         return 0
     finally:
