@@ -193,15 +193,9 @@ private slots:
         QCOMPARE(codes("many"),
                  QStringList({"duplicate-ip:problem", "duplicate-serial:problem", "datagram-size:problem",
                               "outside-subnet:problem", "silent-channel:problem"}));
-        QStringList serials;
-        for (const QJsonValue &c : find(findings, "code", "duplicate-serial")["cameras"].toArray())
-            serials << c["name"].toString();
-        QCOMPARE(serials, QStringList({"Twin-1", "Twin-2", "Twin-3"}));
         // The second camera at 10.10.3.30 never gets a row, but it is named by its MAC address.
         const QJsonArray same = find(findings, "code", "duplicate-ip")["cameras"].toArray();
         QVERIFY(same.size() == 2 && same[1]["index"].isNull() && same[0]["mac"] != same[1]["mac"]);
-        QCOMPARE(find(findings, "code", "silent-channel")["cameras"][0]["ip"].toString(),
-                 QString("10.10.3.20"));
         // The proposed command moves the camera to the free address of the adapter's subnet.
         verifyRc("moved", 0);
         QVERIFY(lab.read("moved.out").contains("It answers at 10.10.3.2."));
