@@ -14,10 +14,9 @@ UdpCamInfo cam(quint32 protocol, quint32 ip, quint32 mac, quint32 serial, quint3
 const quint32 A = 0xC0A80114, B = 0xC0A80115;
 using K = ConflictKind;
 // The first conflict in the window's order: camera 0 is checked whole (its datagram size, then its
-// pairs) before camera 1's size; Advanced cameras choose their own size; "Optimal" (0) checks none.
+// pairs) before camera 1's size; "Optimal" (0) checks none.
 const std::tuple<quint32, K, QList<UdpCamInfo>> rows[] = {
     {8680, K::DatagramOverMtu, {cam(0, A, 1, 10, 1500)}},
-    {1448, K::None, {cam(1, A, 1, 10, 9000)}},
     {0, K::SameMac, {cam(0, A, 1, 10, 1500), cam(0, B, 1, 11, 1500), cam(0, A, 2, 12, 1500)}}, // 0-1 first
     {1448, K::SameSerial, {cam(1, A, 1, 10, 1500), cam(0, B, 2, 10, 9000)}},
     {0, K::SameIp, {cam(0, B, 3, 12, 1500), cam(0, A, 1, 10, 1500), cam(0, A, 2, 11, 1500)}}, // later side
@@ -49,19 +48,11 @@ const struct {
 class Conflicts : public QObject {
     Q_OBJECT
 private slots:
+    // A jumbo setting not known, or past the last one, gives no size; a kind the window does not warn
+    // of, no text.
     void sizesAndTexts() {
-        QList<quint32> sizes; // of the jumbo settings -1 to 6
-        for (int setting = -1; setting <= 6; ++setting)
-            sizes << datagramSizeFor(setting);
-        QCOMPARE(sizes, QList<quint32>({0, 1448, 2920, 4360, 5800, 7240, 8680, 0}));
-        const std::pair<K, const char *> texts[] = {{K::JumboAdapter, "enabled on network adapter"},
-                                                    {K::DatagramOverMtu, "disabled on network adapter"},
-                                                    {K::SameMac, "same MAC"},
-                                                    {K::SameSerial, "same Serial"},
-                                                    {K::OutsideSubnet, ""},
-                                                    {K::None, ""}};
-        for (const auto &[kind, words] : texts)
-            QVERIFY(*words ? conflictText(kind).contains(words) : conflictText(kind).isEmpty());
+        QVERIFY(datagramSizeFor(-1) == 0 && datagramSizeFor(6) == 0);
+        QVERIFY(conflictText(K::OutsideSubnet).isEmpty() && conflictText(K::None).isEmpty());
     }
 
     void firstConflict_data() { indexRows(std::size(rows)); }

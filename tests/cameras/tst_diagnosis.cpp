@@ -76,18 +76,18 @@ QString summary(const QList<Finding> &findings) {
     return out.join(' ');
 }
 
+// Each finding's text and command lines, a blank line after each.
 QString everything(const QList<Finding> &findings) {
     QString all;
     for (const Finding &f : findings)
-        all +=
-            f.text + '\n' + commandLineFixes(f.fixes).join('\n') + "\n\n"; // a blank line ends each finding
+        all += f.text + '\n' + commandLineFixes(f.fixes).join('\n') + "\n\n";
     return all;
 }
 
 // Changes lab facts: all of them, lab0's and lab1's.
 using Tweak = std::function<void(NetworkFacts &, AdapterFacts &, AdapterFacts &)>;
 const Tweak none = [](auto &, auto &, auto &) {};
-const auto Open = FirewallFacts::Open, Blocks = FirewallFacts::Blocks;
+const auto Blocks = FirewallFacts::Blocks;
 // ufw or firewalld keeps the replies from lab0 and from lab2 and lab3 (further adapters the list does not
 // hold), lab3 in lab0's zone.
 Tweak blockedBy(FirewallFacts::Manager manager) {
@@ -135,8 +135,6 @@ QList<CheckRow> checkRows() {
          "unlisted|#0 \"C20\" at 10.10.1.20|ip route get 10.10.1.20", none, 0, "*ALL*"},
         {"MTU too small, Advanced left alone", on(cam(A, 1, 10), cam(B, 2, 11, 1), cam(C, 3, 12)),
          "datagram-size:problem:lab0:0,2", "sudo ip link set dev lab0 mtu 2920", none, 2920},
-        {"adapter's further address", on(via(cam(A, 1, 10), 0x0A0A0163)), "datagram-size:problem:lab0:0", "",
-         none, 2920},
         {"jumbo adapter, standard datagrams", on(cam(J, 1, 10)), "datagram-size:problem:lab1:0",
          "sudo ip link set dev lab1 mtu 1500", none, 1448, "lab1"},
         {"address no adapter accounts for", on(via(cam(A, 1, 10), 0x0A0B0001)),
@@ -154,8 +152,7 @@ QList<CheckRow> checkRows() {
          "datagram-size:problem:lab0:3", "", none, 8680, "*ALL*"},
         {"outside: own free addresses", on(cam(Away, 1, 10), cam(0x0A0A0102, 2, 11), cam(Away2, 3, 12)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:2",
-         "varnix-scan --set-address 10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n|"
-         "--set-address 10.20.0.8 10.10.1.4 255.255.255.0"},
+         "10.20.0.7 10.10.1.3 255.255.255.0 --adapter lab0\n|10.20.0.8 10.10.1.4 255.255.255.0"},
         {"a /30: its one host, then none",
          on(via(cam(Away, 1, 10), Lab0, 0xFFFFFFFC), via(cam(Away2, 2, 11), Lab0, 0xFFFFFFFC)),
          "outside-subnet:problem:lab0:0 outside-subnet:problem:lab0:1",
@@ -165,11 +162,6 @@ QList<CheckRow> checkRows() {
          "rp-filter:problem:lab0: link:problem:lab0:0 receive-buffer:warning::",
          "net.ipv4.conf.all.rp_filter=2|100 Mb/s|about 416 cameras",
          [](auto &f, auto &a, auto &) { a.rpFilterAll = 1, a.speedMbps = 100, f.receiveBufferMax = 212992; }},
-        {"firewall", on(), "firewall:problem:: no-cameras:warning:lab0:",
-         "sudo nft insert rule inet filter input udp dport 45056-45255 accept",
-         [](auto &f, auto &, auto &) { f.firewall.state = Blocks, f.firewall.chain = "inet filter input"; }},
-        {"ufw blocks the chosen adapter", on(cam(A, 1, 10)), "firewall:problem:lab0:",
-         "sudo ufw allow in on lab0 proto udp to any port 45056:45255", blockedBy(FirewallFacts::Ufw)},
         {"firewalld, each zone", on(cam(A, 1, 10)), "firewall:problem:: no-cameras:warning:lab1:",
          "zone public, work lets|--permanent --zone=public --add-port=45056-45255/udp && sudo firewall-cmd "
          "--reload\n|--zone=work --add-port|--zone=trusted --change-interface=lab0",
@@ -195,9 +187,7 @@ QList<CheckRow> checkRows() {
          [](auto &, auto &a, auto &b) { a.speedMbps = 0, b.speedMbps = 100; }, 0, "*ALL*"},
         {"driver drops jumbo frames, not behind Advanced cameras; few receive buffers, however many offered",
          on(cam(J, 1, 10), cam(A, 2, 11, 1)), "jumbo-packet:problem:lab1:0 receive-buffers:warning:lab1:",
-         "Set-NetAdapterAdvancedProperty -Name \"Ethernet 2\" -RegistryKeyword \"*JumboPacket\" "
-         "-RegistryValue 9014|"
-         "need 8694|\"*ReceiveBuffers\" -RegistryValue 2048",
+         "\"*JumboPacket\" -RegistryValue 9014|need 8694|\"*ReceiveBuffers\" -RegistryValue 2048",
          [](auto &, auto &a, auto &b) {
              a.jumboPacketBytes = b.jumboPacketBytes = 1514, b.displayName = "Ethernet 2",
              b.receiveBuffers = 1023;
@@ -417,8 +407,6 @@ private slots:
         const QVector<PathTarget> many(40, targets[0]);
         prober.start(QList<PathTarget>(many.begin(), many.end()), 8680);
         QVERIFY(finished.wait(5000) && most == 32);
-        finished.clear(), prober.start({}, 8680); // nothing to probe: over at once
-        QVERIFY(finished.count() == 1 && !finished.first().first().toBool() && !prober.isRunning());
     }
 
     void gatheredFromThePlatform() {
@@ -479,8 +467,6 @@ private slots:
             QByteArray out;
             const char *blocked; // adapters, or "nft" when the rule set decides
         } rows[] = {
-            {"ufw inactive: nft decides", "Status: inactive\n", "nft"},
-            {"ufw rule for one adapter", ufw("deny", "45056:45255/udp on lab0  ALLOW IN  Anywhere"), "lab1"},
             {"ufw all traffic on one adapter", ufw("deny", "Anywhere on lab1  ALLOW IN  Anywhere"), "lab0"},
             {"ufw port open everywhere, both protocols", ufw("reject", "45000:46000  ALLOW IN  Anywhere"),
              ""},
@@ -526,7 +512,6 @@ private slots:
         // Found; a fresh channel's empty name and zero status are not changes.
         QCOMPARE(step({listed(0, A, 10)}), QString("found #0"));
         QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString("name #0 Cam A, status #0 -1>1"));
-        QCOMPARE(step({listed(0, A, 10, 1, "Cam A")}), QString());
         QCOMPARE(step({listed(0, A, 10, 3, "Cam A")}), QString("status #0 1>3"));
         // A rediscovery's fresh channel knows nothing, then tells the same again: no event.
         WatchedCamera told = listed(0, A, 10, 3, "Cam A");
@@ -576,11 +561,10 @@ private slots:
     }
 
     void metricsFollowTheWatch() {
-        const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam"),
-                            silent = listed(0, A, 10, 2, "Cam", false);
-        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), moved = b, further = a, twin = b;
+        const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
+        WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), further = a, twin = b;
         advanced.seen.info.protocol = advanced.seen.info.link10G = 1, twin.seen.info.cameraIp = A;
-        further.seen = via(a.seen, 0x0A0A0263), moved.seen.info.macLow = A & 0xFF;
+        further.seen = via(a.seen, 0x0A0A0263);
         using Steps = QList<QPair<QList<WatchedCamera>, bool>>; // listing, complete
         // The samples split at '|', @A and @J for the labels naming the camera; a family named without a
         // sample must have none.
@@ -589,7 +573,6 @@ private slots:
             Steps steps;
             const char *want, *adapter = "*ALL*";
         } rows[] = {
-            {"not answering its polls", {{{silent}, false}}, "varnix_camera_responding{@A} 0"},
             {"lost: still shown, as gone",
              {{{a}, false}, {{}, true}},
              R"(varnix_camera_up{@A} 0|varnix_camera_responding{@A} 0|varnix_camera_status{@A} 2|)"
@@ -603,10 +586,6 @@ private slots:
              R"(varnix_events_total{event="conflict"} 0|varnix_events_total{event="not-responding"} 0|)"
              R"(varnix_events_total{event="responding"} 0|varnix_events_total{event="lost"} 1|)"
              R"(varnix_last_discovery_timestamp_seconds 0.000|varnix_metrics_written_timestamp_seconds 1.500)"},
-            {"moved to another address, the old one lost: one series, the new address, up",
-             {{{a}, true}, {{moved}, true}},
-             R"(varnix_camera_info{@A,ip="10.10.1.21",name="Cam",model="Unknown N/A",adapter="lab0",)"
-             R"(protocol="Standard"} 1|varnix_camera_up{@A} 1)"},
             {"behind an adapter's further address, that adapter watched",
              {{{further}, false}},
              R"(varnix_adapter_cameras{adapter="lab1"} 1)",

@@ -40,8 +40,7 @@ QString key(const char *of, const char *key) {
     return QStringLiteral(R"({"%1": {"key": "%2"}})").arg(of, key);
 }
 const QString dport = payload("udp", "dport");
-const QString loAccept = match(key("meta", "iif"), R"("lo")"),
-              established = match(key("ct", "state"), R"(["established", "related"])", "in");
+const QString established = match(key("ct", "state"), R"(["established", "related"])", "in");
 
 // Windows' firewall answer for the scanner: per profile (domain, private, public) '0' off, '1' on, 'A' on
 // and letting inbound traffic in by default, 'B' on and blocking all inbound traffic; the current
@@ -77,7 +76,6 @@ private slots:
         const QString jump = R"([{"jump": {"target": "allow"}}])";
         const QString reject =
             R"([{"counter": null}, {"reject": {"type": "icmpx", "expr": "admin-prohibited"}}])";
-        const char *ports = R"({"range": [45056, 45255]})";
         // The input chain jumps to "allow", which jumps through c1 .. c<levels>; the last accepts the port.
         const auto nested = [&](int levels) {
             QString chains;
@@ -96,14 +94,11 @@ private slots:
             FirewallFacts::State want;
         } rows[] = {
             {"not nft's output", "nonsense", FirewallFacts::Unknown},
-            {"drop policy, loopback and established only", ruleset("drop", {loAccept, established}), Blocks},
             {"drop policy in an IPv6-only table", ruleset("drop", {}, {}, "ip6"), Open},
-            {"the port range", ruleset("drop", {match(dport, ports)}, {}, "ip"), Open},
             {"a set holding the port", ruleset("drop", {match(dport, R"({"set": [22, 45056]})")}), Open},
             {"other ports", ruleset("drop", {match(dport, R"({"set": [1028, {"range": [1029, 45055]}]})")}),
              Blocks},
             {"the port, but dropped", ruleset("drop", {match(dport, "45056", "==", "drop")}), Blocks},
-            {"a chain that jumps to itself", ruleset("drop", {jump}, {jump}), Blocks},
             {"a jump to a chain that drops all", ruleset("accept", {jump}, {R"([{"drop": null}])"}), Blocks},
             {"jumps nested deep", nested(7), Open},
             {"jumps nested deeper than followed", nested(8), Blocks},
@@ -160,7 +155,6 @@ private slots:
         } rows[] = {
             {"the system refused", nullptr, 0, {}, "unknown unreadable"},
             {"all profiles off", "000", 4, {}, "open"},
-            {"public on, no rule", "111", 4, {}, "blocks public"},
             {"spelt otherwise", "111", 4, {rule("allow", R"(c:\\VARNIX\\Varnix-Scan.exe)")}, "open"},
             {"another program", "111", 4, {rule("allow", other)}, "blocks public"},
             {"every program, the port range", "111", 4, {rule("allow", "", "137, 45000-45056")}, "open"},
