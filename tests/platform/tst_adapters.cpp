@@ -64,9 +64,8 @@ private slots:
             record("D", " - Miniport", {2, 0, 0, 0, 4, 0}, "192.168.1", ""),
             record("E", "", {0xa4, 0x5e, 0x60, 0xde, 0xad, 1}, "10.0.0.6", "255.0.0.0"),
             record("F", "", {2, 0, 0, 0, 0, 6}, "10.0.0.7", "255.0.0.0"),
-            // A source that knows each adapter's own MTU: a tunnel without a hardware address, a card
-            // with one. An entry for its hardware address must not replace it.
-            record("H", "", {}, "10.0.0.9", "255.0.0.0", {}, 1400),
+            // A source that knows an adapter's own MTU: an entry for its hardware address must not
+            // replace it.
             record("I", "", {2, 0, 0, 0, 0, 9}, "10.0.0.10", "255.0.0.0", {}, 1280)};
         // Matched by hardware address whatever their order, to the first adapter with it; no MTU at all
         // (0 or all ones) means standard frames; an entry shorter than six bytes is ignored, a longer one
@@ -80,14 +79,13 @@ private slots:
                                  "D||02:00:00:00:04:00|ffffffff|ffffffff|0",
                                  "E||A4:5E:60:DE:AD:01|0a000006|ff000000|0",
                                  "F||02:00:00:00:00:06|0a000007|ff000000|4000",
-                                 "H||00:00:00:00:00:00|0a000009|ff000000|1400",
                                  "I||02:00:00:00:00:09|0a00000a|ff000000|1280"};
         QCOMPARE(listed(10), all);
         QCOMPARE(listed(2), all.mid(0, 2));
         QCOMPARE(listAdapters(std::vector<NetAdapterInfo>(1).data(), -1) + listAdapters(nullptr, 4), 0);
 
         fake.mtusOk = false; // every MTU stays unknown but the adapters' own
-        QCOMPARE(listed(10).filter("|0a000005|") + listed(10).filter("|0a000009|"),
+        QCOMPARE(listed(10).filter("|0a000005|") + listed(10).filter("|0a00000a|"),
                  QStringList({"A|Card|A4:5E:60:DE:AD:01|0a000005|ff000000|0", all[6]}));
         fake.adaptersOk = false;
         QCOMPARE(listed(8), QStringList());
@@ -101,27 +99,22 @@ private slots:
     }
 
     void mtuForAddress() {
-        // Adapter i has address 10.0.0.(i+1) and MTU 9000+i, except that adapter 1 shares adapter 0's
-        // address and adapter 2 has no MTU entry.
+        // Adapter i has address 10.0.0.(i+1) and MTU 9000+i; adapter 1 shares adapter 0's address.
         for (unsigned char i = 0; i < 70; ++i) {
             const std::string host = std::to_string(i == 1 ? 1 : i + 1);
             fake.records.push_back(record("n", "", {2, 0, 0, 0, 0, i}, "10.0.0." + host, "255.0.0.0"));
-            if (i != 2) fake.entries.push_back({6, {2, 0, 0, 0, 0, i}, 9000u + i});
+            fake.entries.push_back({6, {2, 0, 0, 0, 0, i}, 9000u + i});
         }
         QCOMPARE(::mtuForAddress(0x0A000001), 9000u); // the first adapter with the address
-        QCOMPARE(::mtuForAddress(0x0A000003), 0u);    // an adapter without MTU
         QCOMPARE(::mtuForAddress(0x0A00003F), 9062u); // the last adapter an inventory lists
         QCOMPARE(::mtuForAddress(0x0A000040), 1500u); // past those
 
         // Further addresses (secondary, labelled) belong to their adapter; a first address wins over them.
         fake.records[3].moreIpTexts = {"10.66.4.1", "10.0.0.1"};
-        fake.records[5].moreIpTexts = {"192.168.0.1"};
-        fake.records[5].mtu = 1400;
         fake.records[0].moreIpTexts = {"10.66.0.1"};
         QCOMPARE(::mtuForAddress(0x0A420001), 9000u);
         QCOMPARE(::mtuForAddress(0x0A420401), 9003u);
         QCOMPARE(::mtuForAddress(0x0A000001), 9000u);
-        QCOMPARE(::mtuForAddress(0xC0A80001), 1400u);
     }
 
     // The Network List Manager's answer as recorded on a workstation (ids shortened): the camera link on an

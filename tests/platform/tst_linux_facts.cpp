@@ -26,10 +26,9 @@ void plant(const QString &root, const QString &entry) {
 const struct {
     const char *name, *files, *want;
 } interfaceRows[] = {
-    {"v", "C/all=1 C/v=0x2 S/v/flags=0x1003 S/v/operstate=up S/v/speed=9999999", "1 2 1 9999999"},
-    {"v", "C/all=1x C/v= S/v/flags=0x1003 S/v/speed=10000000", "-1 -1 1 -1"},
+    {"v", "C/all=1 C/v=0x2 S/v/flags=4099 S/v/operstate=up S/v/speed=9999999", "1 2 1 9999999"},
+    {"v", "C/all=1x C/v= S/v/flags=0x1003 S/v/operstate=unknown S/v/speed=10000000", "-1 -1 1 -1"},
     {"v", "C/all=-9999999999999999999 S/v/flags=0x1003 S/v/operstate=down S/v/speed=0", "-1 -1 0 -1"},
-    {"v", "S/v/flags=4099 S/v/operstate=unknown S/v/speed=-1", "-1 -1 1 -1"},
     {"v", "S/v/flags=0x1003 S/v/operstate=lowerlayerdown S/v/speed=1", "-1 -1 0 1"},
     {"v", "S/v/flags=0x1003 S/v/operstate=notpresent", "-1 -1 0 -1"},
     {"v", "S/v/flags=0x1002 S/v/operstate=up", "-1 -1 0 -1"},
