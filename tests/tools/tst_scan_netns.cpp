@@ -137,7 +137,6 @@ private slots:
         QCOMPARE(stored["conflict"]["code"].toInt(), 1);
         QFile settings(lab.config.path() + "/Halvorn/Tovek.conf");
         QVERIFY(settings.open(QIODevice::ReadOnly) && settings.readAll() == storedSettings);
-        QCOMPARE(QDir(lab.config.path() + "/Halvorn").entryList(QDir::Files).size(), 1);
 
         const QString text = lab.read("text.out");
         QVERIFY2(text.startsWith("Adapter: lab0 (10.10.1.1 / 255.255.255.0, MTU 1500)"), qPrintable(text));
@@ -250,7 +249,6 @@ run bare --assign-addresses --adapter nowhere --apply)");
             addresses << c["ip"].toString();
         QVERIFY2(after.size() == 6 && addresses.size() == 6 && line.json("after")["conflict"].isNull(),
                  line.read("after.out").constData());
-        QVERIFY(addresses.contains("10.77.1.50") && addresses.contains("10.77.1.20"));
         QVERIFY2(line.read("again.rc") == "0\n" && line.read("again.out").contains("nothing to move"),
                  line.read("again.out").constData());
         // A first address outside the adapter's subnet, an adapter without an address: refused, nothing sent.

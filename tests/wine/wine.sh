@@ -128,12 +128,11 @@ for run, codes in {"small": settings[:3], "fits": []}.items():
     rc = open(f"{out}/{run}.rc").read().strip()
     doc = json.load(open(f"{out}/{run}.json"))
     got = [f for f in doc["findings"] if f["code"] in settings]
-    print(f"wine: {run}: exit {rc}, firewall {doc['firewall']}, unreadable {doc['unreadable']}, findings {got}")
-    bad |= sorted(f["code"] for f in got) != sorted(codes) or rc not in ("0", "1") or len(doc["cameras"]) != 1
-    bad |= run == "small" and "-RegistryValue 9014" not in got[0]["fix"][0]
     # Wine's network list files every network as Public: the camera link is named, by its interface index.
     public = [f for f in doc["findings"] if f["code"] == "network-profile"]
-    print(f"wine: {run}: {public}")
+    print(f"wine: {run}: exit {rc}, firewall {doc['firewall']}, unreadable {doc['unreadable']}, findings {got} {public}")
+    bad |= sorted(f["code"] for f in got) != sorted(codes) or rc not in ("0", "1") or len(doc["cameras"]) != 1
+    bad |= run == "small" and "-RegistryValue 9014" not in got[0]["fix"][0]
     bad |= len(public) != 1 or not re.fullmatch(r"Set-NetConnectionProfile -InterfaceIndex [1-9][0-9]* "
                                                  "-NetworkCategory Private", public[0]["fix"][0])
 sys.exit(bad)
