@@ -48,10 +48,13 @@ const struct {
 class Conflicts : public QObject {
     Q_OBJECT
 private slots:
-    // A jumbo setting not known, or past the last one, gives no size; a kind the window does not warn
-    // of, no text.
+    // Each jumbo setting's size, the cameras' own, and none for a setting not known or past the last
+    // one; a kind the window does not warn of has no text.
     void sizesAndTexts() {
-        QVERIFY(datagramSizeFor(-1) == 0 && datagramSizeFor(6) == 0);
+        QList<quint32> sizes;
+        for (int setting = -1; setting <= 6; ++setting)
+            sizes << datagramSizeFor(setting);
+        QCOMPARE(sizes, QList<quint32>({0, 1448, 2920, 4360, 5800, 7240, 8680, 0}));
         QVERIFY(conflictText(K::OutsideSubnet).isEmpty() && conflictText(K::None).isEmpty());
     }
 

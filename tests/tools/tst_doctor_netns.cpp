@@ -249,7 +249,6 @@ private slots:
         QVERIFY2(lost > 0, qPrintable(again.join('\n')));
         QCOMPARE(again.mid(lost, 2).last(), QString("conflict 10.10.6.21 cleared duplicate-serial"));
         QVERIFY(again.lastIndexOf("found 10.10.6.22") > lost);
-        QCOMPARE(again.count("lost 10.10.6.21"), 0);
 
         // SIGINT: every line already out.
         const QByteArray text = lab.read("interrupted.out");

@@ -161,8 +161,6 @@ private slots:
                      .contains("to 10.10.1.60 mask 255.255.255.0. No camera answers at 10.10.1.60 "
                                "after 1500 ms.\n"),
                  lab.read("lost.out").constData());
-        QVERIFY2(lab.read("lost.err").contains("the camera did not answer at 10.10.1.60"),
-                 lab.read("lost.out") + lab.read("lost.err"));
         // The request went out as a directed broadcast carrying the camera's MAC.
         const QRegularExpression request(R"("dst":"10\.10\.1\.255","dstPort":\d+,)"
                                          R"("hex":"010008171800000032010a0a00ffffffa7f2819c0c000000")");

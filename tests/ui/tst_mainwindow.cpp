@@ -27,7 +27,7 @@ static void addCameras(MainWindow &w, QList<UdpCamInfo> cameras) {
     const int listed = w.manager.cameraCount() + cameras.size();
     for (UdpCamInfo &c : cameras)
         w.manager.OnCameraDetected(&c);
-    QVERIFY(QTest::qWaitFor([&] { return w.ui->camList->count() >= listed; }, 20 * cameras.size() + 2000));
+    QVERIFY(QTest::qWaitFor([&] { return w.ui->camList->count() >= listed; }, 50 * cameras.size() + 10000));
 }
 
 class MainWindowTest : public QObject {
