@@ -46,6 +46,8 @@ private slots:
             {"double quote", "a\"b", "'a\"b'", false},
             {"backtick", "a`b", "'a`b'", true},
             {"typographic quotes", "Bob\u2019s \u201Cnet\u201D", "'Bob\u2019\u2019s \u201Cnet\u201D'", true},
+            {"the ends of the quote ranges", "$\u2017\u2018\u201B\u201C",
+             "'$\u2017\u2018\u2018\u201B\u201B\u201C'", true},
             {"non-ASCII", "Kamera \u00fc", "\"Kamera \u00fc\"", true},
             {"percent", "50%USERNAME%", "\"50%USERNAME%\"", false},
         };

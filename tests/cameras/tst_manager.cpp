@@ -271,12 +271,28 @@ private slots:
         QVERIFY(entry.pictureLabel->pixmap(Qt::ReturnByValue).isNull() &&
                 entry.entryText() == manager.cameraText(1) &&
                 !entry.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
-        // Marking tints the row and says why; unmarking gives the plain row back.
-        const QString plain = entry.styleSheet();
-        entry.setMarked(true, "why");
-        QVERIFY(entry.styleSheet() != plain && entry.toolTip().contains("why"));
-        entry.setMarked(false);
-        QVERIFY(entry.styleSheet() == plain && !entry.toolTip().contains("why"));
+        for (int kind = 0; kind < 4; ++kind) {
+            QListItemLabel e(kind, QPixmap(":/res/cam-j.png"), "t", QPixmap(":/res/b_green.png"));
+            // A bullet set later is drawn as large as the first one; a cleared one is dropped.
+            const QSize bullet = e.bulletLabel->pixmap(Qt::ReturnByValue).size();
+            e.setBulletPixmap(QPixmap(":/res/b_red.png"));
+            QCOMPARE(e.bulletLabel->pixmap(Qt::ReturnByValue).size(), bullet);
+            e.setBulletPixmap(QPixmap());
+            QVERIFY(e.bulletLabel->pixmap(Qt::ReturnByValue).isNull());
+            // Marking tints the row and says why; unmarking gives the plain row back.
+            const QString plain = e.styleSheet();
+            e.setMarked(true, "why");
+            const QString tinted = e.styleSheet(), why = e.toolTip();
+            e.setMarked(false);
+            QVERIFY(tinted != plain && why == "why" && e.styleSheet() == plain && e.toolTip().isEmpty());
+            // Four lines of text grow the row; the text gets the height it needs, inside the row.
+            e.setEntryText("1<br>2<br>3<br>4");
+            const int h = e.fitHeightToText();
+            e.show();
+            const QRect t = e.textLabel->geometry(); // in the middle of the row
+            QVERIFY(e.height() == h && t.height() >= e.textLabel->sizeHint().height() && t.top() >= 0 &&
+                    t.top() + t.bottom() == h - 1);
+        }
     }
 
     // Three cameras found in one burst are opened side by side: each gets its own two requests with the

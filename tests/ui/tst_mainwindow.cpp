@@ -259,23 +259,6 @@ private slots:
         }
     }
 
-    void checkWindowOpensOnTheScreen_data() {
-        // screen, main window's frame x, placement of a 680x520 check window
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<QRect>("place");
-        QTest::newRow("wide") << QSize(1920, 1080) << 0 << QRect(808, 40, 680, 520);
-        QTest::newRow("wide, window right") << QSize(1920, 1080) << 1200 << QRect(512, 40, 680, 520);
-        QTest::newRow("1024") << QSize(1024, 768) << 0 << QRect(344, 40, 680, 520);
-        QTest::newRow("smaller than it") << QSize(640, 480) << 0 << QRect(0, 0, 640, 480);
-    }
-    void checkWindowOpensOnTheScreen() {
-        QFETCH(QSize, screen);
-        QFETCH(int, x);
-        QFETCH(QRect, place);
-        QCOMPARE(MainWindow::besideWithin({x, 40, 800, 600}, {680, 520}, {{0, 0}, screen}), place);
-    }
-
     void networkPreferencesProgramOrNotice() {
         QTemporaryDir bin;
         const QByteArray path = qgetenv("PATH");
