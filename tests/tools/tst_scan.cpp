@@ -44,7 +44,6 @@ private slots:
             "--doctor|--watch>cannot be combined;"
             "--doctor|--rescan|1000>--watch only;--duration|1000>--watch only;"
             "--metrics-file|m.prom>--watch only;--watch|--metrics-file=>needs a path;"
-            "--watch|--duration=-5>--duration takes milliseconds;--watch|--rescan>needs a value;"
             "--doctor|--adapter|no-such-adapter-42>unknown adapter;"
             "--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448>--datagram-size;"
             // The new address is judged as the window's dialog judges it, and each of the three addresses
