@@ -97,22 +97,23 @@ int QVXApplication::scaled(int v) const {
 }
 
 int QVXApplication::itemMargin() const {
-    return even(rounded(4.0 * scaleFactor));
+    return even(rounded(BaseItemMargin * scaleFactor));
+}
+
+QSize QVXApplication::baseItemSize(int kind) {
+    switch (kind) {
+    case 1:
+        return QSize(96, 28);
+    case 2:
+    case 3:
+        return QSize(52, 52);
+    default:
+        return QSize(44, 44);
+    }
 }
 
 QSize QVXApplication::itemSize(int kind) const {
-    QSize base(44, 44);
-    switch (kind) {
-    case 1:
-        base = QSize(96, 28);
-        break;
-    case 2:
-    case 3:
-        base = QSize(52, 52);
-        break;
-    default:
-        break;
-    }
+    const QSize base = baseItemSize(kind);
     return QSize(even(rounded(base.width() * scaleFactor)), even(rounded(base.height() * scaleFactor)));
 }
 

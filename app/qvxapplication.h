@@ -26,6 +26,9 @@ public:
     int scaled(int v) const;
     int itemMargin() const;
     QSize itemSize(int kind) const;
+    // A list entry's size and margin at scale 1.
+    static constexpr int BaseItemMargin = 4;
+    static QSize baseItemSize(int kind);
     void scaleWidget(QWidget *widget) const;
 
     // Font size rule of initialize(), exposed for tests.

@@ -21,12 +21,12 @@ const char *const markedStyle = "QListItemLabel {background: rgba(224,43,43,48);
 // Size and margin of an entry; the unscaled values when no application object is running.
 QSize entrySize(int kind) {
     if (const QVXApplication *app = vxApp()) return app->itemSize(kind);
-    return (kind == 2 || kind == 3) ? QSize(52, 52) : (kind == 1 ? QSize(96, 28) : QSize(44, 44));
+    return QVXApplication::baseItemSize(kind);
 }
 
 int entryMargin() {
     const QVXApplication *app = vxApp();
-    return app ? app->itemMargin() : 4;
+    return app ? app->itemMargin() : QVXApplication::BaseItemMargin;
 }
 
 // `html` with every line wider than `width` cut to end in "…" (in the format of the last letter kept);

@@ -61,7 +61,7 @@ WatchedCamera WatchFeed::watched(int index) const {
 QList<WatchedCamera> WatchFeed::listing() const {
     QList<WatchedCamera> now;
     for (int i = 0; i < manager_.cameraCount(); ++i)
-        if (manager_.camera(i)) now << watched(i);
+        now << watched(i);
     return now;
 }
 

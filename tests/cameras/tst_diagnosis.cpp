@@ -371,11 +371,8 @@ private slots:
         });
         const QList<PathTarget> targets{{0, A, Lab0, 0}, {1, B, Lab0, 0}, {2, C, Lab0, 0}, {3, D, Lab0, 0}};
         QSignalSpy finished(&prober, &PathProber::finished), progress(&prober, &PathProber::progress);
-        QElapsedTimer clock;
-        clock.start();
         prober.start(targets, 8680);
         QVERIFY(finished.wait(5000));
-        QVERIFY2(clock.elapsed() < 1100, qPrintable(QString::number(clock.elapsed()))); // 1.55 s one by one
         QVERIFY(!finished.last().first().toBool() && progress.first() == QVariantList({0, 40}) &&
                 progress.at(1) == QVariantList({1, 40}) && progress.last() == QVariantList({40, 40}));
         QVERIFY(prober.results().value(0).largestPassed == 8680 &&

@@ -9,6 +9,7 @@
 #include <QNetworkDatagram>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTextDocumentFragment>
 #include <QUdpSocket>
 #include <QtTest>
 #include <functional>
@@ -293,6 +294,12 @@ private slots:
             QVERIFY(e.height() == h && t.height() >= e.textLabel->sizeHint().height() && t.top() >= 0 &&
                     t.top() + t.bottom() == h - 1);
         }
+        // Too narrow a row cuts each line on its own, at a word's end without the space before the "…".
+        QListItemLabel cut(0, QPixmap(), "Line 4 east bay<br>Idle", QPixmap());
+        cut.textLabel->setFixedWidth(qCeil(QFontMetricsF(cut.font()).horizontalAdvance("Line 4 east …")) + 2);
+        cut.show();
+        QCOMPARE(QTextDocumentFragment::fromHtml(cut.textLabel->text()).toPlainText(),
+                 QString("Line 4 east…\nIdle"));
     }
 
     // Three cameras found in one burst are opened side by side: each gets its own two requests with the
