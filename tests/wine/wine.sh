@@ -65,19 +65,6 @@ units() {
     ((failed == 0)) || fail "$failed Windows unit tests failed under Wine"
 }
 
-# Known links (NAME MAC MTU UP ADDRESSES, "-" for none) for the installed scanner to list, and what it
-# must say of each.
-inventory_links=(
-    "vxa 02:00:00:00:0A:01 9000 up 10.41.1.5/24"
-    "vxb 02:00:00:00:0B:02 1400 down 10.42.0.7/16"
-    "vxc 02:00:00:00:0C:03 1500 up -"
-    "vxd 02:00:00:00:0D:04 1500 up 10.43.2.9/23,10.44.0.1/24"
-)
-inventory_expected="vxa 10.41.1.5 255.255.255.0 9000 02:00:00:00:0A:01
-vxb 10.42.0.7 255.255.0.0 1400 02:00:00:00:0B:02
-vxc 0.0.0.0 0.0.0.0 1500 02:00:00:00:0C:03
-vxd 10.43.2.9 255.255.254.0 1500 02:00:00:00:0D:04"
-
 # varnix-scan.exe called as the Linux varnix-scan is, for tst_scan_netns: Wine names the adapters
 # "{0000000N-...}" and keeps the Linux name as the description, so names are translated both ways, line
 # ends too; the settings in $XDG_CONFIG_HOME/Halvorn/Tovek.conf are put into the registry first.
@@ -237,6 +224,19 @@ for r in sorted(rules, key=lambda r: r["name"]):
     print("|".join(r.get(k, "-") for k in ("name", "dir", "action", "protocol", "program", "enable")))
 PY
 }
+
+# Known links (NAME MAC MTU UP ADDRESSES, "-" for none) for the installed scanner to list, and what it
+# must say of each.
+inventory_links=(
+    "vxa 02:00:00:00:0A:01 9000 up 10.41.1.5/24"
+    "vxb 02:00:00:00:0B:02 1400 down 10.42.0.7/16"
+    "vxc 02:00:00:00:0C:03 1500 up -"
+    "vxd 02:00:00:00:0D:04 1500 up 10.43.2.9/23,10.44.0.1/24"
+)
+inventory_expected="vxa 10.41.1.5 255.255.255.0 9000 02:00:00:00:0A:01
+vxb 10.42.0.7 255.255.0.0 1400 02:00:00:00:0B:02
+vxc 0.0.0.0 0.0.0.0 1500 02:00:00:00:0C:03
+vxd 10.43.2.9 255.255.254.0 1500 02:00:00:00:0D:04"
 
 # The installer, silently, in a namespace with the known links; then the installed scanner lists them
 # using only the installed DLLs (no WINEPATH), and the uninstaller removes everything again. netsh.exe is a
