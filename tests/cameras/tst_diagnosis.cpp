@@ -411,8 +411,8 @@ private slots:
         fake.lab0.rpFilterAll = 1, fake.lab0.rpFilterInterface = 2, fake.lab0.up = 0,
         fake.lab0.speedMbps = 100;
         fake.lab0.jumboPacketBytes = 9014, fake.lab0.receiveBuffers = 512, fake.lab0.interruptModeration = 0;
-        fake.rmem = 0, fake.hasNft = true; // a cap of 0 is a cap, not unknown
-        fake.json = dropping(byName);      // open: the rule names an adapter of this machine
+        fake.rmem = 0, fake.hasNft = true, fake.other.up = 1; // a cap of 0 is a cap, not unknown
+        fake.json = dropping(byName); // open: the rule names an adapter of this machine
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
         const NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
         QVERIFY(facts.adapters[0].rpFilterAll == 1 && facts.adapters[0].rpFilterInterface == 2);
@@ -427,7 +427,7 @@ private slots:
                  {"rpFilter", "up", "speedMbps", "jumboPacket", "receiveBuffers", "interruptModeration"})
                 got << a[key];
         QCOMPARE(QJsonDocument(got).toJson(QJsonDocument::Compact).constData(),
-                 R"(["lab0",0,"open","nft",[],2,false,100,9014,512,false,null,null,null,null,null,null])");
+                 R"(["lab0",0,"open","nft",[],2,false,100,9014,512,false,null,true,null,null,null,null])");
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;
