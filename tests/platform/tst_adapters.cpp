@@ -112,8 +112,7 @@ private slots:
         // Further addresses (secondary, labelled) belong to their adapter; a first address wins over them.
         fake.records[3].moreIpTexts = {"10.66.4.1", "10.0.0.1"};
         fake.records[0].moreIpTexts = {"10.66.0.1"};
-        QCOMPARE(::mtuForAddress(0x0A420001), 9000u);
-        QCOMPARE(::mtuForAddress(0x0A420401), 9003u);
+        QVERIFY(::mtuForAddress(0x0A420001) == 9000u && ::mtuForAddress(0x0A420401) == 9003u);
         QCOMPARE(::mtuForAddress(0x0A000001), 9000u);
     }
 
@@ -133,13 +132,14 @@ private slots:
         QTest::newRow("in no network, the link down") << "{3C4D-A006}" << -1 << false << false;
         QTest::newRow("in no network, the link up") << "{3C4D-A006}" << -1 << true << true;
         QTest::newRow("part of an id") << "{6F1C-A0" << -1 << false << false;
+        QTest::newRow("a category Windows does not have") << "{4D5E-A007}" << -1 << true << true;
     }
     void networkCategory() {
         const std::vector<platform::ConnectedNetwork> recorded = {
             {0, {"{6F1C-A001}"}}, {1, {"{0D4E-A002}", "{9B7A-A003}"}},
             {2, {"{9B7A-A003}"}}, {-1, {"{1A2B-A004}", "{2B3C-A005}"}},
             {1, {"{1A2B-A004}"}}, {0, {"{2B3C-A005}"}},
-        };
+            {3, {"{4D5E-A007}"}}};
         QFETCH(QString, adapter);
         QFETCH(int, category);
         QFETCH(bool, up);
