@@ -62,8 +62,7 @@ QString elidedRichText(const QString &html, const QFont &font, int width) {
             QTextCursor cursor(block);
             cursor.setPosition(block.position() + keep);
             cursor.setPosition(block.position() + end, QTextCursor::KeepAnchor);
-            cursor.removeSelectedText();
-            cursor.insertText(QString(ellipsis), format);
+            cursor.insertText(QString(ellipsis), format); // in place of the selection
             cut = true;
         }
     }

@@ -3,6 +3,7 @@
 // The C library's interface headers come before the kernel's, which would redefine them otherwise.
 #include <arpa/inet.h>
 #include <ifaddrs.h>
+#include <net/ethernet.h>
 #include <net/if.h>
 #include <net/if_arp.h>
 #include <netinet/in.h>
@@ -28,14 +29,15 @@ struct Interface {
     std::string name;
     unsigned short hardwareType = 0;
     unsigned macLength = 0;
-    unsigned char mac[8] = {};
+    unsigned char mac[sizeof sockaddr_ll::sll_addr] = {};
     bool hasIpv4 = false;
     std::string ipText;
     std::string maskText;
     std::vector<std::string> moreIpTexts;
 
     bool sameHardware(const Interface &other) const {
-        return macLength >= 6 && macLength == other.macLength && std::memcmp(mac, other.mac, macLength) == 0;
+        return macLength >= ETH_ALEN && macLength == other.macLength &&
+               std::memcmp(mac, other.mac, macLength) == 0;
     }
 };
 
@@ -106,7 +108,7 @@ std::vector<Interface> listed(const std::vector<Interface> &all) {
             out.push_back(i);
             continue;
         }
-        if (i.macLength < 6) continue;
+        if (i.macLength < ETH_ALEN) continue;
         const bool shadowed = std::any_of(all.begin(), all.end(), [&i](const Interface &other) {
             return other.hasIpv4 && other.sameHardware(i);
         });
@@ -200,7 +202,7 @@ public:
             AdapterRecord record;
             record.name = i.name;
             record.description = describe(socket.fd(), i);
-            if (i.macLength >= 6) std::memcpy(record.mac, i.mac, 6);
+            if (i.macLength >= ETH_ALEN) std::memcpy(record.mac, i.mac, ETH_ALEN);
             record.ipText = i.hasIpv4 ? i.ipText : "0.0.0.0";
             record.maskText = i.hasIpv4 ? i.maskText : "0.0.0.0";
             record.moreIpTexts = i.moreIpTexts;

@@ -4,6 +4,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/ip_icmp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -11,14 +12,15 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace platform {
 namespace {
 
-constexpr int IcmpEchoRequest = 8, IcmpEchoReply = 0;
-constexpr int IpHeaderBytes = 20, IcmpHeaderBytes = 8;
+constexpr int IpHeaderBytes = 20;
 
 std::atomic<unsigned> sequence{0};
 
@@ -82,10 +84,10 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
     const auto put16 = [&request](size_t at, std::uint16_t value) {
         request[at] = value >> 8, request[at + 1] = value & 0xFF;
     };
-    request[0] = IcmpEchoRequest;
+    request[0] = ICMP_ECHO;
     put16(4, id);
     put16(6, seq);
-    for (size_t i = IcmpHeaderBytes; i < request.size(); ++i)
+    for (size_t i = ICMP_MINLEN; i < request.size(); ++i)
         request[i] = static_cast<unsigned char>(i);
     put16(2, checksum(request));
 
@@ -105,7 +107,7 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
         if (left <= 0) return EchoResult::NoAnswer;
         pollfd p = {};
         p.fd = s.fd, p.events = POLLIN;
-        if (poll(&p, 1, int(left)) <= 0) continue;
+        if (poll(&p, 1, int(left)) != 1) continue;
         sockaddr_in from{};
         socklen_t fromLength = sizeof from;
         const ssize_t got =
@@ -116,25 +118,24 @@ EchoResult echoUnfragmented(std::uint32_t target, std::uint32_t source, unsigned
         // has no sender and fits no size.
         size_t at = 0;
         if (s.raw) at = size_t(reply[0] & 0x0F) * 4;
-        if (size_t(got) != at + request.size() || reply[at] != IcmpEchoReply) continue;
+        if (size_t(got) != at + request.size() || reply[at] != ICMP_ECHOREPLY) continue;
         if (s.raw && (reply[at + 4] != request[4] || reply[at + 5] != request[5])) continue;
         if (reply[at + 6] == request[6] && reply[at + 7] == request[7]) return EchoResult::Answered;
     }
 }
 
 bool answeredArp(std::uint32_t target, std::uint32_t) {
-    FILE *table = std::fopen("/proc/net/arp", "r");
-    if (!table) return false;
-    char line[256];
-    bool answered = false;
-    while (!answered && std::fgets(line, sizeof line, table)) {
-        unsigned a = 0, b = 0, c = 0, d = 0, flags = 0;
-        // "10.77.1.100  0x1  0x2  02:..  *  eth0": flag 0x2 means the hardware address is known.
-        if (std::sscanf(line, "%u.%u.%u.%u %*x %x", &a, &b, &c, &d, &flags) == 5)
-            answered = (a << 24 | b << 16 | c << 8 | d) == target && (flags & 0x2);
+    // "10.77.1.100  0x1  0x2  02:..  *  eth0": flag 0x2 means the hardware address is known. The
+    // heading's words parse as no address.
+    std::ifstream table("/proc/net/arp");
+    std::string ip, type, flags, rest;
+    while (table >> ip >> type >> flags && std::getline(table, rest)) {
+        in_addr address{};
+        if (inet_pton(AF_INET, ip.c_str(), &address) == 1 && ntohl(address.s_addr) == target &&
+            (std::strtoul(flags.c_str(), nullptr, 16) & 0x2))
+            return true;
     }
-    std::fclose(table);
-    return answered;
+    return false;
 }
 
 } // namespace platform

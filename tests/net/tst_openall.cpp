@@ -57,6 +57,14 @@ private slots:
         UdpCamManager manager;
         manager.restartDiscovery(&unparsed);
         QVERIFY(manager.enumerator.accepting && manager.enumerator.sockets.isEmpty());
+
+        // Discovery goes out five times on each network in its first 2.5 s, and then no more.
+        const NetAdapterInfo all = allAdaptersEntry();
+        manager.restartDiscovery(&all);
+        QTest::qWait(4200);
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(next(listenStd), opDiscover());
+        QVERIFY(!listenStd.hasPendingDatagrams());
     }
 };
 

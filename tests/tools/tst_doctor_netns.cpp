@@ -45,7 +45,8 @@ const Link links[] = {
       {"model": 19, "serial": 7, "mac": "00:0c:9c:00:01:02", "ip": "10.10.6.22", "name": "W2",
        "silentFromMs": 2000, "silentForMs": 11000},
       {"dialect": "advanced", "model": 4, "serial": 9, "mac": "00:0c:9c:00:01:03", "ip": "10.10.6.23", "name": "W3",
-       "clips": [{"clipNumber": 0, "frameCount": 100, "frameRate": 1000, "width": 640, "height": 480}]}])"},
+       "clips": [{"clipNumber": 0, "frameCount": 100, "frameRate": 1000, "width": 640, "height": 480}]},
+      {"model": 19, "serial": 10, "mac": "00:0c:9c:00:01:04", "ip": "10.10.6.24", "discoveryOnly": true}])"},
     {"lab7", "10.10.7.1/24", R"([{"model":19,"serial":70,"mac":"00:0c:9c:00:00:71","ip":"10.10.7.20"}])",
      9000, "1500"},
     {"lab8", "10.10.8.1/24", R"([{"model":19,"serial":80,"mac":"00:0c:9c:00:00:81","ip":"10.10.8.20"}])",
@@ -235,6 +236,7 @@ private slots:
                                  "conflict 10.10.6.21 raised duplicate-serial", "not-responding 10.10.6.22",
                                  "responding 10.10.6.22"})
             QVERIFY2(got.contains(want), qPrintable(QString(want) + " missing from\n" + got.join('\n')));
+        QVERIFY(got.contains("found 10.10.6.24") && !got.contains("name 10.10.6.24")); // it never told one
         // Options are a Standard camera's, clip lists an Advanced one's: neither is told as the other.
         QCOMPARE(got.filter(QRegularExpression("^(options|clips) 10.10.6.2[13]")),
                  QStringList({"options 10.10.6.21", "clips 10.10.6.23"}));

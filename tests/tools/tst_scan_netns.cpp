@@ -196,17 +196,6 @@ private slots:
         }
         QVERIFY(lossy.read("text.out")
                     .contains("\n1 of 41 camera(s) did not answer in time; shown with what they told.\n"));
-        // Discovery went out again within the first second.
-        int requests = 0; // of the first scan in its first second
-        qint64 first = -1;
-        for (const QByteArray &line : lossy.read("lab7.camlog.jsonl").split('\n')) {
-            const QJsonObject d = QJsonDocument::fromJson(line).object();
-            if (d["dst"] != "255.255.255.255") continue;
-            first = first < 0 ? qint64(d["t"].toDouble()) : first;
-            requests += qint64(d["t"].toDouble()) - first < 1000;
-        }
-        // Three rounds of three requests, a tenth of them lost on the way.
-        QVERIFY2(requests >= 5, qPrintable(QString::number(requests)));
     }
 
     // Three cameras at one address, two outside the subnet, one in place, on a link whose simulator takes
