@@ -104,14 +104,10 @@ quint32 ipFromText(const QString &text) {
 }
 
 QString macToText(quint32 macLow, quint32 macHigh) {
-    const quint32 bytes[6] = {macHigh >> 8 & 0xFF, macHigh & 0xFF,     macLow >> 24 & 0xFF,
-                              macLow >> 16 & 0xFF, macLow >> 8 & 0xFF, macLow & 0xFF};
-    QString text;
-    for (int i = 0; i < 6; ++i) {
-        if (i) text += QLatin1Char(':');
-        text += QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0'));
-    }
-    return text;
+    QStringList parts;
+    for (quint32 byte : {macHigh >> 8, macHigh, macLow >> 24, macLow >> 16, macLow >> 8, macLow})
+        parts << QStringLiteral("%1").arg(byte & 0xFF, 2, 16, QLatin1Char('0'));
+    return parts.join(QLatin1Char(':'));
 }
 
 int jumboMismatch(const UdpCamInfo &cam, quint32 datagramSize) {

@@ -5,32 +5,30 @@
 #include "datagrams.h"
 
 #include "hostpolicy/firewall.h"
+#include "platform/networkfacts.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-namespace platform {
-class NetworkFactSource;
-}
-
-// One adapter with what the system says about its link and its reverse-path filter; -1 is unknown.
+// One adapter with what the system says about its link and its reverse-path filter.
 struct AdapterFacts {
     NetAdapterInfo adapter;
-    int rpFilterAll = -1;
-    int rpFilterInterface = -1;
-    int up = -1;
-    int speedMbps = -1;
+    int rpFilterAll = platform::NotTold;
+    int rpFilterInterface = platform::NotTold;
+    int up = platform::NotTold;
+    int speedMbps = platform::NotTold;
     // The driver's advanced properties (Windows): *JumboPacket, *ReceiveBuffers and the largest the
     // driver offers, *InterruptModeration.
-    int jumboPacketBytes = -1;
-    int receiveBuffers = -1;
-    int receiveBuffersMax = -1;
-    int interruptModeration = -1;
+    int jumboPacketBytes = platform::NotTold;
+    int receiveBuffers = platform::NotTold;
+    int receiveBuffersMax = platform::NotTold;
+    int interruptModeration = platform::NotTold;
     QString displayName; // the name the system shows the user, when it has one besides the adapter name
-    int interfaceIndex = -1;
-    int networkCategory = -1; // Windows: the category of its network (platform::NetworkCategory)
+    int interfaceIndex = platform::NotTold;
+    int networkCategory =
+        platform::NotTold; // Windows: the category of its network (platform::NetworkCategory)
 };
 
 // Something the system did not let this program read ("adapter settings", "firewall"), and the adapters

@@ -30,10 +30,10 @@ int adapterNetworkCategory(const std::vector<ConnectedNetwork> &networks, const 
             unread = false;
             return PublicCategory;
         }
-        if (n.category < PublicCategory || n.category > DomainCategory)
-            unread = true;
-        else
+        if (n.category == PrivateCategory || n.category == DomainCategory)
             least = std::min(least, n.category);
+        else
+            unread = true;
     }
     if (!connected) unread = linkUp;
     return connected && !unread ? least : UnreadCategory;

@@ -7,20 +7,22 @@
 
 namespace platform {
 
-// -1 in any field: the system does not say (or the platform has no such setting).
+// In any field of the facts: the system does not say (or the platform has no such setting).
+constexpr int NotTold = -1;
+
 struct InterfaceFacts {
-    int rpFilterAll = -1;       // net.ipv4.conf.all.rp_filter
-    int rpFilterInterface = -1; // net.ipv4.conf.<name>.rp_filter
-    int up = -1;                // 1 administratively up with a carrier, 0 down or without carrier
-    int speedMbps = -1;         // link speed as the driver reports it
+    int rpFilterAll = NotTold;       // net.ipv4.conf.all.rp_filter
+    int rpFilterInterface = NotTold; // net.ipv4.conf.<name>.rp_filter
+    int up = NotTold;                // 1 administratively up with a carrier, 0 down or without carrier
+    int speedMbps = NotTold;         // link speed as the driver reports it
     // The driver's advanced properties (Windows), as stored for the adapter.
-    int jumboPacketBytes = -1;    // *JumboPacket: the largest frame in bytes, Ethernet header included
-    int receiveBuffers = -1;      // *ReceiveBuffers: receive descriptors
-    int receiveBuffersMax = -1;   // the largest *ReceiveBuffers the driver offers
-    int interruptModeration = -1; // *InterruptModeration: 1 on, 0 off
-    std::string displayName;      // the name the system shows the user (UTF-8), when it differs
-    int interfaceIndex = -1;      // the system's interface index (Windows)
-    int networkCategory = -1;     // Windows: the category of its network (NetworkCategory)
+    int jumboPacketBytes = NotTold;    // *JumboPacket: the largest frame in bytes, Ethernet header included
+    int receiveBuffers = NotTold;      // *ReceiveBuffers: receive descriptors
+    int receiveBuffersMax = NotTold;   // the largest *ReceiveBuffers the driver offers
+    int interruptModeration = NotTold; // *InterruptModeration: 1 on, 0 off
+    std::string displayName;           // the name the system shows the user (UTF-8), when it differs
+    int interfaceIndex = NotTold;      // the system's interface index (Windows)
+    int networkCategory = NotTold;     // Windows: the category of its network (NetworkCategory)
     // Facts of this adapter the system refused to give ("link state", "adapter settings").
     std::vector<std::string> unreadable;
 };

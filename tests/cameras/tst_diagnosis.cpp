@@ -183,7 +183,7 @@ QList<CheckRow> checkRows() {
          "link:warning:lab0:1 receive-buffer:warning::", "rmem_max is 0 bytes",
          [](auto &f, auto &, auto &) { f.receiveBufferMax = 0; }},
         {"all adapters: a link of unknown speed behind a camera, a slow one behind none", on(cam(A, 1, 10)),
-         "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).",
+         "no-cameras:warning:lab1:", "Nothing answered on lab1 (10.10.2.0/24).|(--wait 10000)",
          [](auto &, auto &a, auto &b) { a.speedMbps = 0, b.speedMbps = 100; }, 0, "*ALL*"},
         {"driver drops jumbo frames, not behind Advanced cameras; few receive buffers, however many offered",
          on(cam(J, 1, 10), cam(A, 2, 11, 1)), "jumbo-packet:problem:lab1:0 receive-buffers:warning:lab1:",
@@ -212,8 +212,8 @@ QList<CheckRow> checkRows() {
          },
          8680, "*ALL*"},
         {"Windows firewall: a blocking rule goes first", on(), "firewall:problem:: no-cameras:warning:lab0:",
-         "set rule name=\"varnix-scan.exe\" dir=in new enable=no\n|"
-         "program=\"C:\\V\\varnix.exe\" enable=yes\n|program=\"C:\\V\\varnix-scan.exe\"",
+         "set rule name=\"varnix-scan.exe\" dir=in new enable=no\n|\\V\\varnix.exe\" enable=yes\n|"
+         "\\V\\varnix-scan.exe\" enable=yes\n(in a command prompt run as administrator)\n\n",
          windowsBlocks("varnix-scan.exe", "C:\\V\\varnix-scan.exe")},
         {"Windows firewall: a rule netsh cannot name", on(), "firewall:problem:: no-cameras:warning:lab0:",
          "Disable-NetFirewallRule -DisplayName '50% \"off\"'\n|(Disable-NetFirewallRule in PowerShell)",

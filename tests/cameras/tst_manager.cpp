@@ -293,6 +293,7 @@ private slots:
             const QRect t = e.textLabel->geometry(); // in the middle of the row
             QVERIFY(e.height() == h && t.height() >= e.textLabel->sizeHint().height() && t.top() >= 0 &&
                     t.top() + t.bottom() == h - 1);
+            QVERIFY(e.pictureLabel->x() < t.left() && e.bulletLabel->x() > t.left()); // in this order
         }
         // Too narrow a row cuts each line on its own, at a word's end without the space before the "…".
         QListItemLabel cut(0, QPixmap(), "Line 4 east bay<br>Idle", QPixmap());

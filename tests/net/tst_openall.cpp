@@ -59,8 +59,7 @@ private slots:
         QVERIFY(manager.enumerator.accepting && manager.enumerator.sockets.isEmpty());
 
         // Discovery goes out five times on each network in its first 2.5 s, and then no more.
-        const NetAdapterInfo all = allAdaptersEntry();
-        manager.restartDiscovery(&all);
+        manager.restartDiscovery(&(unparsed = allAdaptersEntry()));
         QTest::qWait(4200);
         for (int i = 0; i < 10; ++i)
             QCOMPARE(next(listenStd), opDiscover());
