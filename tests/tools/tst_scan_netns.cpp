@@ -217,7 +217,7 @@ run bare --assign-addresses --adapter nowhere --apply)");
         const auto setAddressRequests = [&](const QString &log) {
             QSet<QString> requests;
             for (const QByteArray &l : line.read(log).split('\n'))
-                if (l.contains("\"hex\":\"01000817"))
+                if (l.contains("\"dst\":\"10.77.1.255\"") && l.contains("\"hex\":\"01000817")) // by broadcast
                     requests << QJsonDocument::fromJson(l)["hex"].toString();
             return requests;
         };
