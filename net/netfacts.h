@@ -27,8 +27,8 @@ struct AdapterFacts {
     int interruptModeration = platform::NotTold;
     QString displayName; // the name the system shows the user, when it has one besides the adapter name
     int interfaceIndex = platform::NotTold;
-    int networkCategory =
-        platform::NotTold; // Windows: the category of its network (platform::NetworkCategory)
+    // Windows: the category of its network (platform::NetworkCategory).
+    int networkCategory = platform::NotTold;
 };
 
 // Something the system did not let this program read ("adapter settings", "firewall"), and the adapters
