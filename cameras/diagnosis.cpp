@@ -568,31 +568,28 @@ QString findingCode(ConflictKind kind) {
 }
 
 QString findingTitle(const QString &code) {
-    static const struct {
-        const char *code, *title;
-    } titles[] = {
-        {"duplicate-ip", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share an IP address")},
-        {"duplicate-mac", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share a MAC address")},
-        {"duplicate-serial", QT_TRANSLATE_NOOP("FindingTexts", "Cameras share a serial number")},
-        {"datagram-size", QT_TRANSLATE_NOOP("FindingTexts", "Datagram size and adapter MTU do not match")},
-        {"outside-subnet", QT_TRANSLATE_NOOP("FindingTexts", "Camera outside the adapter's subnet")},
-        {"silent-channel", QT_TRANSLATE_NOOP("FindingTexts", "Camera does not answer requests")},
-        {"rp-filter", QT_TRANSLATE_NOOP("FindingTexts", "Strict reverse-path filtering")},
-        {"firewall", QT_TRANSLATE_NOOP("FindingTexts", "Firewall blocks the cameras' replies")},
-        {"shared-subnet", QT_TRANSLATE_NOOP("FindingTexts", "Adapters share a subnet")},
-        {"link", QT_TRANSLATE_NOOP("FindingTexts", "Network link")},
-        {"receive-buffer", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffer too small")},
-        {"no-cameras", QT_TRANSLATE_NOOP("FindingTexts", "No camera answered on an adapter")},
-        {"path-mtu", QT_TRANSLATE_NOOP("FindingTexts", "The path to a camera is too narrow")},
-        {"jumbo-packet", QT_TRANSLATE_NOOP("FindingTexts", "Jumbo packet setting of the adapter")},
-        {"receive-buffers", QT_TRANSLATE_NOOP("FindingTexts", "Receive buffers of the adapter")},
-        {"interrupt-moderation", QT_TRANSLATE_NOOP("FindingTexts", "Interrupt moderation of the adapter")},
-        {"network-profile", QT_TRANSLATE_NOOP("FindingTexts", "Adapter on a Public network")},
-        {"impossible-source", QT_TRANSLATE_NOOP("FindingTexts", "Answers from impossible addresses")},
-    };
-    for (const auto &t : titles) {
-        if (code == QLatin1String(t.code)) return FindingTexts::tr(t.title);
-    }
+    if (code == QLatin1String("duplicate-ip")) return FindingTexts::tr("Cameras share an IP address");
+    if (code == QLatin1String("duplicate-mac")) return FindingTexts::tr("Cameras share a MAC address");
+    if (code == QLatin1String("duplicate-serial")) return FindingTexts::tr("Cameras share a serial number");
+    if (code == QLatin1String("datagram-size"))
+        return FindingTexts::tr("Datagram size and adapter MTU do not match");
+    if (code == QLatin1String("outside-subnet"))
+        return FindingTexts::tr("Camera outside the adapter's subnet");
+    if (code == QLatin1String("silent-channel")) return FindingTexts::tr("Camera does not answer requests");
+    if (code == QLatin1String("rp-filter")) return FindingTexts::tr("Strict reverse-path filtering");
+    if (code == QLatin1String("firewall")) return FindingTexts::tr("Firewall blocks the cameras' replies");
+    if (code == QLatin1String("shared-subnet")) return FindingTexts::tr("Adapters share a subnet");
+    if (code == QLatin1String("link")) return FindingTexts::tr("Network link");
+    if (code == QLatin1String("receive-buffer")) return FindingTexts::tr("Receive buffer too small");
+    if (code == QLatin1String("no-cameras")) return FindingTexts::tr("No camera answered on an adapter");
+    if (code == QLatin1String("path-mtu")) return FindingTexts::tr("The path to a camera is too narrow");
+    if (code == QLatin1String("jumbo-packet")) return FindingTexts::tr("Jumbo packet setting of the adapter");
+    if (code == QLatin1String("receive-buffers")) return FindingTexts::tr("Receive buffers of the adapter");
+    if (code == QLatin1String("interrupt-moderation"))
+        return FindingTexts::tr("Interrupt moderation of the adapter");
+    if (code == QLatin1String("network-profile")) return FindingTexts::tr("Adapter on a Public network");
+    if (code == QLatin1String("impossible-source"))
+        return FindingTexts::tr("Answers from impossible addresses");
     return code;
 }
 

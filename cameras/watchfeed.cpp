@@ -44,16 +44,16 @@ WatchedCamera WatchFeed::watched(int index) const {
     WatchedCamera w;
     const UdpInterface *channel = manager_.camera(index);
     if (!channel) return w;
-    const int codes = replied_.value(channel);
+    const QSet<int> told = replied_.value(channel);
     w.seen.index = index;
     w.seen.info = channel->camInfo;
     w.seen.name = channel->cameraName;
     w.status = channel->status;
     w.clipCount = channel->clips.size();
-    w.nameKnown = codes & (1 << UdpInterface::NameChanged);
-    w.statusKnown = codes & (1 << UdpInterface::StatusChanged);
-    w.optionsKnown = codes & (1 << UdpInterface::OptionsChanged);
-    w.clipsKnown = codes & (1 << UdpInterface::ClipsChanged);
+    w.nameKnown = told.contains(UdpInterface::NameChanged);
+    w.statusKnown = told.contains(UdpInterface::StatusChanged);
+    w.optionsKnown = told.contains(UdpInterface::OptionsChanged);
+    w.clipsKnown = told.contains(UdpInterface::ClipsChanged);
     w.responding = manager_.isResponding(index);
     return w;
 }
@@ -74,8 +74,8 @@ void WatchFeed::cameraListed() {
 
 void WatchFeed::cameraReplied(int index, int what) {
     const UdpInterface *channel = manager_.camera(index);
-    if (!channel || what < 0 || what > 30) return;
-    replied_[channel] |= 1 << what;
+    if (!channel) return;
+    replied_[channel].insert(what);
     updateOne(index);
 }
 
@@ -84,7 +84,7 @@ void WatchFeed::discoverySettled() {
     // Cameras that did not answer this discovery are lost; found again later, they are new.
     manager_.forgetUnseen();
     listedCount_ = manager_.cameraCount();
-    QHash<const UdpInterface *, int> kept;
+    QHash<const UdpInterface *, QSet<int>> kept;
     for (int i = 0; i < manager_.cameraCount(); ++i)
         kept.insert(manager_.camera(i), replied_.value(manager_.camera(i)));
     replied_ = kept;

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 struct NetAdapterInfo;
@@ -40,7 +41,7 @@ private:
     CameraWatch watch_;
     UdpCamManager manager_;
     // Which replies each listed camera has sent since it was found, by notification code.
-    QHash<const UdpInterface *, int> replied_;
+    QHash<const UdpInterface *, QSet<int>> replied_;
     int listedCount_ = 0;
     bool started_ = false;
     bool settled_ = true;

@@ -14,13 +14,7 @@ class UdpInterface : public QObject {
     Q_OBJECT
 public:
     // What changed, as cameraStatusChanged tells it in its second argument.
-    enum CameraChange : int {
-        NameChanged = 0,
-        StatusChanged = 1,
-        ReadingsArrived = 2,
-        OptionsChanged = 3,
-        ClipsChanged = 4
-    };
+    enum CameraChange : int { NameChanged, StatusChanged, ReadingsArrived, OptionsChanged, ClipsChanged };
 
     explicit UdpInterface(QObject *parent = nullptr);
     ~UdpInterface() override;

@@ -174,14 +174,10 @@ private slots:
     void lossyLinksStillGiveTheWholeList() {
         QByteArray cameras = "[";
         for (int i = 0; i < 40; ++i)
-            cameras +=
-                QString(R"({"model": 19, "serial": %1, "mac": "02:00:00:00:07:%2", "ip": "10.10.7.%3",)"
-                        R"( "name": "L%1", "dialect": "%4"},)")
-                    .arg(i)
-                    .arg(i, 2, 16, QChar('0'))
-                    .arg(i + 10)
-                    .arg(i % 5 ? "standard" : "advanced")
-                    .toLatin1();
+            cameras += QString::asprintf(R"({"model": 19, "serial": %d, "mac": "02:00:00:00:07:%02x", )"
+                                         R"("ip": "10.10.7.%d", "name": "L%d", "dialect": "%s"},)",
+                                         i, i, i + 10, i, i % 5 ? "standard" : "advanced")
+                           .toLatin1();
         cameras +=
             R"({"model": 19, "serial": 99, "mac": "02:00:00:00:07:99", "ip": "10.10.7.99", "discoveryOnly": true}])";
         Lab lossy;
