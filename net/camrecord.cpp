@@ -1,5 +1,6 @@
 #include "camrecord.h"
 
+#include "addresses.h"
 #include "bytes.h"
 #include "datagrams.h"
 
@@ -24,10 +25,7 @@ bool sameCamera(const UdpCamInfo &a, const UdpCamInfo &b) {
 }
 
 QString cameraIdentity(const UdpCamInfo &c) {
-    return QStringLiteral("%1/%2%3")
-        .arg(c.serialNumber)
-        .arg(c.macHigh & 0xFFFF, 4, 16, QLatin1Char('0'))
-        .arg(c.macLow, 8, 16, QLatin1Char('0'));
+    return QString::number(c.serialNumber) + QLatin1Char('/') + macToText(c.macLow, c.macHigh);
 }
 
 bool inAdapterSubnet(const UdpCamInfo &a) {
@@ -216,7 +214,6 @@ int clipEntrySize(quint32 cameraType) {
 
 QString visibleText(const QString &text) {
     QString out;
-    out.reserve(text.size());
     for (const QChar c : text) {
         if (c.category() != QChar::Other_Control) {
             out += c;

@@ -2,6 +2,7 @@
 #include "net/adapters.h"
 #include "net/datagrams.h"
 #include "net/udpenumerator.h"
+#include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
 #include "tests/netns.h"
 #include "udptest.h"
@@ -50,6 +51,11 @@ private slots:
             const QByteArray adv = next(listenAdv, &from);
             QCOMPARE(adv, advDiscover(from));
         }
+        // A reply from the adapter's own address is named as impossible until discovery starts again.
+        heldA.writeDatagram("x", QHostAddress(0x0A4D0001), base + 1);
+        QTRY_COMPARE(e.impossibleSenders(), QList<quint32>{0x0A4D0001});
+        e.openAll(base);
+        QVERIFY(e.impossibleSenders().isEmpty());
 
         // An adapter whose address did not parse carries the all-adapters value but listens nowhere.
         NetAdapterInfo unparsed = allAdaptersEntry();
@@ -64,6 +70,11 @@ private slots:
         for (int i = 0; i < 10; ++i)
             QCOMPARE(next(listenStd), opDiscover());
         QVERIFY(!listenStd.hasPendingDatagrams());
+
+        // An address's interface is looked up again once its answer is a second old.
+        QCOMPARE(interfaceIndexOf(0x0A4D0301), 0);
+        QCOMPARE(std::system("ip addr add 10.77.3.1/24 dev vxa && sleep 1.1"), 0);
+        QVERIFY(interfaceIndexOf(0x0A4D0301) > 0);
     }
 };
 

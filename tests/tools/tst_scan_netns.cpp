@@ -74,10 +74,7 @@ run own --set-address 10.99.3.20 10.99.3.1 255.255.255.0 --adapter lab0 --wait 5
 mkfifo metrics.fifo && mknod metrics.dev c 1 3 && ln -s metrics.dev metrics.link && mkdir metrics.dir
 for f in fifo dev link dir; do run $f --watch --adapter lab0 --duration 500 --metrics-file metrics.$f; done
 [[ -p metrics.fifo && -c metrics.dev && -L metrics.link && -d metrics.dir ]] && echo kept >kept
-run version --version
 run standard --adapter lab0 --datagram-size 1500 --json --wait 300
-echo '[{"ip": "10.55.0.9", "name": "Away", "mac": "00:0c:9c:00:00:55"}]' >away.json && echo '[{' >broken.json
-for c in away broken; do timeout 5 %1 --config $c.json 2>$c.camerr; echo $? >$c.camrc; done
 true)sh";
 
 } // namespace
@@ -244,7 +241,7 @@ run bare --assign-addresses --adapter nowhere --apply)");
         Lab hostile;
         QVERIFY(Lab::write(hostile.file("forger.py"), forger));
         RUN_LAB(hostile, {"--link", hostile.link("lab0", 1500, "10.99.3.1/24", hostileCameras)},
-                QString(hostileDriver).arg(VARNIX_CAMSIM_PATH));
+                hostileDriver);
         // Only the camera and the plausible sender are listed; nothing is ever sent to the impossible ones.
         QCOMPARE(hostile.json("hostile")["cameras"].toArray().size(), 2); // 10.99.3.20 and .77, found below
         QVERIFY(!hostile.read("lab0.camlog.jsonl").contains(R"("dst":"10.99.3.255")"));
@@ -283,14 +280,7 @@ run bare --assign-addresses --adapter nowhere --apply)");
             QCOMPARE(hostile.read("kept"), QByteArray("kept\n"));
         }
         // The window's "1500 (standard)" is the smallest datagram size.
-        QVERIFY(hostile.read("version.out").startsWith("varnix-scan 1.") &&
-                hostile.read("standard.rc") == "0\n");
-        // The simulator names the file it could not use, and does not pose as ready with a camera that
-        // cannot answer.
-        QVERIFY(hostile.read("away.camrc") == "2\n" &&
-                hostile.read("away.camerr").contains("Away@10.55.0.9: its address cannot be used here"));
-        QVERIFY(hostile.read("broken.camrc") == "2\n" &&
-                hostile.read("broken.camerr").contains("broken.json: "));
+        QCOMPARE(hostile.read("standard.rc"), QByteArray("0\n"));
     }
 };
 
