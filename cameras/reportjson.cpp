@@ -197,7 +197,6 @@ QList<SeenCamera> seenCameras(const UdpCamManager &manager) {
     QList<SeenCamera> cameras;
     for (int i = 0; i < manager.cameraCount(); ++i) {
         const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
         SeenCamera c;
         c.index = i;
         c.info = channel->camInfo;

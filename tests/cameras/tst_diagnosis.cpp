@@ -338,7 +338,7 @@ private slots:
         QCOMPARE(findingTitle("no-such-check"), QString("no-such-check"));
     }
 
-    void pathSearch() {
+    void pathSearchAndTargets() {
         // The path passes packets up to `limit` bytes (0: the camera answers no echo); `lost` echoes of
         // the first probes vanish on the way. Past 1500 the search halves the gap between the largest size
         // that passed and the smallest that failed, and stops when it closes.
@@ -360,6 +360,12 @@ private slots:
                          search.probes() == row.probes,
                      qPrintable(QString::number(row.limit)));
         }
+        // One echo path per address, none to an Advanced camera; an adapter address no interface holds
+        // leaves the way out to the system's routes.
+        const QList<PathTarget> t = pathTargets(
+            {cam(0, 4, 4), cam(B, 3, 3, AdvancedDialect), via(cam(A, 1, 1), 0xC0000201), cam(A, 2, 2)});
+        QVERIFY(t.size() == 1 && t[0].camera == 2 && t[0].cameraIp == A && t[0].sourceIp == 0xC0000201 &&
+                t[0].interfaceIndex == 0);
     }
 
     void proberRunsCamerasAtOnceAndCancels() {
@@ -416,6 +422,7 @@ private slots:
         fake.rmem = 0, fake.hasNft = true, fake.other.up = 1; // a cap of 0 is a cap, not unknown
         fake.json = dropping(byName); // open: the rule names an adapter of this machine
         QList<NetAdapterInfo> adapters{labFacts().adapters[0].adapter, labFacts().adapters[1].adapter};
+        std::strcpy(adapters[0].description, "NIC");
         const NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
         QVERIFY(facts.adapters[0].rpFilterAll == 1 && facts.adapters[0].rpFilterInterface == 2);
         // As the report writes them: null where the system said nothing, a switched-off setting as false.
@@ -424,11 +431,12 @@ private slots:
         QJsonArray got{report["adapter"], report["receiveBufferMax"], report["firewall"],
                        report["firewallManager"], report["unreadable"]};
         for (const QJsonValue a : report["adapters"].toArray())
-            for (const char *key :
-                 {"rpFilter", "up", "speedMbps", "jumboPacket", "receiveBuffers", "interruptModeration"})
+            for (const char *key : {"description", "rpFilter", "up", "speedMbps", "jumboPacket",
+                                    "receiveBuffers", "interruptModeration"})
                 got << a[key];
-        QCOMPARE(QJsonDocument(got).toJson(QJsonDocument::Compact).constData(),
-                 R"(["lab0",0,"open","nft",[],2,false,100,9014,512,false,null,true,null,null,null,null])");
+        QCOMPARE(
+            QJsonDocument(got).toJson(QJsonDocument::Compact).constData(),
+            R"(["lab0",0,"open","nft",[],"NIC",2,false,100,9014,512,false,"",null,true,null,null,null,null])");
         std::strcpy(adapters[0].name, "eth9");
         QCOMPARE(gatherNetworkFacts(adapters, fake).firewall.state, FirewallFacts::Blocks);
         fake.hasNft = false;

@@ -298,11 +298,13 @@ private slots:
             QVERIFY(e.pictureLabel->x() < t.left() && e.bulletLabel->x() > t.left()); // in this order
         }
         // Too narrow a row cuts each line on its own, at a word's end without the space before the "…".
-        QListItemLabel cut(0, QPixmap(), "Line 4 east bay<br>Idle", QPixmap());
+        // A line whose first letter alone is too wide leaves the line before it whole.
+        QListItemLabel cut(0, QPixmap(), "Line 4 east bay<br>Idle<br><span style='font-size:999px'>W</span>",
+                           QPixmap());
         cut.textLabel->setFixedWidth(qCeil(QFontMetricsF(cut.font()).horizontalAdvance("Line 4 east …")) + 2);
         cut.show();
         QCOMPARE(QTextDocumentFragment::fromHtml(cut.textLabel->text()).toPlainText(),
-                 QString("Line 4 east…\nIdle"));
+                 QString("Line 4 east…\nIdle\n…"));
     }
 
     // Three cameras found in one burst are opened side by side: each gets its own two requests with the

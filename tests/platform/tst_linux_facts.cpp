@@ -32,7 +32,6 @@ const struct {
     {"v", "S/v/flags=0x1003 S/v/operstate=lowerlayerdown S/v/speed=1", "-1 -1 0 1"},
     {"v", "S/v/flags=0x1003 S/v/operstate=notpresent", "-1 -1 0 -1"},
     {"v", "S/v/flags=0x1002 S/v/operstate=up", "-1 -1 0 -1"},
-    {"v", "S/v/flags=0 S/v/operstate=up", "-1 -1 0 -1"},
     {"fifteen-chr-nam", "C/fifteen-chr-nam=1 S/fifteen-chr-nam/flags=1", "-1 1 1 -1"},
     {"sixteen-chr-name", "C/sixteen-chr-name=1 S/sixteen-chr-name/flags=1", "-1 -1 -1 -1"},
     {"", "C/=1 S/flags=1", "-1 -1 -1 -1"},
