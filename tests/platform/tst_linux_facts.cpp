@@ -32,6 +32,7 @@ const struct {
     {"v", "S/v/flags=0x1003 S/v/operstate=lowerlayerdown S/v/speed=1", "-1 -1 0 1"},
     {"v", "S/v/flags=0x1003 S/v/operstate=notpresent", "-1 -1 0 -1"},
     {"v", "S/v/flags=0x1002 S/v/operstate=up", "-1 -1 0 -1"},
+    {"v", "S/v/flags=0 S/v/operstate=up", "-1 -1 0 -1"},
     {"fifteen-chr-nam", "C/fifteen-chr-nam=1 S/fifteen-chr-nam/flags=1", "-1 1 1 -1"},
     {"sixteen-chr-name", "C/sixteen-chr-name=1 S/sixteen-chr-name/flags=1", "-1 -1 -1 -1"},
     {"", "C/=1 S/flags=1", "-1 -1 -1 -1"},
@@ -62,7 +63,6 @@ private slots:
         QFETCH(int, index);
         const auto &row = interfaceRows[index];
         QTemporaryDir root;
-        QDir(root.path()).mkpath("proc/sys/net/ipv4/conf/all"), QDir(root.path()).mkpath("sys/class/net");
         for (QString file : QString(row.files).split(' '))
             plant(root.path(),
                   file.replace(QRegularExpression("^C/(.*)="), "proc/sys/net/ipv4/conf/\\1/rp_filter=")
