@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cameras/addressplan.h"
+#include "doctor/addressplan.h"
 
 #include <QDialog>
 #include <QList>

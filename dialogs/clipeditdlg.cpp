@@ -1,9 +1,9 @@
 #include "dialogs/clipeditdlg.h"
 
 #include "app/qvxapplication.h"
-#include "cameras/clipsummary.h"
 #include "cameras/qlistitemlabel.h"
 #include "net/udpinterface.h"
+#include "report/clipsummary.h"
 #include "ui_clipeditdlg.h"
 
 #include <QCoreApplication>

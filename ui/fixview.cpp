@@ -1,8 +1,8 @@
 #include "ui/fixview.h"
 
-#include "cameras/dialects.h"
+#include "doctor/shelldialects.h"
+#include "hostpolicy/hostfacts.h"
 #include "net/addresses.h"
-#include "net/netfacts.h"
 
 namespace {
 
@@ -11,13 +11,13 @@ QString sentence(const QString &text) {
     return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1);
 }
 
-QString shellName(Dialect dialect) {
+QString shellName(ShellDialect dialect) {
     switch (dialect) {
-    case Dialect::PowerShell:
+    case ShellDialect::PowerShell:
         return FixView::tr("In PowerShell run as administrator:");
-    case Dialect::Netsh:
+    case ShellDialect::Netsh:
         return FixView::tr("In a command prompt run as administrator:");
-    case Dialect::Posix:
+    case ShellDialect::Posix:
         break;
     }
     return FixView::tr("In a terminal:");
@@ -34,7 +34,7 @@ ShownFix shownFix(const Fix &fix) {
                 commandText(fix.command)};
     case Fix::CheckRoute:
         return {FixView::tr("The route to the camera must leave through %1; in a terminal:").arg(fix.adapter),
-                commandText({Dialect::Posix,
+                commandText({ShellDialect::Posix,
                              {{word(QStringLiteral("ip")), word(QStringLiteral("route")),
                                word(QStringLiteral("get")), value(ipToText(fix.camera))}}})};
     case Fix::MoveCamera:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cameras/fix.h"
+#include "doctor/fix.h"
 
 #include <QCoreApplication>
 #include <QList>

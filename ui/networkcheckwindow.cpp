@@ -1,7 +1,7 @@
 #include "ui/networkcheckwindow.h"
 
-#include "cameras/savefile.h"
 #include "net/addresses.h"
+#include "report/savefile.h"
 #include "ui/fixview.h"
 #include "ui/messagebox.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cameras/networkcheck.h"
+#include "doctor/networkcheck.h"
 
 #include <QDateTime>
 #include <QJsonObject>

@@ -1,5 +1,5 @@
-#include "cameras/addressplan.h"
 #include "cameras/conflicts.h"
+#include "doctor/addressplan.h"
 #include "net/addresses.h"
 #include "tests/datarows.h"
 

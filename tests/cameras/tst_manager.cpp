@@ -1,8 +1,8 @@
 #include "cameras/qlistitemlabel.h"
-#include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
 #include "net/udpinterface.h"
 #include "net/udplocalsocket.h"
+#include "report/reportjson.h"
 #include "tests/loopbackcamera.h"
 
 #include <QElapsedTimer>

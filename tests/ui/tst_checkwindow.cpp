@@ -1,7 +1,7 @@
 // The network check window on results handed to it or made from facts and echoes invented here:
 // nothing is sent and nothing read from the system.
 #include "app/qvxapplication.h"
-#include "cameras/pathprober.h"
+#include "doctor/pathprober.h"
 #include "ui/networkcheckwindow.h"
 
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // A fix in each front's words: the command line's text is what scripts read; the window names its own
 // controls, offers to copy only what runs in a system shell, and speaks every language it ships.
 
-#include "cameras/fixtext.h"
-#include "net/netfacts.h"
+#include "doctor/fixtext.h"
+#include "hostpolicy/hostfacts.h"
 #include "ui/fixview.h"
 
 #include <QTranslator>
@@ -29,18 +29,18 @@ private slots:
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("copied"); // what the window offers to copy
         const Fix up =
-            Fix::shell(Dialect::Posix, words("sudo ip link set dev") << value("my lab") << word("up"));
+            Fix::shell(ShellDialect::Posix, words("sudo ip link set dev") << value("my lab") << word("up"));
         Fix another = up, administrator = of(Fix::AsAdministrator);
         // A lead the check translates itself.
         another.lead = "or give the camera adapter a zone of its own that accepts them";
-        administrator.command.dialect = Dialect::PowerShell, administrator.adapterRestarts = true;
+        administrator.command.dialect = ShellDialect::PowerShell, administrator.adapterRestarts = true;
         const struct {
             const char *name;
             Fix fix;
             const char *commandLine, *copied = "";
         } rows[] = {
             {"shell command", up, "sudo ip link set dev 'my lab' up", "sudo ip link set dev 'my lab' up"},
-            {"command prompt", Fix::shell(Dialect::Netsh, words("netsh x name=") << value("a b")),
+            {"command prompt", Fix::shell(ShellDialect::Netsh, words("netsh x name=") << value("a b")),
              "netsh x name=\"a b\"", "netsh x name=\"a b\""},
             {"another way", another,
              "(or give the camera adapter a zone of its own that accepts them: "

@@ -5,9 +5,9 @@
 #include "scancli.h"
 #include "scanreport.h"
 
-#include "cameras/addressplan.h"
 #include "cameras/modelnames.h"
 #include "cameras/udpcammanager.h"
+#include "doctor/addressplan.h"
 #include "net/adapters.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"

@@ -4,9 +4,9 @@
 #include "scanreport.h"
 
 #include "cameras/conflicts.h"
-#include "cameras/diagnosis.h"
-#include "cameras/networkcheck.h"
 #include "cameras/udpcammanager.h"
+#include "doctor/diagnosis.h"
+#include "doctor/networkcheck.h"
 #include "net/adapters.h"
 
 #include <QEventLoop>

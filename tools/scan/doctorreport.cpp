@@ -1,7 +1,7 @@
 #include "doctorreport.h"
 
-#include "cameras/fixtext.h"
 #include "cameras/modelnames.h"
+#include "doctor/fixtext.h"
 #include "net/addresses.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cameras/diagnosis.h"
-#include "cameras/reportjson.h"
+#include "doctor/diagnosis.h"
+#include "report/reportjson.h"
 
 #include <QJsonObject>
 #include <QList>

@@ -2,11 +2,11 @@
 #include "scancli.h"
 #include "scanreport.h"
 
-#include "cameras/cameralist.h"
 #include "cameras/conflicts.h"
 #include "cameras/udpcammanager.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "report/cameralist.h"
 
 #include <QJsonArray>
 

@@ -1,12 +1,12 @@
 #include "scanreport.h"
 
-#include "cameras/clipsummary.h"
 #include "cameras/conflicts.h"
 #include "cameras/modelnames.h"
 #include "cameras/udpcammanager.h"
 #include "net/adapters.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "report/clipsummary.h"
 
 #include <QJsonArray>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cameras/reportjson.h"
+#include "report/reportjson.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

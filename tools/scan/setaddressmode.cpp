@@ -1,10 +1,10 @@
 #include "scancli.h"
 #include "scanreport.h"
 
-#include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "report/reportjson.h"
 
 #include <QThread>
 

@@ -3,11 +3,11 @@
 #include "watchreport.h"
 
 #include "cameras/conflicts.h"
-#include "cameras/savefile.h"
-#include "cameras/watchfeed.h"
-#include "cameras/watchmetrics.h"
-#include "net/netfacts.h"
+#include "hostpolicy/hostfacts.h"
 #include "platform/networkfacts.h"
+#include "report/savefile.h"
+#include "watch/watchfeed.h"
+#include "watch/watchmetrics.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 #include "doctorreport.h"
 
 #include "cameras/modelnames.h"
-#include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
+#include "report/reportjson.h"
 
 #include <QStringList>
 

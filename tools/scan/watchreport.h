@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cameras/watch.h"
+#include "watch/watch.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "watchmetrics.h"
 
-#include "modelnames.h"
+#include "cameras/modelnames.h"
 #include "net/addresses.h"
 
 #include <QMap>

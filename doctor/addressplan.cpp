@@ -1,6 +1,6 @@
 #include "addressplan.h"
 
-#include "udpcammanager.h"
+#include "cameras/udpcammanager.h"
 
 #include "net/addresses.h"
 #include "net/udpinterface.h"

@@ -1,4 +1,4 @@
-#include "dialects.h"
+#include "shelldialects.h"
 
 #include <QRegularExpression>
 
@@ -106,11 +106,11 @@ QString sysctlInterfaceKey(const QString &interface, const char *setting) {
 
 QString commandText(const ShellCommand &command) {
     switch (command.dialect) {
-    case Dialect::PowerShell:
+    case ShellDialect::PowerShell:
         return powerShellText(command.steps);
-    case Dialect::Netsh:
+    case ShellDialect::Netsh:
         return netshText(command.steps);
-    case Dialect::Posix:
+    case ShellDialect::Posix:
         break;
     }
     return posixText(command.steps);

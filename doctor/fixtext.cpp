@@ -1,7 +1,7 @@
 #include "fixtext.h"
 
 #include "diagnosis.h"
-#include "dialects.h"
+#include "shelldialects.h"
 
 #include "net/addresses.h"
 
@@ -11,7 +11,7 @@ Fix Fix::advice(const QString &text) {
     return f;
 }
 
-Fix Fix::shell(Dialect dialect, const QList<CommandWord> &words) {
+Fix Fix::shell(ShellDialect dialect, const QList<CommandWord> &words) {
     Fix f;
     f.kind = Command;
     f.command.dialect = dialect;
@@ -36,11 +36,11 @@ QString commandLineFix(const Fix &fix) {
     }
     case Fix::CheckRoute:
         return FindingTexts::tr("%1   (must leave through %2)")
-            .arg(commandText({Dialect::Posix, {words("ip route get") << value(ipToText(fix.camera))}}),
+            .arg(commandText({ShellDialect::Posix, {words("ip route get") << value(ipToText(fix.camera))}}),
                  fix.adapter);
     case Fix::MoveCamera:
         return commandText(
-            {Dialect::Posix,
+            {ShellDialect::Posix,
              {words("varnix-scan --set-address")
               << value(ipToText(fix.camera)) << value(ipToText(fix.address)) << value(ipToText(fix.mask))
               << word(QStringLiteral("--adapter")) << value(fix.adapter)}});
@@ -58,7 +58,7 @@ QString commandLineFix(const Fix &fix) {
                                 "--datagram-size %1")
             .arg(fix.datagramSize);
     case Fix::AsAdministrator:
-        if (fix.command.dialect == Dialect::PowerShell && fix.adapterRestarts)
+        if (fix.command.dialect == ShellDialect::PowerShell && fix.adapterRestarts)
             return FindingTexts::tr("(in PowerShell run as administrator; the adapter restarts)");
         return FindingTexts::tr("(in a command prompt run as administrator)");
     case Fix::ListenLonger:

@@ -1,10 +1,10 @@
 // Each shell's quoting against awkward words: what the user pastes must reach the command unchanged.
 
-#include "cameras/dialects.h"
+#include "doctor/shelldialects.h"
 
 #include <QtTest>
 
-class Dialects : public QObject {
+class ShellDialects : public QObject {
     Q_OBJECT
 private slots:
     void posix_data() {
@@ -64,5 +64,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Dialects)
-#include "tst_dialects.moc"
+QTEST_GUILESS_MAIN(ShellDialects)
+#include "tst_shelldialects.moc"

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The shell a command is written for; each writes and quotes its words its own way.
-enum class Dialect {
+enum class ShellDialect {
     Posix,      // sh, bash: sudo, ip, sysctl, ethtool, nft, ufw, firewall-cmd, varnix-scan
     PowerShell, // Set-NetAdapterAdvancedProperty, Set-NetFirewallProfile, ...
     Netsh,      // netsh in a command prompt
@@ -21,7 +21,7 @@ struct CommandWord {
 // A command for a system shell: its steps run one after the other, each only when the one before
 // succeeded.
 struct ShellCommand {
-    Dialect dialect = Dialect::Posix;
+    ShellDialect dialect = ShellDialect::Posix;
     QList<QList<CommandWord>> steps;
 };
 
@@ -50,7 +50,7 @@ struct Fix {
     bool adapterRestarts = false;
 
     static Fix advice(const QString &text);
-    static Fix shell(Dialect dialect, const QList<CommandWord> &words);
+    static Fix shell(ShellDialect dialect, const QList<CommandWord> &words);
 };
 
 // Shorthands for the words of a command.

@@ -1,4 +1,4 @@
-#include "cameras/clipsummary.h"
+#include "report/clipsummary.h"
 
 #include "net/camrecord.h"
 

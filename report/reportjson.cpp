@@ -1,10 +1,10 @@
 #include "reportjson.h"
 
+#include "cameras/conflicts.h"
+#include "cameras/modelnames.h"
+#include "cameras/udpcammanager.h"
 #include "clipsummary.h"
-#include "conflicts.h"
-#include "fixtext.h"
-#include "modelnames.h"
-#include "udpcammanager.h"
+#include "doctor/fixtext.h"
 
 #include "net/adapters.h"
 #include "net/addresses.h"

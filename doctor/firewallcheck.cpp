@@ -1,7 +1,7 @@
 #include "firewallcheck.h"
 
 #include "diagnosis.h"
-#include "dialects.h"
+#include "shelldialects.h"
 
 QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapter) {
     const FirewallFacts &fw = facts.firewall;
@@ -17,7 +17,8 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
         QList<CommandWord> insert = words("sudo nft insert rule");
         for (const QString &part : fw.chain.split(QLatin1Char(' ')))
             insert << value(part);
-        f.fixes << Fix::shell(Dialect::Posix, insert << words("udp dport") << word(ports) << word("accept"))
+        f.fixes << Fix::shell(ShellDialect::Posix,
+                              insert << words("udp dport") << word(ports) << word("accept"))
                 << Fix::advice(FindingTexts::tr("(camera replies to name and status requests also need "
                                                 "\"ct state established,related accept\" in that chain)"));
         return {f};
@@ -38,7 +39,7 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
                 .arg(ports, names.join(QLatin1String(", ")));
         for (const QString &name : qAsConst(names))
             f.fixes << Fix::shell(
-                Dialect::Posix,
+                ShellDialect::Posix,
                 words("sudo ufw allow in on")
                     << value(name) << words("proto udp to any port")
                     << word(QStringLiteral("%1:%2").arg(DiscoveryFirstPort).arg(DiscoveryLastPort)));
@@ -58,8 +59,8 @@ QList<Finding> firewallFindings(const NetworkFacts &facts, const QString &adapte
         f.fixes << open;
     }
     Fix trusted =
-        Fix::shell(Dialect::Posix, words("sudo firewall-cmd --permanent --zone=trusted")
-                                       << value(QLatin1String("--change-interface=") + names.first()));
+        Fix::shell(ShellDialect::Posix, words("sudo firewall-cmd --permanent --zone=trusted")
+                                            << value(QLatin1String("--change-interface=") + names.first()));
     trusted.lead = FindingTexts::tr("or give the camera adapter a zone of its own that accepts them");
     f.fixes << trusted;
     return {f};

@@ -1,6 +1,6 @@
-#include "netfacts.h"
+#include "hostfacts.h"
 
-#include "addresses.h"
+#include "net/addresses.h"
 #include "platform/networkfacts.h"
 
 #include <algorithm>

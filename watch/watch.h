@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diagnosis.h"
+#include "doctor/diagnosis.h"
 
 #include <QDateTime>
 #include <QHash>

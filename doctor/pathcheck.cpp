@@ -1,6 +1,6 @@
 #include "pathcheck.h"
 
-#include "conflicts.h"
+#include "cameras/conflicts.h"
 #include "diagnosis.h"
 
 #include "net/addresses.h"

@@ -2,7 +2,7 @@
 
 // The JSON the command line and the window both write: cameras, adapters, findings and the network
 // check's report. One builder each, so that every front end gives the same schema.
-#include "cameras/diagnosis.h"
+#include "doctor/diagnosis.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "udpcammanager.h"
+#include "cameras/udpcammanager.h"
 #include "watch.h"
 
 #include <QElapsedTimer>

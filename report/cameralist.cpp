@@ -1,10 +1,10 @@
 #include "cameralist.h"
 
-#include "conflicts.h"
-#include "diagnosis.h"
-#include "modelnames.h"
+#include "cameras/conflicts.h"
+#include "cameras/modelnames.h"
+#include "cameras/udpcammanager.h"
+#include "doctor/diagnosis.h"
 #include "reportjson.h"
-#include "udpcammanager.h"
 
 #include "net/addresses.h"
 #include "net/udpinterface.h"

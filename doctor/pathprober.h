@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cameras/pathcheck.h"
+#include "doctor/pathcheck.h"
 #include "platform/echoprobe.h"
 
 #include <QHash>

@@ -1,10 +1,10 @@
-#include "cameras/networkcheck.h"
+#include "doctor/networkcheck.h"
 
-#include "cameras/pathprober.h"
-#include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
+#include "doctor/pathprober.h"
 #include "net/udpinterface.h"
 #include "platform/networkfacts.h"
+#include "report/reportjson.h"
 
 #include <QThread>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "adapters.h"
-#include "camrecord.h"
-#include "datagrams.h"
+#include "net/adapters.h"
+#include "net/camrecord.h"
+#include "net/datagrams.h"
 
 #include "hostpolicy/firewall.h"
 #include "platform/networkfacts.h"

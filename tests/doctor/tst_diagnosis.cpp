@@ -1,14 +1,14 @@
 // The network check, the firewall reading, the camera watch and its metrics, case by case without a network.
 
-#include "cameras/diagnosis.h"
-#include "cameras/fixtext.h"
-#include "cameras/pathprober.h"
-#include "cameras/reportjson.h"
 #include "cameras/udpcammanager.h"
-#include "cameras/watch.h"
-#include "cameras/watchmetrics.h"
-#include "net/netfacts.h"
+#include "doctor/diagnosis.h"
+#include "doctor/fixtext.h"
+#include "doctor/pathprober.h"
+#include "hostpolicy/hostfacts.h"
 #include "platform/networkfacts.h"
+#include "report/reportjson.h"
+#include "watch/watch.h"
+#include "watch/watchmetrics.h"
 
 #include <atomic>
 

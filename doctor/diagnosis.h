@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cameras/conflicts.h"
-#include "cameras/fix.h"
-#include "cameras/pathcheck.h"
+#include "doctor/fix.h"
+#include "doctor/pathcheck.h"
+#include "hostpolicy/hostfacts.h"
 #include "net/camrecord.h"
-#include "net/netfacts.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "diagnosis.h"
 
-#include "conflicts.h"
-#include "dialects.h"
+#include "cameras/conflicts.h"
+#include "cameras/modelnames.h"
 #include "firewallcheck.h"
-#include "modelnames.h"
+#include "shelldialects.h"
 
 #include "net/addresses.h"
 #include "net/receivebuffer.h"
@@ -181,9 +181,9 @@ Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
                     .arg(describeAll(s.cameras, g.cameras));
     QList<Fix> fix;
     if (s.facts.linuxCommands && adapterOf(s.facts, first))
-        fix << Fix::shell(Dialect::Posix, words("sudo ip link set dev")
-                                              << value(name) << word(QStringLiteral("mtu"))
-                                              << word(QString::number(needed)));
+        fix << Fix::shell(ShellDialect::Posix, words("sudo ip link set dev")
+                                                   << value(name) << word(QStringLiteral("mtu"))
+                                                   << word(QString::number(needed)));
     else
         fix << Fix::advice(FindingTexts::tr("Set the MTU (jumbo packet size) of the adapter of %1 to %2")
                                .arg(name)
@@ -251,7 +251,8 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
         const QString name = adapterName(a);
         QList<Fix> fix;
         const auto loose = [](const QString &key) {
-            return Fix::shell(Dialect::Posix, words("sudo sysctl -w") << value(key + QLatin1String("=2")));
+            return Fix::shell(ShellDialect::Posix, words("sudo sysctl -w")
+                                                       << value(key + QLatin1String("=2")));
         };
         if (a.rpFilterInterface == 1) fix << loose(sysctlInterfaceKey(name, "rp_filter"));
         if (a.rpFilterAll == 1) fix << loose(sysctlInterfaceKey(QStringLiteral("all"), "rp_filter"));
@@ -273,14 +274,14 @@ QString shownName(const AdapterFacts &a) {
 }
 
 Fix setAdvancedProperty(const AdapterFacts &a, const char *keyword, int setting) {
-    return Fix::shell(Dialect::PowerShell,
+    return Fix::shell(ShellDialect::PowerShell,
                       words("Set-NetAdapterAdvancedProperty -Name")
                           << value(shownName(a)) << word(QStringLiteral("-RegistryKeyword"))
                           << value(QLatin1String(keyword)) << word(QStringLiteral("-RegistryValue"))
                           << word(QString::number(setting)));
 }
 
-Fix asAdministrator(Dialect dialect, bool adapterRestarts) {
+Fix asAdministrator(ShellDialect dialect, bool adapterRestarts) {
     Fix f;
     f.kind = Fix::AsAdministrator;
     f.command.dialect = dialect;
@@ -319,7 +320,7 @@ void jumboPackets(const Scene &s, QList<Finding> &out) {
                 .arg(s.datagramSize)
                 .arg(needed),
             {setAdvancedProperty(*a, "*JumboPacket", int(value)),
-             asAdministrator(Dialect::PowerShell, true)});
+             asAdministrator(ShellDialect::PowerShell, true)});
     }
 }
 
@@ -336,7 +337,8 @@ void receiveBuffers(const Scene &s, QList<Finding> &out) {
                              "burst overflows them and datagrams are lost.")
                 .arg(shownName(*a))
                 .arg(a->receiveBuffers),
-            {setAdvancedProperty(*a, "*ReceiveBuffers", value), asAdministrator(Dialect::PowerShell, true)});
+            {setAdvancedProperty(*a, "*ReceiveBuffers", value),
+             asAdministrator(ShellDialect::PowerShell, true)});
     }
 }
 
@@ -350,7 +352,8 @@ void interruptModeration(const Scene &s, QList<Finding> &out) {
             FindingTexts::tr("Interrupt moderation is off on %1 (*InterruptModeration): every datagram "
                              "interrupts the processor, which falls behind during an image transfer.")
                 .arg(shownName(*a)),
-            {setAdvancedProperty(*a, "*InterruptModeration", 1), asAdministrator(Dialect::PowerShell, true)});
+            {setAdvancedProperty(*a, "*InterruptModeration", 1),
+             asAdministrator(ShellDialect::PowerShell, true)});
     }
 }
 
@@ -369,11 +372,12 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
                    .arg(f.blockingRule, program, profiles);
         // netsh cannot be given a name with a double quote or a percent sign; PowerShell can.
         if (netshCanQuote(f.blockingRule)) {
-            fix << Fix::shell(Dialect::Netsh, words("netsh advfirewall firewall set rule name=")
-                                                  << value(f.blockingRule) << words("dir=in new enable=no"));
+            fix << Fix::shell(ShellDialect::Netsh, words("netsh advfirewall firewall set rule name=")
+                                                       << value(f.blockingRule)
+                                                       << words("dir=in new enable=no"));
         } else {
-            fix << Fix::shell(Dialect::PowerShell, words("Disable-NetFirewallRule -DisplayName")
-                                                       << value(f.blockingRule));
+            fix << Fix::shell(ShellDialect::PowerShell, words("Disable-NetFirewallRule -DisplayName")
+                                                            << value(f.blockingRule));
             powerShell = true;
         }
     } else if (f.blocksAll) {
@@ -389,8 +393,8 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
     }
     if (f.blocksAll) {
         for (const QString &p : f.profiles)
-            fix << Fix::shell(Dialect::PowerShell, words("Set-NetFirewallProfile -Name")
-                                                       << word(p) << words("-AllowInboundRules True"));
+            fix << Fix::shell(ShellDialect::PowerShell, words("Set-NetFirewallProfile -Name")
+                                                            << word(p) << words("-AllowInboundRules True"));
     }
     QStringList programs{f.program};
     // The scanner's folder holds the window's program too, which needs the same rule.
@@ -399,12 +403,12 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
         programs.prepend(f.program.left(slash + 1) + QLatin1String("varnix.exe"));
     for (const QString &p : qAsConst(programs)) {
         if (!p.isEmpty())
-            fix << Fix::shell(Dialect::Netsh, words("netsh advfirewall firewall add rule name=")
-                                                  << value(QStringLiteral("Varnix"))
-                                                  << words("dir=in action=allow protocol=UDP program=")
-                                                  << value(p) << word(QStringLiteral("enable=yes")));
+            fix << Fix::shell(ShellDialect::Netsh, words("netsh advfirewall firewall add rule name=")
+                                                       << value(QStringLiteral("Varnix"))
+                                                       << words("dir=in action=allow protocol=UDP program=")
+                                                       << value(p) << word(QStringLiteral("enable=yes")));
     }
-    fix << asAdministrator(Dialect::Netsh, false);
+    fix << asAdministrator(ShellDialect::Netsh, false);
     if (powerShell) fix << Fix::advice(FindingTexts::tr("(Disable-NetFirewallRule in PowerShell)"));
     return finding("firewall", Severity::Problem, QString(), {}, text, fix);
 }
@@ -429,14 +433,14 @@ void publicNetworks(const Scene &s, QList<Finding> &out) {
                 ? QList<CommandWord>{word(QStringLiteral("-InterfaceIndex")),
                                      word(QString::number(a->interfaceIndex))}
                 : QList<CommandWord>{word(QStringLiteral("-InterfaceAlias")), value(shownName(*a))};
-        out << finding("network-profile", Severity::Problem, adapterName(*a),
-                       camerasOn(s.facts, s.cameras, *a),
-                       FindingTexts::tr("Windows counts the network of %1 as Public and trusts it least: its "
-                                        "firewall may drop the cameras' discovery replies there.")
-                           .arg(shownName(*a)),
-                       {Fix::shell(Dialect::PowerShell, words("Set-NetConnectionProfile")
-                                                            << which << words("-NetworkCategory Private")),
-                        Fix::advice(FindingTexts::tr("(in PowerShell run as administrator)"))});
+        out << finding(
+            "network-profile", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
+            FindingTexts::tr("Windows counts the network of %1 as Public and trusts it least: its "
+                             "firewall may drop the cameras' discovery replies there.")
+                .arg(shownName(*a)),
+            {Fix::shell(ShellDialect::PowerShell, words("Set-NetConnectionProfile")
+                                                      << which << words("-NetworkCategory Private")),
+             Fix::advice(FindingTexts::tr("(in PowerShell run as administrator)"))});
     }
 }
 
@@ -478,16 +482,18 @@ void links(const Scene &s, QList<Finding> &out) {
         if (a.up == 0) {
             QList<Fix> fix;
             if (s.facts.linuxCommands)
-                fix << Fix::shell(Dialect::Posix, words("sudo ip link set dev") << value(name) << word("up"));
+                fix << Fix::shell(ShellDialect::Posix, words("sudo ip link set dev")
+                                                           << value(name) << word("up"));
             fix << Fix::advice(FindingTexts::tr("Check the cable, the switch port and the camera's power"));
             out << finding("link", Severity::Problem, name, on,
                            FindingTexts::tr("%1 is down: nothing behind it can answer.").arg(name), fix);
             continue;
         }
         if (a.speedMbps <= 0 || on.isEmpty()) continue;
-        const QList<Fix> check = s.facts.linuxCommands
-                                     ? QList<Fix>{Fix::shell(Dialect::Posix, {word("ethtool"), value(name)})}
-                                     : QList<Fix>();
+        const QList<Fix> check =
+            s.facts.linuxCommands
+                ? QList<Fix>{Fix::shell(ShellDialect::Posix, {word("ethtool"), value(name)})}
+                : QList<Fix>();
         if (quint32(a.speedMbps) < GigabitMbps) {
             out << finding("link", Severity::Problem, name, on,
                            FindingTexts::tr("%1 links at %2 Mb/s; cameras need 1 Gb/s or more.")
@@ -525,7 +531,7 @@ void receiveBuffer(const Scene &s, QList<Finding> &out) {
             .arg(cap)
             .arg(SocketReceiveBufferBytes)
             .arg(camerasFittingBuffer(cap)),
-        {Fix::shell(Dialect::Posix,
+        {Fix::shell(ShellDialect::Posix,
                     words("sudo sysctl -w")
                         << value(QStringLiteral("net.core.rmem_max=%1").arg(SocketReceiveBufferBytes)))});
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cameras/diagnosis.h"
+#include "doctor/diagnosis.h"
+#include "hostpolicy/hostfacts.h"
 #include "net/adapters.h"
-#include "net/netfacts.h"
 
 #include <QJsonObject>
 #include <QList>
