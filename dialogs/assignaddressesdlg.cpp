@@ -32,8 +32,7 @@ AssignAddressesDlg::AssignAddressesDlg(UdpCamManager *m, const QList<quint32> &i
     ui->setupUi(this);
     QTableWidget *table = ui->planTable;
     table->setColumnCount(ColumnCount);
-    table->setHorizontalHeaderLabels({tr("MAC address"), tr("Serial number"), tr("Model"), tr("Address"),
-                                      tr("New address"), tr("Result")});
+    table->setHorizontalHeaderLabels(columnHeadings());
     table->verticalHeader()->hide();
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -59,6 +58,16 @@ AssignAddressesDlg::AssignAddressesDlg(UdpCamManager *m, const QList<quint32> &i
 
 AssignAddressesDlg::~AssignAddressesDlg() {
     delete ui;
+}
+
+QStringList AssignAddressesDlg::columnHeadings() {
+    return {tr("MAC address"), tr("Serial number"), tr("Model"),
+            tr("Address"),     tr("New address"),   tr("Result")};
+}
+
+QStringList AssignAddressesDlg::lineTexts(const UdpCamInfo &c, const AddressMove &m) {
+    return {macToText(c.macLow, c.macHigh),    serialText(c), modelName(c), ipToText(c.cameraIp),
+            m.ip ? ipToText(m.ip) : QString(), QString()};
 }
 
 void AssignAddressesDlg::plan() {
@@ -99,9 +108,7 @@ void AssignAddressesDlg::showPlan(const QList<PlannedCamera> &cameras, const QLi
         const AddressMove &m = moves.at(row);
         const UdpCamInfo &c = cameras.at(m.camera).info;
         lines << Line{c, m.mask};
-        const QStringList texts{
-            macToText(c.macLow, c.macHigh),    serialText(c), modelName(c), ipToText(c.cameraIp),
-            m.ip ? ipToText(m.ip) : QString(), QString()};
+        const QStringList texts = lineTexts(c, m);
         for (int col = 0; col < ColumnCount; ++col) {
             auto *item = new QTableWidgetItem(texts.at(col));
             Qt::ItemFlags flags = Qt::ItemIsEnabled;

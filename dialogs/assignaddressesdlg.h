@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QStringList>
 #include <QTimer>
 
 class UdpCamManager;
@@ -29,6 +30,9 @@ public:
     void apply();
     // The lines of the plan as shown, ticked or not.
     int lineCount() const { return lines.size(); }
+    // The plan's column headings, and the texts of the line that moves `camera`.
+    static QStringList columnHeadings();
+    static QStringList lineTexts(const UdpCamInfo &camera, const AddressMove &move);
 
     Ui::AssignAddressesDlg *ui;
 

@@ -90,45 +90,17 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
 
     bool allMoved = true;
     QJsonArray plan;
-    QList<QStringList> rows{{QStringLiteral("MAC"), QStringLiteral("Serial"), QStringLiteral("Model"),
-                             QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("New address"),
-                             QStringLiteral("New mask")}};
-    if (o.apply) rows.first() << QStringLiteral("Result");
+    QList<QStringList> rows{planHeadings(o.apply)};
     for (int i = 0; i < moves.size(); ++i) {
         const AddressMove &m = moves.at(i);
         const UdpCamInfo &c = cameras.at(m.camera).info;
         const UdpInterface *channel = m.camera < manager.cameraCount() ? manager.camera(m.camera) : nullptr;
-        const QString name = channel ? channel->cameraName : QString();
         const bool answered = o.apply && m.ip != NoIp && answersAt(c, m.ip, after);
         allMoved = allMoved && m.ip != NoIp && (!o.apply || answered);
-        const QString result = m.ip == NoIp        ? QStringLiteral("no free address")
-                               : !sent.contains(i) ? QStringLiteral("not sent")
-                               : answered          ? QStringLiteral("answers")
-                                                   : QStringLiteral("does not answer");
-        QJsonObject line;
-        line.insert(QStringLiteral("mac"), macToText(c.macLow, c.macHigh));
-        line.insert(QStringLiteral("serial"), serialText(c));
-        line.insert(QStringLiteral("model"), modelName(c));
-        line.insert(QStringLiteral("name"), name);
-        line.insert(QStringLiteral("listed"), channel != nullptr);
-        line.insert(QStringLiteral("ip"), ipToText(c.cameraIp));
-        line.insert(QStringLiteral("adapterIp"), ipToText(c.adapterIp));
-        line.insert(QStringLiteral("newIp"), m.ip ? QJsonValue(ipToText(m.ip)) : QJsonValue());
-        line.insert(QStringLiteral("newMask"), ipToText(m.mask));
-        if (o.apply) {
-            line.insert(QStringLiteral("sent"), sent.contains(i));
-            line.insert(QStringLiteral("answered"), answered);
-        }
-        plan.append(line);
-        QStringList cells{macToText(c.macLow, c.macHigh),
-                          serialText(c),
-                          modelName(c),
-                          visibleText(name),
-                          ipToText(c.cameraIp),
-                          m.ip ? ipToText(m.ip) : QStringLiteral("-"),
-                          ipToText(m.mask)};
-        if (o.apply) cells << result;
-        rows << cells;
+        const PlanLine line{
+            c, channel ? channel->cameraName : QString(), channel != nullptr, m, sent.contains(i), answered};
+        plan.append(planLineJson(line, o.apply));
+        rows << planCells(line, o.apply);
     }
 
     if (o.json) {

@@ -81,3 +81,49 @@ QString cameraTable(const UdpCamManager &manager, int only) {
     if (anyOutside) out += QStringLiteral("! camera outside the adapter's subnet\n");
     return out;
 }
+
+QJsonObject planLineJson(const PlanLine &l, bool applied) {
+    const UdpCamInfo &c = l.camera;
+    const AddressMove &m = l.move;
+    QJsonObject line;
+    line.insert(QStringLiteral("mac"), macToText(c.macLow, c.macHigh));
+    line.insert(QStringLiteral("serial"), serialText(c));
+    line.insert(QStringLiteral("model"), modelName(c));
+    line.insert(QStringLiteral("name"), l.name);
+    line.insert(QStringLiteral("listed"), l.listed);
+    line.insert(QStringLiteral("ip"), ipToText(c.cameraIp));
+    line.insert(QStringLiteral("adapterIp"), ipToText(c.adapterIp));
+    line.insert(QStringLiteral("newIp"), m.ip ? QJsonValue(ipToText(m.ip)) : QJsonValue());
+    line.insert(QStringLiteral("newMask"), ipToText(m.mask));
+    if (applied) {
+        line.insert(QStringLiteral("sent"), l.sent);
+        line.insert(QStringLiteral("answered"), l.answered);
+    }
+    return line;
+}
+
+QStringList planHeadings(bool applied) {
+    QStringList h{QStringLiteral("MAC"),     QStringLiteral("Serial"),  QStringLiteral("Model"),
+                  QStringLiteral("Name"),    QStringLiteral("Address"), QStringLiteral("New address"),
+                  QStringLiteral("New mask")};
+    if (applied) h << QStringLiteral("Result");
+    return h;
+}
+
+QStringList planCells(const PlanLine &l, bool applied) {
+    const UdpCamInfo &c = l.camera;
+    const AddressMove &m = l.move;
+    const QString result = m.ip == NoIp ? QStringLiteral("no free address")
+                           : !l.sent    ? QStringLiteral("not sent")
+                           : l.answered ? QStringLiteral("answers")
+                                        : QStringLiteral("does not answer");
+    QStringList cells{macToText(c.macLow, c.macHigh),
+                      serialText(c),
+                      modelName(c),
+                      visibleText(l.name),
+                      ipToText(c.cameraIp),
+                      m.ip ? ipToText(m.ip) : QStringLiteral("-"),
+                      ipToText(m.mask)};
+    if (applied) cells << result;
+    return cells;
+}

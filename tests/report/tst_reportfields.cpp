@@ -1,0 +1,234 @@
+// Every text, JSON, CSV, table and metric written about a camera, byte for byte against files kept beside
+// this test. VARNIX_WRITE_GOLDEN=1 writes them anew from the running code.
+
+#include "cameras/udpcammanager.h"
+#include "dialogs/assignaddressesdlg.h"
+#include "dialogs/caminfodlg.h"
+#include "doctor/addressplan.h"
+#include "doctor/networkcheck.h"
+#include "doctorreport.h"
+#include "net/udpinterface.h"
+#include "report/cameralist.h"
+#include "report/reportjson.h"
+#include "scanreport.h"
+#include "watch/watch.h"
+#include "watch/watchmetrics.h"
+
+#include <QJsonDocument>
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+const quint32 Lab0 = 0x0A0A0101, Lab1 = 0x0A0A0201, Mask = 0xFFFFFF00; // 10.10.1.1/24, 10.10.2.1/24
+
+AdapterFacts adapter(const char *name, quint32 ip, quint32 mtu) {
+    AdapterFacts a;
+    a.adapter = {{}, {}, {}, ip, Mask, mtu};
+    std::strcpy(a.adapter.name, name), std::strcpy(a.adapter.macText, "02:00:00:00:00:01");
+    a.rpFilterAll = a.rpFilterInterface = 0, a.up = 1, a.speedMbps = 1000;
+    return a;
+}
+
+// Record fields: protocol, model, variant, options, serial, firmware (2), IP, mask, MAC low and high, port,
+// adapter IP, mask, reserved, MTU, 10G.
+struct Cam {
+    UdpCamInfo info;
+    const char *name;
+    quint32 status;
+    bool statusReplied, nameAnswered;
+};
+const Cam cams[] = {
+    // Named with a comma and quotes, a status it knows, 10G.
+    {{0, 10, 4, 8, 42, 3, 7, 0x0A0A0114, Mask, 0x9C81F2A7, 0xC, 1029, Lab0, Mask, 0, 1500, 1},
+     "Bay 1, \"east\"",
+     2,
+     true,
+     true},
+    // Advanced, named like a formula, with clips.
+    {{1, 40, 0, 0, 77, 5, 1, 0x0A0A0115, Mask, 0x9C81F2A8, 0xC, 45611, Lab0, Mask, 0, 1500, 0},
+     "=HYPERLINK(\"x\")",
+     4,
+     false,
+     true},
+    // Unnamed and silent: no status known.
+    {{0, 12, 0, 0, 0, 0, 0, 0x0A0A0116, Mask, 0x9C81F2A9, 0xC, 1029, Lab0, Mask, 0, 1500, 0},
+     "",
+     0,
+     false,
+     false},
+    // A control character in its name, a status code no camera defines, outside its adapter's subnet, the
+    // serial number of the first.
+    {{0, 10, 4, 0, 42, 3, 7, 0x0A140005, 0xFFFF0000, 0x9C81F2AA, 0xC, 1029, Lab0, Mask, 0, 1500, 0},
+     "Line\x1b[2\n",
+     77,
+     true,
+     true},
+    // On the jumbo adapter with standard datagrams.
+    {{0, 25, 4, 0, 51, 3, 7, 0x0A0A021E, Mask, 0x9C81F2AB, 0xC, 1029, Lab1, Mask, 0, 9000, 0},
+     "Lab 2 \u00e9 \u65e5\u672c",
+     1,
+     true,
+     true},
+};
+// Heard at the first camera's address with another MAC address: it has no row.
+const UdpCamInfo shadowed{0,          10,  4,    0,    99,   3, 7,    0x0A0A0114, Mask,
+                          0x11223344, 0xC, 1029, Lab0, Mask, 0, 1500, 0};
+
+ClipInfo clip(quint16 number, quint64 frames, float rate) {
+    ClipInfo c;
+    c.clipNumber = number, c.frameCount = frames, c.frameRate = rate, c.width = 1280, c.height = 800;
+    c.firstFrame = 3, c.trimStart = 1, c.trimEnd = quint32(frames - 2);
+    return c;
+}
+
+struct Scene {
+    UdpCamManager manager;
+    NetworkFacts facts;
+    QList<NetAdapterInfo> adapters;
+    QList<SeenCamera> seen;
+    QList<Finding> findings;
+    Scene() {
+        facts.adapters << adapter("lab0", Lab0, 1500) << adapter("lab1", Lab1, 9000);
+        facts.receiveBufferMax = 4 << 20, facts.firewall.state = FirewallFacts::Open,
+        facts.linuxCommands = true;
+        for (const AdapterFacts &a : facts.adapters)
+            adapters << a.adapter;
+        for (const Cam &c : cams) {
+            auto *channel = new UdpInterface(&manager);
+            channel->camInfo = c.info, channel->index = manager.cameras.size(), channel->cameraName = c.name;
+            channel->status = c.status, channel->statusKnown = c.statusReplied;
+            channel->nameAnswered = channel->optionsAnswered = c.nameAnswered;
+            manager.cameras << channel;
+        }
+        manager.cameras[1]->clips << new ClipInfo(clip(1, 1000, 1000.5f))
+                                  << new ClipInfo(clip(2, 5, INFINITY));
+        seen = seenCameras(manager);
+        SeenCamera hidden;
+        hidden.info = shadowed;
+        seen << hidden;
+        seen[0].path = {PathResult::Probed, 1476, 1476};
+        seen[1].path.state = PathResult::NoEcho;
+        findings = diagnose(facts, seen, 1448, AllAdaptersName);
+        orderFindings(findings);
+    }
+};
+
+QByteArray json(const QJsonObject &o) {
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+// The outputs by file name; each writes every camera of the scene that it shows.
+using Output = std::function<QByteArray(Scene &)>;
+const QList<QPair<const char *, Output>> outputs = {
+    {"camera.json",
+     [](Scene &s) {
+         QByteArray out;
+         for (int i = 0; i < s.manager.cameraCount(); ++i)
+             out += json(cameraJson(*s.manager.camera(i), i));
+         return out;
+     }},
+    {"scan.json", [](Scene &s) { return json(scanReportJson(s.adapters[0], s.adapters, s.manager, 1448)); }},
+    {"doctor.json",
+     [](Scene &s) {
+         return json(doctorReportJson(AllAdaptersName, s.facts, s.manager, s.seen, s.findings));
+     }},
+    {"list.csv", [](Scene &s) { return csvText(cameraListRows(s.manager, 1448)); }},
+    {"list.tsv", [](Scene &s) { return tabSeparatedText(cameraListRows(s.manager, 1448)).toUtf8(); }},
+    {"scan-table.txt",
+     [](Scene &s) { return (cameraTable(s.manager) + cameraTable(s.manager, 3)).toUtf8(); }},
+    {"doctor.txt",
+     [](Scene &s) {
+         QString out;
+         for (const SeenCamera &c : s.seen)
+             out += cameraIdentityText(c) + '\n';
+         for (const Finding &f : s.findings)
+             out += findingText(f, s.seen);
+         return (out + pathNotes(s.seen) + findingsSummary(s.findings)).toUtf8();
+     }},
+    {"metrics.prom",
+     [](Scene &s) {
+         CameraWatch watch(s.facts, 1448);
+         QList<WatchedCamera> now;
+         for (int i = 0; i < s.manager.cameraCount(); ++i) {
+             const UdpInterface *channel = s.manager.camera(i);
+             WatchedCamera w;
+             w.seen = s.seen[i], w.status = channel->status, w.clipCount = channel->clips.size();
+             w.nameKnown = w.optionsKnown = channel->nameAnswered, w.statusKnown = channel->statusKnown;
+             w.clipsKnown = isAdvanced(channel->camInfo), w.responding = i != 2;
+             now << w;
+         }
+         const QDateTime t(QDate(2026, 12, 6), QTime(19, 0, 1, 5), Qt::UTC);
+         watch.update(now, t, true);
+         return watchMetricsText(watch.snapshot(), s.facts, AllAdaptersName, t.addSecs(2));
+     }},
+    {"info.txt",
+     [](Scene &s) {
+         QString out;
+         for (const UdpInterface *channel : s.manager.cameras) {
+             for (const auto &row : CamInfoDlg::rows(channel))
+                 out += row.first + '|' + row.second + '\n';
+             out += CamInfoDlg::detailsText(channel);
+         }
+         return out.toUtf8();
+     }},
+    {"plan.txt",
+     [](Scene &s) {
+         QList<PlannedCamera> heard;
+         for (const SeenCamera &c : s.seen)
+             heard << PlannedCamera{c.info, c.index >= 0};
+         QList<AddressMove> moves = planAddresses(heard, 0x0A0A0164);
+         moves << AddressMove{2, NoIp, Mask} << AddressMove{4, 0x0A0A0205, Mask};
+         QString dialog = AssignAddressesDlg::columnHeadings().join('|') + '\n';
+         QList<QStringList> planned{planHeadings(false)}, applied{planHeadings(true)};
+         QByteArray lines;
+         for (int i = 0; i < moves.size(); ++i) {
+             const AddressMove &m = moves[i];
+             const UdpCamInfo &c = heard[m.camera].info;
+             dialog += AssignAddressesDlg::lineTexts(c, m).join('|') + '\n';
+             const bool listed = heard[m.camera].listed;
+             const PlanLine line{
+                 c, listed ? s.manager.camera(m.camera)->cameraName : QString(), listed, m, i != 1, i == 0};
+             planned << planCells(line, false), applied << planCells(line, true);
+             lines += json(planLineJson(line, false)) + json(planLineJson(line, true));
+         }
+         return dialog.toUtf8() + alignedTable(planned).toUtf8() + alignedTable(applied).toUtf8() + lines;
+     }},
+};
+
+} // namespace
+
+class ReportFields : public QObject {
+    Q_OBJECT
+private slots:
+    void sameBytesAsBefore_data() {
+        QTest::addColumn<int>("output");
+        for (int i = 0; i < outputs.size(); ++i)
+            QTest::newRow(outputs[i].first) << i;
+    }
+    void sameBytesAsBefore() {
+        QFETCH(int, output);
+        Scene scene;
+        const QByteArray got = outputs[output].second(scene);
+        QFile file(QStringLiteral(GOLDEN_DIR "/") + outputs[output].first);
+        if (qEnvironmentVariableIsSet("VARNIX_WRITE_GOLDEN")) {
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(got) == got.size());
+            return;
+        }
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QByteArray want = file.readAll();
+        // The first line that differs, for the log.
+        const QList<QByteArray> g = got.split('\n'), w = want.split('\n');
+        for (int i = 0; i < qMin(g.size(), w.size()); ++i)
+            QVERIFY2(g[i] == w[i], qPrintable(QStringLiteral("line %1: %2 | want %3")
+                                                  .arg(i + 1)
+                                                  .arg(QString::fromUtf8(g[i]), QString::fromUtf8(w[i]))));
+        QCOMPARE(got, want);
+    }
+};
+
+QTEST_MAIN(ReportFields)
+#include "tst_reportfields.moc"
