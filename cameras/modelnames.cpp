@@ -305,5 +305,9 @@ QString linkName(const UdpCamInfo &info) {
 }
 
 QString cameraTitle(const UdpInterface &channel, int index) {
-    return channel.cameraName.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1) : channel.cameraName;
+    return cameraTitle(channel.cameraName, index);
+}
+
+QString cameraTitle(const QString &name, int index) {
+    return name.isEmpty() ? QStringLiteral("Camera %1").arg(index + 1) : name;
 }

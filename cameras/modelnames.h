@@ -23,3 +23,4 @@ QString protocolName(const UdpCamInfo &info);
 QString linkName(const UdpCamInfo &info);
 // What a camera's row is titled: its name, or "Camera n" before the name has arrived.
 QString cameraTitle(const UdpInterface &channel, int index);
+QString cameraTitle(const QString &name, int index);

@@ -1,9 +1,9 @@
 #include "dialogs/assignaddressesdlg.h"
 
-#include "cameras/modelnames.h"
 #include "cameras/udpcammanager.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "report/camerafields.h"
 #include "ui_assignaddressesdlg.h"
 
 #include <QHeaderView>
@@ -22,6 +22,10 @@ constexpr int AddressSettleMs = 200;
 // How long the cameras are given to answer at their new addresses after the rediscovery.
 constexpr int AnswerWaitMs = 3500;
 constexpr int WatchTickMs = 100;
+
+// The columns before the new address and the result.
+const CameraField cameraColumns[] = {CameraField::Mac, CameraField::Serial, CameraField::Model,
+                                     CameraField::Ip};
 
 const QColor refusedColour(0xff, 0x60, 0x60), cautionColour(0xff, 0xaa, 0x34), fineColour(0x60, 0xc0, 0x60);
 
@@ -61,17 +65,21 @@ AssignAddressesDlg::~AssignAddressesDlg() {
 }
 
 QStringList AssignAddressesDlg::columnHeadings() {
-    return {tr("MAC address"), tr("Serial number"), tr("Model"),
-            tr("Address"),     tr("New address"),   tr("Result")};
+    QStringList headings;
+    for (CameraField field : cameraColumns)
+        headings << planLabel(field);
+    return headings << tr("New address") << tr("Result");
 }
 
-QStringList AssignAddressesDlg::lineTexts(const UdpCamInfo &c, const AddressMove &m) {
-    return {macToText(c.macLow, c.macHigh),    serialText(c), modelName(c), ipToText(c.cameraIp),
-            m.ip ? ipToText(m.ip) : QString(), QString()};
+QStringList AssignAddressesDlg::lineTexts(const CameraSnapshot &camera, const AddressMove &m) {
+    QStringList texts;
+    for (CameraField field : cameraColumns)
+        texts << fieldText(field, camera);
+    return texts << (m.ip ? ipToText(m.ip) : QString()) << QString();
 }
 
 void AssignAddressesDlg::plan() {
-    const QList<PlannedCamera> cameras = heardCameras(*manager);
+    const QList<CameraSnapshot> cameras = heardSnapshots(*manager);
     quint32 first = 0;
     plannedFirst = ui->firstEdit->text().trimmed();
     parseStrictIp(plannedFirst, &first);
@@ -92,7 +100,7 @@ void AssignAddressesDlg::plan() {
     worker->start();
 }
 
-void AssignAddressesDlg::showPlan(const QList<PlannedCamera> &cameras, const QList<AddressMove> &moves) {
+void AssignAddressesDlg::showPlan(const QList<CameraSnapshot> &cameras, const QList<AddressMove> &moves) {
     lines.clear();
     otherCameras.clear();
     QList<int> moving;
@@ -106,9 +114,8 @@ void AssignAddressesDlg::showPlan(const QList<PlannedCamera> &cameras, const QLi
     table->setRowCount(moves.size());
     for (int row = 0; row < moves.size(); ++row) {
         const AddressMove &m = moves.at(row);
-        const UdpCamInfo &c = cameras.at(m.camera).info;
-        lines << Line{c, m.mask};
-        const QStringList texts = lineTexts(c, m);
+        lines << Line{cameras.at(m.camera).info, m.mask};
+        const QStringList texts = lineTexts(cameras.at(m.camera), m);
         for (int col = 0; col < ColumnCount; ++col) {
             auto *item = new QTableWidgetItem(texts.at(col));
             Qt::ItemFlags flags = Qt::ItemIsEnabled;
@@ -222,7 +229,7 @@ void AssignAddressesDlg::sendNext(int row) {
 void AssignAddressesDlg::watchAnswers() {
     watchedMs += WatchTickMs;
     QList<UdpCamInfo> found;
-    for (const PlannedCamera &c : heardCameras(*manager))
+    for (const CameraSnapshot &c : heardSnapshots(*manager))
         found << c.info;
     bool waiting = false;
     for (int row = 0; row < lines.size(); ++row) {

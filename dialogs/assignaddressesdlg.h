@@ -32,7 +32,7 @@ public:
     int lineCount() const { return lines.size(); }
     // The plan's column headings, and the texts of the line that moves `camera`.
     static QStringList columnHeadings();
-    static QStringList lineTexts(const UdpCamInfo &camera, const AddressMove &move);
+    static QStringList lineTexts(const CameraSnapshot &camera, const AddressMove &move);
 
     Ui::AssignAddressesDlg *ui;
 
@@ -50,7 +50,7 @@ private:
         quint32 mask = 0;
         enum State { Planned, Sent, Answered, Silent, Skipped } state = Planned;
     };
-    void showPlan(const QList<PlannedCamera> &cameras, const QList<AddressMove> &moves);
+    void showPlan(const QList<CameraSnapshot> &cameras, const QList<AddressMove> &moves);
     bool checkLines();
     void sendNext(int line);
     void watchAnswers();

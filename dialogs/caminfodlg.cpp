@@ -1,9 +1,8 @@
 #include "dialogs/caminfodlg.h"
 
 #include "app/qvxapplication.h"
-#include "cameras/modelnames.h"
-#include "net/addresses.h"
 #include "net/udpinterface.h"
+#include "report/camerafields.h"
 #include "ui_caminfodlg.h"
 
 #include <QBrush>
@@ -12,52 +11,28 @@
 #include <QHeaderView>
 #include <QTableWidgetItem>
 
+#include <iterator>
+
 namespace {
 
-const char *const rowLabels[] = {
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Name"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Model"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Serial Number"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Firmware Versions"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Camera Protocol"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Camera IP Address"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Camera Subnet Mask"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Camera MAC Address"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Network Adp IP Address"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Network Adp Subnet Mask"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Network Adp MTU"),
-    QT_TRANSLATE_NOOP("CamInfoDlg", "Stored clips"),
-};
-constexpr int rowCount = int(sizeof(rowLabels) / sizeof(rowLabels[0]));
+// Model, serial, firmware, protocol words and addresses are the camera's own and stay untranslated.
+using F = CameraField;
+const F rowFields[] = {F::Name, F::Model, F::Serial,    F::Firmware,    F::Protocol,   F::Ip,
+                       F::Mask, F::Mac,   F::AdapterIp, F::AdapterMask, F::AdapterMtu, F::Clips};
+constexpr int rowCount = int(std::size(rowFields));
 
 } // namespace
 
-QList<QPair<QString, QString>> CamInfoDlg::rows(const UdpInterface *channel) {
-    const UdpCamInfo &camInfo = channel->camInfo;
-    // Model, serial, firmware, protocol words and addresses are the camera's own and stay untranslated.
-    const QString values[rowCount] = {
-        channel->cameraName,
-        modelName(camInfo),
-        serialText(camInfo),
-        firmwareText(camInfo),
-        protocolName(camInfo),
-        ipToText(camInfo.cameraIp),
-        ipToText(camInfo.cameraMask),
-        macToText(camInfo.macLow, camInfo.macHigh),
-        ipToText(camInfo.adapterIp),
-        ipToText(camInfo.adapterMask),
-        QString::number(camInfo.adapterMtu),
-        QString::number(channel->clips.size()),
-    };
+QList<QPair<QString, QString>> CamInfoDlg::rows(const CameraSnapshot &camera) {
     QList<QPair<QString, QString>> result;
-    for (int row = 0; row < rowCount; ++row)
-        result.append({tr(rowLabels[row]), values[row]});
+    for (F field : rowFields)
+        result.append({infoLabel(field), fieldText(field, camera)});
     return result;
 }
 
-QString CamInfoDlg::detailsText(const UdpInterface *channel) {
+QString CamInfoDlg::detailsText(const CameraSnapshot &camera) {
     QString text;
-    for (const auto &row : rows(channel))
+    for (const auto &row : rows(camera))
         text += row.first + QStringLiteral(": ") + row.second + QLatin1Char('\n');
     return text;
 }
@@ -75,7 +50,7 @@ CamInfoDlg::CamInfoDlg(const UdpInterface *channel, QWidget *parent)
     // The style's minimum row height (54 px with Windows fonts under some set-ups) would keep the
     // twelve rows from sharing the table's height; the rows are sized here, not by the style.
     table->verticalHeader()->setMinimumSectionSize(1);
-    const QList<QPair<QString, QString>> content = rows(channel);
+    const QList<QPair<QString, QString>> content = rows(cameraSnapshot(*channel, channel->index));
     for (int row = 0; row < rowCount; ++row) {
         table->setRowHeight(row, rowHeight);
         auto *label = new QTableWidgetItem(content[row].first);

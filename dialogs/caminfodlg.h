@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/camrecord.h"
+#include "cameras/camerasnapshot.h"
 
 #include <QDialog>
 #include <QList>
@@ -22,8 +22,8 @@ public:
 
     // The table's rows, label (translated) and value, and the same as plain text, one "label: value"
     // line per row.
-    static QList<QPair<QString, QString>> rows(const UdpInterface *channel);
-    static QString detailsText(const UdpInterface *channel);
+    static QList<QPair<QString, QString>> rows(const CameraSnapshot &camera);
+    static QString detailsText(const CameraSnapshot &camera);
 
     Ui::CamInfoDlg *ui;
 

@@ -1,9 +1,6 @@
 #include "addressplan.h"
 
-#include "cameras/udpcammanager.h"
-
 #include "net/addresses.h"
-#include "net/udpinterface.h"
 #include "platform/echoprobe.h"
 
 #include <QSet>
@@ -16,7 +13,7 @@ bool outside(const UdpCamInfo &c) {
 
 // The cameras that must move: all outside their subnet; of those sharing an address on one adapter,
 // all but the keeper.
-QList<int> camerasToMove(const QList<PlannedCamera> &cameras) {
+QList<int> camerasToMove(const QList<CameraSnapshot> &cameras) {
     QList<int> moving;
     for (int i = 0; i < cameras.size(); ++i) {
         const UdpCamInfo &c = cameras.at(i).info;
@@ -29,7 +26,7 @@ QList<int> camerasToMove(const QList<PlannedCamera> &cameras) {
         for (int j = 0; j < cameras.size(); ++j) {
             const UdpCamInfo &o = cameras.at(j).info;
             if (o.cameraIp != c.cameraIp || o.adapterIp != c.adapterIp || outside(o)) continue;
-            if (keeper < 0 || (cameras.at(j).listed && !cameras.at(keeper).listed)) keeper = j;
+            if (keeper < 0 || (cameras.at(j).listed() && !cameras.at(keeper).listed())) keeper = j;
         }
         if (keeper != i) moving << i;
     }
@@ -53,10 +50,10 @@ quint32 freeAddress(quint32 adapterIp, quint32 mask, quint32 firstIp, const QSet
 
 } // namespace
 
-QList<AddressMove> planAddresses(const QList<PlannedCamera> &cameras, quint32 firstIp,
+QList<AddressMove> planAddresses(const QList<CameraSnapshot> &cameras, quint32 firstIp,
                                  const QList<quint32> &inUse) {
     QSet<quint32> used(inUse.begin(), inUse.end());
-    for (const PlannedCamera &c : cameras) {
+    for (const CameraSnapshot &c : cameras) {
         used << c.info.cameraIp << c.info.adapterIp;
     }
     QList<AddressMove> moves;
@@ -69,7 +66,7 @@ QList<AddressMove> planAddresses(const QList<PlannedCamera> &cameras, quint32 fi
     return moves;
 }
 
-QList<AddressMove> planAddressesProbed(const QList<PlannedCamera> &cameras, quint32 firstIp,
+QList<AddressMove> planAddressesProbed(const QList<CameraSnapshot> &cameras, quint32 firstIp,
                                        QList<quint32> &inUse,
                                        const std::function<bool(quint32, quint32)> &answers) {
     QSet<quint32> asked; // each address is asked once: a silent one stays free
@@ -102,13 +99,4 @@ bool addressAnswers(quint32 ip, quint32 adapterIp) {
     return platform::echoUnfragmented(ip, adapterIp, 0, ProbeBytes, ProbeMs) ==
                platform::EchoResult::Answered ||
            platform::answeredArp(ip, adapterIp);
-}
-
-QList<PlannedCamera> heardCameras(const UdpCamManager &manager) {
-    QList<PlannedCamera> cameras;
-    for (const UdpInterface *channel : manager.cameras)
-        cameras << PlannedCamera{channel->camInfo, true};
-    for (const UdpCamInfo &info : manager.shadowedCameras())
-        cameras << PlannedCamera{info, false};
-    return cameras;
 }

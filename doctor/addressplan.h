@@ -1,22 +1,14 @@
 #pragma once
 
-#include "net/camrecord.h"
+#include "cameras/camerasnapshot.h"
 
 #include <QList>
 #include <QtGlobal>
 
 #include <functional>
 
-// A camera the network holds, listed in the window or heard only behind a listed one's address.
-struct PlannedCamera {
-    UdpCamInfo info;
-    bool listed = false;
-};
-
-class UdpCamManager;
-// Every camera the manager heard: its listed cameras (with a row), then those heard only behind a
-// listed camera's address.
-QList<PlannedCamera> heardCameras(const UdpCamManager &manager);
+// The cameras a plan is made for are every camera the network holds, listed in the window or heard only
+// behind a listed one's address: heardSnapshots().
 
 // One camera to move: its position among the cameras handed in and where it goes. `ip` is NoIp when its
 // adapter's subnet has no free address left.
@@ -32,13 +24,13 @@ struct AddressMove {
 // address when `firstIp` lies outside it), wrapping once, with the adapter's mask. Free: not the
 // adapter's own, network or broadcast address, no camera's address, none of `inUse`, and one a camera
 // may take. The moves come in the order of the cameras.
-QList<AddressMove> planAddresses(const QList<PlannedCamera> &cameras, quint32 firstIp,
+QList<AddressMove> planAddresses(const QList<CameraSnapshot> &cameras, quint32 firstIp,
                                  const QList<quint32> &inUse = {});
 
 // The same, with each proposed address asked first whether something answers there (`answers` gets the
 // address and the adapter's address); an address that answers counts as in use and the plan is made
 // again. Every address found in use is added to `inUse`.
-QList<AddressMove> planAddressesProbed(const QList<PlannedCamera> &cameras, quint32 firstIp,
+QList<AddressMove> planAddressesProbed(const QList<CameraSnapshot> &cameras, quint32 firstIp,
                                        QList<quint32> &inUse,
                                        const std::function<bool(quint32 ip, quint32 adapterIp)> &answers);
 

@@ -51,7 +51,7 @@ QString adapterLabel(const NetworkFacts &facts, const UdpCamInfo &info) {
 }
 
 QString describe(const SeenCamera &c) {
-    const QString who = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : FindingTexts::tr("unlisted");
+    const QString who = c.listed() ? QStringLiteral("#%1").arg(c.row) : FindingTexts::tr("unlisted");
     const QString name =
         c.name.isEmpty() ? modelName(c.info) : QStringLiteral("\"%1\"").arg(visibleText(c.name));
     return FindingTexts::tr("%1 %2 at %3").arg(who, name, ipToText(c.info.cameraIp));
@@ -225,7 +225,7 @@ Finding outsideSubnetFinding(const Scene &s, int i, QSet<quint32> &taken) {
 void silentChannels(const Scene &s, QList<Finding> &out) {
     for (int i = 0; i < s.cameras.size(); ++i) {
         const SeenCamera &c = s.cameras.at(i);
-        if (c.index < 0 || c.channelAnswered) continue;
+        if (!c.listed() || c.channelAnswered) continue;
         const QString via = adapterLabel(s.facts, c.info);
         QList<Fix> fix;
         if (s.facts.linuxCommands) {

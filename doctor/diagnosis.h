@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cameras/camerasnapshot.h"
 #include "cameras/conflicts.h"
 #include "doctor/fix.h"
 #include "doctor/pathcheck.h"
@@ -11,13 +12,10 @@
 #include <QString>
 #include <QStringList>
 
-// One camera as a check sees it.
-struct SeenCamera {
-    int index = -1; // its position in the camera list; -1 for one hidden behind another at its address
-    UdpCamInfo info;
-    QString name;
-    bool channelAnswered = true; // it answered at least one name, option or status request
-    PathResult path;             // what the echo probe found on the way to it
+// One camera as a check sees it: as it was when the check started, and what the echo probe found on the
+// way to it.
+struct SeenCamera : CameraSnapshot {
+    PathResult path;
 };
 
 // The context the findings' texts are translated in (FindingTexts::tr); the command line installs no

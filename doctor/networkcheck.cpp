@@ -2,14 +2,22 @@
 
 #include "cameras/udpcammanager.h"
 #include "doctor/pathprober.h"
-#include "net/udpinterface.h"
 #include "platform/networkfacts.h"
-#include "report/reportjson.h"
 
 #include <QThread>
 
 #include <algorithm>
 #include <memory>
+
+QList<SeenCamera> seenCameras(const UdpCamManager &manager) {
+    QList<SeenCamera> cameras;
+    for (const CameraSnapshot &c : heardSnapshots(manager)) {
+        SeenCamera seen;
+        static_cast<CameraSnapshot &>(seen) = c;
+        cameras << seen;
+    }
+    return cameras;
+}
 
 NetworkCheckInput networkCheckInput(const UdpCamManager &manager, const NetAdapterInfo &chosen,
                                     const QList<NetAdapterInfo> &adapters, quint32 datagramSize) {
@@ -18,8 +26,6 @@ NetworkCheckInput networkCheckInput(const UdpCamManager &manager, const NetAdapt
     in.adapters = adapters;
     in.datagramSize = datagramSize;
     in.cameras = seenCameras(manager);
-    for (int i = 0; i < manager.cameraCount(); ++i)
-        if (const UdpInterface *channel = manager.camera(i)) in.listed << cameraJson(*channel, i);
     in.impossibleSenders = manager.impossibleSenders();
     return in;
 }
@@ -94,7 +100,7 @@ void NetworkCheck::finish() {
     orderFindings(r.findings);
     r.unreadable = gathered_.unreadable;
     r.probeCancelled = cancelled_;
-    r.report = doctorReportJson(r.adapter, gathered_, input_.listed, r.cameras, r.findings);
+    r.facts = gathered_;
     result_ = r;
     running_ = false;
     emit finished();

@@ -4,7 +4,6 @@
 #include "hostpolicy/hostfacts.h"
 #include "net/adapters.h"
 
-#include <QJsonObject>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -20,9 +19,12 @@ struct NetworkCheckInput {
     QList<NetAdapterInfo> adapters; // the system's adapters, without the all-adapters entry
     quint32 datagramSize = 0;       // the cameras' datagram size; 0 ("Optimal") probes no path
     QList<SeenCamera> cameras;      // as seenCameras() gives them
-    QList<QJsonObject> listed;      // the report's entry of each listed camera, in list order
     QList<quint32> impossibleSenders;
 };
+
+// The listed cameras of `manager` as the checks see them, then the ones hidden behind another at their
+// address. A camera counts as answering once a name, option or status reply came on its channel.
+QList<SeenCamera> seenCameras(const UdpCamManager &manager);
 
 // The input for the cameras `manager` lists now, through `chosen` at `datagramSize`.
 NetworkCheckInput networkCheckInput(const UdpCamManager &manager, const NetAdapterInfo &chosen,
@@ -34,11 +36,11 @@ struct NetworkCheckResult {
     QList<Finding> findings;   // problems first, then warnings, each in the order the checks found them
     QList<UnreadableFact> unreadable; // what the system would not tell this program
     bool probeCancelled = false;
-    QJsonObject report; // the doctor's report, findings in the same order
+    NetworkFacts facts; // what the system told, for the report
 };
 
 // The whole network check: the system's facts gathered on a worker thread and the paths to the
-// cameras probed meanwhile, then the findings and the report. Neither the window nor the command line
+// cameras probed meanwhile, then the findings. Neither the window nor the command line
 // waits for it; the command line runs an event loop until it is finished.
 class NetworkCheck : public QObject {
     Q_OBJECT

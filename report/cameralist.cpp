@@ -1,27 +1,20 @@
 #include "cameralist.h"
 
+#include "camerafields.h"
 #include "cameras/conflicts.h"
-#include "cameras/modelnames.h"
 #include "cameras/udpcammanager.h"
 #include "doctor/diagnosis.h"
-#include "reportjson.h"
-
-#include "net/addresses.h"
-#include "net/udpinterface.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-const char *const headers[] = {
-    QT_TRANSLATE_NOOP("CameraList", "Index"),     QT_TRANSLATE_NOOP("CameraList", "Name"),
-    QT_TRANSLATE_NOOP("CameraList", "Model"),     QT_TRANSLATE_NOOP("CameraList", "Serial number"),
-    QT_TRANSLATE_NOOP("CameraList", "Firmware"),  QT_TRANSLATE_NOOP("CameraList", "IP address"),
-    QT_TRANSLATE_NOOP("CameraList", "Mask"),      QT_TRANSLATE_NOOP("CameraList", "MAC address"),
-    QT_TRANSLATE_NOOP("CameraList", "Adapter"),   QT_TRANSLATE_NOOP("CameraList", "Link"),
-    QT_TRANSLATE_NOOP("CameraList", "Status"),    QT_TRANSLATE_NOOP("CameraList", "Protocol"),
-    QT_TRANSLATE_NOOP("CameraList", "In subnet"), QT_TRANSLATE_NOOP("CameraList", "Conflict"),
-};
+using F = CameraField;
+const F columns[] = {F::Index,          F::Name, F::Model,     F::Serial, F::Firmware,   F::Ip,
+                     F::Mask,           F::Mac,  F::AdapterIp, F::Link,   F::StatusText, F::Protocol,
+                     F::InAdapterSubnet};
+// Not a field of the camera alone: the conflicts it is part of among the others.
+const char *const conflictHeader = QT_TRANSLATE_NOOP("CameraList", "Conflict");
 
 // A field a spreadsheet reads as a formula (or, after a tab or CR, as one) starts with a quote mark,
 // which makes it text. Names come from the network: "=HYPERLINK(...)" must never become a live link.
@@ -51,33 +44,21 @@ QString separated(const QList<QStringList> &rows, QChar separator, const QString
 
 QList<QStringList> cameraListRows(const UdpCamManager &manager, quint32 datagramSize) {
     QStringList header;
-    for (const char *text : headers)
-        header << QCoreApplication::translate("CameraList", text);
+    for (F field : columns)
+        header << listLabel(field);
+    header << QCoreApplication::translate("CameraList", conflictHeader);
     QList<QStringList> rows{header};
     const QList<CameraConflict> conflicts = findCameraConflicts(manager, datagramSize);
-    for (int i = 0; i < manager.cameraCount(); ++i) {
-        const UdpInterface *channel = manager.camera(i);
-        if (!channel) continue;
-        const UdpCamInfo &info = channel->camInfo;
+    for (const CameraSnapshot &camera : listedSnapshots(manager)) {
         QStringList codes;
         for (const CameraConflict &c : conflicts) {
-            if (c.cameras.contains(i) && !codes.contains(findingCode(c.kind))) codes << findingCode(c.kind);
+            if (c.cameras.contains(camera.row) && !codes.contains(findingCode(c.kind)))
+                codes << findingCode(c.kind);
         }
-        rows << QStringList{QString::number(i),
-                            channel->cameraName,
-                            modelName(info),
-                            serialText(info),
-                            firmwareText(info),
-                            ipToText(info.cameraIp),
-                            ipToText(info.cameraMask),
-                            macToText(info.macLow, info.macHigh),
-                            ipToText(info.adapterIp),
-                            linkName(info),
-                            statusText(*channel),
-                            protocolName(info),
-                            inAdapterSubnet(info) ? QCoreApplication::translate("CameraList", "yes")
-                                                  : QCoreApplication::translate("CameraList", "no"),
-                            codes.join(QLatin1Char(' '))};
+        QStringList row;
+        for (F field : columns)
+            row << fieldText(field, camera);
+        rows << row + QStringList{codes.join(QLatin1Char(' '))};
     }
     return rows;
 }

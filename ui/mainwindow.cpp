@@ -450,7 +450,7 @@ void MainWindow::showCameraClips(UdpInterface *channel) {
 }
 
 void MainWindow::copyCameraDetails(UdpInterface *channel) {
-    QApplication::clipboard()->setText(CamInfoDlg::detailsText(channel));
+    QApplication::clipboard()->setText(CamInfoDlg::detailsText(cameraSnapshot(*channel, channel->index)));
 }
 
 bool MainWindow::writeList(const QString &path, bool json, QString *error) const {

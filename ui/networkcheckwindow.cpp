@@ -1,6 +1,7 @@
 #include "ui/networkcheckwindow.h"
 
 #include "net/addresses.h"
+#include "report/reportjson.h"
 #include "report/savefile.h"
 #include "ui/fixview.h"
 #include "ui/messagebox.h"
@@ -123,7 +124,7 @@ void NetworkCheckWindow::cancelCheck() {
 
 void NetworkCheckWindow::showResult(const NetworkCheckResult &result) {
     shown = result;
-    lastReport = result.report;
+    lastReport = doctorReportJson(result);
     lastReport.insert(QStringLiteral("version"), QCoreApplication::applicationVersion());
     lastReport.insert(QStringLiteral("os"), QSysInfo::prettyProductName());
     lastReport.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
@@ -199,7 +200,7 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
         const SeenCamera &c = shown.cameras.at(seen);
         const QString name = (c.name.isEmpty() ? tr("Camera") : c.name).toHtmlEscaped();
         const QString who = QStringLiteral("%1 (%2)").arg(name, ipToText(c.info.cameraIp));
-        links << (c.index >= 0
+        links << (c.listed()
                       ? QStringLiteral("<a href=\"%1\" style=\"color: #6cb4ff;\">%2</a>").arg(seen).arg(who)
                       : who);
     }

@@ -45,9 +45,7 @@ WatchedCamera WatchFeed::watched(int index) const {
     const UdpInterface *channel = manager_.camera(index);
     if (!channel) return w;
     const QSet<int> told = replied_.value(channel);
-    w.seen.index = index;
-    w.seen.info = channel->camInfo;
-    w.seen.name = channel->cameraName;
+    static_cast<CameraSnapshot &>(w.seen) = cameraSnapshot(*channel, index);
     w.status = channel->status;
     w.clipCount = channel->clips.size();
     w.nameKnown = told.contains(UdpInterface::NameChanged);

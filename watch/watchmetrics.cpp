@@ -1,7 +1,6 @@
 #include "watchmetrics.h"
 
-#include "cameras/modelnames.h"
-#include "net/addresses.h"
+#include "report/camerafields.h"
 
 #include <QMap>
 
@@ -90,15 +89,21 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
     for (const AdapterFacts &a : facts.adapters)
         if (watched(a, adapter)) cameraCount.insert(QString::fromLocal8Bit(a.adapter.name), 0);
 
+    using F = CameraField;
+    const auto labels = [](std::initializer_list<F> fields, const CameraSnapshot &camera) {
+        Labels out;
+        for (F field : fields)
+            out << qMakePair(cameraField(field).key, fieldText(field, camera));
+        return out;
+    };
     for (const WatchSnapshot::Camera &c : snapshot.cameras) {
-        const UdpCamInfo &i = c.last.seen.info;
-        const Labels who{{"serial", serialText(i)}, {"mac", macToText(i.macLow, i.macHigh)}};
+        CameraSnapshot camera = c.last.seen;
+        if (!c.last.nameKnown) camera.name.clear(); // a fresh channel's empty name is no name
+        const UdpCamInfo &i = camera.info;
+        const Labels who = labels({F::Serial, F::Mac}, camera);
         const QString adapterLabel = adapterLabelOf(i, facts);
-        info.add(who + Labels{{"ip", ipToText(i.cameraIp)},
-                              {"name", c.last.nameKnown ? c.last.seen.name : QString()},
-                              {"model", modelName(i)},
-                              {"adapter", adapterLabel},
-                              {"protocol", protocolName(i)}},
+        info.add(who + labels({F::Ip, F::Name, F::Model}, camera) + Labels{{"adapter", adapterLabel}} +
+                     labels({F::Protocol}, camera),
                  1);
         up.add(who, c.listed ? 1 : 0);
         if (isStandard(i)) responding.add(who, c.listed && !c.silent ? 1 : 0);

@@ -101,13 +101,13 @@ private slots:
     void addressPlan() {
         QFETCH(int, index);
         const auto &[name, cameras, first, answering, want] = plans[index];
-        QList<PlannedCamera> planned;
+        QList<CameraSnapshot> planned;
         for (const QString &text : QString(cameras).split(',')) {
             const QStringList f = text.split(QRegularExpression("[ /]"));
-            PlannedCamera c;
+            CameraSnapshot c;
             c.info.cameraIp = ipFromText(f[0]);
             c.info.macLow = f[1].toUInt();
-            c.listed = f[2] == "1";
+            c.row = f[2] == "1" ? planned.size() : -1;
             c.info.adapterIp = ipFromText(f.value(3, "10.77.1.1"));
             c.info.adapterMask = ~0u << (32 - f.value(4, "24").toInt());
             planned << c;

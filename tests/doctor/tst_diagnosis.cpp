@@ -41,12 +41,12 @@ SeenCamera cam(quint32 ip, quint32 mac, quint32 serial, quint32 protocol = 0) {
     const bool second = (ip & 0xFFFFFF00) == (Lab1 & 0xFFFFFF00);
     c.info.protocol = protocol, c.info.cameraIp = ip, c.info.macLow = mac, c.info.serialNumber = serial;
     c.info.adapterIp = second ? Lab1 : Lab0, c.info.adapterMask = 0xFFFFFF00;
-    c.name = QStringLiteral("C%1").arg(ip & 0xFF), c.index = 0, c.info.adapterMtu = second ? 9000 : 1500;
+    c.name = QStringLiteral("C%1").arg(ip & 0xFF), c.row = 0, c.info.adapterMtu = second ? 9000 : 1500;
     return c;
 }
 
 // A camera changed in one respect.
-const auto hidden = [](SeenCamera c) { return c.name.clear(), c.index = -1, c; };
+const auto hidden = [](SeenCamera c) { return c.name.clear(), c.row = -1, c; };
 const auto mute = [](SeenCamera c) { return c.channelAnswered = false, c; };
 const auto fast = [](SeenCamera c) { return c.info.link10G = 1, c; };
 const auto via = [](SeenCamera c, quint32 ip, quint32 mask = 0xFFFFFF00) {
@@ -60,7 +60,7 @@ const auto pathTo = [](SeenCamera c, quint32 needed, quint32 largest,
 template <class... T> QList<SeenCamera> on(T... c) {
     QList<SeenCamera> cams{c...};
     for (int i = 0; i < cams.size(); ++i)
-        if (cams[i].index >= 0) cams[i].index = i;
+        if (cams[i].row >= 0) cams[i].row = i;
     return cams;
 }
 
@@ -269,7 +269,7 @@ struct FakeFacts : platform::NetworkFactSource {
 WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, const char *name = nullptr,
                      bool responding = true) {
     WatchedCamera w;
-    w.seen = cam(ip, ip & 0xFF, serial), w.seen.index = index, w.seen.name = name ? QString(name) : QString();
+    w.seen = cam(ip, ip & 0xFF, serial), w.seen.row = index, w.seen.name = name ? QString(name) : QString();
     w.nameKnown = name != nullptr, w.status = status, w.statusKnown = status != 0, w.responding = responding;
     return w;
 }
@@ -277,7 +277,7 @@ WatchedCamera listed(int index, quint32 ip, quint32 serial, quint32 status = 0, 
 QString events(const QList<WatchEvent> &list) {
     QStringList out;
     for (const WatchEvent &e : list) {
-        QString s = watchEventName(e.kind) + QStringLiteral(" #%1").arg(e.camera.index);
+        QString s = watchEventName(e.kind) + QStringLiteral(" #%1").arg(e.camera.row);
         if (e.kind == WatchEvent::Status)
             s += QStringLiteral(" %1>%2").arg(e.hadBefore ? e.before : -1).arg(e.after);
         if (e.kind == WatchEvent::Name) s += QStringLiteral(" %1").arg(e.nameAfter);
@@ -426,8 +426,7 @@ private slots:
         const NetworkFacts facts = gatherNetworkFacts(adapters, fake); // the rest is seen in the report below
         QVERIFY(facts.adapters[0].rpFilterAll == 1 && facts.adapters[0].rpFilterInterface == 2);
         // As the report writes them: null where the system said nothing, a switched-off setting as false.
-        UdpCamManager manager;
-        const QJsonObject report = doctorReportJson("lab0", facts, manager, {}, {});
+        const QJsonObject report = doctorReportJson("lab0", facts, {}, {});
         QJsonArray got{report["adapter"], report["receiveBufferMax"], report["firewall"],
                        report["firewallManager"], report["unreadable"]};
         for (const QJsonValue a : report["adapters"].toArray())

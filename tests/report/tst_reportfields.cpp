@@ -6,11 +6,11 @@
 #include "dialogs/caminfodlg.h"
 #include "doctor/addressplan.h"
 #include "doctor/networkcheck.h"
-#include "doctorreport.h"
 #include "net/udpinterface.h"
 #include "report/cameralist.h"
+#include "report/doctortext.h"
 #include "report/reportjson.h"
-#include "scanreport.h"
+#include "report/texttables.h"
 #include "watch/watch.h"
 #include "watch/watchmetrics.h"
 
@@ -133,13 +133,14 @@ const QList<QPair<const char *, Output>> outputs = {
      }},
     {"scan.json", [](Scene &s) { return json(scanReportJson(s.adapters[0], s.adapters, s.manager, 1448)); }},
     {"doctor.json",
-     [](Scene &s) {
-         return json(doctorReportJson(AllAdaptersName, s.facts, s.manager, s.seen, s.findings));
-     }},
+     [](Scene &s) { return json(doctorReportJson(AllAdaptersName, s.facts, s.seen, s.findings)); }},
     {"list.csv", [](Scene &s) { return csvText(cameraListRows(s.manager, 1448)); }},
     {"list.tsv", [](Scene &s) { return tabSeparatedText(cameraListRows(s.manager, 1448)).toUtf8(); }},
     {"scan-table.txt",
-     [](Scene &s) { return (cameraTable(s.manager) + cameraTable(s.manager, 3)).toUtf8(); }},
+     [](Scene &s) {
+         return (cameraTable(listedSnapshots(s.manager)) + cameraTable(listedSnapshots(s.manager), 3))
+             .toUtf8();
+     }},
     {"doctor.txt",
      [](Scene &s) {
          QString out;
@@ -169,17 +170,15 @@ const QList<QPair<const char *, Output>> outputs = {
      [](Scene &s) {
          QString out;
          for (const UdpInterface *channel : s.manager.cameras) {
-             for (const auto &row : CamInfoDlg::rows(channel))
+             for (const auto &row : CamInfoDlg::rows(cameraSnapshot(*channel, channel->index)))
                  out += row.first + '|' + row.second + '\n';
-             out += CamInfoDlg::detailsText(channel);
+             out += CamInfoDlg::detailsText(cameraSnapshot(*channel, channel->index));
          }
          return out.toUtf8();
      }},
     {"plan.txt",
      [](Scene &s) {
-         QList<PlannedCamera> heard;
-         for (const SeenCamera &c : s.seen)
-             heard << PlannedCamera{c.info, c.index >= 0};
+         const QList<CameraSnapshot> heard(s.seen.begin(), s.seen.end());
          QList<AddressMove> moves = planAddresses(heard, 0x0A0A0164);
          moves << AddressMove{2, NoIp, Mask} << AddressMove{4, 0x0A0A0205, Mask};
          QString dialog = AssignAddressesDlg::columnHeadings().join('|') + '\n';
@@ -187,11 +186,8 @@ const QList<QPair<const char *, Output>> outputs = {
          QByteArray lines;
          for (int i = 0; i < moves.size(); ++i) {
              const AddressMove &m = moves[i];
-             const UdpCamInfo &c = heard[m.camera].info;
-             dialog += AssignAddressesDlg::lineTexts(c, m).join('|') + '\n';
-             const bool listed = heard[m.camera].listed;
-             const PlanLine line{
-                 c, listed ? s.manager.camera(m.camera)->cameraName : QString(), listed, m, i != 1, i == 0};
+             dialog += AssignAddressesDlg::lineTexts(heard[m.camera], m).join('|') + '\n';
+             const PlanLine line{heard[m.camera], m, i != 1, i == 0};
              planned << planCells(line, false), applied << planCells(line, true);
              lines += json(planLineJson(line, false)) + json(planLineJson(line, true));
          }

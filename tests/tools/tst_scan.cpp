@@ -1,7 +1,6 @@
 // varnix-scan without a network: refused arguments and the texts of the doctor and the watch.
 
-#include "doctorreport.h"
-#include "scanreport.h"
+#include "report/doctortext.h"
 #include "watchreport.h"
 
 #include "net/camrecord.h"
@@ -75,9 +74,10 @@ private slots:
 
     void doctorAndWatchTexts() {
         // Record fields: protocol, model, variant, options, serial, firmware (2), IP, mask, MAC low and high.
-        const SeenCamera a{0, {0, 0, 0, 0, 42, 0, 0, 0x0A0A0114, 0, 0x9C81F2A7, 0x000C}, "Bay 1", true, {}};
+        SeenCamera a, b;
+        a.info = {0, 0, 0, 0, 42, 0, 0, 0x0A0A0114, 0, 0x9C81F2A7, 0x000C}, a.row = 0, a.name = "Bay 1";
         // One hidden behind the first: no index, no name yet.
-        const SeenCamera b{-1, {0, 0, 0, 0, 0, 0, 0, 0x0A0A0114}, {}, true, {}};
+        b.info.cameraIp = 0x0A0A0114;
         Finding f{"duplicate-ip", Severity::Problem,     "lab0",
                   {0, 1},         "2 cameras share ...", {Fix::advice("run this"), Fix::advice("or that")}};
         QCOMPARE(findingText(f, {a, b}),

@@ -21,7 +21,7 @@ namespace {
 // 10G behind an MTU of 1500.
 SeenCamera camera(int index, quint32 ip, quint32 adapterIp) {
     SeenCamera c;
-    c.index = index, c.info.cameraIp = ip, c.info.macLow = ip & 0xFF;
+    c.row = index, c.info.cameraIp = ip, c.info.macLow = ip & 0xFF;
     c.info.adapterIp = adapterIp, c.info.adapterMask = 0xFFFFFF00u, c.info.link10G = 1,
     c.info.adapterMtu = 1500;
     return c;
@@ -46,7 +46,7 @@ private slots:
         r.findings = {finding("outside-subnet", Severity::Problem, {1}, 0xC0A84D02),
                       finding("duplicate-ip", Severity::Problem, {2, 0}),
                       finding("outside-subnet", Severity::Problem, {0})};
-        r.report = QJsonObject{{"adapter", "lab0"}};
+        r.adapter = "lab0";
         NetworkCheckWindow w;
         QSignalSpy again(&w, &NetworkCheckWindow::checkRequested),
             select(&w, &NetworkCheckWindow::selectCameraRequested),

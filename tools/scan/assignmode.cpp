@@ -23,20 +23,20 @@ namespace {
 // How long a camera is given to take a new address before the next command or the look after.
 constexpr int AddressSettleMs = 200;
 
-QList<UdpCamInfo> records(const QList<PlannedCamera> &cameras) {
+QList<UdpCamInfo> records(const QList<CameraSnapshot> &cameras) {
     QList<UdpCamInfo> out;
-    for (const PlannedCamera &c : cameras)
+    for (const CameraSnapshot &c : cameras)
         out << c.info;
     return out;
 }
 
 // Rediscovers until every moved camera answers at its new address, at most `waitMs`.
-QList<UdpCamInfo> lookAgain(const NetAdapterInfo &chosen, const QList<PlannedCamera> &cameras,
+QList<UdpCamInfo> lookAgain(const NetAdapterInfo &chosen, const QList<CameraSnapshot> &cameras,
                             const QList<AddressMove> &moves, int waitMs) {
     UdpCamManager manager;
     manager.restartDiscovery(&chosen);
     const auto allAnswer = [&] {
-        const QList<UdpCamInfo> found = records(heardCameras(manager));
+        const QList<UdpCamInfo> found = records(heardSnapshots(manager));
         for (const AddressMove &m : moves) {
             if (m.ip != NoIp && !answersAt(cameras.at(m.camera).info, m.ip, found)) return false;
         }
@@ -50,7 +50,7 @@ QList<UdpCamInfo> lookAgain(const NetAdapterInfo &chosen, const QList<PlannedCam
     });
     tick.start(100);
     if (!allAnswer()) loop.exec();
-    return records(heardCameras(manager));
+    return records(heardSnapshots(manager));
 }
 
 } // namespace
@@ -68,7 +68,7 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     UdpCamManager manager;
     manager.restartDiscovery(&chosen);
     listenForCameras(manager, o);
-    const QList<PlannedCamera> cameras = heardCameras(manager);
+    const QList<CameraSnapshot> cameras = heardSnapshots(manager);
     QList<quint32> inUse;
     for (const NetAdapterInfo &a : adapters)
         inUse << a.ip;
@@ -94,11 +94,9 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     for (int i = 0; i < moves.size(); ++i) {
         const AddressMove &m = moves.at(i);
         const UdpCamInfo &c = cameras.at(m.camera).info;
-        const UdpInterface *channel = m.camera < manager.cameraCount() ? manager.camera(m.camera) : nullptr;
         const bool answered = o.apply && m.ip != NoIp && answersAt(c, m.ip, after);
         allMoved = allMoved && m.ip != NoIp && (!o.apply || answered);
-        const PlanLine line{
-            c, channel ? channel->cameraName : QString(), channel != nullptr, m, sent.contains(i), answered};
+        const PlanLine line{cameras.at(m.camera), m, sent.contains(i), answered};
         plan.append(planLineJson(line, o.apply));
         rows << planCells(line, o.apply);
     }

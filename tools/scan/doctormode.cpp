@@ -1,5 +1,5 @@
 #include "discoverywait.h"
-#include "doctorreport.h"
+#include "report/doctortext.h"
 #include "scancli.h"
 #include "scanreport.h"
 
@@ -38,7 +38,8 @@ int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         problem = problem || f.severity == Severity::Problem;
 
     if (o.json) {
-        printTo(stdout, QString::fromUtf8(QJsonDocument(result.report).toJson(QJsonDocument::Indented)));
+        printTo(stdout,
+                QString::fromUtf8(QJsonDocument(doctorReportJson(result)).toJson(QJsonDocument::Indented)));
     } else {
         QString text = QStringLiteral("Adapter: %1, %2 camera(s) found\n\n")
                            .arg(result.adapter)

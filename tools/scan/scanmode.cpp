@@ -41,7 +41,7 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
             text += QStringLiteral(" (%1 / %2, MTU %3)")
                         .arg(ipToText(chosen.ip), ipToText(chosen.mask))
                         .arg(chosen.mtu);
-        printTo(stdout, text + QLatin1String("\n\n") + cameraTable(manager));
+        printTo(stdout, text + QLatin1String("\n\n") + cameraTable(listedSnapshots(manager)));
         const QString note = shortNote(manager);
         if (!note.isEmpty()) printTo(stdout, QLatin1Char('\n') + note);
         const ConflictKind conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));

@@ -17,7 +17,7 @@ constexpr int AddressSettleMs = 200;
 
 int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
                    const NetAdapterInfo &chosen) {
-    QJsonObject before;
+    CameraSnapshot before;
     UdpCamInfo moving;
     bool sent = false;
     {
@@ -34,7 +34,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
                     QStringLiteral("varnix-scan: no camera answers from %1\n").arg(ipToText(o.cameraIp)));
             return 1;
         }
-        before = cameraJson(*target, target->index);
+        before = cameraSnapshot(*target, target->index);
         moving = target->camInfo;
         const AddressChange change = manager.setCameraAddress(target, o.newIp, o.newMask);
         if (change.outcome == AddressChange::Refused)
@@ -53,11 +53,11 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
     const UdpInterface *moved = cameraAt(manager, o.newIp, &moving);
     const bool answered = moved != nullptr;
 
+    using F = CameraField;
     const QString who = QStringLiteral("%1 (%2, MAC %3)")
-                            .arg(visibleText(before.value(QStringLiteral("title")).toString()),
-                                 before.value(QStringLiteral("model")).toString(),
-                                 before.value(QStringLiteral("mac")).toString());
-    const QString from = before.value(QStringLiteral("ip")).toString();
+                            .arg(visibleText(fieldText(F::Title, before)), fieldText(F::Model, before),
+                                 fieldText(F::Mac, before));
+    const QString from = fieldText(F::Ip, before);
     QString summary = sent ? QStringLiteral("Moved camera %1 from %2 to %3 mask %4.")
                                  .arg(who, from, ipToText(o.newIp), ipToText(o.newMask))
                            : QStringLiteral("Camera %1 already has address %2 mask %3; nothing sent.")
@@ -71,7 +71,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
         QJsonObject out;
         out.insert(QStringLiteral("adapter"), QString::fromLocal8Bit(chosen.name));
         out.insert(QStringLiteral("adapters"), adaptersJson(adapters));
-        out.insert(QStringLiteral("camera"), before);
+        out.insert(QStringLiteral("camera"), cameraJson(before));
         out.insert(QStringLiteral("from"), from);
         out.insert(QStringLiteral("newIp"), ipToText(o.newIp));
         out.insert(QStringLiteral("newMask"), ipToText(o.newMask));
@@ -83,7 +83,7 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
         printJson(out);
     } else {
         QString text = summary + QLatin1Char('\n');
-        if (moved) text += QLatin1Char('\n') + cameraTable(manager, moved->index);
+        if (moved) text += QLatin1Char('\n') + cameraTable(listedSnapshots(manager), moved->index);
         printTo(stdout, text);
     }
     if (!answered)

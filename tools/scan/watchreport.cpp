@@ -1,6 +1,6 @@
 #include "watchreport.h"
 
-#include "doctorreport.h"
+#include "report/doctortext.h"
 
 #include "cameras/modelnames.h"
 #include "cameras/udpcammanager.h"

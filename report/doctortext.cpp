@@ -1,16 +1,17 @@
-#include "doctorreport.h"
+#include "doctortext.h"
 
-#include "cameras/modelnames.h"
+#include "camerafields.h"
+
 #include "doctor/fixtext.h"
-#include "net/addresses.h"
 
 #include <QStringList>
 
-QString cameraIdentityText(const SeenCamera &c) {
-    QString text = c.index >= 0 ? QStringLiteral("#%1").arg(c.index) : QStringLiteral("unlisted");
-    text += QStringLiteral(" %1 %2 %3")
-                .arg(ipToText(c.info.cameraIp), macToText(c.info.macLow, c.info.macHigh), serialText(c.info));
-    if (!c.name.isEmpty()) text += QStringLiteral(" \"%1\"").arg(visibleText(c.name));
+QString cameraIdentityText(const CameraSnapshot &c) {
+    using F = CameraField;
+    QString text = c.listed() ? QLatin1Char('#') + fieldText(F::Index, c) : QStringLiteral("unlisted");
+    for (F field : {F::Ip, F::Mac, F::Serial})
+        text += QLatin1Char(' ') + fieldText(field, c);
+    if (!c.name.isEmpty()) text += QStringLiteral(" \"%1\"").arg(visibleText(fieldText(F::Name, c)));
     return text;
 }
 
