@@ -21,7 +21,16 @@ struct CameraSnapshot {
     QList<ClipInfo> clips;
 
     bool listed() const { return row >= 0; }
+    CameraId id() const { return cameraId(info); }
+    CameraRef ref() const { return cameraRef(info); }
 };
+
+// The camera of `cameras` (snapshots or anything built on them) that `ref` names; null for none.
+template <class Camera> const Camera *cameraNamed(const QList<Camera> &cameras, const CameraRef &ref) {
+    for (const Camera &c : cameras)
+        if (c.ref() == ref) return &c;
+    return nullptr;
+}
 
 CameraSnapshot cameraSnapshot(const UdpInterface &channel, int row);
 // A camera heard without a channel of its own.

@@ -100,14 +100,15 @@ QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quin
         return nullptr;
     };
     QList<CameraConflict> found;
-    const auto add = [&found](ConflictKind kind, quint64 value, int i) {
+    const auto add = [&found, &cameras](ConflictKind kind, quint64 value, int i) {
         const ConflictKey key{kind, value};
+        const CameraRef who = cameraRef(cameras.at(i));
         for (CameraConflict &c : found) {
             if (!(c.key == key)) continue;
-            if (!c.cameras.contains(i)) c.cameras.append(i);
+            if (!c.cameras.contains(who)) c.cameras.append(who);
             return;
         }
-        found.append({kind, {i}, key});
+        found.append({kind, {who}, key});
     };
     for (int i = 0; i < cameras.size(); ++i) {
         for (ConflictKind kind : datagramSizeKinds) {
@@ -125,8 +126,8 @@ QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quin
 }
 
 QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize) {
-    // The listed channels are never null, so a record's position is the camera's index. A camera heard
-    // behind a listed one's address has no row but is as much in conflict: it comes after them.
+    // A camera heard behind a listed one's address has no row but is as much in conflict: it comes after
+    // the listed ones.
     QList<UdpCamInfo> records;
     for (const UdpInterface *channel : manager.cameras)
         records << channel->camInfo;

@@ -50,7 +50,7 @@ struct ConflictKey {
 // One conflict the window warns about, with the cameras involved in the order the check meets them.
 struct CameraConflict {
     ConflictKind kind = ConflictKind::None;
-    QList<int> cameras;
+    QList<CameraRef> cameras;
     ConflictKey key;
 };
 
@@ -58,8 +58,8 @@ struct CameraConflict {
 // every other camera, where only the first value a pair shares (IP, MAC, serial number) counts. Every
 // conflict once; the first is the one the window warns about.
 QList<CameraConflict> findCameraConflicts(const QList<UdpCamInfo> &cameras, quint32 datagramSize);
-// The same over the manager's cameras, by their indices in the manager; the cameras heard at a listed
-// camera's address without a row follow, from cameraCount() on, in the order of shadowedCameras().
+// The same over the manager's listed cameras, then the cameras heard at a listed camera's address
+// without a row, in the order of shadowedCameras().
 QList<CameraConflict> findCameraConflicts(const UdpCamManager &manager, quint32 datagramSize);
 ConflictKind findCameraConflict(const UdpCamManager &manager, quint32 datagramSize);
 // The warning text of one of the window's conflicts, translated in the "MainWindow" context; empty for

@@ -361,3 +361,16 @@ AddressChange UdpCamManager::setAddressByMac(const UdpCamInfo &camera, quint32 i
                         quint16(camera.cameraPort));
     return change;
 }
+
+int UdpCamManager::rowOf(const CameraId &id, quint32 ip) const {
+    for (int i = 0; i < cameras.size(); ++i) {
+        const UdpCamInfo &c = cameras.at(i)->camInfo;
+        if (cameraId(c) == id && (ip == NoIp || c.cameraIp == ip)) return i;
+    }
+    return -1;
+}
+
+UdpInterface *UdpCamManager::channelOf(const CameraId &id, quint32 ip) const {
+    const int row = rowOf(id, ip);
+    return row >= 0 ? cameras.at(row) : nullptr;
+}

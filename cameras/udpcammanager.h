@@ -124,4 +124,11 @@ private:
     bool keepListed = false;        // a rediscovery keeps the cameras it finds again
     QTimer discoveryRounds;
     int roundsSent = 0;
+
+public:
+    // The channel and the row of a camera by who it is: null and -1 when it has none. Given an address,
+    // only the camera answering from there counts, which tells apart two that carry one identity; with
+    // NoIp, the first.
+    UdpInterface *channelOf(const CameraId &id, quint32 ip = NoIp) const;
+    int rowOf(const CameraId &id, quint32 ip = NoIp) const;
 };

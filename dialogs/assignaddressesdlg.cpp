@@ -103,19 +103,20 @@ void AssignAddressesDlg::plan() {
 void AssignAddressesDlg::showPlan(const QList<CameraSnapshot> &cameras, const QList<AddressMove> &moves) {
     lines.clear();
     otherCameras.clear();
-    QList<int> moving;
+    QList<CameraRef> moving;
     for (const AddressMove &m : moves)
         moving << m.camera;
-    for (int i = 0; i < cameras.size(); ++i) {
-        if (!moving.contains(i)) otherCameras << cameras.at(i).info.cameraIp;
+    for (const CameraSnapshot &c : cameras) {
+        if (!moving.contains(c.ref())) otherCameras << c.info.cameraIp;
     }
     QTableWidget *table = ui->planTable;
     const QSignalBlocker quiet(table);
     table->setRowCount(moves.size());
     for (int row = 0; row < moves.size(); ++row) {
         const AddressMove &m = moves.at(row);
-        lines << Line{cameras.at(m.camera).info, m.mask};
-        const QStringList texts = lineTexts(cameras.at(m.camera), m);
+        const CameraSnapshot &camera = *cameraNamed(cameras, m.camera); // the plan moves only these
+        lines << Line{camera.info, m.mask};
+        const QStringList texts = lineTexts(camera, m);
         for (int col = 0; col < ColumnCount; ++col) {
             auto *item = new QTableWidgetItem(texts.at(col));
             Qt::ItemFlags flags = Qt::ItemIsEnabled;

@@ -59,7 +59,7 @@ QList<AddressMove> planAddresses(const QList<CameraSnapshot> &cameras, quint32 f
     QList<AddressMove> moves;
     for (int i : camerasToMove(cameras)) {
         const UdpCamInfo &c = cameras.at(i).info;
-        AddressMove move{i, freeAddress(c.adapterIp, c.adapterMask, firstIp, used), c.adapterMask};
+        AddressMove move{cameraRef(c), freeAddress(c.adapterIp, c.adapterMask, firstIp, used), c.adapterMask};
         if (move.ip != NoIp) used << move.ip;
         moves << move;
     }
@@ -76,7 +76,7 @@ QList<AddressMove> planAddressesProbed(const QList<CameraSnapshot> &cameras, qui
         for (const AddressMove &move : moves) {
             if (move.ip == NoIp || asked.contains(move.ip)) continue;
             asked << move.ip;
-            if (answers(move.ip, cameras.at(move.camera).info.adapterIp)) {
+            if (answers(move.ip, move.camera.id.adapterIp)) {
                 inUse << move.ip;
                 taken = true;
             }

@@ -10,10 +10,10 @@
 // The cameras a plan is made for are every camera the network holds, listed in the window or heard only
 // behind a listed one's address: heardSnapshots().
 
-// One camera to move: its position among the cameras handed in and where it goes. `ip` is NoIp when its
-// adapter's subnet has no free address left.
+// One camera to move: which of the cameras handed in, and where it goes. `ip` is NoIp when its adapter's
+// subnet has no free address left.
 struct AddressMove {
-    int camera = -1;
+    CameraRef camera;
     quint32 ip = 0;
     quint32 mask = 0;
 };

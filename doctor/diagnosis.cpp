@@ -64,13 +64,22 @@ QString describeAll(const QList<SeenCamera> &cameras, const QList<int> &which) {
     return parts.join(QLatin1String(", "));
 }
 
-Finding finding(const char *code, Severity severity, const QString &adapter, const QList<int> &cameras,
-                const QString &text, const QList<Fix> &fixes) {
+// What every check reads.
+struct Scene {
+    const NetworkFacts &facts;
+    const QList<SeenCamera> &cameras;
+    quint32 datagramSize;
+    QString adapter; // the adapter scanned ("" or "*ALL*" for all)
+};
+
+// `cameras` are positions in the scene's cameras (none without a scene).
+Finding finding(const Scene *s, const char *code, Severity severity, const QString &adapter,
+                const QList<int> &cameras, const QString &text, const QList<Fix> &fixes) {
     Finding f;
     f.code = QLatin1String(code);
     f.severity = severity;
     f.adapter = adapter;
-    f.cameras = cameras;
+    if (s) f.cameras = cameraRefs(s->cameras, cameras);
     f.text = text;
     f.fixes = fixes;
     return f;
@@ -98,14 +107,6 @@ QList<int> camerasOn(const NetworkFacts &facts, const QList<SeenCamera> &cameras
     }
     return on;
 }
-
-// What every check reads.
-struct Scene {
-    const NetworkFacts &facts;
-    const QList<SeenCamera> &cameras;
-    quint32 datagramSize;
-    QString adapter; // the adapter scanned ("" or "*ALL*" for all)
-};
 
 // --- Conflicts among the cameras, one finding per group
 
@@ -154,8 +155,8 @@ Finding sharedValueFinding(const Scene &s, const ConflictGroup &g) {
             .arg(g.cameras.size())
             .arg(t.value(s.cameras.at(g.cameras.first()).info), describeAll(s.cameras, g.cameras));
     // A group that spans adapters concerns none of them alone.
-    return finding(t.code, Severity::Problem, adapters.size() == 1 ? *adapters.begin() : QString(), g.cameras,
-                   text, {t.fix});
+    return finding(&s, t.code, Severity::Problem, adapters.size() == 1 ? *adapters.begin() : QString(),
+                   g.cameras, text, {t.fix});
 }
 
 Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
@@ -191,7 +192,7 @@ Finding datagramSizeFinding(const Scene &s, const ConflictGroup &g) {
     Fix other;
     other.kind = Fix::ChooseDatagramSize; // any other than the one checked
     fix << other;
-    return finding("datagram-size", Severity::Problem, name, g.cameras, text, fix);
+    return finding(&s, "datagram-size", Severity::Problem, name, g.cameras, text, fix);
 }
 
 // `taken` holds the addresses in use, and the ones proposed so far so that no two cameras get the same.
@@ -215,7 +216,7 @@ Finding outsideSubnetFinding(const Scene &s, int i, QSet<quint32> &taken) {
         fix << Fix::advice(
             FindingTexts::tr("Widen the subnet of %1: it has no free address for the camera").arg(adapter));
     }
-    Finding f = finding("outside-subnet", Severity::Problem, adapter, {i}, text, fix);
+    Finding f = finding(&s, "outside-subnet", Severity::Problem, adapter, {i}, text, fix);
     f.proposedAddress = proposed;
     return f;
 }
@@ -237,7 +238,7 @@ void silentChannels(const Scene &s, QList<Finding> &out) {
         fix << Fix::advice(FindingTexts::tr("Let UDP from %1 in: firewalls on this machine and on the way "
                                             "must pass the camera's replies")
                                .arg(ipToText(c.info.cameraIp)));
-        out << finding("silent-channel", Severity::Problem, via, {i},
+        out << finding(&s, "silent-channel", Severity::Problem, via, {i},
                        FindingTexts::tr("Camera %1 answered discovery but none of its name, option or status "
                                         "requests: the unicast path to it is broken.")
                            .arg(describe(c)),
@@ -260,7 +261,7 @@ void strictReversePath(const Scene &s, QList<Finding> &out) {
             "(loose mode, 2, keeps the protection; add the same settings under /etc/sysctl.d/ "
             "to keep them)"));
         out << finding(
-            "rp-filter", Severity::Problem, name, {},
+            &s, "rp-filter", Severity::Problem, name, {},
             FindingTexts::tr("Strict reverse-path filtering on %1 drops the replies of cameras outside "
                              "%2 before Varnix sees them.")
                 .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
@@ -312,7 +313,7 @@ void jumboPackets(const Scene &s, QList<Finding> &out) {
         if (quint32(a->jumboPacketBytes) >= needed) continue; // an unknown setting (-1) reads as the largest
         const quint32 value = needed <= CommonJumboFrame ? CommonJumboFrame : needed;
         out << finding(
-            "jumbo-packet", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
+            &s, "jumbo-packet", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
             FindingTexts::tr("The driver of %1 passes frames of up to %2 bytes (*JumboPacket): the "
                              "cameras' %3-byte datagrams need %4, and every image datagram is dropped.")
                 .arg(shownName(*a))
@@ -332,7 +333,7 @@ void receiveBuffers(const Scene &s, QList<Finding> &out) {
         // Nothing to propose when the driver offers no more than it has.
         if (value <= a->receiveBuffers) continue;
         out << finding(
-            "receive-buffers", Severity::Warning, adapterName(*a), {},
+            &s, "receive-buffers", Severity::Warning, adapterName(*a), {},
             FindingTexts::tr("The driver of %1 keeps %2 receive buffers (*ReceiveBuffers): an image "
                              "burst overflows them and datagrams are lost.")
                 .arg(shownName(*a))
@@ -348,7 +349,7 @@ void interruptModeration(const Scene &s, QList<Finding> &out) {
     for (const AdapterFacts *a : settingAdapters(s)) {
         if (a->interruptModeration != 0) continue;
         out << finding(
-            "interrupt-moderation", Severity::Warning, adapterName(*a), {},
+            &s, "interrupt-moderation", Severity::Warning, adapterName(*a), {},
             FindingTexts::tr("Interrupt moderation is off on %1 (*InterruptModeration): every datagram "
                              "interrupts the processor, which falls behind during an image transfer.")
                 .arg(shownName(*a)),
@@ -410,7 +411,7 @@ Finding windowsFirewallFinding(const FirewallFacts &f) {
     }
     fix << asAdministrator(ShellDialect::Netsh, false);
     if (powerShell) fix << Fix::advice(FindingTexts::tr("(Disable-NetFirewallRule in PowerShell)"));
-    return finding("firewall", Severity::Problem, QString(), {}, text, fix);
+    return finding(nullptr, "firewall", Severity::Problem, QString(), {}, text, fix);
 }
 
 void firewallBlocks(const Scene &s, QList<Finding> &out) {
@@ -434,7 +435,7 @@ void publicNetworks(const Scene &s, QList<Finding> &out) {
                                      word(QString::number(a->interfaceIndex))}
                 : QList<CommandWord>{word(QStringLiteral("-InterfaceAlias")), value(shownName(*a))};
         out << finding(
-            "network-profile", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
+            &s, "network-profile", Severity::Problem, adapterName(*a), camerasOn(s.facts, s.cameras, *a),
             FindingTexts::tr("Windows counts the network of %1 as Public and trusts it least: its "
                              "firewall may drop the cameras' discovery replies there.")
                 .arg(shownName(*a)),
@@ -460,7 +461,7 @@ void sharedSubnets(const Scene &s, QList<Finding> &out) {
             const quint32 common = a.adapter.mask & b.adapter.mask;
             if ((a.adapter.ip & common) != (b.adapter.ip & common)) continue;
             out << finding(
-                "shared-subnet", Severity::Problem, adapterName(a), {},
+                &s, "shared-subnet", Severity::Problem, adapterName(a), {},
                 FindingTexts::tr("%1 (%2/%3) and %4 (%5/%6) share one subnet: a request to a camera "
                                  "leaves through one of them only, and replies may come back through the "
                                  "other.")
@@ -485,7 +486,7 @@ void links(const Scene &s, QList<Finding> &out) {
                 fix << Fix::shell(ShellDialect::Posix, words("sudo ip link set dev")
                                                            << value(name) << word("up"));
             fix << Fix::advice(FindingTexts::tr("Check the cable, the switch port and the camera's power"));
-            out << finding("link", Severity::Problem, name, on,
+            out << finding(&s, "link", Severity::Problem, name, on,
                            FindingTexts::tr("%1 is down: nothing behind it can answer.").arg(name), fix);
             continue;
         }
@@ -495,7 +496,7 @@ void links(const Scene &s, QList<Finding> &out) {
                 ? QList<Fix>{Fix::shell(ShellDialect::Posix, {word("ethtool"), value(name)})}
                 : QList<Fix>();
         if (quint32(a.speedMbps) < GigabitMbps) {
-            out << finding("link", Severity::Problem, name, on,
+            out << finding(&s, "link", Severity::Problem, name, on,
                            FindingTexts::tr("%1 links at %2 Mb/s; cameras need 1 Gb/s or more.")
                                .arg(name)
                                .arg(a.speedMbps),
@@ -509,7 +510,7 @@ void links(const Scene &s, QList<Finding> &out) {
             if (s.cameras.at(i).info.link10G != 0) fast << i;
         }
         if (!fast.isEmpty() && quint32(a.speedMbps) < TenGigabitMbps)
-            out << finding("link", Severity::Warning, name, fast,
+            out << finding(&s, "link", Severity::Warning, name, fast,
                            FindingTexts::tr("%1 links at %2 Mb/s, slower than the 10G cameras behind it: %3.")
                                .arg(name)
                                .arg(a.speedMbps)
@@ -524,7 +525,7 @@ void receiveBuffer(const Scene &s, QList<Finding> &out) {
     const qint64 cap = s.facts.receiveBufferMax;
     if (cap < 0 || cap >= SocketReceiveBufferBytes) return;
     out << finding(
-        "receive-buffer", Severity::Warning, QString(), {},
+        &s, "receive-buffer", Severity::Warning, QString(), {},
         FindingTexts::tr("net.core.rmem_max is %1 bytes, below the %2 the discovery and camera sockets "
                          "ask for: a discovery burst from more than about %3 cameras on one adapter "
                          "overflows and cameras are missed.")
@@ -543,7 +544,7 @@ void emptyAdapters(const Scene &s, QList<Finding> &out) {
     for (const AdapterFacts &a : s.facts.adapters) {
         if (!chosen(a, s.adapter) || a.up == 0 || !camerasOn(s.facts, s.cameras, a).isEmpty()) continue;
         const QString name = adapterName(a);
-        out << finding("no-cameras", Severity::Warning, name, {},
+        out << finding(&s, "no-cameras", Severity::Warning, name, {},
                        FindingTexts::tr("Nothing answered on %1 (%2).")
                            .arg(name, subnetText(a.adapter.ip, a.adapter.mask)),
                        {longer});
@@ -551,6 +552,13 @@ void emptyAdapters(const Scene &s, QList<Finding> &out) {
 }
 
 } // namespace
+
+QList<CameraRef> cameraRefs(const QList<SeenCamera> &all, const QList<int> &positions) {
+    QList<CameraRef> refs;
+    for (int i : positions)
+        refs << all.at(i).ref();
+    return refs;
+}
 
 QString severityName(Severity severity) {
     return severity == Severity::Problem ? QStringLiteral("problem") : QStringLiteral("warning");

@@ -18,6 +18,9 @@ struct SeenCamera : CameraSnapshot {
     PathResult path;
 };
 
+// The cameras of `all` at these positions, as a finding lists them.
+QList<CameraRef> cameraRefs(const QList<SeenCamera> &all, const QList<int> &positions);
+
 // The context the findings' texts are translated in (FindingTexts::tr); the command line installs no
 // translator and keeps them in English.
 struct FindingTexts {
@@ -30,10 +33,10 @@ enum class Severity { Problem, Warning };
 struct Finding {
     QString code; // stable: duplicate-ip, outside-subnet, rp-filter, ...
     Severity severity = Severity::Problem;
-    QString adapter;    // the adapter it concerns, when it concerns one
-    QList<int> cameras; // positions in the camera list handed to the check
-    QString text;       // one line
-    QList<Fix> fixes;   // what to do about it, in order
+    QString adapter;          // the adapter it concerns, when it concerns one
+    QList<CameraRef> cameras; // the cameras it concerns, in the order the check met them
+    QString text;             // one line
+    QList<Fix> fixes;         // what to do about it, in order
     // outside-subnet: the free address in the adapter's subnet that the fix gives the camera; 0 for none
     quint32 proposedAddress = 0;
 };

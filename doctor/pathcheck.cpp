@@ -55,7 +55,7 @@ QList<Finding> pathFindings(const NetworkFacts &facts, const QList<SeenCamera> &
         Finding f;
         f.code = QStringLiteral("path-mtu");
         f.adapter = findingAdapter(facts, c.info);
-        f.cameras = {i};
+        f.cameras = cameraRefs(cameras, {i});
         f.text = FindingTexts::tr("The path to camera %1 carries packets of at most %2 bytes, but its "
                                   "datagrams need %3: something on the way drops them, and no image arrives.")
                      .arg(findingCamera(c))

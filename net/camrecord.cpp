@@ -4,6 +4,8 @@
 #include "bytes.h"
 #include "datagrams.h"
 
+#include <QHashFunctions>
+
 #include <cstring>
 
 bool sameIp(const UdpCamInfo &a, const UdpCamInfo &b) {
@@ -26,6 +28,27 @@ bool sameCamera(const UdpCamInfo &a, const UdpCamInfo &b) {
 
 QString cameraIdentity(const UdpCamInfo &c) {
     return QString::number(c.serialNumber) + QLatin1Char('/') + macToText(c.macLow, c.macHigh);
+}
+
+QString CameraId::text() const {
+    return QString::number(serial) + QLatin1Char('/') + macToText(macLow, macHigh) + QLatin1Char('@') +
+           ipToText(adapterIp);
+}
+
+CameraId cameraId(const UdpCamInfo &c) {
+    return {c.macHigh, c.macLow, c.adapterIp, c.serialNumber};
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+size_t qHash(const CameraId &id, size_t seed) {
+#else
+uint qHash(const CameraId &id, uint seed) {
+#endif
+    return ::qHash((quint64(id.macHigh) << 32 | id.macLow) ^ (quint64(id.adapterIp) << 32 | id.serial), seed);
+}
+
+CameraRef cameraRef(const UdpCamInfo &c) {
+    return {cameraId(c), c.cameraIp};
 }
 
 bool inAdapterSubnet(const UdpCamInfo &a) {

@@ -51,6 +51,37 @@ inline bool sameCameraAt(const UdpCamInfo &a, const UdpCamInfo &b) {
 // A text naming a camera's identity ("serial/MAC"), equal for records sameCamera calls one camera
 // when both carry both values.
 QString cameraIdentity(const UdpCamInfo &c);
+
+// Who a camera is, whatever row or address it has: its MAC address, the adapter it answered through and
+// its serial number (0 where it told none). What is kept about a camera beyond the moment (findings,
+// conflicts, the watch, the address plan) names it by this, not by its row, which a rescan renumbers.
+struct CameraId {
+    quint32 macHigh = 0;
+    quint32 macLow = 0;
+    quint32 adapterIp = 0;
+    quint32 serial = 0;
+    bool operator==(const CameraId &o) const {
+        return macHigh == o.macHigh && macLow == o.macLow && adapterIp == o.adapterIp && serial == o.serial;
+    }
+    bool operator!=(const CameraId &o) const { return !(*this == o); }
+    // "serial/MAC@adapter"
+    QString text() const;
+};
+CameraId cameraId(const UdpCamInfo &c);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+size_t qHash(const CameraId &id, size_t seed = 0);
+#else
+uint qHash(const CameraId &id, uint seed = 0);
+#endif
+
+// A camera as a finding or a conflict lists it: its identity, and the address it answered from, which
+// tells apart two cameras that carry one identity (a clone of another's MAC address and serial number).
+struct CameraRef {
+    CameraId id;
+    quint32 ip = 0;
+    bool operator==(const CameraRef &o) const { return id == o.id && ip == o.ip; }
+};
+CameraRef cameraRef(const UdpCamInfo &c);
 bool inAdapterSubnet(const UdpCamInfo &a);
 
 // Text a camera sent, fit for a terminal line: every control character is written as a visible

@@ -52,7 +52,7 @@ QList<QStringList> cameraListRows(const UdpCamManager &manager, quint32 datagram
     for (const CameraSnapshot &camera : listedSnapshots(manager)) {
         QStringList codes;
         for (const CameraConflict &c : conflicts) {
-            if (c.cameras.contains(camera.row) && !codes.contains(findingCode(c.kind)))
+            if (c.cameras.contains(camera.ref()) && !codes.contains(findingCode(c.kind)))
                 codes << findingCode(c.kind);
         }
         QStringList row;

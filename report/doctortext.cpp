@@ -19,8 +19,9 @@ QString findingText(const Finding &f, const QList<SeenCamera> &cameras) {
     QString out = severityName(f.severity).toUpper() + QLatin1Char(' ') + f.code;
     if (!f.adapter.isEmpty()) out += QStringLiteral(" (%1)").arg(f.adapter);
     out += QStringLiteral("\n  %1\n").arg(f.text);
-    for (int i : f.cameras)
-        out += QStringLiteral("  camera %1\n").arg(cameraIdentityText(cameras.at(i)));
+    for (const CameraRef &who : f.cameras)
+        if (const SeenCamera *c = cameraNamed(cameras, who))
+            out += QStringLiteral("  camera %1\n").arg(cameraIdentityText(*c));
     if (!f.fixes.isEmpty()) out += QStringLiteral("  fix:\n");
     for (const QString &line : commandLineFixes(f.fixes))
         out += QStringLiteral("    %1\n").arg(line);

@@ -104,8 +104,8 @@ QJsonObject findingJson(const Finding &f, const QList<SeenCamera> &cameras) {
     o.insert(QStringLiteral("severity"), severityName(f.severity));
     o.insert(QStringLiteral("adapter"), f.adapter.isEmpty() ? QJsonValue() : QJsonValue(f.adapter));
     QJsonArray list;
-    for (int i : f.cameras)
-        list.append(cameraIdentityJson(cameras.at(i)));
+    for (const CameraRef &who : f.cameras)
+        if (const SeenCamera *c = cameraNamed(cameras, who)) list.append(cameraIdentityJson(*c));
     o.insert(QStringLiteral("cameras"), list);
     o.insert(QStringLiteral("text"), f.text);
     o.insert(QStringLiteral("fix"), QJsonArray::fromStringList(commandLineFixes(f.fixes)));

@@ -16,6 +16,8 @@
 #include "ui/networkcheckwindow.h"
 #include "ui_mainwindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 #include <QJsonDocument>
 #include <QKeyEvent>
@@ -235,27 +238,31 @@ void MainWindow::checkCameraConflicts() {
 }
 
 void MainWindow::markConflictRows(const QList<CameraConflict> &conflicts) {
+    QHash<int, QStringList> texts; // by row
+    for (const CameraConflict &conflict : conflicts) {
+        for (const CameraRef &camera : conflict.cameras) {
+            const int row = manager.rowOf(camera.id, camera.ip);
+            if (row >= 0) texts[row] << conflictText(conflict.kind);
+        }
+    }
     for (int row = 0; row < ui->camList->count(); ++row) {
         auto *entry = qobject_cast<QListItemLabel *>(ui->camList->itemWidget(ui->camList->item(row)));
-        if (!entry) continue;
-        QStringList texts;
-        for (const CameraConflict &conflict : conflicts) {
-            if (conflict.cameras.contains(row)) texts << conflictText(conflict.kind);
-        }
-        entry->setMarked(!texts.isEmpty(), texts.join(QLatin1Char('\n')));
+        if (entry) entry->setMarked(texts.contains(row), texts.value(row).join(QLatin1Char('\n')));
     }
 }
 
 QString MainWindow::involvedCameras(const CameraConflict &conflict) const {
     QStringList names;
     const QList<UdpCamInfo> &unlisted = manager.shadowedCameras();
-    for (int index : conflict.cameras) {
-        const UdpInterface *channel = manager.camera(index);
-        const int other = index - manager.cameraCount();
-        if (!channel && (other < 0 || other >= unlisted.size())) continue;
-        const UdpCamInfo &info = channel ? channel->camInfo : unlisted.at(other);
+    for (const CameraRef &camera : conflict.cameras) {
+        const int row = manager.rowOf(camera.id, camera.ip);
+        const UdpInterface *channel = manager.camera(row);
+        const auto heard = std::find_if(unlisted.cbegin(), unlisted.cend(),
+                                        [&camera](const UdpCamInfo &u) { return cameraRef(u) == camera; });
+        if (!channel && heard == unlisted.cend()) continue;
+        const UdpCamInfo &info = channel ? channel->camInfo : *heard;
         const QString name = !channel                        ? tr("Camera without a row")
-                             : channel->cameraName.isEmpty() ? tr("Camera %1").arg(index + 1)
+                             : channel->cameraName.isEmpty() ? tr("Camera %1").arg(row + 1)
                                                              : channel->cameraName;
         names
             << tr("%1 (%2, MAC %3)").arg(name, ipToText(info.cameraIp), macToText(info.macLow, info.macHigh));

@@ -196,7 +196,12 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
     box->addWidget(text);
 
     QStringList links;
-    for (int seen : f.cameras) {
+    for (const CameraRef &camera : f.cameras) {
+        // A link names the camera by its place in the result shown, which stays as it is.
+        int seen = 0;
+        while (seen < shown.cameras.size() && !(shown.cameras.at(seen).ref() == camera))
+            ++seen;
+        if (seen == shown.cameras.size()) continue;
         const SeenCamera &c = shown.cameras.at(seen);
         const QString name = (c.name.isEmpty() ? tr("Camera") : c.name).toHtmlEscaped();
         const QString who = QStringLiteral("%1 (%2)").arg(name, ipToText(c.info.cameraIp));
@@ -244,10 +249,11 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
 
     // The window's own actions for the finding, side by side under it.
     auto *actions = new QHBoxLayout;
-    if (f.code == QLatin1String("outside-subnet") && f.proposedAddress != 0 && !f.cameras.isEmpty()) {
+    const SeenCamera *moving = f.cameras.isEmpty() ? nullptr : cameraNamed(shown.cameras, f.cameras.first());
+    if (f.code == QLatin1String("outside-subnet") && f.proposedAddress != 0 && moving) {
         auto *move = new QPushButton(tr("Move camera..."), frame);
         move->setObjectName(QStringLiteral("moveCamera"));
-        const UdpCamInfo camera = shown.cameras.at(f.cameras.first()).info;
+        const UdpCamInfo camera = moving->info;
         const quint32 address = f.proposedAddress;
         connect(move, &QPushButton::clicked, this,
                 [this, camera, address] { emit moveCameraRequested(camera, address, camera.adapterMask); });

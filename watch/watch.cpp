@@ -194,20 +194,17 @@ WatchSnapshot CameraWatch::snapshot() const {
 
 void CameraWatch::compareConflicts(const QDateTime &when, QList<WatchEvent> &out) {
     QList<SeenCamera> cameras;
-    QStringList keys;
-    for (const QString &k : qAsConst(order_)) {
+    for (const QString &k : qAsConst(order_))
         cameras << states_.value(k).last.seen;
-        keys << k;
-    }
     QHash<QString, WatchEvent> current;
     QStringList currentOrder;
     for (const Finding &f : cameraFindings(facts_, cameras, datagramSize_)) {
         QStringList members;
-        for (int i : f.cameras)
-            members << keys.at(i);
+        for (const CameraRef &who : f.cameras)
+            members << key(cameraNamed(cameras, who)->info);
         std::sort(members.begin(), members.end());
         const QString id = f.code + QLatin1Char(' ') + members.join(QLatin1Char(' '));
-        WatchEvent e = event(WatchEvent::ConflictRaised, when, cameras.at(f.cameras.first()));
+        WatchEvent e = event(WatchEvent::ConflictRaised, when, *cameraNamed(cameras, f.cameras.first()));
         e.conflict = f;
         e.conflictCameras = cameras;
         current.insert(id, e);

@@ -42,7 +42,7 @@ struct WatchEvent {
     qint64 before = 0;      // status, options, clip count before and after
     qint64 after = 0;
     QString nameBefore, nameAfter;
-    Finding conflict; // conflicts: the finding (its camera positions index `conflictCameras`)
+    Finding conflict; // conflicts: the finding, whose cameras are among `conflictCameras`
     QList<SeenCamera> conflictCameras;
 };
 

@@ -12,6 +12,12 @@ UdpCamInfo cam(quint32 protocol, quint32 ip, quint32 mac, quint32 serial, quint3
     return {protocol, 0, 0, 0, serial, 0, 0, ip, 0, mac, 0xC, 0, 0, 0, 0, mtu};
 }
 const quint32 A = 0xC0A80114, B = 0xC0A80115;
+// The position of the camera a conflict or a move names among the records.
+int positionOf(const QList<UdpCamInfo> &records, const CameraRef &who) {
+    for (int i = 0; i < records.size(); ++i)
+        if (cameraRef(records.at(i)) == who) return i;
+    return -1;
+}
 using K = ConflictKind;
 // The first conflict in the window's order: camera 0 is checked whole (its datagram size, then its
 // pairs) before camera 1's size; "Optimal" (0) checks none.
@@ -75,8 +81,8 @@ private slots:
         QStringList got;
         for (const CameraConflict &c : findCameraConflicts(cams, 1448)) {
             QStringList indices;
-            for (int i : c.cameras)
-                indices << QString::number(i);
+            for (const CameraRef &who : c.cameras)
+                indices << QString::number(positionOf(cams, who));
             got << QString::asprintf("%d [%s] %d %llx", int(c.kind), qPrintable(indices.join(',')),
                                      int(c.key.kind), static_cast<unsigned long long>(c.key.value));
         }
@@ -102,6 +108,7 @@ private slots:
         QFETCH(int, index);
         const auto &[name, cameras, first, answering, want] = plans[index];
         QList<CameraSnapshot> planned;
+        QList<UdpCamInfo> records;
         for (const QString &text : QString(cameras).split(',')) {
             const QStringList f = text.split(QRegularExpression("[ /]"));
             CameraSnapshot c;
@@ -110,7 +117,7 @@ private slots:
             c.row = f[2] == "1" ? planned.size() : -1;
             c.info.adapterIp = ipFromText(f.value(3, "10.77.1.1"));
             c.info.adapterMask = ~0u << (32 - f.value(4, "24").toInt());
-            planned << c;
+            planned << c, records << c.info;
         }
         QList<quint32> answers, inUse;
         for (const QString &ip : QString(answering).split(',', Qt::SkipEmptyParts))
@@ -119,8 +126,10 @@ private slots:
         for (const AddressMove &m :
              planAddressesProbed(planned, ipFromText(first), inUse,
                                  [&](quint32 ip, quint32) { return answers.contains(ip); }))
-            got << QString("%1>%2").arg(m.camera).arg(
-                m.ip ? ipToText(m.ip) + '/' + QString::number(32 - qCountTrailingZeroBits(m.mask)) : "-");
+            got << QString("%1>%2")
+                       .arg(positionOf(records, m.camera))
+                       .arg(m.ip ? ipToText(m.ip) + '/' + QString::number(32 - qCountTrailingZeroBits(m.mask))
+                                 : "-");
         QCOMPARE(got.join(' '), QString(want));
     }
 };

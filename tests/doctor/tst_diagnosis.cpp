@@ -64,13 +64,17 @@ template <class... T> QList<SeenCamera> on(T... c) {
     return cams;
 }
 
-// "code:severity:adapter:cameras" for each finding, space-separated.
-QString summary(const QList<Finding> &findings) {
+// "code:severity:adapter:cameras" for each finding, space-separated; cameras by their positions.
+QString summary(const QList<Finding> &findings, const QList<SeenCamera> &cameras) {
     QStringList out;
     for (const Finding &f : findings) {
         QStringList cams;
-        for (int i : f.cameras)
+        for (const CameraRef &who : f.cameras) {
+            int i = 0;
+            while (i < cameras.size() && !(cameras.at(i).ref() == who))
+                ++i;
             cams << QString::number(i);
+        }
         out << QStringLiteral("%1:%2:%3:%4").arg(f.code, severityName(f.severity), f.adapter, cams.join(','));
     }
     return out.join(' ');
@@ -331,7 +335,7 @@ private slots:
         NetworkFacts facts = labFacts();
         r.tweak(facts, facts.adapters[0], facts.adapters[1]);
         const QList<Finding> got = diagnose(facts, r.cameras, r.datagramSize, r.adapter);
-        QCOMPARE(summary(got), QString(r.want));
+        QCOMPARE(summary(got, r.cameras), QString(r.want));
         for (const QString &piece : QString(r.mentions).split('|'))
             QVERIFY2(everything(got).contains(piece), qPrintable(everything(got)));
         // A code no check gives has no heading.

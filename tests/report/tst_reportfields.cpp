@@ -1,6 +1,7 @@
 // Every text, JSON, CSV, table and metric written about a camera, byte for byte against files kept beside
 // this test. VARNIX_WRITE_GOLDEN=1 writes them anew from the running code.
 
+#include "cameras/conflicts.h"
 #include "cameras/udpcammanager.h"
 #include "dialogs/assignaddressesdlg.h"
 #include "dialogs/caminfodlg.h"
@@ -180,14 +181,14 @@ const QList<QPair<const char *, Output>> outputs = {
      [](Scene &s) {
          const QList<CameraSnapshot> heard(s.seen.begin(), s.seen.end());
          QList<AddressMove> moves = planAddresses(heard, 0x0A0A0164);
-         moves << AddressMove{2, NoIp, Mask} << AddressMove{4, 0x0A0A0205, Mask};
+         moves << AddressMove{heard[2].ref(), NoIp, Mask} << AddressMove{heard[4].ref(), 0x0A0A0205, Mask};
          QString dialog = AssignAddressesDlg::columnHeadings().join('|') + '\n';
          QList<QStringList> planned{planHeadings(false)}, applied{planHeadings(true)};
          QByteArray lines;
          for (int i = 0; i < moves.size(); ++i) {
              const AddressMove &m = moves[i];
-             dialog += AssignAddressesDlg::lineTexts(heard[m.camera], m).join('|') + '\n';
-             const PlanLine line{heard[m.camera], m, i != 1, i == 0};
+             dialog += AssignAddressesDlg::lineTexts(*cameraNamed(heard, m.camera), m).join('|') + '\n';
+             const PlanLine line{*cameraNamed(heard, m.camera), m, i != 1, i == 0};
              planned << planCells(line, false), applied << planCells(line, true);
              lines += json(planLineJson(line, false)) + json(planLineJson(line, true));
          }
@@ -223,6 +224,36 @@ private slots:
                                                   .arg(i + 1)
                                                   .arg(QString::fromUtf8(g[i]), QString::fromUtf8(w[i]))));
         QCOMPARE(got, want);
+    }
+
+    // A rescan that loses a camera renumbers the rows after it. What was found before names cameras, not
+    // rows: each resolves to the row that holds that very camera now, or to none; a clone (another's MAC
+    // address and serial number, at another address) is told apart from the original.
+    void findingsAndConflictsOutliveARescan() {
+        Scene s;
+        auto *clone = new UdpInterface(&s.manager);
+        clone->camInfo = cams[1].info, clone->camInfo.cameraIp = 0x0A0A0117, clone->index = 5;
+        s.manager.cameras << clone;
+        QList<CameraRef> named;
+        for (const CameraConflict &c : findCameraConflicts(s.manager, 1448))
+            named << c.cameras;
+        for (const Finding &f : diagnose(s.facts, seenCameras(s.manager) << s.seen.last(), 1448, "lab0"))
+            named << f.cameras;
+        s.manager.rediscover(nullptr); // listens nowhere: nothing is sent
+        for (int i = 1; i < s.manager.cameraCount(); ++i)
+            s.manager.OnCameraSeenAgain(&s.manager.camera(i)->camInfo);
+        s.manager.forgetUnseen();
+        QCOMPARE(s.manager.cameraCount(), 5);
+        QStringList rows;
+        for (const CameraRef &who : named) {
+            const UdpInterface *channel = s.manager.channelOf(who.id, who.ip);
+            const bool gone = who.ip == cams[0].info.cameraIp; // the first camera and the one behind it
+            QVERIFY(gone ? !channel : channel && cameraRef(channel->camInfo) == who);
+            rows << QString::number(s.manager.rowOf(who.id, who.ip));
+        }
+        QCOMPARE(rows.join(' '), QString("-1 2 0 4 3 -1 -1 0 4 -1 2 0 4 3 2 1 4 -1"));
+        QCOMPARE(s.manager.rowOf(cameraId(cams[1].info), clone->camInfo.cameraIp), 4);
+        QCOMPARE(s.manager.rowOf(cameraId(cams[1].info)), 0);
     }
 };
 

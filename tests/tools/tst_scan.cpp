@@ -78,8 +78,9 @@ private slots:
         a.info = {0, 0, 0, 0, 42, 0, 0, 0x0A0A0114, 0, 0x9C81F2A7, 0x000C}, a.row = 0, a.name = "Bay 1";
         // One hidden behind the first: no index, no name yet.
         b.info.cameraIp = 0x0A0A0114;
-        Finding f{"duplicate-ip", Severity::Problem,     "lab0",
-                  {0, 1},         "2 cameras share ...", {Fix::advice("run this"), Fix::advice("or that")}};
+        Finding f{
+            "duplicate-ip",     Severity::Problem,     "lab0",
+            {a.ref(), b.ref()}, "2 cameras share ...", {Fix::advice("run this"), Fix::advice("or that")}};
         QCOMPARE(findingText(f, {a, b}),
                  QString("PROBLEM duplicate-ip (lab0)\n  2 cameras share ...\n"
                          "  camera #0 10.10.1.20 00:0c:9c:81:f2:a7 00-0000-0042 \"Bay 1\"\n"

@@ -27,9 +27,11 @@ SeenCamera camera(int index, quint32 ip, quint32 adapterIp) {
     return c;
 }
 
-Finding finding(const char *code, Severity severity, QList<int> cameras, quint32 proposed = 0) {
+Finding finding(const char *code, Severity severity, const QList<SeenCamera> &all, QList<int> cameras,
+                quint32 proposed = 0) {
     Finding f;
-    f.code = QLatin1String(code), f.severity = severity, f.cameras = cameras, f.proposedAddress = proposed;
+    f.code = QLatin1String(code), f.severity = severity, f.cameras = cameraRefs(all, cameras),
+    f.proposedAddress = proposed;
     return f;
 }
 
@@ -43,9 +45,9 @@ private slots:
         NetworkCheckResult r;
         r.cameras = {camera(0, 0xC0A84D0B, 0xC0A84D01), camera(1, 0xAC100814, 0xC0A84D01),
                      camera(-1, 0xC0A84D0B, 0xC0A84D01)};
-        r.findings = {finding("outside-subnet", Severity::Problem, {1}, 0xC0A84D02),
-                      finding("duplicate-ip", Severity::Problem, {2, 0}),
-                      finding("outside-subnet", Severity::Problem, {0})};
+        r.findings = {finding("outside-subnet", Severity::Problem, r.cameras, {1}, 0xC0A84D02),
+                      finding("duplicate-ip", Severity::Problem, r.cameras, {2, 0}),
+                      finding("outside-subnet", Severity::Problem, r.cameras, {0})};
         r.adapter = "lab0";
         NetworkCheckWindow w;
         QSignalSpy again(&w, &NetworkCheckWindow::checkRequested),

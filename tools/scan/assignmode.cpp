@@ -38,7 +38,7 @@ QList<UdpCamInfo> lookAgain(const NetAdapterInfo &chosen, const QList<CameraSnap
     const auto allAnswer = [&] {
         const QList<UdpCamInfo> found = records(heardSnapshots(manager));
         for (const AddressMove &m : moves) {
-            if (m.ip != NoIp && !answersAt(cameras.at(m.camera).info, m.ip, found)) return false;
+            if (m.ip != NoIp && !answersAt(cameraNamed(cameras, m.camera)->info, m.ip, found)) return false;
         }
         return true;
     };
@@ -80,7 +80,7 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         for (int i = 0; i < moves.size(); ++i) {
             const AddressMove &m = moves.at(i);
             if (m.ip == NoIp) continue;
-            if (manager.setAddressByMac(cameras.at(m.camera).info, m.ip, m.mask).outcome ==
+            if (manager.setAddressByMac(cameraNamed(cameras, m.camera)->info, m.ip, m.mask).outcome ==
                 AddressChange::Sent)
                 sent << i;
             QThread::msleep(AddressSettleMs); // one camera at a time; nothing else to handle meanwhile
@@ -93,10 +93,11 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
     QList<QStringList> rows{planHeadings(o.apply)};
     for (int i = 0; i < moves.size(); ++i) {
         const AddressMove &m = moves.at(i);
-        const UdpCamInfo &c = cameras.at(m.camera).info;
+        const CameraSnapshot &camera = *cameraNamed(cameras, m.camera); // the plan moves only these
+        const UdpCamInfo &c = camera.info;
         const bool answered = o.apply && m.ip != NoIp && answersAt(c, m.ip, after);
         allMoved = allMoved && m.ip != NoIp && (!o.apply || answered);
-        const PlanLine line{cameras.at(m.camera), m, sent.contains(i), answered};
+        const PlanLine line{camera, m, sent.contains(i), answered};
         plan.append(planLineJson(line, o.apply));
         rows << planCells(line, o.apply);
     }

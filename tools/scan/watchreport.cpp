@@ -68,8 +68,8 @@ QString watchEventText(const WatchEvent &e) {
     case WatchEvent::ConflictRaised:
     case WatchEvent::ConflictCleared: {
         QStringList who;
-        for (int i : e.conflict.cameras)
-            who << cameraIdentityText(e.conflictCameras.at(i));
+        for (const CameraRef &camera : e.conflict.cameras)
+            if (const SeenCamera *c = cameraNamed(e.conflictCameras, camera)) who << cameraIdentityText(*c);
         return line + QStringLiteral("conflict %1 %2: %3 [%4]")
                           .arg(e.kind == WatchEvent::ConflictRaised ? QStringLiteral("raised")
                                                                     : QStringLiteral("cleared"),
