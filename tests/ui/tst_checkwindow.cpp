@@ -21,7 +21,8 @@ namespace {
 // 10G behind an MTU of 1500.
 SeenCamera camera(int index, quint32 ip, quint32 adapterIp) {
     SeenCamera c;
-    c.row = index, c.info.cameraIp = ip, c.info.macLow = ip & 0xFF;
+    c.row = index, c.info.cameraIp = ip,
+    c.info.macLow = (ip & 0xFF) | (index < 0 ? 0x100 : 0); // the hidden one has a MAC of its own
     c.info.adapterIp = adapterIp, c.info.adapterMask = 0xFFFFFF00u, c.info.link10G = 1,
     c.info.adapterMtu = 1500;
     return c;
