@@ -11,20 +11,14 @@ const char *const far = R"([{"model": 19, "serial": 43, "mac": "00:0c:9c:00:02:0
   {"dialect": "advanced", "model": 4, "serial": 44, "mac": "00:0c:9c:00:02:06", "ip": "10.88.0.6"}])";
 // Both Standard requests and the Advanced one to each address in turn; who answered, in which dialect.
 const char *const ask = R"(import socket, struct, sys
-s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
-s.bind(("0.0.0.0", 0))
-s.settimeout(0.5)
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("0.0.0.0", 0)); s.settimeout(0.5)
+standard, advanced = bytes.fromhex("0100080108000000"), struct.pack("<IHH", 0xABCD0007, s.getsockname()[1], 0)
 for to in sys.argv[1:]:
-    for port in 1028, 1029:
-        s.sendto(bytes.fromhex("0100080108000000"), (to, port))
-    s.sendto(struct.pack("<IHH", 0xABCD0007, s.getsockname()[1], 0), (to, 45611))
+    [s.sendto(request, (to, port)) for request, port in ((standard, 1028), (standard, 1029), (advanced, 45611))]
     got = []
     try:
-        while True:
-            d, a = s.recvfrom(2048)
-            got.append(a[0] + (" advanced" if d[:4] == bytes.fromhex("0600cdab") else " standard"))
-    except socket.timeout:
-        print(to + ": " + ", ".join(sorted(got)))
+        while True: d, a = s.recvfrom(2048); got.append(a[0] + (" advanced" if d[:2] == b"\x06\x00" else " standard"))
+    except socket.timeout: print(to + ": " + ", ".join(sorted(got)))
 )";
 } // namespace
 
@@ -41,8 +35,8 @@ private slots:
                 QString("run plain --adapter lab0 --json\n%1 10.77.1.20 10.88.0.6 10.99.0.1 >route.out\n"
                         "python3 ask.py 10.88.0.5 10.88.0.6 10.77.1.20 >ask.out")
                     .arg(VARNIX_ROUTE_PATH));
-        QCOMPARE(find(lab.json("plain")["cameras"], "ip", "10.77.1.20")["serial"], "00-0000-0042");
-        QCOMPARE(lab.json("plain")["cameras"].toArray().size(), 1);
+        QVERIFY(lab.json("plain")["cameras"].toArray().size() == 1 &&
+                find(lab.json("plain")["cameras"], "ip", "10.77.1.20")["serial"] == "00-0000-0042");
         QCOMPARE(lab.read("route.out"),
                  "10.77.1.20 dev lab0 src 10.77.1.1\n10.88.0.6 via 10.77.1.254 dev lab0 "
                  "src 10.77.1.1\n10.99.0.1 no route\n");
