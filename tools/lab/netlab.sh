@@ -6,7 +6,8 @@
 #   netlab.sh --camsim PATH [--logdir DIR] --link NAME:MTU:APP_CIDR:CAMS_JSON [--link ...]
 #             [--route CAM_IP:NAME] [--extra-ip NAME:CIDR] [--app-ip NAME:CIDR[:SUFFIX]]
 #             [--mac NAME:MAC] [--loss PERCENT] [--tun-link NAME:MTU:APP_CIDR:CAMS_JSON]
-#             [--unrouted NAME] [--bridge NAME:MTU] [--hold] -- COMMAND [ARGS...]
+#             [--unrouted NAME] [--bridge NAME:MTU] [--router NAME:GATEWAY_CIDR:FAR_CIDR:CAMS_JSON]
+#             [--hold] -- COMMAND [ARGS...]
 #
 #   --camsim PATH   the varnix-camsim binary
 #   --logdir DIR    each simulator logs received datagrams to DIR/NAME.camlog.jsonl (its stderr
@@ -32,6 +33,16 @@
 #   --bridge NAME:MTU        link NAME passes through a bridge in a namespace of its own (vxb<PID>-<i>),
 #                            as through a switch: its port towards the camera has MTU, the port towards
 #                            the app and both ends keep the link's MTU
+#   --router NAME:GATEWAY_CIDR:FAR_CIDR:CAMS_JSON
+#                            a router (namespace vxr<PID>-<i>) on the segment of link NAME, whose
+#                            address there is GATEWAY_CIDR, and behind it a camera subnet of its own
+#                            (namespace vxf<PID>-<i>, device "far") where the router has FAR_CIDR and
+#                            the cameras of CAMS_JSON answer, their simulator called NAMEfar (its log
+#                            NAMEfar.camlog.jsonl). The segment becomes a bridge (as --bridge with the
+#                            link's MTU, unless --bridge gives one). The app namespace routes FAR_CIDR's
+#                            network (and far cameras outside it) via the router, which forwards in its
+#                            own namespace only; the cameras' default route leads back through it.
+#                            Broadcasts stay on their segment, as routers keep them.
 #   --app-ip NAME:CIDR[:SUFFIX]  further address on the app end of link NAME; with SUFFIX it is
 #                            labelled NAME:SUFFIX (ip addr add ... label lab0:7)
 #   --mac NAME:MAC           hardware address of the app end of link NAME (two links may share one)
@@ -63,7 +74,7 @@ extras=()
 declare -A unrouted takers
 appips=()
 loss=0
-declare -A mac_of tun_of bridge_of
+declare -A mac_of tun_of bridge_of router_of brns_of index_of mtu_of
 while (($#)); do
     case $1 in
     --camsim) camsim=${2:?--camsim needs a path}; shift 2 ;;
@@ -77,6 +88,7 @@ while (($#)); do
     --app-ip) appips+=("${2:?--app-ip needs NAME:CIDR[:SUFFIX]}"); shift 2 ;;
     --mac) mac_of[${2%%:*}]=${2#*:}; shift 2 ;;
     --bridge) bridge_of[${2%%:*}]=${2#*:}; shift 2 ;;
+    --router) router_of[${2%%:*}]=${2#*:}; shift 2 ;;
     --loss) loss=${2:?--loss needs a percentage}; shift 2 ;;
     --hold) hold=1; shift ;;
     --) shift; break ;;
@@ -197,6 +209,12 @@ for item in "${links[@]}"; do
     camns_of[$name]=$camns
     camdev_of[$name]=$camdev
     camns_list+="$name=$camns "
+    index_of[$name]=$i
+    mtu_of[$name]=$mtu
+    if [[ -n ${router_of[$name]:-} ]]; then
+        [[ -z ${tun_of[$name]:-} ]] || die "--router: link $name is a tun link, which has no segment to share"
+        [[ -n ${bridge_of[$name]:-} ]] || bridge_of[$name]=$mtu
+    fi
     ip -n "$camns" link set lo up || die "loopback in $camns"
     lossy "$camns"
 
@@ -216,6 +234,7 @@ for item in "${links[@]}"; do
         brns=vxb$$-$i
         ip netns add "$brns" || die "cannot create $brns"
         namespaces+=("$brns")
+        brns_of[$name]=$brns
         ip -n "$appns" link add "$name" type veth peer name toapp netns "$brns" || die "veth $name"
         ip -n "$brns" link add tocam type veth peer name "$camdev" netns "$camns" || die "veth $camdev"
         ip -n "$brns" link add name vxbr type bridge || die "bridge for $name"
@@ -274,6 +293,42 @@ for item in "${routes[@]}"; do
     ip -n "$appns" route add "$camip/32" dev "$name" || die "route to $camip via $name"
 done
 
+for name in "${!router_of[@]}"; do
+    IFS=: read -r gwcidr farcidr json <<<"${router_of[$name]}"
+    [[ -n ${brns_of[$name]:-} ]] || die "--router: no link called '$name'"
+    [[ -n $gwcidr && -n $farcidr && -r $json ]] || die "bad --router '$name:${router_of[$name]}'"
+    plan=$(lab_plan "$farcidr" "$json") || die "cannot read cameras from $json"
+    rtns=vxr$$-${index_of[$name]}
+    farns=vxf$$-${index_of[$name]}
+    for ns in "$rtns" "$farns"; do
+        ip netns add "$ns" || die "cannot create $ns"
+        namespaces+=("$ns")
+        ip -n "$ns" link set lo up || die "loopback in $ns"
+    done
+    lossy "$farns"
+    ip -n "${brns_of[$name]}" link add torouter type veth peer name lan netns "$rtns" || die "veth to the router"
+    ip -n "${brns_of[$name]}" link set torouter mtu "${mtu_of[$name]}" master vxbr up || die "bridge port torouter"
+    ip -n "$rtns" link set lan mtu "${mtu_of[$name]}" || die "mtu of the router"
+    ip -n "$rtns" link add far type veth peer name far netns "$farns" || die "veth behind the router"
+    ip -n "$rtns" addr add "$gwcidr" brd + dev lan || die "address $gwcidr on the router"
+    ip -n "$rtns" addr add "$farcidr" brd + dev far || die "address $farcidr on the router"
+    in_ns "$rtns" sysctl -qw net.ipv4.ip_forward=1 || die "forwarding in $rtns"
+    no_rp_filter "$rtns" lan far
+    no_rp_filter "$farns" far
+    ip -n "$rtns" link set lan up && ip -n "$rtns" link set far up && ip -n "$farns" link set far up ||
+        die "router links up"
+    gateway=${gwcidr%/*}
+    while read -r kind value; do
+        case $kind in
+        net) ip -n "$appns" route add "$value" via "$gateway" dev "$name" || die "route to $value via the router" ;;
+        addr) ip -n "$farns" addr add "$value" brd + dev far || die "address $value behind the router" ;;
+        outside) ip -n "$appns" route add "$value/32" via "$gateway" dev "$name" || die "route to $value" ;;
+        esac
+    done <<<"$plan"
+    ip -n "$farns" route add default via "${farcidr%/*}" dev far || die "default route behind the router"
+    camns_list+="${name}far=$farns "
+done
+
 # Let the links finish coming up (carrier on both ends) before the simulators bind.
 for _ in $(seq 50); do
     down=$(ip -n "$appns" -o link show up | grep -c 'NO-CARRIER')
@@ -281,30 +336,36 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-for item in "${links[@]}"; do
-    IFS=: read -r name _ _ json <<<"$item"
-    camns=${camns_of[$name]}
-    args=(--config "$json")
-    [[ -n ${takers[$name]:-} ]] && args+=(--address-device "${camdev_of[$name]}")
+# start_sim TAG NAMESPACE JSON [ADDRESS_DEVICE]: a simulator, once it listens on every port.
+start_sim() {
+    local tag=$1 ns=$2 pid ready=0
+    local args=(--config "$3")
+    [[ -n ${4:-} ]] && args+=(--address-device "$4")
     if [[ -n $logdir ]]; then
-        args+=(--log "$logdir/$name.camlog.jsonl")
-        ip netns exec "$camns" "$camsim" "${args[@]}" </dev/null >&2 2>"$logdir/$name.camsim.err" &
+        args+=(--log "$logdir/$tag.camlog.jsonl")
+        ip netns exec "$ns" "$camsim" "${args[@]}" </dev/null >&2 2>"$logdir/$tag.camsim.err" &
     else
-        ip netns exec "$camns" "$camsim" "${args[@]}" </dev/null >&2 &
+        ip netns exec "$ns" "$camsim" "${args[@]}" </dev/null >&2 &
     fi
     # `ip netns exec` execs the simulator, so this is the simulator's own PID.
     pid=$!
     pids+=("$pid")
-    ready=0
     for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || die "varnix-camsim for $name exited early"
-        if in_ns "$camns" ss -Hlun 2>/dev/null | grep -q ':45611 '; then
+        kill -0 "$pid" 2>/dev/null || die "varnix-camsim for $tag exited early"
+        if in_ns "$ns" ss -Hlun 2>/dev/null | grep -q ':45611 '; then
             ready=1
             break
         fi
         sleep 0.1
     done
-    ((ready)) || die "varnix-camsim for $name is not listening"
+    ((ready)) || die "varnix-camsim for $tag is not listening"
+}
+for item in "${links[@]}"; do
+    IFS=: read -r name _ _ json <<<"$item"
+    start_sim "$name" "${camns_of[$name]}" "$json" ${takers[$name]:+"${camdev_of[$name]}"}
+done
+for name in "${!router_of[@]}"; do
+    start_sim "${name}far" "vxf$$-${index_of[$name]}" "${router_of[$name]#*:*:}"
 done
 
 export VARNIX_LAB_APPNS=$appns

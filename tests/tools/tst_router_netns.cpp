@@ -1,0 +1,50 @@
+// A router between the adapter's segment and a camera subnet (tools/lab/netlab.sh --router): the
+// broadcast stays on the segment, the route look-up sends the far cameras through the gateway, and a
+// simulated camera answers the discovery requests sent to its own address, as a camera does.
+#include "labtest.h"
+
+#include <QtTest>
+
+namespace {
+const char *const near = R"([{"model": 19, "serial": 42, "mac": "00:0c:9c:00:01:20", "ip": "10.77.1.20"}])";
+const char *const far = R"([{"model": 19, "serial": 43, "mac": "00:0c:9c:00:02:05", "ip": "10.88.0.5"},
+  {"dialect": "advanced", "model": 4, "serial": 44, "mac": "00:0c:9c:00:02:06", "ip": "10.88.0.6"}])";
+// Both Standard requests and the Advanced one to each address in turn; who answered, in which dialect.
+const char *const ask = R"(import socket, struct, sys
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("0.0.0.0", 0)); s.settimeout(0.5)
+standard, advanced = bytes.fromhex("0100080108000000"), struct.pack("<IHH", 0xABCD0007, s.getsockname()[1], 0)
+for to in sys.argv[1:]:
+    [s.sendto(request, (to, port)) for request, port in ((standard, 1028), (standard, 1029), (advanced, 45611))]
+    got = []
+    try:
+        while True: d, a = s.recvfrom(2048); got.append(a[0] + (" advanced" if d[:2] == b"\x06\x00" else " standard"))
+    except socket.timeout: print(to + ": " + ", ".join(sorted(got)))
+)";
+} // namespace
+
+class RouterNetns : public QObject {
+    Q_OBJECT
+    Lab lab;
+
+private slots:
+    void camerasBehindTheRouter() {
+        QVERIFY(Lab::write(lab.file("ask.py"), ask) && Lab::write(lab.file("far.json"), far));
+        RUN_LAB(lab,
+                {"--link", lab.link("lab0", 1500, "10.77.1.1/24", near), "--router",
+                 "lab0:10.77.1.254/24:10.88.0.1/24:" + lab.file("far.json")},
+                QString("run plain --adapter lab0 --json\n%1 10.77.1.20 10.88.0.6 10.99.0.1 >route.out\n"
+                        "python3 ask.py 10.88.0.5 10.88.0.6 10.77.1.20 >ask.out")
+                    .arg(VARNIX_ROUTE_PATH));
+        QVERIFY(lab.json("plain")["cameras"].toArray().size() == 1 &&
+                find(lab.json("plain")["cameras"], "ip", "10.77.1.20")["serial"] == "00-0000-0042");
+        QCOMPARE(lab.read("route.out"),
+                 "10.77.1.20 dev lab0 src 10.77.1.1\n10.88.0.6 via 10.77.1.254 dev lab0 "
+                 "src 10.77.1.1\n10.99.0.1 no route\n");
+        QCOMPARE(lab.read("ask.out"),
+                 "10.88.0.5: 10.88.0.5 standard, 10.88.0.5 standard\n10.88.0.6: 10.88.0.6 "
+                 "advanced\n10.77.1.20: 10.77.1.20 standard, 10.77.1.20 standard\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(RouterNetns)
+#include "tst_router_netns.moc"
