@@ -2,17 +2,14 @@
 
 #include "net/adapters.h"
 #include "net/addresses.h"
+#include "net/cameradialect.h"
 #include "net/datagrams.h"
 #include "net/udpinterface.h"
-#include "net/udplocalsocket.h"
-
-#include <QHostAddress>
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
-constexpr int PollIntervalMs = 3000;
 constexpr int OpeningWaitMs = 80;
 // A new Standard camera is asked for its status this soon instead of at the next poll, which may be
 // up to a whole interval away; a timer, so nothing blocks meanwhile.
@@ -27,18 +24,30 @@ constexpr int OpeningsPerPass = 24;
 constexpr int DiscoveryRoundsMs[] = {250, 750, 1500, 2500};
 } // namespace
 
-UdpCamManager::UdpCamManager(QObject *parent) : QObject(parent) {
-    connect(&pollTimer, &QTimer::timeout, this, [this] { pollCameras(); });
-    pollTimer.setSingleShot(false);
-    pollTimer.setInterval(PollIntervalMs);
-    pollTimer.start();
+UdpCamManager::UdpCamManager(QObject *parent) : UdpCamManager(&systemNetwork(), &systemClock(), parent) {}
+
+UdpCamManager::UdpCamManager(DatagramNetwork *network, Clock *clock, QObject *parent)
+    : QObject(parent), enumerator(nullptr, network), network_(*network), clock_(*clock) {
     connect(&enumerator, &UdpEnumerator::cameraDetected, this, &UdpCamManager::OnCameraDetected);
     connect(&enumerator, &UdpEnumerator::cameraSeenAgain, this, &UdpCamManager::OnCameraSeenAgain);
-    discoveryRounds.setSingleShot(true);
-    discoveryRounds.setTimerType(Qt::PreciseTimer);
-    connect(&discoveryRounds, &QTimer::timeout, this, [this] { sendDiscoveryRound(); });
-    nextPass.setSingleShot(true);
-    connect(&nextPass, &QTimer::timeout, this, [this] { openFound(); });
+    setPollInterval(PollIntervalMs);
+}
+
+void UdpCamManager::setPollInterval(int ms) {
+    pollInterval_ = qMax(ms, 0);
+    ++pollRun_;
+    if (pollInterval_ > 0) schedulePoll(clock_.now() + pollInterval_);
+}
+
+void UdpCamManager::schedulePoll(qint64 at) {
+    const quint64 run = pollRun_;
+    clock_.singleShot(int(qMax<qint64>(at - clock_.now(), 0)), this, [this, run, at] {
+        if (run != pollRun_) return;
+        // Counted from the first poll, so that one late poll does not delay all the others.
+        const qint64 next = at + pollInterval_;
+        schedulePoll(next > clock_.now() ? next : clock_.now() + pollInterval_);
+        pollCameras();
+    });
 }
 
 int UdpCamManager::cameraCount() const {
@@ -58,8 +67,7 @@ void UdpCamManager::listOpeningsNow() {
 }
 
 bool UdpCamManager::toldAll(const UdpInterface &channel) {
-    if (!channel.nameAnswered) return false;
-    return isAdvanced(channel.camInfo) || (channel.optionsAnswered && channel.statusKnown);
+    return dialectOf(channel.camInfo).toldAll(channel);
 }
 
 bool UdpCamManager::latestRoundAnswered() const {
@@ -84,7 +92,16 @@ void UdpCamManager::OnCameraDetected(UdpCamInfo *info) {
     } else {
         found.append(*info);
     }
-    if (!nextPass.isActive()) nextPass.start(0);
+    scheduleNextPass();
+}
+
+void UdpCamManager::scheduleNextPass() {
+    if (nextPassDue) return;
+    nextPassDue = true;
+    clock_.singleShot(0, this, [this] {
+        nextPassDue = false;
+        openFound();
+    });
 }
 
 void UdpCamManager::openFound() {
@@ -93,12 +110,12 @@ void UdpCamManager::openFound() {
         ++startedThisPass;
         startOpening(found.takeFirst());
     }
-    if (!found.isEmpty()) nextPass.start(0);
+    if (!found.isEmpty()) scheduleNextPass();
 }
 
 void UdpCamManager::startOpening(const UdpCamInfo &info) {
     // Rows are listed in the order found, so the index is known now.
-    auto *channel = new UdpInterface(this);
+    auto *channel = new UdpInterface(this, &network_);
     channel->setCamera(info, cameraCount() + openings.size());
     connect(channel, &UdpInterface::cameraStatusChanged, this, [this, channel](int index, int what) {
         // Until the camera is listed its index names no row.
@@ -110,10 +127,9 @@ void UdpCamManager::startOpening(const UdpCamInfo &info) {
     });
     Opening opening;
     opening.channel = channel;
-    opening.sent = 1;
+    opening.requests = dialectOf(info).openingRequests(*channel);
     openings.append(opening);
-    channel->send(isAdvanced(channel->camInfo) ? advRegister(channel->localPort()) : opOptions(), false);
-    pauseOpening(channel);
+    continueOpening(channel);
 }
 
 bool UdpCamManager::knownAlready(const UdpCamInfo &info) {
@@ -142,19 +158,17 @@ void UdpCamManager::OnCameraSeenAgain(const UdpCamInfo *info) {
 }
 
 void UdpCamManager::pauseOpening(UdpInterface *channel) {
-    // A coarse timer may fire up to 5 % early, and a camera needs the whole pause. The channel is the
-    // timer's context, and the pause looks its opening up again: after a restart it finds none.
-    QTimer::singleShot(OpeningWaitMs, Qt::PreciseTimer, channel,
-                       [this, channel] { continueOpening(channel); });
+    // The channel is the timer's context, and the pause looks its opening up again: after a restart it
+    // finds none.
+    clock_.singleShot(OpeningWaitMs, channel, [this, channel] { continueOpening(channel); });
 }
 
 void UdpCamManager::continueOpening(UdpInterface *channel) {
     const int at = openingAt(channel);
     if (at < 0) return;
     Opening &opening = openings[at];
-    if (opening.sent == 1) {
-        opening.sent = 2;
-        channel->send(isAdvanced(channel->camInfo) ? advNameQuery() : opName(), false);
+    if (opening.sent < opening.requests.size()) {
+        channel->send(opening.requests.at(opening.sent++), false);
         pauseOpening(channel);
         return;
     }
@@ -168,7 +182,7 @@ void UdpCamManager::listOpened() {
         ready.append(openings.takeFirst());
     if (ready.isEmpty()) return;
     for (const Opening &o : qAsConst(ready)) {
-        if (isStandard(o.channel->camInfo)) askStatusEarly(o.channel);
+        askStatusEarly(o.channel);
         scheduleAskAgain(o.channel);
         cameras.append(o.channel);
         seenAgain.insert(o.channel); // found by the discovery under way
@@ -190,9 +204,11 @@ void UdpCamManager::relay(UdpInterface *channel, int index, int what) {
 }
 
 void UdpCamManager::askStatusEarly(UdpInterface *channel) {
+    const QByteArray request = dialectOf(channel->camInfo).pollRequest();
+    if (request.isEmpty()) return;
     // The channel is the timer's context: a restart that discards it also cancels the request.
-    QTimer::singleShot(EarlyStatusMs, channel, [channel] {
-        if (channel->active && !channel->statusKnown) channel->send(opStatus(), false);
+    clock_.singleShot(EarlyStatusMs, channel, [channel, request] {
+        if (channel->active && !channel->statusKnown) channel->send(request, false);
     });
 }
 
@@ -203,9 +219,9 @@ bool UdpCamManager::isResponding(int index) const {
 
 void UdpCamManager::pollCameras() {
     const QList<UdpInterface *> snapshot = cameras;
-    const QByteArray request = opStatus();
     for (UdpInterface *channel : snapshot) {
-        if (isAdvanced(channel->camInfo)) continue;
+        const QByteArray request = dialectOf(channel->camInfo).pollRequest();
+        if (request.isEmpty()) continue;
         if (channel->unansweredPolls >= MissedPollLimit && !silent.contains(channel)) {
             silent.append(channel);
             emit cameraRespondingChanged(channel->index, false);
@@ -218,7 +234,7 @@ void UdpCamManager::pollCameras() {
 }
 
 void UdpCamManager::scheduleAskAgain(UdpInterface *channel) {
-    QTimer::singleShot(AskAgainAfterMs, channel, [this, channel] { askAgain(channel, false); });
+    clock_.singleShot(AskAgainAfterMs, channel, [this, channel] { askAgain(channel, false); });
 }
 
 // Camera networks lose datagrams, and a camera may answer discovery before it answers anything else.
@@ -228,23 +244,19 @@ void UdpCamManager::scheduleAskAgain(UdpInterface *channel) {
 void UdpCamManager::askAgain(UdpInterface *channel, bool withPoll) {
     const bool quick = channel->askedAgain < MaxAskAgain;
     if (!channel->active || quick == withPoll || channel->askedAgain >= MaxAskAgain + MaxAskWithPolls) return;
-    const bool advanced = isAdvanced(channel->camInfo);
-    QList<QByteArray> requests;
-    if (!advanced && !channel->optionsAnswered) requests.append(opOptions());
-    if (!channel->nameAnswered) requests.append(advanced ? advNameQuery() : opName());
-    if (!advanced && !channel->statusKnown && quick) requests.append(opStatus());
+    const QList<QByteArray> requests = dialectOf(channel->camInfo).untold(*channel, quick);
     if (requests.isEmpty()) return;
     ++channel->askedAgain;
     const int first = withPoll ? 1 : 0;
     for (int i = 0; i < requests.size(); ++i) {
         const QByteArray request = requests.at(i);
-        QTimer::singleShot((first + i) * OpeningWaitMs, Qt::PreciseTimer, channel, [channel, request] {
+        clock_.singleShot((first + i) * OpeningWaitMs, channel, [channel, request] {
             if (channel->active) channel->send(request, false);
         });
     }
     if (quick)
-        QTimer::singleShot(int(requests.size() - 1) * OpeningWaitMs + AskAgainAfterMs, channel,
-                           [this, channel] { askAgain(channel, false); });
+        clock_.singleShot(int(requests.size() - 1) * OpeningWaitMs + AskAgainAfterMs, channel,
+                          [this, channel] { askAgain(channel, false); });
 }
 
 void UdpCamManager::dropChannels(const QList<UdpInterface *> &channels) {
@@ -259,6 +271,7 @@ void UdpCamManager::dropChannels(const QList<UdpInterface *> &channels) {
 }
 
 void UdpCamManager::startDiscoveryRounds() {
+    stopDiscoveryRounds();
     roundsSent = 0;
     sendDiscoveryRound();
 }
@@ -266,12 +279,15 @@ void UdpCamManager::startDiscoveryRounds() {
 void UdpCamManager::sendDiscoveryRound() {
     enumerator.beginRound();
     const QByteArray discover = opDiscover();
-    enumerator.broadcast(Proto::StdDiscoverPortA, discover.constData(), discover.size());
-    enumerator.broadcast(Proto::StdDiscoverPortB, discover.constData(), discover.size());
+    enumerator.broadcast(Proto::StdDiscoverPortA, discover);
+    enumerator.broadcast(Proto::StdDiscoverPortB, discover);
     enumerator.discoverAdvanced();
     const int next = roundsSent++;
-    if (next < int(std::size(DiscoveryRoundsMs)))
-        discoveryRounds.start(DiscoveryRoundsMs[next] - (next ? DiscoveryRoundsMs[next - 1] : 0));
+    if (next >= int(std::size(DiscoveryRoundsMs))) return;
+    const quint64 run = roundsRun_;
+    clock_.singleShot(DiscoveryRoundsMs[next] - (next ? DiscoveryRoundsMs[next - 1] : 0), this, [this, run] {
+        if (run == roundsRun_) sendDiscoveryRound();
+    });
 }
 
 void UdpCamManager::rediscover(const NetAdapterInfo *adapter) {
@@ -301,7 +317,7 @@ void UdpCamManager::forgetUnseen() {
 
 void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
     enumerator.accepting = false;
-    discoveryRounds.stop();
+    stopDiscoveryRounds();
 
     QList<UdpInterface *> former = cameras;
     for (const Opening &o : qAsConst(openings))
@@ -318,14 +334,14 @@ void UdpCamManager::restartDiscovery(const NetAdapterInfo *adapter) {
 
 void UdpCamManager::listenOn(const NetAdapterInfo *adapter) {
     enumerator.accepting = false;
-    discoveryRounds.stop();
+    stopDiscoveryRounds();
     // Without an adapter there is nothing to listen on: discovery stays paused.
     if (!adapter) return;
     // Opened anew each time, so that an adapter that came up since is listened on too.
     if (isAllAdapters(*adapter))
         enumerator.openAll(Proto::DiscoveryBasePort);
     else
-        enumerator.open(QHostAddress(adapter->ip), QHostAddress(adapter->mask), Proto::DiscoveryBasePort);
+        enumerator.open(adapter->ip, adapter->mask, Proto::DiscoveryBasePort);
     startDiscoveryRounds();
 }
 
@@ -345,10 +361,7 @@ AddressChange UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip,
 
 AddressChange UdpCamManager::setAddressByMac(const UdpCamInfo &camera, quint32 ip, quint32 mask) {
     AddressChange change;
-    UdpLocalSocket *from = nullptr;
-    for (UdpLocalSocket *socket : qAsConst(enumerator.sockets)) {
-        if (socket->address.toIPv4Address() == camera.adapterIp) from = socket;
-    }
+    DatagramPort *from = enumerator.portOn(camera.adapterIp);
     if (!from) return change;
     change.outcome = AddressChange::Unchanged;
     if (ip == camera.cameraIp && mask == camera.cameraMask) return change;
@@ -357,8 +370,7 @@ AddressChange UdpCamManager::setAddressByMac(const UdpCamInfo &camera, quint32 i
     if (change.outcome != AddressChange::Sent) return change;
     // A camera outside the subnet, or one of several at one address, is reached only by broadcast.
     const quint32 broadcast = (camera.adapterIp & camera.adapterMask) | ~camera.adapterMask;
-    from->writeDatagram(opSetAddress(ip, mask, camera.macLow, camera.macHigh), QHostAddress(broadcast),
-                        quint16(camera.cameraPort));
+    from->send(opSetAddress(ip, mask, camera.macLow, camera.macHigh), broadcast, quint16(camera.cameraPort));
     return change;
 }
 

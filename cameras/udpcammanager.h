@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/addresses.h"
+#include "net/clock.h"
 #include "net/udpenumerator.h"
 
 #include <QList>
@@ -8,7 +9,6 @@
 #include <QPixmap>
 #include <QSet>
 #include <QString>
-#include <QTimer>
 
 class UdpInterface;
 struct NetAdapterInfo;
@@ -17,7 +17,9 @@ struct NetAdapterInfo;
 class UdpCamManager : public QObject {
     Q_OBJECT
 public:
+    // On the system's network and clock.
     explicit UdpCamManager(QObject *parent = nullptr);
+    UdpCamManager(DatagramNetwork *network, Clock *clock, QObject *parent = nullptr);
 
     int cameraCount() const;
     UdpInterface *camera(int index) const;
@@ -75,9 +77,14 @@ public:
     const QList<UdpCamInfo> &shadowedCameras() const { return enumerator.shadowed(); }
     const QList<quint32> &impossibleSenders() const { return enumerator.impossibleSenders(); }
 
+    // The Standard cameras are polled every this many milliseconds, counted from the manager's
+    // construction or from the last change of the interval; 0 stops the polls.
+    static constexpr int PollIntervalMs = 3000;
+    void setPollInterval(int ms);
+    int pollInterval() const { return pollInterval_; }
+
     UdpEnumerator enumerator;
     QList<UdpInterface *> cameras;
-    QTimer pollTimer;
 
 signals:
     void updateCameraList();
@@ -90,39 +97,47 @@ public slots:
     void OnCameraSeenAgain(const UdpCamInfo *);
 
 private:
-    // A camera being opened: its own two requests with the whole pause after each, whatever other
+    // A camera being opened: its own requests with the whole pause after each, whatever other
     // cameras are being opened meanwhile.
     struct Opening {
         UdpInterface *channel = nullptr;
+        QList<QByteArray> requests; // its dialect's opening requests
         int sent = 0;
         bool done = false;
         QList<int> heardMeanwhile; // told once it is listed
     };
     void openFound();
+    void scheduleNextPass();
     void startOpening(const UdpCamInfo &info);
     int openingAt(const UdpInterface *channel) const;
     void pauseOpening(UdpInterface *channel);
     void continueOpening(UdpInterface *channel);
     void listOpened();
+    void schedulePoll(qint64 at);
     void pollCameras();
     void askStatusEarly(UdpInterface *channel);
     void scheduleAskAgain(UdpInterface *channel);
     void askAgain(UdpInterface *channel, bool withPoll);
     void relay(UdpInterface *channel, int index, int what);
     void sendDiscoveryRound();
+    void stopDiscoveryRounds() { ++roundsRun_; }
     void dropChannels(const QList<UdpInterface *> &channels);
     void listenOn(const NetAdapterInfo *adapter);
     // With a rediscovery under way: whether the camera has a channel already (it is then seen again).
     bool knownAlready(const UdpCamInfo &info);
 
+    DatagramNetwork &network_;
+    Clock &clock_;
+    int pollInterval_ = 0;
+    quint64 pollRun_ = 0;    // bumped by every change of the interval, so that the poll due before stops
     QList<UdpCamInfo> found; // found, opening not yet started (copies: the enumerator frees its own)
     int startedThisPass = 0;
-    QTimer nextPass;
+    bool nextPassDue = false;
     QList<Opening> openings;        // in the order found; the front ones move to the list once done
     QList<UdpInterface *> silent;   // Standard cameras past MissedPollLimit
     QSet<UdpInterface *> seenAgain; // listed cameras that answered since the last rediscover()
     bool keepListed = false;        // a rediscovery keeps the cameras it finds again
-    QTimer discoveryRounds;
+    quint64 roundsRun_ = 0;         // bumped when discovery starts again, so that the rounds due before stop
     int roundsSent = 0;
 
 public:

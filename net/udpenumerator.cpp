@@ -4,19 +4,14 @@
 #include "addresses.h"
 #include "bytes.h"
 #include "datagrams.h"
-#include "receivebuffer.h"
-#include "udplocalsocket.h"
-
-#include <QNetworkAddressEntry>
-#include <QNetworkInterface>
-#include <QVariant>
 
 namespace {
-constexpr int DiscoveryBufferBytes = 2048;
 constexpr int MaxShadowed = 256;
+constexpr quint32 LimitedBroadcastIp = 0xFFFFFFFFu; // every host on the link
 } // namespace
 
-UdpEnumerator::UdpEnumerator(QObject *parent) : QObject(parent) {}
+UdpEnumerator::UdpEnumerator(QObject *parent, DatagramNetwork *network)
+    : QObject(parent), network_(network ? *network : systemNetwork()) {}
 
 UdpEnumerator::~UdpEnumerator() {
     closeAll();
@@ -34,7 +29,7 @@ void UdpEnumerator::keepShadowed(const UdpCamInfo &record) {
     shadowed_.append(record);
 }
 
-void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at) {
+void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const LocalAddress &at) {
     if (!accepting) return;
     if (!canBeCameraSource(senderIp, at.ip, at.mask)) {
         if (impossible_.size() < MaxShadowed && !impossible_.contains(senderIp)) impossible_.append(senderIp);
@@ -46,8 +41,8 @@ void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const R
     }
     UdpCamInfo record;
     const bool made = ByteReader(reply).u32(0) == Proto::AdvDiscoverReply
-                          ? advancedRecordFromReply(reply, senderIp, at, &record)
-                          : standardRecordFromReply(reply, senderIp, at, &record);
+                          ? advancedRecordFromReply(reply, senderIp, {at.ip, at.mask, at.mtu}, &record)
+                          : standardRecordFromReply(reply, senderIp, {at.ip, at.mask, at.mtu}, &record);
     if (!made) return;
     // A camera answers both discovery requests, every round of them, and may be reached through
     // several adapters; only its first reply is announced. Another MAC address at the same address is
@@ -85,20 +80,25 @@ bool UdpEnumerator::latestRoundAnswered() const {
     return true;
 }
 
+DatagramPort *UdpEnumerator::portOn(quint32 ip) const {
+    for (const DiscoverySocket &s : sockets) {
+        if (s.local.ip == ip) return s.port;
+    }
+    return nullptr;
+}
+
 void UdpEnumerator::closeAll() {
-    ++generation_;
     shadowed_.clear();
     impossible_.clear();
-    for (UdpLocalSocket *socket : qAsConst(sockets)) {
-        socket->disconnect(this);
-        if (draining_) {
-            // A receiver re-opened discovery from inside a socket's readyRead: that socket's
-            // own code is still on the stack, so it may only go once control is back in the loop.
-            socket->close();
-            socket->deleteLater();
-        } else {
-            delete socket;
-        }
+    for (const DiscoverySocket &s : qAsConst(sockets)) {
+        s.port->disconnect(this);
+        s.port->close();
+        // A receiver re-opened discovery from inside a port's delivery: that port's own code is still
+        // on the stack, so it may only go once control is back in the loop.
+        if (draining_)
+            s.port->deleteLater();
+        else
+            delete s.port;
     }
     sockets.clear();
     answeredRound_.clear();
@@ -106,92 +106,49 @@ void UdpEnumerator::closeAll() {
     detected.clear();
 }
 
-bool UdpEnumerator::bindFrom(UdpLocalSocket *socket, quint16 &port) {
+void UdpEnumerator::listenOn(const LocalAddress &local, quint16 &port) {
+    DatagramPort *socket = network_.createPort(this);
     for (int tries = 0; tries < Proto::DiscoveryBindTries; ++tries) {
-        socket->port = port;
-        if (socket->bind(socket->address, port, QAbstractSocket::DefaultForPlatform)) {
-            socket->port = socket->localPort(); // differs from `port` only when the walk wrapped to 0
-            return true;
+        if (socket->bind(local.ip, port, PortUse::Discovery)) {
+            sockets.append({socket, local});
+            connect(socket, &DatagramPort::received, this, [this, local](const QByteArray &d, quint32 from) {
+                const bool outer = !draining_;
+                draining_ = true;
+                takeReply(d, from, local);
+                if (outer) draining_ = false;
+            });
+            return;
         }
         ++port; // wraps from 65535 to 0
     }
-    return false;
+    delete socket;
 }
 
-void UdpEnumerator::adopt(UdpLocalSocket *socket) {
-    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, SocketReceiveBufferBytes);
-    sockets.append(socket);
-    connect(socket, &QUdpSocket::readyRead, this, &UdpEnumerator::OnProcessBroadcast);
-}
-
-void UdpEnumerator::open(const QHostAddress &address, const QHostAddress &netmask, quint16 basePort) {
+void UdpEnumerator::open(quint32 ip, quint32 mask, quint16 basePort) {
     closeAll();
     accepting = true;
     // An adapter whose address did not parse has nothing to listen on; its value would bind the
     // broadcast address instead.
-    if (address.toIPv4Address() == UnparsedIp) return;
-    auto *socket = new UdpLocalSocket(address, netmask, mtuForAddress(address.toIPv4Address()));
+    if (ip == UnparsedIp) return;
     quint16 port = basePort;
-    if (bindFrom(socket, port))
-        adopt(socket);
-    else
-        delete socket;
+    listenOn({ip, mask, (ip & mask) | ~mask, network_.mtuOf(ip)}, port);
 }
 
 void UdpEnumerator::openAll(quint16 basePort) {
     closeAll();
     quint16 port = basePort; // shared by all addresses: each starts where the previous one bound
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &interface : interfaces) {
-        const QList<QNetworkAddressEntry> entries = interface.addressEntries();
-        for (const QNetworkAddressEntry &entry : entries) {
-            const QHostAddress ip = entry.ip();
-            if (ip.isLoopback()) continue;
-            // For an address without a broadcast address (point to point, a /32) the toolkit reports the
-            // address itself.
-            const QHostAddress broadcast = entry.broadcast();
-            if (ip.protocol() != QAbstractSocket::IPv4Protocol || broadcast.isNull() || broadcast == ip)
-                continue;
-            auto *socket = new UdpLocalSocket(ip, entry.netmask(), mtuForAddress(ip.toIPv4Address()));
-            if (bindFrom(socket, port))
-                adopt(socket);
-            else
-                delete socket;
-        }
-    }
+    const QList<LocalAddress> addresses = network_.localAddresses();
+    for (const LocalAddress &local : addresses)
+        listenOn(local, port);
     accepting = true;
 }
 
-void UdpEnumerator::broadcast(quint16 port, const char *data, int length) {
-    for (UdpLocalSocket *socket : qAsConst(sockets))
-        socket->writeDatagram(data, length, QHostAddress(QHostAddress::Broadcast), port);
+void UdpEnumerator::broadcast(quint16 port, const QByteArray &datagram) {
+    for (const DiscoverySocket &s : qAsConst(sockets))
+        s.port->send(datagram, LimitedBroadcastIp, port);
 }
 
 void UdpEnumerator::discoverAdvanced() {
-    for (UdpLocalSocket *socket : qAsConst(sockets)) {
-        const QByteArray request = advDiscover(socket->port);
-        socket->writeDatagram(request, QHostAddress(QHostAddress::Broadcast), Proto::AdvDiscoverPort);
-    }
-}
-
-void UdpEnumerator::OnProcessBroadcast() {
-    QByteArray buffer(DiscoveryBufferBytes, '\0');
-    const quint64 generation = generation_;
-    const bool outerDrain = !draining_;
-    draining_ = true;
-    // Each socket is drained on its own readyRead. Draining a quiet socket from another socket's
-    // signal would leave it with a readyRead and nothing to read, and Qt would then never signal it
-    // again: the cameras behind that adapter would be lost. A direct call drains every socket.
-    const QObject *origin = sender();
-    const QList<UdpLocalSocket *> listening = sockets;
-    for (UdpLocalSocket *socket : listening) {
-        if (generation != generation_) break;
-        if (origin && origin != socket) continue;
-        const ReceivingAdapter at{socket->address.toIPv4Address(), socket->netmask.toIPv4Address(),
-                                  socket->mtu};
-        readPendingDatagrams(
-            *socket, buffer, [&] { return generation == generation_; },
-            [&](const QByteArray &reply, quint32 senderIp) { takeReply(reply, senderIp, at); });
-    }
-    if (outerDrain) draining_ = false;
+    for (const DiscoverySocket &s : qAsConst(sockets))
+        s.port->send(advDiscover(s.port->localPort()), LimitedBroadcastIp, Proto::AdvDiscoverPort);
 }

@@ -1,24 +1,29 @@
 #pragma once
 
 #include "camrecord.h"
+#include "datagramport.h"
 
 #include <QHash>
-#include <QHostAddress>
 #include <QList>
 #include <QObject>
 
-class UdpLocalSocket;
+// One discovery port and the local address it listens on.
+struct DiscoverySocket {
+    DatagramPort *port = nullptr; // owned by the enumerator
+    LocalAddress local;
+};
 
-// Finds cameras: one socket per local IPv4 address, both discovery broadcasts, one record per sender.
+// Finds cameras: one port per local IPv4 address, both discovery broadcasts, one record per sender.
 class UdpEnumerator : public QObject {
     Q_OBJECT
 public:
-    explicit UdpEnumerator(QObject *parent = nullptr);
+    // Listens through ports of `network`, the system's when none is given.
+    explicit UdpEnumerator(QObject *parent = nullptr, DatagramNetwork *network = nullptr);
     ~UdpEnumerator() override;
 
-    void open(const QHostAddress &address, const QHostAddress &netmask, quint16 basePort);
+    void open(quint32 ip, quint32 mask, quint16 basePort);
     void openAll(quint16 basePort);
-    void broadcast(quint16 port, const char *data, int length);
+    void broadcast(quint16 port, const QByteArray &datagram);
     void discoverAdvanced();
     // Discovery goes out in rounds; a camera that answers any request of the latest round has
     // answered it.
@@ -26,10 +31,12 @@ public:
     bool latestRoundAnswered() const;
     // Forgets the camera recorded at that address with that MAC address: its next reply announces it.
     void forget(const UdpCamInfo &camera);
+    // The port listening on the local address `ip`; null when none does.
+    DatagramPort *portOn(quint32 ip) const;
 
     bool accepting = false;
-    QList<UdpLocalSocket *> sockets; // owned
-    QList<UdpCamInfo *> detected;    // owned; valid until the next open
+    QList<DiscoverySocket> sockets; // bound ones only
+    QList<UdpCamInfo *> detected;   // owned; valid until the next open
 
     // Replies from an address already recorded but with another MAC address: a second camera at the
     // same address, never announced, kept until the next open so that the conflict can be named.
@@ -44,19 +51,15 @@ signals:
     // A camera already recorded answered again, from the same address with the same MAC address.
     void cameraSeenAgain(const UdpCamInfo *info);
 
-private slots:
-    void OnProcessBroadcast();
-
 private:
     void closeAll();
-    void takeReply(const QByteArray &reply, quint32 senderIp, const ReceivingAdapter &at);
+    void takeReply(const QByteArray &reply, quint32 senderIp, const LocalAddress &at);
     void keepShadowed(const UdpCamInfo &record);
-    bool bindFrom(UdpLocalSocket *socket, quint16 &port);
-    void adopt(UdpLocalSocket *socket);
+    void listenOn(const LocalAddress &local, quint16 &port);
 
-    // Bumped by every close, so a drain interrupted by a re-open (from a receiver of
-    // cameraDetected) stops instead of touching sockets that are gone.
-    quint64 generation_ = 0;
+    DatagramNetwork &network_;
+    // Set while a reply is handled: a receiver of cameraDetected may re-open discovery from there,
+    // and the port it came through must then outlive the call.
     bool draining_ = false;
     QList<UdpCamInfo> shadowed_;
     int round_ = 0;

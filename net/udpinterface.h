@@ -1,13 +1,12 @@
 #pragma once
 
 #include "camrecord.h"
+#include "datagramport.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
-
-class QUdpSocket;
 
 // The channel to one detected camera: sends its requests and takes its replies.
 class UdpInterface : public QObject {
@@ -16,14 +15,12 @@ public:
     // What changed, as cameraStatusChanged tells it in its second argument.
     enum CameraChange : int { NameChanged, StatusChanged, ReadingsArrived, OptionsChanged, ClipsChanged };
 
-    explicit UdpInterface(QObject *parent = nullptr);
+    // Sends and receives through a port of `network`, the system's when none is given.
+    explicit UdpInterface(QObject *parent = nullptr, DatagramNetwork *network = nullptr);
     ~UdpInterface() override;
 
     void setCamera(const UdpCamInfo &info, int index);
-    void send(const char *data, int length, bool toSubnetBroadcast);
-    void send(const QByteArray &datagram, bool toSubnetBroadcast) {
-        send(datagram.constData(), datagram.size(), toSubnetBroadcast);
-    }
+    void send(const QByteArray &datagram, bool toSubnetBroadcast);
     quint16 localPort() const;
     QString cameraIpText() const;
     ClipInfo *clip(int i) const;
@@ -33,12 +30,11 @@ public:
     // Handles one datagram from `senderIp` as if it had been read from the socket.
     void handleDatagram(const QByteArray &datagram, quint32 senderIp);
 
-    QUdpSocket *socket = nullptr;
+    DatagramPort *port = nullptr; // owned
     UdpCamInfo camInfo;
     int index = 0;
     QString cameraName;
     quint32 status = 0;
-    QByteArray rxBuffer;
     bool active = false;
     bool listed = false;
     // Standard cameras: whether a status reply has come yet, and how many status requests have gone
@@ -53,10 +49,4 @@ public:
 
 signals:
     void cameraStatusChanged(int index, int what);
-
-public slots:
-    void processUDP();
 };
-
-// The index of the interface that holds the local address `ip`; 0 when none does.
-int interfaceIndexOf(quint32 ip);

@@ -104,7 +104,7 @@ private slots:
         // Replies wait in 4 MiB as far as net.core.rmem_max allows; the kernel reports twice what it grants.
         QFile cap("/proc/sys/net/core/rmem_max");
         if (cap.open(QIODevice::ReadOnly))
-            QCOMPARE(ch.socket->socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toLongLong(),
+            QCOMPARE(ch.port->receiveBufferBytes(),
                      2 * qMin(cap.readAll().trimmed().toLongLong(), 4LL << 20));
 
         quint16 back = 0;

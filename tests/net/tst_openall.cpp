@@ -1,9 +1,9 @@
 #include "cameras/udpcammanager.h"
 #include "net/adapters.h"
+#include "net/addresses.h"
 #include "net/datagrams.h"
 #include "net/udpenumerator.h"
 #include "net/udpinterface.h"
-#include "net/udplocalsocket.h"
 #include "tests/netns.h"
 #include "udptest.h"
 
@@ -36,12 +36,14 @@ private slots:
         e.openAll(base);
         // Loopback and IPv6 get no socket; the port walk goes on from where the previous address bound.
         QStringList got;
-        for (const UdpLocalSocket *s : e.sockets)
-            got << QString("%1/%2:%3").arg(s->address.toString(), s->netmask.toString()).arg(s->port);
+        for (const DiscoverySocket &s : e.sockets)
+            got << QString("%1/%2:%3")
+                       .arg(ipToText(s.local.ip), ipToText(s.local.mask))
+                       .arg(s.port->localPort());
         QCOMPARE(got, QStringList({"10.77.0.1/255.255.255.0:45057", "10.77.1.1/255.255.255.0:45058"}));
-        QCOMPARE(e.sockets[1]->mtu, 9000u); // the labelled address's adapter's
+        QCOMPARE(e.sockets[1].local.mtu, 9000u); // the labelled address's adapter's
 
-        e.broadcast(1028, opDiscover().constData(), opDiscover().size());
+        e.broadcast(1028, opDiscover());
         e.discoverAdvanced();
         for (int i = 0; i < 2; ++i) {
             quint16 from = 0;
@@ -63,13 +65,6 @@ private slots:
         UdpCamManager manager;
         manager.restartDiscovery(&unparsed);
         QVERIFY(manager.enumerator.accepting && manager.enumerator.sockets.isEmpty());
-
-        // Discovery goes out five times on each network in its first 2.5 s, and then no more.
-        manager.restartDiscovery(&(unparsed = allAdaptersEntry()));
-        QTest::qWait(4200);
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(next(listenStd), opDiscover());
-        QVERIFY(!listenStd.hasPendingDatagrams());
 
         // An address's interface is looked up again once its answer is a second old.
         QCOMPARE(interfaceIndexOf(0x0A4D0301), 0);

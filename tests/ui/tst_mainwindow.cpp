@@ -4,8 +4,8 @@
 #include "cameras/conflicts.h"
 #include "dialogs/ipeditdlg.h"
 #include "guitest.h"
+#include "net/addresses.h"
 #include "net/udpinterface.h"
-#include "net/udplocalsocket.h"
 #include "tests/loopbackcamera.h"
 #include "tests/netns.h"
 #include "ui_ipeditdlg.h"
@@ -44,8 +44,8 @@ private slots:
             QCOMPARE(w->ui->netAdpList->currentText(),
                      stored == "vxa" ? QStringLiteral("veth vxa [10.77.0.1]") : QStringLiteral("Broadcast"));
             QStringList searched;
-            for (const UdpLocalSocket *socket : w->manager.enumerator.sockets)
-                searched << socket->address.toString();
+            for (const DiscoverySocket &socket : w->manager.enumerator.sockets)
+                searched << ipToText(socket.local.ip);
             searched.sort();
             QCOMPARE(searched.join(' '), stored == "vxa" ? "10.77.0.1" : "10.77.0.1 10.78.0.1");
             emit w->ui->jmbPackList->activated(1);

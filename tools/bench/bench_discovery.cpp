@@ -8,7 +8,6 @@
 #include "net/adapters.h"
 #include "net/datagrams.h"
 #include "net/udpinterface.h"
-#include "net/udplocalsocket.h"
 #include "options.h"
 
 #include <QCoreApplication>
@@ -69,8 +68,8 @@ int main(int argc, char **argv) {
     manager.enumerator.accepting = false;
     manager.enumerator.openAll(Proto::DiscoveryBasePort);
     if (rcvbuf > 0)
-        for (UdpLocalSocket *s : manager.enumerator.sockets)
-            s->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, rcvbuf);
+        for (const DiscoverySocket &s : manager.enumerator.sockets)
+            s.port->setReceiveBufferBytes(rcvbuf);
     manager.startDiscoveryRounds();
 
     // Wait for the list to fill, with room beyond the goal.
