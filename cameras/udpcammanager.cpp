@@ -127,7 +127,7 @@ void UdpCamManager::startOpening(const UdpCamInfo &info) {
     });
     Opening opening;
     opening.channel = channel;
-    opening.requests = dialectOf(info).openingRequests(*channel);
+    opening.requests = dialectOf(info).openingRequests(channel->localPort());
     openings.append(opening);
     continueOpening(channel);
 }

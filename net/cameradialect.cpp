@@ -2,11 +2,10 @@
 
 #include "bytes.h"
 #include "datagrams.h"
-#include "udpinterface.h"
 
 // A datagram too short for its magic, opcode or reply code reads as zeros there, which none of them is.
 
-QList<QByteArray> StandardCameraDialect::openingRequests(const UdpInterface &) const {
+QList<QByteArray> StandardCameraDialect::openingRequests(quint16) const {
     return {opOptions(), opName()};
 }
 
@@ -14,7 +13,7 @@ QByteArray StandardCameraDialect::pollRequest() const {
     return opStatus();
 }
 
-QList<QByteArray> StandardCameraDialect::untold(const UdpInterface &channel, bool withStatus) const {
+QList<QByteArray> StandardCameraDialect::untold(const CameraState &channel, bool withStatus) const {
     QList<QByteArray> requests;
     if (!channel.optionsAnswered) requests.append(opOptions());
     if (!channel.nameAnswered) requests.append(opName());
@@ -22,63 +21,63 @@ QList<QByteArray> StandardCameraDialect::untold(const UdpInterface &channel, boo
     return requests;
 }
 
-int StandardCameraDialect::take(UdpInterface &channel, const QByteArray &datagram) const {
+int StandardCameraDialect::take(CameraState &channel, const QByteArray &datagram) const {
     const ByteReader r(datagram);
     switch (r.u8(3)) {
     case Proto::OpName:
         channel.cameraName = QString::fromLatin1(r.cString(8, Proto::MaxNameBytes));
         channel.nameAnswered = true;
-        return UdpInterface::NameChanged;
+        return CameraState::NameChanged;
     case Proto::OpStatus:
         if (r.size() < Proto::StdStatusReplyLength) return NoChange;
         channel.status = r.u32(12);
         channel.statusKnown = true;
         channel.unansweredPolls = 0;
-        return UdpInterface::StatusChanged;
+        return CameraState::StatusChanged;
     case Proto::OpReadings:
-        return UdpInterface::ReadingsArrived;
+        return CameraState::ReadingsArrived;
     case Proto::OpOptions:
         if (r.size() < Proto::StdStatusReplyLength) return NoChange;
         channel.camInfo.options |= optionBits(r.u8(15), r.u8(14));
         channel.optionsAnswered = true;
-        return UdpInterface::OptionsChanged;
+        return CameraState::OptionsChanged;
     default:
         return NoChange;
     }
 }
 
-bool StandardCameraDialect::toldAll(const UdpInterface &channel) const {
+bool StandardCameraDialect::toldAll(const CameraState &channel) const {
     return channel.nameAnswered && channel.optionsAnswered && channel.statusKnown;
 }
 
-QList<QByteArray> AdvancedCameraDialect::openingRequests(const UdpInterface &channel) const {
+QList<QByteArray> AdvancedCameraDialect::openingRequests(quint16 localPort) const {
     // The camera sends its clip lists to the port it is registered with.
-    return {advRegister(channel.localPort()), advNameQuery()};
+    return {advRegister(localPort), advNameQuery()};
 }
 
 QByteArray AdvancedCameraDialect::pollRequest() const {
     return QByteArray();
 }
 
-QList<QByteArray> AdvancedCameraDialect::untold(const UdpInterface &channel, bool) const {
+QList<QByteArray> AdvancedCameraDialect::untold(const CameraState &channel, bool) const {
     if (channel.nameAnswered) return {};
     return {advNameQuery()};
 }
 
-int AdvancedCameraDialect::take(UdpInterface &channel, const QByteArray &datagram) const {
+int AdvancedCameraDialect::take(CameraState &channel, const QByteArray &datagram) const {
     const ByteReader r(datagram);
     const quint32 magic = r.u32(0);
     if (magic == Proto::AdvCommand) {
         if (r.u8(4) != Proto::AdvNameReplyCode) return NoChange;
         channel.cameraName = QString::fromLatin1(r.cString(Proto::AdvNameOffset, Proto::MaxNameBytes));
         channel.nameAnswered = true;
-        return UdpInterface::NameChanged;
+        return CameraState::NameChanged;
     }
-    if (magic == Proto::AdvClipList && channel.mergeClipList(datagram)) return UdpInterface::ClipsChanged;
+    if (magic == Proto::AdvClipList && channel.mergeClipList(datagram)) return CameraState::ClipsChanged;
     return NoChange;
 }
 
-bool AdvancedCameraDialect::toldAll(const UdpInterface &channel) const {
+bool AdvancedCameraDialect::toldAll(const CameraState &channel) const {
     return channel.nameAnswered;
 }
 
