@@ -1,6 +1,7 @@
 #include "ui/networkcheckwindow.h"
 
 #include "net/addresses.h"
+#include "report/linereport.h"
 #include "report/reportjson.h"
 #include "report/savefile.h"
 #include "ui/fixview.h"
@@ -92,7 +93,9 @@ NetworkCheckWindow::NetworkCheckWindow(QWidget *parent) : QWidget(parent, Qt::Wi
                                                              : tr("Checking the network..."));
     });
     connect(check, &NetworkCheck::finished, this, [this] {
-        showResult(check->result());
+        NetworkCheckResult result = check->result();
+        if (!line_.cameras.isEmpty()) addLineFindings(result, line_, scanned_);
+        showResult(result);
         emit checkFinished();
     });
     connect(btnCancel, &QPushButton::clicked, this, &NetworkCheckWindow::cancelCheck);
@@ -118,6 +121,11 @@ void NetworkCheckWindow::runCheck(const NetworkCheckInput &input) {
     progress->setRange(0, 0);
     check->start(input);
     setChecking(true);
+}
+
+void NetworkCheckWindow::setExpectedLine(const ExpectedLine &line, const NetAdapterInfo &scanned) {
+    line_ = line;
+    scanned_ = scanned;
 }
 
 void NetworkCheckWindow::cancelCheck() {
