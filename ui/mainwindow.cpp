@@ -20,6 +20,7 @@
 #include "ui_mainwindow.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
