@@ -8,6 +8,8 @@ namespace {
 const char *const keyLanguage = "Settings/Language";
 const char *const keyNetAdapter = "Settings/NetAdapter";
 const char *const keyJumboPacket = "Settings/JumboPacket";
+const char *const keyExpectedLine = "Settings/ExpectedLine";
+const char *const keyTargets = "Settings/Targets";
 
 // The store is shared with the registry on Windows, where anyone can type a string into an int value;
 // such a value counts as absent instead of silently becoming 0 (which would be a real datagram size).
@@ -33,6 +35,36 @@ void writeSettings(const StoredSettings &s) {
     store.setValue(QLatin1String(keyLanguage), s.language);
     store.setValue(QLatin1String(keyNetAdapter), s.netAdapter);
     store.setValue(QLatin1String(keyJumboPacket), s.jumboPacket);
+}
+
+QString storedExpectedLine() {
+    return QSettings(QStringLiteral("Halvorn"), QStringLiteral("Tovek"))
+        .value(QLatin1String(keyExpectedLine))
+        .toString();
+}
+
+void storeExpectedLine(const QString &path) {
+    QSettings store(QStringLiteral("Halvorn"), QStringLiteral("Tovek"));
+    if (path.isEmpty())
+        store.remove(QLatin1String(keyExpectedLine));
+    else
+        store.setValue(QLatin1String(keyExpectedLine), path);
+}
+
+QStringList storedTargets() {
+    const QString value = QSettings(QStringLiteral("Halvorn"), QStringLiteral("Tovek"))
+                              .value(QLatin1String(keyTargets))
+                              .toString();
+    QStringList entries;
+    for (const QString &entry : value.split(QLatin1Char(',')))
+        if (!entry.trimmed().isEmpty()) entries << entry.trimmed();
+    return entries;
+}
+
+void storeTargets(const QStringList &entries) {
+    QSettings store(QStringLiteral("Halvorn"), QStringLiteral("Tovek"));
+    // A plain string even for one entry or none, which the native store would keep otherwise as a list.
+    store.setValue(QLatin1String(keyTargets), entries.join(QLatin1Char(',')));
 }
 
 int sanitizedJumboPacket(int value) {

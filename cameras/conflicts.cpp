@@ -79,7 +79,8 @@ QList<ConflictGroup> conflictGroups(const QList<UdpCamInfo> &cameras, quint32 da
     addDatagramSizes(cameras, datagramSize, out);
     for (int i = 0; i < cameras.size(); ++i) {
         const UdpCamInfo &c = cameras.at(i);
-        if (c.cameraIp != 0 && c.adapterIp != 0 && !inAdapterSubnet(c))
+        // A camera behind a router is outside the subnet by design, and reached through the gateway.
+        if (c.cameraIp != 0 && c.adapterIp != 0 && !inAdapterSubnet(c) && !isRouted(c))
             out << ConflictGroup{ConflictKind::OutsideSubnet, {i}};
     }
     return out;

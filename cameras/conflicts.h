@@ -36,7 +36,7 @@ struct ConflictGroup {
 // address, then a MAC address, then a serial number (each kind in the order of the groups' first
 // members); the Standard cameras whose datagram size does not suit their adapter, one group per local
 // address they answered on (in order of first appearance) and kind; each camera outside its adapter's
-// subnet. A datagram size of 0 ("Optimal") compares no size.
+// subnet that is not behind a router. A datagram size of 0 ("Optimal") compares no size.
 QList<ConflictGroup> conflictGroups(const QList<UdpCamInfo> &cameras, quint32 datagramSize);
 
 // Names one conflict while it lasts: its kind and the value it is about (the shared address, MAC or

@@ -42,6 +42,9 @@ bool isWSeries(quint32 code) {
 
 const char *const inSubnetTemplate = "<p align=left><font color=#FFAA34><b>%1 (%2)<br/><font "
                                      "color=silver><b>IP:%3 (%4) - '%5'</b></p>";
+// A camera behind a router is outside the subnet as it should be; its second line says how it is reached.
+const char *const routedTemplate = "<p align=left><font color=#FFAA34><b>%1 (%2)<br/><font "
+                                   "color=silver><b>IP:%3 (%4) - '%5' - %6</b></p>";
 const char *const outOfSubnetTemplate = "<p align=left><font color=silver><b>%1 (%2)<br/><font "
                                         "color=red><b>IP:%3 (%4) - '%5'</b></font></p>";
 
@@ -55,8 +58,12 @@ QString UdpCamManager::cameraText(int index) const {
     // The name comes from the camera: it is shown as text, never read as markup.
     const QString name = cameraTitle(*channel, index).toHtmlEscaped();
     const QString link = linkName(info);
-    const QString templ = QString::fromLatin1(inAdapterSubnet(info) ? inSubnetTemplate : outOfSubnetTemplate);
     // One substitution pass, so that a "%n" inside a camera's name is not filled in again.
+    if (isRouted(info))
+        return QString::fromLatin1(routedTemplate)
+            .arg(name, modelName(info), channel->cameraIpText(), link, stateText(index),
+                 QCoreApplication::translate("UdpCamManager", "routed"));
+    const QString templ = QString::fromLatin1(inAdapterSubnet(info) ? inSubnetTemplate : outOfSubnetTemplate);
     return templ.arg(name, modelName(info), channel->cameraIpText(), link, stateText(index));
 }
 

@@ -4,6 +4,7 @@
 #include "net/addresses.h"
 #include "net/cameradialect.h"
 #include "net/datagrams.h"
+#include "net/targets.h"
 #include "net/udpinterface.h"
 
 #include <algorithm>
@@ -282,9 +283,20 @@ void UdpCamManager::sendDiscoveryRound() {
     enumerator.broadcast(Proto::StdDiscoverPortA, discover);
     enumerator.broadcast(Proto::StdDiscoverPortB, discover);
     enumerator.discoverAdvanced();
+    const quint64 run = roundsRun_;
+    // The addresses asked by unicast follow in paced batches, each address at the same place in every
+    // round; a restart or a new open, which looks their routes up again, stops what is still due.
+    for (const TargetBatch &batch : targetRoundSchedule(enumerator.targetCount())) {
+        if (batch.atMs == 0) {
+            enumerator.discoverTargets(batch.first, batch.count);
+            continue;
+        }
+        clock_.singleShot(batch.atMs, this, [this, run, batch] {
+            if (run == roundsRun_) enumerator.discoverTargets(batch.first, batch.count);
+        });
+    }
     const int next = roundsSent++;
     if (next >= int(std::size(DiscoveryRoundsMs))) return;
-    const quint64 run = roundsRun_;
     clock_.singleShot(DiscoveryRoundsMs[next] - (next ? DiscoveryRoundsMs[next - 1] : 0), this, [this, run] {
         if (run == roundsRun_) sendDiscoveryRound();
     });
@@ -349,8 +361,8 @@ AddressChange UdpCamManager::setCameraAddress(UdpInterface *channel, quint32 ip,
     AddressChange change;
     if (!channel) return change;
     const UdpCamInfo &info = channel->camInfo;
-    change.outcome = AddressChange::Unchanged;
-    if (ip == info.cameraIp && mask == info.cameraMask) return change;
+    change.outcome = isRouted(info) ? AddressChange::BehindRouter : AddressChange::Unchanged;
+    if (isRouted(info) || (ip == info.cameraIp && mask == info.cameraMask)) return change;
     // An address a camera must not take (0.0.0.0, a broadcast, loopback, a bad mask...) is never sent.
     change.refusal = judgeCameraAddress(ip, mask, info.adapterIp);
     change.outcome = change.refusal == AddressVerdict::Usable ? AddressChange::Sent : AddressChange::Refused;
@@ -363,8 +375,8 @@ AddressChange UdpCamManager::setAddressByMac(const UdpCamInfo &camera, quint32 i
     AddressChange change;
     DatagramPort *from = enumerator.portOn(camera.adapterIp);
     if (!from) return change;
-    change.outcome = AddressChange::Unchanged;
-    if (ip == camera.cameraIp && mask == camera.cameraMask) return change;
+    change.outcome = isRouted(camera) ? AddressChange::BehindRouter : AddressChange::Unchanged;
+    if (isRouted(camera) || (ip == camera.cameraIp && mask == camera.cameraMask)) return change;
     change.refusal = judgeCameraAddress(ip, mask, camera.adapterIp);
     change.outcome = change.refusal == AddressVerdict::Usable ? AddressChange::Sent : AddressChange::Refused;
     if (change.outcome != AddressChange::Sent) return change;

@@ -38,6 +38,9 @@ public:
     // Sends the discovery requests on every open socket now and again in the first seconds, since a
     // lost request loses every answer to it.
     void startDiscoveryRounds();
+    // Addresses asked by unicast in every round beside the broadcast (UdpEnumerator::setTargets), in
+    // batches paced by targetRoundSchedule.
+    void setTargets(const QList<quint32> &addresses) { enumerator.setTargets(addresses); }
 
     // Whether cameras found are still being opened; each is listed, in the order found, once its
     // opening is done.

@@ -17,7 +17,8 @@ QList<int> camerasToMove(const QList<CameraSnapshot> &cameras) {
     QList<int> moving;
     for (int i = 0; i < cameras.size(); ++i) {
         const UdpCamInfo &c = cameras.at(i).info;
-        if (c.adapterIp == NoIp) continue; // no subnet to place it in
+        // No subnet to place it in; or behind a router, where the command does not reach.
+        if (c.adapterIp == NoIp || isRouted(c)) continue;
         if (outside(c)) {
             moving << i;
             continue;

@@ -19,10 +19,10 @@ struct AddressMove {
 };
 
 // Which cameras must move, and where: every camera outside its adapter's subnet, and of the cameras that
-// share an address on one adapter all but one (the first listed one keeps it, else the first). Each
-// gets the first free address of its adapter's subnet from `firstIp` on (from the subnet's first host
-// address when `firstIp` lies outside it), wrapping once, with the adapter's mask. Free: not the
-// adapter's own, network or broadcast address, no camera's address, none of `inUse`, and one a camera
+// share an address on one adapter all but one, none of them behind a router (the first listed one keeps it,
+// else the first). Each gets the first free address of its adapter's subnet from `firstIp` on (from the
+// subnet's first host address when `firstIp` lies outside it), wrapping once, with the adapter's mask. Free:
+// not the adapter's own, network or broadcast address, no camera's address, none of `inUse`, and one a camera
 // may take. The moves come in the order of the cameras.
 QList<AddressMove> planAddresses(const QList<CameraSnapshot> &cameras, quint32 firstIp,
                                  const QList<quint32> &inUse = {});

@@ -604,6 +604,10 @@ QString findingTitle(const QString &code) {
     if (code == QLatin1String("network-profile")) return FindingTexts::tr("Adapter on a Public network");
     if (code == QLatin1String("impossible-source"))
         return FindingTexts::tr("Answers from impossible addresses");
+    if (code == QLatin1String("missing-camera")) return FindingTexts::tr("Expected camera missing");
+    if (code == QLatin1String("moved-camera")) return FindingTexts::tr("Expected camera moved");
+    if (code == QLatin1String("unexpected-camera"))
+        return FindingTexts::tr("Camera not in the expected line");
     return code;
 }
 

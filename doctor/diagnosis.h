@@ -29,6 +29,13 @@ struct FindingTexts {
 
 enum class Severity { Problem, Warning };
 
+// A camera a finding is about that did not answer (an expected camera that is missing): who it should be,
+// as far as that is known; empty, or 0, where not.
+struct AbsentCamera {
+    QString mac, serial, name;
+    quint32 ip = 0, adapterIp = 0;
+};
+
 // One thing wrong with the camera network, and what to do about it.
 struct Finding {
     QString code; // stable: duplicate-ip, outside-subnet, rp-filter, ...
@@ -39,6 +46,7 @@ struct Finding {
     QList<Fix> fixes;         // what to do about it, in order
     // outside-subnet: the free address in the adapter's subnet that the fix gives the camera; 0 for none
     quint32 proposedAddress = 0;
+    QList<AbsentCamera> absent = {}; // cameras it is about that did not answer, after `cameras`
 };
 
 QString severityName(Severity severity);

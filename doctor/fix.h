@@ -48,6 +48,7 @@ struct Fix {
     quint32 datagramSize = 0;
     int waitMs = 0;
     bool adapterRestarts = false;
+    bool backToLine = false; // MoveCamera: the address is the one the expected line has for the camera
 
     static Fix advice(const QString &text);
     static Fix shell(ShellDialect dialect, const QList<CommandWord> &words);

@@ -175,6 +175,13 @@ const char *addressRefusalText(AddressVerdict verdict) {
     return nullptr;
 }
 
+const char *behindRouterText() {
+    return QT_TRANSLATE_NOOP("IPEditDlg",
+                             "The camera answers through a router. A new address goes by broadcast "
+                             "on the camera's own network segment, which the router does not "
+                             "pass: give it its address from a computer on that segment.");
+}
+
 bool canBeCameraSource(quint32 sender, quint32 adapterIp, quint32 adapterMask) {
     const quint32 top = sender >> 24;
     // Only the loopback interface hears a loopback sender, and there every sender has its address.

@@ -49,10 +49,14 @@ enum class AddressVerdict {
 AddressVerdict judgeCameraAddress(quint32 ip, quint32 mask, quint32 adapterIp = NoIp);
 // The reason given for a refusal, in English; translated in the context "IPEditDlg". Null for Usable.
 const char *addressRefusalText(AddressVerdict verdict);
+// Why a camera behind a router is given no new address (AddressChange::BehindRouter), in English;
+// translated in the context "IPEditDlg".
+const char *behindRouterText();
 
 // What a request to give a camera a new address did. Anything but Sent means nothing was sent.
 struct AddressChange {
-    enum Outcome { Sent, Unchanged, NoCamera, Refused };
+    // BehindRouter: the command goes by broadcast on the camera's own segment, which no router passes.
+    enum Outcome { Sent, Unchanged, NoCamera, Refused, BehindRouter };
     Outcome outcome = NoCamera;
     AddressVerdict refusal = AddressVerdict::Usable; // why, when Refused
 };

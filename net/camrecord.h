@@ -8,7 +8,7 @@
 enum CamDialect : quint32 { StandardDialect = 0, AdvancedDialect = 1 };
 
 // The camera record built from a discovery reply and copied whole into each camera channel.
-// Eighteen unsigned fields, all zero in a new record.
+// Nineteen unsigned fields, all zero in a new record.
 struct UdpCamInfo {
     quint32 protocol = StandardDialect; // a CamDialect
     quint32 cameraType = 0;
@@ -28,7 +28,14 @@ struct UdpCamInfo {
     quint32 adapterMtu = 0;
     quint32 link10G = 0;
     quint32 modelQualifier = 0;
+    // The gateway a camera behind a router is reached through: found by a request to its own address,
+    // outside its adapter's subnet, and the route there goes through this next hop. 0 for a camera on
+    // its adapter's own segment.
+    quint32 routedVia = 0;
 };
+inline bool isRouted(const UdpCamInfo &c) {
+    return c.routedVia != 0;
+}
 
 inline bool isAdvanced(const UdpCamInfo &c) {
     return c.protocol == AdvancedDialect;

@@ -101,6 +101,9 @@ public:
         return out;
     }
     quint32 mtuOf(quint32 ip) const override { return mtuForAddress(ip); }
+    platform::RouteAnswer routeTo(quint32 destination, platform::HostRoute &out) override {
+        return platform::systemRoutes().routeTo(destination, out);
+    }
 };
 } // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/routelookup.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -52,6 +54,9 @@ public:
     virtual QList<LocalAddress> localAddresses() const = 0;
     // The MTU of the adapter that has `ip`; 1500 when none has it.
     virtual quint32 mtuOf(quint32 ip) const = 0;
+    // What the routing table says about a datagram to `destination`: the local address it leaves
+    // from and the gateway it goes through.
+    virtual platform::RouteAnswer routeTo(quint32 destination, platform::HostRoute &out) = 0;
 };
 
 // The system's sockets and addresses.

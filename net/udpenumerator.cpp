@@ -44,6 +44,9 @@ void UdpEnumerator::takeReply(const QByteArray &reply, quint32 senderIp, const L
                           ? advancedRecordFromReply(reply, senderIp, {at.ip, at.mask, at.mtu}, &record)
                           : standardRecordFromReply(reply, senderIp, {at.ip, at.mask, at.mtu}, &record);
     if (!made) return;
+    // Found through a gateway: the answer to a request sent to the camera's own address across a router.
+    if (const quint32 via = routed_.value(senderIp); via != 0 && !inAdapterSubnet(record))
+        record.routedVia = via;
     // A camera answers both discovery requests, every round of them, and may be reached through
     // several adapters; only its first reply is announced. Another MAC address at the same address is
     // another camera.
@@ -101,6 +104,8 @@ void UdpEnumerator::closeAll() {
             delete s.port;
     }
     sockets.clear();
+    targets_.clear();
+    routed_.clear();
     answeredRound_.clear();
     qDeleteAll(detected);
     detected.clear();
@@ -132,6 +137,7 @@ void UdpEnumerator::open(quint32 ip, quint32 mask, quint16 basePort) {
     if (ip == UnparsedIp) return;
     quint16 port = basePort;
     listenOn({ip, mask, (ip & mask) | ~mask, network_.mtuOf(ip)}, port);
+    routeTargets();
 }
 
 void UdpEnumerator::openAll(quint16 basePort) {
@@ -141,6 +147,35 @@ void UdpEnumerator::openAll(quint16 basePort) {
     for (const LocalAddress &local : addresses)
         listenOn(local, port);
     accepting = true;
+    routeTargets();
+}
+
+void UdpEnumerator::setTargets(const QList<quint32> &addresses) {
+    targetAddresses_ = addresses;
+    if (!sockets.isEmpty()) routeTargets();
+}
+
+void UdpEnumerator::routeTargets() {
+    targets_.clear();
+    routed_.clear();
+    for (const quint32 ip : qAsConst(targetAddresses_)) {
+        platform::HostRoute route;
+        if (network_.routeTo(ip, route) != platform::RouteAnswer::Routed || route.local) continue;
+        DatagramPort *port = portOn(route.source);
+        if (!port) continue;
+        targets_.append({ip, port});
+        if (route.gateway != 0) routed_.insert(ip, route.gateway);
+    }
+}
+
+void UdpEnumerator::discoverTargets(int first, int count) {
+    const QByteArray discover = opDiscover();
+    for (int i = qMax(first, 0); i < qMin(first + count, int(targets_.size())); ++i) {
+        const Target &t = targets_.at(i);
+        t.port->send(discover, t.ip, Proto::StdDiscoverPortA);
+        t.port->send(discover, t.ip, Proto::StdDiscoverPortB);
+        t.port->send(advDiscover(t.port->localPort()), t.ip, Proto::AdvDiscoverPort);
+    }
 }
 
 void UdpEnumerator::broadcast(quint16 port, const QByteArray &datagram) {

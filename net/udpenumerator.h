@@ -34,6 +34,16 @@ public:
     // The port listening on the local address `ip`; null when none does.
     DatagramPort *portOn(quint32 ip) const;
 
+    // Addresses asked by unicast beside the broadcast, which no router passes: a camera behind one
+    // answers a discovery request sent to its own address. Each is asked through the port of the
+    // adapter that the system's route to it leaves by, so that the answer comes back there; one without
+    // a route, or whose adapter is not listened on, is not asked. Routes are looked up at every open.
+    void setTargets(const QList<quint32> &addresses);
+    // How many of them can be asked now, and asking them, by their place in that order: both dialects'
+    // requests to each, back to back as the broadcast sends them.
+    int targetCount() const { return targets_.size(); }
+    void discoverTargets(int first, int count);
+
     bool accepting = false;
     QList<DiscoverySocket> sockets; // bound ones only
     QList<UdpCamInfo *> detected;   // owned; valid until the next open
@@ -56,6 +66,7 @@ private:
     void takeReply(const QByteArray &reply, quint32 senderIp, const LocalAddress &at);
     void keepShadowed(const UdpCamInfo &record);
     void listenOn(const LocalAddress &local, quint16 &port);
+    void routeTargets();
 
     DatagramNetwork &network_;
     // Set while a reply is handled: a receiver of cameraDetected may re-open discovery from there,
@@ -65,4 +76,12 @@ private:
     int round_ = 0;
     QHash<const UdpCamInfo *, int> answeredRound_; // the latest round each record answered
     QList<quint32> impossible_;
+
+    struct Target {
+        quint32 ip = 0;
+        DatagramPort *port = nullptr;
+    };
+    QList<quint32> targetAddresses_;
+    QList<Target> targets_;          // those that can be asked through a port open now
+    QHash<quint32, quint32> routed_; // targets outside the adapter's link, by address: their gateway
 };

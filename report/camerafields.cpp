@@ -108,8 +108,14 @@ const CameraFieldDef fields[] = {
      },
      [](S s) { return QJsonValue(inAdapterSubnet(s.info)); }},
     // The command line's table marks a camera outside its adapter's subnet, and explains the mark below.
+    // A camera behind a router is outside the subnet as it should be: it says so instead.
     {F::OutsideMark, "outsideMark", "Subnet", nullptr, nullptr, nullptr,
-     [](S s) { return inAdapterSubnet(s.info) ? QString() : QStringLiteral("!"); }, nullptr},
+     [](S s) {
+         return isRouted(s.info)          ? QStringLiteral("routed")
+                : inAdapterSubnet(s.info) ? QString()
+                                          : QStringLiteral("!");
+     },
+     nullptr},
     {F::Options, "options", nullptr, nullptr, nullptr, nullptr, nullptr,
      [](S s) { return unsignedValue(s.info.options); }},
     {F::CameraType, "cameraType", nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -120,8 +126,11 @@ const CameraFieldDef fields[] = {
      [](S s) { return QString::number(s.clips.size()); }, clipsJson},
     {F::Listed, "listed", nullptr, nullptr, nullptr, nullptr, nullptr,
      [](S s) { return QJsonValue(s.listed()); }},
+    // Found by a request to its own address and answering through a gateway.
+    {F::Routed, "routed", nullptr, nullptr, nullptr, nullptr, nullptr,
+     [](S s) { return QJsonValue(isRouted(s.info)); }},
 };
-static_assert(std::size(fields) == size_t(CameraField::Listed) + 1, "one definition per field");
+static_assert(std::size(fields) == size_t(CameraField::Routed) + 1, "one definition per field");
 
 } // namespace
 

@@ -38,6 +38,7 @@ enum class CameraField {
     SensorType,
     Clips,
     Listed,
+    Routed,
 };
 
 struct CameraFieldDef {

@@ -3,6 +3,7 @@
 #include "camerafields.h"
 
 #include "doctor/fixtext.h"
+#include "net/addresses.h"
 
 #include <QStringList>
 
@@ -22,6 +23,13 @@ QString findingText(const Finding &f, const QList<SeenCamera> &cameras) {
     for (const CameraRef &who : f.cameras)
         if (const SeenCamera *c = cameraNamed(cameras, who))
             out += QStringLiteral("  camera %1\n").arg(cameraIdentityText(*c));
+    for (const AbsentCamera &c : f.absent) {
+        QString who = QStringLiteral("missing %1 %2 %3")
+                          .arg(c.ip ? ipToText(c.ip) : QStringLiteral("-"), c.mac,
+                               c.serial.isEmpty() ? QStringLiteral("-") : c.serial);
+        if (!c.name.isEmpty()) who += QStringLiteral(" \"%1\"").arg(visibleText(c.name));
+        out += QStringLiteral("  camera %1\n").arg(who);
+    }
     if (!f.fixes.isEmpty()) out += QStringLiteral("  fix:\n");
     for (const QString &line : commandLineFixes(f.fixes))
         out += QStringLiteral("    %1\n").arg(line);

@@ -63,7 +63,7 @@ QJsonObject cameraJson(const CameraSnapshot &camera) {
                        F::Firmware, F::Protocol,    F::Ip,          F::Mask,           F::Mac,
                        F::Port,     F::AdapterIp,   F::AdapterMask, F::AdapterMtu,     F::Link,
                        F::Status,   F::StatusKnown, F::StatusText,  F::AnsweredInTime, F::InAdapterSubnet,
-                       F::Options,  F::CameraType,  F::SensorType,  F::Clips},
+                       F::Routed,   F::Options,     F::CameraType,  F::SensorType,     F::Clips},
                       camera);
 }
 
@@ -106,6 +106,13 @@ QJsonObject findingJson(const Finding &f, const QList<SeenCamera> &cameras) {
     QJsonArray list;
     for (const CameraRef &who : f.cameras)
         if (const SeenCamera *c = cameraNamed(cameras, who)) list.append(cameraIdentityJson(*c));
+    // A camera that did not answer has no row and no address of its own yet: where it should answer.
+    for (const AbsentCamera &c : f.absent)
+        list.append(QJsonObject{{QStringLiteral("index"), QJsonValue()},
+                                {QStringLiteral("ip"), c.ip ? QJsonValue(ipToText(c.ip)) : QJsonValue()},
+                                {QStringLiteral("mac"), c.mac},
+                                {QStringLiteral("serial"), c.serial},
+                                {QStringLiteral("name"), c.name}});
     o.insert(QStringLiteral("cameras"), list);
     o.insert(QStringLiteral("text"), f.text);
     o.insert(QStringLiteral("fix"), QJsonArray::fromStringList(commandLineFixes(f.fixes)));

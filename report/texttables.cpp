@@ -69,7 +69,7 @@ QString cameraTable(const QList<CameraSnapshot> &cameras, int onlyRow) {
     bool anyOutside = false;
     for (const CameraSnapshot &camera : cameras) {
         if (onlyRow >= 0 && camera.row != onlyRow) continue;
-        anyOutside = anyOutside || !inAdapterSubnet(camera.info);
+        anyOutside = anyOutside || (!inAdapterSubnet(camera.info) && !isRouted(camera.info));
         rows << cells(std::begin(cameraColumns), std::end(cameraColumns), camera);
     }
     QString out = alignedTable(rows);

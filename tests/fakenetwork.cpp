@@ -63,6 +63,17 @@ FakeCamera &FakeNetwork::addCamera(quint32 ip, bool advanced, const QByteArray &
     return cam;
 }
 
+platform::RouteAnswer FakeNetwork::routeTo(quint32 to, platform::HostRoute &out) {
+    for (const LocalAddress &a : addresses) {
+        if ((to & a.mask) != (a.ip & a.mask)) continue;
+        out = {a.ip, 0, 1, "lab0", to == a.ip};
+        return platform::RouteAnswer::Routed;
+    }
+    if (!gateway || addresses.isEmpty()) return platform::RouteAnswer::NoRoute;
+    out = {addresses.first().ip, gateway, 1, "lab0", false};
+    return platform::RouteAnswer::Routed;
+}
+
 void FakeNetwork::transmit(const Sent &s) {
     log.append(s);
     for (int delay : fate(s))

@@ -51,6 +51,10 @@ public:
     DatagramPort *createPort(QObject *parent) override;
     QList<LocalAddress> localAddresses() const override { return addresses; }
     quint32 mtuOf(quint32) const override { return 9000; }
+    // A local address's subnet is on its link; anything else goes through `gateway` from the first
+    // local address, and has no route without one.
+    platform::RouteAnswer routeTo(quint32 to, platform::HostRoute &out) override;
+    quint32 gateway = 0;
 
     // A camera at `ip` on the first local address's link, of the Advanced dialect or not.
     FakeCamera &addCamera(quint32 ip, bool advanced, const QByteArray &name = "cam");

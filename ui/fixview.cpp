@@ -38,6 +38,12 @@ ShownFix shownFix(const Fix &fix) {
                              {{word(QStringLiteral("ip")), word(QStringLiteral("route")),
                                word(QStringLiteral("get")), value(ipToText(fix.camera))}}})};
     case Fix::MoveCamera:
+        if (fix.backToLine)
+            return {
+                FixView::tr("Move camera... gives it back the address %1 (mask %2) that the expected line "
+                            "has for it.")
+                    .arg(ipToText(fix.address), ipToText(fix.mask)),
+                QString()};
         return {FixView::tr("Move camera... gives it the free address %1 (mask %2) in the subnet of %3.")
                     .arg(ipToText(fix.address), ipToText(fix.mask), fix.adapter),
                 QString()};

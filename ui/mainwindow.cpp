@@ -1,22 +1,26 @@
 #include "ui/mainwindow.h"
 
 #include "app/qvxapplication.h"
+#include "app/settings.h"
 #include "cameras/conflicts.h"
 #include "cameras/qlistitemlabel.h"
 #include "dialogs/assignaddressesdlg.h"
 #include "dialogs/caminfodlg.h"
 #include "dialogs/clipeditdlg.h"
 #include "dialogs/ipeditdlg.h"
+#include "dialogs/targetsdlg.h"
 #include "net/addresses.h"
 #include "net/udpinterface.h"
 #include "report/cameralist.h"
 #include "report/reportjson.h"
 #include "report/savefile.h"
+#include "ui/lineview.h"
 #include "ui/messagebox.h"
 #include "ui/networkcheckwindow.h"
 #include "ui_mainwindow.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -47,6 +51,14 @@ namespace {
 
 // How long a camera is given to take a new address before the network is looked at again.
 constexpr int AddressSettleMs = 200;
+
+QList<LocalSubnet> localSubnets(const NetAdapterInfo *adapters, int count) {
+    QList<LocalSubnet> local;
+    for (int i = 0; i < count; ++i)
+        if (!isAllAdapters(adapters[i]) && adapters[i].ip != NoIp)
+            local << LocalSubnet{adapters[i].ip, adapters[i].mask};
+    return local;
+}
 
 QString adapterEntryText(const NetAdapterInfo &adapter) {
     return QString::fromLocal8Bit(adapter.description) + QStringLiteral(" [") + ipToText(adapter.ip) +
@@ -111,6 +123,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->btnUpdList, &QPushButton::clicked, this,
             [this] { rediscover(ui->netAdpList->currentIndex()); });
 
+    line = new LineView(ui->lineLbl, this);
+    connect(line, &LineView::judgeAgain, this, [this] { scheduleConflictCheck(false); });
+    if (!storedExpectedLine().isEmpty() && !line->open(storedExpectedLine(), &lineError))
+        lineError = tr("The expected line cannot be read; the window goes on without it.\n%1").arg(lineError);
+    targets = storedTargets();
     rediscover(chosen);
 
     connect(ui->btnNetPref, &QPushButton::clicked, this, &MainWindow::openNetworkPreferences);
@@ -124,6 +141,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     listMenu->addSeparator();
     listMenu->addAction(tr("Assign addresses..."), this, &MainWindow::assignAddresses);
+    listMenu->addSeparator();
+    listMenu->addAction(tr("Use as expected line"), this, [this] {
+        line->useCurrentList(
+            [this](const QString &path, QString *error) { return writeList(path, true, error); }, this);
+    });
+    listMenu->addAction(tr("Open expected line..."), this, [this] { line->chooseFile(this); });
+    QAction *forget = listMenu->addAction(tr("Forget expected line"), this, [this] { line->forget(); });
+    connect(listMenu, &QMenu::aboutToShow, forget, [this, forget] { forget->setEnabled(line->active()); });
+    listMenu->addAction(tr("Camera addresses..."), this, &MainWindow::editTargets);
     contextMenu = new QMenu(this);
     connect(ui->camList, &QListWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
     ui->camList->installEventFilter(this);
@@ -143,6 +169,9 @@ void MainWindow::ShowMainWindow() {
 void MainWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     scheduleConflictCheck(false);
+    if (!lineError.isEmpty())
+        QTimer::singleShot(0, this,
+                           [this] { showMessage(this, std::exchange(lineError, QString()), MessageError); });
 }
 
 void MainWindow::rediscover(int adapterRow) {
@@ -150,6 +179,8 @@ void MainWindow::rediscover(int adapterRow) {
     // A new look at the network: a conflict that lasts is worth one more warning.
     acknowledged.clear();
     ui->camList->clear();
+    manager.setTargets(parseTargets(targets, localSubnets(adapters, adapterCount)).addresses);
+    line->discoveryStarted();
     manager.restartDiscovery(&adapters[adapterRow]);
 }
 
@@ -237,8 +268,28 @@ void MainWindow::checkCameraConflicts() {
     if (checkPending) scheduleConflictCheck(false);
 }
 
+const NetAdapterInfo &MainWindow::chosenAdapter() const {
+    return adapters[qBound(0, ui->netAdpList->currentIndex(), adapterCount - 1)];
+}
+
+void MainWindow::editTargets() {
+    {
+        TargetsDlg dialog(targets, localSubnets(adapters, adapterCount), this);
+        if (dialog.exec() == QDialog::Accepted && dialog.entries() != targets) {
+            targets = dialog.entries();
+            storeTargets(targets);
+            rediscover(ui->netAdpList->currentIndex());
+        }
+    }
+    if (checkPending) scheduleConflictCheck(false);
+}
+
 void MainWindow::markConflictRows(const QList<CameraConflict> &conflicts) {
     QHash<int, QStringList> texts; // by row
+    // Cameras moved or not in the expected line are marked as conflicts are.
+    const QHash<int, QString> lineMarks = line->judge(manager, chosenAdapter());
+    for (auto it = lineMarks.cbegin(); it != lineMarks.cend(); ++it)
+        texts[it.key()] << it.value();
     for (const CameraConflict &conflict : conflicts) {
         for (const CameraRef &camera : conflict.cameras) {
             const int row = manager.rowOf(camera.id, camera.ip);
@@ -289,9 +340,15 @@ void MainWindow::showContextMenu(const QPoint &pos) {
 
     // A restart may discard the channel while the menu is open; the actions then do nothing.
     const QPointer<UdpInterface> channel(camera);
-    connect(contextMenu->addAction(tr("Edit IP Address...")), &QAction::triggered, this, [this, channel] {
+    QAction *edit = contextMenu->addAction(tr("Edit IP Address..."));
+    connect(edit, &QAction::triggered, this, [this, channel] {
         if (channel) editCameraAddress(channel);
     });
+    // The command would go by broadcast on the camera's own segment, which the router does not pass.
+    edit->setEnabled(!isRouted(camera->camInfo));
+    contextMenu->setToolTipsVisible(true);
+    edit->setToolTip(isRouted(camera->camInfo) ? QCoreApplication::translate("IPEditDlg", behindRouterText())
+                                               : QString());
     connect(contextMenu->addAction(tr("Camera Info...")), &QAction::triggered, this, [this, channel] {
         if (channel) showCameraInfo(channel);
     });
@@ -370,7 +427,8 @@ void MainWindow::openNetworkCheck() {
     QList<NetAdapterInfo> system;
     for (int i = 1; i < adapterCount; ++i)
         system << adapters[i];
-    const NetAdapterInfo &chosen = adapters[qBound(0, ui->netAdpList->currentIndex(), adapterCount - 1)];
+    const NetAdapterInfo &chosen = chosenAdapter();
+    networkCheck->setExpectedLine(line->line(), chosen);
     networkCheck->runCheck(
         networkCheckInput(manager, chosen, system, datagramSizeFor(ui->jmbPackList->currentData().toInt())));
 }

@@ -10,6 +10,7 @@
 
 class QMenu;
 class QPoint;
+class LineView;
 class NetworkCheckWindow;
 class UdpInterface;
 struct UdpCamInfo;
@@ -100,6 +101,16 @@ private:
 
     NetworkCheckWindow *networkCheck = nullptr;
     int adapterCount = 0;
+
+public:
+    // The expected line, and the addresses asked by unicast beside the broadcast (as stored).
+    LineView *line = nullptr;
+    QStringList targets;
+    void editTargets();
+
+private:
+    const NetAdapterInfo &chosenAdapter() const;
+    QString lineError; // the stored expected line could not be read: said once the window shows
     NetAdapterInfo adapters[MaxAdapters + 1]; // the all-adapters entry first
 
     bool checkQueued = false;  // a check waits in the event queue

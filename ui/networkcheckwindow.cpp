@@ -1,6 +1,7 @@
 #include "ui/networkcheckwindow.h"
 
 #include "net/addresses.h"
+#include "report/linereport.h"
 #include "report/reportjson.h"
 #include "report/savefile.h"
 #include "ui/fixview.h"
@@ -24,6 +25,8 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -90,7 +93,9 @@ NetworkCheckWindow::NetworkCheckWindow(QWidget *parent) : QWidget(parent, Qt::Wi
                                                              : tr("Checking the network..."));
     });
     connect(check, &NetworkCheck::finished, this, [this] {
-        showResult(check->result());
+        NetworkCheckResult result = check->result();
+        if (!line_.cameras.isEmpty()) addLineFindings(result, line_, scanned_);
+        showResult(result);
         emit checkFinished();
     });
     connect(btnCancel, &QPushButton::clicked, this, &NetworkCheckWindow::cancelCheck);
@@ -116,6 +121,11 @@ void NetworkCheckWindow::runCheck(const NetworkCheckInput &input) {
     progress->setRange(0, 0);
     check->start(input);
     setChecking(true);
+}
+
+void NetworkCheckWindow::setExpectedLine(const ExpectedLine &line, const NetAdapterInfo &scanned) {
+    line_ = line;
+    scanned_ = scanned;
 }
 
 void NetworkCheckWindow::cancelCheck() {
@@ -209,6 +219,10 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
                       ? QStringLiteral("<a href=\"%1\" style=\"color: #6cb4ff;\">%2</a>").arg(seen).arg(who)
                       : who);
     }
+    for (const AbsentCamera &c : f.absent) {
+        const QString name = (c.name.isEmpty() ? c.mac : c.name).toHtmlEscaped();
+        links << (c.ip ? QStringLiteral("%1 (%2)").arg(name, ipToText(c.ip)) : name);
+    }
     if (!links.isEmpty()) {
         auto *list = new QLabel(tr("Cameras: %1").arg(links.join(QStringLiteral(", "))), frame);
         list->setObjectName(QStringLiteral("cameras"));
@@ -250,14 +264,16 @@ QWidget *NetworkCheckWindow::findingFrame(const Finding &f) {
     // The window's own actions for the finding, side by side under it.
     auto *actions = new QHBoxLayout;
     const SeenCamera *moving = f.cameras.isEmpty() ? nullptr : cameraNamed(shown.cameras, f.cameras.first());
-    if (f.code == QLatin1String("outside-subnet") && f.proposedAddress != 0 && moving) {
-        auto *move = new QPushButton(tr("Move camera..."), frame);
-        move->setObjectName(QStringLiteral("moveCamera"));
+    const auto move = std::find_if(f.fixes.cbegin(), f.fixes.cend(),
+                                   [](const Fix &fix) { return fix.kind == Fix::MoveCamera; });
+    if (move != f.fixes.cend() && moving) {
+        auto *button = new QPushButton(tr("Move camera..."), frame);
+        button->setObjectName(QStringLiteral("moveCamera"));
         const UdpCamInfo camera = moving->info;
-        const quint32 address = f.proposedAddress;
-        connect(move, &QPushButton::clicked, this,
-                [this, camera, address] { emit moveCameraRequested(camera, address, camera.adapterMask); });
-        actions->addWidget(move);
+        const quint32 address = move->address, mask = move->mask;
+        connect(button, &QPushButton::clicked, this,
+                [this, camera, address, mask] { emit moveCameraRequested(camera, address, mask); });
+        actions->addWidget(button);
     }
     // Cameras sharing an address, or outside their subnet, are given addresses all in one plan.
     if (f.code == QLatin1String("duplicate-ip") || f.code == QLatin1String("outside-subnet")) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "doctor/networkcheck.h"
+#include "report/expectedline.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -21,6 +22,9 @@ public:
 
     // Starts a check, cancelling one under way; the findings replace the last ones when it ends.
     void runCheck(const NetworkCheckInput &input);
+    // The line the cameras of the next checks are judged against, as `scanned` hears it; none without
+    // cameras.
+    void setExpectedLine(const ExpectedLine &line, const NetAdapterInfo &scanned);
     // Stops probing the paths: the check ends with what it has, the paths not probed said so.
     void cancelCheck();
     bool isChecking() const { return check->isRunning(); }
@@ -58,6 +62,8 @@ private:
     void setChecking(bool on);
 
     NetworkCheckResult shown;
+    ExpectedLine line_;
+    NetAdapterInfo scanned_;
     QJsonObject lastReport;
     QVBoxLayout *findingLayout;
 };

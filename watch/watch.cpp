@@ -1,6 +1,7 @@
 #include "watch.h"
 
 #include "net/addresses.h"
+#include "report/linereport.h"
 
 #include <algorithm>
 
@@ -37,6 +38,10 @@ QString watchEventName(WatchEvent::Kind kind) {
         return QStringLiteral("responding");
     case WatchEvent::Lost:
         return QStringLiteral("lost");
+    case WatchEvent::Missing:
+        return QStringLiteral("missing");
+    case WatchEvent::Moved:
+        return QStringLiteral("moved");
     }
     return QString();
 }
@@ -65,10 +70,12 @@ QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDa
     }
     // Conflicts depend on who is there, not on names or states: with hundreds of cameras answering
     // every poll they are compared only when a camera comes or goes.
-    if (std::any_of(out.cbegin(), out.cend(), [](const WatchEvent &e) {
-            return e.kind == WatchEvent::Found || e.kind == WatchEvent::Lost;
-        }))
-        compareConflicts(when, out);
+    const bool comeOrGone = std::any_of(out.cbegin(), out.cend(), [](const WatchEvent &e) {
+        return e.kind == WatchEvent::Found || e.kind == WatchEvent::Lost;
+    });
+    if (comeOrGone) compareConflicts(when, out);
+    // So does the expected line, and once the first discovery is judged what it has not heard is missing.
+    if (comeOrGone || (complete && !settledOnce_)) judgeLine(when, complete, out);
     for (const WatchEvent &e : qAsConst(out))
         ++eventCounts_[watchEventName(e.kind)];
     return out;
@@ -189,7 +196,55 @@ WatchSnapshot CameraWatch::snapshot() const {
         ++s.conflicts[e.conflict.code];
     s.events = eventCounts_;
     s.lastDiscovery = lastDiscovery_;
+    for (int i = 0; i < line_.cameras.size(); ++i)
+        s.expected << qMakePair(line_.cameras.at(i), lineStates_.at(i) == LineState::Present);
     return s;
+}
+
+void CameraWatch::expect(const ExpectedLine &line) {
+    line_ = line;
+    lineStates_.clear();
+    for (int i = 0; i < line.cameras.size(); ++i)
+        lineStates_ << LineState::NotHeard;
+}
+
+void CameraWatch::judgeLine(const QDateTime &when, bool complete, QList<WatchEvent> &out) {
+    QList<SeenCamera> cameras;
+    for (const QString &k : qAsConst(order_))
+        cameras << states_.value(k).last.seen;
+    QList<LineCamera> heard;
+    for (const SeenCamera &c : qAsConst(cameras))
+        heard << lineCamera(c);
+    const LineStanding standing = compareLine(line_, heard);
+    const auto entryOf = [](const QList<LineEntry> &entries, quint64 mac) {
+        return std::find_if(entries.cbegin(), entries.cend(),
+                            [mac](const LineEntry &e) { return e.expected.mac == mac; });
+    };
+    for (int i = 0; i < line_.cameras.size(); ++i) {
+        const quint64 mac = line_.cameras.at(i).mac;
+        const auto moved = entryOf(standing.moved, mac);
+        const LineState was = lineStates_.at(i);
+        LineState now = entryOf(standing.present, mac) != standing.present.cend() ? LineState::Present
+                        : moved != standing.moved.cend()                          ? LineState::Moved
+                        : settledOnce_ || complete                                ? LineState::Missing
+                                                                                  : LineState::NotHeard;
+        lineStates_[i] = now;
+        if (now == was || (now != LineState::Moved && (now != LineState::Missing || settledOnce_))) continue;
+        WatchEvent e = event(now == LineState::Moved ? WatchEvent::Moved : WatchEvent::Missing, when, {});
+        if (now == LineState::Moved) {
+            e.line = *moved;
+            for (int k = 0; k < cameras.size(); ++k)
+                if (heard.at(k).mac == mac && heard.at(k).ip == moved->heard.ip &&
+                    heard.at(k).adapterIp == moved->heard.adapterIp)
+                    e.camera = cameras.at(k);
+            // A camera just found has not told its name yet; the line knows it.
+            if (e.camera.name.isEmpty()) e.camera.name = moved->expected.name;
+        } else {
+            e.line.expected = line_.cameras.at(i);
+        }
+        out << e;
+    }
+    settledOnce_ = settledOnce_ || complete;
 }
 
 void CameraWatch::compareConflicts(const QDateTime &when, QList<WatchEvent> &out) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "doctor/diagnosis.h"
+#include "report/expectedline.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -33,7 +34,10 @@ struct WatchEvent {
         ConflictCleared,
         NotResponding,
         Responding,
-        Lost
+        Lost,
+        // The expected line: a camera of it not heard once the first discovery settled, or heard elsewhere.
+        Missing,
+        Moved,
     };
     Kind kind = Found;
     QDateTime when;
@@ -44,6 +48,7 @@ struct WatchEvent {
     QString nameBefore, nameAfter;
     Finding conflict; // conflicts: the finding, whose cameras are among `conflictCameras`
     QList<SeenCamera> conflictCameras;
+    LineEntry line; // missing, moved: the line's camera and, moved, where it was heard (`camera`)
 };
 
 QString watchEventName(WatchEvent::Kind kind);
@@ -59,6 +64,8 @@ struct WatchSnapshot {
     QHash<QString, int> conflicts; // findings now, by code; a code once raised stays, at 0
     QHash<QString, qint64> events; // events so far, by name
     QDateTime lastDiscovery;       // when the last completed discovery was judged; invalid before
+    // The expected line's cameras, each with whether it is listed where the line has it.
+    QList<QPair<LineCamera, bool>> expected;
 };
 
 // Follows the cameras over time: compares what it is shown now with what it saw before and says what
@@ -72,6 +79,9 @@ public:
     QList<WatchEvent> update(const QList<WatchedCamera> &now, const QDateTime &when, bool complete);
 
     WatchSnapshot snapshot() const;
+
+    // The line as it should be: its cameras are judged whenever a camera comes or goes.
+    void expect(const ExpectedLine &line);
 
 private:
     struct State {
@@ -92,6 +102,7 @@ private:
     void compareCamera(const WatchedCamera &now, const QDateTime &when, QList<WatchEvent> &out);
     void loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out);
     void compareConflicts(const QDateTime &when, QList<WatchEvent> &out);
+    void judgeLine(const QDateTime &when, bool complete, QList<WatchEvent> &out);
 
     NetworkFacts facts_;
     quint32 datagramSize_;
@@ -104,4 +115,9 @@ private:
     QHash<QString, int> codesRaised_;
     QHash<QString, qint64> eventCounts_;
     QDateTime lastDiscovery_;
+
+    enum class LineState { NotHeard, Present, Moved, Missing };
+    ExpectedLine line_;
+    QList<LineState> lineStates_; // by the line's cameras
+    bool settledOnce_ = false;    // the first discovery was judged: a camera not heard then is missing
 };

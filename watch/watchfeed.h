@@ -22,6 +22,9 @@ public:
     void start(const NetAdapterInfo &adapter, int rescanMs);
 
     const CameraWatch &watch() const { return watch_; }
+    // Before start: the addresses asked beside the broadcast, and the line the cameras are judged by.
+    void setTargets(const QList<quint32> &addresses) { manager_.setTargets(addresses); }
+    void expect(const ExpectedLine &line) { watch_.expect(line); }
 
 signals:
     // What changed; `complete` when a whole discovery was judged (then possibly with no event).

@@ -1,5 +1,6 @@
 #include "watchmetrics.h"
 
+#include "net/addresses.h"
 #include "report/camerafields.h"
 
 #include <QMap>
@@ -84,6 +85,10 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
     Family discovery("varnix_last_discovery_timestamp_seconds", "gauge",
                      "When the last completed discovery was judged.");
     Family written("varnix_metrics_written_timestamp_seconds", "gauge", "When this file was written.");
+    Family expected(
+        "varnix_expected_camera_present", "gauge",
+        "The expected line's cameras: 1 while listed where the line has it; 0 before it is heard, "
+        "once it is lost and while it answers elsewhere.");
 
     QMap<QString, int> cameraCount;
     for (const AdapterFacts &a : facts.adapters)
@@ -121,7 +126,7 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
 
     // Every event name from the start, so that a rate over the first occurrence is not lost.
     QStringList names;
-    for (int k = WatchEvent::Found; k <= WatchEvent::Lost; ++k) {
+    for (int k = WatchEvent::Found; k <= WatchEvent::Moved; ++k) {
         const QString name = watchEventName(WatchEvent::Kind(k));
         if (!names.contains(name)) names << name;
     }
@@ -131,9 +136,18 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
     if (snapshot.lastDiscovery.isValid()) discovery.add({}, seconds(snapshot.lastDiscovery));
     written.add({}, seconds(now));
 
+    // Each of the line's cameras from the first write on, so that one dead from the start is seen too.
+    for (const auto &[camera, present] : snapshot.expected)
+        expected.add({{"mac", macToText(quint32(camera.mac), quint32(camera.mac >> 32))},
+                      {"serial", camera.serial},
+                      {"name", camera.name},
+                      {"expected_ip", camera.ip == NoIp ? QString() : ipToText(camera.ip)}},
+                     present ? 1 : 0);
+
     QString out;
     for (const Family *f :
          {&info, &up, &responding, &status, &speed, &perAdapter, &conflict, &events, &discovery, &written})
         out += f->text();
+    if (!snapshot.expected.isEmpty()) out += expected.text();
     return out.toUtf8();
 }

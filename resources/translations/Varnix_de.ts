@@ -163,6 +163,10 @@
         <source>The network adapter itself uses this address.</source>
         <translation>Der Netzwerkadapter selbst verwendet diese Adresse.</translation>
     </message>
+    <message>
+        <source>The camera answers through a router. A new address goes by broadcast on the camera&apos;s own network segment, which the router does not pass: give it its address from a computer on that segment.</source>
+        <translation>Die Kamera antwortet über einen Router. Eine neue Adresse geht per Broadcast an das Netzwerksegment der Kamera, das der Router nicht weiterleitet: Geben Sie ihr die Adresse von einem Rechner in diesem Segment.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -326,6 +330,28 @@
         <source>The list could not be saved to %1.</source>
         <translation>Die Liste konnte nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>The expected line cannot be read; the window goes on without it.
+%1</source>
+        <translation>Die Soll-Linie kann nicht gelesen werden; das Fenster arbeitet ohne sie weiter.
+%1</translation>
+    </message>
+    <message>
+        <source>Use as expected line</source>
+        <translation>Als Soll-Linie verwenden</translation>
+    </message>
+    <message>
+        <source>Open expected line...</source>
+        <translation>Soll-Linie öffnen...</translation>
+    </message>
+    <message>
+        <source>Forget expected line</source>
+        <translation>Soll-Linie vergessen</translation>
+    </message>
+    <message>
+        <source>Camera addresses...</source>
+        <translation>Kameraadressen...</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -376,6 +402,10 @@
     <message>
         <source>Not responding</source>
         <translation>Antwortet nicht</translation>
+    </message>
+    <message>
+        <source>routed</source>
+        <translation>geroutet</translation>
     </message>
 </context>
 <context>
@@ -656,6 +686,78 @@
         <source>(Disable-NetFirewallRule in PowerShell)</source>
         <translation>(Disable-NetFirewallRule in PowerShell)</translation>
     </message>
+    <message>
+        <source>Expected camera missing</source>
+        <translation>Kamera der Soll-Linie fehlt</translation>
+    </message>
+    <message>
+        <source>Expected camera moved</source>
+        <translation>Kamera der Soll-Linie umgezogen</translation>
+    </message>
+    <message>
+        <source>Camera not in the expected line</source>
+        <translation>Kamera nicht in der Soll-Linie</translation>
+    </message>
+    <message>
+        <source>MAC %1</source>
+        <translation>MAC %1</translation>
+    </message>
+    <message>
+        <source>%1, serial %2</source>
+        <translation>%1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <source>If the line has changed for good, save the camera list again as the expected line</source>
+        <translation>Wenn sich die Linie auf Dauer geändert hat, speichern Sie die Kameraliste erneut als Soll-Linie</translation>
+    </message>
+    <message>
+        <source>Camera %1 of the expected line did not answer.</source>
+        <translation>Kamera %1 der Soll-Linie hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Camera %1 of the expected line did not answer at %2.</source>
+        <translation>Kamera %1 der Soll-Linie hat unter %2 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers with its MAC address but another serial number (%2): a different camera with a copied MAC address.</source>
+        <translation>Kamera %1 antwortet mit ihrer MAC-Adresse, aber einer anderen Seriennummer (%2): eine andere Kamera mit kopierter MAC-Adresse.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers through %2, not at %3 through %4 where the expected line has it.</source>
+        <translation>Kamera %1 antwortet über %2, nicht unter %3 über %4, wo die Soll-Linie sie führt.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers through %2, not through %3 where the expected line has it.</source>
+        <translation>Kamera %1 antwortet über %2, nicht über %3, wo die Soll-Linie sie führt.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers there, not at %2 where the expected line has it.</source>
+        <translation>Kamera %1 antwortet dort, nicht unter %2, wo die Soll-Linie sie führt.</translation>
+    </message>
+    <message>
+        <source>Connect it to %1 again, where the expected line has it</source>
+        <translation>Schließen Sie sie wieder an %1 an, wo die Soll-Linie sie führt</translation>
+    </message>
+    <message>
+        <source>Give it the address %1 again</source>
+        <translation>Geben Sie ihr wieder die Adresse %1</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers but is not in the expected line.</source>
+        <translation>Kamera %1 antwortet, ist aber nicht in der Soll-Linie.</translation>
+    </message>
+    <message>
+        <source>If it belongs to the line, save the camera list again as the expected line; otherwise take it off the camera network</source>
+        <translation>Wenn sie zur Linie gehört, speichern Sie die Kameraliste erneut als Soll-Linie; sonst nehmen Sie sie aus dem Kameranetzwerk</translation>
+    </message>
+    <message>
+        <source>Camera %1 carries the MAC address of camera %2 of the expected line but another serial number: a different camera with a copied MAC address.</source>
+        <translation>Kamera %1 trägt die MAC-Adresse der Kamera %2 der Soll-Linie, aber eine andere Seriennummer: eine andere Kamera mit kopierter MAC-Adresse.</translation>
+    </message>
+    <message>
+        <source>A MAC address names one camera: have this camera&apos;s MAC address corrected by the manufacturer</source>
+        <translation>Eine MAC-Adresse bezeichnet genau eine Kamera: Lassen Sie die MAC-Adresse dieser Kamera vom Hersteller korrigieren</translation>
+    </message>
 </context>
 <context>
     <name>NetworkCheckWindow</name>
@@ -834,6 +936,10 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>Move camera... gives it back the address %1 (mask %2) that the expected line has for it.</source>
+        <translation>Kamera verschieben... gibt ihr die Adresse %1 (Maske %2) zurück, die die Soll-Linie für sie führt.</translation>
+    </message>
 </context>
 <context>
     <name>CameraList</name>
@@ -991,6 +1097,199 @@
     <message>
         <source>Assign addresses</source>
         <translation>Adressen zuweisen</translation>
+    </message>
+</context>
+<context>
+    <name>LineView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The list could not be kept as the expected line.</source>
+        <translation>Die Liste konnte nicht als Soll-Linie gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Open expected line</source>
+        <translation>Soll-Linie öffnen</translation>
+    </message>
+    <message>
+        <source>Saved camera lists (*.json);;All files (*)</source>
+        <translation>Gespeicherte Kameralisten (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the expected line.</source>
+        <translation>Diese Datei kann nicht als Soll-Linie verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Expected line: %1 of %2 cameras so far</source>
+        <translation>Soll-Linie: bisher %1 von %2 Kameras</translation>
+    </message>
+    <message>
+        <source>Expected line: %1 of %2 cameras</source>
+        <translation>Soll-Linie: %1 von %2 Kameras</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n moved</source>
+        <translation>
+            <numerusform>, %n umgezogen</numerusform>
+            <numerusform>, %n umgezogen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n not in the line</source>
+        <translation>
+            <numerusform>, %n nicht in der Linie</numerusform>
+            <numerusform>, %n nicht in der Linie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moved: the expected line has it at %1 through %2</source>
+        <translation>Umgezogen: Die Soll-Linie führt sie unter %1 über %2</translation>
+    </message>
+    <message>
+        <source>Moved: the expected line has it at %1</source>
+        <translation>Umgezogen: Die Soll-Linie führt sie unter %1</translation>
+    </message>
+    <message>
+        <source>Not in the expected line: it carries the MAC address of one of its cameras, with another serial number</source>
+        <translation>Nicht in der Soll-Linie: Sie trägt die MAC-Adresse einer ihrer Kameras, mit einer anderen Seriennummer</translation>
+    </message>
+    <message>
+        <source>Not in the expected line</source>
+        <translation>Nicht in der Soll-Linie</translation>
+    </message>
+</context>
+<context>
+    <name>Targets</name>
+    <message>
+        <source>This is not an address: four numbers from 0 to 255 separated by dots, optionally followed by a slash and a prefix length.</source>
+        <translation>Das ist keine Adresse: vier Zahlen von 0 bis 255, durch Punkte getrennt, wahlweise gefolgt von einem Schrägstrich und einer Präfixlänge.</translation>
+    </message>
+    <message>
+        <source>The prefix length after the slash must be a number from 0 to 32.</source>
+        <translation>Die Präfixlänge nach dem Schrägstrich muss eine Zahl von 0 bis 32 sein.</translation>
+    </message>
+    <message>
+        <source>A range may hold at most 1024 addresses (a /22): give a longer prefix, or several ranges.</source>
+        <translation>Ein Bereich darf höchstens 1024 Adressen umfassen (ein /22): Geben Sie ein längeres Präfix an oder mehrere Bereiche.</translation>
+    </message>
+    <message>
+        <source>All camera addresses together may hold at most 1024 addresses.</source>
+        <translation>Alle Kameraadressen zusammen dürfen höchstens 1024 Adressen umfassen.</translation>
+    </message>
+    <message>
+        <source>Addresses 0.x.x.x (0.0.0.0 among them) are no destination.</source>
+        <translation>Adressen 0.x.x.x (auch 0.0.0.0) sind kein Ziel.</translation>
+    </message>
+    <message>
+        <source>255.255.255.255 is the broadcast, which goes out anyway.</source>
+        <translation>255.255.255.255 ist der Broadcast, der ohnehin gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Loopback addresses (127.x.x.x) lead back to this computer, not to a camera.</source>
+        <translation>Loopback-Adressen (127.x.x.x) führen zu diesem Rechner zurück, nicht zu einer Kamera.</translation>
+    </message>
+    <message>
+        <source>Multicast addresses (224.x.x.x to 239.x.x.x) are no camera&apos;s address.</source>
+        <translation>Multicast-Adressen (224.x.x.x bis 239.x.x.x) sind keine Kameraadressen.</translation>
+    </message>
+    <message>
+        <source>Reserved addresses (240.x.x.x and above) are no camera&apos;s address.</source>
+        <translation>Reservierte Adressen (ab 240.x.x.x) sind keine Kameraadressen.</translation>
+    </message>
+    <message>
+        <source>This is the network address of a subnet of this computer; no camera answers there.</source>
+        <translation>Das ist die Netzwerkadresse eines Subnetzes dieses Rechners; dort antwortet keine Kamera.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of a subnet of this computer, which the broadcast reaches anyway.</source>
+        <translation>Das ist die Broadcast-Adresse eines Subnetzes dieses Rechners, die der Broadcast ohnehin erreicht.</translation>
+    </message>
+    <message>
+        <source>This computer itself has this address.</source>
+        <translation>Dieser Rechner hat selbst diese Adresse.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetsDlg</name>
+    <message>
+        <source>Camera addresses</source>
+        <translation>Kameraadressen</translation>
+    </message>
+    <message>
+        <source>A broadcast does not pass a router. Cameras behind one are asked at their own addresses: one address or range per line, such as 10.88.0.5 or 10.88.0.0/24 (at most 1024 addresses). Discovery asks them in every round, beside the broadcast.</source>
+        <translation>Ein Broadcast passiert keinen Router. Kameras hinter einem Router werden unter ihren eigenen Adressen gefragt: eine Adresse oder ein Bereich pro Zeile, etwa 10.88.0.5 oder 10.88.0.0/24 (höchstens 1024 Adressen). Die Suche fragt sie in jeder Runde, neben dem Broadcast.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>Zeile %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>No address: discovery asks by broadcast only.</source>
+        <translation>Keine Adresse: Die Suche fragt nur per Broadcast.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address(es) asked in every discovery round.</source>
+        <translation>
+            <numerusform>%n Adresse wird in jeder Suchrunde gefragt.</numerusform>
+            <numerusform>%n Adressen werden in jeder Suchrunde gefragt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExpectedLine</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>this is not a regular file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is too large to be a camera list (more than 16 MiB)</source>
+        <translation>die Datei ist zu groß für eine Kameraliste (mehr als 16 MiB)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>this is not JSON: %1 at line %2, column %3</source>
+        <translation>das ist kein JSON: %1 in Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>this is not a camera list: it is no JSON object with a &quot;cameras&quot; array</source>
+        <translation>das ist keine Kameraliste: kein JSON-Objekt mit einem Array &quot;cameras&quot;</translation>
+    </message>
+    <message>
+        <source>the camera list has no cameras</source>
+        <translation>die Kameraliste enthält keine Kameras</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; is not a camera (a JSON object)</source>
+        <translation>Eintrag %1 von &quot;cameras&quot; ist keine Kamera (kein JSON-Objekt)</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; has no &quot;mac&quot;</source>
+        <translation>Eintrag %1 von &quot;cameras&quot; hat kein &quot;mac&quot;</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; has a malformed &quot;%2&quot;: %3</source>
+        <translation>Eintrag %1 von &quot;cameras&quot; hat ein fehlerhaftes &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>entries %1 and %2 of &quot;cameras&quot; have the same MAC %3</source>
+        <translation>die Einträge %1 und %2 von &quot;cameras&quot; haben dieselbe MAC %3</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,10 @@
         <source>The network adapter itself uses this address.</source>
         <translation>Questo indirizzo è usato dalla scheda di rete stessa.</translation>
     </message>
+    <message>
+        <source>The camera answers through a router. A new address goes by broadcast on the camera&apos;s own network segment, which the router does not pass: give it its address from a computer on that segment.</source>
+        <translation>La telecamera risponde tramite un router. Un nuovo indirizzo viene inviato in broadcast sul segmento di rete della telecamera, che il router non inoltra: assegnatele l&apos;indirizzo da un computer di quel segmento.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -326,6 +330,28 @@
         <source>The list could not be saved to %1.</source>
         <translation>Impossibile salvare l'elenco in %1.</translation>
     </message>
+    <message>
+        <source>The expected line cannot be read; the window goes on without it.
+%1</source>
+        <translation>Impossibile leggere la linea prevista; la finestra prosegue senza.
+%1</translation>
+    </message>
+    <message>
+        <source>Use as expected line</source>
+        <translation>Usa come linea prevista</translation>
+    </message>
+    <message>
+        <source>Open expected line...</source>
+        <translation>Apri linea prevista...</translation>
+    </message>
+    <message>
+        <source>Forget expected line</source>
+        <translation>Dimentica linea prevista</translation>
+    </message>
+    <message>
+        <source>Camera addresses...</source>
+        <translation>Indirizzi telecamere...</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -376,6 +402,10 @@
     <message>
         <source>Not responding</source>
         <translation>Non risponde</translation>
+    </message>
+    <message>
+        <source>routed</source>
+        <translation>tramite router</translation>
     </message>
 </context>
 <context>
@@ -656,6 +686,78 @@
         <source>(Disable-NetFirewallRule in PowerShell)</source>
         <translation>(Disable-NetFirewallRule in PowerShell)</translation>
     </message>
+    <message>
+        <source>Expected camera missing</source>
+        <translation>Telecamera della linea prevista mancante</translation>
+    </message>
+    <message>
+        <source>Expected camera moved</source>
+        <translation>Telecamera della linea prevista spostata</translation>
+    </message>
+    <message>
+        <source>Camera not in the expected line</source>
+        <translation>Telecamera non nella linea prevista</translation>
+    </message>
+    <message>
+        <source>MAC %1</source>
+        <translation>MAC %1</translation>
+    </message>
+    <message>
+        <source>%1, serial %2</source>
+        <translation>%1, numero di serie %2</translation>
+    </message>
+    <message>
+        <source>If the line has changed for good, save the camera list again as the expected line</source>
+        <translation>Se la linea è cambiata in modo definitivo, salvate di nuovo l&apos;elenco delle telecamere come linea prevista</translation>
+    </message>
+    <message>
+        <source>Camera %1 of the expected line did not answer.</source>
+        <translation>La telecamera %1 della linea prevista non ha risposto.</translation>
+    </message>
+    <message>
+        <source>Camera %1 of the expected line did not answer at %2.</source>
+        <translation>La telecamera %1 della linea prevista non ha risposto all&apos;indirizzo %2.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers with its MAC address but another serial number (%2): a different camera with a copied MAC address.</source>
+        <translation>La telecamera %1 risponde con il suo indirizzo MAC ma con un altro numero di serie (%2): è un&apos;altra telecamera con un indirizzo MAC copiato.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers through %2, not at %3 through %4 where the expected line has it.</source>
+        <translation>La telecamera %1 risponde tramite %2, non all&apos;indirizzo %3 tramite %4 come nella linea prevista.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers through %2, not through %3 where the expected line has it.</source>
+        <translation>La telecamera %1 risponde tramite %2, non tramite %3 come nella linea prevista.</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers there, not at %2 where the expected line has it.</source>
+        <translation>La telecamera %1 risponde lì, non all&apos;indirizzo %2 come nella linea prevista.</translation>
+    </message>
+    <message>
+        <source>Connect it to %1 again, where the expected line has it</source>
+        <translation>Ricollegatela a %1, come nella linea prevista</translation>
+    </message>
+    <message>
+        <source>Give it the address %1 again</source>
+        <translation>Riassegnatele l&apos;indirizzo %1</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers but is not in the expected line.</source>
+        <translation>La telecamera %1 risponde ma non è nella linea prevista.</translation>
+    </message>
+    <message>
+        <source>If it belongs to the line, save the camera list again as the expected line; otherwise take it off the camera network</source>
+        <translation>Se fa parte della linea, salvate di nuovo l&apos;elenco delle telecamere come linea prevista; altrimenti toglietela dalla rete delle telecamere</translation>
+    </message>
+    <message>
+        <source>Camera %1 carries the MAC address of camera %2 of the expected line but another serial number: a different camera with a copied MAC address.</source>
+        <translation>La telecamera %1 ha l&apos;indirizzo MAC della telecamera %2 della linea prevista ma un altro numero di serie: è un&apos;altra telecamera con un indirizzo MAC copiato.</translation>
+    </message>
+    <message>
+        <source>A MAC address names one camera: have this camera&apos;s MAC address corrected by the manufacturer</source>
+        <translation>Un indirizzo MAC identifica una sola telecamera: fate correggere dal produttore l&apos;indirizzo MAC di questa telecamera</translation>
+    </message>
 </context>
 <context>
     <name>NetworkCheckWindow</name>
@@ -834,6 +936,10 @@
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
     </message>
+    <message>
+        <source>Move camera... gives it back the address %1 (mask %2) that the expected line has for it.</source>
+        <translation>Sposta telecamera... le riassegna l&apos;indirizzo %1 (maschera %2) che ha nella linea prevista.</translation>
+    </message>
 </context>
 <context>
     <name>CameraList</name>
@@ -991,6 +1097,199 @@
     <message>
         <source>Assign addresses</source>
         <translation>Assegna indirizzi</translation>
+    </message>
+</context>
+<context>
+    <name>LineView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The list could not be kept as the expected line.</source>
+        <translation>Non è stato possibile salvare l&apos;elenco come linea prevista.</translation>
+    </message>
+    <message>
+        <source>Open expected line</source>
+        <translation>Apri linea prevista</translation>
+    </message>
+    <message>
+        <source>Saved camera lists (*.json);;All files (*)</source>
+        <translation>Elenchi di telecamere salvati (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the expected line.</source>
+        <translation>Questo file non può essere usato come linea prevista.</translation>
+    </message>
+    <message>
+        <source>Expected line: %1 of %2 cameras so far</source>
+        <translation>Linea prevista: finora %1 di %2 telecamere</translation>
+    </message>
+    <message>
+        <source>Expected line: %1 of %2 cameras</source>
+        <translation>Linea prevista: %1 di %2 telecamere</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n moved</source>
+        <translation>
+            <numerusform>, %n spostata</numerusform>
+            <numerusform>, %n spostate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n not in the line</source>
+        <translation>
+            <numerusform>, %n non nella linea</numerusform>
+            <numerusform>, %n non nella linea</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moved: the expected line has it at %1 through %2</source>
+        <translation>Spostata: nella linea prevista è all&apos;indirizzo %1 tramite %2</translation>
+    </message>
+    <message>
+        <source>Moved: the expected line has it at %1</source>
+        <translation>Spostata: nella linea prevista è all&apos;indirizzo %1</translation>
+    </message>
+    <message>
+        <source>Not in the expected line: it carries the MAC address of one of its cameras, with another serial number</source>
+        <translation>Non nella linea prevista: ha l&apos;indirizzo MAC di una delle sue telecamere, con un altro numero di serie</translation>
+    </message>
+    <message>
+        <source>Not in the expected line</source>
+        <translation>Non nella linea prevista</translation>
+    </message>
+</context>
+<context>
+    <name>Targets</name>
+    <message>
+        <source>This is not an address: four numbers from 0 to 255 separated by dots, optionally followed by a slash and a prefix length.</source>
+        <translation>Questo non è un indirizzo: quattro numeri da 0 a 255 separati da punti, eventualmente seguiti da una barra e dalla lunghezza del prefisso.</translation>
+    </message>
+    <message>
+        <source>The prefix length after the slash must be a number from 0 to 32.</source>
+        <translation>La lunghezza del prefisso dopo la barra deve essere un numero da 0 a 32.</translation>
+    </message>
+    <message>
+        <source>A range may hold at most 1024 addresses (a /22): give a longer prefix, or several ranges.</source>
+        <translation>Un intervallo può contenere al massimo 1024 indirizzi (un /22): indicate un prefisso più lungo o più intervalli.</translation>
+    </message>
+    <message>
+        <source>All camera addresses together may hold at most 1024 addresses.</source>
+        <translation>Tutti gli indirizzi delle telecamere insieme possono essere al massimo 1024.</translation>
+    </message>
+    <message>
+        <source>Addresses 0.x.x.x (0.0.0.0 among them) are no destination.</source>
+        <translation>Gli indirizzi 0.x.x.x (0.0.0.0 compreso) non sono una destinazione.</translation>
+    </message>
+    <message>
+        <source>255.255.255.255 is the broadcast, which goes out anyway.</source>
+        <translation>255.255.255.255 è il broadcast, che viene inviato comunque.</translation>
+    </message>
+    <message>
+        <source>Loopback addresses (127.x.x.x) lead back to this computer, not to a camera.</source>
+        <translation>Gli indirizzi di loopback (127.x.x.x) riportano a questo computer, non a una telecamera.</translation>
+    </message>
+    <message>
+        <source>Multicast addresses (224.x.x.x to 239.x.x.x) are no camera&apos;s address.</source>
+        <translation>Gli indirizzi multicast (da 224.x.x.x a 239.x.x.x) non sono indirizzi di telecamere.</translation>
+    </message>
+    <message>
+        <source>Reserved addresses (240.x.x.x and above) are no camera&apos;s address.</source>
+        <translation>Gli indirizzi riservati (da 240.x.x.x in su) non sono indirizzi di telecamere.</translation>
+    </message>
+    <message>
+        <source>This is the network address of a subnet of this computer; no camera answers there.</source>
+        <translation>Questo è l&apos;indirizzo di rete di una sottorete di questo computer; lì non risponde nessuna telecamera.</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of a subnet of this computer, which the broadcast reaches anyway.</source>
+        <translation>Questo è l&apos;indirizzo di broadcast di una sottorete di questo computer, che il broadcast raggiunge comunque.</translation>
+    </message>
+    <message>
+        <source>This computer itself has this address.</source>
+        <translation>Questo computer ha già questo indirizzo.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetsDlg</name>
+    <message>
+        <source>Camera addresses</source>
+        <translation>Indirizzi telecamere</translation>
+    </message>
+    <message>
+        <source>A broadcast does not pass a router. Cameras behind one are asked at their own addresses: one address or range per line, such as 10.88.0.5 or 10.88.0.0/24 (at most 1024 addresses). Discovery asks them in every round, beside the broadcast.</source>
+        <translation>Un broadcast non attraversa un router. Le telecamere dietro un router vengono interrogate ai loro indirizzi: un indirizzo o un intervallo per riga, per esempio 10.88.0.5 o 10.88.0.0/24 (al massimo 1024 indirizzi). La ricerca li interroga a ogni giro, oltre al broadcast.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>Riga %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>No address: discovery asks by broadcast only.</source>
+        <translation>Nessun indirizzo: la ricerca interroga solo in broadcast.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address(es) asked in every discovery round.</source>
+        <translation>
+            <numerusform>%n indirizzo interrogato a ogni giro di ricerca.</numerusform>
+            <numerusform>%n indirizzi interrogati a ogni giro di ricerca.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExpectedLine</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>questo file non esiste</translation>
+    </message>
+    <message>
+        <source>this is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>the file is too large to be a camera list (more than 16 MiB)</source>
+        <translation>il file è troppo grande per essere un elenco di telecamere (più di 16 MiB)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>impossibile leggere il file: %1</translation>
+    </message>
+    <message>
+        <source>this is not JSON: %1 at line %2, column %3</source>
+        <translation>non è JSON: %1 alla riga %2, colonna %3</translation>
+    </message>
+    <message>
+        <source>this is not a camera list: it is no JSON object with a &quot;cameras&quot; array</source>
+        <translation>non è un elenco di telecamere: non è un oggetto JSON con un array &quot;cameras&quot;</translation>
+    </message>
+    <message>
+        <source>the camera list has no cameras</source>
+        <translation>l&apos;elenco non contiene telecamere</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; is not a camera (a JSON object)</source>
+        <translation>la voce %1 di &quot;cameras&quot; non è una telecamera (un oggetto JSON)</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; has no &quot;mac&quot;</source>
+        <translation>la voce %1 di &quot;cameras&quot; non ha &quot;mac&quot;</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; has a malformed &quot;%2&quot;: %3</source>
+        <translation>la voce %1 di &quot;cameras&quot; ha un &quot;%2&quot; non valido: %3</translation>
+    </message>
+    <message>
+        <source>entries %1 and %2 of &quot;cameras&quot; have the same MAC %3</source>
+        <translation>le voci %1 e %2 di &quot;cameras&quot; hanno lo stesso MAC %3</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,10 @@
         <source>The network adapter itself uses this address.</source>
         <translation>このアドレスはネットワークアダプター自身が使用しています。</translation>
     </message>
+    <message>
+        <source>The camera answers through a router. A new address goes by broadcast on the camera&apos;s own network segment, which the router does not pass: give it its address from a computer on that segment.</source>
+        <translation>このカメラはルーター経由で応答しています。新しいアドレスはカメラのネットワークセグメント上でブロードキャストで送られますが、ルーターはそれを通しません: そのセグメント上のコンピューターからアドレスを設定してください。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -326,6 +330,28 @@
         <source>The list could not be saved to %1.</source>
         <translation>リストを %1 に保存できませんでした。</translation>
     </message>
+    <message>
+        <source>The expected line cannot be read; the window goes on without it.
+%1</source>
+        <translation>基準ラインを読み込めません。基準ラインなしで続行します。
+%1</translation>
+    </message>
+    <message>
+        <source>Use as expected line</source>
+        <translation>基準ラインとして使用</translation>
+    </message>
+    <message>
+        <source>Open expected line...</source>
+        <translation>基準ラインを開く...</translation>
+    </message>
+    <message>
+        <source>Forget expected line</source>
+        <translation>基準ラインを解除</translation>
+    </message>
+    <message>
+        <source>Camera addresses...</source>
+        <translation>カメラのアドレス...</translation>
+    </message>
 </context>
 <context>
     <name>UdpCamManager</name>
@@ -376,6 +402,10 @@
     <message>
         <source>Not responding</source>
         <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>routed</source>
+        <translation>ルーター経由</translation>
     </message>
 </context>
 <context>
@@ -656,6 +686,78 @@
         <source>(Disable-NetFirewallRule in PowerShell)</source>
         <translation>(Disable-NetFirewallRule は PowerShell で実行)</translation>
     </message>
+    <message>
+        <source>Expected camera missing</source>
+        <translation>基準ラインのカメラが見つかりません</translation>
+    </message>
+    <message>
+        <source>Expected camera moved</source>
+        <translation>基準ラインのカメラが移動しています</translation>
+    </message>
+    <message>
+        <source>Camera not in the expected line</source>
+        <translation>基準ラインにないカメラ</translation>
+    </message>
+    <message>
+        <source>MAC %1</source>
+        <translation>MAC %1</translation>
+    </message>
+    <message>
+        <source>%1, serial %2</source>
+        <translation>%1、シリアル番号 %2</translation>
+    </message>
+    <message>
+        <source>If the line has changed for good, save the camera list again as the expected line</source>
+        <translation>ラインが恒久的に変わった場合は、カメラリストを基準ラインとして保存し直してください</translation>
+    </message>
+    <message>
+        <source>Camera %1 of the expected line did not answer.</source>
+        <translation>基準ラインのカメラ %1 が応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Camera %1 of the expected line did not answer at %2.</source>
+        <translation>基準ラインのカメラ %1 が %2 で応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers with its MAC address but another serial number (%2): a different camera with a copied MAC address.</source>
+        <translation>カメラ %1 がその MAC アドレスで応答していますが、シリアル番号が異なります (%2): MAC アドレスをコピーした別のカメラです。</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers through %2, not at %3 through %4 where the expected line has it.</source>
+        <translation>カメラ %1 は %2 経由で応答しています。基準ラインでは %4 経由の %3 です。</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers through %2, not through %3 where the expected line has it.</source>
+        <translation>カメラ %1 は %2 経由で応答しています。基準ラインでは %3 経由です。</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers there, not at %2 where the expected line has it.</source>
+        <translation>カメラ %1 はそのアドレスで応答しています。基準ラインでは %2 です。</translation>
+    </message>
+    <message>
+        <source>Connect it to %1 again, where the expected line has it</source>
+        <translation>基準ラインのとおり、%1 に接続し直してください</translation>
+    </message>
+    <message>
+        <source>Give it the address %1 again</source>
+        <translation>アドレス %1 を設定し直してください</translation>
+    </message>
+    <message>
+        <source>Camera %1 answers but is not in the expected line.</source>
+        <translation>カメラ %1 は応答していますが、基準ラインにありません。</translation>
+    </message>
+    <message>
+        <source>If it belongs to the line, save the camera list again as the expected line; otherwise take it off the camera network</source>
+        <translation>ラインの一部であれば、カメラリストを基準ラインとして保存し直してください。そうでなければカメラネットワークから外してください</translation>
+    </message>
+    <message>
+        <source>Camera %1 carries the MAC address of camera %2 of the expected line but another serial number: a different camera with a copied MAC address.</source>
+        <translation>カメラ %1 は基準ラインのカメラ %2 の MAC アドレスを持っていますが、シリアル番号が異なります: MAC アドレスをコピーした別のカメラです。</translation>
+    </message>
+    <message>
+        <source>A MAC address names one camera: have this camera&apos;s MAC address corrected by the manufacturer</source>
+        <translation>MAC アドレスは 1 台のカメラを示します: このカメラの MAC アドレスをメーカーに修正してもらってください</translation>
+    </message>
 </context>
 <context>
     <name>NetworkCheckWindow</name>
@@ -834,6 +936,10 @@
         <source>%1 of %2</source>
         <translation>%2 の%1</translation>
     </message>
+    <message>
+        <source>Move camera... gives it back the address %1 (mask %2) that the expected line has for it.</source>
+        <translation>カメラを移動... で、基準ラインにあるアドレス %1 (マスク %2) に戻します。</translation>
+    </message>
 </context>
 <context>
     <name>CameraList</name>
@@ -991,6 +1097,196 @@
     <message>
         <source>Assign addresses</source>
         <translation>アドレスの割り当て</translation>
+    </message>
+</context>
+<context>
+    <name>LineView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The list could not be kept as the expected line.</source>
+        <translation>リストを基準ラインとして保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Open expected line</source>
+        <translation>基準ラインを開く</translation>
+    </message>
+    <message>
+        <source>Saved camera lists (*.json);;All files (*)</source>
+        <translation>保存したカメラリスト (*.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>This file cannot be used as the expected line.</source>
+        <translation>このファイルは基準ラインとして使用できません。</translation>
+    </message>
+    <message>
+        <source>Expected line: %1 of %2 cameras so far</source>
+        <translation>基準ライン: これまでに %2 台中 %1 台</translation>
+    </message>
+    <message>
+        <source>Expected line: %1 of %2 cameras</source>
+        <translation>基準ライン: %2 台中 %1 台</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n moved</source>
+        <translation>
+            <numerusform>、%n 台移動</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n not in the line</source>
+        <translation>
+            <numerusform>、%n 台はライン外</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moved: the expected line has it at %1 through %2</source>
+        <translation>移動: 基準ラインでは %2 経由の %1 です</translation>
+    </message>
+    <message>
+        <source>Moved: the expected line has it at %1</source>
+        <translation>移動: 基準ラインでは %1 です</translation>
+    </message>
+    <message>
+        <source>Not in the expected line: it carries the MAC address of one of its cameras, with another serial number</source>
+        <translation>基準ラインにありません: ラインのカメラの MAC アドレスを持っていますが、シリアル番号が異なります</translation>
+    </message>
+    <message>
+        <source>Not in the expected line</source>
+        <translation>基準ラインにありません</translation>
+    </message>
+</context>
+<context>
+    <name>Targets</name>
+    <message>
+        <source>This is not an address: four numbers from 0 to 255 separated by dots, optionally followed by a slash and a prefix length.</source>
+        <translation>アドレスではありません: 0 から 255 までの 4 つの数値をドットで区切り、必要ならスラッシュとプレフィックス長を続けてください。</translation>
+    </message>
+    <message>
+        <source>The prefix length after the slash must be a number from 0 to 32.</source>
+        <translation>スラッシュの後のプレフィックス長は 0 から 32 までの数値にしてください。</translation>
+    </message>
+    <message>
+        <source>A range may hold at most 1024 addresses (a /22): give a longer prefix, or several ranges.</source>
+        <translation>範囲に含められるアドレスは最大 1024 個 (/22) です: より長いプレフィックスか、複数の範囲を指定してください。</translation>
+    </message>
+    <message>
+        <source>All camera addresses together may hold at most 1024 addresses.</source>
+        <translation>カメラのアドレスは合計で最大 1024 個までです。</translation>
+    </message>
+    <message>
+        <source>Addresses 0.x.x.x (0.0.0.0 among them) are no destination.</source>
+        <translation>0.x.x.x のアドレス (0.0.0.0 を含む) は宛先になりません。</translation>
+    </message>
+    <message>
+        <source>255.255.255.255 is the broadcast, which goes out anyway.</source>
+        <translation>255.255.255.255 はブロードキャストで、常に送信されます。</translation>
+    </message>
+    <message>
+        <source>Loopback addresses (127.x.x.x) lead back to this computer, not to a camera.</source>
+        <translation>ループバックアドレス (127.x.x.x) はこのコンピューター自身を指し、カメラには届きません。</translation>
+    </message>
+    <message>
+        <source>Multicast addresses (224.x.x.x to 239.x.x.x) are no camera&apos;s address.</source>
+        <translation>マルチキャストアドレス (224.x.x.x～239.x.x.x) はカメラのアドレスではありません。</translation>
+    </message>
+    <message>
+        <source>Reserved addresses (240.x.x.x and above) are no camera&apos;s address.</source>
+        <translation>予約済みアドレス (240.x.x.x 以上) はカメラのアドレスではありません。</translation>
+    </message>
+    <message>
+        <source>This is the network address of a subnet of this computer; no camera answers there.</source>
+        <translation>これはこのコンピューターのサブネットのネットワークアドレスです。ここで応答するカメラはありません。</translation>
+    </message>
+    <message>
+        <source>This is the broadcast address of a subnet of this computer, which the broadcast reaches anyway.</source>
+        <translation>これはこのコンピューターのサブネットのブロードキャストアドレスで、ブロードキャストが常に届きます。</translation>
+    </message>
+    <message>
+        <source>This computer itself has this address.</source>
+        <translation>このコンピューター自身のアドレスです。</translation>
+    </message>
+</context>
+<context>
+    <name>TargetsDlg</name>
+    <message>
+        <source>Camera addresses</source>
+        <translation>カメラのアドレス</translation>
+    </message>
+    <message>
+        <source>A broadcast does not pass a router. Cameras behind one are asked at their own addresses: one address or range per line, such as 10.88.0.5 or 10.88.0.0/24 (at most 1024 addresses). Discovery asks them in every round, beside the broadcast.</source>
+        <translation>ブロードキャストはルーターを通過しません。ルーターの先にあるカメラには、それぞれのアドレスで問い合わせます: 1 行に 1 つのアドレスまたは範囲 (例: 10.88.0.5、10.88.0.0/24、最大 1024 アドレス)。検索ではブロードキャストに加えて、毎回これらにも問い合わせます。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>%1 行目 (%2): %3</translation>
+    </message>
+    <message>
+        <source>No address: discovery asks by broadcast only.</source>
+        <translation>アドレスなし: 検索はブロードキャストのみで行います。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address(es) asked in every discovery round.</source>
+        <translation>
+            <numerusform>検索のたびに %n 個のアドレスに問い合わせます。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExpectedLine</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>そのファイルはありません</translation>
+    </message>
+    <message>
+        <source>this is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the file is too large to be a camera list (more than 16 MiB)</source>
+        <translation>カメラリストとしては大きすぎるファイルです (16 MiB 超)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>ファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>this is not JSON: %1 at line %2, column %3</source>
+        <translation>JSON ではありません: %2 行目 %3 列で %1</translation>
+    </message>
+    <message>
+        <source>this is not a camera list: it is no JSON object with a &quot;cameras&quot; array</source>
+        <translation>カメラリストではありません: &quot;cameras&quot; 配列を持つ JSON オブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>the camera list has no cameras</source>
+        <translation>カメラリストにカメラがありません</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; is not a camera (a JSON object)</source>
+        <translation>&quot;cameras&quot; の %1 番目の項目がカメラ (JSON オブジェクト) ではありません</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; has no &quot;mac&quot;</source>
+        <translation>&quot;cameras&quot; の %1 番目の項目に &quot;mac&quot; がありません</translation>
+    </message>
+    <message>
+        <source>entry %1 of &quot;cameras&quot; has a malformed &quot;%2&quot;: %3</source>
+        <translation>&quot;cameras&quot; の %1 番目の項目の &quot;%2&quot; が不正です: %3</translation>
+    </message>
+    <message>
+        <source>entries %1 and %2 of &quot;cameras&quot; have the same MAC %3</source>
+        <translation>&quot;cameras&quot; の %1 番目と %2 番目の項目が同じ MAC %3 です</translation>
     </message>
 </context>
 </TS>

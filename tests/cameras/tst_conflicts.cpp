@@ -90,12 +90,13 @@ private slots:
                                    "4 [5,7,6] 4 c00000006"}));
         QCOMPARE(findCameraConflicts(cams, 0).size(), 4); // "Optimal": no datagram-size conflict
         // A camera that reports its adapter's own address is not in that adapter's subnet; one without an
-        // address, or found through no address of ours, is not judged.
+        // address, or found through no address of ours, is not judged, nor is one behind a router.
         const UdpCamInfo own{0, 0, 0, 0, 0, 0, 0, A, 0, 0, 0, 0, A, 0xFFFFFF00};
-        UdpCamInfo unset = own, nowhere = own;
-        unset.cameraIp = nowhere.adapterIp = 0;
+        UdpCamInfo unset = own, nowhere = own, routed = own;
+        unset.cameraIp = nowhere.adapterIp = 0, routed.routedVia = A + 1;
         QCOMPARE(conflictGroups({own}, 0).value(0).kind, K::OutsideSubnet);
-        QVERIFY(conflictGroups({unset}, 0).isEmpty() && conflictGroups({nowhere}, 0).isEmpty());
+        QVERIFY(conflictGroups({unset}, 0).isEmpty() && conflictGroups({nowhere}, 0).isEmpty() &&
+                conflictGroups({routed}, 0).isEmpty());
     }
 
     void addressPlan_data() {

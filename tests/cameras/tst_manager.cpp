@@ -191,6 +191,52 @@ private slots:
                  QString("410 0:0, 410 0:0, 410 0:3, 410 1:0, 410 1:0, 510 0:1, 510 0:1"));
     }
 
+    // Addresses asked by unicast: each gets both dialects' requests in every round, from the port of the
+    // adapter its route leaves by, in batches of 32 every 5 ms (a /22 within 155 ms); a restart stops
+    // what was still due. A camera behind the router is opened as any other and marked routed with its
+    // gateway; one on the segment that also answers its own request is one camera, not routed; a routed
+    // camera gets no new address. Without a route nothing is asked.
+    void targetsAskedInPacedBatches() {
+        Rig r;
+        constexpr quint32 Far = 0x0A580000, Gateway = 0x0A4D01FE; // 10.88.0.0/22 behind 10.77.1.254
+        r.net.addCamera(Cam + 1, false, "Near");
+        r.net.addCamera(Far + 5, false, "F5").link = 0, r.net.addCamera(Far + 1022, true, "F1022").link = 0;
+        QList<quint32> targets{Cam + 1};
+        for (quint32 host = 1; host <= 1022; ++host)
+            targets << Far + host;
+        r.manager.setTargets(targets);
+        r.find();
+        r.clock.advance(3000);
+        QCOMPARE(r.net.heard(Far + 5), QString()); // no route yet
+        r.net.gateway = Gateway;
+        r.find();
+        r.clock.advance(40);
+        r.find(); // the first round's batches from 45 ms on are never sent
+        r.clock.advance(3500);
+        QCOMPARE(
+            r.net.heard(Far + 600, 3000),
+            QString("3130 disc, 3130 disc, 3130 adisc, 3380 disc, 3380 disc, "
+                    "3380 adisc, 3880 disc, 3880 disc, 3880 adisc, 4630 disc, 4630 disc, 4630 adisc, 5630 "
+                    "disc, 5630 disc, 5630 adisc"));
+        QCOMPARE(r.net.heard(Far + 5, 3040, 3300),
+                 QString("3040 disc, 3040 disc, 3040 adisc, 3040 opt, 3120 name, "
+                         "3290 disc, 3290 disc, 3290 adisc"));
+        QCOMPARE(r.net.heard(Far + 1022, 3040, 3300),
+                 QString("3195 disc, 3195 disc, 3195 adisc, 3195 reg, 3275 aname"));
+        QVERIFY(std::all_of(r.net.log.cbegin(), r.net.log.cend(),
+                            [](const Sent &s) { return s.from == 0x0A4D0101 || s.to == 0x0A4D0101; }));
+        QCOMPARE(r.names(), QString("Near F5 F1022"));
+        QVERIFY(r.manager.camera(0)->camInfo.routedVia == 0 &&
+                r.manager.camera(1)->camInfo.routedVia == Gateway &&
+                r.manager.camera(2)->camInfo.routedVia == Gateway);
+        const int sent = r.net.log.size();
+        QCOMPARE(r.manager.setCameraAddress(r.manager.camera(1), Far + 9, 0xFFFFFC00).outcome,
+                 AddressChange::BehindRouter);
+        QCOMPARE(r.manager.setAddressByMac(r.manager.camera(2)->camInfo, Far + 9, 0xFFFFFC00).outcome,
+                 AddressChange::BehindRouter);
+        QCOMPARE(r.net.log.size(), sent);
+    }
+
     // Which address changes go out: not the same again, nor a refused one; each to the broadcast address
     // of the camera's subnet, naming it by its MAC address.
     void addressChanges() {
@@ -223,6 +269,10 @@ private slots:
         c->camInfo = loopbackCamera(1); // on the adapter's own address: outside its subnet
         c->statusKnown = true;
         QVERIFY(manager.cameraText(1).contains("color=red"));
+        c->camInfo.routedVia = 1; // behind a router it is outside by design, and says so
+        QVERIFY(!manager.cameraText(1).contains("color=red") &&
+                manager.cameraText(1).contains("' - routed</b>"));
+        c->camInfo.routedVia = 0;
         // Inside its subnet it is not marked; a camera's name is shown as text and its "%3" is not filled in.
         c->camInfo.adapterIp = 0x7F000005, c->camInfo.adapterMask = 0xFFFFFF00;
         c->cameraName = "<i>A&B %3", c->status = 3;

@@ -287,6 +287,7 @@ QString events(const QList<WatchEvent> &list) {
         if (e.kind == WatchEvent::Name) s += QStringLiteral(" %1").arg(e.nameAfter);
         if (e.kind == WatchEvent::ConflictRaised) s += QStringLiteral(" raised ") + e.conflict.code;
         if (e.kind == WatchEvent::ConflictCleared) s += QStringLiteral(" cleared ") + e.conflict.code;
+        if (e.kind == WatchEvent::Missing || e.kind == WatchEvent::Moved) s += ' ' + e.line.expected.name;
         out << s;
     }
     return out.join(", ");
@@ -569,6 +570,50 @@ private slots:
         }
     }
 
+    // The expected line in the watch: each camera of it has its value from the first write on, 1 only
+    // while it is listed where the line has it. One not heard when the first discovery is judged is
+    // missing, said once; one heard elsewhere is moved, said when it is found there; one lost is said
+    // lost, not missing again. Listings: "a" camera A where the line has it, "b" camera A at another
+    // address, "-" none; "!" a completed discovery.
+    void watchJudgesTheLine() {
+        ExpectedLine line;
+        QCOMPARE(
+            readExpectedLine(R"({"cameras": [{"mac": "00:00:00:00:00:14", "ip": "10.10.1.20", "name": "A"},
+                                     {"mac": "00:00:00:00:00:99", "name": "X"}]})",
+                             &line)
+                .fault,
+            LineProblem::None);
+        WatchedCamera elsewhere = listed(0, A, 10);
+        elsewhere.seen.info.cameraIp = B;
+        const struct {
+            const char *listings, *want;
+        } rows[] = {
+            {"a - a! -! a!", "found #0||missing #-1 X|lost #0|found #0 / 00,10,10,10,00,10"},
+            {"b b! a! -", "found #0, moved #0 A|missing #-1 X|found #0, lost #0| / 00,00,00,10,10"},
+            {"- - a! -! b!", "||found #0, missing #-1 X|lost #0|found #0, moved #0 A / 00,00,00,10,00,00"},
+        };
+        for (const auto &row : rows) {
+            CameraWatch watch(labFacts(), 0);
+            watch.expect(line);
+            QStringList got, values;
+            const auto present = [&watch] {
+                QString v;
+                for (const auto &expected : watch.snapshot().expected)
+                    v += expected.second ? '1' : '0';
+                return v;
+            };
+            values << present();
+            for (const QString &l : QString(row.listings).split(' ')) {
+                QList<WatchedCamera> now;
+                if (l.startsWith('a')) now << listed(0, A, 10);
+                if (l.startsWith('b')) now << elsewhere;
+                got << events(watch.update(now, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), l.endsWith('!')));
+                values << present();
+            }
+            QCOMPARE(got.join('|') + " / " + values.join(','), QString(row.want));
+        }
+    }
+
     void metricsFollowTheWatch() {
         const WatchedCamera a = listed(0, A, 10, 2, "Cam"), b = listed(0, B, 10, 2, "Cam");
         WatchedCamera advanced = listed(0, J, 11, 0, "a\"b\\c\nd"), further = a, twin = b;
@@ -594,6 +639,7 @@ private slots:
              R"(varnix_events_total{event="options"} 0|varnix_events_total{event="clips"} 0|)"
              R"(varnix_events_total{event="conflict"} 0|varnix_events_total{event="not-responding"} 0|)"
              R"(varnix_events_total{event="responding"} 0|varnix_events_total{event="lost"} 1|)"
+             R"(varnix_events_total{event="missing"} 0|varnix_events_total{event="moved"} 0|)"
              R"(varnix_last_discovery_timestamp_seconds 0.000|varnix_metrics_written_timestamp_seconds 1.500)"},
             {"behind an adapter's further address, that adapter watched",
              {{{further}, false}},

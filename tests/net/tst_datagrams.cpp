@@ -18,9 +18,9 @@ const QByteArray AdvReply = bytes("06 00 CD AB 11 11 11 11 11 11 11 11 11 11 11 
                                   "44 44 44 44 44 44 1F");
 const ReceivingAdapter At{0xC0A80102, 0xFFFFFF00, 9000};
 
-// The record's eighteen fields in declaration order: protocol, cameraType, sensorType, options, serial,
+// The record's nineteen fields in declaration order: protocol, cameraType, sensorType, options, serial,
 // firmware version, revision, cameraIp, cameraMask, macLow, macHigh, cameraPort, adapterIp, adapterMask,
-// reserved, adapterMtu, link10G, modelQualifier.
+// reserved, adapterMtu, link10G, modelQualifier, routedVia.
 QList<quint32> fields(const UdpCamInfo &c) {
     const auto *p = reinterpret_cast<const quint32 *>(&c);
     return QList<quint32>(p, p + sizeof c / sizeof *p);
@@ -78,7 +78,7 @@ private slots:
 
     void discoveryRepliesBecomeRecords() {
         UdpCamInfo r;
-        QCOMPARE(fields(r).count(0u), 18); // what a channel holds before it is given its camera
+        QCOMPARE(fields(r).count(0u), 19); // what a channel holds before it is given its camera
         QVERIFY(standardRecordFromReply(StdReply, 0xC0A8010A, At, &r));
         QCOMPARE(fields(r), fields({0, 9, 1, 0, 12345, 0x102, 7, 0xC0A8010A, 0xFFFFFF00, 0x9C81F2A7, 0xC,
                                     1028, 0xC0A80102, 0xFFFFFF00, 0, 9000, 0, 0}));

@@ -1,10 +1,14 @@
 // The expected line: which files are read as a line and why the others are refused, and how the cameras
 // heard stand against the line.
+#include "doctor/fixtext.h"
 #include "report/expectedline.h"
+#include "report/linereport.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 // What a line holds, camera by camera, or why it is refused.
@@ -133,6 +137,71 @@ private slots:
                 standing.moved[2].moves == (MovedAddress | MovedAdapter));
         QVERIFY(!standing.asExpected() &&
                 compareLine({{line.cameras[0], line.cameras[5]}}, {heard[1], heard[6]}).asExpected());
+    }
+
+    // What the scan prints and the doctor finds, each camera named: a camera moved on its adapter is
+    // moved back by a set-address (unless another camera took its address), one moved to another
+    // adapter is plugged back, a missing one waited for longer. Through one adapter only the line's
+    // cameras behind it or behind none are judged.
+    void lineReportsAndFindings() {
+        const ExpectedLine line{
+            cameras("1/42/A/20/1 2/43/B/21/1 3//C/22/1 5/46/E/24/1 9/49/I/29/1 4/45/D/23/2 6/46/F/26/1")};
+        const QList<LineCamera> heard =
+            cameras("1/42/A/20/1 2/43/B/31/1 3//C/22/2 5/99//25/1 7/47/G/26/1 6/46/F/29/1");
+        NetworkFacts facts;
+        for (const char *name : {"lab0", "lab1"}) {
+            AdapterFacts a;
+            a.adapter.ip = 0x0A010000u + quint32(facts.adapters.size() + 1), a.adapter.mask = 0xFFFF0000;
+            std::strcpy(a.adapter.name, name);
+            facts.adapters << a;
+        }
+        QList<SeenCamera> seen;
+        for (const LineCamera &h : heard) {
+            SeenCamera c;
+            c.info.macLow = quint32(h.mac), c.info.macHigh = quint32(h.mac >> 32), c.info.cameraIp = h.ip;
+            c.info.adapterIp = h.adapterIp, c.info.adapterMask = c.info.cameraMask = 0xFFFF0000;
+            c.info.serialNumber = h.serial.toUInt(), c.name = h.name, c.row = int(seen.size());
+            seen << c;
+        }
+        const LineStanding standing =
+            compareLine(lineBehind(line, facts.adapters[0].adapter), lineCameras(seen));
+        QCOMPARE(lineStandingText(standing).remove("00:0c:9c:00:00:0").remove("10.1."),
+                 "Expected line: 1 of 6 camera(s) present, 2 missing, 3 moved, 2 unexpected.\n"
+                 "  present    \"A\" 1 at 1.20\n"
+                 "  missing    \"E\" 5 at 1.24 (another camera answers with its MAC, serial 00-0000-0099)\n"
+                 "  missing    \"I\" 9 at 1.29\n"
+                 "  moved      \"B\" 2 at 1.31, expected at 1.21\n"
+                 "  moved      \"C\" 3 at 1.22 through 0.2, expected at 1.22 through 0.1\n"
+                 "  moved      \"F\" 6 at 1.29, expected at 1.26\n"
+                 "  unexpected 5 at 1.25 (copied MAC of the line's camera with serial 46)\n"
+                 "  unexpected \"G\" 7 at 1.26\n");
+        QStringList got;
+        for (const Finding &f : lineFindings(standing, facts, seen)) {
+            QStringList fixes = commandLineFixes(f.fixes);
+            got << QString("%1 %2 %3 cameras %4+%5: %6")
+                       .arg(f.code, severityName(f.severity), f.adapter)
+                       .arg(f.cameras.size())
+                       .arg(f.absent.size())
+                       .arg(fixes.join(" / ").remove("00:0c:9c:00:00:0").remove("10.1."));
+        }
+        QCOMPARE(got, QStringList(
+                          {"missing-camera problem lab0 cameras 1+1: Check the cameras' power and cables, or "
+                           "listen longer (--wait 10000)",
+                           "missing-camera problem lab0 cameras 0+1: Check the cameras' power and cables, or "
+                           "listen longer (--wait 10000)",
+                           "moved-camera warning lab0 cameras 1+0: varnix-scan --set-address 1.31 1.21 "
+                           "255.255.0.0 --adapter lab0 / If the line has changed for good, save the camera "
+                           "list again as the expected line",
+                           "moved-camera warning lab1 cameras 1+0: Connect it to lab0 again, where the "
+                           "expected line has it / If the line has changed for good, save the camera list "
+                           "again as the expected line",
+                           "moved-camera warning lab0 cameras 1+0: Give it the address 1.26 again / If the "
+                           "line has changed for good, save the camera list again as the expected line",
+                           "unexpected-camera warning lab0 cameras 1+0: A MAC address names one camera: have "
+                           "this camera's MAC address corrected by the manufacturer",
+                           "unexpected-camera warning lab0 cameras 1+0: If it belongs to the line, save the "
+                           "camera list again as the expected line; otherwise take it off the camera "
+                           "network"}));
     }
 };
 

@@ -154,6 +154,11 @@ const QList<QPair<const char *, Output>> outputs = {
     {"metrics.prom",
      [](Scene &s) {
          CameraWatch watch(s.facts, 1448);
+         ExpectedLine line; // the first camera, and one that never answers
+         readExpectedLine("{\"cameras\": [{\"mac\": \"00:0c:9c:81:f2:a7\"}, {\"mac\": \"02:00:00:00:00:09\", "
+                          "\"name\": \"Bay \\\"9\\\"\", \"ip\": \"10.10.1.99\"}]}",
+                          &line);
+         watch.expect(line);
          QList<WatchedCamera> now;
          for (int i = 0; i < s.manager.cameraCount(); ++i) {
              const UdpInterface *channel = s.manager.camera(i);

@@ -8,6 +8,7 @@
 #include "net/udpinterface.h"
 #include "tests/loopbackcamera.h"
 #include "tests/netns.h"
+#include "ui/lineview.h"
 #include "ui_ipeditdlg.h"
 #include "ui_mainwindow.h"
 
@@ -250,6 +251,63 @@ private slots:
                          (whole ? e->toolTip().isEmpty() : e->toolTip().contains(status)),
                      qPrintable(status + ": " + shown.toPlainText()));
         }
+    }
+
+    // The expected line and the camera addresses come from the settings; a line that cannot be read is
+    // said once the window shows. Once the discovery rounds are over the summary says how the line
+    // stands, red while a camera is missing, and the rows moved or not in the line say why; a routed
+    // camera's address cannot be edited, and the menu says why. The list kept as the line is all there;
+    // a line forgotten says and marks nothing.
+    void expectedLineAndRoutedRows() {
+        QTemporaryDir dir;
+        qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+        QSettings store(QStringLiteral("Halvorn"), QStringLiteral("Tovek"));
+        store.setValue("Settings/ExpectedLine", dir.filePath("none.json"));
+        store.setValue("Settings/Targets", "10.79.0.0/30,10.79.0.9");
+        {
+            ModalHandler closer;
+            MainWindow w;
+            w.show();
+            QTRY_COMPARE(closer.messages.size(), 1);
+            QVERIFY(closer.messages[0].contains("none.json: there is no such file") && !w.line->active());
+            QCOMPARE(w.targets, QStringList({"10.79.0.0/30", "10.79.0.9"}));
+        }
+        QFile line(dir.filePath("line.json"));
+        QVERIFY(line.open(QIODevice::WriteOnly) &&
+                line.write(R"({"cameras": [{"mac": "00:0c:9c:81:f2:a8", "ip": "127.0.0.2"}, {"mac":
+                    "00:0c:9c:81:f2:a9", "ip": "127.0.0.9"}, {"mac": "00:0c:9c:00:00:01"}]})") > 0);
+        line.close();
+        store.setValue("Settings/ExpectedLine", line.fileName());
+        MainWindow w;
+        UdpCamInfo routed = loopbackCamera(5);
+        routed.routedVia = 0x7F0000FE;
+        addCameras(w, {loopbackCamera(2), loopbackCamera(3), loopbackCamera(4), routed});
+        w.checkCameraConflicts();
+        QVERIFY(w.ui->lineLbl->text().contains("cameras so far, 1 moved") &&
+                w.ui->lineLbl->styleSheet().contains("silver"));
+        w.line->findChild<QTimer *>()->stop(); // the discovery rounds are over
+        w.checkCameraConflicts();
+        QVERIFY(!w.ui->lineLbl->isHidden() && w.ui->lineLbl->styleSheet().contains("#ff6060"));
+        QCOMPARE(w.ui->lineLbl->text(), QString("Expected line: 2 of 3 cameras, 1 moved, 2 not in the line"));
+        QStringList marks;
+        for (int row = 0; row < 4; ++row)
+            marks << (entry(w, row)->isMarked() ? entry(w, row)->toolTip().split("<p>").last().remove("</p>")
+                                                : "-");
+        QCOMPARE(marks, QStringList({"-", "Moved: the expected line has it at 127.0.0.9",
+                                     "Not in the expected line", "Not in the expected line"}));
+        for (int row : {0, 3}) {
+            w.showContextMenu(w.ui->camList->visualItemRect(w.ui->camList->item(row)).center());
+            QAction *edit = w.contextMenu->actions().first();
+            QVERIFY(edit->isEnabled() == (row == 0) && edit->toolTip().contains("router") == (row == 3));
+            w.contextMenu->hide();
+        }
+        w.listMenu->actions().at(5)->trigger(); // "Use as expected line"
+        QVERIFY(w.line->path().endsWith("expected-line.json") &&
+                store.value("Settings/ExpectedLine") == w.line->path());
+        w.checkCameraConflicts();
+        QVERIFY(w.ui->lineLbl->isHidden() && !entry(w, 3)->isMarked());
+        w.line->forget();
+        QVERIFY(!store.contains("Settings/ExpectedLine") && !w.line->active());
     }
 
     void networkPreferencesProgramOrNotice() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows build under Wine, in the Wine lab of tools/lab/wine-lab.sh (which makes the prefix).
 #
-#   wine.sh units|scan|doctor|window|installer BUILD WINBUILD SOURCE
+#   wine.sh units|scan|routed|doctor|window|installer BUILD WINBUILD SOURCE
 #
 # BUILD is the Linux build (varnix-camsim and tst_scan_netns for the lab),
 # WINBUILD the Windows build directory (dist/, tests/, package/), SOURCE the source tree. Outputs stay
@@ -293,7 +293,7 @@ varnix scanner|in|allow|udp|c:\\program files\\varnix\\varnix-scan.exe|yes"
 }
 
 case $mode in
-units | scan | doctor | window | installer)
+units | scan | routed | doctor | window | installer)
     command -v wine >/dev/null && command -v wineserver >/dev/null ||
         skip "Wine is not installed (scripts/setup installs it)"
     [[ $(id -u) == 0 ]] || skip "needs root for network namespaces"
@@ -306,6 +306,8 @@ units | scan | doctor | window | installer)
     units) in_private_net "$src/tools/lab/with-xvfb.sh" -- "$0" _units "$build" "$winbuild" "$src" ;;
     # The Linux end-to-end test of varnix-scan, run against varnix-scan.exe.
     scan) VARNIX_SCAN="$(realpath "$0") _scan $build $winbuild $src" "$build/tests/tools/tst_scan_netns" ;;
+    # The router lab: --target through IP Helper's route, cameras behind the router listed as routed.
+    routed) VARNIX_SCAN="$(realpath "$0") _scan $build $winbuild $src" "$build/tests/tools/tst_router_netns" ;;
     window)
         command -v xwininfo >/dev/null || skip "xwininfo (x11-utils) is missing"
         in_private_net "$src/tools/lab/with-xvfb.sh" -- "$0" _window "$build" "$winbuild" "$src" ;;

@@ -30,10 +30,11 @@ QList<UdpCamInfo> records(const QList<CameraSnapshot> &cameras) {
     return out;
 }
 
-// Rediscovers until every moved camera answers at its new address, at most `waitMs`.
-QList<UdpCamInfo> lookAgain(const NetAdapterInfo &chosen, const QList<CameraSnapshot> &cameras,
-                            const QList<AddressMove> &moves, int waitMs) {
+// Rediscovers until every moved camera answers at its new address, at most the wait.
+QList<UdpCamInfo> lookAgain(const ScanOptions &o, const NetAdapterInfo &chosen,
+                            const QList<CameraSnapshot> &cameras, const QList<AddressMove> &moves) {
     UdpCamManager manager;
+    manager.setTargets(o.targetAddresses);
     manager.restartDiscovery(&chosen);
     const auto allAnswer = [&] {
         const QList<UdpCamInfo> found = records(heardSnapshots(manager));
@@ -43,7 +44,7 @@ QList<UdpCamInfo> lookAgain(const NetAdapterInfo &chosen, const QList<CameraSnap
         return true;
     };
     QEventLoop loop;
-    QTimer::singleShot(waitMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer::singleShot(o.waitMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     QTimer tick; // unlisted cameras announce nothing: look now and then as well
     QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
         if (allAnswer()) loop.quit();
@@ -66,6 +67,7 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
                           .arg(ipToText(o.firstIp), adapterName, ipToText(chosen.ip), ipToText(chosen.mask)));
 
     UdpCamManager manager;
+    manager.setTargets(o.targetAddresses);
     manager.restartDiscovery(&chosen);
     listenForCameras(manager, o);
     const QList<CameraSnapshot> cameras = heardSnapshots(manager);
@@ -85,8 +87,19 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
                 sent << i;
             QThread::msleep(AddressSettleMs); // one camera at a time; nothing else to handle meanwhile
         }
-        after = lookAgain(chosen, cameras, moves, o.waitMs);
+        after = lookAgain(o, chosen, cameras, moves);
     }
+
+    // The command goes by broadcast on a camera's own segment, which no router passes.
+    int routed = 0;
+    for (const CameraSnapshot &c : cameras)
+        routed += isRouted(c.info) ? 1 : 0;
+    const QString routedNote =
+        routed ? QStringLiteral(
+                     "%1 camera(s) behind a router are not planned: a new address reaches a camera only "
+                     "on its own segment, which the router does not pass.\n")
+                     .arg(routed)
+               : QString();
 
     bool allMoved = true;
     QJsonArray plan;
@@ -109,16 +122,19 @@ int assignMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, cons
         out.insert(QStringLiteral("applied"), o.apply);
         out.insert(QStringLiteral("plan"), plan);
         printJson(out);
-    } else if (moves.isEmpty()) {
+    } else if (moves.isEmpty() && routedNote.isEmpty()) {
         printTo(stdout,
                 QStringLiteral("Every camera on %1 has an address of its own in its adapter's subnet; "
                                "nothing to move.\n")
                     .arg(adapterName));
+    } else if (moves.isEmpty()) {
+        printTo(stdout, routedNote);
     } else {
         printTo(stdout,
-                alignedTable(rows) + (o.apply ? QString()
-                                              : QStringLiteral("\nNothing was sent; --apply gives the "
-                                                               "cameras these addresses.\n")));
+                alignedTable(rows) + routedNote +
+                    (o.apply ? QString()
+                             : QStringLiteral(
+                                   "\nNothing was sent; --apply gives the cameras these addresses.\n")));
     }
     return allMoved ? 0 : 1;
 }

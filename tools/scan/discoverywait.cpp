@@ -36,7 +36,8 @@ QString shortNote(const UdpCamManager &manager) {
         .arg(manager.cameraCount());
 }
 
-void listenForCameras(UdpCamManager &manager, const ScanOptions &options, int graceMs) {
+void listenForCameras(UdpCamManager &manager, const ScanOptions &options, int graceMs,
+                      const std::function<bool()> &awaited) {
     QEventLoop loop;
     // Precise: a coarse timer may end a wait of 3500 ms up to 175 ms early or late.
     QTimer::singleShot(options.waitMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
@@ -48,7 +49,7 @@ void listenForCameras(UdpCamManager &manager, const ScanOptions &options, int gr
     QObject::connect(&check, &QTimer::timeout, &loop, [&] {
         const bool nothing = manager.cameraCount() == 0 && !manager.openingsUnderWay();
         if (sinceNew.elapsed() >= QuietMs && (!nothing || clock.elapsed() >= NothingFoundMs) &&
-            complete(manager))
+            complete(manager) && !(awaited && awaited()))
             loop.quit();
     });
     if (!options.waitGiven) check.start(CheckEveryMs);

@@ -1,5 +1,6 @@
 #include "discoverywait.h"
 #include "report/doctortext.h"
+#include "report/linereport.h"
 #include "scancli.h"
 #include "scanreport.h"
 
@@ -22,15 +23,21 @@ constexpr int AnswerGraceMs = 1000;
 int doctorMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
                int jumboPacket) {
     UdpCamManager manager;
+    manager.setTargets(o.targetAddresses);
     manager.restartDiscovery(&chosen);
-    listenForCameras(manager, o, AnswerGraceMs);
+    const bool expecting = !o.expectFile.isEmpty();
+    const ExpectedLine line = lineBehind(o.expected, chosen);
+    listenForCameras(manager, o, AnswerGraceMs, [&] {
+        return expecting && !compareLine(line, lineCameras(heardSnapshots(manager))).missing.isEmpty();
+    });
 
     NetworkCheck check;
     QEventLoop loop;
     QObject::connect(&check, &NetworkCheck::finished, &loop, &QEventLoop::quit);
     check.start(networkCheckInput(manager, chosen, adapters, datagramSizeFor(jumboPacket)));
     if (check.isRunning()) loop.exec();
-    const NetworkCheckResult &result = check.result();
+    NetworkCheckResult result = check.result();
+    if (expecting) addLineFindings(result, o.expected, chosen);
     const QList<Finding> &findings = result.findings;
     const QList<SeenCamera> &cameras = result.cameras;
     bool problem = false;

@@ -45,6 +45,8 @@ int main(int argc, char **argv) {
         }
     }
 
+    if (!readScope(o, adapters, chosen, &error)) return refuse(error);
+
     if (o.mode == ScanOptions::SetAddress) {
         // The workstation's own addresses are known before any camera is: refuse them before discovery.
         for (const NetAdapterInfo &a : adapters) {

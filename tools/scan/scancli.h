@@ -26,6 +26,12 @@ QList<NetAdapterInfo> inventory();
 // The adapter entry whose name matches, as the window's adapter list picks it: the last match.
 const NetAdapterInfo *findAdapter(const QList<NetAdapterInfo> &adapters, const QString &name);
 
+// Reads what the options name beyond themselves into `o`: the addresses --target names, each judged as
+// the window judges them and with a route that leaves by the adapter scanned (by one with an address for
+// all adapters), and the --expect file. False with the reason: nothing may be sent then.
+bool readScope(ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
+               QString *error);
+
 // The listed camera answering from `ip` (and, given `who`, the same camera as that record), or null.
 UdpInterface *cameraAt(const UdpCamManager &manager, quint32 ip, const UdpCamInfo *who = nullptr);
 

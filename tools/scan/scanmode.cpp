@@ -7,6 +7,7 @@
 #include "net/addresses.h"
 #include "net/udpinterface.h"
 #include "report/cameralist.h"
+#include "report/linereport.h"
 
 #include <QJsonArray>
 
@@ -26,11 +27,19 @@ int listAdaptersMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters
 int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const NetAdapterInfo &chosen,
              int jumboPacket) {
     UdpCamManager manager;
+    manager.setTargets(o.targetAddresses);
     manager.restartDiscovery(&chosen);
-    listenForCameras(manager, o);
+    // With an expected line, a camera of it that has not answered yet is waited for until the deadline.
+    const bool expecting = !o.expectFile.isEmpty();
+    const ExpectedLine line = lineBehind(o.expected, chosen);
+    const auto standing = [&] { return compareLine(line, lineCameras(heardSnapshots(manager))); };
+    listenForCameras(manager, o, 0, [&] { return expecting && !standing().missing.isEmpty(); });
+    const LineStanding judged = standing();
 
     if (o.json) {
-        printJson(scanReportJson(chosen, adapters, manager, datagramSizeFor(jumboPacket)));
+        QJsonObject out = scanReportJson(chosen, adapters, manager, datagramSizeFor(jumboPacket));
+        if (expecting) out.insert(QStringLiteral("expected"), expectedLineJson(judged));
+        printJson(out);
     } else if (o.csv) {
         const QByteArray rows = csvText(cameraListRows(manager, datagramSizeFor(jumboPacket)));
         std::fwrite(rows.constData(), 1, size_t(rows.size()), stdout); // UTF-8, whatever the locale
@@ -47,6 +56,7 @@ int scanMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters, const 
         const ConflictKind conflict = findCameraConflict(manager, datagramSizeFor(jumboPacket));
         if (conflict != ConflictKind::None)
             printTo(stdout, QStringLiteral("\nWarning: %1\n").arg(conflictText(conflict)));
+        if (expecting) printTo(stdout, QLatin1Char('\n') + lineStandingText(judged));
     }
-    return 0;
+    return expecting && !judged.asExpected() ? 1 : 0;
 }

@@ -167,6 +167,20 @@ struct Options {
     const QCommandLineOption metricsFile =
         option({QStringLiteral("metrics-file")},
                QStringLiteral("--watch: keep PATH up to date in the Prometheus text format"), "PATH");
+    const QCommandLineOption target = option(
+        {QStringLiteral("target")},
+        QStringLiteral(
+            "also ask this address, or every address of this range (at most a /22), by unicast in every "
+            "discovery round: cameras behind a router, which no broadcast reaches; repeatable, also a "
+            "comma-separated list"),
+        "ADDRESS[/PREFIX]");
+    const QCommandLineOption expect = option(
+        {QStringLiteral("expect")},
+        QStringLiteral(
+            "a saved camera list (what --json prints) is the line as it should be: a scan also says which "
+            "of its cameras are present, missing, moved or unexpected (exit 1 unless all are as "
+            "expected), --doctor adds its findings, --watch its metrics and events"),
+        "FILE");
     const QCommandLineOption help =
         option({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this text"));
     const QCommandLineOption version =
@@ -174,8 +188,9 @@ struct Options {
 
     // In the order --help lists them.
     QList<QCommandLineOption> all() const {
-        return {adapter, wait,   datagramSize, json,   csv,      list,        setAddress, assign, first,
-                apply,   doctor, watch,        rescan, duration, metricsFile, help,       version};
+        return {adapter,     wait,   datagramSize, json,   csv,    list,   setAddress,
+                assign,      first,  apply,        doctor, watch,  rescan, duration,
+                metricsFile, target, expect,       help,   version};
     }
 };
 
@@ -218,6 +233,7 @@ QString scanUsage() {
         QStringLiteral("Usage:\n"
                        "  varnix-scan [--adapter NAME] [--wait MS]\n"
                        "              [--datagram-size optimal|%2] [--json | --csv]\n"
+                       "              [--target ADDRESS[/PREFIX]]... [--expect FILE]\n"
                        "  varnix-scan --list-adapters [--json]\n"
                        "  varnix-scan --set-address CAMERA_IP NEW_IP NEW_MASK [--adapter NAME] [--wait MS] "
                        "[--json]\n"
@@ -227,6 +243,8 @@ QString scanUsage() {
                        "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] "
                        "[--duration MS] [--json]\n"
                        "              [--metrics-file PATH]\n"
+                       "  --target goes with every mode but --list-adapters; --expect with a scan, --doctor "
+                       "and --watch.\n"
                        "\n"
                        "Finds the cameras on one network adapter (or on all of them with \"%1\") and prints\n"
                        "them with the first network conflict the camera list would warn about.\n"
@@ -240,10 +258,13 @@ QString scanUsage() {
                "Exit codes: 0 done; 1 the new address was not confirmed, a camera planned by\n"
                "--assign-addresses has no free address or does not answer at it, or --doctor found a "
                "problem;\n"
+               "with --expect, a scan exits 1 when a camera of the line is missing or moved or one not in\n"
+               "it answers;\n"
                "2 bad arguments (an option given twice, an address that does not parse or that a camera\n"
                "must not take, a metrics file that is not a regular file, a first address outside the\n"
                "adapter's subnet), an unknown adapter or, for --assign-addresses, an adapter without an\n"
-               "address: nothing was sent.\n"
+               "address, a --target refused or without a route through the adapter, an --expect file that\n"
+               "is no camera list, or a camera behind a router given a new address: nothing was sent.\n"
                "The settings are read, never written.\n");
 }
 
@@ -268,14 +289,15 @@ private:
                              &adapter = options_.adapter, &wait = options_.wait,
                              &datagramSize = options_.datagramSize, &rescan = options_.rescan,
                              &duration = options_.duration, &metricsFile = options_.metricsFile,
-                             &assign = options_.assign, &first = options_.first, &apply = options_.apply;
+                             &assign = options_.assign, &first = options_.first, &apply = options_.apply,
+                             &target = options_.target, &expect = options_.expect;
     QCommandLineParser parser;
 };
 
 bool OptionReader::parse(const QStringList &arguments, QString *error) {
     QStringList valuedNames;
     for (const QCommandLineOption &option :
-         {setAddress, adapter, wait, datagramSize, rescan, duration, metricsFile, first})
+         {setAddress, adapter, wait, datagramSize, rescan, duration, metricsFile, first, target, expect})
         valuedNames << option.names();
     *error = refusalBeforeParsing(arguments, valuedNames);
     if (!error->isEmpty()) return false;
@@ -285,6 +307,7 @@ bool OptionReader::parse(const QStringList &arguments, QString *error) {
         QStringList seen;
         for (QString name : parser.optionNames()) {
             if (name == QLatin1String("h")) name = QStringLiteral("help");
+            if (name == QLatin1String("target")) continue; // adds its addresses each time
             if (seen.contains(name)) *error = QStringLiteral("--%1 is given more than once").arg(name);
             seen << name;
         }
@@ -336,6 +359,12 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
         return false;
     }
     o.apply = parser.isSet(apply);
+    o.targets = parser.values(target);
+    o.expectFile = parser.value(expect);
+    if (parser.isSet(expect) && o.expectFile.isEmpty()) {
+        *error = QStringLiteral("--expect needs a file");
+        return false;
+    }
     o.metricsFile = parser.value(metricsFile);
     if (parser.isSet(metricsFile) && o.metricsFile.isEmpty()) {
         *error = QStringLiteral("--metrics-file needs a path");
@@ -384,6 +413,10 @@ bool OptionReader::readMode(ScanOptions &o, QString *error) const {
         *error = QStringLiteral("--list-adapters takes only --json");
     else if (moving && o.datagramGiven)
         *error = QStringLiteral("--set-address does not take --datagram-size");
+    else if (listing && parser.isSet(target))
+        *error = QStringLiteral("--list-adapters does not take --target");
+    else if (parser.isSet(expect) && (o.csv || listing || moving || assigning))
+        *error = QStringLiteral("--expect goes with a scan (not --csv), --doctor or --watch");
     o.mode = watching               ? ScanOptions::Watch
              : parser.isSet(doctor) ? ScanOptions::Doctor
              : listing              ? ScanOptions::ListAdapters

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/expectedline.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -24,6 +26,13 @@ struct ScanOptions {
     int rescanMs = 0;    // --watch: rediscover on this period; 0 never
     int durationMs = -1; // --watch: stop after this long; -1 when interrupted
     QString metricsFile; // --watch: the Prometheus text file kept up to date; "" none
+
+    // Cameras behind a router, and the line as it should be.
+    QStringList targets; // --target values as given, each a comma-separated list of addresses and ranges
+    QString expectFile;  // --expect: a saved camera list, the expected line; "" none
+    // Read by the program once the adapters are known (readScope), before anything is sent.
+    QList<quint32> targetAddresses;
+    ExpectedLine expected; // without cameras when none is expected
 };
 
 // Reads the arguments after the program name. False with a message in `error` when they are

@@ -23,6 +23,8 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
     {
         // The camera is looked for until it has told its name, so that the report can say which it was.
         UdpCamManager manager;
+        manager.setTargets(o.targetAddresses);
+        manager.setTargets(o.targetAddresses);
         manager.restartDiscovery(&chosen);
         listen(manager, o.waitMs, [&] {
             const UdpInterface *found = cameraAt(manager, o.cameraIp);
@@ -39,12 +41,17 @@ int setAddressMode(const ScanOptions &o, const QList<NetAdapterInfo> &adapters,
         const AddressChange change = manager.setCameraAddress(target, o.newIp, o.newMask);
         if (change.outcome == AddressChange::Refused)
             return refuse(newAddressRefusal(o.newIp, o.newMask, target->camInfo.adapterIp));
+        if (change.outcome == AddressChange::BehindRouter)
+            return refuse(QStringLiteral("camera %1 (through %2): %3")
+                              .arg(ipToText(o.cameraIp), ipToText(target->camInfo.routedVia),
+                                   QLatin1String(behindRouterText())));
         sent = change.outcome == AddressChange::Sent;
         QThread::msleep(AddressSettleMs); // nothing to handle meanwhile: the manager goes next
     }
 
     // Found again as a scan finds it, with its name and first status; no longer than that.
     UdpCamManager manager;
+    manager.setTargets(o.targetAddresses);
     manager.restartDiscovery(&chosen);
     listen(manager, o.waitMs, [&] {
         const UdpInterface *found = cameraAt(manager, o.newIp, &moving);

@@ -5,6 +5,7 @@
 #include "cameras/conflicts.h"
 #include "hostpolicy/hostfacts.h"
 #include "platform/networkfacts.h"
+#include "report/linereport.h"
 #include "report/savefile.h"
 #include "watch/watchfeed.h"
 #include "watch/watchmetrics.h"
@@ -48,11 +49,14 @@ public:
 
     // False with a message when the metrics file cannot be written: nothing has been sent then.
     bool start(QString *error) {
+        // The line's cameras are in the very first write, at 0 until they are heard.
+        feed_.expect(lineBehind(o_.expected, chosen_));
         QString why;
         if (!o_.metricsFile.isEmpty() && !writeMetrics(&why)) {
             *error = QStringLiteral("cannot write the metrics file \"%1\": %2").arg(o_.metricsFile, why);
             return false;
         }
+        feed_.setTargets(o_.targetAddresses);
         feed_.start(chosen_, o_.rescanMs);
         return true;
     }

@@ -4,6 +4,7 @@
 
 #include "cameras/modelnames.h"
 #include "cameras/udpcammanager.h"
+#include "net/addresses.h"
 #include "report/reportjson.h"
 
 #include <QStringList>
@@ -23,14 +24,36 @@ QString optionsValue(qint64 options) {
     return QStringLiteral("0x%1").arg(quint32(options), 8, 16, QLatin1Char('0'));
 }
 
+QString optionalIp(quint32 ip) {
+    return ip == NoIp ? QStringLiteral("-") : ipToText(ip);
+}
+
+// Who a missing camera of the line is, as the reports name a camera: it has no row, and its address is
+// where the line has it.
+QJsonObject lineIdentityJson(const LineCamera &c) {
+    return {{QStringLiteral("index"), QJsonValue()},
+            {QStringLiteral("ip"), c.ip == NoIp ? QJsonValue() : QJsonValue(ipToText(c.ip))},
+            {QStringLiteral("mac"), macToText(quint32(c.mac), quint32(c.mac >> 32))},
+            {QStringLiteral("serial"), c.serial},
+            {QStringLiteral("name"), c.name}};
+}
+
 } // namespace
 
 QJsonObject watchEventJson(const WatchEvent &e) {
     QJsonObject o;
     o.insert(QStringLiteral("time"), stamp(e.when));
     o.insert(QStringLiteral("event"), watchEventName(e.kind));
-    o.insert(QStringLiteral("camera"), cameraIdentityJson(e.camera));
+    o.insert(QStringLiteral("camera"), e.kind == WatchEvent::Missing ? lineIdentityJson(e.line.expected)
+                                                                     : cameraIdentityJson(e.camera));
     switch (e.kind) {
+    case WatchEvent::Moved:
+        o.insert(QStringLiteral("expectedIp"), optionalIp(e.line.expected.ip));
+        if (e.line.moves & MovedAdapter) {
+            o.insert(QStringLiteral("adapter"), ipToText(e.line.heard.adapterIp));
+            o.insert(QStringLiteral("expectedAdapter"), ipToText(e.line.expected.adapterIp));
+        }
+        break;
     case WatchEvent::Name:
         o.insert(QStringLiteral("old"), e.hadBefore ? QJsonValue(e.nameBefore) : QJsonValue());
         o.insert(QStringLiteral("new"), e.nameAfter);
@@ -75,6 +98,13 @@ QString watchEventText(const WatchEvent &e) {
                                                                     : QStringLiteral("cleared"),
                                e.conflict.code, e.conflict.text, who.join(QLatin1String("; ")));
     }
+    case WatchEvent::Missing: {
+        const LineCamera &c = e.line.expected;
+        line += QStringLiteral("missing expected %1 %2 %3")
+                    .arg(optionalIp(c.ip), macToText(quint32(c.mac), quint32(c.mac >> 32)),
+                         c.serial.isEmpty() ? QStringLiteral("-") : c.serial);
+        return c.name.isEmpty() ? line : line + QStringLiteral(" \"%1\"").arg(visibleText(c.name));
+    }
     default:
         break;
     }
@@ -98,6 +128,12 @@ QString watchEventText(const WatchEvent &e) {
         line += QStringLiteral(": %1 -> %2 clip(s)")
                     .arg(e.hadBefore ? QString::number(e.before) : none)
                     .arg(e.after);
+        break;
+    case WatchEvent::Moved:
+        line += QStringLiteral(": expected at %1").arg(optionalIp(e.line.expected.ip));
+        if (e.line.moves & MovedAdapter)
+            line += QStringLiteral(" through %1, heard through %2")
+                        .arg(ipToText(e.line.expected.adapterIp), ipToText(e.line.heard.adapterIp));
         break;
     default:
         break;
