@@ -150,8 +150,9 @@ bool UdpCamManager::knownAlready(const UdpCamInfo &info) {
 }
 
 void UdpCamManager::OnCameraSeenAgain(const UdpCamInfo *info) {
+    // Through the adapter it answered: a channel left on an adapter's former address is not seen again.
     for (UdpInterface *channel : qAsConst(cameras)) {
-        if (sameCameraAt(channel->camInfo, *info)) {
+        if (sameCameraAt(channel->camInfo, *info) && channel->camInfo.adapterIp == info->adapterIp) {
             seenAgain.insert(channel);
             return;
         }

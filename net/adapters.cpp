@@ -56,11 +56,12 @@ void setAdapterSource(platform::AdapterSource *source) {
 
 namespace {
 
-// Fills up to `maximum` records; with `more`, also gathers each listed adapter's further addresses.
-int fillAdapters(NetAdapterInfo *adapters, int maximum, std::vector<std::vector<quint32>> *more) {
+// Fills up to `maximum` records from `source`; with `more`, also gathers each listed adapter's further
+// addresses.
+int fillAdapters(platform::AdapterSource &source, NetAdapterInfo *adapters, int maximum,
+                 std::vector<std::vector<quint32>> *more) {
     if (!adapters || maximum <= 0) return 0;
 
-    platform::AdapterSource &source = adapterSource();
     std::vector<platform::AdapterRecord> records;
     if (!source.adapters(records)) return 0;
 
@@ -109,13 +110,19 @@ int fillAdapters(NetAdapterInfo *adapters, int maximum, std::vector<std::vector<
 } // namespace
 
 int listAdapters(NetAdapterInfo *adapters, int maximum) {
-    return fillAdapters(adapters, maximum, nullptr);
+    return fillAdapters(adapterSource(), adapters, maximum, nullptr);
+}
+
+QList<NetAdapterInfo> adapterList(platform::AdapterSource *source) {
+    std::vector<NetAdapterInfo> buffer(MaxAdapters);
+    const int n = fillAdapters(source ? *source : adapterSource(), buffer.data(), MaxAdapters, nullptr);
+    return QList<NetAdapterInfo>(buffer.begin(), buffer.begin() + n);
 }
 
 quint32 mtuForAddress(quint32 ip) {
     std::vector<NetAdapterInfo> adapters(MaxAdapters);
     std::vector<std::vector<quint32>> more;
-    adapters.resize(size_t(fillAdapters(adapters.data(), int(adapters.size()), &more)));
+    adapters.resize(size_t(fillAdapters(adapterSource(), adapters.data(), int(adapters.size()), &more)));
     for (const NetAdapterInfo &a : adapters) {
         if (a.ip == ip) return a.mtu;
     }

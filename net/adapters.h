@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -33,6 +34,8 @@ class AdapterSource;
 
 // Fills up to `maximum` records from the platform's adapter list; returns how many.
 int listAdapters(NetAdapterInfo *adapters, int maximum);
+// Every adapter (up to MaxAdapters) that `source` lists, the installed source when null.
+QList<NetAdapterInfo> adapterList(platform::AdapterSource *source = nullptr);
 // MTU of the adapter that has `ip` (its first address first, then any further one); 1500 when none has it.
 quint32 mtuForAddress(quint32 ip);
 

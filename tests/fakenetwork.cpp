@@ -1,9 +1,12 @@
 #include "fakenetwork.h"
 
+#include "net/addresses.h"
 #include "net/bytes.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -80,9 +83,40 @@ void FakeNetwork::transmit(const Sent &s) {
         clock_.singleShot(delay, &anchor_, [this, s] { deliver(s); });
 }
 
+bool FakeNetwork::local(quint32 ip) const {
+    return std::any_of(addresses.cbegin(), addresses.cend(),
+                       [ip](const LocalAddress &a) { return a.ip == ip; });
+}
+
+void FakeNetwork::readdress(quint32 from, quint32 to) {
+    if (!from) addresses << LocalAddress{};
+    for (int i = addresses.size() - 1; i >= 0; --i) {
+        if (addresses[i].ip != from) continue;
+        if (to)
+            addresses[i] = {to, 0xFFFFFF00, to | 0xFF, 9000};
+        else
+            addresses.removeAt(i);
+    }
+    for (FakeCamera &cam : cameras)
+        cam.link = cam.link == from ? to : cam.link;
+}
+
+bool FakeNetwork::adapters(std::vector<platform::AdapterRecord> &out) {
+    out.clear();
+    for (int i = 0; i < addresses.size(); ++i) {
+        platform::AdapterRecord r;
+        r.name = "lab" + std::to_string(i), r.description = "veth " + r.name, r.mtu = addresses[i].mtu;
+        r.ipText = ipToText(addresses[i].ip).toStdString(),
+        r.maskText = ipToText(addresses[i].mask).toStdString();
+        out.push_back(r);
+    }
+    return true;
+}
+
 void FakeNetwork::deliver(const Sent &s) {
     const auto port = bound.find({s.to, s.toPort});
     if (port != bound.end()) {
+        if (!local(s.to)) return;
         emit port->second->received(s.data, s.from);
         return;
     }
@@ -103,6 +137,7 @@ QString requestKind(const QByteArray &d) {
 }
 
 void FakeNetwork::hear(FakeCamera &cam, const Sent &s) {
+    if (cam.off) return;
     const QString kind = requestKind(s.data);
     const SimCamera &c = cam.sim;
     QByteArray reply;

@@ -4,6 +4,7 @@
 // sleeping. Cameras build their replies with the simulator's own writers.
 #include "net/clock.h"
 #include "net/datagramport.h"
+#include "platform/adaptersource.h"
 #include "tools/camsim/simcamera.h"
 
 #include <QPointer>
@@ -43,9 +44,12 @@ struct FakeCamera {
     quint32 link = 0;
     int answersFrom[3] = {1, 1, 1}, asked[3] = {};
     bool answersDiscovery = true;
+    bool off = false; // hears nothing: switched off, or its cable pulled
 };
 
-class FakeNetwork : public DatagramNetwork {
+// Its local addresses are also its adapters, lab0, lab1, ... in their order; an address taken away
+// receives nothing any more.
+class FakeNetwork : public DatagramNetwork, public platform::AdapterSource {
 public:
     explicit FakeNetwork(FakeClock &clock) : clock_(clock) {}
     DatagramPort *createPort(QObject *parent) override;
@@ -62,6 +66,12 @@ public:
     // disc, adisc, else the size), at or after `from` and before `to`.
     QString heard(quint32 ip, qint64 from = 0, qint64 to = 1 << 30) const;
     void transmit(const Sent &s);
+    bool adapters(std::vector<platform::AdapterRecord> &out) override;
+    bool mtus(std::vector<platform::MtuRecord> &) override { return true; }
+    bool local(quint32 ip) const;
+    // The adapter at `from` takes the address `to` (/24); 0 for `to` takes it away, 0 for `from` brings
+    // one back. The cameras on its link stay there.
+    void readdress(quint32 from, quint32 to);
 
     // Delays of the copies of each datagram that go out: none when it is lost, two for a duplicate, a
     // longer one for a datagram overtaken by later ones.

@@ -14,6 +14,7 @@
 #include "report/cameralist.h"
 #include "report/reportjson.h"
 #include "report/savefile.h"
+#include "ui/adapterchoice.h"
 #include "ui/lineview.h"
 #include "ui/messagebox.h"
 #include "ui/networkcheckwindow.h"
@@ -59,12 +60,6 @@ QList<LocalSubnet> localSubnets(const NetAdapterInfo *adapters, int count) {
             local << LocalSubnet{adapters[i].ip, adapters[i].mask};
     return local;
 }
-
-QString adapterEntryText(const NetAdapterInfo &adapter) {
-    return QString::fromLocal8Bit(adapter.description) + QStringLiteral(" [") + ipToText(adapter.ip) +
-           QStringLiteral("]");
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
@@ -98,15 +93,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     const QString storedAdapter = app ? app->netAdapter : QString::fromLatin1(AllAdaptersName);
 
-    adapters[0] = allAdaptersEntry();
-    adapterCount = listAdapters(adapters + 1, MaxAdapters) + 1;
-
-    int chosen = 0;
-    for (int i = 0; i < adapterCount; ++i) {
-        if (QString::fromLocal8Bit(adapters[i].name) == storedAdapter) chosen = i;
-        ui->netAdpList->addItem(i == 0 ? tr("Broadcast") : adapterEntryText(adapters[i]));
-    }
-    ui->netAdpList->setCurrentIndex(chosen);
+    adapterChoice = new AdapterChoice(storedAdapter, this);
+    adapterNote = new QLabel(this);
+    adapterNote->setObjectName(QStringLiteral("adpNoteLbl"));
+    adapterNote->setWordWrap(true);
+    adapterNote->setStyleSheet(QStringLiteral("color: #FFAA34;"));
+    adapterNote->hide();
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->camList), adapterNote);
+    fillAdapterList();
+    const int chosen = adapterChoice->chosenRow();
+    connect(adapterChoice, &AdapterChoice::entriesChanged, this, &MainWindow::fillAdapterList);
+    connect(adapterChoice, &AdapterChoice::chosenChanged, this, &MainWindow::adapterChosenChanged);
     connect(ui->netAdpList, QOverload<int>::of(&QComboBox::activated), this, &MainWindow::rediscover);
 
     // "Optimal" (index -1), then the datagram sizes; the first as the frame size it fits.
@@ -179,9 +176,32 @@ void MainWindow::rediscover(int adapterRow) {
     // A new look at the network: a conflict that lasts is worth one more warning.
     acknowledged.clear();
     ui->camList->clear();
+    adapterChoice->choose(adapterRow);
+    adapterNote->hide();
     manager.setTargets(parseTargets(targets, localSubnets(adapters, adapterCount)).addresses);
     line->discoveryStarted();
-    manager.restartDiscovery(&adapters[adapterRow]);
+    // An adapter without an address (or gone) has nothing to listen on.
+    const bool usable = adapterRow == 0 || adapters[adapterRow].ip != 0;
+    manager.restartDiscovery(usable ? &adapters[adapterRow] : nullptr);
+}
+
+void MainWindow::fillAdapterList() {
+    const QList<NetAdapterInfo> &entries = adapterChoice->entries();
+    adapterCount = qMin(entries.size(), MaxAdapters + 1);
+    ui->netAdpList->clear();
+    for (int i = 0; i < adapterCount; ++i) {
+        adapters[i] = entries.at(i);
+        ui->netAdpList->addItem(i == 0 ? tr("Broadcast") : adapterChoice->entryText(i));
+    }
+    ui->netAdpList->setCurrentIndex(adapterChoice->chosenRow());
+}
+
+void MainWindow::adapterChosenChanged(const QString &note, bool lookAgain) {
+    if (lookAgain) rediscover(adapterChoice->chosenRow());
+    adapterNote->setText(note);
+    adapterNote->show();
+    // Gone, the rows stay until the next discovery, marked as out of reach.
+    scheduleConflictCheck(false);
 }
 
 void MainWindow::OnUpdateCameraList() {
@@ -290,6 +310,10 @@ void MainWindow::markConflictRows(const QList<CameraConflict> &conflicts) {
     const QHash<int, QString> lineMarks = line->judge(manager, chosenAdapter());
     for (auto it = lineMarks.cbegin(); it != lineMarks.cend(); ++it)
         texts[it.key()] << it.value();
+    for (int row = 0; row < manager.cameraCount(); ++row) {
+        if (adapterChoice->unreachable().contains(manager.camera(row)->camInfo.adapterIp))
+            texts[row] << AdapterChoice::unreachableText();
+    }
     for (const CameraConflict &conflict : conflicts) {
         for (const CameraRef &camera : conflict.cameras) {
             const int row = manager.rowOf(camera.id, camera.ip);

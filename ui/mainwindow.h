@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+class AdapterChoice;
+class QLabel;
 class QMenu;
 class QPoint;
 class LineView;
@@ -100,6 +102,12 @@ private:
     void moveCamera(const UdpCamInfo &camera, quint32 address, quint32 mask);
 
     NetworkCheckWindow *networkCheck = nullptr;
+    // The adapter list follows the system's adapters; the line above the camera list says what became of
+    // the chosen ones.
+    void fillAdapterList();
+    void adapterChosenChanged(const QString &note, bool lookAgain);
+    AdapterChoice *adapterChoice = nullptr;
+    QLabel *adapterNote = nullptr;
     int adapterCount = 0;
 
 public:

@@ -1,9 +1,12 @@
 #include "watch.h"
 
+#include "net/adapterfollower.h"
 #include "net/addresses.h"
 #include "report/linereport.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -13,6 +16,12 @@ WatchEvent event(WatchEvent::Kind kind, const QDateTime &when, const SeenCamera 
     e.when = when;
     e.camera = camera;
     return e;
+}
+
+// Whether a record tells who the camera is: without a serial number and a MAC address, two cameras
+// cannot be told apart, nor one camera at two moments.
+bool identified(const UdpCamInfo &info) {
+    return info.serialNumber != 0 || info.macLow != 0 || info.macHigh != 0;
 }
 
 } // namespace
@@ -38,6 +47,14 @@ QString watchEventName(WatchEvent::Kind kind) {
         return QStringLiteral("responding");
     case WatchEvent::Lost:
         return QStringLiteral("lost");
+    case WatchEvent::Address:
+        return QStringLiteral("address");
+    case WatchEvent::AdapterDown:
+        return QStringLiteral("adapter-down");
+    case WatchEvent::AdapterUp:
+        return QStringLiteral("adapter-up");
+    case WatchEvent::AdapterAddress:
+        return QStringLiteral("adapter-address");
     case WatchEvent::Missing:
         return QStringLiteral("missing");
     case WatchEvent::Moved:
@@ -65,31 +82,48 @@ QList<WatchEvent> CameraWatch::update(const QList<WatchedCamera> &now, const QDa
         compareCamera(c, when, out);
     }
     if (complete) {
+        judgeMoves(present, when, out);
         loseMissing(present, when, out);
         lastDiscovery_ = when;
     }
     // Conflicts depend on who is there, not on names or states: with hundreds of cameras answering
-    // every poll they are compared only when a camera comes or goes.
+    // every poll they are compared only when a camera comes, goes or moves, and after a whole discovery,
+    // whose records may come through another adapter address.
     const bool comeOrGone = std::any_of(out.cbegin(), out.cend(), [](const WatchEvent &e) {
-        return e.kind == WatchEvent::Found || e.kind == WatchEvent::Lost;
+        return e.kind == WatchEvent::Found || e.kind == WatchEvent::Lost || e.kind == WatchEvent::Address;
     });
-    if (comeOrGone) compareConflicts(when, out);
-    // So does the expected line, and once the first discovery is judged what it has not heard is missing.
+    if (complete || comeOrGone) compareConflicts(when, out);
+    // So is the expected line, and once the first discovery is judged what it has not heard is missing.
     if (comeOrGone || (complete && !settledOnce_)) judgeLine(when, complete, out);
-    for (const WatchEvent &e : qAsConst(out))
-        ++eventCounts_[watchEventName(e.kind)];
+    count(out);
     return out;
+}
+
+void CameraWatch::count(const QList<WatchEvent> &events) {
+    for (const WatchEvent &e : events)
+        ++eventCounts_[watchEventName(e.kind)];
 }
 
 void CameraWatch::compareCamera(const WatchedCamera &c, const QDateTime &when, QList<WatchEvent> &out) {
     const QString k = key(c.seen.info);
     if (!states_.contains(k)) {
+        if (holdIfMoving(k, c)) return;
+        const QString who = identity(c.seen.info);
+        State st;
+        // The same camera back after a discovery missed it (a reboot, a cable): what it told before
+        // still holds, so that only what differs now is said again.
+        if (gone_.contains(who)) {
+            if (identified(c.seen.info)) st = gone_.value(who);
+            st.silent = false;
+            gone_.remove(who);
+            goneOrder_.removeOne(who);
+        }
         out << event(WatchEvent::Found, when, c.seen);
-        states_.insert(k, State());
+        states_.insert(k, st);
         order_.append(k);
-        if (gone_.remove(identity(c.seen.info))) goneOrder_.removeOne(identity(c.seen.info));
     }
     State &st = states_[k];
+    if (const AdapterFacts *a = adapterOf(facts_, c.seen.info)) st.adapter = adapterName(*a);
     compareResponding(c, st, when, out);
     compareName(c, st.last, when, out);
     const WatchedCamera &last = st.last;
@@ -98,6 +132,57 @@ void CameraWatch::compareCamera(const WatchedCamera &c, const QDateTime &when, Q
                  last.seen.info.options, when, out);
     compareValue(WatchEvent::Clips, c, c.clipsKnown, c.clipCount, last.clipsKnown, last.clipCount, when, out);
     st.last = carryOver(c, st.last);
+}
+
+bool CameraWatch::holdIfMoving(const QString &k, const WatchedCamera &c) {
+    if (!movingFrom_.contains(k)) {
+        if (!identified(c.seen.info)) return false;
+        const QString who = identity(c.seen.info);
+        QString from;
+        for (const QString &known : qAsConst(order_)) {
+            if (identity(states_.value(known).last.seen.info) == who) from = known;
+        }
+        if (from.isEmpty()) return false;
+        movingFrom_.insert(k, from);
+        movingOrder_.append(k);
+    }
+    moving_[k] = carryOver(c, moving_.value(k));
+    return true;
+}
+
+void CameraWatch::judgeMoves(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out) {
+    const QList<QString> keys = std::exchange(movingOrder_, {});
+    const QHash<QString, WatchedCamera> held = std::exchange(moving_, {});
+    const QHash<QString, QString> from = std::exchange(movingFrom_, {});
+    const QSet<QString> heldBefore = std::exchange(bothAnswered_, {});
+    for (const QString &k : keys) {
+        if (!present.contains(k)) continue; // silent again before the discovery ended
+        const QString old = from.value(k);
+        const WatchedCamera &c = held[k];
+        const bool both = states_.contains(old) && present.contains(old);
+        if (both && !heldBefore.contains(k)) {
+            // The camera may have moved while this discovery ran, answering from either address: the next
+            // discovery tells.
+            moving_.insert(k, c), movingFrom_.insert(k, old), movingOrder_.append(k), bothAnswered_.insert(k);
+            continue;
+        }
+        if (states_.contains(old) && !both) {
+            // Its series and all it told go with it to the new address.
+            const State st = states_.take(old);
+            order_[order_.indexOf(old)] = k;
+            WatchEvent e = event(WatchEvent::Address, when, c.seen);
+            e.before = st.last.seen.info.cameraIp;
+            e.after = c.seen.info.cameraIp;
+            out << e;
+            states_.insert(k, st);
+        } else {
+            // Both addresses answered two discoveries: two cameras carry one identity.
+            out << event(WatchEvent::Found, when, c.seen);
+            states_.insert(k, State());
+            order_.append(k);
+        }
+        compareCamera(c, when, out);
+    }
 }
 
 // Said before the status that brought it back, so that the lines read in order. The channel of a
@@ -180,7 +265,7 @@ WatchSnapshot CameraWatch::snapshot() const {
     QHash<QString, int> at;
     for (const QString &k : qAsConst(order_)) {
         const State &st = states_[k];
-        const WatchSnapshot::Camera c{st.last, true, st.silent};
+        const WatchSnapshot::Camera c{st.last, true, st.silent, st.adapter};
         const QString who = identity(st.last.seen.info);
         if (at.contains(who)) {
             s.cameras[at[who]] = c;
@@ -190,7 +275,8 @@ WatchSnapshot CameraWatch::snapshot() const {
         }
     }
     for (const QString &who : goneOrder_)
-        if (!at.contains(who)) s.cameras << WatchSnapshot::Camera{gone_[who].last, false, gone_[who].silent};
+        if (!at.contains(who))
+            s.cameras << WatchSnapshot::Camera{gone_[who].last, false, gone_[who].silent, gone_[who].adapter};
     s.conflicts = codesRaised_;
     for (const WatchEvent &e : conflicts_)
         ++s.conflicts[e.conflict.code];
@@ -198,6 +284,8 @@ WatchSnapshot CameraWatch::snapshot() const {
     s.lastDiscovery = lastDiscovery_;
     for (int i = 0; i < line_.cameras.size(); ++i)
         s.expected << qMakePair(line_.cameras.at(i), lineStates_.at(i) == LineState::Present);
+    for (auto it = adapters_.cbegin(); it != adapters_.cend(); ++it)
+        s.adapters.insert(it.key(), adapterUsable(&it.value()));
     return s;
 }
 
@@ -245,6 +333,47 @@ void CameraWatch::judgeLine(const QDateTime &when, bool complete, QList<WatchEve
         out << e;
     }
     settledOnce_ = settledOnce_ || complete;
+}
+
+void CameraWatch::setAdapters(const QList<NetAdapterInfo> &adapters) {
+    QList<AdapterFacts> now;
+    for (const NetAdapterInfo &a : adapters) {
+        AdapterFacts f;
+        for (const AdapterFacts &known : qAsConst(facts_.adapters)) {
+            if (std::strcmp(known.adapter.name, a.name) == 0) f = known;
+        }
+        f.adapter = a;
+        now << f;
+    }
+    facts_.adapters = now;
+}
+
+QList<WatchEvent> CameraWatch::followAdapter(const QString &name, const NetAdapterInfo *now,
+                                             const QDateTime &when) {
+    const bool first = !adapters_.contains(name);
+    const NetAdapterInfo before = adapters_.value(name);
+    const bool up = adapterUsable(now);
+    adapters_.insert(name, up ? *now : NetAdapterInfo());
+    WatchEvent e;
+    e.when = when;
+    e.adapter = name;
+    e.before = adapterUsable(&before) ? before.ip : 0;
+    e.after = up ? now->ip : 0;
+    switch (first ? (up ? AdapterChange::Same : AdapterChange::Vanished) : adapterChange(&before, now)) {
+    case AdapterChange::Same:
+        return {};
+    case AdapterChange::Vanished:
+        e.kind = WatchEvent::AdapterDown;
+        break;
+    case AdapterChange::Back:
+        e.kind = WatchEvent::AdapterUp;
+        break;
+    case AdapterChange::Readdressed:
+        e.kind = WatchEvent::AdapterAddress;
+        break;
+    }
+    count({e});
+    return {e};
 }
 
 void CameraWatch::compareConflicts(const QDateTime &when, QList<WatchEvent> &out) {

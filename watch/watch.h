@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QSet>
 #include <QString>
 
@@ -35,6 +36,12 @@ struct WatchEvent {
         NotResponding,
         Responding,
         Lost,
+        // A camera answers from another address (before and after it); an adapter followed by its name
+        // went, came back or took another address (before and after: its address, 0 for none).
+        Address,
+        AdapterDown,
+        AdapterUp,
+        AdapterAddress,
         // The expected line: a camera of it not heard once the first discovery settled, or heard elsewhere.
         Missing,
         Moved,
@@ -48,7 +55,8 @@ struct WatchEvent {
     QString nameBefore, nameAfter;
     Finding conflict; // conflicts: the finding, whose cameras are among `conflictCameras`
     QList<SeenCamera> conflictCameras;
-    LineEntry line; // missing, moved: the line's camera and, moved, where it was heard (`camera`)
+    LineEntry line;  // missing, moved: the line's camera and, moved, where it was heard (`camera`)
+    QString adapter; // adapter events: the adapter's name
 };
 
 QString watchEventName(WatchEvent::Kind kind);
@@ -59,6 +67,7 @@ struct WatchSnapshot {
         WatchedCamera last; // everything its replies have told so far
         bool listed = true; // false once a completed discovery went without it
         bool silent = false;
+        QString adapter; // the adapter it was last listed through ("" when none the watch knows)
     };
     QList<Camera> cameras;         // listed ones in order of first sight, then those lost
     QHash<QString, int> conflicts; // findings now, by code; a code once raised stays, at 0
@@ -66,6 +75,7 @@ struct WatchSnapshot {
     QDateTime lastDiscovery;       // when the last completed discovery was judged; invalid before
     // The expected line's cameras, each with whether it is listed where the line has it.
     QList<QPair<LineCamera, bool>> expected;
+    QMap<QString, bool> adapters; // the adapters followed by name, and whether each is up
 };
 
 // Follows the cameras over time: compares what it is shown now with what it saw before and says what
@@ -80,6 +90,12 @@ public:
 
     WatchSnapshot snapshot() const;
 
+    // The adapters as the system lists them now: the cameras are judged on these from now on.
+    void setAdapters(const QList<NetAdapterInfo> &adapters);
+    const NetworkFacts &facts() const { return facts_; }
+    // The adapter called `name` as the system lists it now (null when it does not). The first look says
+    // only when it is down; every later one what became of it since the one before.
+    QList<WatchEvent> followAdapter(const QString &name, const NetAdapterInfo *now, const QDateTime &when);
     // The line as it should be: its cameras are judged whenever a camera comes or goes.
     void expect(const ExpectedLine &line);
 
@@ -88,6 +104,7 @@ private:
         WatchedCamera last;
         // Said not to respond; kept across a rediscovery, whose fresh channel knows nothing yet.
         bool silent = false;
+        QString adapter;
     };
     static QString key(const UdpCamInfo &info);
     // Serial number and MAC: who a camera is, whatever address it has.
@@ -100,6 +117,12 @@ private:
                              bool knewBefore, qint64 before, const QDateTime &when, QList<WatchEvent> &out);
     static WatchedCamera carryOver(const WatchedCamera &now, const WatchedCamera &last);
     void compareCamera(const WatchedCamera &now, const QDateTime &when, QList<WatchEvent> &out);
+    // A camera new at its address that is listed at another already waits in `moving_` for the end of the
+    // discovery: moved when the other address went without it, another camera with its identity when
+    // both answer two discoveries.
+    bool holdIfMoving(const QString &key, const WatchedCamera &now);
+    void judgeMoves(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out);
+    void count(const QList<WatchEvent> &events);
     void loseMissing(const QSet<QString> &present, const QDateTime &when, QList<WatchEvent> &out);
     void compareConflicts(const QDateTime &when, QList<WatchEvent> &out);
     void judgeLine(const QDateTime &when, bool complete, QList<WatchEvent> &out);
@@ -120,4 +143,9 @@ private:
     ExpectedLine line_;
     QList<LineState> lineStates_; // by the line's cameras
     bool settledOnce_ = false;    // the first discovery was judged: a camera not heard then is missing
+    QHash<QString, WatchedCamera> moving_; // by the key at the new address
+    QHash<QString, QString> movingFrom_;   // that key -> the key at the address listed before
+    QList<QString> movingOrder_;
+    QSet<QString> bothAnswered_;              // held though both addresses answered the last discovery
+    QHash<QString, NetAdapterInfo> adapters_; // followed by name: as last seen, an empty record when down
 };

@@ -1,6 +1,6 @@
 #include "watchfeed.h"
 
-#include "net/adapters.h"
+#include "net/adapterfollower.h"
 #include "net/udpinterface.h"
 
 namespace {
@@ -13,23 +13,38 @@ constexpr int SettleFirstMs = 3500;
 } // namespace
 
 WatchFeed::WatchFeed(const NetworkFacts &facts, quint32 datagramSize, QObject *parent)
-    : QObject(parent), watch_(facts, datagramSize) {
+    : WatchFeed(facts, datagramSize, &systemNetwork(), &systemClock(), nullptr, parent) {}
+
+WatchFeed::WatchFeed(const NetworkFacts &facts, quint32 datagramSize, DatagramNetwork *network, Clock *clock,
+                     platform::AdapterSource *adapters, QObject *parent)
+    : QObject(parent), clock_(*clock), watch_(facts, datagramSize), manager_(network, clock),
+      follower_(new AdapterFollower(clock, adapters, this)) {
     connect(&manager_, &UdpCamManager::updateCameraList, this, [this] { cameraListed(); });
     connect(&manager_, &UdpCamManager::updateCameraStatus, this,
             [this](int index, int what) { cameraReplied(index, what); });
     connect(&manager_, &UdpCamManager::cameraRespondingChanged, this, [this](int index, bool) {
         if (manager_.camera(index)) updateOne(index);
     });
-    settle_.setSingleShot(true);
-    connect(&settle_, &QTimer::timeout, this, [this] { discoverySettled(); });
-    connect(&rescan_, &QTimer::timeout, this, [this] { rescanDue(); });
+    connect(follower_, &AdapterFollower::adaptersChanged, this, [this] { adaptersChanged(); });
 }
 
 void WatchFeed::start(const NetAdapterInfo &adapter, int rescanMs) {
-    adapter_ = &adapter;
-    if (rescanMs > 0) rescan_.start(rescanMs);
+    name_ = QString::fromLocal8Bit(adapter.name);
+    rescanMs_ = rescanMs;
+    follower_->lookNow();
+    watch_.setAdapters(follower_->adapters());
+    if (isAllAdapters(adapter)) {
+        adapter_ = adapter;
+        up_ = true;
+    } else {
+        const NetAdapterInfo *now = adapterNamed(follower_->adapters(), name_);
+        up_ = adapterUsable(now);
+        if (up_) adapter_ = *now;
+        report(watch_.followAdapter(name_, now, QDateTime::currentDateTimeUtc()));
+    }
+    scheduleRescan();
     // The first discovery is judged like every later one, so that its end is told too.
-    rescanDue();
+    beginDiscovery();
 }
 
 void WatchFeed::report(const QList<WatchEvent> &events, bool complete) {
@@ -67,7 +82,7 @@ void WatchFeed::cameraListed() {
     // One listing may bring several cameras.
     while (listedCount_ < manager_.cameraCount())
         updateOne(listedCount_++);
-    if (!settled_ && settle_.remainingTime() < SettleQuietMs) settle_.start(SettleQuietMs);
+    if (!settled_ && settleAt_ - clock_.now() < SettleQuietMs) settleAfter(SettleQuietMs);
 }
 
 void WatchFeed::cameraReplied(int index, int what) {
@@ -77,7 +92,16 @@ void WatchFeed::cameraReplied(int index, int what) {
     updateOne(index);
 }
 
+void WatchFeed::settleAfter(int ms) {
+    settleAt_ = clock_.now() + ms;
+    const quint64 run = ++settleRun_;
+    clock_.singleShot(ms, this, [this, run] {
+        if (run == settleRun_) discoverySettled();
+    });
+}
+
 void WatchFeed::discoverySettled() {
+    ++settleRun_;
     settled_ = true;
     // Cameras that did not answer this discovery are lost; found again later, they are new.
     manager_.forgetUnseen();
@@ -89,20 +113,56 @@ void WatchFeed::discoverySettled() {
     report(watch_.update(listing(), QDateTime::currentDateTimeUtc(), true), true);
 }
 
+void WatchFeed::scheduleRescan() {
+    if (rescanMs_ <= 0) return;
+    clock_.singleShot(rescanMs_, this, [this] {
+        scheduleRescan();
+        rescanDue();
+    });
+}
+
 void WatchFeed::rescanDue() {
     // A discovery still filling its list when the next begins is judged as it stands.
-    if (!settled_) {
-        settle_.stop();
-        discoverySettled();
-    }
+    if (!settled_) discoverySettled();
+    // The adapter is looked up at every rediscovery; a change found now begins one of its own.
+    const quint64 before = discoveries_;
+    follower_->lookNow();
+    if (discoveries_ == before) beginDiscovery();
+}
+
+void WatchFeed::beginDiscovery() {
+    ++discoveries_;
     settled_ = false;
-    settle_.start(SettleFirstMs);
+    settleAfter(SettleFirstMs);
+    // While the adapter is gone nothing is listened on, and the cameras a whole discovery missed are lost.
+    const NetAdapterInfo *on = up_ ? &adapter_ : nullptr;
     // The first discovery starts from nothing; a rescan asks again and keeps the cameras it finds
     // again, with all they have told and the polls they left unanswered.
     if (started_) {
-        manager_.rediscover(adapter_);
+        manager_.rediscover(on);
+    } else if (on) {
+        started_ = true;
+        manager_.restartDiscovery(on);
+    }
+}
+
+void WatchFeed::adaptersChanged() {
+    const QList<NetAdapterInfo> &adapters = follower_->adapters();
+    watch_.setAdapters(adapters);
+    if (name_.isEmpty()) return; // not started yet
+    if (isAllAdapters(adapter_)) {
+        // Every adapter is listened on afresh at each rediscovery; one that came or changed, at once.
+        beginDiscovery();
         return;
     }
-    started_ = true;
-    manager_.restartDiscovery(adapter_);
+    const NetAdapterInfo *now = adapterNamed(adapters, name_);
+    const QList<WatchEvent> events = watch_.followAdapter(name_, now, QDateTime::currentDateTimeUtc());
+    up_ = adapterUsable(now);
+    if (up_) adapter_ = *now;
+    report(events);
+    // A discovery under way through the old address is dropped, not judged: it could not hear the
+    // cameras that are there. Gone, the adapter's cameras stay until a whole discovery misses them.
+    for (const WatchEvent &e : events) {
+        if (e.kind == WatchEvent::AdapterUp || e.kind == WatchEvent::AdapterAddress) beginDiscovery();
+    }
 }

@@ -80,6 +80,8 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
     // In bytes per second, as node_exporter gives the adapters' speed.
     Family speed("varnix_camera_link_speed_bytes", "gauge", "The camera's link speed in bytes per second.");
     Family perAdapter("varnix_adapter_cameras", "gauge", "Cameras listed on the adapter.");
+    Family adapterUp("varnix_adapter_up", "gauge",
+                     "1 while the adapter watched by name is there with an address, 0 while it is not.");
     Family conflict("varnix_conflict", "gauge", "Network conflicts the cameras show now, by code.");
     Family events("varnix_events_total", "counter", "Events reported since the watch started, by event.");
     Family discovery("varnix_last_discovery_timestamp_seconds", "gauge",
@@ -93,6 +95,8 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
     QMap<QString, int> cameraCount;
     for (const AdapterFacts &a : facts.adapters)
         if (watched(a, adapter)) cameraCount.insert(QString::fromLocal8Bit(a.adapter.name), 0);
+    // An adapter watched by name keeps its series while it is gone.
+    if (!namesAllAdapters(adapter)) cameraCount.insert(adapter, 0);
 
     using F = CameraField;
     const auto labels = [](std::initializer_list<F> fields, const CameraSnapshot &camera) {
@@ -106,7 +110,7 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
         if (!c.last.nameKnown) camera.name.clear(); // a fresh channel's empty name is no name
         const UdpCamInfo &i = camera.info;
         const Labels who = labels({F::Serial, F::Mac}, camera);
-        const QString adapterLabel = adapterLabelOf(i, facts);
+        const QString adapterLabel = c.adapter.isEmpty() ? adapterLabelOf(i, facts) : c.adapter;
         info.add(who + labels({F::Ip, F::Name, F::Model}, camera) + Labels{{"adapter", adapterLabel}} +
                      labels({F::Protocol}, camera),
                  1);
@@ -118,6 +122,8 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
     }
     for (auto it = cameraCount.cbegin(); it != cameraCount.cend(); ++it)
         perAdapter.add({{"adapter", it.key()}}, it.value());
+    for (auto it = snapshot.adapters.cbegin(); it != snapshot.adapters.cend(); ++it)
+        adapterUp.add({{"adapter", it.key()}}, it.value() ? 1 : 0);
 
     QStringList codes = snapshot.conflicts.keys();
     std::sort(codes.begin(), codes.end());
@@ -145,8 +151,8 @@ QByteArray watchMetricsText(const WatchSnapshot &snapshot, const NetworkFacts &f
                      present ? 1 : 0);
 
     QString out;
-    for (const Family *f :
-         {&info, &up, &responding, &status, &speed, &perAdapter, &conflict, &events, &discovery, &written})
+    for (const Family *f : {&info, &up, &responding, &status, &speed, &perAdapter, &adapterUp, &conflict,
+                            &events, &discovery, &written})
         out += f->text();
     if (!snapshot.expected.isEmpty()) out += expected.text();
     return out.toUtf8();

@@ -1292,4 +1292,27 @@
         <translation>die Einträge %1 und %2 von &quot;cameras&quot; haben dieselbe MAC %3</translation>
     </message>
 </context>
+<context>
+    <name>AdapterChoice</name>
+    <message>
+        <source>%1 [gone]</source>
+        <translation>%1 [fehlt]</translation>
+    </message>
+    <message>
+        <source>Its adapter is gone: this camera cannot be reached until the adapter is back.</source>
+        <translation>Der Adapter dieser Kamera fehlt: Sie ist erst wieder erreichbar, wenn er zurück ist.</translation>
+    </message>
+    <message>
+        <source>%1 is now at %2: looking for its cameras again.</source>
+        <translation>%1 hat jetzt die Adresse %2: Die Kameras daran werden erneut gesucht.</translation>
+    </message>
+    <message>
+        <source>%1 is up: looking for its cameras.</source>
+        <translation>%1 ist verfügbar: Die Kameras daran werden gesucht.</translation>
+    </message>
+    <message>
+        <source>%1 is gone: its cameras cannot be reached until it is back.</source>
+        <translation>%1 fehlt: Die Kameras daran sind erst wieder erreichbar, wenn der Adapter zurück ist.</translation>
+    </message>
+</context>
 </TS>

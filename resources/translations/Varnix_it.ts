@@ -1292,4 +1292,27 @@
         <translation>le voci %1 e %2 di &quot;cameras&quot; hanno lo stesso MAC %3</translation>
     </message>
 </context>
+<context>
+    <name>AdapterChoice</name>
+    <message>
+        <source>%1 [gone]</source>
+        <translation>%1 [assente]</translation>
+    </message>
+    <message>
+        <source>Its adapter is gone: this camera cannot be reached until the adapter is back.</source>
+        <translation>La scheda di rete di questa telecamera non è presente: la telecamera non è raggiungibile finché la scheda non torna.</translation>
+    </message>
+    <message>
+        <source>%1 is now at %2: looking for its cameras again.</source>
+        <translation>%1 ora ha l&apos;indirizzo %2: nuova ricerca delle sue telecamere.</translation>
+    </message>
+    <message>
+        <source>%1 is up: looking for its cameras.</source>
+        <translation>%1 è disponibile: ricerca delle sue telecamere.</translation>
+    </message>
+    <message>
+        <source>%1 is gone: its cameras cannot be reached until it is back.</source>
+        <translation>%1 non è presente: le sue telecamere non sono raggiungibili finché non torna.</translation>
+    </message>
+</context>
 </TS>

@@ -1289,4 +1289,27 @@
         <translation>&quot;cameras&quot; の %1 番目と %2 番目の項目が同じ MAC %3 です</translation>
     </message>
 </context>
+<context>
+    <name>AdapterChoice</name>
+    <message>
+        <source>%1 [gone]</source>
+        <translation>%1 [切断]</translation>
+    </message>
+    <message>
+        <source>Its adapter is gone: this camera cannot be reached until the adapter is back.</source>
+        <translation>このカメラのアダプターが見つかりません。アダプターが戻るまで、このカメラには接続できません。</translation>
+    </message>
+    <message>
+        <source>%1 is now at %2: looking for its cameras again.</source>
+        <translation>%1 のアドレスが %2 に変わりました。カメラを再検索しています。</translation>
+    </message>
+    <message>
+        <source>%1 is up: looking for its cameras.</source>
+        <translation>%1 が使用可能になりました。カメラを検索しています。</translation>
+    </message>
+    <message>
+        <source>%1 is gone: its cameras cannot be reached until it is back.</source>
+        <translation>%1 が見つかりません。再び接続されるまで、そのカメラには接続できません。</translation>
+    </message>
+</context>
 </TS>

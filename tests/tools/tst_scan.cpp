@@ -43,6 +43,7 @@ private slots:
             "--doctor|--watch>cannot be combined;"
             "--doctor|--rescan|1000>--watch only;--duration|1000>--watch only;"
             "--metrics-file|m.prom>--watch only;--watch|--metrics-file=>needs a path;"
+            "--wait-for-adapter>--watch only;--watch|--duration|100>unknown adapter;"
             "--doctor|--adapter|no-such-adapter-42>unknown adapter;"
             "--set-address|1.2.3.4|1.2.3.5|255.0.0.0|--datagram-size|1448>--datagram-size;"
             // The new address is judged as the window's dialog judges it, and each of the three addresses
@@ -104,11 +105,19 @@ private slots:
                                 "(4294967295)"},
             {WatchEvent::Options, true, 0, 8, id.arg("options") + ": 0x00000000 -> 0x00000008"},
             {WatchEvent::Clips, false, 0, 3, id.arg("clips") + ": - -> 3 clip(s)"},
-            {WatchEvent::Lost, false, 0, 0, id.arg("lost")}};
+            {WatchEvent::Lost, false, 0, 0, id.arg("lost")},
+            {WatchEvent::Address, false, 0x0A0A0120, 0x0A0A0114,
+             id.arg("address") + ": 10.10.1.32 -> 10.10.1.20"},
+            {WatchEvent::AdapterAddress, false, 0x0A0A0101, 0x0A0A0102,
+             "2026-12-06T19:00:01.005Z adapter-address lab0: 10.10.1.1 -> 10.10.1.2"},
+            {WatchEvent::AdapterDown, false, 0x0A0A0101, 0,
+             "2026-12-06T19:00:01.005Z adapter-down lab0: 10.10.1.1 -> -"}};
+        e.adapter = "lab0";
         for (const auto &[kind, hadBefore, before, after, text] : rows) {
             std::tie(e.kind, e.hadBefore, e.before, e.after) = std::tie(kind, hadBefore, before, after);
             QCOMPARE(watchEventText(e), text);
         }
+        e.adapter.clear();
         // What a camera names itself never splits the line nor reaches the terminal as a control.
         e.camera.name = "Bay\x1b[31m\n2\a";
         std::tie(e.kind, e.hadBefore, e.nameBefore, e.nameAfter) =

@@ -8,6 +8,7 @@
 #include "net/udpinterface.h"
 #include "tests/loopbackcamera.h"
 #include "tests/netns.h"
+#include "ui/adapterchoice.h"
 #include "ui/lineview.h"
 #include "ui_ipeditdlg.h"
 #include "ui_mainwindow.h"
@@ -16,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
 #include <QNetworkDatagram>
 #include <QTextDocument>
@@ -365,6 +367,35 @@ private slots:
                  qPrintable(row));
         // A sent change rediscovers a moment later: the list starts empty again.
         QTRY_COMPARE(w.ui->camList->count() + w.manager.cameraCount(), sent.isEmpty() ? 2 : 0);
+    }
+
+    // The list follows the adapters by name within seconds. The chosen one re-addressed is said above the
+    // list and its cameras are looked for there; gone, its entry stays by name and its rows stay, marked;
+    // back, its cameras are looked for again. Last: it makes the adapters of this namespace anew.
+    void adaptersFollowedByName() {
+        vxApp()->netAdapter = "vxa";
+        MainWindow w;
+        const auto *note = w.findChild<QLabel *>("adpNoteLbl");
+        const auto searched = [&w] { return ipToText(w.manager.enumerator.sockets.value(0).local.ip); };
+        QCOMPARE(std::system("ip addr del 10.77.0.1/24 dev vxa && ip addr add 10.77.0.2/24 dev vxa"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(searched(), QString("10.77.0.2"), 5000);
+        QVERIFY(w.ui->netAdpList->currentText() == "veth vxa [10.77.0.2]" &&
+                note->text().contains("10.77.0.2"));
+        UdpCamInfo camera = loopbackCamera(2);
+        camera.adapterIp = 0x0A4D0002;
+        addCameras(w, {camera});
+        QCOMPARE(std::system("ip link del vxa"), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(entry(w, 0)->isMarked(), 5000);
+        QVERIFY(note->text().contains("is gone") && w.ui->netAdpList->currentText() == "veth vxa [gone]" &&
+                entry(w, 0)->toolTip().contains(AdapterChoice::unreachableText()));
+        QCOMPARE(std::system("ip link add vxa type veth peer name vxb && ip addr add 10.77.0.2/24 dev vxa && "
+                             "ip addr add 10.78.0.1/24 dev vxb && ip link set vxa up && ip link set vxb up"),
+                 0);
+        QTRY_VERIFY_WITH_TIMEOUT(note->text().contains("is up"), 5000);
+        QVERIFY(searched() == "10.77.0.2" && w.ui->camList->count() == 0);
+        addCameras(w, {camera});
+        QCoreApplication::processEvents(); // the rows' check
+        QVERIFY(!entry(w, 0)->isMarked());
     }
 };
 

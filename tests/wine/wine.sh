@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows build under Wine, in the Wine lab of tools/lab/wine-lab.sh (which makes the prefix).
 #
-#   wine.sh units|scan|routed|doctor|window|installer BUILD WINBUILD SOURCE
+#   wine.sh units|scan|routed|doctor|window|installer|watch BUILD WINBUILD SOURCE
 #
 # BUILD is the Linux build (varnix-camsim and tst_scan_netns for the lab),
 # WINBUILD the Windows build directory (dist/, tests/, package/), SOURCE the source tree. Outputs stay
@@ -202,6 +202,13 @@ window() {
     ((bad == 0)) || fail "the window under Wine is not as expected (see $out)"
 }
 
+# varnix-scan.exe --watch in the fault lab of the Linux test, started before its adapter is there and then
+# through the adapter's new address: Windows is told nothing, so the adapter is looked at again.
+watch() {
+    python3 "$src/tests/tools/watch_faults_netns.py" "wine $winbuild/dist/varnix-scan.exe" \
+        "$build/tools/camsim/varnix-camsim" "$src/tools/lab/netlab.sh" "$src" --only readdress
+}
+
 # The firewall rules that the recorded netsh calls leave, one a line ("name|dir|action|protocol|program|
 # enable", lower case), replayed on a firewall that held the rules of FIRST already; a call that is not
 # the system folder's netsh adding or deleting a rule by name is printed as "bad: ...".
@@ -293,7 +300,7 @@ varnix scanner|in|allow|udp|c:\\program files\\varnix\\varnix-scan.exe|yes"
 }
 
 case $mode in
-units | scan | routed | doctor | window | installer)
+units | scan | routed | doctor | window | installer | watch)
     command -v wine >/dev/null && command -v wineserver >/dev/null ||
         skip "Wine is not installed (scripts/setup installs it)"
     [[ $(id -u) == 0 ]] || skip "needs root for network namespaces"
@@ -313,6 +320,7 @@ units | scan | routed | doctor | window | installer)
         in_private_net "$src/tools/lab/with-xvfb.sh" -- "$0" _window "$build" "$winbuild" "$src" ;;
     installer) in_private_net "$0" _installer "$build" "$winbuild" "$src" ;;
     doctor) doctor ;;
+    watch) watch ;;
     esac
     rc=$?
     stop_wine

@@ -36,8 +36,12 @@ int main(int argc, char **argv) {
     if (name != QLatin1String(AllAdaptersName)) {
         if (const NetAdapterInfo *found = findAdapter(adapters, name)) {
             chosen = *found;
-        } else if (o.adapterGiven) {
+        } else if (o.adapterGiven && !o.waitForAdapter) {
             return refuse(QStringLiteral("unknown adapter \"%1\" (see --list-adapters)").arg(name));
+        } else if (o.adapterGiven) {
+            // A machine may start before its camera adapter is there; the watch follows it by name.
+            chosen = NetAdapterInfo();
+            qstrncpy(chosen.name, name.toLocal8Bit().constData(), sizeof chosen.name);
         } else {
             // The window falls back to all adapters when the stored one is gone; so do we.
             printTo(stderr, QStringLiteral("varnix-scan: stored adapter \"%1\" not found, using %2\n")

@@ -167,6 +167,10 @@ struct Options {
     const QCommandLineOption metricsFile =
         option({QStringLiteral("metrics-file")},
                QStringLiteral("--watch: keep PATH up to date in the Prometheus text format"), "PATH");
+    const QCommandLineOption waitForAdapter = option(
+        {QStringLiteral("wait-for-adapter")},
+        QStringLiteral("--watch: an adapter given by --adapter that is not there yet is waited for instead "
+                       "of refused; the watch begins once it is there"));
     const QCommandLineOption target = option(
         {QStringLiteral("target")},
         QStringLiteral(
@@ -188,9 +192,9 @@ struct Options {
 
     // In the order --help lists them.
     QList<QCommandLineOption> all() const {
-        return {adapter,     wait,   datagramSize, json,   csv,    list,   setAddress,
-                assign,      first,  apply,        doctor, watch,  rescan, duration,
-                metricsFile, target, expect,       help,   version};
+        return {adapter,     wait,           datagramSize, json,   csv,   list,   setAddress,
+                assign,      first,          apply,        doctor, watch, rescan, duration,
+                metricsFile, waitForAdapter, target,       expect, help,  version};
     }
 };
 
@@ -242,7 +246,7 @@ QString scanUsage() {
                        "  varnix-scan --doctor [--adapter NAME] [--wait MS] [--datagram-size SIZE] [--json]\n"
                        "  varnix-scan --watch [--adapter NAME] [--datagram-size SIZE] [--rescan MS] "
                        "[--duration MS] [--json]\n"
-                       "              [--metrics-file PATH]\n"
+                       "              [--metrics-file PATH] [--wait-for-adapter]\n"
                        "  --target goes with every mode but --list-adapters; --expect with a scan, --doctor "
                        "and --watch.\n"
                        "\n"
@@ -290,7 +294,8 @@ private:
                              &datagramSize = options_.datagramSize, &rescan = options_.rescan,
                              &duration = options_.duration, &metricsFile = options_.metricsFile,
                              &assign = options_.assign, &first = options_.first, &apply = options_.apply,
-                             &target = options_.target, &expect = options_.expect;
+                             &waitForAdapter = options_.waitForAdapter, &target = options_.target,
+                             &expect = options_.expect;
     QCommandLineParser parser;
 };
 
@@ -359,6 +364,7 @@ bool OptionReader::readValues(ScanOptions &o, QString *error) const {
         return false;
     }
     o.apply = parser.isSet(apply);
+    o.waitForAdapter = parser.isSet(waitForAdapter);
     o.targets = parser.values(target);
     o.expectFile = parser.value(expect);
     if (parser.isSet(expect) && o.expectFile.isEmpty()) {
@@ -409,6 +415,8 @@ bool OptionReader::readMode(ScanOptions &o, QString *error) const {
         *error = QStringLiteral("--rescan, --duration and --metrics-file go with --watch only");
     else if (watching && o.waitGiven)
         *error = QStringLiteral("--watch does not take --wait (see --rescan)");
+    else if (parser.isSet(waitForAdapter) && !watching)
+        *error = QStringLiteral("--wait-for-adapter goes with --watch only");
     else if (listing && (o.adapterGiven || o.waitGiven || o.datagramGiven))
         *error = QStringLiteral("--list-adapters takes only --json");
     else if (moving && o.datagramGiven)

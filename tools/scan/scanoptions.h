@@ -21,11 +21,12 @@ struct ScanOptions {
     quint32 cameraIp = 0; // --set-address only
     quint32 newIp = 0;
     quint32 newMask = 0;
-    quint32 firstIp = 0; // --assign-addresses: where the plan starts; 0 from each subnet's first host
-    bool apply = false;  // --assign-addresses: send the plan, not only print it
-    int rescanMs = 0;    // --watch: rediscover on this period; 0 never
-    int durationMs = -1; // --watch: stop after this long; -1 when interrupted
-    QString metricsFile; // --watch: the Prometheus text file kept up to date; "" none
+    quint32 firstIp = 0;         // --assign-addresses: where the plan starts; 0 from each subnet's first host
+    bool apply = false;          // --assign-addresses: send the plan, not only print it
+    int rescanMs = 0;            // --watch: rediscover on this period; 0 never
+    int durationMs = -1;         // --watch: stop after this long; -1 when interrupted
+    QString metricsFile;         // --watch: the Prometheus text file kept up to date; "" none
+    bool waitForAdapter = false; // --watch: an adapter named that is not there yet is waited for
 
     // Cameras behind a router, and the line as it should be.
     QStringList targets; // --target values as given, each a comma-separated list of addresses and ranges

@@ -95,7 +95,7 @@ private:
         sinceWritten_.start();
         metricsDue_.start(MetricsLongestGapMs);
         return saveWholeFile(o_.metricsFile,
-                             watchMetricsText(feed_.watch().snapshot(), facts_,
+                             watchMetricsText(feed_.watch().snapshot(), feed_.watch().facts(),
                                               QString::fromLocal8Bit(chosen_.name),
                                               QDateTime::currentDateTimeUtc()),
                              error);

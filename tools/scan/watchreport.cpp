@@ -38,12 +38,31 @@ QJsonObject lineIdentityJson(const LineCamera &c) {
             {QStringLiteral("name"), c.name}};
 }
 
+bool isAdapterEvent(const WatchEvent &e) {
+    return e.kind == WatchEvent::AdapterDown || e.kind == WatchEvent::AdapterUp ||
+           e.kind == WatchEvent::AdapterAddress;
+}
+
+// An address before or after an address event; 0 (an adapter without one) is none.
+QJsonValue addressJson(qint64 ip) {
+    return ip ? QJsonValue(ipToText(quint32(ip))) : QJsonValue();
+}
+QString addressText(qint64 ip) {
+    return ip ? ipToText(quint32(ip)) : QStringLiteral("-");
+}
+
 } // namespace
 
 QJsonObject watchEventJson(const WatchEvent &e) {
     QJsonObject o;
     o.insert(QStringLiteral("time"), stamp(e.when));
     o.insert(QStringLiteral("event"), watchEventName(e.kind));
+    if (isAdapterEvent(e)) {
+        o.insert(QStringLiteral("adapter"), e.adapter);
+        o.insert(QStringLiteral("old"), addressJson(e.before));
+        o.insert(QStringLiteral("new"), addressJson(e.after));
+        return o;
+    }
     o.insert(QStringLiteral("camera"), e.kind == WatchEvent::Missing ? lineIdentityJson(e.line.expected)
                                                                      : cameraIdentityJson(e.camera));
     switch (e.kind) {
@@ -53,6 +72,10 @@ QJsonObject watchEventJson(const WatchEvent &e) {
             o.insert(QStringLiteral("adapter"), ipToText(e.line.heard.adapterIp));
             o.insert(QStringLiteral("expectedAdapter"), ipToText(e.line.expected.adapterIp));
         }
+        break;
+    case WatchEvent::Address:
+        o.insert(QStringLiteral("old"), addressJson(e.before));
+        o.insert(QStringLiteral("new"), addressJson(e.after));
         break;
     case WatchEvent::Name:
         o.insert(QStringLiteral("old"), e.hadBefore ? QJsonValue(e.nameBefore) : QJsonValue());
@@ -108,6 +131,10 @@ QString watchEventText(const WatchEvent &e) {
     default:
         break;
     }
+    if (isAdapterEvent(e))
+        return line +
+               QStringLiteral("%1 %2: %3 -> %4")
+                   .arg(watchEventName(e.kind), e.adapter, addressText(e.before), addressText(e.after));
     line += watchEventName(e.kind) + QLatin1Char(' ') + cameraIdentityText(e.camera);
     const QString none = QStringLiteral("-");
     switch (e.kind) {
@@ -123,6 +150,9 @@ QString watchEventText(const WatchEvent &e) {
     case WatchEvent::Options:
         line += QStringLiteral(": %1 -> %2")
                     .arg(e.hadBefore ? optionsValue(e.before) : none, optionsValue(e.after));
+        break;
+    case WatchEvent::Address:
+        line += QStringLiteral(": %1 -> %2").arg(addressText(e.before), addressText(e.after));
         break;
     case WatchEvent::Clips:
         line += QStringLiteral(": %1 -> %2 clip(s)")
