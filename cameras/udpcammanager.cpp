@@ -170,7 +170,7 @@ void UdpCamManager::continueOpening(UdpInterface *channel) {
     if (at < 0) return;
     Opening &opening = openings[at];
     if (opening.sent < opening.requests.size()) {
-        channel->send(opening.requests.at(opening.sent++), false);
+        sendPaced(channel, opening.requests.at(opening.sent++));
         pauseOpening(channel);
         return;
     }
@@ -209,8 +209,8 @@ void UdpCamManager::askStatusEarly(UdpInterface *channel) {
     const QByteArray request = dialectOf(channel->camInfo).pollRequest();
     if (request.isEmpty()) return;
     // The channel is the timer's context: a restart that discards it also cancels the request.
-    clock_.singleShot(EarlyStatusMs, channel, [channel, request] {
-        if (channel->active && !channel->statusKnown) channel->send(request, false);
+    clock_.singleShot(EarlyStatusMs, channel, [this, channel, request] {
+        if (channel->active && !channel->statusKnown) sendPaced(channel, request);
     });
 }
 
@@ -228,7 +228,7 @@ void UdpCamManager::pollCameras() {
             silent.append(channel);
             emit cameraRespondingChanged(channel->index, false);
         }
-        channel->send(request, false);
+        sendPaced(channel, request);
         ++channel->unansweredPolls;
     }
     for (UdpInterface *channel : snapshot)
@@ -252,13 +252,37 @@ void UdpCamManager::askAgain(UdpInterface *channel, bool withPoll) {
     const int first = withPoll ? 1 : 0;
     for (int i = 0; i < requests.size(); ++i) {
         const QByteArray request = requests.at(i);
-        clock_.singleShot((first + i) * OpeningWaitMs, channel, [channel, request] {
-            if (channel->active) channel->send(request, false);
+        clock_.singleShot((first + i) * OpeningWaitMs, channel, [this, channel, request] {
+            if (channel->active) sendPaced(channel, request);
         });
     }
     if (quick)
         clock_.singleShot(int(requests.size() - 1) * OpeningWaitMs + AskAgainAfterMs, channel,
                           [this, channel] { askAgain(channel, false); });
+}
+
+// A camera's requests go its whole pause apart, counted from the one sent last: a timer that fires
+// late never brings the next one closer, and the requests of the opening, the polls and the asking
+// again queue behind each other in the order they came.
+void UdpCamManager::sendPaced(UdpInterface *channel, const QByteArray &request) {
+    channel->waiting.append(request);
+    if (channel->waiting.size() == 1) sendWaiting(channel); // else a wait for the pause is under way
+}
+
+void UdpCamManager::sendWaiting(UdpInterface *channel) {
+    if (!channel->active) channel->waiting.clear();
+    if (channel->waiting.isEmpty()) return;
+    const qint64 now = clock_.now(), due = channel->lastSentMs + OpeningWaitMs + clock_.marginMs();
+    if (channel->sentAny && now < due) {
+        clock_.singleShot(int(due - now), channel, [this, channel] { sendWaiting(channel); });
+        return;
+    }
+    channel->send(channel->waiting.takeFirst(), false);
+    channel->lastSentMs = now;
+    channel->sentAny = true;
+    if (!channel->waiting.isEmpty())
+        clock_.singleShot(OpeningWaitMs + clock_.marginMs(), channel,
+                          [this, channel] { sendWaiting(channel); });
 }
 
 void UdpCamManager::dropChannels(const QList<UdpInterface *> &channels) {

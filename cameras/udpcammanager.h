@@ -122,6 +122,8 @@ private:
     void scheduleAskAgain(UdpInterface *channel);
     void askAgain(UdpInterface *channel, bool withPoll);
     void relay(UdpInterface *channel, int index, int what);
+    void sendPaced(UdpInterface *channel, const QByteArray &request);
+    void sendWaiting(UdpInterface *channel);
     void sendDiscoveryRound();
     void stopDiscoveryRounds() { ++roundsRun_; }
     void dropChannels(const QList<UdpInterface *> &channels);

@@ -12,6 +12,7 @@ public:
         // A coarse timer may fire up to 5 % early.
         QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(what));
     }
+    int marginMs() const override { return 2; }
 
 private:
     QElapsedTimer started_;

@@ -29,6 +29,10 @@ public:
     int index = 0;
     bool active = false;
     bool listed = false;
+    // Requests held back until the camera's pause since the last one sent is over (UdpCamManager).
+    QList<QByteArray> waiting;
+    qint64 lastSentMs = 0;
+    bool sentAny = false;
 
 signals:
     void cameraStatusChanged(int index, int what);
