@@ -59,17 +59,15 @@ private slots:
         QCOMPARE(names(expected["present"]) + '|' + names(expected["missing"], "ip") + '|' +
                      names(expected["moved"], "expectedIp") + '|' + names(expected["unexpected"], "ip"),
                  QString("Bay 1|Bay 2 10.77.1.22|Bay 3 10.77.1.23|Spare 10.77.1.44"));
-        QStringList findings;
+        QStringList findings; // the fixes' advice is the report tests' business, the command is not
         for (const QJsonValue &f : lab.json("doctor")["findings"].toArray())
             if (f["code"].toString().endsWith("-camera"))
                 findings << f["code"].toString() + ' ' + names(f["cameras"]) + ' ' + f["fix"][0].toString();
-        QCOMPARE(findings,
-                 QStringList({"missing-camera Bay 2 Check the cameras' power and cables, or listen longer "
-                              "(--wait 10000)",
-                              "moved-camera Bay 3 varnix-scan --set-address 10.77.1.33 10.77.1.23 "
-                              "255.255.255.0 --adapter lab0",
-                              "unexpected-camera Spare If it belongs to the line, save the camera list "
-                              "again as the expected line; otherwise take it off the camera network"}));
+        QVERIFY2(findings.size() == 3 && findings[0].startsWith("missing-camera Bay 2 ") &&
+                     findings[1] == "moved-camera Bay 3 varnix-scan --set-address 10.77.1.33 10.77.1.23 "
+                                    "255.255.255.0 --adapter lab0" &&
+                     findings[2].startsWith("unexpected-camera Spare "),
+                 qPrintable(findings.join('\n')));
         QStringList events;
         for (const QByteArray &line : lab.read("watch.out").split('\n')) {
             const QJsonObject e = QJsonDocument::fromJson(line).object();

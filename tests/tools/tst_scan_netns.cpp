@@ -108,18 +108,12 @@ private slots:
                 QVERIFY2(got[field] == it->toObject()[field], qPrintable(it.key() + ' ' + field));
         }
         // The clip list comes two clips per datagram; the trim positions are made relative to the clip's
-        // first frame; the summary truncates the rate.
+        // first frame; the summary truncates the rate (the clip's JSON is the report tests' business).
         const QJsonObject advanced = find(all["cameras"], "ip", "10.10.2.30");
         QCOMPARE(advanced["clips"].toArray().size(), 3);
         QCOMPARE(advanced["clips"][0]["summary"].toString(),
                  QString("Clip 1: 1000 frames - 1.000 s | Trim: 50 (0.050 s) to 200 (0.200 s) - 0.151 s | "
                          "640x480 @ 999 fps"));
-        QJsonObject clip = advanced["clips"][0].toObject();
-        QVERIFY(qAbs(clip.take("frameRate").toDouble() - 999.9) < 0.01 && clip.take("summary").isString());
-        QCOMPARE(
-            QJsonDocument(clip).toJson(QJsonDocument::Compact),
-            QByteArray(R"({"clipNumber":0,"firstFrame":900,"frameCount":1000,"height":480,"trimEnd":200,)"
-                       R"("trimStart":50,"width":640})"));
         // Optimal: only the serial number shared across the links conflicts. The stored settings choose lab1
         // and 1448, where the Standard camera on the jumbo link conflicts; they are never written.
         QVERIFY(all["conflict"]["text"] == "More than one camera have the same Serial Number." &&
