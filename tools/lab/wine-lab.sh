@@ -43,6 +43,55 @@ in_private_net() {
     return $rc
 }
 
+settings_key='HKCU\Software\Halvorn\Tovek\Settings'
+
+# Wine's launcher warns about the missing 32-bit half on every start; nothing else is dropped.
+quiet_wine() {
+    wine "$@" 2> >(grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'dpkg --add-architecture' \
+        -e 'apt-get install wine32' >&2)
+}
+# A program of the dist folder, started from there (where ./Languages is).
+run_dist() {
+    (cd "$winbuild/dist" && quiet_wine "$@")
+}
+
+# The given fields of each adapter in a --list-adapters --json, one adapter a line.
+adapters() { # adapters JSON FIELD...
+    python3 -c 'import json, sys
+for a in json.load(open(sys.argv[1]))["adapters"]: print(*(a[f] for f in sys.argv[2:]))' "$@"
+}
+
+# varnix-scan.exe called as the Linux varnix-scan is, for tst_scan_netns: Wine names the adapters
+# "{0000000N-...}" and keeps the Linux name as the description, so names are translated both ways, line
+# ends too; the settings in $XDG_CONFIG_HOME/Halvorn/Tovek.conf are put into the registry first.
+as_linux_scan() {
+    local tmp name desc key value type arg prev= args=() back=(-e 's/\r$//') rc
+    declare -A named
+    tmp=$(mktemp -d)
+    run_dist varnix-scan.exe --list-adapters --json >"$tmp/list.json" || fail "cannot list the adapters"
+    while read -r name desc; do
+        named[$desc]=$name
+        back+=(-e "s/$name/$desc/g")
+    done < <(adapters "$tmp/list.json" name description)
+    quiet_wine reg delete 'HKCU\Software\Halvorn' /f >/dev/null 2>&1
+    while IFS='=' read -r key value; do
+        [[ -n $value ]] || continue
+        [[ $value =~ ^[0-9]+$ ]] && type=REG_DWORD || type=REG_SZ
+        quiet_wine reg add "$settings_key" /v "$key" /t $type /d "${named[$value]:-$value}" /f >/dev/null
+    done < <(tr -d '\r' <"${XDG_CONFIG_HOME:-$HOME/.config}/Halvorn/Tovek.conf" 2>/dev/null)
+    for arg in "$@"; do
+        [[ $prev == --adapter ]] && arg=${named[$arg]:-$arg}
+        [[ $arg == --adapter=* ]] && arg=--adapter=${named[${arg#*=}]:-${arg#*=}}
+        args+=("$arg") prev=$arg
+    done
+    run_dist varnix-scan.exe "${args[@]}" >"$tmp/out" 2>"$tmp/err"
+    rc=$?
+    sed "${back[@]}" "$tmp/out"
+    sed "${back[@]}" "$tmp/err" >&2
+    rm -rf "$tmp"
+    return $rc
+}
+
 [[ ${BASH_SOURCE[0]} == "$0" ]] || return 0
 set -u
 mode=${1:?prepare or clean}
