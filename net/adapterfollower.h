@@ -36,7 +36,7 @@ public:
     AdapterFollower(Clock *clock, platform::AdapterSource *source, QObject *parent = nullptr);
     ~AdapterFollower() override;
 
-    const QList<NetAdapterInfo> &adapters() const { return adapters_; }
+    const QList<NetAdapterInfo> &inventory() const { return adapters_; }
     // Looks at the inventory now; true (after adaptersChanged) when it differs.
     bool lookNow();
 

@@ -4,7 +4,7 @@
 #include "net/addresses.h"
 
 AdapterChoice::AdapterChoice(const QString &chosen, QObject *parent)
-    : QObject(parent), follower_(new AdapterFollower(this)), known_(follower_->adapters()) {
+    : QObject(parent), follower_(new AdapterFollower(this)), known_(follower_->inventory()) {
     // The window falls back to every adapter when the stored one is not there at the start.
     const NetAdapterInfo *stored = adapterNamed(known_, chosen);
     chosen_ = stored ? chosen : QString::fromLatin1(AllAdaptersName);
@@ -58,7 +58,7 @@ void AdapterChoice::fillEntries() {
 }
 
 void AdapterChoice::adaptersChanged() {
-    const QList<NetAdapterInfo> now = follower_->adapters();
+    const QList<NetAdapterInfo> now = follower_->inventory();
     QStringList names;
     if (namesAllAdapters(chosen_)) {
         for (const NetAdapterInfo &a : known_ + now)

@@ -32,12 +32,12 @@ void WatchFeed::start(const NetAdapterInfo &adapter, int rescanMs) {
     name_ = QString::fromLocal8Bit(adapter.name);
     rescanMs_ = rescanMs;
     follower_->lookNow();
-    watch_.setAdapters(follower_->adapters());
+    watch_.setAdapters(follower_->inventory());
     if (isAllAdapters(adapter)) {
         adapter_ = adapter;
         up_ = true;
     } else {
-        const NetAdapterInfo *now = adapterNamed(follower_->adapters(), name_);
+        const NetAdapterInfo *now = adapterNamed(follower_->inventory(), name_);
         up_ = adapterUsable(now);
         if (up_) adapter_ = *now;
         report(watch_.followAdapter(name_, now, QDateTime::currentDateTimeUtc()));
@@ -147,7 +147,7 @@ void WatchFeed::beginDiscovery() {
 }
 
 void WatchFeed::adaptersChanged() {
-    const QList<NetAdapterInfo> &adapters = follower_->adapters();
+    const QList<NetAdapterInfo> &adapters = follower_->inventory();
     watch_.setAdapters(adapters);
     if (name_.isEmpty()) return; // not started yet
     if (isAllAdapters(adapter_)) {
