@@ -536,6 +536,7 @@ private slots:
         // Found again later: the same camera, with what it told before; only what differs is said.
         QCOMPARE(step({listed(1, A, 10, 3, "Cam A")}),
                  QString("found #1, conflict #0 raised duplicate-serial"));
+        QCOMPARE(step({listed(1, A, 10, 3, "Cam B")}), QString("name #1 Cam B")); // renamed
     }
 
     void respondingFollowsTheManager() {

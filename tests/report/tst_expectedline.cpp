@@ -159,12 +159,13 @@ private slots:
             compareLine(lineBehind(line, facts.adapters[0].adapter), lineCameras(seen));
         QString got = lineStandingText(standing);
         for (const Finding &f : lineFindings(standing, facts, seen)) {
-            QStringList fixes = commandLineFixes(f.fixes);
+            QStringList fixes = commandLineFixes(f.fixes), absent; // absent: the line's cameras not heard
+            for (const AbsentCamera &a : f.absent)
+                absent << a.name + '@' + ipToText(a.ip) + '/' + ipToText(a.adapterIp);
             got += QString("%1 %2 %3 cameras %4+%5: %6\n")
                        .arg(f.code, severityName(f.severity), f.adapter)
                        .arg(f.cameras.size())
-                       .arg(f.absent.size())
-                       .arg(fixes.join(" / "));
+                       .arg(absent.join(','), fixes.join(" / "));
         }
         compareWithGolden("line.txt", got.remove("00:0c:9c:00:00:0").remove("10.1.").toUtf8());
     }
